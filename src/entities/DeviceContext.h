@@ -1,0 +1,69 @@
+// The device-context operations that entities and texts draw through, in device pixels.
+//
+// The headless core must not see GTK, so the entities talk to these small abstract
+// interfaces; the toolkit's GwBaseDC (screen, printer, metafile) implements this one on
+// Cairo, and tests use a recording double. Colours are the #RRGGBB texts of the colour
+// table; "BYLAYER" and "BYBLOCK" (an entity whose layer was never found) paint black.
+#pragma once
+
+struct DevicePoint {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// How a text is anchored on its device point (the platform's text alignment flags).
+enum class TextHAlign { Left, Centre, Right };
+enum class TextVAlign { Baseline, Bottom, Top };
+
+// One text output: a font made for this call only and dropped after it.
+struct TextStyle {
+  const char* face = "Arial";
+  int pixelHeight = 0;       // character height in device pixels
+  int escapementTenths = 0;  // direction of the baseline, tenths of a degree counter-clockwise
+  int weight = 400;          // 400 normal, 700 bold
+  TextHAlign hAlign = TextHAlign::Left;
+  TextVAlign vAlign = TextVAlign::Baseline;
+};
+
+class DeviceContext {
+ public:
+  virtual ~DeviceContext() = default;
+
+  // Printable size in device pixels (unsigned 16-bit counts, as the fit factor expects).
+  virtual unsigned short width_resolution() const = 0;
+  virtual unsigned short height_resolution() const = 0;
+
+  // World units per device pixel in y (the screen's drawing area sets this from its
+  // world rectangle; a printer context reports 1).
+  virtual double y_factor() const = 0;
+  virtual double x_wc_to_dc(double x) const = 0;
+  virtual double y_wc_to_dc(double y) const = 0;
+  virtual DevicePoint wc_to_dc(double x, double y) const = 0;
+
+  // Pen and fill state. Line style codes: 0 solid, 1 dashed, 2 hidden, 3 dash-dot, 4 phantom.
+  virtual void set_line_style(int code) = 0;
+  virtual void set_foreground_color(const char* colour) = 0;
+  virtual void set_background_color(const char* colour) = 0;
+  virtual void set_background_mode(int mode) = 0;  // 1 transparent, 2 opaque
+  virtual void set_fill_style(int style) = 0;      // 7 hollow, anything else solid
+  virtual void set_orientation(int orientation) = 0;
+
+  // Figures in device pixels with the current pen.
+  virtual void line(double x1, double y1, double x2, double y2) = 0;
+  virtual void circle(double cx, double cy, double r) = 0;
+  // Counter-clockwise (on paper, y up) arc from start to end angle, radians.
+  virtual void arc(double cx, double cy, double rx, double ry, double startAngle,
+                   double endAngle) = 0;
+  // Closed polygon: outlined with the foreground, filled with the background colour
+  // unless the fill style is hollow.
+  virtual void polygon(const DevicePoint* points, int count) = 0;
+  virtual void dot(double x, double y, const char* colour) = 0;
+
+  // Native arc on the device handle: bounding box and start/end points in pixels,
+  // drawn counter-clockwise as seen on the screen.
+  virtual void native_arc(double left, double top, double right, double bottom,
+                          double startX, double startY, double endX, double endY) = 0;
+
+  // Native text output at a device point; `text` is Windows-1252.
+  virtual void text_out(double x, double y, const char* text, const TextStyle& style) = 0;
+};

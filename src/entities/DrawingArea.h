@@ -1,0 +1,51 @@
+// The drawing-area operations that entities draw through, in world coordinates.
+//
+// The toolkit's GwDrawnButton implements this interface: it maps the world rectangle set
+// on it onto its pixel size, and it sits inside a container ("DA_container") that shows
+// only part of it when zoomed. Entities cull against that container before drawing.
+#pragma once
+
+#include "DeviceContext.h"
+
+struct WorldPoint {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+
+struct PixelPosition {
+  int x = 0;
+  int y = 0;
+};
+
+class DrawingArea {
+ public:
+  virtual ~DrawingArea() = default;
+
+  // Pen: line style code 0 to 4 and #RRGGBB colour texts.
+  virtual void set_line_style(int code) = 0;
+  virtual void set_drawing_foreground(const char* colour) = 0;
+  virtual void set_drawing_background(const char* colour) = 0;
+
+  // Figures in world coordinates, mapped through the world rectangle.
+  virtual void wc_line(double x1, double y1, double x2, double y2) = 0;
+  virtual void wc_circle(double cx, double cy, double r) = 0;
+  virtual void wc_dot(double x, double y) = 0;
+  // Filled with the background colour, outlined with the foreground colour.
+  virtual void wc_fill_polygon(const WorldPoint* points, int count) = 0;
+
+  // World point to drawing-area pixels (y grows downwards).
+  virtual DevicePoint wc_to_dc(double x, double y) const = 0;
+
+  // Size of the visible container and the area's position inside it (negative when
+  // scrolled), both in pixels: what is outside 0..width, 0..height is not seen.
+  virtual PixelSize container_size() const = 0;
+  virtual PixelPosition position_in_container() const = 0;
+
+  // The area's own device context, for native arcs and texts.
+  virtual DeviceContext& device_context() = 0;
+};

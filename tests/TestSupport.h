@@ -1,0 +1,60 @@
+// Shared test helpers: a private temporary folder per test and the paths of test data.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace testsupport {
+
+// Folder of the project's test fixtures (sample drawings copied into the project).
+inline std::filesystem::path dataPath(const std::string& name) {
+  return std::filesystem::path(DXFV_TEST_DATA) / name;
+}
+
+// A fresh folder under the system's temporary folder, removed when the object dies.
+class TempDir {
+ public:
+  TempDir() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string stem = info ? std::string(info->test_suite_name()) + "_" + info->name() : "test";
+    for (char& c : stem) {
+      if (c == '/') c = '_';
+    }
+    path_ = std::filesystem::temp_directory_path() /
+            ("dxfv_" + stem + "_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path file(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void writeFile(const std::filesystem::path& path, const std::string& content) {
+  std::ofstream out(path, std::ios::binary);
+  out << content;
+}
+
+inline std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace testsupport
