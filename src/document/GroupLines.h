@@ -1,0 +1,125 @@
+// The ASCII DXF line protocol: buffered line reading, group code recognisers, numbers.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Bytes of one line buffer: a line holds at most kLineBufferSize - 1 = 99 characters.
+inline constexpr std::size_t kLineBufferSize = 100;
+
+// Reads a DXF file (or bytes in memory) line by line into a 100-byte buffer.
+//
+// Each readLine() delivers the next line without its newline; one carriage return right
+// before the newline is dropped, so CR LF files read like LF files. A line longer than
+// 99 characters keeps its first 99 and the rest of it is skipped, never read as a line of
+// its own. Lines are not trimmed. Embedded NUL bytes end the line as a C string.
+//
+// End of file follows the stream convention the readers are written against: eof() turns
+// true when a read reaches the end of the data before a newline, so a last line without a
+// newline is delivered together with eof() == true, and a read past the end delivers "".
+// Callers test eof() after every read.
+class DxfLineReader {
+ public:
+  // Opens a file for reading in binary mode; isOpen() tells whether that worked.
+  static DxfLineReader openFile(const std::filesystem::path& path);
+  // Reads bytes that the caller keeps alive for the reader's lifetime (benchmarks, fuzzing).
+  static DxfLineReader fromBytes(std::string_view bytes);
+  // Reads a private copy of the text (tests, small snippets).
+  static DxfLineReader fromString(std::string text);
+  // Reads from a stream that the caller keeps alive; bytes are taken in large blocks.
+  static DxfLineReader fromStream(std::istream& in);
+
+  DxfLineReader(DxfLineReader&& other) noexcept;
+  DxfLineReader& operator=(DxfLineReader&& other) noexcept;
+  DxfLineReader(const DxfLineReader&) = delete;
+  DxfLineReader& operator=(const DxfLineReader&) = delete;
+  ~DxfLineReader();
+
+  // False only for a file that could not be opened.
+  bool isOpen() const { return open_; }
+
+  // Reads the next line and returns it (the same buffer as line()).
+  const char* readLine();
+
+  // The last line read, NUL-terminated, at most 99 characters.
+  const char* line() const { return line_; }
+  // Number of bytes stored for the last line (up to an embedded NUL they equal strlen).
+  std::size_t length() const { return length_; }
+  // True once a read has met the end of the data (see the class comment).
+  bool eof() const { return eof_; }
+  // True when no byte is left to read, without reading a line (an empty file right after
+  // opening, for instance).
+  bool atEnd();
+
+  // Number of lines read so far.
+  long lineNumber() const { return lineNumber_; }
+
+ private:
+  DxfLineReader() = default;
+  // Fetches the next block from the file or stream; false when nothing is left.
+  bool refill();
+
+  struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+
+  std::unique_ptr<std::FILE, FileCloser> file_;
+  std::istream* stream_ = nullptr;
+  std::string owned_;
+  std::vector<char> block_;
+  const char* pos_ = nullptr;
+  const char* end_ = nullptr;
+  char line_[kLineBufferSize] = {};
+  std::size_t length_ = 0;
+  long lineNumber_ = 0;
+  bool open_ = true;
+  bool eof_ = false;
+};
+
+// Which reader's rule decides a group code line (they differ only in corner cases).
+enum class GroupCodeVariant {
+  // Layer entries, inserts, polylines: a code line starts with a blank.
+  Standard,
+  // Entities: like Standard, and the unindented lines 100, 210, 220, 230 count too.
+  Entity,
+  // Linetype entries and dimensions: an indented line that reads as 0 is code 0 only when
+  // every character after the first is a '0' or a blank (so a line of blanks is code 0).
+  LinetypeDimension,
+};
+
+// True when `line` starts with a blank and, after all leading blanks, equals the decimal
+// text of `code` exactly (" 10" and "  10" match 10; "10" and " 10 " do not).
+bool matchCode(const char* line, int code);
+
+// The group code of a code line, or -1 for a line that is no code line. A code line starts
+// with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
+// a '0' somewhere (the variants above differ in this).
+int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard);
+
+// A real read the way strtod reads it in the "C" locale, whatever the process locale:
+// leading white space skipped, conversion stops at the first unfit character, 0.0 when no
+// number starts the text. "inf" and "nan" read as such; too large values as infinity.
+double parseReal(const char* text);
+
+// An integer read the way atoi reads it, but clamped to the int range instead of
+// overflowing: leading white space, an optional sign, digits; 0 when none follow.
+int parseInt(const char* text);
+
+// Writes a group code line: the code right-justified in three characters (" 10", "  8").
+void writeGroupCode(std::ostream& out, int code);
+
+// Copies a text into a fixed-size field, cutting it to N - 1 characters.
+template <std::size_t N>
+void copyField(char (&field)[N], const char* text) {
+  std::size_t n = text ? std::strlen(text) : 0;
+  if (n > N - 1) n = N - 1;
+  if (n > 0) std::memmove(field, text, n);
+  field[n] = '\0';
+}

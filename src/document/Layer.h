@@ -1,0 +1,75 @@
+// One entry of the DXF LAYER table: name, colour, line style code and visibility.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+
+class DxfLineReader;
+
+// A drawing layer. Entities point to their layer and copy its colour, line style code and
+// visibility when it is assigned to them. Texts are fixed-size Windows-1252 fields; longer
+// values are cut to the field.
+class Layer {
+ public:
+  static constexpr int kNameSize = 50;
+  static constexpr int kColourNumberSize = 10;
+  static constexpr int kLinetypeNameSize = 20;
+  static constexpr int kColourSize = 10;
+
+  // End-of-file code of read().
+  static constexpr int kEndOfFile = -38;
+
+  // Defaults: name "1", colour number "7" (black), linetype "SOLID", visible.
+  Layer();
+  // A layer with the defaults and the given name (as name and as shownName).
+  explicit Layer(const char* name);
+  // Copies every field of `source`; a null source gives the defaults.
+  explicit Layer(const Layer* source);
+  Layer(const Layer& other) = default;
+  Layer& operator=(const Layer& other) = default;
+
+  // Layer name (group 2); entities refer to it and it is written to DXF.
+  const char* name() const { return name_; }
+  // The name as read from the file; the layer dialog lists and finds layers by it.
+  const char* shownName() const { return shownName_; }
+  // Colour number text (group 62) without a minus sign, e.g. "7".
+  const char* colourNumber() const { return colourNumber_; }
+  // Linetype name (group 6).
+  const char* linetypeName() const { return linetypeName_; }
+  // Colour as "#RRGGBB", derived from the colour number.
+  const char* colour() const { return colour_; }
+  // 0 solid, 1 dashed, 2 hidden, 3 dash-dot, 4 phantom; derived from the linetype name.
+  std::int32_t lineStyleCode() const { return lineStyleCode_; }
+  // 1 = layer on, 0 = off.
+  std::int32_t visible() const { return visible_; }
+
+  // Renames the layer (the layer dialog's display name); shownName stays.
+  void setName(const char* name);
+  void setVisible(std::int32_t visible) { visible_ = visible; }
+  void setColourNumber(const char* number);
+  void setLinetypeName(const char* name);
+  void setColour(const char* colour);
+
+  // Sets colour from colourNumber and lineStyleCode from linetypeName.
+  void deriveColourAndStyle();
+
+  // Reads the entry's group pairs after the line "LAYER" up to and including the next
+  // group code 0; 0, or kEndOfFile when the data ends first.
+  int read(DxfLineReader& in);
+  // Writes the entry from its type name "LAYER" to its closing "  0"; returns 0.
+  int write(std::ostream& out) const;
+
+  // "#RRGGBB" of a DXF colour number: 1 to 6 and 40 have their colours, all others black.
+  static const char* colourOfNumber(int number);
+  // Line style code of a linetype name, compared without regard to case; 0 if unknown.
+  static std::int32_t lineStyleOfLinetype(const char* linetypeName);
+
+ private:
+  char name_[kNameSize];
+  char shownName_[kNameSize];
+  char colourNumber_[kColourNumberSize];
+  char linetypeName_[kLinetypeNameSize];
+  char colour_[kColourSize];
+  std::int32_t lineStyleCode_ = 0;
+  std::int32_t visible_ = 1;
+};

@@ -1,0 +1,227 @@
+// Base of every drawable entity: shared attributes, the 23-operation table, pen cache.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <iosfwd>
+#include <iterator>
+#include <vector>
+
+#include "DeviceContext.h"
+#include "DrawingArea.h"
+#include "GroupLines.h"
+#include "Layer.h"
+
+class Punkt;
+class Linie;
+class Kreis;
+class Kreisbogen;
+
+// An entity of a drawing (line, circle, arc, point, solid, text). Coordinates are doubles
+// in drawing units (mm); angle arguments are degrees. The virtual operations below are the
+// family's whole interface, in their fixed order; the base gives the fallback behaviour of
+// a kind that does not provide an operation.
+//
+// The entity follows its layer: assignLayer copies the layer's colour, line style code and
+// visibility; an entity whose colour was set explicitly (ownColour) keeps its colour.
+class DXFGeometrie {
+ public:
+  static constexpr int kLayerNameSize = 50;
+  static constexpr int kColourNumberSize = 10;
+  static constexpr int kColourSize = 10;
+
+  // 0: destructor.
+  virtual ~DXFGeometrie() = default;
+
+  // 1: the DXF entity name ("LINE", "CIRCLE", ...).
+  virtual const char* typeName() const = 0;
+  // 2: 0 when the entity lies entirely outside the window by the kind's quick test, else 1.
+  virtual int touchesWindow(double minX, double minY, double maxX, double maxY) const;
+  // 3, 4: x (y) values greater than threshold c move by d (clamping per kind).
+  virtual void stretchX(double c, double d);
+  virtual void stretchY(double c, double d);
+  // 5, 6: every x (y) value += d.
+  virtual void moveX(double d);
+  virtual void moveY(double d);
+  // 7, 8: every x (y) value = value * k + b.
+  virtual void scaleX(double k, double b);
+  virtual void scaleY(double k, double b);
+  // 9: scaleX(k, bx) then scaleY(k, by) unless the kind says otherwise.
+  virtual void scaleXY(double k, double bx, double by);
+  // 10: stores the geometry placed by scale s, angle a (degrees) and offsets dx, dy; for a
+  // negative s the result is mirrored top to bottom and lengths stay positive. dz unused.
+  virtual void transform(double s, double a, double dx, double dy, double dz);
+  // 11: draws the placed entity into a world-coordinate drawing area.
+  virtual void draw(DrawingArea& area, double s, double dx, double dy, double a) const;
+  // 12: draws the placed entity on a device onto which the window (minX, minY) to
+  // (maxX, maxY) is fitted.
+  virtual void drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
+                            double maxX, double maxY, double dx, double dy, double a) const;
+  // 13: reads the group pairs after the type name line up to and including the next group
+  // code 0; 0, or the kind's negative end-of-file code.
+  virtual int readGroups(DxfLineReader& in) = 0;
+  // 14: writes the entity from its type name to its closing "  0" line; returns 0. Numbers
+  // use the stream's format (the file writer sets fixed notation with four decimals).
+  virtual int writeGroups(std::ostream& out) const = 0;
+  // 15: point at curve parameter t (0 start, 1 end).
+  virtual Punkt pointAt(double t) const;
+  // 16: curve parameter of a point on the entity; only arcs look at the marker (a non-null
+  // marker makes an arc report points off it as -1 instead of 0).
+  virtual double parameterOf(const Punkt& point, const void* marker) const;
+  // 17: signed distance of a point from the entity.
+  virtual double distanceTo(const Punkt& point) const;
+  // 18, 19: larger (smaller) x and y of the entity's extent.
+  virtual Punkt maxCorner() const;
+  virtual Punkt minCorner() const;
+  // 20 to 22: number of intersection points (0 to 2) written to first, then second; -1
+  // when the kind does not intersect.
+  virtual int intersectCircle(const Kreis& circle, Punkt& first, Punkt& second) const;
+  virtual int intersectArc(const Kreisbogen& arc, Punkt& first, Punkt& second) const;
+  virtual int intersectLine(const Linie& line, Punkt& first, Punkt& second) const;
+
+  // Takes the attributes of `layer` (none: only the pointer is cleared).
+  void assignLayer(const Layer* layer);
+  // Assigns the first layer, in list order, whose name equals layerName exactly; 1 when
+  // one was found, else 0 (the entity then keeps no layer).
+  int attachLayer(const std::vector<Layer*>& layers);
+  // The same over any range whose elements convert to `const Layer*` (pointers or smart
+  // pointers with get() are not accepted: pass raw pointers).
+  template <class Iterator>
+  int attachLayer(Iterator first, Iterator last);
+  // The same over an indexed list read as layerAt(0), layerAt(1), ... until it gives null
+  // (the document's item vectors offer such an accessor).
+  template <class LayerAt>
+  int attachLayerAt(LayerAt layerAt);
+
+  const Layer* layer() const { return layer_; }
+  // Name of the entity's layer (group 8).
+  const char* layerName() const { return layerName_; }
+  void setLayerName(const char* name);
+  // Colour number text as read (group 62), "256" when none was read.
+  const char* colourNumber() const { return colourNumber_; }
+  // Drawing colour: "#RRGGBB", or "BYLAYER" / "BYBLOCK" while no layer was assigned.
+  const char* colour() const { return colour_; }
+  void setColour(const char* colour);
+  std::uint16_t lineStyleCode() const { return lineStyleCode_; }
+  // 1: the colour stays when the layer's colour changes, and 62/256 is written.
+  std::int32_t ownColour() const { return ownColour_; }
+  // 0: every drawing operation does nothing.
+  std::int32_t visible() const { return visible_; }
+
+  // Colour text of a DXF colour number: the layer colours, 0 "BYBLOCK", 256 "BYLAYER".
+  static const char* colourOfNumber(int number);
+
+  // Pen cache shared by screen and printer: call before a full redraw or print so that
+  // the first entity drawn sets line style and colour afresh.
+  static void resetPenCache();
+  static std::uint16_t penStyleCache() { return penStyleCache_; }
+  static const char* penColourCache() { return penColourCache_; }
+
+  // Reads the next line as a real (strtod rules); 0.0 when it is no number.
+  static double readDouble(DxfLineReader& in);
+  // Reads the next line as an integer (atoi rules, clamped).
+  static int readInt(DxfLineReader& in);
+
+  // Placement transform: (x, y) scaled by s, rotated by a degrees, moved by (dx, dy).
+  static WorldPoint place(double x, double y, double s, double a, double dx, double dy);
+  // Device fit factor: the smaller of width/(maxX - minX) and height/(maxY - minY).
+  static double fitFactor(const DeviceContext& dc, double minX, double minY, double maxX,
+                          double maxY);
+
+ protected:
+  // Default: no layer, layer name "0", colour number "256", colour "BYLAYER", line style
+  // 0, ownColour 0, visible.
+  DXFGeometrie();
+  // Copies layer, layer name, colour, line style code and visibility; ownColour starts at
+  // 0 and the colour number at "256" (kinds that copy it do so themselves).
+  DXFGeometrie(const DXFGeometrie& other);
+  DXFGeometrie& operator=(const DXFGeometrie& other) = default;
+  // Value constructors of the kinds: with a layer, its name, colour, line style code and
+  // visibility are copied; without, the colour is "BYLAYER".
+  explicit DXFGeometrie(const Layer* layer);
+
+  // Copies the colour number text (group 62).
+  void setColourNumber(const char* number);
+  // colour from colourNumber by the colour table.
+  void deriveColour();
+
+  // Pen selection: line style and colour, each only when it differs from the cache.
+  void selectPen(DrawingArea& area) const;
+  void selectPen(DeviceContext& dc) const;
+  // Colour only (points and solids leave the line style alone).
+  void selectColour(DrawingArea& area) const;
+
+  // Culls a circle-like figure: its centre must lie inside the container grown by 1.1
+  // pixel radii (strict bounds). `centre` and `radius` are placed world values.
+  static bool centreVisible(const DrawingArea& area, WorldPoint centre, double radius);
+
+  // The read loop shared by the kinds. Reads pairs until group code 0; takes the first
+  // group 8 into layerName, group 62 into colourNumber when `takeColour`, and hands every
+  // other code to onGroup(code, in), which returns true when it read the value line
+  // itself. Returns 0, or eofCode when the data ends inside the entity.
+  template <class OnGroup>
+  int readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup);
+
+  // Write frame: type name, layer name, and 62/256 when ownColour is set (`withColour`).
+  void writeHead(std::ostream& out, bool withColour) const;
+  // A coordinate pair: the code right-justified in three characters, then the value.
+  static void writePair(std::ostream& out, int code, double value);
+  // The closing "  0" line.
+  static void writeEnd(std::ostream& out);
+
+  const Layer* layer_ = nullptr;
+  char layerName_[kLayerNameSize];
+  std::uint16_t lineStyleCode_ = 0;
+  char colourNumber_[kColourNumberSize];
+  char colour_[kColourSize];
+  std::int32_t ownColour_ = 0;
+  std::int32_t visible_ = 1;
+
+ private:
+  static std::uint16_t penStyleCache_;
+  static char penColourCache_[kColourSize];
+};
+
+template <class Iterator>
+int DXFGeometrie::attachLayer(Iterator first, Iterator last) {
+  for (; first != last; ++first) {
+    const Layer* candidate = *first;
+    if (candidate && std::strcmp(candidate->name(), layerName_) == 0) {
+      assignLayer(candidate);
+      return 1;
+    }
+  }
+  return 0;
+}
+
+template <class LayerAt>
+int DXFGeometrie::attachLayerAt(LayerAt layerAt) {
+  for (int i = 0;; ++i) {
+    const Layer* candidate = layerAt(i);
+    if (!candidate) return 0;
+    if (std::strcmp(candidate->name(), layerName_) == 0) {
+      assignLayer(candidate);
+      return 1;
+    }
+  }
+}
+
+template <class OnGroup>
+int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
+                                OnGroup onGroup) {
+  bool layerSeen = false;
+  for (;;) {
+    const char* line = in.readLine();
+    if (in.eof()) return eofCode;
+    const int code = groupCode(line, GroupCodeVariant::Entity);
+    if (code == 0) return 0;
+    if (code == 8 && !layerSeen) {
+      layerSeen = true;
+      copyField(layerName_, in.readLine());
+    } else if (code == 62 && takeColour) {
+      copyField(colourNumber_, in.readLine());
+    } else if (!onGroup(code, in)) {
+      in.readLine();
+    }
+  }
+}
