@@ -1,0 +1,101 @@
+// AT_Vector: a growable vector of value cells, used for table rows and for object lists.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "AT_Item.h"
+
+/// A vector of owned cells. Cell access outside 0..count-1 never fails: `cellAt` yields the
+/// shared empty cell (`AT_Item::sharedEmpty`), `cellPtr` null.
+///
+/// Object lists: `appendPointer` keeps a foreign pointer. The vector never deletes the objects
+/// behind foreign pointers; their owner (the drawing document, a block, a polyline) deletes
+/// them before it frees the vector, walking with `count` and `objectAt`.
+///
+/// Growth: when more cells are needed than free slots remain, the slot array is reallocated
+/// with `growBy` spare slots, or half the current count if that is more, so filling a long
+/// list costs amortised constant time per cell. Removing a cell frees its slot for reuse.
+class AT_Vector final {
+ public:
+  /// `count` empty cells in an array of exactly `count` slots; `growBy` spare slots are added
+  /// whenever the array must grow (negative values count as 0).
+  explicit AT_Vector(int count = 0, int growBy = 0);
+  /// A copy of `other` (cells, formats, key, `growBy`) followed by `extra` empty cells.
+  AT_Vector(const AT_Vector& other, int extra);
+  AT_Vector(const AT_Vector& other) : AT_Vector(other, 0) {}
+  AT_Vector& operator=(const AT_Vector&) = delete;
+  ~AT_Vector() = default;
+
+  /// Appends `k` empty cells; returns the index of the first new one (the count when k <= 0).
+  int grow(int k);
+  /// One empty cell at `index`, later cells move up; outside 0..count-1 nothing happens.
+  void insert(int index);
+  /// Frees the cell at `index`, later cells move down; outside 0..count-1 nothing happens.
+  /// Returns `index`, or count-1 when index exceeds the count.
+  int remove(int index);
+
+  /// Appenders; each returns the index of the new cell.
+  int appendPointer(const void* object);
+  int appendDouble(double value);
+  int appendFloat(float value);
+  int appendLong(std::int32_t value);
+  int appendInt(std::int32_t value);
+  int appendChar(char value);
+  /// Appends an owned copy of `text` (null gives a text cell without value).
+  int appendText(const char* text);
+
+  int count() const { return count_; }
+  int key() const { return key_; }
+  void setKey(int key) { key_ = key; }
+  int growBy() const { return growBy_; }
+  /// Number of allocated slots (count plus free slots).
+  int capacity() const { return capacity_; }
+
+  /// The cell at `index`, or null outside 0..count-1.
+  AT_Item* cellPtr(int index);
+  const AT_Item* cellPtr(int index) const;
+  /// The cell at `index`, or the shared empty cell outside 0..count-1.
+  AT_Item& cellAt(int index);
+  const AT_Item& cellAt(int index) const;
+  /// The object kept by `appendPointer` at `index`; null outside the range or when that cell
+  /// holds no foreign pointer.
+  template <typename T>
+  T* objectAt(int index) const {
+    const AT_Item* cell = cellPtr(index);
+    if (cell == nullptr || cell->typeCode() != AT_Pointer) return nullptr;
+    return static_cast<T*>(const_cast<void*>(cell->value()));
+  }
+  /// Sets the format of the cell at `index`; outside the range nothing happens.
+  void setCellFormat(int index, const char* format);
+
+  /// Finds scan from index 0 and return the first matching index, or -1.
+  /// `fn` gets each cell's value pointer (null for empty cells) and `userValue`; 0 is a match.
+  int findByMatch(AT_MatchFn fn, const void* userValue) const;
+  /// A cell whose value pointer is `pointer`.
+  int findByPointer(const void* pointer) const;
+  /// Number finds match cells of that same type holding an equal value.
+  int findByDouble(double value) const;
+  int findByFloat(float value) const;
+  int findByLong(std::int32_t value) const;
+  int findByInt(std::int32_t value) const;
+  int findByChar(char value) const;
+  /// A cell whose rendered text equals `text` exactly (case-sensitive); null finds nothing.
+  int findByText(const char* text) const;
+
+  /// The process-wide one-cell row handed out for out-of-range row access; it is reset to one
+  /// empty cell on every hand-out.
+  static AT_Vector& sharedEmptyRow();
+
+ private:
+  template <typename Match>
+  int findFirst(Match match) const;
+  void reserveFor(int k);
+  int appendCell();
+
+  std::unique_ptr<std::unique_ptr<AT_Item>[]> cells_;
+  int count_ = 0;
+  int capacity_ = 0;
+  int growBy_ = 0;
+  int key_ = 0;
+};
