@@ -273,7 +273,7 @@ const char* AT_Item::renderFormatted() const {
     case FormatArg::LongDouble:
       std::snprintf(out, textBufferSize, format, static_cast<long double>(real));
       break;
-    default: std::snprintf(out, textBufferSize, "%s", format); break;
+    default: std::snprintf(out, textBufferSize, format, 0); break;  // only "%%" inside
   }
   return out;
 }
