@@ -151,9 +151,27 @@ class DXFGeometrie {
   // Colour only (points and solids leave the line style alone).
   void selectColour(DrawingArea& area) const;
 
-  // Culls a circle-like figure: its centre must lie inside the container grown by 1.1
-  // pixel radii (strict bounds). `centre` and `radius` are placed world values.
-  static bool centreVisible(const DrawingArea& area, WorldPoint centre, double radius);
+  // A placed circle seen in drawing-area pixels: its centre, the pixels of the world
+  // points (r, r) and (0, 0), the pixel radius (their x distance, signed like r) and
+  // whether the centre lies inside the container grown by 1.1 pixel radii (strict).
+  struct PixelCircle {
+    DevicePoint centre;
+    DevicePoint radiusPoint;
+    DevicePoint origin;
+    double radius = 0.0;
+    bool visible = false;
+  };
+  static PixelCircle pixelCircle(const DrawingArea& area, WorldPoint centre, double radius);
+
+  // Draws the curve as n chords between pointAt(i / n) and pointAt((i + 1) / n), placed.
+  void drawChords(DrawingArea& area, int n, double s, double dx, double dy, double a) const;
+
+  // The placement that `transform` stores: like place(), but for a negative s the x value
+  // uses -s, so the result is mirrored top to bottom.
+  static void transformPoint(double& x, double& y, double s, double a, double dx, double dy);
+  // Stretch of one value: v > c moves by d; the clamped form does not go below c.
+  static double stretchValue(double v, double c, double d);
+  static double stretchClamped(double v, double c, double d);
 
   // The read loop shared by the kinds. Reads pairs until group code 0; takes the first
   // group 8 into layerName, group 62 into colourNumber when `takeColour`, and hands every

@@ -61,6 +61,9 @@ class Kreis : public DXFGeometrie {
   // points untouched, for separate, contained, touching or concentric circles.
   static bool crossings(double cx, double cy, double r, double ocx, double ocy, double orad,
                         Punkt& first, Punkt& second);
+  // Quick window test of the circle's box (also used by arcs).
+  static int boxTouchesWindow(double cx, double cy, double r, double minX, double minY,
+                              double maxX, double maxY);
 
  private:
   double cx_ = 0.0;

@@ -37,7 +37,6 @@ class Linie : public DXFGeometrie {
   void moveY(double d) override;
   void scaleX(double k, double b) override;
   void scaleY(double k, double b) override;
-  void scaleXY(double k, double bx, double by) override;
   void transform(double s, double a, double dx, double dy, double dz) override;
   // Culls when both ends lie beyond the same side of the visible container.
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;

@@ -32,7 +32,6 @@ class Solid : public DXFGeometrie {
   void moveY(double d) override;
   void scaleX(double k, double b) override;
   void scaleY(double k, double b) override;
-  void scaleXY(double k, double bx, double by) override;
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,

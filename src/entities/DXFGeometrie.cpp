@@ -1,0 +1,221 @@
+// Base of every drawable entity: shared attributes, the 23-operation table, pen cache.
+#include "DXFGeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <ostream>
+
+#include "Punkt.h"
+
+std::uint16_t DXFGeometrie::penStyleCache_ = 0;
+char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
+
+namespace {
+
+// Line style and colour that no layer or entity produces, so the next draw sets both.
+constexpr std::uint16_t kResetStyle = 111;
+constexpr const char* kResetColour = "#0F0F0F";
+
+bool isUnsetColour(const char* colour) {
+  return std::strcmp(colour, "BYBLOCK") == 0 || std::strcmp(colour, "BYLAYER") == 0 ||
+         std::strcmp(colour, "256") == 0 || colour[0] == '\0' ||
+         std::strcmp(colour, "#000000") == 0;
+}
+
+}  // namespace
+
+DXFGeometrie::DXFGeometrie() {
+  copyField(layerName_, "0");
+  copyField(colourNumber_, "256");
+  copyField(colour_, "BYLAYER");
+}
+
+DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
+    : layer_(other.layer_),
+      lineStyleCode_(other.lineStyleCode_),
+      ownColour_(0),
+      visible_(other.visible_) {
+  copyField(layerName_, other.layerName_);
+  copyField(colourNumber_, "256");
+  copyField(colour_, other.colour_);
+}
+
+DXFGeometrie::DXFGeometrie(const Layer* layer) : DXFGeometrie() {
+  if (!layer) return;
+  layer_ = layer;
+  copyField(layerName_, layer->name());
+  copyField(colour_, layer->colour());
+  lineStyleCode_ = static_cast<std::uint16_t>(layer->lineStyleCode());
+  visible_ = layer->visible();
+}
+
+int DXFGeometrie::touchesWindow(double, double, double, double) const { return 1; }
+void DXFGeometrie::stretchX(double, double) {}
+void DXFGeometrie::stretchY(double, double) {}
+void DXFGeometrie::moveX(double) {}
+void DXFGeometrie::moveY(double) {}
+void DXFGeometrie::scaleX(double, double) {}
+void DXFGeometrie::scaleY(double, double) {}
+
+void DXFGeometrie::scaleXY(double k, double bx, double by) {
+  scaleX(k, bx);
+  scaleY(k, by);
+}
+
+void DXFGeometrie::transform(double, double, double, double, double) {}
+void DXFGeometrie::draw(DrawingArea&, double, double, double, double) const {}
+void DXFGeometrie::drawOnDevice(DeviceContext&, double, double, double, double, double,
+                                double, double, double) const {}
+
+Punkt DXFGeometrie::pointAt(double) const { return Punkt(0.0, 0.0); }
+double DXFGeometrie::parameterOf(const Punkt&, const void*) const { return -1.0; }
+double DXFGeometrie::distanceTo(const Punkt&) const { return -1.0; }
+Punkt DXFGeometrie::maxCorner() const { return pointAt(0.0); }
+Punkt DXFGeometrie::minCorner() const { return pointAt(0.0); }
+int DXFGeometrie::intersectCircle(const Kreis&, Punkt&, Punkt&) const { return -1; }
+int DXFGeometrie::intersectArc(const Kreisbogen&, Punkt&, Punkt&) const { return -1; }
+int DXFGeometrie::intersectLine(const Linie&, Punkt&, Punkt&) const { return -1; }
+
+void DXFGeometrie::assignLayer(const Layer* layer) {
+  const bool hadLayer = layer_ != nullptr;
+  layer_ = layer;
+  if (!layer) return;
+  copyField(layerName_, layer->name());
+  if (hadLayer) {
+    if (!ownColour_) copyField(colour_, layer->colour());
+  } else if (isUnsetColour(colour_)) {
+    // Read as uncoloured (or black): black on a black layer counts as chosen on purpose.
+    ownColour_ = std::strcmp(colour_, layer->colour()) == 0 ? 1 : 0;
+    copyField(colour_, layer->colour());
+  } else {
+    ownColour_ = 1;
+  }
+  lineStyleCode_ = static_cast<std::uint16_t>(layer->lineStyleCode());
+  visible_ = layer->visible();
+}
+
+int DXFGeometrie::attachLayer(const std::vector<Layer*>& layers) {
+  return attachLayer(layers.begin(), layers.end());
+}
+
+void DXFGeometrie::setLayerName(const char* name) { copyField(layerName_, name); }
+void DXFGeometrie::setColour(const char* colour) { copyField(colour_, colour); }
+void DXFGeometrie::setColourNumber(const char* number) { copyField(colourNumber_, number); }
+
+const char* DXFGeometrie::colourOfNumber(int number) {
+  if (number == 0) return "BYBLOCK";
+  if (number == 256) return "BYLAYER";
+  return Layer::colourOfNumber(number);
+}
+
+void DXFGeometrie::deriveColour() { copyField(colour_, colourOfNumber(parseInt(colourNumber_))); }
+
+void DXFGeometrie::resetPenCache() {
+  penStyleCache_ = kResetStyle;
+  copyField(penColourCache_, kResetColour);
+}
+
+double DXFGeometrie::readDouble(DxfLineReader& in) { return parseReal(in.readLine()); }
+int DXFGeometrie::readInt(DxfLineReader& in) { return parseInt(in.readLine()); }
+
+WorldPoint DXFGeometrie::place(double x, double y, double s, double a, double dx, double dy) {
+  const double angle = a / 180.0 * std::numbers::pi;
+  const double c = std::cos(angle);
+  const double n = std::sin(angle);
+  return {(c * x - n * y) * s + dx, (n * x + c * y) * s + dy};
+}
+
+void DXFGeometrie::transformPoint(double& x, double& y, double s, double a, double dx,
+                                  double dy) {
+  const double angle = a / 180.0 * std::numbers::pi;
+  const double c = std::cos(angle);
+  const double n = std::sin(angle);
+  const double placedX = (c * x - n * y) * (s < 0 ? -s : s) + dx;
+  y = (n * x + c * y) * s + dy;
+  x = placedX;
+}
+
+double DXFGeometrie::fitFactor(const DeviceContext& dc, double minX, double minY, double maxX,
+                               double maxY) {
+  const double kx = dc.width_resolution() / (maxX - minX);
+  const double ky = dc.height_resolution() / (maxY - minY);
+  const double k = std::min(kx, ky);
+  // An empty or absurd window has no fit; everything collapses onto its corner.
+  return std::isfinite(k) ? k : 0.0;
+}
+
+double DXFGeometrie::stretchValue(double v, double c, double d) { return v > c ? v + d : v; }
+
+double DXFGeometrie::stretchClamped(double v, double c, double d) {
+  if (!(v > c)) return v;
+  return v + d < c ? c : v + d;
+}
+
+void DXFGeometrie::selectPen(DrawingArea& area) const {
+  if (lineStyleCode_ != penStyleCache_) {
+    area.set_line_style(lineStyleCode_);
+    penStyleCache_ = lineStyleCode_;
+  }
+  selectColour(area);
+}
+
+void DXFGeometrie::selectPen(DeviceContext& dc) const {
+  if (lineStyleCode_ != penStyleCache_) {
+    dc.set_line_style(lineStyleCode_);
+    penStyleCache_ = lineStyleCode_;
+  }
+  if (std::strcmp(colour_, penColourCache_) != 0) {
+    dc.set_foreground_color(colour_);
+    copyField(penColourCache_, colour_);
+  }
+}
+
+void DXFGeometrie::selectColour(DrawingArea& area) const {
+  if (std::strcmp(colour_, penColourCache_) != 0) {
+    area.set_drawing_foreground(colour_);
+    copyField(penColourCache_, colour_);
+  }
+}
+
+DXFGeometrie::PixelCircle DXFGeometrie::pixelCircle(const DrawingArea& area, WorldPoint centre,
+                                                    double radius) {
+  PixelCircle pixels;
+  pixels.centre = area.wc_to_dc(centre.x, centre.y);
+  pixels.radiusPoint = area.wc_to_dc(radius, radius);
+  pixels.origin = area.wc_to_dc(0.0, 0.0);
+  pixels.radius = pixels.radiusPoint.x - pixels.origin.x;
+  const PixelSize size = area.container_size();
+  const PixelPosition position = area.position_in_container();
+  const double margin = std::fabs(1.1 * pixels.radius);
+  const double x = pixels.centre.x + position.x;
+  const double y = pixels.centre.y + position.y;
+  // A circle of infinite or undefined numbers has nothing to show.
+  pixels.visible = std::isfinite(margin) && std::isfinite(x) && std::isfinite(y) &&
+                   -margin < x && x < size.width + margin && -margin < y &&
+                   y < size.height + margin;
+  return pixels;
+}
+
+void DXFGeometrie::drawChords(DrawingArea& area, int n, double s, double dx, double dy,
+                              double a) const {
+  for (int i = 0; i < n; ++i) {
+    const Punkt from = pointAt(static_cast<double>(i) / n);
+    const Punkt to = pointAt(static_cast<double>(i + 1) / n);
+    const WorldPoint p = place(from.x(), from.y(), s, a, dx, dy);
+    const WorldPoint q = place(to.x(), to.y(), s, a, dx, dy);
+    area.wc_line(p.x, p.y, q.x, q.y);
+  }
+}
+
+void DXFGeometrie::writeHead(std::ostream& out, bool withColour) const {
+  out << typeName() << "\n  8\n" << layerName_ << '\n';
+  if (withColour && ownColour_) out << " 62\n256\n";
+}
+
+void DXFGeometrie::writePair(std::ostream& out, int code, double value) {
+  writeGroupCode(out, code);
+  out << value << '\n';
+}
+
+void DXFGeometrie::writeEnd(std::ostream& out) { out << "  0\n"; }

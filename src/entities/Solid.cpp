@@ -1,0 +1,126 @@
+// A filled quadrilateral or triangle: the DXF entity SOLID.
+#include "Solid.h"
+
+#include <ostream>
+
+Solid::Solid() = default;
+
+Solid::Solid(const Solid& other) : DXFGeometrie(other) {
+  setColourNumber(other.colourNumber_);
+  for (int i = 0; i < kCorners; ++i) {
+    x_[i] = other.x_[i];
+    y_[i] = other.y_[i];
+    z_[i] = other.z_[i];
+  }
+}
+
+double Solid::cornerX(int i) const { return i >= 0 && i < kCorners ? x_[i] : 0.0; }
+double Solid::cornerY(int i) const { return i >= 0 && i < kCorners ? y_[i] : 0.0; }
+double Solid::cornerZ(int i) const { return i >= 0 && i < kCorners ? z_[i] : 0.0; }
+
+void Solid::setCorner(int i, double x, double y) {
+  if (i < 0 || i >= kCorners) return;
+  x_[i] = x;
+  y_[i] = y;
+  z_[i] = 0.0;
+}
+
+const char* Solid::typeName() const { return "SOLID"; }
+
+void Solid::stretchX(double c, double d) {
+  for (double& x : x_) x = stretchValue(x, c, d);
+}
+
+void Solid::stretchY(double c, double d) {
+  for (double& y : y_) y = stretchValue(y, c, d);
+}
+
+void Solid::moveX(double d) {
+  for (double& x : x_) x += d;
+}
+
+void Solid::moveY(double d) {
+  for (double& y : y_) y += d;
+}
+
+void Solid::scaleX(double k, double b) {
+  for (double& x : x_) x = x * k + b;
+}
+
+void Solid::scaleY(double k, double b) {
+  for (double& y : y_) y = y * k + b;
+}
+
+void Solid::transform(double s, double a, double dx, double dy, double) {
+  for (int i = 0; i < kCorners; ++i) transformPoint(x_[i], y_[i], s, a, dx, dy);
+}
+
+void Solid::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
+  if (!visible_) return;
+  // Corners 1, 2, 3, 4 and back to 1, in the stored order.
+  WorldPoint polygon[kCorners + 1];
+  for (int i = 0; i < kCorners; ++i) polygon[i] = place(x_[i], y_[i], s, a, dx, dy);
+  polygon[kCorners] = polygon[0];
+  selectColour(area);
+  area.set_drawing_background(colour_);
+  area.wc_fill_polygon(polygon, kCorners + 1);
+  // Whatever is drawn next expects the white background again.
+  area.set_drawing_background("#FFFFFF");
+}
+
+void Solid::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
+                         double maxY, double dx, double dy, double a) const {
+  if (!visible_) return;
+  const double k = fitFactor(dc, minX, minY, maxX, maxY);
+  DevicePoint polygon[kCorners + 1];
+  for (int i = 0; i < kCorners; ++i) {
+    const WorldPoint p = place(x_[i], y_[i], s, a, dx, dy);
+    polygon[i] = {k * (p.x - minX), k * (maxY - p.y)};
+  }
+  polygon[kCorners] = polygon[0];
+  selectPen(dc);
+  dc.set_background_color(colour_);
+  dc.set_background_mode(2);
+  dc.polygon(polygon, kCorners + 1);
+  dc.set_fill_style(7);
+}
+
+int Solid::readGroups(DxfLineReader& in) {
+  setColourNumber("256");
+  double extrusion[3] = {1.0, 1.0, 1.0};  // groups 210, 220, 230
+  const int result =
+      readGroupLoop(in, kEndOfFile, true, [this, &extrusion](int code, DxfLineReader& line) {
+        double* field = nullptr;
+        if (code >= 10 && code <= 13) {
+          field = &x_[code - 10];
+        } else if (code >= 20 && code <= 23) {
+          field = &y_[code - 20];
+        } else if (code >= 30 && code <= 33) {
+          field = &z_[code - 30];
+        } else if (code == 210 || code == 220 || code == 230) {
+          field = &extrusion[code / 10 - 21];
+        } else {
+          return false;
+        }
+        *field = readDouble(line);
+        return true;
+      });
+  if (result != 0) return result;
+  // Seen from below (downward extrusion), the corners are mirrored in x.
+  if (extrusion[2] < 0) {
+    for (double& x : x_) x = -x;
+  }
+  deriveColour();
+  return 0;
+}
+
+int Solid::writeGroups(std::ostream& out) const {
+  writeHead(out, true);
+  for (int i = 0; i < kCorners; ++i) {
+    writePair(out, 10 + i, x_[i]);
+    writePair(out, 20 + i, y_[i]);
+    writePair(out, 30 + i, z_[i]);
+  }
+  writeEnd(out);
+  return 0;
+}
