@@ -12,7 +12,30 @@
 #include <limits>
 #include <utility>
 
+#include <locale.h>
+
 namespace {
+
+// Numbers are read and rendered with a decimal point whatever the user's locale, so that
+// settings and drawings written under one locale read back under another.
+locale_t cLocale() {
+  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return locale;
+}
+
+// Switches this thread to the "C" locale while it lives.
+class CLocaleScope {
+ public:
+  CLocaleScope() : previous_(cLocale() != nullptr ? uselocale(cLocale()) : nullptr) {}
+  ~CLocaleScope() {
+    if (previous_ != nullptr) uselocale(previous_);
+  }
+  CLocaleScope(const CLocaleScope&) = delete;
+  CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+ private:
+  locale_t previous_;
+};
 
 char* copyText(const char* text) {
   const std::size_t length = std::strlen(text);
@@ -49,7 +72,8 @@ std::int32_t parseInt(const char* text) {
 
 double parseDouble(const char* text) {
   const int savedErrno = errno;
-  const double value = std::strtod(text, nullptr);
+  const double value =
+      cLocale() != nullptr ? strtod_l(text, nullptr, cLocale()) : std::strtod(text, nullptr);
   errno = savedErrno;
   return value;
 }
@@ -215,6 +239,8 @@ char* AT_Item::buffer() const {
 
 const char* AT_Item::text() const {
   if (value() == nullptr) return "";
+  if (typeCode_ == AT_Text && !format_) return storage_.owned;
+  const CLocaleScope numbersWithPoint;
   return format_ ? renderFormatted() : renderUnformatted();
 }
 

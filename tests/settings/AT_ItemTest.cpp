@@ -1,5 +1,8 @@
 // Tests of the value cell: setters, copies, renderings and conversions.
 #include <climits>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -7,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "AT_Item.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -223,6 +227,47 @@ TEST(AT_ItemConversion, ShortByteBlocksArePaddedWithZeros) {
   // Eight bytes wanted, one held: the other seven are zero, giving a tiny positive double.
   EXPECT_GT(item.toDouble(), 0.0);
   EXPECT_LT(item.toDouble(), 1e-300);
+}
+
+// Makes a decimal-comma numeric locale current while it lives; builds one in a temporary
+// folder when the system has none installed.
+class DecimalCommaLocale {
+ public:
+  DecimalCommaLocale() {
+    if (tryLocale()) return;
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + dir_.file("de_DE.UTF-8").string() +
+                                "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(dir_.file("de_DE.UTF-8")))
+      return;
+    setenv("LOCPATH", dir_.path().c_str(), 1);
+    tryLocale();
+  }
+  ~DecimalCommaLocale() {
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
+  }
+  bool active() const { return active_; }
+
+ private:
+  bool tryLocale() {
+    active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr &&
+              std::localeconv()->decimal_point[0] == ',';
+    return active_;
+  }
+  testsupport::TempDir dir_;
+  bool active_ = false;
+};
+
+TEST(AT_ItemLocale, NumbersUseADecimalPointUnderADecimalCommaLocale) {
+  DecimalCommaLocale locale;
+  if (!locale.active()) GTEST_SKIP() << "no decimal-comma locale available";
+  AT_Item item;
+  EXPECT_DOUBLE_EQ(item.setText("2.5").toDouble(), 2.5);
+  EXPECT_FLOAT_EQ(item.setText("0.25").toFloat(), 0.25F);
+  EXPECT_STREQ(item.setDouble(1.5).text(), "1.5");
+  EXPECT_STREQ(item.setFloat(0.5F).text(), "0.500000");
+  item.setFormat("%.2f");
+  EXPECT_STREQ(item.setDouble(3.25).text(), "3.25");
 }
 
 TEST(AT_ItemFallback, SharedEmptyIsEmptiedOnEveryHandOut) {
