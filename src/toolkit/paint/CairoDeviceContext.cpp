@@ -1,0 +1,257 @@
+// Cairo implementation of the device context: pen, dashes, figures, dots, texts.
+#include "CairoDeviceContext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+#include <span>
+#include <vector>
+
+namespace {
+
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+// Strokes run through pixel centres.
+constexpr double kCentre = 0.5;
+// Largest distance between a flattened curve and the true one, in pixels.
+constexpr double kFlatness = 0.25;
+
+// Dash patterns of the line style codes in device pixels (on, off, on, off ...).
+std::span<const double> dashesFor(int code) {
+  static constexpr double kDashed[] = {12.0, 6.0};
+  static constexpr double kHidden[] = {6.0, 4.0};
+  static constexpr double kDashDot[] = {12.0, 4.0, 2.0, 4.0};
+  static constexpr double kPhantom[] = {18.0, 4.0, 3.0, 4.0, 3.0, 4.0};
+  switch (code) {
+    case 1: return kDashed;
+    case 2: return kHidden;
+    case 3: return kDashDot;
+    case 4: return kPhantom;
+    default: return {};
+  }
+}
+
+unsigned short resolution(int pixels) {
+  return static_cast<unsigned short>(std::clamp(pixels, 0, 65535));
+}
+
+// Sweep of an arc from `start` to `end` going the positive way, in (0, 2 pi]; 0 when the
+// two angles are equal.
+double positiveSweep(double start, double end) {
+  double sweep = end - start;
+  if (sweep == 0.0) return 0.0;
+  if (sweep > kTwoPi) return kTwoPi;
+  if (sweep < 0.0) {
+    sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
+  }
+  return sweep;
+}
+
+bool finite(std::initializer_list<double> values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+}  // namespace
+
+CairoDeviceContext::CairoDeviceContext(cairo_t* cr, int width, int height)
+    : cr_(cr), width_(width), height_(height), text_(cr) {}
+
+void CairoDeviceContext::setSize(int width, int height) {
+  width_ = width;
+  height_ = height;
+}
+
+unsigned short CairoDeviceContext::width_resolution() const { return resolution(width_); }
+unsigned short CairoDeviceContext::height_resolution() const { return resolution(height_); }
+
+void CairoDeviceContext::set_foreground_color(const char* colour) {
+  foreground_ = PaintColour::parse(colour);
+}
+
+void CairoDeviceContext::set_background_color(const char* colour) {
+  background_ = PaintColour::parse(colour);
+}
+
+void CairoDeviceContext::line(double x1, double y1, double x2, double y2) {
+  const DevicePoint points[2] = {{x1, y1}, {x2, y2}};
+  strokePolyline(points, 2, false);
+}
+
+void CairoDeviceContext::circle(double cx, double cy, double r) { ellipse(cx, cy, r, r); }
+
+void CairoDeviceContext::ellipse(double cx, double cy, double rx, double ry) {
+  strokeEllipticArc(cx, cy, std::abs(rx), std::abs(ry), 0.0, kTwoPi);
+}
+
+void CairoDeviceContext::arc(double cx, double cy, double rx, double ry, double startAngle,
+                             double endAngle) {
+  if (!finite({startAngle, endAngle})) return;
+  const double sweep = positiveSweep(startAngle, endAngle);
+  if (sweep == 0.0) return;
+  // Angles count counter-clockwise with y up, the device's y grows downwards: negating
+  // the y radius turns the parametric curve into exactly that.
+  strokeEllipticArc(cx, cy, rx, -ry, startAngle, sweep);
+}
+
+void CairoDeviceContext::native_arc(double left, double top, double right, double bottom,
+                                    double startX, double startY, double endX, double endY) {
+  if (!finite({left, top, right, bottom, startX, startY, endX, endY})) return;
+  const double cx = (left + right) / 2.0;
+  const double cy = (top + bottom) / 2.0;
+  const double rx = std::abs(right - left) / 2.0;
+  const double ry = std::abs(bottom - top) / 2.0;
+  if (rx == 0.0 || ry == 0.0) return;
+  // The start and end points only give directions from the centre. In the y-down
+  // parameter u of (cx + rx cos u, cy - ry sin u), counter-clockwise on the screen is
+  // increasing u; equal directions mean the whole ellipse.
+  const double u0 = std::atan2(-(startY - cy) / ry, (startX - cx) / rx);
+  const double u1 = std::atan2(-(endY - cy) / ry, (endX - cx) / rx);
+  const double sweep = u1 == u0 ? kTwoPi : positiveSweep(u0, u1);
+  strokeEllipticArc(cx, cy, rx, -ry, u0, sweep);
+}
+
+void CairoDeviceContext::polygon(const DevicePoint* points, int count) {
+  drawPolygon(points, count, fillStyle_ != kHollow || backgroundMode_ == kOpaqueMode);
+}
+
+void CairoDeviceContext::filledPolygon(const DevicePoint* points, int count) {
+  drawPolygon(points, count, true);
+}
+
+void CairoDeviceContext::dot(double x, double y, const char* colour) {
+  dotAt(x, y, PaintColour::parse(colour));
+}
+
+void CairoDeviceContext::foregroundDot(double x, double y) { dotAt(x, y, foreground_); }
+
+void CairoDeviceContext::text_out(double x, double y, const char* text, const TextStyle& style) {
+  if (!finite({x, y}) || !clip_.contains({x, y})) return;
+  text_.draw(x, y, text, style, foreground_);
+}
+
+void CairoDeviceContext::drawPolygon(const DevicePoint* points, int count, bool fill) {
+  if (!points || count < 2) return;
+  const std::span<const DevicePoint> corners(points, static_cast<std::size_t>(count));
+  if (!std::all_of(corners.begin(), corners.end(),
+                   [](const DevicePoint& p) { return finite({p.x, p.y}); })) {
+    return;
+  }
+  if (fill && count >= 3) {
+    const bool inside = std::all_of(corners.begin(), corners.end(),
+                                    [this](const DevicePoint& p) { return clip_.contains(p); });
+    const std::vector<DevicePoint> area = inside ? std::vector<DevicePoint>(corners.begin(), corners.end())
+                                                 : clip_.clipPolygon(points, count);
+    if (area.size() >= 3) {
+      cairo_new_path(cr_);
+      cairo_move_to(cr_, area[0].x, area[0].y);
+      for (std::size_t i = 1; i < area.size(); ++i) cairo_line_to(cr_, area[i].x, area[i].y);
+      cairo_close_path(cr_);
+      const cairo_fill_rule_t previous = cairo_get_fill_rule(cr_);
+      // Self-crossing corners fill alternately, as the platform's polygon fill does.
+      cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+      cairo_set_source_rgb(cr_, background_.red, background_.green, background_.blue);
+      cairo_fill(cr_);
+      cairo_set_fill_rule(cr_, previous);
+    }
+  }
+  strokePolyline(points, corners.size(), true);
+}
+
+void CairoDeviceContext::dotAt(double x, double y, const PaintColour& colour) {
+  if (!finite({x, y}) || !clip_.contains({x, y})) return;
+  cairo_new_path(cr_);
+  cairo_rectangle(cr_, std::floor(x), std::floor(y), 1.0, 1.0);
+  cairo_set_source_rgb(cr_, colour.red, colour.green, colour.blue);
+  cairo_fill(cr_);
+}
+
+void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry,
+                                           double t0, double sweep) {
+  if (!finite({cx, cy, rx, ry, t0, sweep}) || rx == 0.0 || ry == 0.0 || sweep <= 0.0) return;
+  const double ax = std::abs(rx);
+  const double ay = std::abs(ry);
+  if (clip_.missesBox(cx - ax, cy - ay, cx + ax, cy + ay)) return;
+
+  if (clip_.contains({cx - ax, cy - ay}) && clip_.contains({cx + ax, cy + ay})) {
+    cairo_new_path(cr_);
+    cairo_matrix_t saved;
+    cairo_get_matrix(cr_, &saved);
+    cairo_translate(cr_, cx + kCentre, cy + kCentre);
+    cairo_scale(cr_, rx, ry);
+    cairo_arc(cr_, 0.0, 0.0, 1.0, t0, t0 + sweep);
+    if (sweep >= kTwoPi) cairo_close_path(cr_);
+    // The path keeps its shape; the pen goes back to device pixels for the stroke.
+    cairo_set_matrix(cr_, &saved);
+    strokeWithPen(0.0);
+    return;
+  }
+
+  // Too far out for Cairo's fixed-point path: flatten, then cut the chords to the box.
+  const double radius = std::max(ax, ay);
+  const double step = radius > kFlatness ? 2.0 * std::acos(1.0 - kFlatness / radius) : kTwoPi;
+  const double wanted = std::ceil(sweep / step);
+  const std::size_t chords = static_cast<std::size_t>(std::clamp(wanted, 8.0, 65536.0));
+  std::vector<DevicePoint> points(chords + 1);
+  for (std::size_t i = 0; i <= chords; ++i) {
+    const double t = t0 + sweep * static_cast<double>(i) / static_cast<double>(chords);
+    points[i] = {cx + rx * std::cos(t), cy + ry * std::sin(t)};
+  }
+  strokePolyline(points.data(), points.size(), false);
+}
+
+void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t count,
+                                        bool closed) {
+  if (count < 2) return;
+  const std::span<const DevicePoint> corners(points, count);
+  if (!std::all_of(corners.begin(), corners.end(),
+                   [](const DevicePoint& p) { return finite({p.x, p.y}); })) {
+    return;
+  }
+  cairo_new_path(cr_);
+  const bool inside = std::all_of(corners.begin(), corners.end(),
+                                  [this](const DevicePoint& p) { return clip_.contains(p); });
+  if (inside) {
+    cairo_move_to(cr_, points[0].x + kCentre, points[0].y + kCentre);
+    for (std::size_t i = 1; i < count; ++i) {
+      cairo_line_to(cr_, points[i].x + kCentre, points[i].y + kCentre);
+    }
+    if (closed) cairo_close_path(cr_);
+    strokeWithPen(0.0);
+    return;
+  }
+
+  const std::size_t segments = closed ? count : count - 1;
+  double walked = 0.0;       // length of the uncut polyline before the current segment
+  double dashOffset = 0.0;   // length cut away before the first piece that is drawn
+  bool drawing = false;
+  DevicePoint last{};
+  for (std::size_t i = 0; i < segments; ++i) {
+    DevicePoint a = points[i];
+    DevicePoint b = points[(i + 1) % count];
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    double cut = 0.0;
+    if (clip_.clipSegment(a, b, cut)) {
+      if (!drawing || a.x != last.x || a.y != last.y) {
+        if (!drawing) dashOffset = walked + cut;
+        cairo_move_to(cr_, a.x + kCentre, a.y + kCentre);
+        drawing = true;
+      }
+      cairo_line_to(cr_, b.x + kCentre, b.y + kCentre);
+      last = b;
+    }
+    walked += length;
+  }
+  if (drawing) strokeWithPen(dashOffset);
+}
+
+void CairoDeviceContext::strokeWithPen(double dashOffset) {
+  const std::span<const double> dashes = dashesFor(lineStyle_);
+  cairo_set_source_rgb(cr_, foreground_.red, foreground_.green, foreground_.blue);
+  cairo_set_line_width(cr_, 1.0);
+  double period = 0.0;
+  for (const double length : dashes) period += length;
+  // Only the phase matters; a cut of millions of pixels must not cost a long walk.
+  const double phase = period > 0.0 ? std::fmod(dashOffset, period) : 0.0;
+  cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), phase);
+  cairo_stroke(cr_);
+}

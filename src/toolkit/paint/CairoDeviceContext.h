@@ -1,0 +1,107 @@
+// Device context on a Cairo context: pen, fill, figures and texts in device pixels.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstddef>
+
+#include "CairoTextPainter.h"
+#include "DeviceClip.h"
+#include "DeviceContext.h"
+#include "PaintColour.h"
+#include "WorldMapping.h"
+
+// Implements the entities' device context on any cairo_t whose user space is device
+// pixels: an image, PNG, SVG or PDF surface, the printer's page or the screen.
+//
+// Device coordinates name pixels as the platform does: (x, y) is the pixel whose top-left
+// corner lies at x, y. Strokes are one pixel wide and run through pixel centres, so a
+// horizontal line at integer y covers exactly that pixel row. Colours are "#RRGGBB"
+// texts; anything else paints black. Pen state starts as a solid black line, a white
+// background colour, transparent background mode and a solid fill style.
+class CairoDeviceContext : public DeviceContext {
+ public:
+  static constexpr int kHollow = 7;        // fill style that leaves polygons unfilled
+  static constexpr int kOpaqueMode = 2;    // background mode that fills polygons anyway
+
+  // `cr` is not owned and must outlive this object; width x height is the printable
+  // size in device pixels that the resolution queries report.
+  CairoDeviceContext(cairo_t* cr, int width, int height);
+
+  // The world rectangle the screen's drawing area maps onto this context; without one
+  // (printer, files) world and device coordinates are the same.
+  void setMapping(const WorldMapping& mapping) { mapping_ = mapping; }
+  const WorldMapping& mapping() const { return mapping_; }
+  void setSize(int width, int height);
+
+  // Ellipse with centre (cx, cy) and radii rx, ry in device pixels (signs are ignored).
+  void ellipse(double cx, double cy, double rx, double ry);
+  // Polygon filled with the background colour whatever the fill style, outlined with the
+  // pen; the drawing area's filled polygons come here.
+  void filledPolygon(const DevicePoint* points, int count);
+  // One pixel in the foreground colour.
+  void foregroundDot(double x, double y);
+
+  int lineStyle() const { return lineStyle_; }
+  const PaintColour& foreground() const { return foreground_; }
+  const PaintColour& background() const { return background_; }
+  int backgroundMode() const { return backgroundMode_; }
+  int fillStyle() const { return fillStyle_; }
+  int orientation() const { return orientation_; }
+
+  unsigned short width_resolution() const override;
+  unsigned short height_resolution() const override;
+
+  double y_factor() const override { return mapping_.worldPerPixelY(); }
+  double x_wc_to_dc(double x) const override { return mapping_.x(x); }
+  double y_wc_to_dc(double y) const override { return mapping_.y(y); }
+  DevicePoint wc_to_dc(double x, double y) const override { return {mapping_.x(x), mapping_.y(y)}; }
+
+  // Codes 0 solid, 1 dashed, 2 hidden, 3 dash-dot, 4 phantom; other codes draw solid.
+  void set_line_style(int code) override { lineStyle_ = code; }
+  void set_foreground_color(const char* colour) override;
+  void set_background_color(const char* colour) override;
+  // Transparent (1) or opaque (2); an opaque background fills polygons even when the fill
+  // style is hollow, so a solid printed after a circle (which leaves the fill style
+  // hollow) is still filled.
+  void set_background_mode(int mode) override { backgroundMode_ = mode; }
+  void set_fill_style(int style) override { fillStyle_ = style; }
+  // Kept for whoever prints the page; it does not change what is drawn.
+  void set_orientation(int orientation) override { orientation_ = orientation; }
+
+  void line(double x1, double y1, double x2, double y2) override;
+  // Outline only: circles and arcs are never filled.
+  void circle(double cx, double cy, double r) override;
+  void arc(double cx, double cy, double rx, double ry, double startAngle,
+           double endAngle) override;
+  void polygon(const DevicePoint* points, int count) override;
+  void dot(double x, double y, const char* colour) override;
+  void native_arc(double left, double top, double right, double bottom, double startX,
+                  double startY, double endX, double endY) override;
+  void text_out(double x, double y, const char* text, const TextStyle& style) override;
+
+ private:
+  void drawPolygon(const DevicePoint* points, int count, bool fill);
+  void dotAt(double x, double y, const PaintColour& colour);
+  // Strokes the elliptic arc (cx + rx cos t, cy + ry sin t) for t from t0 to t0 + sweep,
+  // 0 < sweep <= 2 pi; the signs of rx and ry choose the direction on the device.
+  void strokeEllipticArc(double cx, double cy, double rx, double ry, double t0, double sweep);
+  // Strokes the polyline through the points (back to the first when closed), cut to the
+  // addressable box when it reaches outside.
+  void strokePolyline(const DevicePoint* points, std::size_t count, bool closed);
+  // Strokes the current path with the pen; `dashOffset` in pixels.
+  void strokeWithPen(double dashOffset);
+
+  cairo_t* cr_;
+  int width_;
+  int height_;
+  WorldMapping mapping_;
+  DeviceClip clip_;
+  CairoTextPainter text_;
+  int lineStyle_ = 0;
+  PaintColour foreground_;
+  PaintColour background_{1.0, 1.0, 1.0};
+  int backgroundMode_ = 1;
+  int fillStyle_ = 0;
+  int orientation_ = 0;
+};

@@ -1,0 +1,33 @@
+// Single-line text output through Pango, anchored and rotated like the platform's text call.
+#pragma once
+
+#include <cairo.h>
+
+#include "DeviceContext.h"
+#include "PaintColour.h"
+#include "PaintHandle.h"
+
+// Draws one Windows-1252 text at a device point with a font made for this call only:
+// family `style.face` ("Arial" when null or empty), em height `style.pixelHeight` device
+// pixels, weight `style.weight`, the baseline turned `style.escapementTenths` tenths of a
+// degree counter-clockwise around the anchor, the anchor placed on the text as
+// `style.hAlign` / `style.vAlign` say. The background stays transparent.
+class CairoTextPainter {
+ public:
+  // Texts taller than this are filled as outlines, so no glyph bitmap of that size is
+  // ever rasterised and cached (a zoomed-in drawing reaches thousands of pixels).
+  static constexpr int kOutlineHeight = 256;
+  // Texts taller than this draw nothing: no such text fits any drawing area.
+  static constexpr int kMaxHeight = 1 << 20;
+
+  explicit CairoTextPainter(cairo_t* cr) : cr_(cr) {}
+
+  // (x, y) in device pixels; nothing is drawn for an empty text, a height below 1, or an
+  // anchor that is not a finite number.
+  void draw(double x, double y, const char* text, const TextStyle& style,
+            const PaintColour& colour);
+
+ private:
+  cairo_t* cr_;
+  PangoLayoutPtr layout_;  // made on first use and kept for the next texts
+};

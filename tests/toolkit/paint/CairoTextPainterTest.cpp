@@ -1,0 +1,139 @@
+// Tests of text output through a device context: height, anchoring, rotation, weight, colour.
+#include "CairoDeviceContext.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "PixelCanvas.h"
+
+namespace {
+
+class TextOutTest : public ::testing::Test {
+ protected:
+  PixelCanvas canvas{400, 400};
+  CairoDeviceContext dc{canvas.cr(), 400, 400};
+
+  InkBox draw(double x, double y, const char* text, TextStyle style) {
+    dc.text_out(x, y, text, style);
+    return canvas.inkBox();
+  }
+
+  static TextStyle style(int height, TextHAlign h = TextHAlign::Left,
+                         TextVAlign v = TextVAlign::Baseline) {
+    TextStyle s;
+    s.pixelHeight = height;
+    s.hAlign = h;
+    s.vAlign = v;
+    return s;
+  }
+};
+
+TEST_F(TextOutTest, InkHeightFollowsThePixelHeight) {
+  // Capital height plus descender of a sans-serif face is a little under one em.
+  const InkBox box = draw(20, 100, "Hg", style(40));
+  ASSERT_FALSE(box.empty());
+  EXPECT_GE(box.height(), 32);
+  EXPECT_LE(box.height(), 44);
+}
+
+TEST_F(TextOutTest, TallTextsKeepTheirHeightWhenFilledAsOutlines) {
+  const InkBox box = draw(20, 350, "H", style(300));
+  ASSERT_FALSE(box.empty());
+  // The capital H of Arial-like faces is about 0.72 em.
+  EXPECT_NEAR(box.height(), 0.72 * 300, 0.06 * 300);
+}
+
+TEST_F(TextOutTest, BaselineAnchorPutsCapitalsAboveAndDescendersBelow) {
+  const InkBox box = draw(20, 100, "Hg", style(40));
+  EXPECT_LT(box.minY, 100 - 20);
+  EXPECT_GT(box.maxY, 100 + 2);
+  EXPECT_GE(box.minX, 19);
+}
+
+TEST_F(TextOutTest, TopAnchorPutsTheWholeTextBelowThePoint) {
+  const InkBox box = draw(20, 100, "Hg", style(40, TextHAlign::Left, TextVAlign::Top));
+  EXPECT_GE(box.minY, 100);
+  EXPECT_LT(box.minY, 100 + 15);
+}
+
+TEST_F(TextOutTest, BottomAnchorPutsTheWholeTextAboveThePoint) {
+  const InkBox box = draw(20, 100, "Hg", style(40, TextHAlign::Left, TextVAlign::Bottom));
+  EXPECT_LE(box.maxY, 100);
+  EXPECT_GT(box.maxY, 100 - 15);
+}
+
+TEST_F(TextOutTest, RightAnchorEndsTheTextAtThePoint) {
+  const InkBox box = draw(300, 100, "HHH", style(40, TextHAlign::Right));
+  EXPECT_LE(box.maxX, 301);
+  EXPECT_GT(box.maxX, 300 - 8);
+  EXPECT_LT(box.minX, 250);
+}
+
+TEST_F(TextOutTest, CentreAnchorCentresTheTextOnThePoint) {
+  const InkBox box = draw(200, 100, "HHHH", style(40, TextHAlign::Centre));
+  EXPECT_NEAR((box.minX + box.maxX) / 2.0, 200.0, 3.0);
+}
+
+TEST_F(TextOutTest, EscapementTurnsTheBaselineCounterClockwise) {
+  TextStyle upwards = style(30);
+  upwards.escapementTenths = 900;
+  const InkBox box = draw(200, 300, "HHHHH", upwards);
+  ASSERT_FALSE(box.empty());
+  EXPECT_GT(box.height(), 2 * box.width());  // runs up the screen
+  EXPECT_LE(box.maxY, 301);                  // starting at the anchor
+  EXPECT_LT(box.minY, 250);
+  EXPECT_LE(box.maxX, 201);                  // letters stand left of a baseline going up
+}
+
+TEST_F(TextOutTest, BoldWeightInksMoreThanNormal) {
+  TextStyle bold = style(30);
+  bold.weight = 700;
+  dc.text_out(20, 100, "HHHH", style(30));
+  dc.text_out(20, 200, "HHHH", bold);
+  EXPECT_GT(canvas.countInked(0, 150, 399, 220), canvas.countInked(0, 50, 399, 120) * 5 / 4);
+}
+
+TEST_F(TextOutTest, TextTakesTheForegroundColourAndLeavesTheBackgroundAlone) {
+  dc.set_foreground_color("#FF0000");
+  dc.set_background_color("#00FF00");
+  dc.set_background_mode(CairoDeviceContext::kOpaqueMode);
+  dc.text_out(20, 100, "HHHH", style(40));
+  int red = 0;
+  bool greenSeen = false;
+  for (int y = 50; y < 110; ++y) {
+    for (int x = 10; x < 150; ++x) {
+      const Rgb c = canvas.at(x, y);
+      red += c == Rgb{255, 0, 0};
+      greenSeen |= c.green > c.red;
+    }
+  }
+  EXPECT_GT(red, 100);
+  EXPECT_FALSE(greenSeen);
+}
+
+TEST_F(TextOutTest, WindowsCodePageTextIsDrawn) {
+  const std::string text = std::string("\xD8") + "12 " + "\xB1" + "0,1" + "\x80" + "\x81";
+  const InkBox box = draw(20, 100, text.c_str(), style(30));
+  EXPECT_FALSE(box.empty());
+  EXPECT_GT(box.width(), 80);
+}
+
+TEST_F(TextOutTest, NothingIsDrawnWithoutTextOrHeight) {
+  dc.text_out(20, 100, "", style(30));
+  dc.text_out(20, 100, nullptr, style(30));
+  dc.text_out(20, 100, "H", style(0));
+  dc.text_out(20, 100, "H", style(-12));
+  dc.text_out(1e12, 100, "H", style(30));
+  EXPECT_TRUE(canvas.inkBox().empty());
+  EXPECT_EQ(cairo_status(canvas.cr()), CAIRO_STATUS_SUCCESS);
+}
+
+TEST_F(TextOutTest, MissingFaceFallsBackToArial) {
+  TextStyle noFace = style(30);
+  noFace.face = nullptr;
+  EXPECT_FALSE(draw(20, 100, "H", noFace).empty());
+}
+
+}  // namespace
