@@ -150,6 +150,7 @@ void CairoDeviceContext::drawPolygon(const DevicePoint* points, int count, bool 
       // Self-crossing corners fill alternately, as the platform's polygon fill does.
       cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
       cairo_set_source_rgb(cr_, background_.red, background_.green, background_.blue);
+      cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
       cairo_fill(cr_);
       cairo_set_fill_rule(cr_, previous);
     }
@@ -162,6 +163,7 @@ void CairoDeviceContext::dotAt(double x, double y, const PaintColour& colour) {
   cairo_new_path(cr_);
   cairo_rectangle(cr_, std::floor(x), std::floor(y), 1.0, 1.0);
   cairo_set_source_rgb(cr_, colour.red, colour.green, colour.blue);
+  cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
   cairo_fill(cr_);
 }
 
@@ -253,5 +255,6 @@ void CairoDeviceContext::strokeWithPen(double dashOffset) {
   // Only the phase matters; a cut of millions of pixels must not cost a long walk.
   const double phase = period > 0.0 ? std::fmod(dashOffset, period) : 0.0;
   cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), phase);
+  cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
   cairo_stroke(cr_);
 }

@@ -24,6 +24,7 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
                                            static_cast<double>(style.pixelHeight) * PANGO_SCALE);
 
   CairoStateGuard guard(cr_);
+  cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);  // figures draw without, glyphs with
   cairo_translate(cr_, x, y);
   // Counter-clockwise on the screen is a negative angle in Cairo's y-down space.
   cairo_rotate(cr_, -style.escapementTenths / 10.0 * std::numbers::pi / 180.0);

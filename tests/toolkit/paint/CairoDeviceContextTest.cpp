@@ -66,7 +66,9 @@ TEST_F(CairoDeviceContextTest, SolidLineHasNoGapsAndEveryOtherStyleHas) {
     dc.set_line_style(code);
     dc.line(0, 10 + 10 * code, 99, 10 + 10 * code);
   }
-  EXPECT_EQ(runsAlongRow(10, 0, 99).size(), 1u) << "solid";
+  // A line paints up to its end pixel, not the end pixel itself.
+  EXPECT_EQ(runsAlongRow(10, 0, 98).size(), 1u) << "solid";
+  EXPECT_TRUE(canvas.isWhite(99, 10));
   for (int code = 1; code <= 4; ++code) {
     EXPECT_GE(runsAlongRow(10 + 10 * code, 0, 99).size(), 5u) << "style " << code;
   }
@@ -89,7 +91,7 @@ TEST_F(CairoDeviceContextTest, DashPatternsDifferBetweenStyles) {
 TEST_F(CairoDeviceContextTest, UnknownLineStyleDrawsSolid) {
   dc.set_line_style(111);
   dc.line(0, 10, 99, 10);
-  EXPECT_EQ(runsAlongRow(10, 0, 99).size(), 1u);
+  EXPECT_EQ(runsAlongRow(10, 0, 98).size(), 1u);
 }
 
 TEST_F(CairoDeviceContextTest, ArcRunsCounterClockwiseWithYUpOnPaper) {
