@@ -14,6 +14,9 @@
 
 #include <locale.h>
 
+// One cell per drawing object: keep it at four machine words.
+static_assert(sizeof(AT_Item) <= 4 * sizeof(void*));
+
 namespace {
 
 // Numbers are read and rendered with a decimal point whatever the user's locale, so that
@@ -291,7 +294,9 @@ const char* AT_Item::renderFormatted() const {
   switch (arg) {
     case FormatArg::Text: std::snprintf(out, textBufferSize, format, storage_.owned); break;
     case FormatArg::Int: std::snprintf(out, textBufferSize, format, integer); break;
-    case FormatArg::Long: std::snprintf(out, textBufferSize, format, static_cast<long>(integer)); break;
+    case FormatArg::Long:
+      std::snprintf(out, textBufferSize, format, static_cast<long>(integer));
+      break;
     case FormatArg::LongLong:
       std::snprintf(out, textBufferSize, format, static_cast<long long>(integer));
       break;

@@ -37,7 +37,9 @@ class FixedText {
     if (length > 0) std::memmove(text_, text.data(), length);
     text_[length] = '\0';
   }
-  void assign(const char* text) { assign(text != nullptr ? std::string_view(text) : std::string_view()); }
+  void assign(const char* text) {
+    assign(text != nullptr ? std::string_view(text) : std::string_view());
+  }
 
   const char* c_str() const { return text_; }
   std::size_t size() const { return std::strlen(text_); }
@@ -45,7 +47,9 @@ class FixedText {
   std::string str() const { return text_; }
   operator std::string_view() const { return text_; }  // NOLINT: reads like a string
 
-  friend bool operator==(const FixedText& a, std::string_view b) { return std::string_view(a) == b; }
+  friend bool operator==(const FixedText& a, std::string_view b) {
+    return std::string_view(a) == b;
+  }
 
  private:
   char text_[Size] = {};

@@ -33,18 +33,20 @@ class IniFile final {
   /// Longest line read; the rest of a longer line is discarded.
   static constexpr std::size_t maxLineLength = 254;
 
-  /// Creates an empty settings object and sets the error code to 0. With a non-empty path, keeps its
-  /// absolute form (against the current directory now; later directory changes do not move
-  /// the file), reads it with `read(stripBlanks)` and stores the result as the error code.
+  /// Creates an empty settings object and sets the error code to 0. With a non-empty path,
+  /// keeps its absolute form (against the current directory now; later directory changes do
+  /// not move the file), reads it with `read(stripBlanks)` and stores the result as the error
+  /// code. The path is kept whole: cutting it would read and write another file.
   explicit IniFile(const char* path = nullptr, bool stripBlanks = false);
   ~IniFile();
   IniFile(const IniFile&) = delete;
   IniFile& operator=(const IniFile&) = delete;
 
   /// Reads the stored path, adding its sections and entries. Returns 7 when the file cannot be
-  /// opened or read (what was read before a read error is kept), otherwise the result of the last header or entry line (0 unless that one failed).
-  /// With `stripBlanks` every white-space character before the first "=" is removed.
-  /// CR LF line ends are accepted; a NUL byte ends the usable text of its line.
+  /// opened or read (what was read before a read error is kept), otherwise the result of the
+  /// last header or entry line (0 unless that one failed). With `stripBlanks` every
+  /// white-space character before the first "=" is removed. CR LF line ends are accepted; a
+  /// NUL byte ends the usable text of its line.
   int read(bool stripBlanks);
   /// Writes every section and entry to `path`, or to the stored path when null. The file is
   /// replaced atomically: a temporary file in the same folder is written and flushed, then
