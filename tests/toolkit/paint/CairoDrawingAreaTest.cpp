@@ -47,15 +47,6 @@ TEST(CairoDrawingArea, AreaSidesAreLimitedTo32000Pixels) {
   EXPECT_EQ(area.areaSize().height, 0);
 }
 
-TEST(CairoDrawingArea, ReportsContainerSizeAndPosition) {
-  PixelCanvas canvas(10, 10);
-  CairoDrawingArea area(canvas.cr(), {640, 480}, {20000, 20000}, {-7000, -123});
-  EXPECT_EQ(area.container_size().width, 640);
-  EXPECT_EQ(area.container_size().height, 480);
-  EXPECT_EQ(area.position_in_container().x, -7000);
-  EXPECT_EQ(area.position_in_container().y, -123);
-}
-
 TEST(CairoDrawingArea, PaintsAtItsNegativePositionAndOnlyInsideTheContainer) {
   // A 200 x 200 surface of which the container covers the top-left 100 x 100.
   PixelCanvas canvas(200, 200);

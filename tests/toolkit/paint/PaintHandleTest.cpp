@@ -27,26 +27,16 @@ TEST(PaintHandle, ReleasesItsReferenceWhenDestroyed) {
   EXPECT_EQ(watched.count(), 1u);
 }
 
-TEST(PaintHandle, MovePassesTheReferenceOnWithoutReleasingIt) {
-  WatchedSurface watched;
-  CairoSurfacePtr first(watched.raw);
-  CairoSurfacePtr second(std::move(first));
-  EXPECT_FALSE(first);
-  EXPECT_EQ(second.get(), watched.raw);
-  EXPECT_EQ(watched.count(), 2u);
-
-  CairoSurfacePtr third;
-  third = std::move(second);
-  EXPECT_EQ(third.get(), watched.raw);
-  EXPECT_EQ(watched.count(), 2u);
-}
-
-TEST(PaintHandle, MoveAssignmentReleasesTheHandleItReplaces) {
+TEST(PaintHandle, MovePassesTheReferenceOnAndAssignmentReleasesTheReplacedOne) {
   WatchedSurface old;
   WatchedSurface incoming;
   CairoSurfacePtr target(old.raw);
   CairoSurfacePtr source(incoming.raw);
-  target = std::move(source);
+  CairoSurfacePtr moved(std::move(source));
+  EXPECT_FALSE(source);
+  EXPECT_EQ(incoming.count(), 2u);
+  target = std::move(moved);
+  EXPECT_EQ(target.get(), incoming.raw);
   EXPECT_EQ(old.count(), 1u);
   EXPECT_EQ(incoming.count(), 2u);
 }
