@@ -1,0 +1,306 @@
+// The single-line text entity, read from TEXT and MTEXT and always written as TEXT.
+#include "DXFText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <ostream>
+
+#include "TextCodes.h"
+
+namespace {
+
+constexpr double kTolerance = 1e-6;
+// The raw MTEXT value (continuations and group 1) is kept only up to this many bytes: the
+// shown text is far shorter, and a record of endless continuations must not grow memory.
+constexpr std::size_t kMaxRawMText = 8192;
+// Pixel heights beyond this are no text a screen or sheet can show.
+constexpr double kMaxPixelHeight = 100000.0;
+
+double radians(double degrees) { return degrees / 180.0 * std::numbers::pi; }
+double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
+
+bool nearZero(double v) { return std::fabs(v) < kTolerance; }
+
+void appendCapped(std::string& target, const char* text) {
+  const std::size_t room = kMaxRawMText - std::min(kMaxRawMText, target.size());
+  target.append(text, std::min(room, std::strlen(text)));
+}
+
+// Escapement in tenths of a degree: the whole degrees of the rotation, modulo a full turn.
+int escapementOf(double rotation) {
+  if (!std::isfinite(rotation)) return 0;
+  const double whole = std::trunc(std::fmod(rotation, 360.0));
+  return static_cast<int>(whole) * 10 % 3600;
+}
+
+}  // namespace
+
+DXFText::DXFText() = default;
+
+DXFText::DXFText(double x, double y, const char* text, double height, double rotation,
+                 const Layer* layer)
+    : DXFGeometrie(layer),
+      x_(x),
+      y_(y),
+      x2_(x),
+      y2_(y),
+      height_(height),
+      rotation_(rotation),
+      vAlign_(3),
+      hasAlignment_(1) {
+  setText(text ? text : "");
+}
+
+DXFText::DXFText(const DXFText& other)
+    : DXFGeometrie(other),
+      x_(other.x_),
+      y_(other.y_),
+      z_(other.z_),
+      x2_(other.x2_),
+      y2_(other.y2_),
+      z2_(other.z2_),
+      height_(other.height_),
+      widthFactor_(other.widthFactor_),
+      rotation_(other.rotation_),
+      vAlign_(other.vAlign_),
+      hAlign_(other.hAlign_),
+      hasAlignment_(other.hasAlignment_),
+      mtext_(other.mtext_) {
+  setColourNumber(other.colourNumber_);
+  setText(other.text_);
+}
+
+void DXFText::setText(std::string text) {
+  if (text.size() > kMaxTextLength) text.resize(kMaxTextLength);
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  text_ = std::move(text);
+}
+
+void DXFText::setAlignment(int hAlign, int vAlign) {
+  hAlign_ = hAlign;
+  vAlign_ = vAlign;
+  hasAlignment_ = 1;
+}
+
+const char* DXFText::typeName() const { return "TEXT"; }
+
+void DXFText::stretchX(double c, double d) {
+  x_ = stretchValue(x_, c, d);
+  x2_ = stretchValue(x2_, c, d);
+}
+
+void DXFText::stretchY(double c, double d) {
+  y_ = stretchValue(y_, c, d);
+  y2_ = stretchValue(y2_, c, d);
+}
+
+void DXFText::moveX(double d) {
+  x_ += d;
+  x2_ += d;
+}
+
+void DXFText::moveY(double d) {
+  y_ += d;
+  y2_ += d;
+}
+
+void DXFText::scaleX(double k, double b) {
+  x_ = k * x_ + b;
+  x2_ = k * x2_ + b;
+}
+
+void DXFText::scaleY(double k, double b) {
+  y_ = k * y_ + b;
+  y2_ = k * y2_ + b;
+}
+
+void DXFText::scaleXY(double k, double bx, double by) {
+  scaleX(k, bx);
+  scaleY(k, by);
+}
+
+void DXFText::transform(double s, double a, double dx, double dy, double) {
+  transformPoint(x_, y_, s, a, dx, dy);
+  if (hasAlignment_) {
+    transformPoint(x2_, y2_, s, a, dx, dy);
+  } else {
+    x2_ = x_;
+    y2_ = y_;
+  }
+  rotation_ += a;
+}
+
+TextHAlign DXFText::platformHAlign(int hAlign) {
+  if (hAlign == 1) return TextHAlign::Centre;
+  if (hAlign >= 2 && hAlign <= 5) return TextHAlign::Right;
+  return TextHAlign::Left;
+}
+
+TextVAlign DXFText::platformVAlign(int vAlign) {
+  if (vAlign == 1) return TextVAlign::Bottom;
+  if (vAlign == 2 || vAlign == 3) return TextVAlign::Top;
+  return TextVAlign::Baseline;
+}
+
+TextStyle DXFText::styleFor(int pixelHeight, int weight) const {
+  TextStyle style;
+  style.face = "Arial";
+  style.pixelHeight = pixelHeight;
+  style.escapementTenths = escapementOf(rotation_);
+  style.weight = weight;
+  style.hAlign = platformHAlign(hAlign_);
+  style.vAlign = platformVAlign(vAlign_);
+  return style;
+}
+
+void DXFText::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
+  if (!visible_) return;
+  DeviceContext& dc = area.device_context();
+  const double unitsPerPixel = dc.y_factor();
+  if (!(unitsPerPixel > 0.0)) return;
+  const double pixels = std::min(s * height_ / unitsPerPixel, kMaxPixelHeight);
+  if (!(pixels >= 1.0)) return;
+  const WorldPoint anchor = place(x2_, y2_, s, a, dx, dy);
+  const DevicePoint device = dc.wc_to_dc(anchor.x, anchor.y);
+  if (!std::isfinite(device.x) || !std::isfinite(device.y)) return;
+  // The text colour goes to the device context, which the cached pen of the drawing area
+  // need not share, so it is set every time and the cache is made to set its pen afresh.
+  dc.set_foreground_color(colour_);
+  dc.set_background_color("#FFFFFF");
+  resetPenCache();
+  dc.text_out(device.x, device.y, text_.c_str(), styleFor(static_cast<int>(pixels), 400));
+}
+
+void DXFText::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
+                           double maxY, double dx, double dy, double a) const {
+  if (!visible_) return;
+  const double k = fitFactor(dc, minX, minY, maxX, maxY);
+  const double pixels = std::min(std::trunc(k * s * height_) - 1.0, kMaxPixelHeight);
+  if (!(pixels >= 1.0)) return;
+  const WorldPoint anchor = place(x2_, y2_, s, a, dx, dy);
+  const double deviceX = std::trunc(k * (anchor.x - minX));
+  const double deviceY = std::trunc(k * (maxY - anchor.y));
+  if (!std::isfinite(deviceX) || !std::isfinite(deviceY)) return;
+  dc.set_foreground_color("#000000");
+  dc.set_background_color("#FFFFFF");
+  resetPenCache();
+  dc.text_out(deviceX, deviceY, text_.c_str(), styleFor(static_cast<int>(pixels), 700));
+}
+
+int DXFText::readGroups(DxfLineReader& in) {
+  setColourNumber("256");
+  hasAlignment_ = 0;
+  x2_ = y2_ = z2_ = 0.0;
+  rotation_ = 0.0;
+  height_ = 10.0;
+  widthFactor_ = 1.0;
+  hAlign_ = 0;
+  vAlign_ = 0;
+  std::string value;
+  std::string continuation;
+  int attachment = 0;
+  const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
+    switch (code) {
+      case 1:
+        value.assign(input.readLine());
+        return true;
+      case 3:
+        appendCapped(continuation, input.readLine());
+        return true;
+      case 10: x_ = readDouble(input); return true;
+      case 20: y_ = readDouble(input); return true;
+      case 30: z_ = readDouble(input); return true;
+      case 11: x2_ = readDouble(input); return true;
+      case 21: y2_ = readDouble(input); return true;
+      case 31: z2_ = readDouble(input); return true;
+      case 40: height_ = readDouble(input); return true;
+      case 41: widthFactor_ = readDouble(input); return true;
+      case 50: rotation_ = readDouble(input); return true;
+      case 71: attachment = readInt(input); return true;
+      case 72:
+        hAlign_ = readInt(input);
+        hasAlignment_ = 1;
+        return true;
+      case 73:
+        vAlign_ = readInt(input);
+        hasAlignment_ = 1;
+        return true;
+      case 100:
+        if (std::strcmp(input.readLine(), "AcDbMText") == 0) mtext_ = true;
+        return true;
+      default:
+        return false;
+    }
+  });
+  if (result < 0) return result;
+  if (mtext_) {
+    appendCapped(continuation, value.c_str());
+    value = TextCodes::stripMTextFormatting(continuation);
+  }
+  setText(TextCodes::decodeSpecials(value));
+  finishReading(attachment);
+  deriveColour();
+  return 0;
+}
+
+void DXFText::finishReading(int attachment) {
+  if (mtext_) {
+    // Groups 11/21 of an MTEXT are its direction vector, 72 and 73 its drawing direction
+    // and line spacing; the anchor comes from the attachment point (71: 1 top left to 9
+    // bottom right, top left when missing).
+    if (!(nearZero(x2_) && nearZero(y2_))) rotation_ = degrees(std::atan2(y2_, x2_));
+    if (attachment < 1 || attachment > 9) attachment = 1;
+    hAlign_ = (attachment - 1) % 3;
+    static constexpr int kRowAlign[] = {3, 2, 1};
+    vAlign_ = kRowAlign[(attachment - 1) / 3];
+    hasAlignment_ = 1;
+    x2_ = x_;
+    y2_ = y_;
+    z2_ = z_;
+  } else if (nearZero(x2_) && nearZero(y2_)) {
+    x2_ = x_;
+    y2_ = y_;
+    z2_ = z_;
+  }
+  if (hasAlignment_ && (hAlign_ != 0 || vAlign_ != 0)) {
+    if (hAlign_ == 3 || hAlign_ == 5) hAlign_ = 2;
+    if (hAlign_ == 4) hAlign_ = 1;
+  } else {
+    hasAlignment_ = 0;
+    x2_ = x_;
+    y2_ = y_;
+    z2_ = z_;
+  }
+  if (vAlign_ == 2) {
+    // Middle: the baseline lies half a height below the anchor, against the up direction.
+    const double up = radians(rotation_ + 90.0);
+    x2_ -= std::cos(up) * height_ / 2.0;
+    y2_ -= std::sin(up) * height_ / 2.0;
+    vAlign_ = 0;
+  }
+}
+
+int DXFText::writeGroups(std::ostream& out) const {
+  // A left/baseline text anchored on a point of its own (a middle alignment moved there)
+  // has no alignment codes in DXF: its anchor is written as the insertion point instead.
+  const bool anchorOnly = hasAlignment_ && hAlign_ == 0 && vAlign_ == 0;
+  out << "TEXT\n  8\n" << layerName_ << '\n';
+  if (ownColour_) out << " 62\n" << colourNumber_ << '\n';
+  writePair(out, 10, anchorOnly ? x2_ : x_);
+  writePair(out, 20, anchorOnly ? y2_ : y_);
+  writePair(out, 30, z_);
+  writePair(out, 40, height_);
+  out << "  1\n" << TextCodes::encodeSpecials(text_) << '\n';
+  writePair(out, 50, rotation_);
+  writePair(out, 41, widthFactor_);
+  if (hasAlignment_ && !anchorOnly) {
+    out << " 72\n" << hAlign_ << "\n 73\n" << vAlign_ << '\n';
+    writePair(out, 11, x2_);
+    writePair(out, 21, y2_);
+    writePair(out, 31, z2_);
+  }
+  writeEnd(out);
+  return 0;
+}

@@ -1,0 +1,100 @@
+// The single-line text entity, read from TEXT and MTEXT and always written as TEXT.
+#pragma once
+
+#include <string>
+
+#include "DXFGeometrie.h"
+
+// A text drawn with an "Arial" font whose pixel height follows the zoom. The string is kept
+// in Windows-1252 with the special characters Ø, ° and ± decoded; it is cut to
+// kMaxTextLength characters.
+class DXFText : public DXFGeometrie {
+ public:
+  static constexpr int kEndOfFile = -35;
+  // Longest string kept (the text field holds 200 bytes with its terminator).
+  static constexpr std::size_t kMaxTextLength = 199;
+
+  // Layer name "0", visible, height 10, width factor 1, no alignment.
+  DXFText();
+  // A text at (x, y) with its alignment point there too, aligned left/top; newlines become
+  // blanks. Height in drawing units, rotation in degrees. With a layer, its name, colour,
+  // line style and visibility.
+  DXFText(double x, double y, const char* text, double height, double rotation,
+          const Layer* layer = nullptr);
+  // All fields; newlines in the text become blanks; ownColour starts at 0.
+  DXFText(const DXFText& other);
+  DXFText& operator=(const DXFText& other) = default;
+
+  // Marks the text as read from an MTEXT record before readGroups: its formatting codes and
+  // continuation groups are then interpreted (as they are when a group 100 "AcDbMText"
+  // says so).
+  void markAsMText() { mtext_ = true; }
+
+  double x() const { return x_; }
+  double y() const { return y_; }
+  double z() const { return z_; }
+  // Alignment point (groups 11, 21, 31); the insertion point when there is no alignment.
+  double x2() const { return x2_; }
+  double y2() const { return y2_; }
+  double z2() const { return z2_; }
+  // Height in drawing units (group 40).
+  double height() const { return height_; }
+  // Width factor (group 41), kept and written, not drawn.
+  double widthFactor() const { return widthFactor_; }
+  // Degrees counter-clockwise (group 50).
+  double rotation() const { return rotation_; }
+  const std::string& text() const { return text_; }
+  // 0 left, 1 centre, 2 right (group 72).
+  int hAlign() const { return hAlign_; }
+  // 0 baseline, 1 bottom, 3 top (group 73).
+  int vAlign() const { return vAlign_; }
+  // 1 when the text carries an alignment (groups 72/73 given and not both 0).
+  int hasAlignment() const { return hasAlignment_; }
+  // Alignment codes as used by the print captions: h 0..2, v 0..3.
+  void setAlignment(int hAlign, int vAlign);
+
+  const char* typeName() const override;
+  void stretchX(double c, double d) override;
+  void stretchY(double c, double d) override;
+  void moveX(double d) override;
+  void moveY(double d) override;
+  void scaleX(double k, double b) override;
+  void scaleY(double k, double b) override;
+  void scaleXY(double k, double bx, double by) override;
+  // Points placed (mirrored top to bottom for a negative s), rotation grows by a; the
+  // height is not scaled.
+  void transform(double s, double a, double dx, double dy, double dz) override;
+  void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
+  // Printed in bold and always black.
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
+                    double maxY, double dx, double dy, double a) const override;
+  int readGroups(DxfLineReader& in) override;
+  int writeGroups(std::ostream& out) const override;
+
+  // The platform alignment of the codes (hAlign 0 to 5, vAlign 0 to 3); codes outside
+  // those ranges are taken as left and baseline.
+  static TextHAlign platformHAlign(int hAlign);
+  static TextVAlign platformVAlign(int vAlign);
+
+ private:
+  // Interprets the alignment codes, or an MTEXT's attachment point (group 71) and
+  // direction, once all groups were read.
+  void finishReading(int attachment);
+  void setText(std::string text);
+  TextStyle styleFor(int pixelHeight, int weight) const;
+
+  double x_ = 0.0;
+  double y_ = 0.0;
+  double z_ = 0.0;
+  double x2_ = 0.0;
+  double y2_ = 0.0;
+  double z2_ = 0.0;
+  double height_ = 10.0;
+  double widthFactor_ = 1.0;
+  double rotation_ = 0.0;
+  std::string text_;
+  int vAlign_ = 0;
+  int hAlign_ = 0;
+  int hasAlignment_ = 0;
+  bool mtext_ = false;
+};

@@ -1,0 +1,106 @@
+// A DIMENSION: drawn through the anonymous block the CAD program made for it.
+#include "DXF_Bemassung.h"
+
+#include <ostream>
+
+#include "DXF_Block.h"
+#include "PlacedContent.h"
+
+DXF_Bemassung::DXF_Bemassung() {
+  copyField(blockName_, "BLOCK");
+  copyField(layerName_, "LAYER");
+}
+
+int DXF_Bemassung::read(DxfLineReader& in) {
+  x_[2] = y_[2] = z_[2] = 0.0;
+  angle50_ = 0.0;
+  bool layerSeen = false;
+  for (;;) {
+    const char* line = in.readLine();
+    if (in.eof()) return kEndOfFile;
+    const int code = groupCode(line, GroupCodeVariant::LinetypeDimension);
+    if (code == 0) return 0;
+    if (code == 1) {
+      text_ = in.readLine();
+    } else if (code == 2) {
+      copyField(blockName_, in.readLine());
+    } else if (code == 8 && !layerSeen) {
+      copyField(layerName_, in.readLine());
+      layerSeen = true;
+    } else if (code >= 10 && code <= 16) {
+      x_[code - 10] = parseReal(in.readLine());
+    } else if (code >= 20 && code <= 26) {
+      y_[code - 20] = parseReal(in.readLine());
+    } else if (code >= 30 && code <= 36) {
+      z_[code - 30] = parseReal(in.readLine());
+    } else if (code == 40) {
+      length40_ = parseReal(in.readLine());
+    } else if (code == 50) {
+      angle50_ = parseReal(in.readLine());
+    } else if (code == 70) {
+      type70_ = parseInt(in.readLine());
+    } else {
+      in.readLine();
+    }
+  }
+}
+
+int DXF_Bemassung::write(std::ostream& out) const {
+  out << "DIMENSION\n  8\n" << layerName_ << "\n  2\n" << blockName_ << '\n';
+  for (int i = 0; i < 3; ++i) {
+    out << ' ' << 10 + i << '\n' << x_[i] << "\n " << 20 + i << '\n' << y_[i] << "\n "
+        << 30 + i << '\n' << z_[i] << '\n';
+  }
+  out << " 70\n" << type70_ << "\n 1\n" << text_ << '\n';
+  for (int i = 3; i < kPoints; ++i) {
+    out << ' ' << 10 + i << '\n' << x_[i] << "\n " << 20 + i << '\n' << y_[i] << "\n "
+        << 30 + i << '\n' << z_[i] << '\n';
+  }
+  out << " 40\n" << length40_ << "\n 50\n" << angle50_ << "\n  0\n";
+  return 0;
+}
+
+double DXF_Bemassung::pointX(int i) const { return i >= 0 && i < kPoints ? x_[i] : 0.0; }
+double DXF_Bemassung::pointY(int i) const { return i >= 0 && i < kPoints ? y_[i] : 0.0; }
+double DXF_Bemassung::pointZ(int i) const { return i >= 0 && i < kPoints ? z_[i] : 0.0; }
+
+int DXF_Bemassung::findBlock(const BlockList& blocks) const {
+  const int index = DXF_Block::indexIn(blocks, blockName_, false);
+  return index >= 0 ? index : kBlockNotFound;
+}
+
+int DXF_Bemassung::draw(DrawingArea& area, const BlockList& blocks, double s, double dx,
+                        double dy, double a) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+  return content.ofDimension(*this,
+                             [&](std::unique_ptr<DXFGeometrie> placed) {
+                               placed->draw(area, s, dx, dy, a);
+                             });
+}
+
+int DXF_Bemassung::drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s,
+                                double minX, double minY, double maxX, double maxY, double dx,
+                                double dy, double a) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+  return content.ofDimension(*this,
+                             [&](std::unique_ptr<DXFGeometrie> placed) {
+                               placed->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+                             });
+}
+
+int DXF_Bemassung::applyLayer(const BlockList& blocks, const Layer& layer) {
+  const int index = findBlock(blocks);
+  if (index < 0) return kBlockNotFound;
+  copyField(layerName_, layer.name());
+  blocks.at(index)->giveLayerToAll(layer);
+  return 1;
+}
+
+int DXF_Bemassung::relayer(const BlockList& blocks, const LayerList& layers) const {
+  const int index = findBlock(blocks);
+  if (index < 0) return kBlockNotFound;
+  if (const Layer* layer = firstLayerNamed(layers, layerName_)) {
+    blocks.at(index)->giveLayerWhereNamed(*layer, "0");
+  }
+  return 1;
+}

@@ -1,0 +1,72 @@
+// A DIMENSION: drawn through the anonymous block the CAD program made for it.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "DocumentLists.h"
+
+// The viewer computes no dimension graphics: it draws, re-layers and explodes the block
+// named by the dimension, placed at the group 12/22 point. The other values are kept so
+// that the dimension survives a save.
+class DXF_Bemassung {
+ public:
+  static constexpr int kNameSize = 50;
+  static constexpr int kEndOfFile = -37;
+  static constexpr int kBlockNotFound = -20;
+  // Number of the point groups 10 to 16 (each with its 20s and 30s).
+  static constexpr int kPoints = 7;
+
+  // Block "BLOCK", layer "LAYER", text "<>", all points 0, type 32.
+  DXF_Bemassung();
+  DXF_Bemassung(const DXF_Bemassung& other) = default;
+  DXF_Bemassung& operator=(const DXF_Bemassung& other) = default;
+
+  // Reads the groups after the line "DIMENSION" up to and including the next group code 0;
+  // 0 or kEndOfFile.
+  int read(DxfLineReader& in);
+  // Writes the record from "DIMENSION" to its closing "  0"; returns 0.
+  int write(std::ostream& out) const;
+
+  // Index of the last block named exactly blockName, or kBlockNotFound.
+  int findBlock(const BlockList& blocks) const;
+
+  // Draws the dimension's block moved to (p12, p22) and then placed by (s, dx, dy, a);
+  // kBlockNotFound when the block is missing, else 0.
+  int draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy,
+           double a) const;
+  int drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
+                   double minY, double maxX, double maxY, double dx, double dy,
+                   double a) const;
+
+  // Takes the layer's name and gives the layer to every entity and polyline of the block;
+  // kBlockNotFound when the block is missing, else 1.
+  int applyLayer(const BlockList& blocks, const Layer& layer);
+  // Gives the first layer named like the dimension to the block's entities and polylines
+  // on layer "0"; kBlockNotFound when the block is missing, else 1.
+  int relayer(const BlockList& blocks, const LayerList& layers) const;
+
+  const char* blockName() const { return blockName_; }
+  const char* layerName() const { return layerName_; }
+  // Group 1: the dimension text as read ("<>" for the measured value).
+  const std::string& text() const { return text_; }
+  // Point i (0 for groups 10/20/30 to 6 for 16/26/36); out-of-range indices give 0.
+  double pointX(int i) const;
+  double pointY(int i) const;
+  double pointZ(int i) const;
+  double length() const { return length40_; }
+  double angle() const { return angle50_; }
+  // Group 70, the dimension type.
+  int type() const { return type70_; }
+
+ private:
+  char blockName_[kNameSize];
+  char layerName_[kNameSize];
+  std::string text_ = "<>";
+  double x_[kPoints] = {};
+  double y_[kPoints] = {};
+  double z_[kPoints] = {};
+  double length40_ = 0.0;
+  double angle50_ = 0.0;
+  int type70_ = 32;
+};

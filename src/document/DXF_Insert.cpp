@@ -1,0 +1,161 @@
+// A block reference (INSERT): a block placed by name at a point with a rotation and a scale.
+#include "DXF_Insert.h"
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <ostream>
+
+#include "DXF_Block.h"
+#include "PlacedContent.h"
+#include "Polylinie.h"
+
+namespace {
+
+// A rotation in degrees brought into 0 <= angle < 360.
+double normalisedDegrees(double angle) {
+  double result = std::fmod(angle, 360.0);
+  if (result < 0.0) result += 360.0;
+  return result;
+}
+
+}  // namespace
+
+DXF_Insert::DXF_Insert() {
+  copyField(blockName_, "BLOCK");
+  copyField(layerName_, "LAYER");
+}
+
+DXF_Insert::DXF_Insert(const char* blockName, const char* layerName, double x, double y,
+                       double z, double rotation, double scale)
+    : x_(x), y_(y), z_(z), rotation_(rotation), scale_(scale) {
+  copyField(blockName_, blockName);
+  copyField(layerName_, layerName);
+}
+
+int DXF_Insert::read(DxfLineReader& in) {
+  x_ = y_ = z_ = rotation_ = 0.0;
+  double sx = 1.0;
+  double sy = 1.0;
+  bool layerSeen = false;
+  for (;;) {
+    const char* line = in.readLine();
+    if (in.eof()) return kEndOfFile;
+    if (std::strcmp(line, "{") == 0) {
+      while (std::strcmp(in.readLine(), "}") != 0) {
+        if (in.eof()) return kEndOfFile;
+      }
+      continue;
+    }
+    const int code = groupCode(line, GroupCodeVariant::Standard);
+    if (code == 0) break;
+    switch (code) {
+      case 2: copyField(blockName_, in.readLine()); break;
+      case 8:
+        if (layerSeen) {
+          in.readLine();
+        } else {
+          copyField(layerName_, in.readLine());
+          layerSeen = true;
+        }
+        break;
+      case 10: x_ = parseReal(in.readLine()); break;
+      case 20: y_ = parseReal(in.readLine()); break;
+      case 30: z_ = parseReal(in.readLine()); break;
+      case 50: rotation_ = parseReal(in.readLine()); break;
+      case 41: sx = parseReal(in.readLine()); break;
+      case 42: sy = parseReal(in.readLine()); break;
+      default:
+        // Values of unused groups are dropped unseen, so that a value such as "     0"
+        // cannot pass for the end of the record.
+        in.readLine();
+        break;
+    }
+  }
+  // One signed scale and a rotation such that mirror-then-rotate in the file equals the
+  // entities' transform (rotate, then mirror top to bottom for a negative scale).
+  if (sx < 0 && sy < 0) {
+    scale_ = -sx;
+    rotation_ += 180.0;
+  } else if (sx < 0) {
+    scale_ = sx;
+    rotation_ = 180.0 - rotation_;
+  } else if (sy < 0) {
+    scale_ = sy;
+    rotation_ = -rotation_;
+  } else {
+    scale_ = sx;
+  }
+  return 0;
+}
+
+int DXF_Insert::write(std::ostream& out) const {
+  // A mirrored insert is written as mirrored in y, whose file rotation is the negated one.
+  const double rotation = scale_ < 0 ? normalisedDegrees(-rotation_) : rotation_;
+  out << "INSERT\n  8\n" << layerName_ << "\n  2\n" << blockName_ << "\n 10\n"
+      << x_ << "\n 20\n"
+      << y_ << "\n 30\n"
+      << z_ << "\n 41\n"
+      << std::fabs(scale_) << "\n 42\n"
+      << scale_ << "\n 50\n"
+      << rotation << "\n  0\n";
+  return 0;
+}
+
+int DXF_Insert::findBlock(const BlockList& blocks) const {
+  const int index = DXF_Block::indexIn(blocks, blockName_, false);
+  return index >= 0 ? index : kBlockNotFound;
+}
+
+int DXF_Insert::draw(DrawingArea& area, const BlockList& blocks, double s, double dx,
+                     double dy, double a) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+  return content.ofInsert(*this, [&](std::unique_ptr<DXFGeometrie> placed) {
+    placed->draw(area, s, dx, dy, a);
+  });
+}
+
+int DXF_Insert::drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
+                             double minY, double maxX, double maxY, double dx, double dy,
+                             double a) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+  return content.ofInsert(*this, [&](std::unique_ptr<DXFGeometrie> placed) {
+    placed->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+  });
+}
+
+int DXF_Insert::relayer(const BlockList& blocks, const LayerList& layers) const {
+  const int index = findBlock(blocks);
+  if (index < 0) return kBlockNotFound;
+  if (const Layer* layer = firstLayerNamed(layers, layerName_)) {
+    blocks.at(index)->giveLayerWhereNamed(*layer, "0");
+  }
+  return 1;
+}
+
+int DXF_Insert::applyLayer(const BlockList& blocks, const Layer& layer, const char* name) const {
+  const int index = findBlock(blocks);
+  if (index < 0) return 0;
+  int changed = 0;
+  DXF_Block::visitReachable(blocks, *blocks.at(index), [&](DXF_Block& block) {
+    changed += block.giveLayerWhereNamed(layer, name);
+  });
+  return changed > 0 ? 1 : 0;
+}
+
+void DXF_Insert::transform(double s, double a, double dx, double dy, double dz) {
+  const double angle = a / 180.0 * std::numbers::pi;
+  const double c = std::cos(angle);
+  const double n = std::sin(angle);
+  const double placedX = std::fabs(s) * (c * x_ - n * y_) + dx;
+  y_ = s * (n * x_ + c * y_) + dy;
+  x_ = placedX;
+  z_ += dz;
+  // Behind a mirror the insert's own rotation turns the other way.
+  rotation_ = scale_ < 0 ? rotation_ - a : rotation_ + a;
+  scale_ *= s;
+}
+
+void DXF_Insert::place(DXFGeometrie& entity) const {
+  entity.transform(scale_, rotation_, x_, y_, 0.0);
+}

@@ -1,0 +1,74 @@
+// A block reference (INSERT): a block placed by name at a point with a rotation and a scale.
+#pragma once
+
+#include <iosfwd>
+
+#include "DocumentLists.h"
+
+// The insert keeps its block's name and looks the block up in the document's block list
+// each time it is drawn or changed. Its placement is the one `transform` of the entities
+// applies: scale, then rotation (degrees), then the move to (x, y); a negative scale
+// mirrors top to bottom (left to right mirrors arrive as a negative scale with the rotation
+// turned by 180 degrees).
+class DXF_Insert {
+ public:
+  static constexpr int kNameSize = 50;
+  static constexpr int kEndOfFile = -37;
+  static constexpr int kBlockNotFound = -20;
+
+  // Block name "BLOCK", layer "LAYER", at the origin, rotation 0, scale 1.
+  DXF_Insert();
+  DXF_Insert(const char* blockName, const char* layerName, double x, double y, double z,
+             double rotation, double scale);
+  DXF_Insert(const DXF_Insert& other) = default;
+  DXF_Insert& operator=(const DXF_Insert& other) = default;
+
+  // Reads the groups after the line "INSERT" up to and including the next group code 0;
+  // 0 or kEndOfFile.
+  int read(DxfLineReader& in);
+  // Writes the record from "INSERT" to its closing "  0"; returns 0.
+  int write(std::ostream& out) const;
+
+  // Index of the last block named exactly blockName, or kBlockNotFound.
+  int findBlock(const BlockList& blocks) const;
+
+  // Draws the block's content where the explode puts it (nested inserts and dimensions
+  // included, cyclic inserts left out), each placed copy drawn with (s, dx, dy, a).
+  // kBlockNotFound when the block is missing, else 0.
+  int draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy,
+           double a) const;
+  int drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
+                   double minY, double maxX, double maxY, double dx, double dy,
+                   double a) const;
+
+  // Gives the first layer named like the insert to the block's entities and polylines on
+  // layer "0"; kBlockNotFound when the block is missing, else 1.
+  int relayer(const BlockList& blocks, const LayerList& layers) const;
+  // Gives `layer` to every entity and polyline on the layer `name` (exact comparison) in
+  // the block and in every block reached from it; 1 when anything changed, else 0.
+  int applyLayer(const BlockList& blocks, const Layer& layer, const char* name) const;
+
+  // Composes the placement with a later transform (scale s, angle a in degrees, offset),
+  // as if every placed entity had been transformed by it.
+  void transform(double s, double a, double dx, double dy, double dz);
+  // Applies the insert's placement to an entity (used on copies of block content).
+  void place(DXFGeometrie& entity) const;
+
+  const char* blockName() const { return blockName_; }
+  const char* layerName() const { return layerName_; }
+  double x() const { return x_; }
+  double y() const { return y_; }
+  double z() const { return z_; }
+  // Degrees.
+  double rotation() const { return rotation_; }
+  double scale() const { return scale_; }
+
+ private:
+  char blockName_[kNameSize];
+  char layerName_[kNameSize];
+  double x_ = 0.0;
+  double y_ = 0.0;
+  double z_ = 0.0;
+  double rotation_ = 0.0;
+  double scale_ = 1.0;
+};

@@ -1,0 +1,138 @@
+// The drawing document: every object of one DXF drawing, in seven lists, and its extents.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "DXF_Bemassung.h"
+#include "DXF_Block.h"
+#include "DXF_Insert.h"
+#include "DocumentLists.h"
+#include "Linientyp.h"
+#include "Polylinie.h"
+
+// One DXF drawing held in memory. The document owns every object in its lists; lists keep
+// the order of reading or adding, and lookups by name search from the last element to the
+// first, so the most recently added one wins. Extents are in drawing units; a new document
+// has the inverted (empty) box minX 10000, maxX 0, minY 10000, maxY 0.
+class DXF_Zeichnung {
+ public:
+  DXF_Zeichnung();
+  // Deletes the objects list by list: entities, blocks, inserts, dimensions, layers,
+  // polylines, linetypes.
+  ~DXF_Zeichnung();
+  DXF_Zeichnung(const DXF_Zeichnung&) = delete;
+  DXF_Zeichnung& operator=(const DXF_Zeichnung&) = delete;
+
+  // Reads an ASCII DXF file, appending to the lists; 0 or a negative result code (-50 when
+  // the file cannot be opened or is a binary DXF, -51 when it is empty, -30 to -38 and -52
+  // to -55 when it ends too early). When the header gives no usable extents, they are
+  // computed from what is drawn.
+  int readDXF(const std::filesystem::path& path);
+  // The same from bytes in memory (kept alive by the caller during the call).
+  int readDXFFromMemory(std::string_view bytes);
+  // Writes the drawing as a DXF release 12 file; 0, or -50 when the file cannot be written
+  // completely, in which case a previous file of that name is left as it was.
+  int writeDXF(const std::filesystem::path& path) const;
+
+  // Lookups; none transfers ownership, each gives null when nothing is found.
+  DXF_Block* findBlock(const char* name) const;
+  Layer* layerAt(int index) const { return layers_.at(index); }
+  Linientyp* linetypeAt(int index) const { return linetypes_.at(index); }
+  Layer* findLayer(const char* name) const;
+  Layer* findLayerByShownName(const char* name) const;
+
+  double minX() const { return minX_; }
+  double maxX() const { return maxX_; }
+  double minY() const { return minY_; }
+  double maxY() const { return maxY_; }
+  // $LTSCALE of the header.
+  double linetypeScale() const { return linetypeScale_; }
+  // Non-zero only while a print caption or sheet decoration is drawn.
+  double printMargin() const { return printMargin_; }
+  void setPrintMargin(double margin) { printMargin_ = margin; }
+
+  // Appends a new empty block of that name.
+  void addBlock(const char* name);
+  // Appends a new insert of block `blockName` (rotation in degrees).
+  void addInsert(const char* blockName, const char* layerName, double x, double y, double z,
+                 double rotation, double scale);
+  // Takes the linetype unless one of the same name exists (then it is deleted); null is
+  // ignored. Returns 0.
+  int addLinetype(std::unique_ptr<Linientyp> linetype);
+  // Copies of the other document's layers (linetypes), from its last to its first, for
+  // names not yet present here.
+  void mergeLayers(const DXF_Zeichnung& other);
+  void mergeLinetypes(const DXF_Zeichnung& other);
+  // Appends a copy of the other document's block `name`, then of the blocks its inserts
+  // use, each at most once per call and never following an insert back into a block on
+  // the way there. Nothing happens when the other document has no such block.
+  void copyBlockFrom(const DXF_Zeichnung& other, const char* name);
+  // Widens the extents to take in the box (x1, y1) to (x2, y2).
+  void growExtents(double x1, double y1, double x2, double y2);
+
+  // Draws everything, each list from its last element to its first: entities, polylines,
+  // inserts, dimensions. `factor` is the scale (callers pass 1.0). Returns 0.
+  int drawAll(DrawingArea& area, double factor) const;
+  // The same on a device onto which the window (minX, minY) to (maxX, maxY) is fitted.
+  int drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY,
+                      double maxX, double maxY) const;
+  // Gives `layer` to every object on the layer `name` (without regard to case); 1 when
+  // anything changed, else 0. Adds the layer's linetype when it is missing.
+  int applyLayer(const Layer* layer, const char* name);
+  // Turns the drawing by `angle` degrees (scale and offsets as the entities' transform).
+  // Dimensions keep their place.
+  void rotateAll(double scale, double angle, double dx, double dy, double dz);
+  // Writes `text` (lines split at newlines) beside corner 1 (upper left) to 4 (lower
+  // right) of the extents on a printer device context.
+  void drawPrintCaption(DeviceContext& dc, double factor, const char* text, int corner);
+  // Replaces every insert, polyline and dimension by plain entities and deletes the
+  // blocks; afterwards the document holds only entities, layers and linetypes.
+  void explodeAll();
+
+  // Sets the extents to the box of what is drawn (visible entities, polyline segments,
+  // inserts with their blocks, dimension blocks); false, extents unchanged, when nothing
+  // is drawn.
+  bool computeExtents();
+
+  EntityList& entities() { return entities_; }
+  const EntityList& entities() const { return entities_; }
+  BlockList& blocks() { return blocks_; }
+  const BlockList& blocks() const { return blocks_; }
+  InsertList& inserts() { return inserts_; }
+  const InsertList& inserts() const { return inserts_; }
+  DimensionList& dimensions() { return dimensions_; }
+  const DimensionList& dimensions() const { return dimensions_; }
+  LayerList& layers() { return layers_; }
+  const LayerList& layers() const { return layers_; }
+  PolylineList& polylines() { return polylines_; }
+  const PolylineList& polylines() const { return polylines_; }
+  LinetypeList& linetypes() { return linetypes_; }
+  const LinetypeList& linetypes() const { return linetypes_; }
+
+ private:
+  friend class DxfReader;
+
+  // Appends a copy of `source` and of the blocks it uses; `chain` holds the blocks on the
+  // way there, `copied` those copied in this call.
+  void copyBlockTree(const DXF_Zeichnung& other, const DXF_Block& source,
+                     std::vector<const DXF_Block*>& chain,
+                     std::unordered_set<const DXF_Block*>& copied);
+
+  EntityList entities_{200};
+  BlockList blocks_{20};
+  InsertList inserts_{20};
+  DimensionList dimensions_{20};
+  LayerList layers_{20};
+  PolylineList polylines_{100};
+  LinetypeList linetypes_{20};
+  double minX_ = 10000.0;
+  double maxX_ = 0.0;
+  double minY_ = 10000.0;
+  double maxY_ = 0.0;
+  double linetypeScale_ = 1.0;
+  double printMargin_ = 0.0;
+};

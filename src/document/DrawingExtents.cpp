@@ -1,0 +1,116 @@
+// The box of what a drawing shows, for files whose header gives no usable extents.
+#include "DrawingExtents.h"
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+#include "DXFText.h"
+#include "DXF_Zeichnung.h"
+#include "Solid.h"
+
+namespace {
+
+// The box around a box placed as the entities' transform places points.
+DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, double dx,
+                           double dy) {
+  DrawingExtents::Box result;
+  if (box.empty) return result;
+  const double angle = a / 180.0 * std::numbers::pi;
+  const double c = std::cos(angle);
+  const double n = std::sin(angle);
+  const double xs[] = {box.minX, box.maxX};
+  const double ys[] = {box.minY, box.maxY};
+  for (double x : xs) {
+    for (double y : ys) result.add(std::fabs(s) * (c * x - n * y) + dx, s * (n * x + c * y) + dy);
+  }
+  return result;
+}
+
+}  // namespace
+
+void DrawingExtents::Box::add(double x, double y) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  if (empty) {
+    minX = maxX = x;
+    minY = maxY = y;
+    empty = false;
+    return;
+  }
+  minX = std::fmin(minX, x);
+  maxX = std::fmax(maxX, x);
+  minY = std::fmin(minY, y);
+  maxY = std::fmax(maxY, y);
+}
+
+void DrawingExtents::Box::add(const Box& other) {
+  if (other.empty) return;
+  add(other.minX, other.minY);
+  add(other.maxX, other.maxY);
+}
+
+DrawingExtents::DrawingExtents(const DXF_Zeichnung& document) : document_(document) {}
+
+DrawingExtents::Box DrawingExtents::compute() {
+  return ofObjects(document_.entities(), document_.polylines(), document_.inserts(),
+                   document_.dimensions(), 0);
+}
+
+DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity) {
+  Box box;
+  if (!entity.visible()) return box;
+  const char* type = entity.typeName();
+  if (std::strcmp(type, "TEXT") == 0) {
+    const auto& text = static_cast<const DXFText&>(entity);
+    box.add(text.x(), text.y());
+    box.add(text.x2(), text.y2());
+  } else if (std::strcmp(type, "SOLID") == 0) {
+    const auto& solid = static_cast<const Solid&>(entity);
+    for (int i = 0; i < Solid::kCorners; ++i) box.add(solid.cornerX(i), solid.cornerY(i));
+  } else {
+    const Punkt low = entity.minCorner();
+    const Punkt high = entity.maxCorner();
+    box.add(low.x(), low.y());
+    box.add(high.x(), high.y());
+  }
+  return box;
+}
+
+DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
+                                              const PolylineList& polylines,
+                                              const InsertList& inserts,
+                                              const DimensionList& dimensions, int depth) {
+  Box box;
+  for (int i = 0; i < entities.count(); ++i) box.add(ofEntity(*entities.at(i)));
+  for (int i = 0; i < polylines.count(); ++i) {
+    const Polylinie& polyline = *polylines.at(i);
+    for (int k = 0; k < polyline.segmentCount(); ++k) box.add(ofEntity(*polyline.segmentAt(k)));
+  }
+  for (int i = 0; i < inserts.count(); ++i) {
+    const DXF_Insert& insert = *inserts.at(i);
+    box.add(placed(ofBlockNamed(insert.blockName(), depth), insert.scale(), insert.rotation(),
+                   insert.x(), insert.y()));
+  }
+  for (int i = 0; i < dimensions.count(); ++i) {
+    const DXF_Bemassung& dimension = *dimensions.at(i);
+    box.add(placed(ofBlockNamed(dimension.blockName(), depth), 1.0, 0.0, dimension.pointX(2),
+                   dimension.pointY(2)));
+  }
+  return box;
+}
+
+DrawingExtents::Box DrawingExtents::ofBlockNamed(const char* name, int depth) {
+  const int index = DXF_Block::indexIn(document_.blocks(), name, false);
+  if (index < 0 || depth >= DXF_Block::kMaxDepth) return {};
+  return ofBlock(*document_.blocks().at(index), depth + 1);
+}
+
+DrawingExtents::Box DrawingExtents::ofBlock(const DXF_Block& block, int depth) {
+  const auto known = blockBoxes_.find(&block);
+  if (known != blockBoxes_.end()) return known->second;
+  blockBoxes_.emplace(&block, Box{});
+  const Box box = ofObjects(block.entities(), block.polylines(), block.inserts(),
+                            block.dimensions(), depth);
+  blockBoxes_[&block] = box;
+  return box;
+}

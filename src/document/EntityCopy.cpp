@@ -1,0 +1,31 @@
+// Copies of entities of any kind, made by their type name.
+#include "EntityCopy.h"
+
+#include <cstring>
+
+#include "DXFText.h"
+#include "Kreis.h"
+#include "Kreisbogen.h"
+#include "Linie.h"
+#include "Punkt.h"
+#include "Solid.h"
+
+namespace {
+
+template <class Kind>
+std::unique_ptr<DXFGeometrie> copyAs(const DXFGeometrie& entity) {
+  return std::make_unique<Kind>(static_cast<const Kind&>(entity));
+}
+
+}  // namespace
+
+std::unique_ptr<DXFGeometrie> EntityCopy::of(const DXFGeometrie& entity) {
+  const char* type = entity.typeName();
+  if (std::strcmp(type, "LINE") == 0) return copyAs<Linie>(entity);
+  if (std::strcmp(type, "ARC") == 0) return copyAs<Kreisbogen>(entity);
+  if (std::strcmp(type, "CIRCLE") == 0) return copyAs<Kreis>(entity);
+  if (std::strcmp(type, "POINT") == 0) return copyAs<Punkt>(entity);
+  if (std::strcmp(type, "TEXT") == 0) return copyAs<DXFText>(entity);
+  if (std::strcmp(type, "SOLID") == 0) return copyAs<Solid>(entity);
+  return nullptr;
+}

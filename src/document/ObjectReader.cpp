@@ -1,0 +1,114 @@
+// The dispatch of DXF type names to the readers of the drawing objects.
+#include "ObjectReader.h"
+
+#include <cstring>
+#include <memory>
+#include <type_traits>
+
+#include "DXFText.h"
+#include "DXF_Bemassung.h"
+#include "DXF_Insert.h"
+#include "Kreis.h"
+#include "Kreisbogen.h"
+#include "Linie.h"
+#include "Polylinie.h"
+#include "Punkt.h"
+#include "Solid.h"
+
+namespace {
+
+enum class Kind { Insert, Line, Arc, Circle, Point, Polyline, Leader, Text, MText, Solid,
+                  Dimension };
+
+struct TypeName {
+  const char* name;
+  Kind kind;
+};
+
+constexpr TypeName kTypeNames[] = {
+    {"INSERT", Kind::Insert},     {"LINE", Kind::Line},         {"ARC", Kind::Arc},
+    {"CIRCLE", Kind::Circle},     {"POINT", Kind::Point},       {"POLYLINE", Kind::Polyline},
+    {"LWPOLYLINE", Kind::Polyline}, {"LEADER", Kind::Leader},   {"TEXT", Kind::Text},
+    {"MTEXT", Kind::MText},       {"SOLID", Kind::Solid},       {"DIMENSION", Kind::Dimension},
+};
+
+std::unique_ptr<DXFGeometrie> makeEntity(Kind kind) {
+  switch (kind) {
+    case Kind::Line: return std::make_unique<Linie>();
+    case Kind::Arc: return std::make_unique<Kreisbogen>();
+    case Kind::Circle: return std::make_unique<Kreis>();
+    case Kind::Point: return std::make_unique<Punkt>();
+    case Kind::Text: return std::make_unique<DXFText>();
+    case Kind::MText: {
+      auto text = std::make_unique<DXFText>();
+      text->markAsMText();
+      return text;
+    }
+    case Kind::Solid: return std::make_unique<Solid>();
+    default: return nullptr;
+  }
+}
+
+// Reads an object and appends it to `list` on success; the result code either way.
+template <class T, class Attach>
+int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list,
+             Attach attach) {
+  T& target = *object;
+  int result;
+  if constexpr (std::is_base_of_v<DXFGeometrie, T>) {
+    result = target.readGroups(in);
+  } else {
+    result = target.read(in);
+  }
+  if (result < 0) return result;
+  attach(target);
+  list.append(std::move(object));
+  return result;
+}
+
+}  // namespace
+
+bool ObjectReader::isZeroCodeLine(const char* line) {
+  while (*line == ' ' || *line == '\t') ++line;
+  if (*line != '0') return false;
+  ++line;
+  while (*line == ' ' || *line == '\t') ++line;
+  return *line == '\0';
+}
+
+ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in,
+                                         Context context, ObjectLists& lists,
+                                         const LayerList& layers) {
+  Outcome outcome;
+  const TypeName* match = nullptr;
+  for (const TypeName& candidate : kTypeNames) {
+    if (std::strcmp(candidate.name, typeName) == 0) {
+      match = &candidate;
+      break;
+    }
+  }
+  if (!match || (match->kind == Kind::Leader && context == Context::Block)) return outcome;
+  outcome.recognised = true;
+  auto layerAt = [&layers](int i) -> const Layer* { return layers.at(i); };
+  auto none = [](auto&) {};
+  switch (match->kind) {
+    case Kind::Insert:
+      outcome.insertOrDimension = true;
+      outcome.result = readInto(std::make_unique<DXF_Insert>(), in, lists.inserts, none);
+      break;
+    case Kind::Dimension:
+      outcome.insertOrDimension = true;
+      outcome.result = readInto(std::make_unique<DXF_Bemassung>(), in, lists.dimensions, none);
+      break;
+    case Kind::Polyline:
+    case Kind::Leader:
+      outcome.result = readInto(std::make_unique<Polylinie>(), in, lists.polylines,
+                                [&](Polylinie& polyline) { polyline.attachLayerAt(layerAt); });
+      break;
+    default:
+      outcome.result = readInto(makeEntity(match->kind), in, lists.entities,
+                                [&](DXFGeometrie& entity) { entity.attachLayerAt(layerAt); });
+      break;
+  }
+  return outcome;
+}

@@ -1,0 +1,32 @@
+// The dispatch of DXF type names to the readers of the drawing objects.
+#pragma once
+
+#include "DocumentLists.h"
+
+// Creates the object a type name line stands for, lets it read its groups and files it in
+// the matching list, as the ENTITIES section and block bodies both do.
+class ObjectReader {
+ public:
+  // Where the type name stands: block bodies know no LEADER.
+  enum class Context { Entities, Block };
+
+  struct Outcome {
+    // False when the line names no object kind of the context; nothing was read then.
+    bool recognised = false;
+    // The object reader's result: 0, or its negative end-of-file code.
+    int result = 0;
+    // An insert or a dimension (a failing one ends a block quietly).
+    bool insertOrDimension = false;
+  };
+
+  // Reads the object named by `typeName` from `in` (positioned after that line) into
+  // `lists`. Entities and polylines take the first layer of their name from `layers`; a
+  // failed object is discarded.
+  static Outcome read(const char* typeName, DxfLineReader& in, Context context,
+                      ObjectLists& lists, const LayerList& layers);
+
+  // True when the line reads as group code 0 in the plain sense: its text, blanks aside,
+  // is "0". Only after such a line does a type name start an object, so that a value that
+  // happens to read "SOLID" or "TEXT" starts nothing.
+  static bool isZeroCodeLine(const char* line);
+};

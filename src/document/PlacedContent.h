@@ -1,0 +1,63 @@
+// The entities that inserts and dimensions put on the drawing, as placed copies.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "DocumentLists.h"
+
+// Walks a block reached through an insert or a dimension, with the blocks nested in it,
+// and hands every entity and polyline segment found there to a sink as a copy placed by
+// the chain of placements that leads to it (innermost first). Drawing and exploding share
+// this walk, so an insert is drawn exactly where the explode puts its entities.
+//
+// A block already on the chain (a block that inserts itself, directly or through others)
+// is not entered again, nesting stops at kMaxDepth levels, and one walk places at most
+// kMaxPlaced copies, so no drawing makes the walk endless.
+class PlacedContent {
+ public:
+  static constexpr int kMaxDepth = 64;
+  static constexpr long kMaxPlaced = 4'000'000;
+
+  enum class Purpose {
+    // Blocks found by exact name, hidden entities left out, dimension blocks moved to
+    // their dimension's group 12/22 point.
+    Draw,
+    // Blocks found without regard to case, hidden entities included, dimension blocks
+    // taken as they are.
+    Explode,
+  };
+
+  // Gets each placed copy.
+  using Sink = std::function<void(std::unique_ptr<DXFGeometrie> placed)>;
+
+  PlacedContent(const BlockList& blocks, Purpose purpose);
+
+  // The content of the insert's block placed by the insert; -20 when that block is
+  // missing, else 0.
+  int ofInsert(const DXF_Insert& insert, const Sink& sink);
+  // The content of the dimension's block; -20 when that block is missing, else 0.
+  int ofDimension(const DXF_Bemassung& dimension, const Sink& sink);
+
+ private:
+  struct Placement {
+    double scale = 1.0;
+    double angle = 0.0;
+    double dx = 0.0;
+    double dy = 0.0;
+  };
+
+  const DXF_Block* find(const char* name) const;
+  // Walks `block` under `placement` unless it is already on the chain or too deep.
+  void enter(const DXF_Block& block, const Placement& placement, const Sink& sink);
+  void walk(const DXF_Block& block, const Sink& sink);
+  void emit(const DXFGeometrie& source, const Sink& sink);
+  Placement dimensionPlacement(const DXF_Bemassung& dimension) const;
+
+  const BlockList& blocks_;
+  Purpose purpose_;
+  const DXF_Block* chain_[kMaxDepth] = {};
+  Placement placements_[kMaxDepth];
+  int depth_ = 0;
+  long placed_ = 0;
+};

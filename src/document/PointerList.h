@@ -1,0 +1,60 @@
+// An owning list of drawing objects kept as foreign pointers in an item vector.
+#pragma once
+
+#include <memory>
+
+#include "AT_Vector.h"
+
+// The document's, blocks' and polylines' object lists. The cells of an AT_Vector never own
+// the objects behind their pointers, so this wrapper does: every object appended belongs to
+// the list and is deleted exactly once, when it is removed or when the list is cleared or
+// destroyed. Order is the order of appending; nothing sorts.
+template <class T>
+class PointerList {
+ public:
+  // `growBy`: spare slots the item vector adds whenever it must grow.
+  explicit PointerList(int growBy) : cells_(std::make_unique<AT_Vector>(0, growBy)) {}
+  ~PointerList() { deleteAll(); }
+  PointerList(const PointerList&) = delete;
+  PointerList& operator=(const PointerList&) = delete;
+
+  int count() const { return cells_->count(); }
+  bool empty() const { return cells_->count() == 0; }
+  // The object at `index`, or null outside 0..count-1.
+  T* at(int index) const { return cells_->template objectAt<T>(index); }
+
+  // Takes ownership of `object` (null is ignored and gives -1); returns its index.
+  int append(std::unique_ptr<T> object) {
+    if (!object) return -1;
+    const int index = cells_->appendPointer(object.get());
+    object.release();
+    return index;
+  }
+
+  // Removes the object at `index` from the list and hands it to the caller.
+  std::unique_ptr<T> take(int index) {
+    std::unique_ptr<T> object(at(index));
+    if (object) cells_->remove(index);
+    return object;
+  }
+
+  // Deletes the object at `index` and closes the gap; outside the range nothing happens.
+  void removeAt(int index) { take(index); }
+
+  // Deletes every object and starts a new empty vector with the given growth step.
+  void reset(int growBy) {
+    deleteAll();
+    cells_ = std::make_unique<AT_Vector>(0, growBy);
+  }
+
+ private:
+  // From the last object to the first, each exactly once.
+  void deleteAll() {
+    for (int i = cells_->count() - 1; i >= 0; --i) {
+      delete at(i);
+      cells_->remove(i);
+    }
+  }
+
+  std::unique_ptr<AT_Vector> cells_;
+};

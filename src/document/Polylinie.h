@@ -1,0 +1,91 @@
+// A POLYLINE, LWPOLYLINE or LEADER: its vertices and the line and arc segments built from them.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+
+#include "DXFGeometrie.h"
+#include "PointerList.h"
+#include "Punkt.h"
+
+// Vertices are kept as points with their bulges (for writing); the segments, lines and arcs
+// built once when the polyline is read, are what is drawn, transformed and exploded.
+class Polylinie {
+ public:
+  static constexpr int kNameSize = 50;
+  // Result codes when the data ends: before or between the head groups and after the
+  // vertices, inside an LWPOLYLINE vertex list, and between VERTEX records.
+  static constexpr int kEndOfFileHead = -32;
+  static constexpr int kEndOfFileVertex = -31;
+  static constexpr int kEndOfFileVertices = -30;
+  // Consecutive vertices closer than this in x and y give no segment.
+  static constexpr double kMinSegment = 0.01;
+  // Bulges within this of 0 give a straight segment.
+  static constexpr double kMinBulge = 0.001;
+
+  // Empty, layer name "LAYER", flags 0.
+  Polylinie();
+  // Layer name, flags, and copies of the vertices and segments, each list in reverse order.
+  Polylinie(const Polylinie& other);
+  Polylinie& operator=(const Polylinie&) = delete;
+  ~Polylinie() = default;
+
+  // Reads the groups after the type name line (POLYLINE with its VERTEX and SEQEND records,
+  // LWPOLYLINE or LEADER) up to and including the line of the next group code 0, then
+  // builds the segments; 0 or a negative end-of-file code.
+  int read(DxfLineReader& in);
+  // Writes a POLYLINE with VERTEX records and SEQEND, from "POLYLINE" to the closing "  0".
+  int write(std::ostream& out) const;
+
+  // Takes the first layer of the list whose name equals layerName exactly, giving it to
+  // every segment. `layerAt(i)` yields the layers in list order and null after the last.
+  template <class LayerAt>
+  int attachLayerAt(LayerAt layerAt);
+  // Takes `layer` (its name, and every segment gets it).
+  void assignLayer(const Layer* layer);
+
+  // The segments' own drawing operations, last segment first.
+  void draw(DrawingArea& area, double s, double dx, double dy, double a) const;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
+                    double maxY, double dx, double dy, double a) const;
+  // Every segment (last to first), then every vertex (first to last).
+  void transform(double s, double a, double dx, double dy, double dz);
+
+  const char* layerName() const { return layerName_; }
+  void setLayerName(const char* name);
+  // Group 70; bit 1 = closed.
+  std::int32_t flags() const { return flags_; }
+  // True when drawn closed: flag bit 1, or the layers "SILHOUETTE" and "REX_4".
+  bool isClosed() const;
+
+  int vertexCount() const { return vertices_.count(); }
+  const Punkt* vertexAt(int index) const { return vertices_.at(index); }
+  int segmentCount() const { return segments_.count(); }
+  // A line or arc, or null outside the list.
+  const DXFGeometrie* segmentAt(int index) const { return segments_.at(index); }
+
+ private:
+  // Head groups and, for LWPOLYLINE and LEADER, the vertex pairs.
+  int readHead(DxfLineReader& in, bool& counted);
+  // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups.
+  int readVertexRecords(DxfLineReader& in);
+  void buildSegments();
+  void appendSegment(const Punkt& from, const Punkt& to);
+
+  PointerList<Punkt> vertices_{10};
+  PointerList<DXFGeometrie> segments_{10};
+  char layerName_[kNameSize];
+  std::int32_t flags_ = 0;
+};
+
+template <class LayerAt>
+int Polylinie::attachLayerAt(LayerAt layerAt) {
+  for (int i = 0;; ++i) {
+    const Layer* candidate = layerAt(i);
+    if (!candidate) return 0;
+    if (std::strcmp(candidate->name(), layerName_) == 0) {
+      assignLayer(candidate);
+      return 0;
+    }
+  }
+}

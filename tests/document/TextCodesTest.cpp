@@ -1,0 +1,58 @@
+// Tests of the special-character codes and the MTEXT formatting cleanup.
+#include <gtest/gtest.h>
+
+#include "TextCodes.h"
+
+namespace {
+
+TEST(TextCodesSpecials, EveryOccurrenceIsDecoded) {
+  EXPECT_EQ(TextCodes::decodeSpecials("45%%d x 45%%d"), "45\xB0 x 45\xB0");
+  EXPECT_EQ(TextCodes::decodeSpecials("%%c12 %%C8 %%p0.1 %%P2 %%D"),
+            "\xD8" "12 \xD8" "8 \xB1" "0.1 \xB1" "2 \xB0");
+  EXPECT_EQ(TextCodes::decodeSpecials("\\U+2205 10 \\U+00B0 \\U+00b1 \\U+00B1"),
+            "\xD8 10 \xB0 \xB1 \xB1");
+}
+
+TEST(TextCodesSpecials, OtherCodesStayAsWritten) {
+  EXPECT_EQ(TextCodes::decodeSpecials("100% %%x %% \\U+03B1 \\U+00B"), "100% %%x %% \\U+03B1 \\U+00B");
+  EXPECT_EQ(TextCodes::decodeSpecials("%%%c"), "%\xD8");
+  EXPECT_EQ(TextCodes::decodeSpecials(""), "");
+}
+
+TEST(TextCodesSpecials, EncodingWritesEveryCharacterBack) {
+  EXPECT_EQ(TextCodes::encodeSpecials("\xD8" "12 \xB0 \xB1 \xD8"), "%%c12 %%d %%p %%c");
+  const std::string chamfer = "45\xB0 x 45\xB0";
+  EXPECT_EQ(TextCodes::decodeSpecials(TextCodes::encodeSpecials(chamfer)), chamfer);
+}
+
+TEST(TextCodesMText, ParagraphsAndSpacesBecomeBlanks) {
+  EXPECT_EQ(TextCodes::stripMTextFormatting("first\\Psecond\\~third\\Nfourth"),
+            "first second third fourth");
+}
+
+TEST(TextCodesMText, FormattingCodesDisappear) {
+  EXPECT_EQ(TextCodes::stripMTextFormatting("{\\fArial|b1|i0|c0|p34;bold} text"), "bold text");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("\\H2.5;big\\H1x;\\C1;red\\c255;"), "bigred");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("\\A1;\\W0.8;\\Q15;\\T1.2;\\pxi-3,l3;x"), "x");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("\\Lunder\\l \\Oover\\o \\Kstrike\\k"),
+            "under over strike");
+}
+
+TEST(TextCodesMText, EscapedCharactersStay) {
+  EXPECT_EQ(TextCodes::stripMTextFormatting("a\\\\b \\{c\\} {d}"), "a\\b {c} d");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("\\U+2205 \\M+1A2B \\z"), "\\U+2205 \\M+1A2B \\z");
+}
+
+TEST(TextCodesMText, StackedFractionsKeepTheirNumbers) {
+  EXPECT_EQ(TextCodes::stripMTextFormatting("\\S1/2;\""), "1/2\"");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("%%c10\\SH7^h6;"), "%%c10H7/h6");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("\\S3#4;"), "3/4");
+}
+
+TEST(TextCodesMText, UnterminatedCodesEndTheText) {
+  EXPECT_EQ(TextCodes::stripMTextFormatting("ok\\fArial"), "ok");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("ok\\S1/2"), "ok1/2");
+  EXPECT_EQ(TextCodes::stripMTextFormatting("trailing\\"), "trailing\\");
+}
+
+}  // namespace
