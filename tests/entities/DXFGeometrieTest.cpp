@@ -229,21 +229,6 @@ TEST(WriteFrame, InvisibleEntityIsStillWritten) {
   EXPECT_EQ(written(line).substr(0, 4), "LINE");
 }
 
-TEST(PenCache, SetsStyleAndColourOnlyWhenChanged) {
-  testsupport::RecordingDrawingArea area;
-  Layer dashed = makeLayer("L", "1", "DASHED");
-  const Linie a(10, 10, 20, 20, &dashed);
-  const Linie b(30, 30, 40, 40, &dashed);
-  DXFGeometrie::resetPenCache();
-  EXPECT_EQ(DXFGeometrie::penStyleCache(), 111);
-  EXPECT_STREQ(DXFGeometrie::penColourCache(), "#0F0F0F");
-  a.draw(area, 1, 0, 0, 0);
-  b.draw(area, 1, 0, 0, 0);
-  EXPECT_EQ(area.log.count("set_line_style"), 1);
-  EXPECT_EQ(area.log.count("set_drawing_foreground"), 1);
-  EXPECT_EQ(area.log.count("wc_line"), 2);
-}
-
 TEST(PenCache, ResetMakesTheNextEntitySetBothAgain) {
   testsupport::RecordingDrawingArea area;
   const Linie line(10, 10, 20, 20);
@@ -268,15 +253,6 @@ TEST(PenCache, SharedBetweenScreenAndDevice) {
   EXPECT_EQ(dc.log().count("set_foreground_color"), 0);
 }
 
-TEST(Placement, ScaleRotateMove) {
-  const WorldPoint p = DXFGeometrie::place(1, 0, 2, 90, 10, 20);
-  EXPECT_NEAR(p.x, 10.0, 1e-12);
-  EXPECT_NEAR(p.y, 22.0, 1e-12);
-  const WorldPoint q = DXFGeometrie::place(1, 1, -1, 0, 0, 0);
-  EXPECT_DOUBLE_EQ(q.x, -1.0);
-  EXPECT_DOUBLE_EQ(q.y, -1.0);
-}
-
 TEST(Placement, DeviceFitTakesTheSmallerFactor) {
   testsupport::RecordingDeviceContext dc;
   dc.width = 1000;
@@ -284,13 +260,6 @@ TEST(Placement, DeviceFitTakesTheSmallerFactor) {
   EXPECT_DOUBLE_EQ(DXFGeometrie::fitFactor(dc, 0, 0, 100, 100), 5.0);
   EXPECT_DOUBLE_EQ(DXFGeometrie::fitFactor(dc, 0, 0, 10, 100), 5.0);
   EXPECT_DOUBLE_EQ(DXFGeometrie::fitFactor(dc, 5, 5, 5, 5), 0.0);
-}
-
-TEST(ReadNumbers, ReadDoubleAndReadInt) {
-  auto reader = DxfLineReader::fromString(" 1.5\nabc\n 1.5\n");
-  EXPECT_DOUBLE_EQ(DXFGeometrie::readDouble(reader), 1.5);
-  EXPECT_DOUBLE_EQ(DXFGeometrie::readDouble(reader), 0.0);
-  EXPECT_EQ(DXFGeometrie::readInt(reader), 1);
 }
 
 TEST(BaseQueries, SolidReportsTheOriginAndNoIntersections) {

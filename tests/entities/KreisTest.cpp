@@ -53,15 +53,6 @@ TEST(KreisGeometry, ScalingTheRadius) {
   EXPECT_DOUBLE_EQ(both.cy(), 1.0);
 }
 
-TEST(KreisGeometry, StretchClampsOnlyInX) {
-  Kreis circle(15, 15, 1);
-  circle.stretchX(10, -20);
-  circle.stretchY(10, -20);
-  EXPECT_DOUBLE_EQ(circle.cx(), 10.0);
-  EXPECT_DOUBLE_EQ(circle.cy(), -5.0);
-  EXPECT_DOUBLE_EQ(circle.r(), 1.0);
-}
-
 TEST(KreisGeometry, TouchesWindowByItsBox) {
   EXPECT_EQ(Kreis(-2, 5, 1.5).touchesWindow(0, 0, 10, 10), 0);
   EXPECT_EQ(Kreis(-1, 5, 1).touchesWindow(0, 0, 10, 10), 1);

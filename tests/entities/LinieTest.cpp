@@ -33,17 +33,6 @@ TEST(LinieGeometry, StretchClampsOnlyInX) {
   EXPECT_DOUBLE_EQ(line.y2(), 10.0);
 }
 
-TEST(LinieGeometry, MoveAndScale) {
-  Linie line(1, 2, 3, 4);
-  line.moveX(1);
-  line.moveY(-1);
-  line.scaleXY(2, 1, 0);
-  EXPECT_DOUBLE_EQ(line.x1(), 5.0);
-  EXPECT_DOUBLE_EQ(line.y1(), 2.0);
-  EXPECT_DOUBLE_EQ(line.x2(), 9.0);
-  EXPECT_DOUBLE_EQ(line.y2(), 6.0);
-}
-
 TEST(LinieGeometry, PointAtClampsTheParameter) {
   const Linie line(0, 0, 10, 4);
   EXPECT_DOUBLE_EQ(line.pointAt(0.5).x(), 5.0);
@@ -65,15 +54,6 @@ TEST(LinieGeometry, SignedDistance) {
   EXPECT_DOUBLE_EQ(Linie(3, 3, 3, 3).distanceTo(Punkt(100, -7)), 1.0);
 }
 
-TEST(LinieGeometry, Corners) {
-  const Linie line(5, -1, 2, 7);
-  EXPECT_DOUBLE_EQ(line.maxCorner().x(), 5.0);
-  EXPECT_DOUBLE_EQ(line.maxCorner().y(), 7.0);
-  EXPECT_DOUBLE_EQ(line.minCorner().x(), 2.0);
-  EXPECT_DOUBLE_EQ(line.minCorner().y(), -1.0);
-  EXPECT_STREQ(line.maxCorner().layerName(), "0");
-}
-
 TEST(LinieGeometry, TouchesWindowByEndsOnOneSide) {
   EXPECT_EQ(Linie(-5, 0, -1, 5).touchesWindow(0, 0, 10, 10), 0);
   EXPECT_EQ(Linie(0, 11, 5, 12).touchesWindow(0, 0, 10, 10), 0);
@@ -88,15 +68,6 @@ TEST(LinieTransform, NegativeScaleMirrorsTopToBottom) {
   EXPECT_DOUBLE_EQ(line.x1(), 3.0);
   EXPECT_DOUBLE_EQ(line.y1(), -4.0);
   EXPECT_DOUBLE_EQ(line.z1(), 0.0);
-}
-
-TEST(LinieTransform, ScaleRotateMove) {
-  Linie line(1, 0, 0, 1);
-  line.transform(2, 90, 10, 0, 0);
-  EXPECT_NEAR(line.x1(), 10.0, 1e-12);
-  EXPECT_NEAR(line.y1(), 2.0, 1e-12);
-  EXPECT_NEAR(line.x2(), 8.0, 1e-12);
-  EXPECT_NEAR(line.y2(), 0.0, 1e-12);
 }
 
 TEST(LinieIntersectLine, CrossingStrictlyInsideBoth) {

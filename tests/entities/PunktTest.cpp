@@ -28,15 +28,6 @@ TEST(PunktFile, VertexWithBulgeAndAFreshOneWithout) {
   EXPECT_DOUBLE_EQ(next.bulge(), 0.0);
 }
 
-TEST(PunktFile, ReadingClearsEarlierValues) {
-  Punkt point(7, 8, 9, nullptr);
-  point.setBulge(1);
-  ASSERT_EQ(readFrom(point, " 10\n1\n  0\n"), 0);
-  EXPECT_DOUBLE_EQ(point.y(), 0.0);
-  EXPECT_DOUBLE_EQ(point.z(), 0.0);
-  EXPECT_DOUBLE_EQ(point.bulge(), 0.0);
-}
-
 TEST(PunktFile, ColourGroupIsIgnoredAndTheLayerColourTaken) {
   Punkt point;
   ASSERT_EQ(readFrom(point, "  8\nL\n 62\n1\n 10\n5\n  0\n"), 0);
@@ -68,18 +59,6 @@ TEST(PunktGeometry, WindowTestIsStrict) {
   EXPECT_EQ(Punkt(0, 5).touchesWindow(0, 0, 10, 10), 0);
   EXPECT_EQ(Punkt(5, 10).touchesWindow(0, 0, 10, 10), 0);
   EXPECT_EQ(Punkt(5, 5).touchesWindow(0, 0, 10, 10), 1);
-}
-
-TEST(PunktGeometry, QueriesReturnThePointItself) {
-  const Punkt point(3, 4);
-  EXPECT_DOUBLE_EQ(point.pointAt(0.7).x(), 3.0);
-  EXPECT_DOUBLE_EQ(point.maxCorner().y(), 4.0);
-  EXPECT_DOUBLE_EQ(point.minCorner().x(), 3.0);
-  EXPECT_DOUBLE_EQ(point.parameterOf(point, nullptr), -1.0);
-  EXPECT_DOUBLE_EQ(point.distanceTo(point), -1.0);
-  Punkt first;
-  Punkt second;
-  EXPECT_EQ(point.intersectLine(Linie(0, 0, 1, 1), first, second), -1);
 }
 
 TEST(PunktGeometry, StretchWithoutClampingAndScale) {

@@ -24,16 +24,6 @@ const char* const kDashed =
     "  2\nDASHED\n 70\n64\n  3\n__ __ __\n 72\n65\n 73\n2\n 40\n0.75\n 49\n0.5\n 49\n-0.25\n"
     "  0\nLTYPE\n";
 
-TEST(Linientyp, Defaults) {
-  const Linientyp linetype;
-  EXPECT_STREQ(linetype.name(), "LTYPE");
-  EXPECT_STREQ(linetype.description(), "LTYPE_DESCRIPTION");
-  EXPECT_EQ(linetype.flags(), 0);
-  EXPECT_EQ(linetype.elementCount(), 0);
-  EXPECT_STREQ(linetype.patternLength(), "");
-  EXPECT_EQ(linetype.storedElements(), 0);
-}
-
 TEST(Linientyp, ReadsAllGroups) {
   Linientyp linetype;
   ASSERT_EQ(readLinetype(linetype, kDashed), 0);
@@ -118,12 +108,6 @@ TEST(Linientyp, CopyTakesTheCountedElements) {
   EXPECT_EQ(copy.storedElements(), 1);
   EXPECT_STREQ(copy.element(0), "1");
   EXPECT_STREQ(copy.element(1), "");
-}
-
-TEST(Linientyp, LongTextsAreCut) {
-  Linientyp linetype;
-  ASSERT_EQ(readLinetype(linetype, "  3\n" + std::string(150, 'd') + "\n  0\n"), 0);
-  EXPECT_EQ(std::string(linetype.description()).size(), 99u);
 }
 
 }  // namespace
