@@ -1,0 +1,27 @@
+// dxftool convert: reads a drawing and writes it again as a DXF release 12 file.
+#include "ConvertCommand.h"
+
+#include "DXF_Zeichnung.h"
+#include "DrawingLoader.h"
+#include "ResultCodes.h"
+
+namespace dxftool {
+
+int ConvertCommand::run(const ToolRequest& request, std::ostream& err) {
+  DXF_Zeichnung drawing;
+  const LoadOutcome outcome = DrawingLoader::load(request.input, drawing);
+  if (!outcome.ok()) {
+    err << "dxftool: " << DrawingLoader::problem(request.input, outcome) << '\n';
+    return kExitFailed;
+  }
+  if (request.explode) drawing.explodeAll();
+  const int code = drawing.writeDXF(request.output);
+  if (code < 0) {
+    err << "dxftool: Cannot write " << request.output << ": result " << code << ", "
+        << ResultCodes::writeMeaning(code) << ".\n";
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+}  // namespace dxftool

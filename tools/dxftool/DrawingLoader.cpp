@@ -1,0 +1,26 @@
+// Reads the drawing a command works on and words every way that can fail.
+#include "DrawingLoader.h"
+
+#include "ResultCodes.h"
+
+namespace dxftool {
+
+LoadOutcome DrawingLoader::load(const std::string& path, DXF_Zeichnung& drawing) {
+  LoadOutcome outcome;
+  outcome.kind = InputFile::examine(path);
+  if (outcome.kind != InputKind::Readable && outcome.kind != InputKind::BinaryDxf) {
+    return outcome;
+  }
+  outcome.read = true;
+  outcome.code = drawing.readDXF(path);
+  return outcome;
+}
+
+std::string DrawingLoader::problem(const std::string& path, const LoadOutcome& outcome) {
+  if (outcome.ok()) return {};
+  if (outcome.kind != InputKind::Readable) return InputFile::problem(path, outcome.kind);
+  return "Cannot read " + path + ": result " + std::to_string(outcome.code) + ", " +
+         ResultCodes::readMeaning(outcome.code) + ".";
+}
+
+}  // namespace dxftool

@@ -1,0 +1,31 @@
+// Reads the drawing a command works on and words every way that can fail.
+#pragma once
+
+#include <string>
+
+#include "DXF_Zeichnung.h"
+#include "InputFile.h"
+
+namespace dxftool {
+
+// What became of one attempt to read a drawing.
+struct LoadOutcome {
+  InputKind kind = InputKind::Readable;  // what the path holds
+  bool read = false;                     // readDXF was called
+  int code = 0;                          // its result when it was called
+
+  bool ok() const { return read && code >= 0; }
+};
+
+class DrawingLoader {
+ public:
+  // Examines the path and, unless nothing readable is there, reads it with readDXF into
+  // `drawing`. A binary DXF is still handed to readDXF, which refuses it with its code.
+  static LoadOutcome load(const std::string& path, DXF_Zeichnung& drawing);
+
+  // One sentence for a failed load, naming the path, the reader's code and its meaning;
+  // empty when the load succeeded.
+  static std::string problem(const std::string& path, const LoadOutcome& outcome);
+};
+
+}  // namespace dxftool

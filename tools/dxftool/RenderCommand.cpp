@@ -1,0 +1,68 @@
+// dxftool render: paints a drawing into a PNG, SVG or PDF file as the viewer shows it.
+#include "RenderCommand.h"
+
+#include "CairoDrawingArea.h"
+#include "DXF_Zeichnung.h"
+#include "DrawingLoader.h"
+#include "PaintFile.h"
+
+namespace dxftool {
+
+namespace {
+
+std::string paintFailure(int code) {
+  switch (code) {
+    case PaintFile::kBadSize: return "the picture size is not possible";
+    case PaintFile::kPaintFailed: return "painting failed (out of memory?)";
+    case PaintFile::kCannotWrite: return "the file cannot be created or written";
+    default: return "the picture could not be made";
+  }
+}
+
+}  // namespace
+
+FittedArea RenderCommand::fitDrawing(DXF_Zeichnung& drawing, int width, int height) {
+  const WorldBox wide = ViewFit::widened(
+      {drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()});
+  drawing.growExtents(wide.minX, wide.minY, wide.maxX, wide.maxY);
+  return ViewFit::fit({drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()}, width,
+                      height);
+}
+
+int RenderCommand::run(const ToolRequest& request, std::ostream& err) {
+  const auto format = PaintFile::formatFor(request.output);
+  if (!format) {
+    err << "dxftool: The picture file must end in .png, .svg or .pdf.\n";
+    return kExitFailed;
+  }
+  DXF_Zeichnung drawing;
+  const LoadOutcome outcome = DrawingLoader::load(request.input, drawing);
+  if (!outcome.ok()) {
+    err << "dxftool: " << DrawingLoader::problem(request.input, outcome) << '\n';
+    return kExitFailed;
+  }
+  const FittedArea fit = fitDrawing(drawing, request.width, request.height);
+  if (fit.empty) {
+    err << "dxftool: " << request.input
+        << " has no extents to show; the picture stays white.\n";
+  }
+
+  const int code = PaintFile::write(
+      request.output, *format, request.width, request.height, [&](cairo_t* cr) {
+        cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
+        cairo_paint(cr);
+        if (fit.empty) return;
+        CairoDrawingArea area(cr, {request.width, request.height}, {fit.width, fit.height},
+                              {fit.x, fit.y});
+        area.set_wc_coords(fit.world.minX, fit.world.minY, fit.world.maxX, fit.world.maxY);
+        drawing.drawAll(area, 1.0);
+      });
+  if (code < 0) {
+    err << "dxftool: Cannot write " << request.output << ": result " << code << ", "
+        << paintFailure(code) << ".\n";
+    return kExitFailed;
+  }
+  return kExitOk;
+}
+
+}  // namespace dxftool
