@@ -127,6 +127,20 @@ TEST(DxfLineReader, FileSourceAndMissingFile) {
   EXPECT_TRUE(missing.eof());
 }
 
+TEST(DxfLineReader, CrLfFileReadsLikeItsLfCopy) {
+  const auto path = testsupport::dataPath("insert-recursive-pair.dxf");
+  std::string lf = testsupport::readFile(path);
+  ASSERT_NE(lf.find("\r\n"), std::string::npos);
+  for (std::size_t at = lf.find('\r'); at != std::string::npos; at = lf.find('\r', at)) {
+    lf.erase(at, 1);
+  }
+  auto crlfReader = DxfLineReader::openFile(path);
+  auto lfReader = DxfLineReader::fromString(lf);
+  const auto lines = allLines(crlfReader);
+  EXPECT_EQ(lines, allLines(lfReader));
+  EXPECT_GT(lines.size(), 50u);
+}
+
 TEST(MatchCode, NeedsLeadingBlankAndNothingAfterTheCode) {
   EXPECT_TRUE(matchCode(" 10", 10));
   EXPECT_TRUE(matchCode("  10", 10));
