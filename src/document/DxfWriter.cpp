@@ -140,14 +140,21 @@ void DxfWriter::writeEntities(std::ostream& out) const {
 
 int DxfWriter::replaceFile(const std::filesystem::path& path, std::string_view bytes) {
   namespace fs = std::filesystem;
-  std::error_code error;
+  fs::path target = path;
   // A link is followed, so that the file it names is replaced and the link stays.
-  fs::path target = fs::is_symlink(path, error) ? fs::canonical(path, error) : path;
-  if (error || target.filename().empty()) return kCannotWrite;
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    std::error_code error;
+    target = fs::canonical(path, error);
+    if (error) return kCannotWrite;
+  }
+  if (target.filename().empty()) return kCannotWrite;
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
-  // A write-protected file stays protected, even in a folder that would let it be replaced.
-  if (exists && (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0)) {
+  // A write-protected file stays protected, even in a folder that would let it be replaced
+  // and for a user whom the system would let write it anyway.
+  if (exists && (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 ||
+                 ::access(target.c_str(), W_OK) != 0)) {
     return kCannotWrite;
   }
   fs::path temporary = target;

@@ -1,16 +1,20 @@
 // Helpers of the document tests: DXF files built from snippets, reading and writing them.
 #pragma once
 
+#include <algorithm>
+#include <cstdio>
 #include <iomanip>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "DXF_Zeichnung.h"
 #include "DxfWriter.h"
 #include "GroupLines.h"
+#include "support/RecordingCanvas.h"
 
 namespace documenttesting {
 
@@ -96,6 +100,28 @@ inline std::ostream& operator<<(std::ostream& out, const Counts& c) {
   return out << "{entities " << c.entities << ", blocks " << c.blocks << ", inserts "
              << c.inserts << ", dimensions " << c.dimensions << ", layers " << c.layers
              << ", polylines " << c.polylines << ", linetypes " << c.linetypes << "}";
+}
+
+// What a document paints into a drawing area showing (-200, -200) to (200, 200): every
+// figure and text call with its numbers rounded to 1e-4, sorted, pen changes left out.
+inline std::vector<std::string> picture(const DXF_Zeichnung& document) {
+  testsupport::RecordingDrawingArea area;
+  area.setWorld(-200, -200, 200, 200, 400, 400);
+  area.containerSize = {400, 400};
+  document.drawAll(area, 1.0);
+  std::vector<std::string> figures;
+  for (const auto& call : area.log.calls) {
+    if (call.name.rfind("set_", 0) == 0) continue;
+    std::string entry = call.name;
+    char number[48];
+    for (double value : call.args) {
+      std::snprintf(number, sizeof number, " %.4f", value);
+      entry += std::string(number) == " -0.0000" ? " 0.0000" : number;
+    }
+    figures.push_back(entry + " " + call.text);
+  }
+  std::sort(figures.begin(), figures.end());
+  return figures;
 }
 
 }  // namespace documenttesting

@@ -1,0 +1,275 @@
+// Tests of the DXF reader: section order, dispatch of type names, result codes, bad input.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "DXFText.h"
+#include "DocumentTesting.h"
+#include "Linie.h"
+#include "Solid.h"
+#include "TestSupport.h"
+
+namespace {
+
+using namespace documenttesting;
+
+const std::string kExtents =
+    "  9\n$EXTMIN\n 10\n-5.0\n 20\n-6.0\n 30\n0.0\n  9\n$EXTMAX\n 10\n50.0\n 20\n60.0\n"
+    " 30\n0.0\n  9\n$LTSCALE\n 40\n2.5\n";
+
+TEST(DxfReaderSections, ReadsHeaderTablesBlocksAndEntities) {
+  auto document = readOk(dxfFile(line(0, 0, 10, 5, "RED") + insert("B", 1, 1),
+                                 block("B", line(0, 0, 1, 1)),
+                                 layerEntry("0", 7) + layerEntry("RED", 1, "DASHED"), kExtents));
+  EXPECT_DOUBLE_EQ(document->minX(), -5.0);
+  EXPECT_DOUBLE_EQ(document->minY(), -6.0);
+  EXPECT_DOUBLE_EQ(document->maxX(), 50.0);
+  EXPECT_DOUBLE_EQ(document->maxY(), 60.0);
+  EXPECT_DOUBLE_EQ(document->linetypeScale(), 2.5);
+  EXPECT_EQ(document->linetypes().count(), 1);
+  EXPECT_EQ(document->layers().count(), 2);
+  ASSERT_EQ(document->blocks().count(), 1);
+  EXPECT_EQ(document->blocks().at(0)->entities().count(), 1);
+  ASSERT_EQ(document->entities().count(), 1);
+  const DXFGeometrie& entity = *document->entities().at(0);
+  EXPECT_STREQ(entity.colour(), "#FF0000");
+  EXPECT_EQ(entity.lineStyleCode(), 1);
+  EXPECT_EQ(document->inserts().count(), 1);
+}
+
+TEST(DxfReaderSections, EveryKindGoesToItsList) {
+  const std::string entities =
+      line(0, 0, 1, 1) + "  0\nCIRCLE\n  8\n0\n 10\n1\n 20\n1\n 40\n2\n  0\nARC\n  8\n0\n 10\n0\n"
+      " 20\n0\n 40\n1\n 50\n0\n 51\n90\n  0\nPOINT\n  8\n0\n 10\n1\n 20\n2\n  0\nTEXT\n  8\n0\n"
+      "  1\nT\n  0\nMTEXT\n  8\n0\n  1\nM\\Pm\n  0\nSOLID\n  8\n0\n 10\n0\n 20\n0\n  0\nPOLYLINE\n"
+      "  8\n0\n 66\n1\n  0\nVERTEX\n  8\n0\n 10\n0\n 20\n0\n  0\nVERTEX\n  8\n0\n 10\n1\n 20\n0\n"
+      "  0\nSEQEND\n  8\n0\n  0\nLWPOLYLINE\n  8\n0\n 90\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n5\n"
+      "  0\nLEADER\n  8\n0\n 76\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n5\n  0\nDIMENSION\n  8\n0\n"
+      "  2\n*D1\n 70\n1\n  1\n<>\n" + insert("B", 0, 0);
+  auto document = readOk(dxfFile(entities, block("B", "")));
+  EXPECT_EQ(document->entities().count(), 7);
+  EXPECT_EQ(document->polylines().count(), 3);
+  EXPECT_EQ(document->dimensions().count(), 1);
+  EXPECT_EQ(document->inserts().count(), 1);
+  const auto& mtext = static_cast<const DXFText&>(*document->entities().at(5));
+  EXPECT_EQ(mtext.text(), "M m");
+}
+
+TEST(DxfReaderSections, UnknownEntitiesArePassedOver) {
+  const std::string ellipse =
+      "  0\nELLIPSE\n  8\n0\n 10\n0\n 20\n0\n 11\n5\n 21\n0\n 40\n0.5\n";
+  auto document = readOk(dxfFile(ellipse + line(0, 0, 1, 1) + "  0\n3DFACE\n  8\n0\n 10\n1\n"));
+  EXPECT_EQ(document->entities().count(), 1);
+}
+
+TEST(DxfReaderTypeNames, ValuesThatReadAsTypeNamesStartNothing) {
+  // A solid-filled hatch, and a circle and an attribute on layers named TEXT and LINE.
+  const std::string hatch =
+      "  0\nHATCH\n  8\n0\n  2\nSOLID\n 70\n1\n 10\n0\n 20\n0\n";
+  const std::string onTextLayer =
+      "  0\nATTRIB\n  8\nTEXT\n 10\n5\n 20\n5\n  1\nvalue\n  0\nCIRCLE\n  8\nLINE\n 10\n1\n"
+      " 20\n1\n 40\n3\n";
+  auto document = readOk(dxfFile(hatch + onTextLayer, block("B", hatch + line(0, 0, 1, 1))));
+  ASSERT_EQ(document->entities().count(), 1);
+  EXPECT_STREQ(document->entities().at(0)->typeName(), "CIRCLE");
+  EXPECT_STREQ(document->entities().at(0)->layerName(), "LINE");
+  ASSERT_EQ(document->blocks().count(), 1);
+  ASSERT_EQ(document->blocks().at(0)->entities().count(), 1);
+  EXPECT_STREQ(document->blocks().at(0)->entities().at(0)->typeName(), "LINE");
+}
+
+TEST(DxfReaderTypeNames, CodeZeroLineMayBeUnpadded) {
+  auto document = readOk(dxfFile("0\nLINE\n  8\n0\n 10\n1\n 20\n2\n 11\n3\n 21\n4\n"));
+  ASSERT_EQ(document->entities().count(), 1);
+  EXPECT_DOUBLE_EQ(static_cast<const Linie&>(*document->entities().at(0)).x2(), 3.0);
+}
+
+TEST(DxfReaderLines, UnpaddedCodesAreNotRecognised) {
+  auto document = readOk(dxfFile("  0\nLINE\n8\nL\n10\n1\n20\n2\n 11\n3\n"));
+  ASSERT_EQ(document->entities().count(), 1);
+  const auto& entity = static_cast<const Linie&>(*document->entities().at(0));
+  EXPECT_STREQ(entity.layerName(), "0");
+  EXPECT_DOUBLE_EQ(entity.x1(), 0.0);
+  EXPECT_DOUBLE_EQ(entity.x2(), 3.0);
+}
+
+TEST(DxfReaderLines, CarriageReturnsReadLikeNewlines) {
+  std::string text = dxfFile(line(0, 0, 10, 5), "", layerEntry("0", 7), kExtents);
+  std::string crlf;
+  for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  auto a = readOk(text);
+  auto b = readOk(crlf);
+  EXPECT_EQ(countsOf(*a), countsOf(*b));
+  EXPECT_DOUBLE_EQ(b->maxY(), 60.0);
+}
+
+TEST(DxfReaderResults, MissingOrEmptyFile) {
+  testsupport::TempDir dir;
+  DXF_Zeichnung missing;
+  EXPECT_EQ(missing.readDXF(dir.file("nothing.dxf")), -50);
+  testsupport::writeFile(dir.file("empty.dxf"), "");
+  DXF_Zeichnung empty;
+  EXPECT_EQ(empty.readDXF(dir.file("empty.dxf")), -51);
+  int result = 0;
+  readText("", &result);
+  EXPECT_EQ(result, -51);
+}
+
+TEST(DxfReaderResults, FileAndMemoryReadAlike) {
+  testsupport::TempDir dir;
+  const std::string text = dxfFile(line(0, 0, 10, 5) + insert("B", 0, 0), block("B", line(1, 1, 2, 2)));
+  testsupport::writeFile(dir.file("a.dxf"), text);
+  DXF_Zeichnung fromFile;
+  ASSERT_EQ(fromFile.readDXF(dir.file("a.dxf")), 0);
+  EXPECT_EQ(countsOf(fromFile), countsOf(*readOk(text)));
+}
+
+TEST(DxfReaderResults, BinaryFileIsRefused) {
+  int result = 0;
+  auto document = readText(std::string("AutoCAD Binary DXF\r\n\x1a\0\0\x02SECTION\0", 30) +
+                               std::string(2000, '\x01'),
+                           &result);
+  EXPECT_EQ(result, -50);
+  EXPECT_EQ(countsOf(*document), (Counts{0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(DxfReaderResults, EndOfDataInEachSection) {
+  int result = 0;
+  readText("  0\nSECTION\n  2\nHEADER\n  9\n$EXTMIN\n 10\n", &result);
+  EXPECT_EQ(result, -52);
+  readText("  0\nSECTION\n  2\nHEADER\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n", &result);
+  EXPECT_EQ(result, -53);
+  const std::string full = dxfFile(line(0, 0, 1, 1));
+  readText(full.substr(0, full.find("BLOCKS")), &result);
+  EXPECT_EQ(result, -54);
+  readText(full.substr(0, full.find("ENTITIES")), &result);
+  EXPECT_EQ(result, -55);
+  const std::string empty = dxfFile("");
+  readText(empty.substr(0, empty.find("  0\nENDSEC\n  0\nEOF")), &result);
+  EXPECT_EQ(result, -55);
+}
+
+TEST(DxfReaderResults, EndOfDataInsideEachObject) {
+  const std::string head = dxfFile("@");
+  const std::string before = head.substr(0, head.find('@'));
+  const std::pair<const char*, int> cases[] = {
+      {"LINE", -32},  {"POINT", -31}, {"CIRCLE", -33}, {"ARC", -34},     {"TEXT", -35},
+      {"MTEXT", -35}, {"SOLID", -36}, {"INSERT", -37}, {"DIMENSION", -37}, {"LWPOLYLINE", -32},
+  };
+  for (const auto& [type, code] : cases) {
+    int result = 0;
+    readText(before + "  0\n" + type + "\n  8\n0\n 10\n1\n", &result);
+    EXPECT_EQ(result, code) << type;
+  }
+  int result = 0;
+  const std::string tables = dxfFile("");
+  readText(tables.substr(0, tables.find("  0\nENDTAB\n  0\nENDSEC")), &result);
+  EXPECT_EQ(result, -38);
+  readText(tables.substr(0, tables.find(" 40\n0.0\n")), &result);
+  EXPECT_EQ(result, -37);
+  const std::string blocks = dxfFile("", block("B", line(0, 0, 1, 1)));
+  readText(blocks.substr(0, blocks.find("ENDBLK")), &result);
+  EXPECT_EQ(result, -30);
+}
+
+TEST(DxfReaderResults, TableOrderAndMissingBlocksAreErrors) {
+  std::string swapped = dxfFile(line(0, 0, 1, 1));
+  const std::size_t ltype = swapped.find("  0\nTABLE\n  2\nLTYPE");
+  const std::size_t layer = swapped.find("  0\nTABLE\n  2\nLAYER");
+  const std::size_t end = swapped.find("  0\nENDSEC", layer);
+  swapped = swapped.substr(0, ltype) + swapped.substr(layer, end - layer) +
+            swapped.substr(ltype, layer - ltype) + swapped.substr(end);
+  int result = 0;
+  readText(swapped, &result);
+  EXPECT_EQ(result, -53);
+  std::string noBlocks = dxfFile(line(0, 0, 1, 1));
+  noBlocks.erase(noBlocks.find("  0\nSECTION\n  2\nBLOCKS"), std::string("  0\nSECTION\n  2\nBLOCKS\n  0\nENDSEC\n").size());
+  readText(noBlocks, &result);
+  EXPECT_EQ(result, -54);
+}
+
+TEST(DxfReaderResults, ReadingStopsAtTheFirstEntitiesEnd) {
+  std::string text = dxfFile(line(0, 0, 1, 1));
+  text += "  0\nSECTION\n  2\nENTITIES\n" + line(5, 5, 6, 6) + "  0\nENDSEC\n";
+  EXPECT_EQ(readOk(text)->entities().count(), 1);
+}
+
+TEST(DxfReaderBadInput, EveryTruncationEndsWithADocumentedCode) {
+  const std::string text = dxfFile(
+      line(0, 0, 1, 1) + insert("B", 0, 0) + "  0\nTEXT\n  8\n0\n  1\nx\n  0\nLWPOLYLINE\n  8\n0\n"
+      " 90\n2\n 10\n0\n 20\n0\n 10\n1\n 20\n1\n  0\nDIMENSION\n  2\nB\n",
+      block("B", line(0, 0, 1, 1) + "  0\nPOLYLINE\n  8\n0\n  0\nVERTEX\n 10\n1\n  0\nSEQEND\n"),
+      layerEntry("0", 7), kExtents);
+  // Cuts up to the end of the ENTITIES section's closing line.
+  const std::size_t complete = text.find("ENDSEC\n  0\nEOF") + 6;
+  for (std::size_t n = 0; n <= complete; ++n) {
+    int result = 0;
+    readText(text.substr(0, n), &result);
+    const bool documented = result == 0 || (result <= -30 && result >= -38) ||
+                            (result <= -50 && result >= -55);
+    ASSERT_TRUE(documented) << "cut at " << n << " gives " << result;
+    ASSERT_NE(result, 0) << "cut at " << n;
+  }
+}
+
+TEST(DxfReaderBadInput, GarbageNeverCrashes) {
+  std::string noise;
+  unsigned state = 12345;
+  for (int i = 0; i < 200000; ++i) {
+    state = state * 1103515245u + 12345u;
+    const char* pieces[] = {"  0\n", "LINE\n", "INSERT\n", "BLOCK\n", "ENDBLK\n", " 10\n", "x\n",
+                            "\n", "SECTION\n", "ENDSEC\n", "LTYPE\n", "LAYER\n", "ENDTAB\n",
+                            "BLOCKS\n", "ENTITIES\n", " 90\n", "99999999\n", "POLYLINE\n",
+                            "VERTEX\n", "{\n", "MTEXT\n", "  3\n", "\xff\xfe\n"};
+    noise += pieces[(state >> 16) % (sizeof pieces / sizeof *pieces)];
+  }
+  int result = 1;
+  auto document = readText(noise, &result);
+  EXPECT_LE(result, 0);
+}
+
+TEST(DxfReaderExtents, ComputedWhenTheHeaderHasNone) {
+  auto document = readOk(dxfFile(line(-2, 3, 10, 4) + insert("B", 100, 0, 2, 90) +
+                                     "  0\nDIMENSION\n  8\n0\n  2\nD\n 12\n0\n 22\n-50\n",
+                                 block("B", line(0, 0, 5, 1)) + block("D", line(0, 0, 0, 1))));
+  EXPECT_NEAR(document->minX(), -2.0, 1e-9);
+  EXPECT_NEAR(document->maxX(), 100.0, 1e-9);
+  EXPECT_NEAR(document->minY(), -50.0, 1e-9);
+  EXPECT_NEAR(document->maxY(), 10.0, 1e-9);
+}
+
+TEST(DxfReaderExtents, SentinelsAndInvertedBoxesAreNotUsed) {
+  const std::string sentinels =
+      "  9\n$EXTMIN\n 10\n1e+20\n 20\n1e+20\n  9\n$EXTMAX\n 10\n-1e+20\n 20\n-1e+20\n";
+  auto document = readOk(dxfFile(line(1, 2, 3, 4), "", layerEntry("0", 7), sentinels));
+  EXPECT_DOUBLE_EQ(document->minX(), 1.0);
+  EXPECT_DOUBLE_EQ(document->maxY(), 4.0);
+  const std::string inverted =
+      "  9\n$EXTMIN\n 10\n10\n 20\n0\n  9\n$EXTMAX\n 10\n0\n 20\n10\n";
+  auto second = readOk(dxfFile(line(1, 2, 3, 4), "", layerEntry("0", 7), inverted));
+  EXPECT_DOUBLE_EQ(second->minX(), 1.0);
+  EXPECT_DOUBLE_EQ(second->maxX(), 3.0);
+}
+
+TEST(DxfReaderExtents, TextsAndSolidsCountByTheirPoints) {
+  auto document = readOk(dxfFile(
+      "  0\nTEXT\n  8\n0\n 10\n20\n 20\n30\n  1\nt\n  0\nSOLID\n  8\n0\n 10\n40\n 20\n41\n"
+      " 11\n42\n 21\n43\n 12\n44\n 22\n45\n 13\n46\n 23\n47\n"));
+  EXPECT_DOUBLE_EQ(document->minX(), 20.0);
+  EXPECT_DOUBLE_EQ(document->minY(), 30.0);
+  EXPECT_DOUBLE_EQ(document->maxX(), 46.0);
+  EXPECT_DOUBLE_EQ(document->maxY(), 47.0);
+}
+
+TEST(DxfReaderExtents, NothingDrawnKeepsTheEmptyBox) {
+  auto document = readOk(dxfFile(""));
+  EXPECT_DOUBLE_EQ(document->minX(), 10000.0);
+  EXPECT_DOUBLE_EQ(document->maxX(), 0.0);
+}
+
+TEST(DxfReaderExtents, HeaderExtentsWinWhenUsable) {
+  auto document = readOk(dxfFile(line(-500, 0, 500, 1), "", layerEntry("0", 7), kExtents));
+  EXPECT_DOUBLE_EQ(document->minX(), -5.0);
+}
+
+}  // namespace
