@@ -8,6 +8,7 @@
 
 #include "EntityTesting.h"
 #include "Kreis.h"
+#include "Kreisbogen.h"
 #include "Linie.h"
 #include "Punkt.h"
 #include "Solid.h"
@@ -202,6 +203,40 @@ TEST(ReadLoop, GarbageNeverHangsOrCrashes) {
   EXPECT_DOUBLE_EQ(values.x1(), 1e308);
   EXPECT_TRUE(std::isnan(values.y1()));
   EXPECT_STREQ(values.colour(), "#000000");
+}
+
+// Absurd values read from a file are drawn, printed and written without undefined
+// behaviour (the sanitizer build checks the conversions).
+TEST(ReadLoop, AbsurdValuesThroughEveryOperation) {
+  const std::string values[] = {"1e308", "-1e308", "nan", "inf", "-inf", "1e-320"};
+  for (const std::string& value : values) {
+    std::string text;
+    for (int code : {10, 20, 11, 21, 12, 22, 13, 23, 40, 42, 50, 51, 230}) {
+      text += " " + std::to_string(code) + "\n" + value + "\n";
+    }
+    text += "  0\n";
+    Linie line;
+    Kreis circle;
+    Kreisbogen arc;
+    Punkt point;
+    Solid solid;
+    DXFGeometrie* kinds[] = {&line, &circle, &arc, &point, &solid};
+    for (DXFGeometrie* entity : kinds) {
+      SCOPED_TRACE(std::string(entity->typeName()) + " " + value);
+      ASSERT_EQ(readFrom(*entity, text), 0);
+      testsupport::RecordingDrawingArea area;
+      testsupport::RecordingDeviceContext dc;
+      entity->draw(area, 1, 0, 0, 0);
+      entity->drawOnDevice(dc, 1, 0, 0, 100, 100, 0, 0, 0);
+      entity->transform(-2, 30, 1, 1, 0);
+      entity->scaleX(3, 1);
+      Punkt first;
+      Punkt second;
+      const int crossings = entity->intersectLine(Linie(0, 0, 1, 1), first, second);
+      EXPECT_LE(crossings, 2);
+      EXPECT_FALSE(written(*entity).empty());
+    }
+  }
 }
 
 TEST(ReadLoop, LongLayerNameAndColourAreCut) {
