@@ -84,8 +84,7 @@ class DXFGeometrie {
   // Assigns the first layer, in list order, whose name equals layerName exactly; 1 when
   // one was found, else 0 (the entity then keeps no layer).
   int attachLayer(const std::vector<Layer*>& layers);
-  // The same over any range whose elements convert to `const Layer*` (pointers or smart
-  // pointers with get() are not accepted: pass raw pointers).
+  // The same over any iterator range whose elements convert to `const Layer*`.
   template <class Iterator>
   int attachLayer(Iterator first, Iterator last);
   // The same over an indexed list read as layerAt(0), layerAt(1), ... until it gives null

@@ -46,6 +46,8 @@ class Kreisbogen : public DXFGeometrie {
   void scaleY(double k, double b) override;
   // transform(k, 0, bx, by, 0).
   void scaleXY(double k, double bx, double by) override;
+  // For s < 0 the arc is mirrored exactly like its centre (and every line end): it turns
+  // round, running from the mirrored end to the mirrored start.
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
