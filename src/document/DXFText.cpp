@@ -239,6 +239,7 @@ int DXFText::readGroups(DxfLineReader& in) {
     appendCapped(continuation, value.c_str());
     value = TextCodes::stripMTextFormatting(continuation);
   }
+  if (utf8_) value = TextCodes::windows1252FromUtf8(value);
   setText(TextCodes::decodeSpecials(value));
   finishReading(attachment);
   deriveColour();

@@ -29,6 +29,9 @@ class DXFText : public DXFGeometrie {
   // continuation groups are then interpreted (as they are when a group 100 "AcDbMText"
   // says so).
   void markAsMText() { mtext_ = true; }
+  // Marks the text as read from a file that stores texts in UTF-8 (release 2007 and
+  // later), to be converted to Windows-1252 while reading.
+  void markAsUtf8() { utf8_ = true; }
 
   double x() const { return x_; }
   double y() const { return y_; }
@@ -97,4 +100,5 @@ class DXFText : public DXFGeometrie {
   int hAlign_ = 0;
   int hasAlignment_ = 0;
   bool mtext_ = false;
+  bool utf8_ = false;
 };

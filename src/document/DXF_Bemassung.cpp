@@ -5,6 +5,7 @@
 
 #include "DXF_Block.h"
 #include "PlacedContent.h"
+#include "TextCodes.h"
 
 DXF_Bemassung::DXF_Bemassung() {
   copyField(blockName_, "BLOCK");
@@ -21,7 +22,7 @@ int DXF_Bemassung::read(DxfLineReader& in) {
     const int code = groupCode(line, GroupCodeVariant::LinetypeDimension);
     if (code == 0) return 0;
     if (code == 1) {
-      text_ = in.readLine();
+      text_ = utf8_ ? TextCodes::windows1252FromUtf8(in.readLine()) : in.readLine();
     } else if (code == 2) {
       copyField(blockName_, in.readLine());
     } else if (code == 8 && !layerSeen) {

@@ -22,6 +22,10 @@ class DXF_Bemassung {
   DXF_Bemassung(const DXF_Bemassung& other) = default;
   DXF_Bemassung& operator=(const DXF_Bemassung& other) = default;
 
+  // Marks the dimension as read from a file that stores texts in UTF-8 (release 2007 and
+  // later): its text is converted to Windows-1252 while reading.
+  void markAsUtf8() { utf8_ = true; }
+
   // Reads the groups after the line "DIMENSION" up to and including the next group code 0;
   // 0 or kEndOfFile.
   int read(DxfLineReader& in);
@@ -69,4 +73,5 @@ class DXF_Bemassung {
   double length40_ = 0.0;
   double angle50_ = 0.0;
   int type70_ = 32;
+  bool utf8_ = false;
 };

@@ -40,7 +40,7 @@ int DXF_Block::readName(DxfLineReader& in) {
   }
 }
 
-int DXF_Block::read(DxfLineReader& in, const LayerList& layers) {
+int DXF_Block::read(DxfLineReader& in, const LayerList& layers, bool utf8Texts) {
   if (readName(in) < 0) return kEndOfFile;
   ObjectLists lists{entities_, polylines_, inserts_, dimensions_};
   bool afterZero = false;  // the line before reads as group code 0
@@ -59,7 +59,7 @@ int DXF_Block::read(DxfLineReader& in, const LayerList& layers) {
     }
     if (afterZero) {
       const ObjectReader::Outcome outcome =
-          ObjectReader::read(line, in, ObjectReader::Context::Block, lists, layers);
+          ObjectReader::read(line, in, ObjectReader::Context::Block, lists, layers, utf8Texts);
       if (outcome.recognised) {
         // A failing insert or dimension ends the block; the blocks reader then meets the
         // end of the data.

@@ -30,9 +30,9 @@ class DXF_Block {
   ~DXF_Block() = default;
 
   // Reads the block's head and body after the line "BLOCK" up to the line "ENDBLK";
-  // entities and polylines take the first layer of their name from `layers`. 0 or a
-  // negative code.
-  int read(DxfLineReader& in, const LayerList& layers);
+  // entities and polylines take the first layer of their name from `layers`, texts are
+  // converted from UTF-8 when `utf8Texts`. 0 or a negative code.
+  int read(DxfLineReader& in, const LayerList& layers, bool utf8Texts = false);
   // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0"; returns 0.
   int write(std::ostream& out) const;
 

@@ -65,6 +65,17 @@ int DxfReader::readHeaderValue(int code, double& value) {
   return 0;
 }
 
+int DxfReader::readHeaderVersion() {
+  for (;;) {
+    const char* line = in_.readLine();
+    if (in_.eof()) return kEndInHeader;
+    if (matchCode(line, 1)) break;
+  }
+  const char* version = in_.readLine();
+  utf8Texts_ = std::strncmp(version, "AC", 2) == 0 && std::strcmp(version, "AC1021") >= 0;
+  return 0;
+}
+
 int DxfReader::readHeader(const char* firstLine) {
   // The header reader starts at the first line of the file, which read() has taken.
   const char* line = firstLine;
@@ -78,6 +89,8 @@ int DxfReader::readHeader(const char* firstLine) {
       result = readHeaderValue(10, document_.maxX_);
       if (result == 0) result = readHeaderValue(20, document_.maxY_);
       extentsMaxRead_ = result == 0;
+    } else if (std::strcmp(line, "$ACADVER") == 0) {
+      result = readHeaderVersion();
     } else if (std::strcmp(line, "$LTSCALE") == 0) {
       result = readHeaderValue(40, document_.linetypeScale_);
     }
@@ -126,7 +139,7 @@ int DxfReader::readBlocks() {
     const bool isEnd = std::strcmp(line, "ENDSEC") == 0;
     if (isBlock) {
       auto block = std::make_unique<DXF_Block>();
-      const int result = block->read(in_, document_.layers_);
+      const int result = block->read(in_, document_.layers_, utf8Texts_);
       if (result < 0) return result;
       document_.blocks_.append(std::move(block));
     }
@@ -144,7 +157,7 @@ int DxfReader::readEntities() {
     const char* line = in_.readLine();
     if (afterZero) {
       const ObjectReader::Outcome outcome = ObjectReader::read(
-          line, in_, ObjectReader::Context::Entities, lists, document_.layers_);
+          line, in_, ObjectReader::Context::Entities, lists, document_.layers_, utf8Texts_);
       if (outcome.recognised) {
         if (outcome.result < 0) return outcome.result;
         if (in_.eof()) return kEndInEntities;

@@ -29,6 +29,8 @@ class DxfReader {
   int readHeader(const char* firstLine);
   // Finds the group `code` line and reads the real on the line after it.
   int readHeaderValue(int code, double& value);
+  // Finds the group 1 line after "$ACADVER" and takes the release from its value.
+  int readHeaderVersion();
   int readTables();
   int readBlocks();
   int readEntities();
@@ -40,4 +42,6 @@ class DxfReader {
   DxfLineReader& in_;
   bool extentsMinRead_ = false;
   bool extentsMaxRead_ = false;
+  // Files of release 2007 ($ACADVER AC1021) and later store their texts in UTF-8.
+  bool utf8Texts_ = false;
 };

@@ -67,6 +67,21 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// A linetype whose group 73 names more pattern elements than were read would be written
+// with empty element lines, which CAD programs reject; it is written with the count of the
+// elements it holds (given as the group 73 pair the count is read from).
+void writeLinetype(std::ostream& out, const Linientyp& linetype) {
+  if (linetype.elementCount() <= linetype.storedElements()) {
+    linetype.write(out);
+    return;
+  }
+  Linientyp complete(linetype);
+  auto count = DxfLineReader::fromString(" 73\n" + std::to_string(linetype.storedElements()) +
+                                         "\n  0\n");
+  complete.read(count);
+  complete.write(out);
+}
+
 void writeHeaderReal(std::ostream& out, double value) {
   out << std::setprecision(6) << value << std::setprecision(4) << '\n';
 }
@@ -111,7 +126,7 @@ void DxfWriter::writeTables(std::ostream& out) const {
   const LinetypeList& linetypes = document_.linetypes();
   out << "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n"
       << linetypes.count() - 1 << "\n  0\n";
-  for (int i = linetypes.count() - 1; i >= 0; --i) linetypes.at(i)->write(out);
+  for (int i = linetypes.count() - 1; i >= 0; --i) writeLinetype(out, *linetypes.at(i));
   const LayerList& layers = document_.layers();
   out << "ENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n" << layers.count() - 1 << "\n  0\n";
   for (int i = layers.count() - 1; i >= 0; --i) layers.at(i)->write(out);

@@ -32,16 +32,17 @@ constexpr TypeName kTypeNames[] = {
     {"MTEXT", Kind::MText},       {"SOLID", Kind::Solid},       {"DIMENSION", Kind::Dimension},
 };
 
-std::unique_ptr<DXFGeometrie> makeEntity(Kind kind) {
+std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
   switch (kind) {
     case Kind::Line: return std::make_unique<Linie>();
     case Kind::Arc: return std::make_unique<Kreisbogen>();
     case Kind::Circle: return std::make_unique<Kreis>();
     case Kind::Point: return std::make_unique<Punkt>();
-    case Kind::Text: return std::make_unique<DXFText>();
+    case Kind::Text:
     case Kind::MText: {
       auto text = std::make_unique<DXFText>();
-      text->markAsMText();
+      if (kind == Kind::MText) text->markAsMText();
+      if (utf8Texts) text->markAsUtf8();
       return text;
     }
     case Kind::Solid: return std::make_unique<Solid>();
@@ -78,7 +79,7 @@ bool ObjectReader::isZeroCodeLine(const char* line) {
 
 ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in,
                                          Context context, ObjectLists& lists,
-                                         const LayerList& layers) {
+                                         const LayerList& layers, bool utf8Texts) {
   Outcome outcome;
   const TypeName* match = nullptr;
   for (const TypeName& candidate : kTypeNames) {
@@ -96,17 +97,20 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       outcome.insertOrDimension = true;
       outcome.result = readInto(std::make_unique<DXF_Insert>(), in, lists.inserts, none);
       break;
-    case Kind::Dimension:
+    case Kind::Dimension: {
       outcome.insertOrDimension = true;
-      outcome.result = readInto(std::make_unique<DXF_Bemassung>(), in, lists.dimensions, none);
+      auto dimension = std::make_unique<DXF_Bemassung>();
+      if (utf8Texts) dimension->markAsUtf8();
+      outcome.result = readInto(std::move(dimension), in, lists.dimensions, none);
       break;
+    }
     case Kind::Polyline:
     case Kind::Leader:
       outcome.result = readInto(std::make_unique<Polylinie>(), in, lists.polylines,
                                 [&](Polylinie& polyline) { polyline.attachLayerAt(layerAt); });
       break;
     default:
-      outcome.result = readInto(makeEntity(match->kind), in, lists.entities,
+      outcome.result = readInto(makeEntity(match->kind, utf8Texts), in, lists.entities,
                                 [&](DXFGeometrie& entity) { entity.attachLayerAt(layerAt); });
       break;
   }

@@ -20,10 +20,10 @@ class ObjectReader {
   };
 
   // Reads the object named by `typeName` from `in` (positioned after that line) into
-  // `lists`. Entities and polylines take the first layer of their name from `layers`; a
-  // failed object is discarded.
+  // `lists`. Entities and polylines take the first layer of their name from `layers`;
+  // texts are converted from UTF-8 when `utf8Texts`; a failed object is discarded.
   static Outcome read(const char* typeName, DxfLineReader& in, Context context,
-                      ObjectLists& lists, const LayerList& layers);
+                      ObjectLists& lists, const LayerList& layers, bool utf8Texts);
 
   // True when the line reads as group code 0 in the plain sense: its text, blanks aside,
   // is "0". Only after such a line does a type name start an object, so that a value that

@@ -19,6 +19,12 @@ class TextCodes {
   // Every Ø, ° and ± becomes "%%c", "%%d" and "%%p", so that any CAD program shows them.
   static std::string encodeSpecials(std::string_view text);
 
+  // Text of a file that stores UTF-8 (release 2007 and later) in Windows-1252: characters
+  // of that code page become their byte, others the DXF escape "\U+XXXX" (a "?" beyond
+  // U+FFFF); bytes that are no UTF-8 stay as they are unless Windows-1252 leaves them
+  // undefined, which become "?".
+  static std::string windows1252FromUtf8(std::string_view text);
+
   // The shown text of an MTEXT value: inline formatting removed.
   // - "\P" (paragraph), "\N" (column break) and "\~" (non-breaking space) become a blank;
   // - "\\", "\{", "\}" stay as the escaped character;

@@ -1,0 +1,120 @@
+// Tests on the sample drawings of other programs: reading, saving, reading back, and the
+// saved files accepted by an independent DXF library.
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "DocumentTesting.h"
+#include "TestSupport.h"
+
+namespace {
+
+using namespace documenttesting;
+namespace fs = std::filesystem;
+
+std::vector<fs::path> samplePaths() {
+  std::vector<fs::path> paths;
+  for (const auto& entry : fs::recursive_directory_iterator(testsupport::dataPath("samples"))) {
+    if (entry.is_regular_file()) paths.push_back(entry.path());
+  }
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+std::string testName(const testing::TestParamInfo<fs::path>& info) {
+  std::string name = info.param.parent_path().filename().string() + "_" + info.param.stem().string();
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
+// Objects of every list, those inside blocks included.
+Counts deepCounts(const DXF_Zeichnung& document) {
+  Counts counts = countsOf(document);
+  for (int i = 0; i < document.blocks().count(); ++i) {
+    const DXF_Block& block = *document.blocks().at(i);
+    counts.entities += block.entities().count();
+    counts.polylines += block.polylines().count();
+    counts.inserts += block.inserts().count();
+    counts.dimensions += block.dimensions().count();
+  }
+  return counts;
+}
+
+bool documented(int result) {
+  return result == 0 || (result <= -30 && result >= -38) || (result <= -50 && result >= -55);
+}
+
+class SampleDrawing : public testing::TestWithParam<fs::path> {};
+
+TEST_P(SampleDrawing, ReadsWritesAndReadsBackAlike) {
+  DXF_Zeichnung document;
+  const int result = document.readDXF(GetParam());
+  EXPECT_TRUE(documented(result)) << result;
+  if (testsupport::readFile(GetParam()).rfind("AutoCAD Binary DXF", 0) == 0) {
+    EXPECT_EQ(result, -50);
+  }
+  testsupport::TempDir dir;
+  ASSERT_EQ(document.writeDXF(dir.file("saved.dxf")), 0);
+  DXF_Zeichnung again;
+  ASSERT_EQ(again.readDXF(dir.file("saved.dxf")), 0);
+  EXPECT_EQ(deepCounts(again), deepCounts(document));
+}
+
+INSTANTIATE_TEST_SUITE_P(All, SampleDrawing, testing::ValuesIn(samplePaths()), testName);
+
+// A Python with the ezdxf package, or "" when there is none.
+std::string pythonWithEzdxf() {
+  for (const char* python : {"python3", "/usr/bin/python3"}) {
+    const std::string probe = std::string(python) + " -c 'import ezdxf' >/dev/null 2>&1";
+    if (std::system(probe.c_str()) == 0) return python;
+  }
+  return "";
+}
+
+TEST(SampleDrawingsSaved, LoadWithoutAuditErrorsInEzdxf) {
+  const std::string python = pythonWithEzdxf();
+  if (python.empty()) GTEST_SKIP() << "no python3 with ezdxf";
+  testsupport::TempDir dir;
+  int index = 0;
+  for (const fs::path& path : samplePaths()) {
+    DXF_Zeichnung document;
+    document.readDXF(path);
+    const fs::path saved = dir.file(std::to_string(index++) + "_" + path.filename().string());
+    ASSERT_EQ(document.writeDXF(saved), 0) << path;
+  }
+  const fs::path script = dir.file("audit.py");
+  testsupport::writeFile(script,
+                         "import glob, sys\n"
+                         "from ezdxf import recover\n"
+                         "bad = 0\n"
+                         "paths = sorted(glob.glob(sys.argv[1] + '/*.[dD][xX][fF]'))\n"
+                         "print('loaded', len(paths))\n"
+                         "for path in paths:\n"
+                         "    try:\n"
+                         "        doc, auditor = recover.readfile(path)\n"
+                         "    except Exception as error:\n"
+                         "        print('cannot load', path, error)\n"
+                         "        bad += 1\n"
+                         "        continue\n"
+                         "    for error in auditor.errors:\n"
+                         "        print('audit error', path, error.message)\n"
+                         "    bad += len(auditor.errors)\n"
+                         "sys.exit(1 if bad else 0)\n");
+  const std::string command = python + " " + script.string() + " " + dir.path().string() +
+                              " > " + dir.file("audit.log").string() + " 2>&1";
+  const int status = std::system(command.c_str());
+  const std::string log = testsupport::readFile(dir.file("audit.log"));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << log;
+  EXPECT_NE(log.find("loaded " + std::to_string(index) + "\n"), std::string::npos) << log;
+}
+
+}  // namespace
