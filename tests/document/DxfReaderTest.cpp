@@ -103,6 +103,19 @@ TEST(DxfReaderLines, CarriageReturnsReadLikeNewlines) {
   EXPECT_DOUBLE_EQ(b->maxY(), 60.0);
 }
 
+TEST(DxfReaderTexts, Release2007TextsAreUtf8) {
+  const std::string texts = "  0\nTEXT\n  8\n0\n  1\n\xC3\x98" "5 \xE2\x88\x85" "6\n"
+                            "  0\nDIMENSION\n  8\n0\n  2\n*D\n  1\n\xC2\xB1" "1\n";
+  const std::string utf8 = "  9\n$ACADVER\n  1\nAC1027\n";
+  auto document = readOk(dxfFile(texts, "", layerEntry("0", 7), utf8));
+  EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(0)).text(), "\xD8" "5 \xD8" "6");
+  EXPECT_EQ(document->dimensions().at(0)->text(), "\xB1" "1");
+  const std::string older = "  9\n$ACADVER\n  1\nAC1018\n";
+  auto codePage = readOk(dxfFile(texts, "", layerEntry("0", 7), older));
+  EXPECT_EQ(static_cast<const DXFText&>(*codePage->entities().at(0)).text(),
+            "\xC3\x98" "5 \xE2\x88\x85" "6");
+}
+
 TEST(DxfReaderResults, MissingOrEmptyFile) {
   testsupport::TempDir dir;
   DXF_Zeichnung missing;

@@ -50,6 +50,17 @@ TEST(DxfWriterFrame, DimensionTypeIsAnInteger) {
   EXPECT_NE(text.find(" 32\n0.0000\n 70\n33\n 1\n%%c5\n 13\n"), std::string::npos) << text;
 }
 
+TEST(DxfWriterFrame, LinetypesCarryOnlyTheElementsTheyHold) {
+  std::string text = dxfFile("");
+  const std::string complete = " 73\n     0\n 40\n0.0\n";
+  text.replace(text.find(complete), complete.size(),
+               " 73\n3\n 40\n1.5\n 49\n1.0\n 74\n0\n 49\n-0.5\n");
+  auto document = readOk(text);
+  const std::string written = writtenText(*document);
+  EXPECT_NE(written.find(" 73\n2\n 40\n1.5\n 49\n1.0\n 49\n-0.5\n  0\n"), std::string::npos)
+      << written;
+}
+
 TEST(DxfWriterOrder, ReadWriteReadReversesEveryList) {
   auto document = readOk(dxfFile(line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) +
                                      insert("Y", 0, 0),

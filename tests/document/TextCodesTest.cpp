@@ -25,6 +25,21 @@ TEST(TextCodesSpecials, EncodingWritesEveryCharacterBack) {
   EXPECT_EQ(TextCodes::decodeSpecials(TextCodes::encodeSpecials(chamfer)), chamfer);
 }
 
+TEST(TextCodesUtf8, CodePageCharactersBecomeTheirByte) {
+  EXPECT_EQ(TextCodes::windows1252FromUtf8("\xC3\x84rger \xC3\x98" "5 \xE2\x82\xAC 10\xC2\xB0"),
+            "\xC4rger \xD8" "5 \x80 10\xB0");
+}
+
+TEST(TextCodesUtf8, OtherCharactersBecomeEscapes) {
+  EXPECT_EQ(TextCodes::windows1252FromUtf8("\xE2\x88\x85" "4 \xCE\xB1 \xF0\x9F\x98\x80"), "\\U+2205" "4 \\U+03B1 ?");
+  EXPECT_EQ(TextCodes::decodeSpecials(TextCodes::windows1252FromUtf8("\xE2\x88\x85" "4")), "\xD8" "4");
+}
+
+TEST(TextCodesUtf8, BytesThatAreNoUtf8Stay) {
+  EXPECT_EQ(TextCodes::windows1252FromUtf8("trac\xE9 \x81 \xC3"), "trac\xE9 ? \xC3");
+  EXPECT_EQ(TextCodes::windows1252FromUtf8("\xED\xA0\x80"), "\xED\xA0\x80");
+}
+
 TEST(TextCodesMText, ParagraphsAndSpacesBecomeBlanks) {
   EXPECT_EQ(TextCodes::stripMTextFormatting("first\\Psecond\\~third\\Nfourth"),
             "first second third fourth");
