@@ -1,0 +1,55 @@
+// Geometry of the main frame between settings, screen and window.
+#include "MainFrameGeometry.h"
+
+#include <algorithm>
+#include <string>
+
+#include "IniFile.h"
+
+namespace {
+constexpr const char* kSection = "DXFViewer";
+constexpr int kBottomReserve = 40;  // pixels left free below the frame (task bar)
+}
+
+void readFrameGeometry(IniFile& settings, FrameGeometry& geometry) {
+  geometry.state = settings.getInt(kSection, "State");
+  geometry.dimH = settings.getInt(kSection, "DimH");
+  geometry.dimW = settings.getInt(kSection, "DimW");
+  geometry.posX = settings.getInt(kSection, "PosX");
+  geometry.posY = settings.getInt(kSection, "PosY");
+}
+
+GwPosition clampFramePosition(const FrameGeometry& geometry, GwDimension screen) {
+  int x = std::max(geometry.posX, 0);
+  int y = std::max(geometry.posY, 0);
+  if (y + geometry.dimH + kBottomReserve > screen.height) {
+    y = screen.height - geometry.dimH - kBottomReserve;
+  }
+  if (x + geometry.dimW > screen.width) x = screen.width - geometry.dimW;
+  // A frame larger than the screen keeps its title bar reachable.
+  return {std::max(x, 0), std::max(y, 0)};
+}
+
+void geometryOnHide(FrameGeometry& geometry, int windowState, GwDimension contentSize,
+                    GwPosition framePosition) {
+  if (windowState == 3) {
+    geometry.state = 1;
+    return;
+  }
+  geometry.state = 0;
+  geometry.dimW = contentSize.width;
+  geometry.dimH = contentSize.height;
+  geometry.posX = framePosition.x;
+  geometry.posY = framePosition.y;
+}
+
+void storeFrameGeometry(IniFile& settings, const FrameGeometry& geometry) {
+  const std::pair<const char*, int> values[] = {{"PosX", geometry.posX},
+                                                {"PosY", geometry.posY},
+                                                {"DimW", geometry.dimW},
+                                                {"DimH", geometry.dimH},
+                                                {"State", geometry.state}};
+  for (const auto& [key, value] : values) {
+    settings.setValue(kSection, key, std::to_string(value).c_str());
+  }
+}

@@ -1,0 +1,27 @@
+// The main frame's geometry rules: reading it from the settings, placing the frame on the
+// screen, taking it over when the frame hides, and storing it again.
+#pragma once
+
+#include "DXF_Interface_Basis.h"
+#include "GwDimension.h"
+#include "GwPosition.h"
+
+class IniFile;
+
+// Reads [DXFViewer] State, DimH, DimW, PosX, PosY as integers (the leading number of each
+// text, 0 when missing). A missing section or key sets the settings' error code.
+void readFrameGeometry(IniFile& settings, FrameGeometry& geometry);
+
+// Where the frame goes on a screen of that size: negative coordinates become 0, and a frame
+// reaching past the right or bottom edge (40 pixels are kept free below it) is pulled back
+// so that it ends at the edge, but never past the left or top edge.
+GwPosition clampFramePosition(const FrameGeometry& geometry, GwDimension screen);
+
+// Takes over the frame's state as it hides: maximized (window state 3) sets State 1 and keeps
+// the size and position of the last normal state; otherwise State 0, the content size and
+// the frame position.
+void geometryOnHide(FrameGeometry& geometry, int windowState, GwDimension contentSize,
+                    GwPosition framePosition);
+
+// Changes [DXFViewer] PosX, PosY, DimW, DimH and State ("%d") where those keys exist.
+void storeFrameGeometry(IniFile& settings, const FrameGeometry& geometry);

@@ -1,0 +1,215 @@
+// Building and running the main window; its frame callbacks.
+#include "MainWindow.h"
+
+#include <clocale>
+#include <memory>
+#include <string>
+
+#include "DXF_Interface.h"
+#include "FuncDescTable.h"
+#include "GwFrame.h"
+#include "GwPath.h"
+#include "GwRcMgr.h"
+#include "GwString.h"
+#include "GwUDStr.h"
+#include "IniFile.h"
+#include "MainFrameGeometry.h"
+#include "MainWindowState.h"
+#include "Redraw.h"
+#include "ShellCallbacks.h"
+#include "ViewDocuments.h"
+#include "ViewState.h"
+#include "WindowUtilities.h"
+
+namespace {
+
+// The numeric locale "C" for the life of the object, the previous one again afterwards.
+class NumericLocaleC {
+ public:
+  NumericLocaleC() {
+    const char* current = std::setlocale(LC_NUMERIC, nullptr);
+    saved_ = current ? current : "C";
+    std::setlocale(LC_NUMERIC, "C");
+  }
+  ~NumericLocaleC() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
+  NumericLocaleC(const NumericLocaleC&) = delete;
+  NumericLocaleC& operator=(const NumericLocaleC&) = delete;
+
+ private:
+  std::string saved_;
+};
+
+void forEachChild(GwCore* frame, std::initializer_list<const char*> names, void (*action)(GwCore*)) {
+  for (const char* name : names) {
+    if (GwCore* child = frame->frame_child(name)) action(child);
+  }
+}
+
+void hideWidget(GwCore* widget) { widget->hide(); }
+void makeInsensitive(GwCore* widget) { widget->make_insensitive(); }
+
+// A setting of [General] as a path: folder + separator + name (or name alone).
+std::string generalPath(IniFile* settings, const char* folderKey, const std::string& name) {
+  const std::string folder = settings ? settings->getString("General", folderKey) : "";
+  return folder.empty() ? name : GwMakepath(nullptr, folder.c_str(), name.c_str(), nullptr);
+}
+
+// Moves the menu bar and the controls of the dialog frame into the application frame and
+// gives it the dialog's title, size and frame callbacks.
+void mergeFrames(GwFrame& application, GwFrame& dialog) {
+  if (GwCore* menuBar = dialog.frame_child("MB_Menubar")) menuBar->reparent(&application);
+  if (GwCore* controls = dialog.first_control()) controls->reparent(&application);
+  application.set_text(dialog.text().c_str());
+  const GwDimension size = dialog.size();
+  application.set_size(size.width, size.height);
+  for (const GwCallback& callback : dialog.callback_list()) {
+    application.add_callback(callback.atom, callback.handler, callback.mask, callback.userData);
+  }
+}
+
+}  // namespace
+
+void buildMainWindow(DXF_Interface* viewer, int viewType) {
+  NumericLocaleC numbersWithPoint;
+  viewDocuments().clear();
+  MainWindowState& window = mainWindow();
+  ViewState& view = viewState();
+  window.viewerInterface = viewer;
+  view.startViewType = viewer->startViewType;
+  view.startRotation = viewer->startRotation;
+  window.hasComponentName = viewer->hasComponentName();
+  window.frameSettings = viewer->settingsFile;
+  IniFile* settings = window.frameSettings;
+  if (settings) {
+    viewer->workPath = settings->getString("General", "WorkPath");
+    readFrameGeometry(*settings, viewer->frameGeometry);
+  }
+  window.drawingTitle = viewer->drawingTitle.c_str();
+  view.viewType = viewType;
+  view.rotation = 0;
+  window.alternativeLayer = 1;
+  const std::string logo = settings ? settings->getString("General", "Logo") : "";
+  window.logoPath = generalPath(settings, "BmpPath", logo).c_str();
+
+  bool windowRan = false;
+  if (gw_def_mgr.use("geo.cgw")) {
+    gw_def_mgr.use_func_desc(FuncDescTable);
+    std::unique_ptr<GwFrame> application(gw_def_mgr.load("Anwendungsfenster", nullptr, 1));
+    view.drawingShown = 0;
+    if (application && application->class_id() == GwAPPLFRAME_CLASS) {
+      std::unique_ptr<GwFrame> dialog(gw_def_mgr.load("DXFViewer_Dialog", nullptr, 1));
+      if (dialog && dialog->class_id() == GwDIALOGFRAME_CLASS) {
+        mergeFrames(*application, *dialog);
+        window.frame = application.get();
+        application->run();
+        windowRan = true;
+        view.rubberBand.reset();
+        window.layerDialog.reset();
+        dialog.reset();
+        application.reset();
+        window.frame = nullptr;
+      }
+    }
+  }
+  view.busy.reset();
+
+  if (settings) {
+    storeFrameGeometry(*settings, viewer->frameGeometry);
+    // The folder is known only when the window was shown; otherwise the stored one stays.
+    if (windowRan) settings->setValue("DXFViewer", "ViewerPath", window.viewerPath.c_str());
+    settings->write();
+  }
+  window.viewerInterface = nullptr;
+  viewDocuments().clear();
+}
+
+int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
+  const DXF_Interface* viewer = mainWindow().viewerInterface;
+  busyBegin();
+  mainWindow().transferFileCounter = 0;
+  if (viewer) {
+    const GwPosition position = clampFramePosition(viewer->frameGeometry, GwCore::screen_size());
+    frame->set_position(position.x, position.y);
+  }
+  if (GwCore* radio = frame->frame_child("MI_radio50")) radio->set_toggle_state(1);
+  viewState().zoomStep = 0.5;
+  viewState().mouseMode = 1;
+  forEachChild(frame,
+               {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_back",
+                "PB_front", "PB_all", "PB_cut", "PB_acad", "PB_Layer", "PB_mass", "PB_zoom",
+                "PB_info", "PB_hilfe"},
+               hideWidget);
+  forEachChild(frame, {"PB_Zurueck", "PB_zoom"}, makeInsensitive);
+  forEachChild(frame, {"MI_zoom", "MI_zoom_sep", "MI_ACAD", "MI_ACAD_sep", "DA_zoom"},
+               hideWidget);
+  statusClear();
+  busyEnd();
+  frame->set_cursor(GwCURSOR_ARROW);
+  return 1;
+}
+
+int CB_show_frame(GwCore* frame, GwEvent* event, GwUD userData) {
+  CB_Translate(frame, event, userData);
+  MainWindowState& window = mainWindow();
+  if (window.frameSettings) {
+    window.viewerPath = window.frameSettings->getString("DXFViewer", "ViewerPath");
+  }
+  viewState().activeButton = 1;
+  if (const DXF_Interface* viewer = window.viewerInterface) {
+    if (GwCore* content = frame->frame_child("C_cont")) {
+      content->set_size(viewer->frameGeometry.dimW, viewer->frameGeometry.dimH);
+    }
+    if (viewer->frameGeometry.state != 0) frame->maximize();
+  }
+  forEachChild(frame, {"MI_?", "MI_info", "MI_hilfe", "MI_zoom", "MI_zoom_sep"}, hideWidget);
+
+  const int stringType = GwString::string_type();
+  GwString::set_string_type(1);
+  {
+    NumericLocaleC numbersWithPoint;
+    window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame, 1));
+  }
+  if (stringType != 1) GwString::set_string_type(stringType);
+  return 1;
+}
+
+int CB_hide_frame(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
+  MainWindowState& window = mainWindow();
+  DXF_Interface* viewer = window.viewerInterface;
+  if (!viewer) return 1;
+  GwCore* content = frame->frame_child("C_cont");
+  geometryOnHide(viewer->frameGeometry, frame->window_state(),
+                 content ? content->size() : GwDimension{}, frame->position());
+  if (window.frameSettings) {
+    storeFrameGeometry(*window.frameSettings, viewer->frameGeometry);
+    window.frameSettings->write();
+  }
+  return 1;
+}
+
+int CB_resize_frame(GwCore* /*frame*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
+
+int CB_start(GwCore* frame, GwEvent* event, GwUD /*userData*/) {
+  viewState().fitted = 0;
+  mainWindow().openedFile = "";
+  forEachChild(frame, {"PB_Position"}, hideWidget);
+  if (GwCore* help = frame->frame_child("PB_hilfe")) {
+    init_picture(help, event, GwUDStr("dxfinfo"));
+    help->set_text("Info");
+    help->set_help_text("Info");
+    help->show();
+  }
+  forEachChild(frame, {"PB_Zurueck"}, hideWidget);
+  if (GwCore* area = frame->frame_child("DA_draw")) {
+    area->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  }
+  return 1;
+}
+
+int init_picture(GwCore* button, GwEvent* /*event*/, GwUD userData) {
+  if (!button) return 1;
+  const std::string path = generalPath(mainWindow().frameSettings, "BmpPath", userData.str());
+  button->set_picture_mode(2);
+  button->set_picture(path.c_str());
+  return 1;
+}

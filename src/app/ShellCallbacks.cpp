@@ -1,0 +1,37 @@
+// Callbacks of the shell that do little: info frame, zoom step, placeholders.
+#include "ShellCallbacks.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "GwFrame.h"
+#include "GwRcMgr.h"
+#include "MainWindowState.h"
+#include "ViewState.h"
+#include "WindowUtilities.h"
+
+int CB_Translate(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
+
+int CB_hilfe(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
+  std::unique_ptr<GwFrame> info(gw_def_mgr.load("DF_Info", mainWindow().frame, 1));
+  if (info) info->run();
+  return 1;
+}
+
+int CB_info(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
+
+int CB_zoom_navigator(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
+
+int CB_get_factor(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
+  const double factor = std::strtod(userData.str(), nullptr);
+  // Zooming divides by the step and truncates sizes to integers: only a positive, finite
+  // step keeps those numbers meaningful.
+  viewState().zoomStep = std::isfinite(factor) && factor > 0.0 ? factor : 0.5;
+  return 1;
+}
+
+int CB_not_available(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
+  showMessage("MsgBox_Nicht_verfuegbar");
+  return 1;
+}

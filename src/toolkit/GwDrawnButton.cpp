@@ -1,0 +1,224 @@
+// The virtual canvas: kept viewport image, expose callbacks, mouse routing, rubber bands.
+#include "GwDrawnButton.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "GwEcho.h"
+
+namespace {
+
+constexpr int kMaxSide = CairoDrawingArea::kMaxSide;
+constexpr const char* kDeskColour = "#FFFFFF";  // the viewport where no canvas is
+
+int limited(int side) { return std::clamp(side, 0, kMaxSide); }
+
+}  // namespace
+
+GwDrawnButton::GwDrawnButton(GtkWidget* drawingArea)
+    : GwCore(drawingArea),
+      scratch_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1)),
+      scratchCr_(cairo_create(scratch_.get())) {
+  updateIdleArea();
+  gtk_widget_add_events(widget_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
+                                     GDK_POINTER_MOTION_MASK);
+  g_signal_connect(widget_, "draw", G_CALLBACK(onDraw), this);
+  g_signal_connect(widget_, "button-press-event", G_CALLBACK(onButton), this);
+  g_signal_connect(widget_, "button-release-event", G_CALLBACK(onButton), this);
+  g_signal_connect(widget_, "motion-notify-event", G_CALLBACK(onMotion), this);
+}
+
+GwDrawnButton::~GwDrawnButton() {
+  for (GwEcho* echo : echoes_) echo->detach();
+}
+
+PixelSize GwDrawnButton::container_size() const {
+  return {gtk_widget_get_allocated_width(widget_), gtk_widget_get_allocated_height(widget_)};
+}
+
+PixelSize GwDrawnButton::canvasSize() const {
+  return canvas_.width < 0 ? container_size() : canvas_;
+}
+
+GwDimension GwDrawnButton::size() const {
+  const PixelSize size = canvasSize();
+  return {size.width, size.height};
+}
+
+void GwDrawnButton::set_size(int width, int height) {
+  canvas_ = {limited(width), limited(height)};
+  invalidate();
+}
+
+GwPosition GwDrawnButton::position() const { return {position_.x, position_.y}; }
+
+void GwDrawnButton::set_position(int x, int y) {
+  position_ = {x, y};
+  invalidate();
+}
+
+PixelPosition GwDrawnButton::position_in_container() const { return position_; }
+
+void GwDrawnButton::set_wc_coords(double x1, double y1, double x2, double y2) {
+  world_[0] = x1;
+  world_[1] = y1;
+  world_[2] = x2;
+  world_[3] = y2;
+  hasWorld_ = true;
+  invalidate();
+}
+
+void GwDrawnButton::clear_window() { invalidate(); }
+
+void GwDrawnButton::invalidate() {
+  keptValid_ = false;
+  updateIdleArea();
+  gtk_widget_queue_draw(widget_);
+}
+
+void GwDrawnButton::updateIdleArea() {
+  idle_ = std::make_unique<CairoDrawingArea>(scratchCr_.get(), container_size(), canvasSize(),
+                                             position_);
+  if (hasWorld_) idle_->set_wc_coords(world_[0], world_[1], world_[2], world_[3]);
+}
+
+void GwDrawnButton::callbackAdded(GwAtom atom) {
+  // A new painter must get its turn, unless it is the expose handler putting itself back.
+  if (atom == GwCB_EXPOSE && !painting_) invalidate();
+}
+
+void GwDrawnButton::paint_with(DrawingArea& target) {
+  DrawingArea* previous = active_;
+  const bool wasPainting = painting_;
+  active_ = &target;
+  painting_ = true;
+  GwEvent event;
+  const PixelSize size = canvasSize();
+  event.area = {0, 0, size.width, size.height};
+  fire(GwCB_EXPOSE, event);
+  active_ = previous;
+  painting_ = wasPainting;
+}
+
+void GwDrawnButton::paintCanvas(cairo_t* cr, int width, int height) {
+  const PaintColour desk = PaintColour::parse(kDeskColour);
+  cairo_set_source_rgb(cr, desk.red, desk.green, desk.blue);
+  cairo_paint(cr);
+  CairoDrawingArea area(cr, {width, height}, canvasSize(), position_);
+  if (hasWorld_) area.set_wc_coords(world_[0], world_[1], world_[2], world_[3]);
+  area.paintBackground("#FFFFFF");
+  paint_with(area);
+}
+
+gboolean GwDrawnButton::onDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
+  auto* self = static_cast<GwDrawnButton*>(data);
+  const int width = gtk_widget_get_allocated_width(widget);
+  const int height = gtk_widget_get_allocated_height(widget);
+  if (width <= 0 || height <= 0) return FALSE;
+  if (!self->kept_ || self->keptSize_.width != width || self->keptSize_.height != height) {
+    // At the screen's scale factor, so that the picture stays sharp on dense screens.
+    self->kept_.reset(gdk_window_create_similar_image_surface(
+        gtk_widget_get_window(widget), CAIRO_FORMAT_RGB24, width, height,
+        gtk_widget_get_scale_factor(widget)));
+    self->keptSize_ = {width, height};
+    self->keptValid_ = false;
+    self->updateIdleArea();
+  }
+  if (!self->keptValid_) {
+    // Valid before painting: a handler that asks for another repaint gets one.
+    self->keptValid_ = true;
+    CairoPtr keptCr(cairo_create(self->kept_.get()));
+    self->paintCanvas(keptCr.get(), width, height);
+  }
+  cairo_set_source_surface(cr, self->kept_.get(), 0, 0);
+  cairo_paint(cr);
+  for (const GwEcho* echo : self->echoes_) echo->paint(cr);
+  return FALSE;
+}
+
+void GwDrawnButton::dispatchMouse(GwAtom atom, unsigned kind, double x, double y,
+                                  unsigned state, int button) {
+  GwEvent event;
+  event.x = static_cast<int>(std::floor(x));
+  event.y = static_cast<int>(std::floor(y));
+  event.state = (state & 0x07FF) | kind;
+  event.button = button;
+  const PixelSize size = canvasSize();
+  const GwRectangle canvas{position_.x, position_.y, size.width, size.height};
+  if (canvas.contains(event.x, event.y)) {
+    event.x -= position_.x;
+    event.y -= position_.y;
+    fire(atom, event, kind);
+  } else if (GtkWidget* parent = gtk_widget_get_parent(widget_)) {
+    GwCore::of(parent)->fire(atom, event, kind);
+  }
+}
+
+gboolean GwDrawnButton::onButton(GtkWidget*, GdkEventButton* event, gpointer data) {
+  if (event->type != GDK_BUTTON_PRESS && event->type != GDK_BUTTON_RELEASE) return FALSE;
+  const unsigned kind = event->type == GDK_BUTTON_PRESS ? GwEVENT_PRESS : GwEVENT_RELEASE;
+  static_cast<GwDrawnButton*>(data)->dispatchMouse(GwCB_BUTTON, kind, event->x, event->y,
+                                                   event->state, static_cast<int>(event->button));
+  return TRUE;
+}
+
+gboolean GwDrawnButton::onMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
+  static_cast<GwDrawnButton*>(data)->dispatchMouse(GwCB_MOUSEMOVE, GwEVENT_MOTION, event->x,
+                                                   event->y, event->state, 0);
+  return TRUE;
+}
+
+void GwDrawnButton::polygon(const GwPoint* points, int count) {
+  if (!points || count <= 0) return;
+  std::vector<DevicePoint> devicePoints;
+  devicePoints.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) devicePoints.push_back({double(points[i].x), double(points[i].y)});
+  current().device_context().polygon(devicePoints.data(), count);
+}
+
+void GwDrawnButton::set_drawing_foreground(const char* colour) {
+  current().set_drawing_foreground(colour);
+}
+
+void GwDrawnButton::set_drawing_background(const char* colour) {
+  current().set_drawing_background(colour);
+}
+
+void GwDrawnButton::wc_line(double x1, double y1, double x2, double y2) {
+  current().wc_line(x1, y1, x2, y2);
+}
+
+void GwDrawnButton::wc_circle(double cx, double cy, double r) { current().wc_circle(cx, cy, r); }
+
+void GwDrawnButton::wc_dot(double x, double y) { current().wc_dot(x, y); }
+
+void GwDrawnButton::wc_fill_polygon(const WorldPoint* points, int count) {
+  current().wc_fill_polygon(points, count);
+}
+
+DevicePoint GwDrawnButton::wc_to_dc(double x, double y) const { return current().wc_to_dc(x, y); }
+
+void GwDrawnButton::add_echo(GwEcho* echo) {
+  if (std::find(echoes_.begin(), echoes_.end(), echo) == echoes_.end()) echoes_.push_back(echo);
+}
+
+void GwDrawnButton::remove_echo(GwEcho* echo) { std::erase(echoes_, echo); }
+
+void GwDrawnButton::refresh_echoes(const GwRectangle& before, const GwRectangle& after) {
+  for (const GwRectangle& r : {before, after}) {
+    if (r.width > 0 && r.height > 0) gtk_widget_queue_draw_area(widget_, r.x, r.y, r.width, r.height);
+  }
+}
+
+GwDrawnButton* GwDrawnButton::inside(GwCore* widget) {
+  if (!widget) return nullptr;
+  if (auto* self = dynamic_cast<GwDrawnButton*>(widget)) return self;
+  if (!GTK_IS_CONTAINER(widget->widget())) return nullptr;
+  GList* children = gtk_container_get_children(GTK_CONTAINER(widget->widget()));
+  GwDrawnButton* found = nullptr;
+  for (GList* item = children; item && !found; item = item->next) {
+    found = inside(GwCore::of(GTK_WIDGET(item->data)));
+  }
+  g_list_free(children);
+  return found;
+}

@@ -1,0 +1,106 @@
+// A drawing area with world coordinates: a virtual canvas seen through its container.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "CairoDrawingArea.h"
+#include "GwCore.h"
+#include "GwPoint.h"
+#include "GwRectangle.h"
+#include "PaintHandle.h"
+
+class GwEcho;
+
+// The resource file places a GtkDrawingArea ("DA_draw") that fills its container
+// ("DA_container"). The GtkDrawingArea is the viewport; the canvas the program sizes and
+// places (size, position) is virtual: up to 32000 x 32000 pixels, at a position that is
+// negative when scrolled. Each repaint paints only the visible part into an image the size
+// of the container (through CairoDrawingArea), which is then kept: rubber bands, window
+// overlaps and cursor changes reuse it, and only clear_window, a new size, position or
+// world rectangle, or a resized container paint the drawing again.
+//
+// Painting fires the GwCB_EXPOSE callbacks; while they run, the DrawingArea operations of
+// this object paint into the canvas. Outside an expose they paint nowhere.
+//
+// Mouse events inside the canvas go to the canvas's GwCB_BUTTON / GwCB_MOUSEMOVE callbacks
+// with positions relative to the canvas; events outside it go to the container's callbacks
+// with container positions. So each event reaches exactly one of the two.
+class GwDrawnButton : public GwCore, public DrawingArea {
+ public:
+  explicit GwDrawnButton(GtkWidget* drawingArea);
+  ~GwDrawnButton() override;
+
+  GwClass class_id() const override { return GwDRAWINGAREA_CLASS; }
+
+  // The canvas: its size in pixels (the container's size until one is set) and its
+  // position in the container.
+  GwDimension size() const override;
+  void set_size(int width, int height) override;
+  GwPosition position() const override;
+  void set_position(int x, int y) override;
+
+  // World rectangle in drawing units, the corner with the smaller coordinates first.
+  void set_wc_coords(double x1, double y1, double x2, double y2);
+  // Paints the canvas anew: the expose callbacks run at the next repaint.
+  void clear_window();
+  // Runs the expose callbacks with target as the painter (printing, pictures, tests).
+  void paint_with(DrawingArea& target);
+
+  // A closed polygon in canvas pixels with the current pen.
+  void polygon(const GwPoint* points, int count);
+
+  // DrawingArea: the painting of the current expose.
+  void set_line_style(int code) override { current().set_line_style(code); }
+  void set_drawing_foreground(const char* colour) override;
+  void set_drawing_background(const char* colour) override;
+  void wc_line(double x1, double y1, double x2, double y2) override;
+  void wc_circle(double cx, double cy, double r) override;
+  void wc_dot(double x, double y) override;
+  void wc_fill_polygon(const WorldPoint* points, int count) override;
+  DevicePoint wc_to_dc(double x, double y) const override;
+  PixelSize container_size() const override;
+  PixelPosition position_in_container() const override;
+  DeviceContext& device_context() override { return current().device_context(); }
+
+  // Rubber bands drawn over the viewport (GwEcho registers itself).
+  void add_echo(GwEcho* echo);
+  void remove_echo(GwEcho* echo);
+  // The viewport changed only where the rubber bands are: repaint that from the kept image.
+  void refresh_echoes(const GwRectangle& before, const GwRectangle& after);
+
+  // The drawn button that shows through widget: itself, or the first one inside it.
+  static GwDrawnButton* inside(GwCore* widget);
+
+ protected:
+  void callbackAdded(GwAtom atom) override;
+
+ private:
+  DrawingArea& current() { return active_ ? *active_ : *idle_; }
+  const DrawingArea& current() const { return active_ ? *active_ : *idle_; }
+  PixelSize canvasSize() const;
+  // The canvas state changed: the kept image is stale.
+  void invalidate();
+  void updateIdleArea();
+  void paintCanvas(cairo_t* cr, int width, int height);
+  void dispatchMouse(GwAtom atom, unsigned kind, double x, double y, unsigned state,
+                     int button);
+  static gboolean onDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
+  static gboolean onButton(GtkWidget* widget, GdkEventButton* event, gpointer self);
+  static gboolean onMotion(GtkWidget* widget, GdkEventMotion* event, gpointer self);
+
+  PixelSize canvas_{-1, -1};  // -1: follow the container
+  PixelPosition position_;
+  double world_[4] = {0.0, 0.0, 0.0, 0.0};
+  bool hasWorld_ = false;
+
+  DrawingArea* active_ = nullptr;  // the painter while expose callbacks run
+  bool painting_ = false;
+  CairoSurfacePtr scratch_;        // 1 x 1 target of drawing outside an expose
+  CairoPtr scratchCr_;
+  std::unique_ptr<CairoDrawingArea> idle_;
+  CairoSurfacePtr kept_;           // the painted viewport
+  PixelSize keptSize_;
+  bool keptValid_ = false;
+  std::vector<GwEcho*> echoes_;
+};

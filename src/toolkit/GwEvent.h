@@ -1,0 +1,20 @@
+// The event record a callback receives: what fired, where, with which buttons and keys.
+#pragma once
+
+#include "GwAtom.h"
+#include "GwRectangle.h"
+
+// Bits of GwEvent::state and of the event masks given with mouse callbacks. The low bits of
+// the state are the keyboard and button modifiers of GDK.
+inline constexpr unsigned GwEVENT_MOTION = 0x0800;   // pointer moved
+inline constexpr unsigned GwEVENT_PRESS = 0x1000;    // a mouse button went down
+inline constexpr unsigned GwEVENT_RELEASE = 0x2000;  // a mouse button went up
+
+struct GwEvent {
+  GwAtom type;        // the callback atom that fired
+  int x = 0;          // pixels from the left edge of the receiving widget
+  int y = 0;          // pixels from the top edge of the receiving widget
+  unsigned state = 0; // modifiers, plus one of the GwEVENT_ bits for mouse events
+  int button = 0;     // mouse button number (1 left, 2 middle, 3 right), 0 for motion
+  GwRectangle area;   // expose events: the part of the widget to paint
+};

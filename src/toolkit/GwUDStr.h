@@ -1,0 +1,9 @@
+// User data that carries a text (see GwUD).
+#pragma once
+
+#include "GwUD.h"
+
+class GwUDStr : public GwUD {
+ public:
+  explicit GwUDStr(const char* text) { text_ = text ? text : ""; }
+};

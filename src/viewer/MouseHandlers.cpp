@@ -1,0 +1,74 @@
+// Rubber-band plumbing of the drawing area's button and motion events.
+#include "MouseHandlers.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "GwCore.h"
+#include "ViewState.h"
+#include "WindowUtilities.h"
+
+MouseActions& mouseActions() {
+  static MouseActions actions;
+  return actions;
+}
+
+void containerPosition(GwCore* widget, const GwEvent& event, double& x, double& y) {
+  x = event.x;
+  y = event.y;
+  if (widget && widget->class_id() == GwDRAWINGAREA_CLASS) {
+    const GwPosition position = widget->position();
+    x += position.x;
+    y += position.y;
+  }
+}
+
+int buttonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
+  ViewState& view = viewState();
+  if (!event || event->button != view.activeButton) return 1;
+  GwCore* container = mainChild("DA_container");
+  if (!view.drawingShown) return 1;
+  double x = 0.0;
+  double y = 0.0;
+  containerPosition(widget, *event, x, y);
+  const GwPoint point{static_cast<int>(x), static_cast<int>(y)};
+
+  if ((event->state & GwEVENT_PRESS) && event->button == 1) {
+    view.rubberStartX = x;
+    view.rubberStartY = y;
+    view.rubberBand = std::make_unique<GwEcho>(container);
+    if (view.mouseMode == 1) {
+      view.rubberBand->start_rectangle({point.x, point.y, 0, 0}, point, 10);
+    } else {
+      view.rubberBand->start_line(point);
+    }
+    view.rubberBand->show(point);
+    return 1;
+  }
+
+  if (view.rubberBand) {
+    view.rubberBand->hide();
+    view.rubberBand.reset();
+    RubberRelease release{view.rubberStartX, view.rubberStartY, x, y,
+                          std::abs(static_cast<int>(std::trunc(x - view.rubberStartX))),
+                          std::abs(static_cast<int>(std::trunc(y - view.rubberStartY)))};
+    const MouseActions& actions = mouseActions();
+    if (view.mouseMode == 1) {
+      if (actions.zoomWindow) return actions.zoomWindow(release);
+    } else if (actions.measureRelease) {
+      actions.measureRelease(release);
+    }
+  }
+  return 1;
+}
+
+int motionHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
+  if (!event) return 1;
+  ViewState& view = viewState();
+  double x = 0.0;
+  double y = 0.0;
+  containerPosition(widget, *event, x, y);
+  if (view.mouseMode == 0 && mouseActions().measureMotion) mouseActions().measureMotion(x, y);
+  if (view.rubberBand) view.rubberBand->show({static_cast<int>(x), static_cast<int>(y)});
+  return 1;
+}

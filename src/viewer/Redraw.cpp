@@ -1,0 +1,53 @@
+// Painting the current view document into the drawing area.
+#include "Redraw.h"
+
+#include "GwDrawnButton.h"
+#include "GwFrame.h"
+#include "MainWindowState.h"
+#include "MouseHandlers.h"
+#include "ViewDocuments.h"
+#include "ViewState.h"
+#include "WindowUtilities.h"
+
+namespace {
+
+void attachMouseHandlers() {
+  for (const char* name : {"DA_draw", "DA_container"}) {
+    GwCore* widget = mainChild(name);
+    if (!widget) continue;
+    widget->add_callback(GwCB_BUTTON, buttonHandler, kButtonEventMask, GwUD());
+    widget->add_callback(GwCB_MOUSEMOVE, motionHandler, kMotionEventMask, GwUD());
+  }
+}
+
+}  // namespace
+
+int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
+  // Painting must not start another paint of the same area.
+  widget->remove_callback(GwCB_EXPOSE, redrawHandler);
+  GwFrame* frame = mainWindow().frame;
+  if (frame) frame->set_cursor(GwCURSOR_WAIT);
+
+  ViewState& view = viewState();
+  if (GwCore* viewMenu = mainChild("MI_Ansicht")) {
+    if (view.viewType != 0) {
+      viewMenu->show();
+    } else {
+      viewMenu->hide();
+    }
+  }
+  if (view.fitted) {
+    attachMouseHandlers();
+    for (const char* name : {"PB_zoomp", "PB_zoomm", "PB_zoomb", "MI_Zoom"}) {
+      if (GwCore* control = mainChild(name)) control->make_sensitive();
+    }
+    view.fitted = 0;
+  }
+  auto* area = dynamic_cast<GwDrawnButton*>(widget);
+  DXF_Zeichnung* document = viewDocuments().current();
+  if (area && document) document->drawAll(*area, 1.0);
+
+  if (frame) frame->set_cursor(GwCURSOR_ARROW);
+  widget->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  return 0;
+}

@@ -1,0 +1,14 @@
+// The redraw road: the expose handler of the drawing area "DA_draw".
+#pragma once
+
+#include "GwCallback.h"
+#include "GwEvent.h"
+
+// Registered on "DA_draw" for GwCB_EXPOSE (by the frame start, then by itself). Paints the
+// current view document with drawAll; after a fit it first attaches the mouse handlers
+// and enables the zoom commands. Returns 0.
+int redrawHandler(GwCore* widget, GwEvent* event, GwUD userData);
+
+// Event masks of the mouse handlers the redraw attaches.
+inline constexpr unsigned kButtonEventMask = 0x3801;
+inline constexpr unsigned kMotionEventMask = 0x1801;

@@ -1,0 +1,32 @@
+// The single record of what the drawing area shows and how the mouse acts on it.
+#pragma once
+
+#include <memory>
+
+#include "GwEcho.h"
+#include "GwWaitObject.h"
+
+// One instance for the process (viewState()), read and written on the GUI thread only.
+// Drawing units are millimetres; pixel values are those of "DA_draw" and "DA_container".
+struct ViewState {
+  int mouseMode = 0;       // 1 zoom mode (drag a rectangle), 0 measuring mode (drag a line)
+  int activeButton = 0;    // mouse button that drives rubber bands
+  double scale = 0.0;      // pixels of "DA_draw" per drawing unit
+  double rubberStartX = 0.0;  // press point of the rubber band, container pixels
+  double rubberStartY = 0.0;
+  std::unique_ptr<GwEcho> rubberBand;  // the rubber band being dragged
+  double zoomStep = 0.0;   // factor of one zoom step
+  double viewMinX = 0.0;   // world window, drawing units
+  double viewMaxX = 0.0;
+  double viewMinY = 0.0;
+  double viewMaxY = 0.0;
+  int drawingShown = 0;    // 1 while a drawing is displayed
+  int fitted = 0;          // set by every fit; the next redraw attaches the mouse handlers
+  int viewType = 0;        // 0 to 8: index of the current view document
+  int rotation = 0;        // degrees the standard views have turned the current document
+  int startViewType = 0;   // start view of the viewer interface
+  int startRotation = 0;
+  std::unique_ptr<GwWaitObject> busy;  // the busy cursor in force, if any
+};
+
+ViewState& viewState();

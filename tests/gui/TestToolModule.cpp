@@ -1,0 +1,200 @@
+// The "TestTool" module the end-to-end tests load into the real viewer: it drives the main
+// window from GTK timers, writes what it saw into a report file and screenshots into the
+// artifact folder, and closes the window again.
+//
+// Environment: DXFV_TestReport (report file), DXFV_TestArtifacts (folder for pictures),
+// DXFV_TestMove ("x y": where to move the frame before closing it).
+#include <gtk/gtk.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Controls that need a drawing: hidden while none is shown.
+const char* const kHidden[] = {"SB_vert", "SB_hori", "PB_left",  "PB_right",  "PB_top",
+                               "PB_bottom", "PB_back", "PB_front", "PB_all",    "PB_cut",
+                               "PB_acad", "PB_Layer", "PB_mass",  "PB_zoom",   "PB_info",
+                               "MI_zoom", "MI_ACAD",  "DA_zoom",  "PB_Position", "PB_Zurueck",
+                               "MI_Ansicht", "MI_?"};
+// Controls a start without a drawing shows.
+const char* const kShown[] = {"MB_Menubar", "PB_open", "PB_hilfe", "DA_draw", "EB_status",
+                              "EB_text", "C_cont"};
+
+enum class Step { FindWindow, Settle, Check, OpenInfo, CloseInfo, Move, Close, Done };
+Step step = Step::FindWindow;
+int ticks = 0;
+
+void report(const std::string& line) {
+  const char* path = std::getenv("DXFV_TestReport");
+  if (!path) return;
+  if (FILE* out = std::fopen(path, "a")) {
+    std::fprintf(out, "%s\n", line.c_str());
+    std::fclose(out);
+  }
+}
+
+const char* idOf(GtkWidget* widget) {
+  return GTK_IS_BUILDABLE(widget) ? gtk_buildable_get_name(GTK_BUILDABLE(widget)) : nullptr;
+}
+
+GtkWidget* findByName(GtkWidget* root, const char* name);
+
+void searchChild(GtkWidget* child, gpointer data) {
+  auto* search = static_cast<std::pair<const char*, GtkWidget*>*>(data);
+  if (!search->second) search->second = findByName(child, search->first);
+}
+
+GtkWidget* findByName(GtkWidget* root, const char* name) {
+  const char* id = idOf(root);
+  if (id && std::strcmp(id, name) == 0) return root;
+  std::pair<const char*, GtkWidget*> search{name, nullptr};
+  if (GTK_IS_CONTAINER(root)) gtk_container_forall(GTK_CONTAINER(root), searchChild, &search);
+  if (!search.second && GTK_IS_MENU_ITEM(root)) {
+    if (GtkWidget* submenu = gtk_menu_item_get_submenu(GTK_MENU_ITEM(root))) {
+      search.second = findByName(submenu, name);
+    }
+  }
+  return search.second;
+}
+
+// The first visible toplevel whose id is name, or (with name null) any visible dialog.
+GtkWidget* visibleWindow(const char* name, bool messageDialog = false) {
+  GList* windows = gtk_window_list_toplevels();
+  GtkWidget* found = nullptr;
+  for (GList* item = windows; item && !found; item = item->next) {
+    GtkWidget* window = GTK_WIDGET(item->data);
+    if (!gtk_widget_get_mapped(window)) continue;
+    const char* id = idOf(window);
+    if (messageDialog ? GTK_IS_MESSAGE_DIALOG(window) : (id && std::strcmp(id, name) == 0)) {
+      found = window;
+    }
+  }
+  g_list_free(windows);
+  return found;
+}
+
+void screenshot(GtkWidget* window, const char* file) {
+  const char* folder = std::getenv("DXFV_TestArtifacts");
+  GdkWindow* gdkWindow = gtk_widget_get_window(window);
+  if (!folder || !gdkWindow) return;
+  GdkPixbuf* picture = gdk_pixbuf_get_from_window(gdkWindow, 0, 0, gdk_window_get_width(gdkWindow),
+                                                  gdk_window_get_height(gdkWindow));
+  if (!picture) return;
+  const std::string path = std::string(folder) + "/" + file;
+  report(std::string(gdk_pixbuf_save(picture, path.c_str(), "png", nullptr, nullptr)
+                         ? "screenshot "
+                         : "FAIL screenshot ") + file);
+  g_object_unref(picture);
+}
+
+void checkMainWindow(GtkWidget* window) {
+  for (const char* name : kHidden) {
+    GtkWidget* widget = findByName(window, name);
+    report(std::string(widget && !gtk_widget_get_visible(widget) ? "hidden " : "FAIL hidden ") + name);
+  }
+  for (const char* name : kShown) {
+    GtkWidget* widget = findByName(window, name);
+    report(std::string(widget && gtk_widget_is_visible(widget) ? "shown " : "FAIL shown ") + name);
+  }
+  if (GtkWidget* help = findByName(window, "PB_hilfe")) {
+    const gchar* tip = gtk_widget_get_tooltip_text(help);
+    report(std::string("help tooltip ") + (tip ? tip : ""));
+  }
+}
+
+gboolean clickButton(gpointer button) {
+  gtk_button_clicked(GTK_BUTTON(button));
+  return G_SOURCE_REMOVE;
+}
+
+gboolean tick(gpointer) {
+  ++ticks;
+  // A message box of the start-up: note it and confirm it.
+  if (GtkWidget* message = visibleWindow(nullptr, true)) {
+    gchar* text = nullptr;
+    g_object_get(message, "text", &text, nullptr);
+    report(std::string("message ") + (text ? text : ""));
+    g_free(text);
+    gtk_dialog_response(GTK_DIALOG(message), GTK_RESPONSE_OK);
+    return G_SOURCE_CONTINUE;
+  }
+  GtkWidget* main = visibleWindow("Anwendungsfenster");
+  if (!main && step != Step::FindWindow) {
+    report("FAIL main window gone");
+    return G_SOURCE_REMOVE;
+  }
+  switch (step) {
+    case Step::FindWindow:
+      if (main) {
+        step = Step::Settle;
+        ticks = 0;
+      }
+      break;
+    case Step::Settle:
+      if (ticks >= 5) step = Step::Check;
+      break;
+    case Step::Check:
+      checkMainWindow(main);
+      screenshot(main, "main_window.png");
+      step = Step::OpenInfo;
+      break;
+    case Step::OpenInfo:
+      step = Step::CloseInfo;
+      ticks = 0;
+      // The info frame runs modally. Clicked from a source of its own, so that this timer,
+      // not being inside its own dispatch, keeps ticking inside the modal loop.
+      g_idle_add(clickButton, findByName(main, "PB_hilfe"));
+      break;
+    case Step::CloseInfo:
+      if (GtkWidget* info = visibleWindow("DF_Info")) {
+        if (ticks < 3) break;
+        report("info shown");
+        screenshot(info, "info_frame.png");
+        gtk_window_close(GTK_WINDOW(info));
+        step = Step::Move;
+      } else if (ticks > 50) {
+        report("FAIL info not shown");
+        step = Step::Move;
+      }
+      break;
+    case Step::Move:
+      if (const char* move = std::getenv("DXFV_TestMove")) {
+        int x = 0;
+        int y = 0;
+        if (std::sscanf(move, "%d %d", &x, &y) == 2) gtk_window_move(GTK_WINDOW(main), x, y);
+      }
+      step = Step::Close;
+      ticks = 0;
+      break;
+    case Step::Close:
+      if (ticks < 3) break;
+      if (GtkWidget* content = findByName(main, "C_cont")) {
+        report("content " + std::to_string(gtk_widget_get_allocated_width(content)) + " " +
+               std::to_string(gtk_widget_get_allocated_height(content)));
+      }
+      {
+        int x = 0;
+        int y = 0;
+        gtk_window_get_position(GTK_WINDOW(main), &x, &y);
+        report("position " + std::to_string(x) + " " + std::to_string(y));
+      }
+      report("closing");
+      gtk_window_close(GTK_WINDOW(main));
+      step = Step::Done;
+      return G_SOURCE_REMOVE;
+    case Step::Done:
+      return G_SOURCE_REMOVE;
+  }
+  return G_SOURCE_CONTINUE;
+}
+
+}  // namespace
+
+extern "C" int init_test_func() {
+  report("loaded");
+  g_timeout_add(100, tick, nullptr);
+  return 1;  // stay loaded: the timer lives in this module
+}
