@@ -8,8 +8,8 @@
 namespace dxftool {
 
 int ConvertCommand::run(const ToolRequest& request, std::ostream& err) {
-  DXF_Zeichnung drawing;
-  const LoadOutcome outcome = DrawingLoader::load(request.input, drawing);
+  const LoadOutcome outcome = DrawingLoader::load(request.input);
+  DXF_Zeichnung& drawing = *outcome.drawing;
   if (!outcome.ok()) {
     err << "dxftool: " << DrawingLoader::problem(request.input, outcome) << '\n';
     return kExitFailed;

@@ -5,14 +5,19 @@
 
 namespace dxftool {
 
-LoadOutcome DrawingLoader::load(const std::string& path, DXF_Zeichnung& drawing) {
+LoadOutcome DrawingLoader::load(const std::string& path) {
+  static DXF_Zeichnung* current = nullptr;
+  delete current;
+  current = new DXF_Zeichnung();
+
   LoadOutcome outcome;
+  outcome.drawing = current;
   outcome.kind = InputFile::examine(path);
   if (outcome.kind != InputKind::Readable && outcome.kind != InputKind::BinaryDxf) {
     return outcome;
   }
   outcome.read = true;
-  outcome.code = drawing.readDXF(path);
+  outcome.code = current->readDXF(path);
   return outcome;
 }
 

@@ -35,8 +35,8 @@ int RenderCommand::run(const ToolRequest& request, std::ostream& err) {
     err << "dxftool: The picture file must end in .png, .svg or .pdf.\n";
     return kExitFailed;
   }
-  DXF_Zeichnung drawing;
-  const LoadOutcome outcome = DrawingLoader::load(request.input, drawing);
+  const LoadOutcome outcome = DrawingLoader::load(request.input);
+  DXF_Zeichnung& drawing = *outcome.drawing;
   if (!outcome.ok()) {
     err << "dxftool: " << DrawingLoader::problem(request.input, outcome) << '\n';
     return kExitFailed;
