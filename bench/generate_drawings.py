@@ -106,7 +106,7 @@ def add_cell(msp, rng, x0, y0, count, r12):
 
 def write_drawing(path, records, version):
     r12 = version == "R12"
-    doc = ezdxf.new("R12" if r12 else "R2000", setup=["linetypes"])
+    doc = ezdxf.new("R12" if r12 else "R2000", setup=["linetypes"], units=4)  # millimetres
     add_layers(doc)
     add_blocks(doc, r12)
     msp = doc.modelspace()
