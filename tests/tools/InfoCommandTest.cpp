@@ -62,16 +62,6 @@ TEST(InfoOnSamples, JsonParsesAndMatchesTheDocumentReadHere) {
   }
 }
 
-TEST(InfoOnSamples, SwitchedOffLayersShowAsInvisible) {
-  TempDir dir;
-  const auto run = runTool({"info", testsupport::dataPath("frozen-off.dxf").string()}, dir);
-  ASSERT_EQ(run.status, 0) << run.err;
-  const auto flat = flattenJson(run.out, dir);
-  EXPECT_EQ(flat.at("layers[3].name"), "OFFTHAW");
-  EXPECT_EQ(flat.at("layers[3].visible"), "false");
-  EXPECT_EQ(flat.at("layers[1].visible"), "true");
-}
-
 TEST(InfoTexts, Windows1252NamesAndJsonSpecialsComeOutAsUtf8) {
   TempDir dir;
   // Layer name Maß"\ in Windows-1252: the sharp s is the single byte 0xDF.
