@@ -40,7 +40,7 @@ int DXF_Block::readName(DxfLineReader& in) {
   }
 }
 
-int DXF_Block::read(DxfLineReader& in, const LayerList& layers, bool utf8Texts) {
+int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts) {
   if (readName(in) < 0) return kEndOfFile;
   ObjectLists lists{entities_, polylines_, inserts_, dimensions_};
   bool afterZero = false;  // the line before reads as group code 0

@@ -9,6 +9,7 @@
 #include "DXF_Bemassung.h"
 #include "DXF_Insert.h"
 #include "DocumentLists.h"
+#include "LayerIndex.h"
 #include "Polylinie.h"
 
 // The block owns the objects of its four lists. Its base point is not kept: blocks are
@@ -32,7 +33,7 @@ class DXF_Block {
   // Reads the block's head and body after the line "BLOCK" up to the line "ENDBLK";
   // entities and polylines take the first layer of their name from `layers`, texts are
   // converted from UTF-8 when `utf8Texts`. 0 or a negative code.
-  int read(DxfLineReader& in, const LayerList& layers, bool utf8Texts = false);
+  int read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts);
   // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0"; returns 0.
   int write(std::ostream& out) const;
 

@@ -20,7 +20,10 @@ namespace {
 // given as the group 2 pair it is read from.
 std::unique_ptr<Linientyp> renamedCopy(const Linientyp& linetype, const char* name) {
   auto copy = std::make_unique<Linientyp>(linetype);
-  DxfLineReader nameGroup = DxfLineReader::fromString("  2\n" + std::string(name) + "\n  0\n");
+  std::string group("  2\n");
+  group += name;
+  group += "\n  0\n";
+  DxfLineReader nameGroup = DxfLineReader::fromString(std::move(group));
   copy->read(nameGroup);
   return copy;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "DXF_Zeichnung.h"
+#include "LayerIndex.h"
 #include "ObjectReader.h"
 
 namespace {
@@ -133,13 +134,14 @@ int DxfReader::readTables() {
 
 int DxfReader::readBlocks() {
   if (!skipTo("BLOCKS")) return kEndInBlocks;
+  const LayerIndex layers(document_.layers_);
   for (;;) {
     const char* line = in_.readLine();
     const bool isBlock = std::strcmp(line, "BLOCK") == 0;
     const bool isEnd = std::strcmp(line, "ENDSEC") == 0;
     if (isBlock) {
       auto block = std::make_unique<DXF_Block>();
-      const int result = block->read(in_, document_.layers_, utf8Texts_);
+      const int result = block->read(in_, layers, utf8Texts_);
       if (result < 0) return result;
       document_.blocks_.append(std::move(block));
     }
@@ -152,12 +154,13 @@ int DxfReader::readEntities() {
   if (!skipTo("ENTITIES")) return kEndInEntities;
   ObjectLists lists{document_.entities_, document_.polylines_, document_.inserts_,
                     document_.dimensions_};
+  const LayerIndex layers(document_.layers_);
   bool afterZero = false;  // the line before reads as group code 0
   for (;;) {
     const char* line = in_.readLine();
     if (afterZero) {
       const ObjectReader::Outcome outcome = ObjectReader::read(
-          line, in_, ObjectReader::Context::Entities, lists, document_.layers_, utf8Texts_);
+          line, in_, ObjectReader::Context::Entities, lists, layers, utf8Texts_);
       if (outcome.recognised) {
         if (outcome.result < 0) return outcome.result;
         if (in_.eof()) return kEndInEntities;

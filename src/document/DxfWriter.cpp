@@ -76,8 +76,10 @@ void writeLinetype(std::ostream& out, const Linientyp& linetype) {
     return;
   }
   Linientyp complete(linetype);
-  auto count = DxfLineReader::fromString(" 73\n" + std::to_string(linetype.storedElements()) +
-                                         "\n  0\n");
+  std::string countGroup(" 73\n");
+  countGroup += std::to_string(linetype.storedElements());
+  countGroup += "\n  0\n";
+  auto count = DxfLineReader::fromString(std::move(countGroup));
   complete.read(count);
   complete.write(out);
 }
@@ -173,8 +175,11 @@ int DxfWriter::replaceFile(const std::filesystem::path& path, std::string_view b
     return kCannotWrite;
   }
   fs::path temporary = target;
-  temporary.replace_filename("." + target.filename().string() + ".saving-" +
-                             std::to_string(::getpid()));
+  std::string temporaryName(".");
+  temporaryName += target.filename().string();
+  temporaryName += ".saving-";
+  temporaryName += std::to_string(::getpid());
+  temporary.replace_filename(temporaryName);
   FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
                              exists ? (existing.st_mode & 07777) : 0666));
   if (file.get() < 0) return kCannotWrite;

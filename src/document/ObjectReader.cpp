@@ -79,18 +79,17 @@ bool ObjectReader::isZeroCodeLine(const char* line) {
 
 ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in,
                                          Context context, ObjectLists& lists,
-                                         const LayerList& layers, bool utf8Texts) {
+                                         const LayerIndex& layers, bool utf8Texts) {
   Outcome outcome;
   const TypeName* match = nullptr;
   for (const TypeName& candidate : kTypeNames) {
-    if (std::strcmp(candidate.name, typeName) == 0) {
+    if (candidate.name[0] == typeName[0] && std::strcmp(candidate.name, typeName) == 0) {
       match = &candidate;
       break;
     }
   }
   if (!match || (match->kind == Kind::Leader && context == Context::Block)) return outcome;
   outcome.recognised = true;
-  auto layerAt = [&layers](int i) -> const Layer* { return layers.at(i); };
   auto none = [](auto&) {};
   switch (match->kind) {
     case Kind::Insert:
@@ -107,11 +106,19 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
     case Kind::Polyline:
     case Kind::Leader:
       outcome.result = readInto(std::make_unique<Polylinie>(), in, lists.polylines,
-                                [&](Polylinie& polyline) { polyline.attachLayerAt(layerAt); });
+                                [&](Polylinie& polyline) {
+                                  if (const Layer* layer = layers.firstNamed(polyline.layerName())) {
+                                    polyline.assignLayer(layer);
+                                  }
+                                });
       break;
     default:
       outcome.result = readInto(makeEntity(match->kind, utf8Texts), in, lists.entities,
-                                [&](DXFGeometrie& entity) { entity.attachLayerAt(layerAt); });
+                                [&](DXFGeometrie& entity) {
+                                  if (const Layer* layer = layers.firstNamed(entity.layerName())) {
+                                    entity.assignLayer(layer);
+                                  }
+                                });
       break;
   }
   return outcome;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DocumentLists.h"
+#include "LayerIndex.h"
 
 // Creates the object a type name line stands for, lets it read its groups and files it in
 // the matching list, as the ENTITIES section and block bodies both do.
@@ -23,7 +24,7 @@ class ObjectReader {
   // `lists`. Entities and polylines take the first layer of their name from `layers`;
   // texts are converted from UTF-8 when `utf8Texts`; a failed object is discarded.
   static Outcome read(const char* typeName, DxfLineReader& in, Context context,
-                      ObjectLists& lists, const LayerList& layers, bool utf8Texts);
+                      ObjectLists& lists, const LayerIndex& layers, bool utf8Texts);
 
   // True when the line reads as group code 0 in the plain sense: its text, blanks aside,
   // is "0". Only after such a line does a type name start an object, so that a value that

@@ -37,10 +37,6 @@ class Polylinie {
   // Writes a POLYLINE with VERTEX records and SEQEND, from "POLYLINE" to the closing "  0".
   int write(std::ostream& out) const;
 
-  // Takes the first layer of the list whose name equals layerName exactly, giving it to
-  // every segment. `layerAt(i)` yields the layers in list order and null after the last.
-  template <class LayerAt>
-  int attachLayerAt(LayerAt layerAt);
   // Takes `layer` (its name, and every segment gets it).
   void assignLayer(const Layer* layer);
 
@@ -77,15 +73,3 @@ class Polylinie {
   char layerName_[kNameSize];
   std::int32_t flags_ = 0;
 };
-
-template <class LayerAt>
-int Polylinie::attachLayerAt(LayerAt layerAt) {
-  for (int i = 0;; ++i) {
-    const Layer* candidate = layerAt(i);
-    if (!candidate) return 0;
-    if (std::strcmp(candidate->name(), layerName_) == 0) {
-      assignLayer(candidate);
-      return 0;
-    }
-  }
-}

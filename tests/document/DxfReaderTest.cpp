@@ -55,6 +55,20 @@ TEST(DxfReaderSections, EveryKindGoesToItsList) {
   EXPECT_EQ(mtext.text(), "M m");
 }
 
+TEST(DxfReaderSections, ObjectsTakeTheFirstLayerOfTheirName) {
+  const std::string polyline =
+      "  0\nLWPOLYLINE\n  8\nA\n 90\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n0\n";
+  auto document = readOk(dxfFile(line(0, 0, 1, 1, "A") + polyline + line(0, 0, 1, 1, "NONE"),
+                                 block("B", line(0, 0, 1, 1, "A")),
+                                 layerEntry("A", 1) + layerEntry("A", 2)));
+  const Layer* first = document->layerAt(0);
+  EXPECT_EQ(document->entities().at(0)->layer(), first);
+  EXPECT_EQ(document->polylines().at(0)->segmentAt(0)->layer(), first);
+  EXPECT_EQ(document->blocks().at(0)->entityAt(0)->layer(), first);
+  EXPECT_EQ(document->entities().at(1)->layer(), nullptr);
+  EXPECT_STREQ(document->entities().at(1)->colour(), "BYLAYER");
+}
+
 TEST(DxfReaderSections, UnknownEntitiesArePassedOver) {
   const std::string ellipse =
       "  0\nELLIPSE\n  8\n0\n 10\n0\n 20\n0\n 11\n5\n 21\n0\n 40\n0.5\n";

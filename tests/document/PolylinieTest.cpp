@@ -193,16 +193,16 @@ TEST(PolylinieTransform, MirrorTurnsTheBulges) {
   EXPECT_NEAR(arc.endAngle(), kPi, 1e-9);
 }
 
-TEST(PolylinieLayers, AttachGivesTheSegmentsTheLayer) {
+TEST(PolylinieLayers, AssignGivesTheSegmentsTheLayer) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, polylineRecord("RED", 0, vertex(0, 0) + vertex(2, 0))), 0);
+  ASSERT_EQ(readInto(polyline, polylineRecord("red", 0, vertex(0, 0) + vertex(2, 0))), 0);
   Layer red("RED");
   red.setColourNumber("1");
   red.deriveColourAndStyle();
-  Layer other("RED");
-  const Layer* layers[] = {&red, &other};
-  polyline.attachLayerAt([&](int i) { return i < 2 ? layers[i] : nullptr; });
+  polyline.assignLayer(&red);
+  EXPECT_STREQ(polyline.layerName(), "RED");
   EXPECT_EQ(polyline.segmentAt(0)->layer(), &red);
+  EXPECT_STREQ(polyline.segmentAt(0)->layerName(), "RED");
   EXPECT_STREQ(polyline.segmentAt(0)->colour(), "#FF0000");
 }
 
