@@ -32,5 +32,3 @@ void GwCleanupApplication(int /*flags*/) {
   g_list_free(windows);
   while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
 }
-
-bool GwApplicationReady() { return ready; }

@@ -6,9 +6,6 @@
 int GwInitApplication(void* instance, void* previousInstance, int showState);
 // Ends the toolkit: hides every window still shown and lets GTK finish pending work.
 void GwCleanupApplication(int flags);
-// True once GwInitApplication succeeded.
-bool GwApplicationReady();
-
 // Hooks a host application may set before the start; the entry calls each one that is not
 // null: inter_init and gwsql_init after the toolkit started, gwsql_exit and inter_exit
 // before it ends.

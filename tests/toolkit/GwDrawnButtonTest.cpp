@@ -1,0 +1,214 @@
+// The virtual canvas: sizes, world mapping, painting only what the container shows, mouse
+// routing between canvas and container, and rubber bands over the kept picture.
+#include "GwDrawnButton.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "GwEcho.h"
+#include "GwFrame.h"
+#include "GwRcMgr.h"
+#include "gui/GtkTestSupport.h"
+#include "gui/ResourceTestSupport.h"
+#include "support/RecordingCanvas.h"
+
+namespace {
+
+using testsupport::TempDir;
+
+int exposeCount = 0;
+std::vector<std::string> mouse;
+
+// Paints the world rectangle x 10..20, y 5..10 red.
+int paintRed(GwCore* widget, GwEvent*, GwUD) {
+  ++exposeCount;
+  auto* area = dynamic_cast<GwDrawnButton*>(widget);
+  area->set_drawing_foreground("#FF0000");
+  area->set_drawing_background("#FF0000");
+  const WorldPoint corners[] = {{10, 5}, {20, 5}, {20, 10}, {10, 10}};
+  area->wc_fill_polygon(corners, 4);
+  return 0;
+}
+
+int noteMouse(GwCore* widget, GwEvent* event, GwUD) {
+  mouse.push_back(widget->name() + " " + std::to_string(event->x) + "," +
+                  std::to_string(event->y) + " " + std::to_string(event->state & 0x3800) +
+                  " " + std::to_string(event->button));
+  return 1;
+}
+
+const char* const kBody = R"(
+  <object class="GwFrameWindow" id="Frame">
+    <child>
+      <object class="GtkBox" id="DA_container">
+        <property name="visible">True</property>
+        <child>
+          <object class="GtkDrawingArea" id="DA_draw">
+            <property name="visible">True</property>
+            <property name="width-request">200</property>
+            <property name="height-request">100</property>
+          </object>
+        </child>
+      </object>
+    </child>
+  </object>
+)";
+
+class GwDrawnButtonTest : public testsupport::GtkTest {
+ protected:
+  void SetUp() override {
+    GtkTest::SetUp();
+    if (IsSkipped()) return;
+    exposeCount = 0;
+    mouse.clear();
+    ASSERT_TRUE(testsupport::useResource(folder_, kBody, nullptr));
+    frame_.reset(gw_def_mgr.load("Frame", nullptr, 1));
+    ASSERT_NE(frame_, nullptr);
+    area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
+    container_ = frame_->frame_child("DA_container");
+    ASSERT_NE(area_, nullptr);
+    gtk_widget_show(frame_->widget());
+    testsupport::pumpEventsFor(200);
+  }
+
+  // What the viewport shows now, drawn as GTK would draw it.
+  cairo_surface_t* snapshot() {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 100);
+    cairo_t* cr = cairo_create(surface);
+    gtk_widget_draw(area_->widget(), cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    return surface;
+  }
+
+  static unsigned pixel(cairo_surface_t* surface, int x, int y) {
+    const unsigned char* row =
+        cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface);
+    return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+  }
+
+  void press(int x, int y, int button) {
+    GdkEvent* event = gdk_event_new(GDK_BUTTON_PRESS);
+    event->button.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(area_->widget())));
+    event->button.x = x;
+    event->button.y = y;
+    event->button.button = static_cast<guint>(button);
+    gdk_event_set_device(event, gdk_seat_get_pointer(gdk_display_get_default_seat(
+                                    gdk_display_get_default())));
+    gtk_widget_event(area_->widget(), event);
+    gdk_event_free(event);
+  }
+
+  TempDir folder_;
+  std::unique_ptr<GwFrame> frame_;
+  GwDrawnButton* area_ = nullptr;
+  GwCore* container_ = nullptr;
+};
+
+TEST_F(GwDrawnButtonTest, CanvasFollowsTheContainerUntilItGetsASizeOfItsOwn) {
+  EXPECT_EQ(area_->class_id(), GwDRAWINGAREA_CLASS);
+  EXPECT_EQ(area_->size().width, 200);
+  EXPECT_EQ(area_->size().height, 100);
+  area_->set_size(32001, -5);
+  EXPECT_EQ(area_->size().width, 32000);
+  EXPECT_EQ(area_->size().height, 0);
+  area_->set_position(-700, -40);
+  EXPECT_EQ(area_->position().x, -700);
+  EXPECT_EQ(area_->position_in_container().y, -40);
+  EXPECT_EQ(area_->container_size().width, 200);
+}
+
+TEST_F(GwDrawnButtonTest, WorldRectangleMapsOntoTheCanvasSize) {
+  area_->set_size(400, 200);
+  area_->set_wc_coords(0.0, 0.0, 40.0, 20.0);
+  const DevicePoint corner = area_->wc_to_dc(0.0, 20.0);
+  const DevicePoint middle = area_->wc_to_dc(20.0, 10.0);
+  EXPECT_DOUBLE_EQ(corner.x, 0.0);
+  EXPECT_DOUBLE_EQ(corner.y, 0.0);
+  EXPECT_DOUBLE_EQ(middle.x, 200.0);
+  EXPECT_DOUBLE_EQ(middle.y, 100.0);
+}
+
+TEST_F(GwDrawnButtonTest, ExposeCallbacksPaintThroughTheGivenPainter) {
+  testsupport::RecordingDrawingArea recorder;
+  area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
+  area_->paint_with(recorder);
+  EXPECT_EQ(exposeCount, 1);
+  EXPECT_EQ(recorder.log.count("wc_fill_polygon"), 1);
+  // Outside an expose the operations paint nowhere.
+  area_->wc_line(0, 0, 10, 10);
+  EXPECT_EQ(recorder.log.count("wc_line"), 0);
+}
+
+TEST_F(GwDrawnButtonTest, ScrolledCanvasShowsOnlyItsVisiblePart) {
+  area_->set_size(400, 200);
+  area_->set_position(-100, -50);
+  area_->set_wc_coords(0.0, 0.0, 40.0, 20.0);
+  area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
+  cairo_surface_t* picture = snapshot();
+  // World x 10..20, y 5..10 is canvas 100..200, 100..150: container 0..100, 50..100.
+  EXPECT_EQ(pixel(picture, 50, 75), 0xFF0000u);
+  EXPECT_EQ(pixel(picture, 150, 75), 0xFFFFFFu);
+  EXPECT_EQ(pixel(picture, 50, 25), 0xFFFFFFu);
+  cairo_surface_destroy(picture);
+}
+
+TEST_F(GwDrawnButtonTest, KeptPictureIsReusedUntilTheCanvasChanges) {
+  area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
+  cairo_surface_destroy(snapshot());
+  cairo_surface_destroy(snapshot());
+  EXPECT_EQ(exposeCount, 1);
+  area_->clear_window();
+  cairo_surface_destroy(snapshot());
+  EXPECT_EQ(exposeCount, 2);
+  area_->set_position(3, 3);
+  cairo_surface_destroy(snapshot());
+  EXPECT_EQ(exposeCount, 3);
+}
+
+TEST_F(GwDrawnButtonTest, ClicksInsideTheCanvasGoToItAndOutsideToTheContainer) {
+  area_->set_size(100, 50);
+  area_->set_position(20, 10);
+  area_->add_callback(GwCB_BUTTON, noteMouse, GwEVENT_PRESS | GwEVENT_RELEASE, GwUD());
+  container_->add_callback(GwCB_BUTTON, noteMouse, GwEVENT_PRESS | GwEVENT_RELEASE, GwUD());
+  press(30, 15, 1);
+  press(150, 80, 3);
+  EXPECT_EQ(mouse, (std::vector<std::string>{"DA_draw 10,5 4096 1", "DA_container 150,80 4096 3"}));
+}
+
+TEST_F(GwDrawnButtonTest, MaskWithoutPressIgnoresPresses) {
+  area_->add_callback(GwCB_BUTTON, noteMouse, GwEVENT_RELEASE, GwUD());
+  press(30, 15, 1);
+  EXPECT_TRUE(mouse.empty());
+}
+
+TEST_F(GwDrawnButtonTest, RubberRectangleIsDrawnOverTheKeptPictureAndGoesAgain) {
+  area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
+  auto echo = std::make_unique<GwEcho>(container_);
+  echo->start_rectangle({20, 20, 0, 0}, {20, 20}, 10);
+  echo->show({120, 70});
+  EXPECT_TRUE(echo->visible());
+  cairo_surface_t* shown = snapshot();
+  EXPECT_EQ(pixel(shown, 22, 20), 0x000000u);   // on the dashed top edge
+  EXPECT_EQ(pixel(shown, 60, 45), 0xFFFFFFu);   // inside stays as painted
+  cairo_surface_destroy(shown);
+  echo->hide();
+  cairo_surface_t* hidden = snapshot();
+  EXPECT_EQ(pixel(hidden, 22, 20), 0xFFFFFFu);
+  cairo_surface_destroy(hidden);
+  EXPECT_EQ(exposeCount, 1);  // the drawing itself was painted only once
+}
+
+TEST_F(GwDrawnButtonTest, EchoOnTheCanvasTakesCanvasPositions) {
+  area_->set_size(100, 50);
+  area_->set_position(20, 10);
+  GwEcho echo(area_);
+  echo.start_line({0, 0});
+  echo.show({10, 0});
+  const GwRectangle bounds = echo.bounds();
+  EXPECT_EQ(bounds.x, 18);
+  EXPECT_EQ(bounds.y, 8);
+}
+
+}  // namespace
