@@ -63,7 +63,6 @@ int DXF_Bemassung::write(std::ostream& out) const {
 
 double DXF_Bemassung::pointX(int i) const { return i >= 0 && i < kPoints ? x_[i] : 0.0; }
 double DXF_Bemassung::pointY(int i) const { return i >= 0 && i < kPoints ? y_[i] : 0.0; }
-double DXF_Bemassung::pointZ(int i) const { return i >= 0 && i < kPoints ? z_[i] : 0.0; }
 
 int DXF_Bemassung::findBlock(const BlockList& blocks) const {
   const int index = DXF_Block::indexIn(blocks, blockName_, false);

@@ -54,10 +54,9 @@ class DXF_Bemassung {
   const char* layerName() const { return layerName_; }
   // Group 1: the dimension text as read ("<>" for the measured value).
   const std::string& text() const { return text_; }
-  // Point i (0 for groups 10/20/30 to 6 for 16/26/36); out-of-range indices give 0.
+  // Point i (0 for groups 10/20 to 6 for 16/26); out-of-range indices give 0.
   double pointX(int i) const;
   double pointY(int i) const;
-  double pointZ(int i) const;
   double length() const { return length40_; }
   double angle() const { return angle50_; }
   // Group 70, the dimension type.

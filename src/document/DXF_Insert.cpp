@@ -155,7 +155,3 @@ void DXF_Insert::transform(double s, double a, double dx, double dy, double dz) 
   rotation_ = scale_ < 0 ? rotation_ - a : rotation_ + a;
   scale_ *= s;
 }
-
-void DXF_Insert::place(DXFGeometrie& entity) const {
-  entity.transform(scale_, rotation_, x_, y_, 0.0);
-}

@@ -51,8 +51,6 @@ class DXF_Insert {
   // Composes the placement with a later transform (scale s, angle a in degrees, offset),
   // as if every placed entity had been transformed by it.
   void transform(double s, double a, double dx, double dy, double dz);
-  // Applies the insert's placement to an entity (used on copies of block content).
-  void place(DXFGeometrie& entity) const;
 
   const char* blockName() const { return blockName_; }
   const char* layerName() const { return layerName_; }

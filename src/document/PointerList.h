@@ -7,8 +7,7 @@
 
 // The document's, blocks' and polylines' object lists. The cells of an AT_Vector never own
 // the objects behind their pointers, so this wrapper does: every object appended belongs to
-// the list and is deleted exactly once, when it is removed or when the list is cleared or
-// destroyed. Order is the order of appending; nothing sorts.
+// the list and is deleted exactly once, when the list is reset or destroyed. Order is the order of appending; nothing sorts.
 template <class T>
 class PointerList {
  public:
@@ -30,16 +29,6 @@ class PointerList {
     object.release();
     return index;
   }
-
-  // Removes the object at `index` from the list and hands it to the caller.
-  std::unique_ptr<T> take(int index) {
-    std::unique_ptr<T> object(at(index));
-    if (object) cells_->remove(index);
-    return object;
-  }
-
-  // Deletes the object at `index` and closes the gap; outside the range nothing happens.
-  void removeAt(int index) { take(index); }
 
   // Deletes every object and starts a new empty vector with the given growth step.
   void reset(int growBy) {

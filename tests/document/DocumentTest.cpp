@@ -207,6 +207,21 @@ TEST(DocumentPrinting, CaptionLinesAtTheirCorner) {
   EXPECT_EQ(dc.log().count("text_out"), 0);
 }
 
+TEST(DocumentPrinting, EverythingIsDrawnOnTheDevice) {
+  auto document = readOk(dxfFile(line(0, 0, 10, 0) + insert("B", 0, 5) +
+                                     "  0\nDIMENSION\n  8\n0\n  2\n*D\n",
+                                 block("B", line(0, 0, 10, 0)) + block("*D", line(0, 9, 10, 9))));
+  testsupport::RecordingDeviceContext dc;
+  dc.width = 100;
+  dc.height = 100;
+  EXPECT_EQ(document->drawAllOnDevice(dc, 1.0, 0, 0, 10, 10), 0);
+  const auto lines = dc.log().named("line");
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].str(), "line 0 100 100 100");
+  EXPECT_EQ(lines[1].str(), "line 0 50 100 50");
+  EXPECT_EQ(lines[2].str(), "line 0 10 100 10");
+}
+
 TEST(DocumentExplode, LeavesOnlyEntitiesLayersAndLinetypes) {
   auto document = readOk(dxfFile(
       insert("B", 0, 0) + "  0\nLWPOLYLINE\n  8\n0\n 90\n3\n 10\n0\n 20\n0\n 10\n1\n 20\n0\n"
