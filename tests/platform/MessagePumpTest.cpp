@@ -1,0 +1,46 @@
+// The message pump: pending work runs; a closing event loop stops it.
+#include "MessagePump.h"
+
+#include "gui/GtkTestSupport.h"
+
+namespace {
+
+int idleRuns = 0;
+int pumpResult = -1;
+
+gboolean countIdle(gpointer) {
+  ++idleRuns;
+  return G_SOURCE_REMOVE;
+}
+
+TEST(MessagePump, WithoutDisplayDoesNothing) {
+  if (testsupport::gtkReady()) GTEST_SKIP() << "GTK runs in this program";
+  EXPECT_EQ(pumpMessages(), 0);
+}
+
+class MessagePumpTest : public testsupport::GtkTest {};
+
+TEST_F(MessagePumpTest, RunsPendingWorkAndSaysWhenNothingIsLeft) {
+  idleRuns = 0;
+  g_idle_add(countIdle, nullptr);
+  g_idle_add(countIdle, nullptr);
+  EXPECT_EQ(pumpMessages(), 0);
+  EXPECT_EQ(idleRuns, 2);
+}
+
+TEST_F(MessagePumpTest, StopsWhenTheRunningLoopWasAskedToEnd) {
+  idleRuns = 0;
+  pumpResult = -1;
+  g_idle_add(
+      [](gpointer) {
+        gtk_main_quit();
+        g_idle_add(countIdle, nullptr);
+        pumpResult = pumpMessages();
+        return G_SOURCE_REMOVE;
+      },
+      nullptr);
+  gtk_main();
+  EXPECT_EQ(pumpResult, 1);
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+// The file-name line: the opened drawing, or the text of the control under the pointer.
+#include "FileNameLine.h"
+
+#include "ViewerTestFrame.h"
+
+namespace {
+
+class FileNameLineTest : public testsupport::ViewerFrameTest {};
+
+TEST_F(FileNameLineTest, ShowsTheOpenedDrawingOrThePointedControl) {
+  mainWindow().openedFile = "/data/Flansch.dxf";
+  GwCore* button = frame_->frame_child("PB_zoomp");
+  EXPECT_EQ(CB_move_out(button, nullptr, GwUD()), 1);
+  EXPECT_EQ(frame_->frame_child("EB_text")->text(), "Zoom in");
+  EXPECT_EQ(CB_move(button, nullptr, GwUD()), 1);
+  EXPECT_EQ(frame_->frame_child("EB_text")->text(), "/data/Flansch.dxf");
+}
+
+}  // namespace

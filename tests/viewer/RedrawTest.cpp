@@ -1,0 +1,90 @@
+// The redraw road: handlers attached once per fit, the current view document painted.
+#include "Redraw.h"
+
+#include <algorithm>
+
+#include "MouseHandlers.h"
+#include "ViewerTestFrame.h"
+#include "support/RecordingCanvas.h"
+
+namespace {
+
+int registrations(GwCore* widget, GwAtom atom, GwFunc handler) {
+  const auto& list = widget->callback_list();
+  return static_cast<int>(std::count_if(list.begin(), list.end(), [&](const GwCallback& c) {
+    return c.atom == atom && c.handler == handler;
+  }));
+}
+
+class RedrawTest : public testsupport::ViewerFrameTest {
+ protected:
+  void paint() {
+    recorder_.log.clear();
+    area_->paint_with(recorder_);
+  }
+  testsupport::RecordingDrawingArea recorder_;
+};
+
+TEST_F(RedrawTest, AfterAFitTheMouseHandlersAreAttachedOnceAndZoomingIsEnabled) {
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  viewState().fitted = 1;
+  paint();
+  EXPECT_EQ(viewState().fitted, 0);
+  for (GwCore* widget : {static_cast<GwCore*>(area_), container_}) {
+    EXPECT_EQ(registrations(widget, GwCB_BUTTON, buttonHandler), 1);
+    EXPECT_EQ(registrations(widget, GwCB_MOUSEMOVE, motionHandler), 1);
+  }
+  for (const char* name : {"PB_zoomp", "PB_zoomm", "PB_zoomb", "MI_Zoom"}) {
+    EXPECT_TRUE(frame_->frame_child(name)->is_sensitive()) << name;
+  }
+
+  // The next fit attaches them again, still once each.
+  viewState().fitted = 1;
+  paint();
+  EXPECT_EQ(registrations(area_, GwCB_BUTTON, buttonHandler), 1);
+  EXPECT_EQ(registrations(container_, GwCB_MOUSEMOVE, motionHandler), 1);
+}
+
+TEST_F(RedrawTest, WithoutAFitNoHandlerIsAttached) {
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  paint();
+  EXPECT_FALSE(area_->has_callback(GwCB_BUTTON));
+  EXPECT_FALSE(container_->has_callback(GwCB_MOUSEMOVE));
+  EXPECT_FALSE(frame_->frame_child("PB_zoomp")->is_sensitive());
+}
+
+TEST_F(RedrawTest, PaintsTheCurrentViewDocumentAndPutsItselfBack) {
+  viewDocuments().replace(0, oneLineDocument());
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  paint();
+  ASSERT_EQ(recorder_.log.count("wc_line"), 1);
+  EXPECT_EQ(recorder_.log.named("wc_line")[0].str(), "wc_line 10 20 30 40");
+  EXPECT_EQ(registrations(area_, GwCB_EXPOSE, redrawHandler), 1);
+  EXPECT_EQ(frame_->cursor(), GwCURSOR_ARROW);
+
+  // Another view type has no document: nothing is painted.
+  viewState().viewType = 3;
+  paint();
+  EXPECT_EQ(recorder_.log.count("wc_line"), 0);
+}
+
+TEST_F(RedrawTest, ViewMenuIsShownOnlyForViewsOtherThanTheOpenedDrawing) {
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  paint();
+  EXPECT_FALSE(frame_->frame_child("MI_Ansicht")->is_shown());
+  viewState().viewType = 5;
+  paint();
+  EXPECT_TRUE(frame_->frame_child("MI_Ansicht")->is_shown());
+}
+
+TEST_F(RedrawTest, RealRepaintOfTheWindowRunsTheRedraw) {
+  viewDocuments().replace(0, oneLineDocument());
+  area_->set_wc_coords(0.0, 0.0, 40.0, 40.0);
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  viewState().fitted = 1;
+  testsupport::pumpEventsFor(200);
+  EXPECT_EQ(viewState().fitted, 0);
+  EXPECT_TRUE(area_->has_callback(GwCB_BUTTON));
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// A small main frame with the widgets the viewer's helpers look up, for viewer tests.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "DXF_Zeichnung.h"
+#include "GwDrawnButton.h"
+#include "GwFrame.h"
+#include "Layer.h"
+#include "Linie.h"
+#include "MainWindowState.h"
+#include "ViewDocuments.h"
+#include "ViewState.h"
+#include "gui/GtkTestSupport.h"
+#include "gui/ResourceTestSupport.h"
+
+namespace testsupport {
+
+inline const char* const kViewerFrame = R"(
+  <object class="GwFrameWindow" id="Main">
+    <property name="frame-class">application</property>
+    <child>
+      <object class="GtkBox">
+        <property name="visible">True</property>
+        <property name="orientation">vertical</property>
+        <child>
+          <object class="GtkMenuBar">
+            <property name="visible">True</property>
+            <child>
+              <object class="GtkMenuItem" id="MI_Zoom">
+                <property name="visible">True</property>
+                <property name="sensitive">False</property>
+                <property name="label">Zoom</property>
+              </object>
+            </child>
+            <child>
+              <object class="GtkMenuItem" id="MI_Ansicht">
+                <property name="visible">True</property>
+                <property name="label">View</property>
+              </object>
+            </child>
+          </object>
+        </child>
+        <child>
+          <object class="GtkButton" id="PB_zoomp">
+            <property name="visible">True</property>
+            <property name="sensitive">False</property>
+            <property name="label">Zoom in</property>
+          </object>
+        </child>
+        <child>
+          <object class="GtkButton" id="PB_zoomm">
+            <property name="visible">True</property>
+            <property name="sensitive">False</property>
+            <property name="label">Zoom out</property>
+          </object>
+        </child>
+        <child>
+          <object class="GtkButton" id="PB_zoomb">
+            <property name="visible">True</property>
+            <property name="sensitive">False</property>
+            <property name="label">Whole drawing</property>
+          </object>
+        </child>
+        <child>
+          <object class="GtkBox" id="DA_container">
+            <property name="visible">True</property>
+            <child>
+              <object class="GtkDrawingArea" id="DA_draw">
+                <property name="visible">True</property>
+                <property name="width-request">200</property>
+                <property name="height-request">100</property>
+              </object>
+            </child>
+          </object>
+        </child>
+        <child>
+          <object class="GtkEntry" id="EB_status">
+            <property name="visible">True</property>
+            <property name="width-chars">4</property>
+            <property name="hexpand">False</property>
+            <property name="halign">start</property>
+          </object>
+        </child>
+        <child>
+          <object class="GtkEntry" id="EB_text">
+            <property name="visible">True</property>
+          </object>
+        </child>
+      </object>
+    </child>
+  </object>
+  <object class="GtkMessageDialog" id="MsgBox_Test">
+    <property name="buttons">ok</property>
+    <property name="text">Message</property>
+  </object>
+)";
+
+// Loads the frame as the main window and resets the view state around each test.
+class ViewerFrameTest : public GtkTest {
+ protected:
+  void SetUp() override {
+    GtkTest::SetUp();
+    if (IsSkipped()) return;
+    ASSERT_TRUE(useResource(folder_, kViewerFrame, nullptr));
+    frame_.reset(gw_def_mgr.load("Main", nullptr, 1));
+    ASSERT_NE(frame_, nullptr);
+    mainWindow().frame = frame_.get();
+    viewState() = ViewState();
+    viewDocuments().clear();
+    area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
+    container_ = frame_->frame_child("DA_container");
+    gtk_widget_show(frame_->widget());
+    pumpEventsFor(100);
+  }
+  void TearDown() override {
+    viewState() = ViewState();
+    viewDocuments().clear();
+    mainWindow().frame = nullptr;
+    mainWindow().openedFile = "";
+  }
+
+  // A document with one line from (10, 20) to (30, 40) on layer "0".
+  static std::unique_ptr<DXF_Zeichnung> oneLineDocument() {
+    auto document = std::make_unique<DXF_Zeichnung>();
+    auto layer = std::make_unique<Layer>("0");
+    const Layer* onLayer = layer.get();
+    document->layers().append(std::move(layer));
+    document->entities().append(std::make_unique<Linie>(10.0, 20.0, 30.0, 40.0, onLayer));
+    document->growExtents(10.0, 20.0, 30.0, 40.0);
+    return document;
+  }
+
+  TempDir folder_;
+  std::unique_ptr<GwFrame> frame_;
+  GwDrawnButton* area_ = nullptr;
+  GwCore* container_ = nullptr;
+};
+
+}  // namespace testsupport
