@@ -1,0 +1,66 @@
+// Running the real main window inside a test: a timer waits until it runs, lets the test
+// look at it, then closes it as the user would.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "GwFrame.h"
+#include "MainWindowState.h"
+#include "MessageBox.h"
+#include "TestSupport.h"
+#include "gui/GtkTestSupport.h"
+
+namespace testsupport {
+
+// Called once while the main window runs, before it is closed.
+inline std::function<void(GwFrame&)>& whileRunning() {
+  static std::function<void(GwFrame&)> inspect;
+  return inspect;
+}
+
+inline gboolean inspectAndClose(gpointer) {
+  GwFrame* frame = mainWindow().frame;
+  if (!frame || !frame->running()) return G_SOURCE_CONTINUE;
+  pumpEventsFor(100);
+  if (whileRunning()) whileRunning()(*frame);
+  gtk_window_close(GTK_WINDOW(frame->widget()));
+  return G_SOURCE_REMOVE;
+}
+
+// Closes the next main window that runs after inspect has looked at it.
+inline void closeMainWindowWhenRunning(std::function<void(GwFrame&)> inspect) {
+  whileRunning() = std::move(inspect);
+  g_timeout_add(20, inspectAndClose, nullptr);
+}
+
+// A settings file for a normal start with the pictures of the project.
+inline std::string normalSettings(const std::string& geometry) {
+  return "; viewer settings\n[DXFViewer]\n" + geometry +
+         "ViewerPath=/srv/drawings\nSilLayer=0\nMassblLayer=MASSBILD\n\n[General]\n"
+         "GwLanguage=1\nWorkPath=/tmp\nBmpPath=" DXFV_RESOURCES "\nLogo=dxflogo.svg\n";
+}
+
+// Runs the test's body with the current folder set to folder and message boxes recorded.
+class InFolder {
+ public:
+  explicit InFolder(const TempDir& folder) : before_(std::filesystem::current_path()) {
+    std::filesystem::current_path(folder.path());
+    setMessageBoxHook([this](const std::string& text, const std::string& caption) {
+      messages += caption + ": " + text + "\n";
+    });
+  }
+  ~InFolder() {
+    setMessageBoxHook({});
+    std::filesystem::current_path(before_);
+  }
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+  std::string messages;
+
+ private:
+  std::filesystem::path before_;
+};
+
+}  // namespace testsupport

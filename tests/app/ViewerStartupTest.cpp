@@ -1,0 +1,56 @@
+// The start-up paths of runViewer: missing or broken settings, and a normal run.
+#include "ViewerStartup.h"
+
+#include "IniFile.h"
+#include "MainWindowTestSupport.h"
+
+namespace {
+
+using testsupport::InFolder;
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
+
+TEST(ViewerStartup, WithoutSettingsFileOnlyTheIniErrorIsShownAndAnEmptyFileWritten) {
+  TempDir folder;
+  InFolder in(folder);
+  EXPECT_EQ(runViewer(), 0);
+  EXPECT_EQ(in.messages, "Error: Ini-File-Error !!\n");
+  EXPECT_EQ(readFile(folder.file("orvel.ini")), "[]\n");
+}
+
+TEST(ViewerStartup, MissingGeometryKeyStopsBeforeTheWindowAndRewritesTheFile) {
+  TempDir folder;
+  writeFile(folder.file("orvel.ini"),
+            "; comment\n[DXFViewer]\nState=0\nDimH=480\nDimW=640\nPosX=10\nSilLayer=0\n"
+            "\n[General]\nGwLanguage=1\n");
+  InFolder in(folder);
+  EXPECT_EQ(runViewer(), 0);
+  EXPECT_EQ(in.messages, "Error: Ini-File-Error !!\n");
+  EXPECT_EQ(readFile(folder.file("orvel.ini")),
+            "[DXFViewer]\nState=0\nDimH=480\nDimW=640\nPosX=10\nSilLayer=0\n"
+            "\n[General]\nGwLanguage=1\n");
+}
+
+class ViewerStartupWindow : public testsupport::GtkTest {};
+
+TEST_F(ViewerStartupWindow, NonNumericGeometryStillBuildsTheWindowAndIsReplacedOnClose) {
+  TempDir folder;
+  writeFile(folder.file("orvel.ini"),
+            testsupport::normalSettings("State=no\nDimH=300px\nDimW=wide\nPosX=-7\nPosY=\n"));
+  InFolder in(folder);
+  bool ran = false;
+  testsupport::closeMainWindowWhenRunning([&](GwFrame&) { ran = true; });
+  EXPECT_EQ(runViewer(), 0);
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(in.messages, "");
+  IniFile settings(folder.file("orvel.ini").c_str(), true);
+  IniFile::clearError();
+  EXPECT_EQ(std::string(settings.getString("DXFViewer", "State")), "0");
+  EXPECT_GT(settings.getInt("DXFViewer", "DimW"), 0);
+  EXPECT_GE(settings.getInt("DXFViewer", "DimH"), 300);
+  EXPECT_EQ(std::string(settings.getString("DXFViewer", "ViewerPath")), "/srv/drawings");
+  EXPECT_EQ(IniFile::lastError(), 0);
+}
+
+}  // namespace
