@@ -6,10 +6,12 @@
 #include <cstring>
 
 #include "Cp1252.h"
+#include "GwComboBox.h"
 #include "GwDrawnButton.h"
 #include "GwFrame.h"
 #include "GwFrameWindow.h"
 #include "GwPicture.h"
+#include "GwSelectionTable.h"
 #include "GwWaitObject.h"
 
 namespace {
@@ -117,6 +119,10 @@ GwCore* GwCore::of(GtkWidget* widget) {
     core = new GwFrame(widget);
   } else if (GTK_IS_DRAWING_AREA(widget)) {
     core = new GwDrawnButton(widget);
+  } else if (GTK_IS_TREE_VIEW(widget)) {
+    core = new GwSelectionTable(widget);
+  } else if (GTK_IS_COMBO_BOX_TEXT(widget)) {
+    core = new GwComboBox(widget);
   } else {
     core = new GwCore(widget);
   }

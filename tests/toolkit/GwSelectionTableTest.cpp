@@ -1,0 +1,122 @@
+// Selection tables and combo boxes as the layer dialog uses them.
+#include "GwSelectionTable.h"
+
+#include <memory>
+#include <vector>
+
+#include "GwComboBox.h"
+#include "GwFrame.h"
+#include "GwRcMgr.h"
+#include "gui/GtkTestSupport.h"
+#include "gui/ResourceTestSupport.h"
+
+namespace {
+
+using testsupport::TempDir;
+
+int selections = 0;
+int countSelection(GwCore*, GwEvent*, GwUD) {
+  ++selections;
+  return 1;
+}
+
+const GwFuncDesc kHandlers[] = {{"countSelection", countSelection}, {nullptr, nullptr}};
+
+const char* const kBody = R"(
+  <object class="GwFrameWindow" id="Dialog">
+    <child>
+      <object class="GtkBox">
+        <property name="visible">True</property>
+        <child>
+          <object class="GtkTreeView" id="ST_table">
+            <property name="visible">True</property>
+            <signal name="cursor-changed" handler="countSelection"/>
+            <child>
+              <object class="GtkTreeViewColumn"><child><object class="GtkCellRendererText"/>
+                <attributes><attribute name="text">0</attribute></attributes></child></object>
+            </child>
+            <child>
+              <object class="GtkTreeViewColumn"><child><object class="GtkCellRendererText"/>
+                <attributes><attribute name="text">1</attribute></attributes></child></object>
+            </child>
+            <child>
+              <object class="GtkTreeViewColumn"><child><object class="GtkCellRendererText"/>
+                <attributes><attribute name="text">2</attribute></attributes></child></object>
+            </child>
+          </object>
+        </child>
+        <child>
+          <object class="GtkComboBoxText" id="CB_colour">
+            <property name="visible">True</property>
+            <property name="has-entry">True</property>
+            <signal name="changed" handler="countSelection"/>
+          </object>
+        </child>
+      </object>
+    </child>
+  </object>
+)";
+
+class ListWidgetsTest : public testsupport::GtkTest {
+ protected:
+  void SetUp() override {
+    GtkTest::SetUp();
+    if (IsSkipped()) return;
+    selections = 0;
+    ASSERT_TRUE(testsupport::useResource(folder_, kBody, kHandlers));
+    frame_.reset(gw_def_mgr.load("Dialog", nullptr, 1));
+    ASSERT_NE(frame_, nullptr) << gw_def_mgr.last_error();
+    table_ = dynamic_cast<GwSelectionTable*>(frame_->frame_child("ST_table"));
+    combo_ = dynamic_cast<GwComboBox*>(frame_->frame_child("CB_colour"));
+    ASSERT_NE(table_, nullptr);
+    ASSERT_NE(combo_, nullptr);
+  }
+  TempDir folder_;
+  std::unique_ptr<GwFrame> frame_;
+  GwSelectionTable* table_ = nullptr;
+  GwComboBox* combo_ = nullptr;
+};
+
+TEST_F(ListWidgetsTest, RowsAreGivenAsCellsSeparatedByBars) {
+  EXPECT_EQ(table_->columns(), 3);
+  table_->add_row("WAND|3 gr\xFCn|DASHED");
+  table_->add_row("0|7");
+  table_->add_row("A|B|C|surplus");
+  EXPECT_EQ(table_->rows(), 3);
+  EXPECT_EQ(table_->cell(0, 1), "3 gr\xFCn");
+  EXPECT_EQ(table_->cell(1, 2), "");
+  EXPECT_EQ(table_->cell(2, 2), "C");
+  EXPECT_EQ(table_->cell(3, 0), "");
+  EXPECT_EQ(table_->cell(0, 3), "");
+  table_->set_cell(1, 2, "HIDDEN");
+  EXPECT_EQ(table_->cell(1, 2), "HIDDEN");
+  table_->clear();
+  EXPECT_EQ(table_->rows(), 0);
+}
+
+TEST_F(ListWidgetsTest, ProgramSelectionNotifiesNoHandler) {
+  table_->add_row("A|1|SOLID");
+  table_->add_row("B|2|SOLID");
+  EXPECT_EQ(table_->first_selected(), -1);
+  table_->select_row(1);
+  EXPECT_EQ(table_->first_selected(), 1);
+  table_->select_row(5);
+  EXPECT_EQ(table_->first_selected(), -1);
+  EXPECT_EQ(selections, 0);
+}
+
+TEST_F(ListWidgetsTest, ComboBoxListsItsTextsAndKeepsItsOwnText) {
+  combo_->append("1 rot");
+  combo_->append("5 blau");
+  EXPECT_EQ(combo_->count(), 2);
+  EXPECT_EQ(combo_->item(1), "5 blau");
+  EXPECT_EQ(combo_->item(2), "");
+  combo_->set_text("12");
+  EXPECT_EQ(combo_->text(), "12");
+  combo_->clear();
+  EXPECT_EQ(combo_->count(), 0);
+  EXPECT_EQ(combo_->text(), "12");
+  EXPECT_EQ(selections, 0);
+}
+
+}  // namespace
