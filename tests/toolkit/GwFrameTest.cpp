@@ -83,7 +83,7 @@ const char* const kBody = R"(
       </object>
     </child>
   </object>
-  <object class="GtkMessageDialog" id="MsgBox_Test">
+  <object class="GtkMessageDialog" id="MsgBox_zu_groß">
     <property name="buttons">ok</property>
     <property name="text">Something happened.</property>
   </object>
@@ -161,7 +161,8 @@ TEST_F(GwFrameTest, DialogRunsModallyAndTheInterpreterDrivesIt) {
 }
 
 TEST_F(GwFrameTest, MessageFrameRunsUntilItsButtonIsPressed) {
-  std::unique_ptr<GwFrame> message(gw_def_mgr.load("MsgBox_Test", nullptr, 1));
+  // The program names frames in Windows-1252: "groß" ends in byte 0xDF.
+  std::unique_ptr<GwFrame> message(gw_def_mgr.load("MsgBox_zu_gro\xDF", nullptr, 1));
   ASSERT_NE(message, nullptr);
   EXPECT_EQ(message->class_id(), GwMESSAGEFRAME_CLASS);
   EXPECT_EQ(message->text(), "Something happened.");

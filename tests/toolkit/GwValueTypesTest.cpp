@@ -6,7 +6,6 @@
 
 #include "GwAtom.h"
 #include "GwPixel.h"
-#include "GwRectangle.h"
 #include "GwString.h"
 #include "GwUDStr.h"
 
@@ -40,14 +39,6 @@ TEST(GwUD, UserDataComparesByTextAndPointer) {
   EXPECT_FALSE(GwUD(&marker) == GwUD());
   EXPECT_STREQ(GwUDStr(nullptr).str(), "");
   EXPECT_FALSE(GwUD().has_text());
-}
-
-TEST(GwRectangle, ContainsItsTopLeftPixelButNotItsFarEdges) {
-  const GwRectangle r{-10, 5, 20, 10};
-  EXPECT_TRUE(r.contains(-10, 5));
-  EXPECT_TRUE(r.contains(9, 14));
-  EXPECT_FALSE(r.contains(10, 5));
-  EXPECT_FALSE(r.contains(0, 15));
 }
 
 TEST(GwString, NumbersFollowTheStringTypeAndAlwaysUseADecimalPoint) {
