@@ -76,27 +76,6 @@ TEST_F(MainWindowTest, StartsWithTheControlsThatNeedADrawingHiddenAndZoomModeOn)
   EXPECT_EQ(std::string(mainWindow().logoPath.c_str()), DXFV_RESOURCES "/dxflogo.svg");
 }
 
-TEST_F(MainWindowTest, ClosingStoresTheGeometryOfTheWindowAndTheFileSelectorFolder) {
-  InFolder in(folder_);
-  int contentWidth = 0;
-  int contentHeight = 0;
-  runWindow(testsupport::normalSettings("State=0\nDimW=640\nDimH=360\nPosX=30\nPosY=40\n"),
-            [&](GwFrame& frame) {
-              const GwDimension content = frame.frame_child("C_cont")->size();
-              contentWidth = content.width;
-              contentHeight = content.height;
-              mainWindow().viewerPath = "/home/anna/parts/";
-            });
-  EXPECT_GE(contentWidth, 640);
-  EXPECT_GE(contentHeight, 360);
-  const std::string stored = readFile(folder_.file("orvel.ini"));
-  EXPECT_NE(stored.find("DimW=" + std::to_string(contentWidth) + "\n"), std::string::npos) << stored;
-  EXPECT_NE(stored.find("DimH=" + std::to_string(contentHeight) + "\n"), std::string::npos);
-  EXPECT_NE(stored.find("PosX=30\nPosY=40\n"), std::string::npos) << stored;
-  EXPECT_NE(stored.find("ViewerPath=/home/anna/parts/\n"), std::string::npos);
-  EXPECT_EQ(stored.find("; viewer settings"), std::string::npos);
-}
-
 TEST_F(MainWindowTest, WithoutAWindowTheStoredFolderIsKept) {
   InFolder in(folder_);
   // A frame that is no application frame: nothing runs.

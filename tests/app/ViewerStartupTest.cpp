@@ -40,7 +40,10 @@ TEST_F(ViewerStartupWindow, NonNumericGeometryStillBuildsTheWindowAndIsReplacedO
             testsupport::normalSettings("State=no\nDimH=300px\nDimW=wide\nPosX=-7\nPosY=\n"));
   InFolder in(folder);
   bool ran = false;
-  testsupport::closeMainWindowWhenRunning([&](GwFrame&) { ran = true; });
+  testsupport::closeMainWindowWhenRunning([&](GwFrame&) {
+    ran = true;
+    mainWindow().viewerPath = "/home/anna/parts/";
+  });
   EXPECT_EQ(runViewer(), 0);
   EXPECT_TRUE(ran);
   EXPECT_EQ(in.messages, "");
@@ -49,7 +52,8 @@ TEST_F(ViewerStartupWindow, NonNumericGeometryStillBuildsTheWindowAndIsReplacedO
   EXPECT_EQ(std::string(settings.getString("DXFViewer", "State")), "0");
   EXPECT_GT(settings.getInt("DXFViewer", "DimW"), 0);
   EXPECT_GE(settings.getInt("DXFViewer", "DimH"), 300);
-  EXPECT_EQ(std::string(settings.getString("DXFViewer", "ViewerPath")), "/srv/drawings");
+  EXPECT_EQ(std::string(settings.getString("DXFViewer", "ViewerPath")), "/home/anna/parts/");
+  EXPECT_EQ(readFile(folder.file("orvel.ini")).find("; viewer settings"), std::string::npos);
   EXPECT_EQ(IniFile::lastError(), 0);
 }
 

@@ -119,17 +119,6 @@ TEST_F(GwDrawnButtonTest, CanvasFollowsTheContainerUntilItGetsASizeOfItsOwn) {
   EXPECT_EQ(area_->container_size().width, 200);
 }
 
-TEST_F(GwDrawnButtonTest, WorldRectangleMapsOntoTheCanvasSize) {
-  area_->set_size(400, 200);
-  area_->set_wc_coords(0.0, 0.0, 40.0, 20.0);
-  const DevicePoint corner = area_->wc_to_dc(0.0, 20.0);
-  const DevicePoint middle = area_->wc_to_dc(20.0, 10.0);
-  EXPECT_DOUBLE_EQ(corner.x, 0.0);
-  EXPECT_DOUBLE_EQ(corner.y, 0.0);
-  EXPECT_DOUBLE_EQ(middle.x, 200.0);
-  EXPECT_DOUBLE_EQ(middle.y, 100.0);
-}
-
 TEST_F(GwDrawnButtonTest, ExposeCallbacksPaintThroughTheGivenPainter) {
   testsupport::RecordingDrawingArea recorder;
   area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
@@ -177,12 +166,6 @@ TEST_F(GwDrawnButtonTest, ClicksInsideTheCanvasGoToItAndOutsideToTheContainer) {
   EXPECT_EQ(mouse, (std::vector<std::string>{"DA_draw 10,5 4096 1", "DA_container 150,80 4096 3"}));
 }
 
-TEST_F(GwDrawnButtonTest, MaskWithoutPressIgnoresPresses) {
-  area_->add_callback(GwCB_BUTTON, noteMouse, GwEVENT_RELEASE, GwUD());
-  press(30, 15, 1);
-  EXPECT_TRUE(mouse.empty());
-}
-
 TEST_F(GwDrawnButtonTest, RubberRectangleIsDrawnOverTheKeptPictureAndGoesAgain) {
   area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
   auto echo = std::make_unique<GwEcho>(container_);
@@ -198,17 +181,6 @@ TEST_F(GwDrawnButtonTest, RubberRectangleIsDrawnOverTheKeptPictureAndGoesAgain) 
   EXPECT_EQ(pixel(hidden, 22, 20), 0xFFFFFFu);
   cairo_surface_destroy(hidden);
   EXPECT_EQ(exposeCount, 1);  // the drawing itself was painted only once
-}
-
-TEST_F(GwDrawnButtonTest, EchoOnTheCanvasTakesCanvasPositions) {
-  area_->set_size(100, 50);
-  area_->set_position(20, 10);
-  GwEcho echo(area_);
-  echo.start_line({0, 0});
-  echo.show({10, 0});
-  const GwRectangle bounds = echo.bounds();
-  EXPECT_EQ(bounds.x, 18);
-  EXPECT_EQ(bounds.y, 8);
 }
 
 }  // namespace

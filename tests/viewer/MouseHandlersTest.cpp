@@ -58,17 +58,6 @@ class MouseHandlersTest : public testsupport::ViewerFrameTest {
   }
 };
 
-TEST_F(MouseHandlersTest, PositionsOfTheCanvasAreMovedIntoContainerPixels) {
-  double x = 0;
-  double y = 0;
-  containerPosition(area_, event(5, 7, 0, 1), x, y);
-  EXPECT_DOUBLE_EQ(x, 25.0);
-  EXPECT_DOUBLE_EQ(y, 17.0);
-  containerPosition(container_, event(5, 7, 0, 1), x, y);
-  EXPECT_DOUBLE_EQ(x, 5.0);
-  EXPECT_DOUBLE_EQ(y, 7.0);
-}
-
 TEST_F(MouseHandlersTest, PressStartsARubberRectangleAtTheContainerPosition) {
   EXPECT_EQ(button(area_, 5, 5, GwEVENT_PRESS), 1);
   ASSERT_NE(viewState().rubberBand, nullptr);
@@ -126,14 +115,6 @@ TEST_F(MouseHandlersTest, MeasuringDragsALineThatTheMeasuringActionMayMove) {
   ASSERT_EQ(releases.size(), 1u);
   EXPECT_EQ(releases[0].dx, 50);
   EXPECT_EQ(releases[0].dy, 30);
-}
-
-TEST_F(MouseHandlersTest, WithoutActionsAReleaseOnlyEndsTheRubberBand) {
-  mouseActions() = MouseActions{};
-  button(area_, 5, 5, GwEVENT_PRESS);
-  EXPECT_EQ(motion(area_, 9, 9), 1);
-  EXPECT_EQ(button(area_, 9, 9, GwEVENT_RELEASE), 1);
-  EXPECT_EQ(viewState().rubberBand, nullptr);
 }
 
 }  // namespace
