@@ -5,9 +5,12 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <istream>
 #include <ostream>
 #include <utility>
@@ -19,6 +22,66 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 
 bool isSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Exact powers of ten: every one up to 10^22 is a double without rounding.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMaxExactPower = 22;
+// Integers up to 2^53 are doubles without rounding.
+constexpr std::uint64_t kMaxExactInteger = std::uint64_t{1} << 53;
+
+// The fast road for the ordinary decimals of DXF files ("1250.5", "-0.000125", "3e-5"):
+// when the significant digits form an integer m that a double holds exactly and the decimal
+// exponent e is at most 22 either way, m * 10^e or m / 10^-e is one correctly rounded
+// operation on two exact doubles, which is the very value strtod must give. `p` stands after
+// the sign. Nothing (std::nullopt) when the text is no such decimal; the general readers
+// decide then. Rounding to nearest and double evaluation of double operations are assumed.
+static_assert(FLT_EVAL_METHOD == 0, "the quick decimal road needs plain double arithmetic");
+std::optional<double> parseShortDecimal(const char* p) {
+  std::uint64_t mantissa = 0;
+  int significant = 0;  // digits taken into the mantissa, leading zeros not counted
+  int exponent = 0;     // power of ten by which the mantissa is scaled
+  bool anyDigit = false;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    anyDigit = true;
+    if (mantissa == 0 && *p == '0') continue;
+    if (++significant > 19) return std::nullopt;
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+  }
+  if (*p == '.') {
+    for (++p; *p >= '0' && *p <= '9'; ++p) {
+      anyDigit = true;
+      --exponent;
+      if (mantissa == 0 && *p == '0') continue;
+      if (++significant > 19) return std::nullopt;
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+  }
+  if (!anyDigit) return std::nullopt;
+  if (*p == 'e' || *p == 'E') {
+    // An exponent counts only with at least one digit; "2e" and "2e+" read as 2.
+    const char* q = p + 1;
+    const bool negativeExponent = *q == '-';
+    if (*q == '+' || *q == '-') ++q;
+    if (*q >= '0' && *q <= '9') {
+      int written = 0;
+      for (; *q >= '0' && *q <= '9'; ++q) {
+        // Beyond this the number is 0 or infinite anyway; the general readers settle it.
+        if (written > 10000) return std::nullopt;
+        written = written * 10 + (*q - '0');
+      }
+      exponent += negativeExponent ? -written : written;
+    }
+  }
+  if (mantissa == 0) return 0.0;
+  if (mantissa > kMaxExactInteger || exponent < -kMaxExactPower || exponent > kMaxExactPower) {
+    return std::nullopt;
+  }
+  const auto exact = static_cast<double>(mantissa);
+  return exponent < 0 ? exact / kExactPowersOfTen[-exponent]
+                      : exact * kExactPowersOfTen[exponent];
 }
 
 // The "C" locale for the rare strtod fallback, created once.
@@ -95,7 +158,7 @@ bool DxfLineReader::refill() {
 
 bool DxfLineReader::atEnd() { return pos_ == end_ && !refill(); }
 
-const char* DxfLineReader::readLine() {
+const char* DxfLineReader::readLineSlow() {
   length_ = 0;
   std::size_t rawLength = 0;  // bytes before the newline, carriage return included
   bool endsWithCr = false;
@@ -136,10 +199,10 @@ bool matchCode(const char* line, int code) {
   char digits[16];
   const auto result = std::to_chars(digits, digits + sizeof digits, code);
   const auto size = static_cast<std::size_t>(result.ptr - digits);
-  return std::strlen(rest) == size && std::memcmp(rest, digits, size) == 0;
+  return std::strncmp(rest, digits, size) == 0 && rest[size] == '\0';
 }
 
-int groupCode(const char* line, GroupCodeVariant variant) {
+int groupCodeOfOddLine(const char* line, GroupCodeVariant variant) {
   const int value = parseInt(line);
   if (line[0] != ' ') {
     const bool entityCode = value == 100 || value == 210 || value == 220 || value == 230;
@@ -158,21 +221,24 @@ int groupCode(const char* line, GroupCodeVariant variant) {
 double parseReal(const char* text) {
   const char* p = text;
   while (isSpace(*p)) ++p;
-  const char* number = p;
-  if (*p == '+') {
-    ++p;
-    if (*p == '+' || *p == '-') return 0.0;
+  const char* const number = p;
+  const bool negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  // Hexadecimal numbers, "inf" and "nan" are not decimals: strtod reads them below.
+  const bool decimal = !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'));
+  if (decimal) {
+    if (const auto quick = parseShortDecimal(p)) return negative ? -*quick : *quick;
   }
-  const char* end = p + std::strlen(p);
-  const bool hex = (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) ||
-                   (p[0] == '-' && p[1] == '0' && (p[2] == 'x' || p[2] == 'X'));
-  if (!hex) {
+  if (*number == '+' && (p[0] == '+' || p[0] == '-')) return 0.0;
+  if (decimal) {
+    // from_chars takes no '+' but reads every other decimal exactly as strtod does, and
+    // faster; only what it finds out of range is left to strtod.
+    const char* start = *number == '+' ? p : number;
     double value = 0.0;
-    const auto result = std::from_chars(p, end, value);
+    const auto result = std::from_chars(start, start + std::strlen(start), value);
     if (result.ec == std::errc()) return value;
     if (result.ec != std::errc::result_out_of_range) return 0.0;
   }
-  // Out-of-range and hexadecimal numbers take the slow path, with strtod's own results.
   return strtod_l(number, nullptr, cLocale());
 }
 

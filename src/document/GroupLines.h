@@ -11,6 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // Bytes of one line buffer: a line holds at most kLineBufferSize - 1 = 99 characters.
 inline constexpr std::size_t kLineBufferSize = 100;
 
@@ -46,7 +50,33 @@ class DxfLineReader {
   bool isOpen() const { return open_; }
 
   // Reads the next line and returns it (the same buffer as line()).
-  const char* readLine();
+  const char* readLine() {
+    // Almost every DXF line is short and lies wholly inside the current block, so that case
+    // is handled here, inline; every other line takes readLineSlow().
+#if defined(__SSE2__)
+    if (end_ - pos_ >= kQuickSpan) {
+      // Copy the next 32 bytes whole into the line buffer and look for the newline among
+      // them with two 16-byte compares; bytes after the newline are cut off by the NUL.
+      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos_));
+      const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos_ + 16));
+      const __m128i newline = _mm_set1_epi8('\n');
+      const unsigned found =
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(low, newline))) |
+          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(high, newline))) << 16;
+      if (found != 0) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line_), low);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line_ + 16), high);
+        const auto newlineAt = static_cast<std::size_t>(__builtin_ctz(found));
+        pos_ += newlineAt + 1;
+        length_ = newlineAt > 0 && line_[newlineAt - 1] == '\r' ? newlineAt - 1 : newlineAt;
+        line_[length_] = '\0';
+        ++lineNumber_;
+        return line_;
+      }
+    }
+#endif
+    return readLineSlow();
+  }
 
   // The last line read, NUL-terminated, at most 99 characters.
   const char* line() const { return line_; }
@@ -62,9 +92,15 @@ class DxfLineReader {
   long lineNumber() const { return lineNumber_; }
 
  private:
+  // Bytes that readLine() looks at in one go (less than the line buffer, which takes them).
+  static constexpr std::ptrdiff_t kQuickSpan = 32;
+  static_assert(kQuickSpan < static_cast<std::ptrdiff_t>(kLineBufferSize));
+
   DxfLineReader() = default;
   // Fetches the next block from the file or stream; false when nothing is left.
   bool refill();
+  // Any line: across blocks, overlong, or at the end of the data.
+  const char* readLineSlow();
 
   struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -101,11 +137,31 @@ bool matchCode(const char* line, int code);
 // The group code of a code line, or -1 for a line that is no code line. A code line starts
 // with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
 // a '0' somewhere (the variants above differ in this).
-int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard);
+//
+// Inline, since every other line of a file passes here: a plain code line (a blank, maybe
+// more blanks, then up to nine digits and nothing else) reads as its digits under every
+// variant. That holds for "  0" too: a digit string that reads as 0 is all zeros. Every
+// other line is left to groupCodeOfOddLine.
+int groupCodeOfOddLine(const char* line, GroupCodeVariant variant);
+inline int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard) {
+  if (line[0] == ' ') {
+    const char* p = line + 1;
+    while (*p == ' ') ++p;
+    const char* const digits = p;
+    int value = 0;
+    while (*p >= '0' && *p <= '9' && p - digits < 9) {
+      value = value * 10 + (*p - '0');
+      ++p;
+    }
+    if (*p == '\0' && p != digits) return value;
+  }
+  return groupCodeOfOddLine(line, variant);
+}
 
 // A real read the way strtod reads it in the "C" locale, whatever the process locale:
 // leading white space skipped, conversion stops at the first unfit character, 0.0 when no
 // number starts the text. "inf" and "nan" read as such; too large values as infinity.
+// The result is always the very double strtod gives.
 double parseReal(const char* text);
 
 // An integer read the way atoi reads it, but clamped to the int range instead of
@@ -118,8 +174,7 @@ void writeGroupCode(std::ostream& out, int code);
 // Copies a text into a fixed-size field, cutting it to N - 1 characters.
 template <std::size_t N>
 void copyField(char (&field)[N], const char* text) {
-  std::size_t n = text ? std::strlen(text) : 0;
-  if (n > N - 1) n = N - 1;
+  const std::size_t n = text ? strnlen(text, N - 1) : 0;
   if (n > 0) std::memmove(field, text, n);
   field[n] = '\0';
 }

@@ -2,17 +2,19 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "AT_Vector.h"
 
 // The document's, blocks' and polylines' object lists. The cells of an AT_Vector never own
 // the objects behind their pointers, so this wrapper does: every object appended belongs to
-// the list and is deleted exactly once, when the list is reset or destroyed. Order is the order of appending; nothing sorts.
+// the list and is deleted exactly once, when the list is reset or destroyed. Order is the
+// order of appending; nothing sorts.
 template <class T>
 class PointerList {
  public:
   // `growBy`: spare slots the item vector adds whenever it must grow.
-  explicit PointerList(int growBy) : cells_(std::make_unique<AT_Vector>(0, growBy)) {}
+  explicit PointerList(int growBy) { cells_.emplace(0, growBy); }
   ~PointerList() { deleteAll(); }
   PointerList(const PointerList&) = delete;
   PointerList& operator=(const PointerList&) = delete;
@@ -33,17 +35,15 @@ class PointerList {
   // Deletes every object and starts a new empty vector with the given growth step.
   void reset(int growBy) {
     deleteAll();
-    cells_ = std::make_unique<AT_Vector>(0, growBy);
+    cells_.emplace(0, growBy);
   }
 
  private:
-  // From the last object to the first, each exactly once.
+  // From the last object to the first, each exactly once; the cells go with their vector.
   void deleteAll() {
-    for (int i = cells_->count() - 1; i >= 0; --i) {
-      delete at(i);
-      cells_->remove(i);
-    }
+    for (int i = cells_->count() - 1; i >= 0; --i) delete at(i);
   }
 
-  std::unique_ptr<AT_Vector> cells_;
+  // Held in place (one allocation less per list); re-made by reset.
+  std::optional<AT_Vector> cells_;
 };

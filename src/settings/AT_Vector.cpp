@@ -3,12 +3,23 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <utility>
+
+namespace {
+
+// Cells per block: a block holds half as many cells as the vector already has (so a long
+// list makes few blocks), within these bounds (so a short list wastes little and a long one
+// never holds a huge block of unused cells).
+constexpr int kMinBlock = 4;
+constexpr int kMaxBlock = 1024;
+
+}  // namespace
 
 AT_Vector::AT_Vector(int count, int growBy) : growBy_(std::max(growBy, 0)) {
   count = std::max(count, 0);
-  cells_ = std::make_unique<std::unique_ptr<AT_Item>[]>(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) cells_[i] = std::make_unique<AT_Item>();
+  cells_ = std::make_unique<AT_Item*[]>(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) cells_[i] = takeItem(count - i);
   count_ = count;
   capacity_ = count;
 }
@@ -19,13 +30,36 @@ AT_Vector::AT_Vector(const AT_Vector& other, int extra)
   key_ = other.key_;
 }
 
+AT_Item* AT_Vector::takeItem(int wanted) {
+  if (!spareItems_.empty()) {
+    AT_Item* item = spareItems_.back();
+    spareItems_.pop_back();
+    return item;
+  }
+  if (freshLeft_ == 0) {
+    const int size = std::max(wanted, std::clamp(count_ / 2, kMinBlock, kMaxBlock));
+    blocks_.push_back(std::make_unique<AT_Item[]>(static_cast<std::size_t>(size)));
+    nextFresh_ = blocks_.back().get();
+    freshLeft_ = size;
+  }
+  --freshLeft_;
+  return nextFresh_++;
+}
+
+void AT_Vector::releaseItem(AT_Item* item) {
+  // Made anew in its place: value, format and rendering buffer all go.
+  std::destroy_at(item);
+  std::construct_at(item);
+  spareItems_.push_back(item);
+}
+
 void AT_Vector::reserveFor(int k) {
   if (capacity_ - count_ >= k) return;
   const long long wanted =
       static_cast<long long>(count_) + k + std::max(growBy_, count_ / 2);
   const int newCapacity = static_cast<int>(std::min<long long>(wanted, INT_MAX));
-  auto cells = std::make_unique<std::unique_ptr<AT_Item>[]>(static_cast<std::size_t>(newCapacity));
-  std::move(cells_.get(), cells_.get() + count_, cells.get());
+  auto cells = std::make_unique<AT_Item*[]>(static_cast<std::size_t>(newCapacity));
+  std::copy(cells_.get(), cells_.get() + count_, cells.get());
   cells_ = std::move(cells);
   capacity_ = newCapacity;
 }
@@ -34,7 +68,7 @@ int AT_Vector::grow(int k) {
   const int first = count_;
   if (k <= 0 || k > INT_MAX - count_) return first;
   reserveFor(k);
-  for (int i = 0; i < k; ++i) cells_[count_ + i] = std::make_unique<AT_Item>();
+  for (int i = 0; i < k; ++i) cells_[count_ + i] = takeItem(k - i);
   count_ += k;
   return first;
 }
@@ -45,14 +79,14 @@ void AT_Vector::insert(int index) {
   if (index < 0 || index >= count_) return;
   reserveFor(1);
   std::move_backward(cells_.get() + index, cells_.get() + count_, cells_.get() + count_ + 1);
-  cells_[index] = std::make_unique<AT_Item>();
+  cells_[index] = takeItem(1);
   ++count_;
 }
 
 int AT_Vector::remove(int index) {
   if (index > count_) return count_ - 1;
   if (index < 0 || index == count_) return index;
-  cells_[index].reset();
+  releaseItem(cells_[index]);
   std::move(cells_.get() + index + 1, cells_.get() + count_, cells_.get() + index);
   --count_;
   return index;
@@ -101,11 +135,11 @@ int AT_Vector::appendText(const char* text) {
 }
 
 AT_Item* AT_Vector::cellPtr(int index) {
-  return index >= 0 && index < count_ ? cells_[index].get() : nullptr;
+  return index >= 0 && index < count_ ? cells_[index] : nullptr;
 }
 
 const AT_Item* AT_Vector::cellPtr(int index) const {
-  return index >= 0 && index < count_ ? cells_[index].get() : nullptr;
+  return index >= 0 && index < count_ ? cells_[index] : nullptr;
 }
 
 AT_Item& AT_Vector::cellAt(int index) {
@@ -164,12 +198,8 @@ int AT_Vector::findByText(const char* text) const {
 
 AT_Vector& AT_Vector::sharedEmptyRow() {
   static AT_Vector row(1, 1);
-  if (row.count_ != 1) {
-    row.cells_ = std::make_unique<std::unique_ptr<AT_Item>[]>(1);
-    row.cells_[0] = std::make_unique<AT_Item>();
-    row.count_ = 1;
-    row.capacity_ = 1;
-  }
+  while (row.count_ > 1) row.remove(row.count_ - 1);
+  if (row.count_ == 0) row.grow(1);
   row.cells_[0]->clear();
   row.cells_[0]->clearFormat();
   row.key_ = 0;

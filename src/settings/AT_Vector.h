@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "AT_Item.h"
 
@@ -16,6 +17,11 @@
 /// Growth: when more cells are needed than free slots remain, the slot array is reallocated
 /// with `growBy` spare slots, or half the current count if that is more, so filling a long
 /// list costs amortised constant time per cell. Removing a cell frees its slot for reuse.
+///
+/// Storage: the cells themselves are made in blocks of many cells owned by the vector, so a
+/// long list costs one allocation per block instead of one per cell. A cell keeps its
+/// address for as long as it is in the vector; a removed cell is emptied and taken again by
+/// a later growth.
 class AT_Vector final {
  public:
   /// `count` empty cells in an array of exactly `count` slots; `growBy` spare slots are added
@@ -92,8 +98,21 @@ class AT_Vector final {
   int findFirst(Match match) const;
   void reserveFor(int k);
   int appendCell();
+  /// An empty cell: a removed one if any, else the next unused cell of the newest block; a
+  /// new block is made when none is left, with room for at least `wanted` cells.
+  AT_Item* takeItem(int wanted);
+  /// Empties a cell that left the vector and keeps it for takeItem.
+  void releaseItem(AT_Item* item);
 
-  std::unique_ptr<std::unique_ptr<AT_Item>[]> cells_;
+  /// Pointer slots; the first `count_` point to the cells in order.
+  std::unique_ptr<AT_Item*[]> cells_;
+  /// Blocks of cells; every cell in use lives in one of them.
+  std::vector<std::unique_ptr<AT_Item[]>> blocks_;
+  /// Removed cells, emptied, to be taken again.
+  std::vector<AT_Item*> spareItems_;
+  /// The unused cells at the end of the newest block.
+  AT_Item* nextFresh_ = nullptr;
+  int freshLeft_ = 0;
   int count_ = 0;
   int capacity_ = 0;
   int growBy_ = 0;
