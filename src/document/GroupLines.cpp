@@ -32,34 +32,42 @@ constexpr int kMaxExactPower = 22;
 // Integers up to 2^53 are doubles without rounding.
 constexpr std::uint64_t kMaxExactInteger = std::uint64_t{1} << 53;
 
+// Appends the digits from `p` on to `value` and returns where they end. Past 19 digits the
+// value wraps around; callers count the digits and never use such a value.
+const char* takeDigits(const char* p, std::uint64_t& value) {
+  for (unsigned digit; (digit = static_cast<unsigned char>(*p) - unsigned{'0'}) < 10; ++p) {
+    value = value * 10 + digit;
+  }
+  return p;
+}
+
+
 // The fast road for the ordinary decimals of DXF files ("1250.5", "-0.000125", "3e-5"):
 // when the significant digits form an integer m that a double holds exactly and the decimal
 // exponent e is at most 22 either way, m * 10^e or m / 10^-e is one correctly rounded
 // operation on two exact doubles, which is the very value strtod must give. `p` stands after
 // the sign. Nothing (std::nullopt) when the text is no such decimal; the general readers
-// decide then. Rounding to nearest and double evaluation of double operations are assumed.
+// decide then, and `end` tells them where the decimal ends when that is known (else null).
+// Rounding to nearest and double evaluation of double operations are assumed.
 static_assert(FLT_EVAL_METHOD == 0, "the quick decimal road needs plain double arithmetic");
-std::optional<double> parseShortDecimal(const char* p) {
+std::optional<double> parseShortDecimal(const char* p, const char*& end) {
+  end = nullptr;
+  const char* const start = p;
+  while (*p == '0') ++p;  // leading zeros carry nothing and do not count
+  const char* const significant = p;
   std::uint64_t mantissa = 0;
-  int significant = 0;  // digits taken into the mantissa, leading zeros not counted
-  int exponent = 0;     // power of ten by which the mantissa is scaled
-  bool anyDigit = false;
-  for (; *p >= '0' && *p <= '9'; ++p) {
-    anyDigit = true;
-    if (mantissa == 0 && *p == '0') continue;
-    if (++significant > 19) return std::nullopt;
-    mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
-  }
+  p = takeDigits(p, mantissa);
+  std::ptrdiff_t digits = p - significant;
+  bool anyDigit = p != start;
+  int exponent = 0;  // power of ten by which the mantissa is scaled
   if (*p == '.') {
-    for (++p; *p >= '0' && *p <= '9'; ++p) {
-      anyDigit = true;
-      --exponent;
-      if (mantissa == 0 && *p == '0') continue;
-      if (++significant > 19) return std::nullopt;
-      mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
-    }
+    const char* const fraction = ++p;
+    p = takeDigits(p, mantissa);
+    digits += p - fraction;
+    anyDigit = anyDigit || p != fraction;
+    exponent = -static_cast<int>(std::min<std::ptrdiff_t>(p - fraction, 1000));
   }
-  if (!anyDigit) return std::nullopt;
+  if (!anyDigit || digits > 19) return std::nullopt;
   if (*p == 'e' || *p == 'E') {
     // An exponent counts only with at least one digit; "2e" and "2e+" read as 2.
     const char* q = p + 1;
@@ -73,8 +81,10 @@ std::optional<double> parseShortDecimal(const char* p) {
         written = written * 10 + (*q - '0');
       }
       exponent += negativeExponent ? -written : written;
+      p = q;
     }
   }
+  end = p;
   if (mantissa == 0) return 0.0;
   if (mantissa > kMaxExactInteger || exponent < -kMaxExactPower || exponent > kMaxExactPower) {
     return std::nullopt;
@@ -224,18 +234,18 @@ double parseReal(const char* text) {
   const char* const number = p;
   const bool negative = *p == '-';
   if (*p == '+' || *p == '-') ++p;
-  // Hexadecimal numbers, "inf" and "nan" are not decimals: strtod reads them below.
+  if (*number == '+' && (*p == '+' || *p == '-')) return 0.0;
+  // Hexadecimal numbers, "inf" and "nan" are no decimals: strtod reads them below.
   const bool decimal = !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'));
   if (decimal) {
-    if (const auto quick = parseShortDecimal(p)) return negative ? -*quick : *quick;
-  }
-  if (*number == '+' && (p[0] == '+' || p[0] == '-')) return 0.0;
-  if (decimal) {
+    const char* end = nullptr;
+    if (const auto quick = parseShortDecimal(p, end)) return negative ? -*quick : *quick;
     // from_chars takes no '+' but reads every other decimal exactly as strtod does, and
     // faster; only what it finds out of range is left to strtod.
-    const char* start = *number == '+' ? p : number;
+    const char* const start = *number == '+' ? p : number;
+    if (end == nullptr) end = start + std::strlen(start);
     double value = 0.0;
-    const auto result = std::from_chars(start, start + std::strlen(start), value);
+    const auto result = std::from_chars(start, end, value);
     if (result.ec == std::errc()) return value;
     if (result.ec != std::errc::result_out_of_range) return 0.0;
   }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -174,7 +175,19 @@ void writeGroupCode(std::ostream& out, int code);
 // Copies a text into a fixed-size field, cutting it to N - 1 characters.
 template <std::size_t N>
 void copyField(char (&field)[N], const char* text) {
-  const std::size_t n = text ? strnlen(text, N - 1) : 0;
-  if (n > 0) std::memmove(field, text, n);
+  std::size_t n = 0;
+  if (text != nullptr) {
+    // Field texts are short (names, colour numbers), so one pass that measures and copies
+    // beats two library calls. It copies forwards, which is safe unless the text starts
+    // before the field and runs into it; that case is left to memmove.
+    const auto from = reinterpret_cast<std::uintptr_t>(text);
+    const auto to = reinterpret_cast<std::uintptr_t>(field);
+    if (from >= to || from + N <= to) {
+      for (; n < N - 1 && text[n] != '\0'; ++n) field[n] = text[n];
+    } else {
+      n = strnlen(text, N - 1);
+      std::memmove(field, text, n);
+    }
+  }
   field[n] = '\0';
 }
