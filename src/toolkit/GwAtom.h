@@ -24,10 +24,12 @@ class GwAtom {
 };
 
 // Toolkit events. A drawing area fires CBExpose when it must be painted; mouse events on
-// drawing areas and their containers fire CBButton (press and release) and CBMousemove.
+// drawing areas and their containers fire CBButton (press and release), CBMousemove and
+// CBWheel (one notch of the mouse wheel).
 inline constexpr GwAtom GwCB_EXPOSE{"CBExpose"};
 inline constexpr GwAtom GwCB_BUTTON{"CBButton"};
 inline constexpr GwAtom GwCB_MOUSEMOVE{"CBMousemove"};
+inline constexpr GwAtom GwCB_WHEEL{"CBWheel"};
 
 // Frame events, fired by a frame's run in this order: created (first appearance after a load
 // or reset), about to be shown, on the screen, and hidden. Resized fires on size changes.

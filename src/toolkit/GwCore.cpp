@@ -79,6 +79,8 @@ void fillFromGdkEvent(GwEvent& event, const GdkEvent* gdk) {
   if (gdk_event_get_state(gdk, &state)) event.state = static_cast<unsigned>(state) & 0x07FF;
   guint button = 0;
   if (gdk_event_get_button(gdk, &button)) event.button = static_cast<int>(button);
+  guint key = 0;
+  if (gdk_event_get_keyval(gdk, &key)) event.key = key;
 }
 
 }  // namespace

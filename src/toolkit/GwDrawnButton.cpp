@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "GwEcho.h"
 
@@ -21,11 +22,13 @@ GwDrawnButton::GwDrawnButton(GtkWidget* drawingArea)
       scratchCr_(cairo_create(scratch_.get())) {
   updateIdleArea();
   gtk_widget_add_events(widget_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
-                                     GDK_POINTER_MOTION_MASK);
+                                     GDK_POINTER_MOTION_MASK | GDK_SCROLL_MASK |
+                                     GDK_SMOOTH_SCROLL_MASK);
   g_signal_connect(widget_, "draw", G_CALLBACK(onDraw), this);
   g_signal_connect(widget_, "button-press-event", G_CALLBACK(onButton), this);
   g_signal_connect(widget_, "button-release-event", G_CALLBACK(onButton), this);
   g_signal_connect(widget_, "motion-notify-event", G_CALLBACK(onMotion), this);
+  g_signal_connect(widget_, "scroll-event", G_CALLBACK(onScroll), this);
 }
 
 GwDrawnButton::~GwDrawnButton() {
@@ -165,6 +168,25 @@ gboolean GwDrawnButton::onButton(GtkWidget*, GdkEventButton* event, gpointer dat
 gboolean GwDrawnButton::onMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
   static_cast<GwDrawnButton*>(data)->dispatchMouse(GwCB_MOUSEMOVE, GwEVENT_MOTION, event->x,
                                                    event->y, event->state, 0);
+  return TRUE;
+}
+
+gboolean GwDrawnButton::onScroll(GtkWidget*, GdkEventScroll* event, gpointer data) {
+  auto* self = static_cast<GwDrawnButton*>(data);
+  int notches = 0;
+  if (event->direction == GDK_SCROLL_UP) {
+    notches = -1;
+  } else if (event->direction == GDK_SCROLL_DOWN) {
+    notches = 1;
+  } else if (event->direction == GDK_SCROLL_SMOOTH) {
+    self->wheelTurn_ += event->delta_y;
+    notches = static_cast<int>(std::trunc(self->wheelTurn_));
+    self->wheelTurn_ -= notches;
+  }
+  for (int i = 0; i < std::abs(notches); ++i) {
+    self->dispatchMouse(GwCB_WHEEL, GwEVENT_WHEEL, event->x, event->y, event->state,
+                        notches < 0 ? GwWHEEL_UP : GwWHEEL_DOWN);
+  }
   return TRUE;
 }
 

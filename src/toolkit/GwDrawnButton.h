@@ -23,9 +23,11 @@ class GwEcho;
 // Painting fires the GwCB_EXPOSE callbacks; while they run, the DrawingArea operations of
 // this object paint into the canvas. Outside an expose they paint nowhere.
 //
-// Mouse events inside the canvas go to the canvas's GwCB_BUTTON / GwCB_MOUSEMOVE callbacks
-// with positions relative to the canvas; events outside it go to the container's callbacks
-// with container positions. So each event reaches exactly one of the two.
+// Mouse events inside the canvas go to the canvas's GwCB_BUTTON / GwCB_MOUSEMOVE /
+// GwCB_WHEEL callbacks with positions relative to the canvas; events outside it go to the
+// container's callbacks with container positions. So each event reaches exactly one of the
+// two. A wheel event is one notch (button GwWHEEL_UP or GwWHEEL_DOWN); fine-grained wheels
+// and touchpads are summed up into notches.
 class GwDrawnButton : public GwCore, public DrawingArea {
  public:
   explicit GwDrawnButton(GtkWidget* drawingArea);
@@ -88,6 +90,7 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   static gboolean onDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
   static gboolean onButton(GtkWidget* widget, GdkEventButton* event, gpointer self);
   static gboolean onMotion(GtkWidget* widget, GdkEventMotion* event, gpointer self);
+  static gboolean onScroll(GtkWidget* widget, GdkEventScroll* event, gpointer self);
 
   PixelSize canvas_{-1, -1};  // -1: follow the container
   PixelPosition position_;
@@ -103,4 +106,5 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   PixelSize keptSize_;
   bool keptValid_ = false;
   std::vector<GwEcho*> echoes_;
+  double wheelTurn_ = 0.0;  // fine-grained wheel movement not yet a whole notch
 };
