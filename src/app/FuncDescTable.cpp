@@ -1,10 +1,14 @@
 // Names and handlers of every callback the resource file binds.
 #include "FuncDescTable.h"
 
+#include "FileCommands.h"
 #include "FileNameLine.h"
 #include "GwInterpreter.h"
 #include "MainWindow.h"
+#include "MouseMode.h"
 #include "ShellCallbacks.h"
+#include "ViewScroll.h"
+#include "ViewZoom.h"
 
 const GwFuncDesc FuncDescTable[] = {
     {"interpreter", interpreter},
@@ -15,13 +19,13 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_hide_frame", CB_hide_frame},
     {"CB_zoom_navigator", CB_zoom_navigator},
     {"init_picture", init_picture},
-    {"CB_open", CB_not_available},
+    {"CB_open", CB_open},
     {"CB_move_out", CB_move_out},
     {"CB_move", CB_move},
-    {"CB_zoomp", CB_not_available},
-    {"CB_zoomm", CB_not_available},
-    {"CB_saveas", CB_not_available},
-    {"CB_zoom_back", CB_not_available},
+    {"CB_zoomp", CB_zoomp},
+    {"CB_zoomm", CB_zoomm},
+    {"CB_saveas", CB_saveas},
+    {"CB_zoom_back", CB_zoom_back},
     {"CB_start", CB_start},
     {"CB_ViewTop", CB_not_available},
     {"CB_ViewRight", CB_not_available},
@@ -31,13 +35,13 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_ViewAll", CB_not_available},
     {"CB_ViewFront", CB_not_available},
     {"CB_print", CB_not_available},
-    {"CB_moveVert", CB_not_available},
-    {"CB_moveHori", CB_not_available},
+    {"CB_moveVert", CB_moveVert},
+    {"CB_moveHori", CB_moveHori},
     {"CB_hilfe", CB_hilfe},
     {"CB_info", CB_info},
     {"CB_acad", CB_not_available},
     {"CB_Layer", CB_not_available},
-    {"CB_zoom", CB_not_available},
+    {"CB_zoom", CB_zoom},
     {"CB_ViewCut", CB_not_available},
     {"CB_get_factor", CB_get_factor},
     {"CB_DDE_create", CB_not_available},

@@ -13,12 +13,16 @@
 #include "GwString.h"
 #include "GwUDStr.h"
 #include "IniFile.h"
+#include "KeyCommands.h"
 #include "MainFrameGeometry.h"
 #include "MainWindowState.h"
+#include "Measuring.h"
+#include "MouseHandlers.h"
 #include "Redraw.h"
 #include "ShellCallbacks.h"
 #include "ViewDocuments.h"
 #include "ViewState.h"
+#include "ViewZoom.h"
 #include "WindowUtilities.h"
 
 namespace {
@@ -90,6 +94,7 @@ void buildMainWindow(DXF_Interface* viewer, int viewType) {
   window.alternativeLayer = 1;
   const std::string logo = settings ? settings->getString("General", "Logo") : "";
   window.logoPath = generalPath(settings, "BmpPath", logo).c_str();
+  mouseActions() = MouseActions{zoomWindow, measureRelease, measureMotion};
 
   bool windowRan = false;
   if (gw_def_mgr.use("geo.cgw")) {
@@ -192,6 +197,7 @@ int CB_resize_frame(GwCore* /*frame*/, GwEvent* /*event*/, GwUD /*userData*/) { 
 int CB_start(GwCore* frame, GwEvent* event, GwUD /*userData*/) {
   viewState().fitted = 0;
   mainWindow().openedFile = "";
+  mainWindow().frameTitle = frame->text();
   forEachChild(frame, {"PB_Position"}, hideWidget);
   if (GwCore* help = frame->frame_child("PB_hilfe")) {
     init_picture(help, event, GwUDStr("dxfinfo"));
@@ -203,6 +209,7 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD /*userData*/) {
   if (GwCore* area = frame->frame_child("DA_draw")) {
     area->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
   }
+  frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, GwUD());
   return 1;
 }
 

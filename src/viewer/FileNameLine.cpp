@@ -1,12 +1,24 @@
-// The file-name line's texts.
+// The file-name line's texts and the window title.
 #include "FileNameLine.h"
 
+#include <string>
+
+#include "Cp1252.h"
 #include "GwCore.h"
+#include "GwFrame.h"
+#include "GwPath.h"
 #include "MainWindowState.h"
 #include "WindowUtilities.h"
 
+namespace {
+
+// File names are the file system's UTF-8 bytes; the widgets take Windows-1252 text.
+std::string shown(const std::string& path) { return utf8ToCp1252(path); }
+
+}  // namespace
+
 int CB_move(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
-  if (GwCore* line = mainChild("EB_text")) line->set_text(mainWindow().openedFile.c_str());
+  if (GwCore* line = mainChild("EB_text")) line->set_text(shown(mainWindow().openedFile.str()).c_str());
   return 1;
 }
 
@@ -14,4 +26,18 @@ int CB_move_out(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
   GwCore* line = mainChild("EB_text");
   if (line && widget) line->set_text(widget->text().c_str());
   return 1;
+}
+
+void showOpenedFile() {
+  CB_move(nullptr, nullptr, GwUD());
+  MainWindowState& window = mainWindow();
+  if (!window.frame) return;
+  if (window.openedFile.empty()) {
+    window.frame->set_text(window.frameTitle.c_str());
+    return;
+  }
+  std::string name;
+  std::string extension;
+  GwSplitpath(window.openedFile.c_str(), nullptr, nullptr, &name, &extension);
+  window.frame->set_text((shown(name + extension) + " - " + window.frameTitle).c_str());
 }

@@ -1,5 +1,6 @@
-// Callbacks of the file-name line "EB_text": pointing at a control shows what it does,
-// leaving it shows the opened drawing again.
+// The opened drawing's name where the user sees it: the file-name line "EB_text" and the
+// window title. Pointing at a control shows what it does instead; leaving it shows the
+// opened drawing again.
 #pragma once
 
 #include "GwCallback.h"
@@ -9,3 +10,8 @@
 int CB_move(GwCore* widget, GwEvent* event, GwUD userData);
 // Shows the text of the widget that fired. Returns 1.
 int CB_move_out(GwCore* widget, GwEvent* event, GwUD userData);
+
+// Puts the opened file (mainWindow().openedFile) into "EB_text" and its name into the
+// window title, "name - " before the frame's own title; without a file the frame's own
+// title alone.
+void showOpenedFile();

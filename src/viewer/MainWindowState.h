@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "FixedText.h"
 #include "GwFrame.h"
@@ -22,6 +23,7 @@ struct MainWindowState {
   std::unique_ptr<GwFrame> layerDialog;        // "Layerdefinition_Dialog", from frame show on
   FixedText<260> openedFile;                   // path of the drawing last opened or saved
   int transferFileCounter = 0;                 // number of the next temporary transfer file
+  std::string frameTitle;                      // the frame's own title, before any file name
 };
 
 MainWindowState& mainWindow();

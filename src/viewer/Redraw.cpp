@@ -6,7 +6,9 @@
 #include "MainWindowState.h"
 #include "MouseHandlers.h"
 #include "ViewDocuments.h"
+#include "ViewScroll.h"
 #include "ViewState.h"
+#include "ViewZoom.h"
 #include "WindowUtilities.h"
 
 namespace {
@@ -17,10 +19,26 @@ void attachMouseHandlers() {
     if (!widget) continue;
     widget->add_callback(GwCB_BUTTON, buttonHandler, kButtonEventMask, GwUD());
     widget->add_callback(GwCB_MOUSEMOVE, motionHandler, kMotionEventMask, GwUD());
+    widget->add_callback(GwCB_BUTTON, panButtonHandler, kButtonEventMask, GwUD());
+    widget->add_callback(GwCB_MOUSEMOVE, panMotionHandler, kMotionEventMask, GwUD());
+    widget->add_callback(GwCB_WHEEL, wheelHandler, GwEVENT_WHEEL, GwUD());
   }
 }
 
 }  // namespace
+
+void detachMouseHandlers() {
+  for (const char* name : {"DA_draw", "DA_container"}) {
+    GwCore* widget = mainChild(name);
+    if (!widget) continue;
+    for (const GwAtom& atom : {GwCB_BUTTON, GwCB_MOUSEMOVE, GwCB_WHEEL}) {
+      widget->remove_callback(atom);
+    }
+  }
+  ViewState& view = viewState();
+  view.rubberBand.reset();
+  view.panning = 0;
+}
 
 int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
   // Painting must not start another paint of the same area.

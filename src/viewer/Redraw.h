@@ -6,8 +6,12 @@
 
 // Registered on "DA_draw" for GwCB_EXPOSE (by the frame start, then by itself). Paints the
 // current view document with drawAll; after a fit it first attaches the mouse handlers
-// and enables the zoom commands. Returns 0.
+// (rubber bands, middle-button drag, wheel) and enables the zoom commands. Returns 0.
 int redrawHandler(GwCore* widget, GwEvent* event, GwUD userData);
+
+// Takes the mouse handlers off "DA_draw" and "DA_container" and drops a rubber band or
+// drag in progress; the redraw after the next fit attaches them again.
+void detachMouseHandlers();
 
 // Event masks of the mouse handlers the redraw attaches.
 inline constexpr unsigned kButtonEventMask = 0x3801;

@@ -5,6 +5,7 @@
 
 #include "GwEcho.h"
 #include "GwWaitObject.h"
+#include "WorldWindow.h"
 
 // One instance for the process (viewState()), read and written on the GUI thread only.
 // Drawing units are millimetres; pixel values are those of "DA_draw" and "DA_container".
@@ -27,6 +28,19 @@ struct ViewState {
   int startViewType = 0;   // start view of the viewer interface
   int startRotation = 0;
   std::unique_ptr<GwWaitObject> busy;  // the busy cursor in force, if any
+  int panning = 0;         // 1 while the middle button drags the drawing area
+  double panStartX = 0.0;  // press point of that drag, container pixels
+  double panStartY = 0.0;
+  int panStartAreaX = 0;   // position of the drawing area at that press
+  int panStartAreaY = 0;
+
+  WorldWindow window() const { return {viewMinX, viewMinY, viewMaxX, viewMaxY}; }
+  void setWindow(const WorldWindow& window) {
+    viewMinX = window.minX;
+    viewMinY = window.minY;
+    viewMaxX = window.maxX;
+    viewMaxY = window.maxY;
+  }
 };
 
 ViewState& viewState();

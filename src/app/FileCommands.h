@@ -1,0 +1,18 @@
+// The open and save-as commands: a DXF file into the viewer, the shown drawing out again.
+#pragma once
+
+#include "GwCallback.h"
+#include "GwEvent.h"
+
+// Asks for a "*.dxf" file, reads it into a new document in view slot 0 and shows it when
+// one of its layers admits it: the extents are widened by 5 % on each side and become the
+// world window, the view is fitted, and the commands the admission allows are shown. A
+// file that cannot be read, or a drawing without an admitting layer, is answered with
+// "MsgBox_Kann_nicht_anzeigen". Returns 1.
+int CB_open(GwCore* frame, GwEvent* event, GwUD userData);
+
+// Asks for a file name, proposing the drawing title, and writes the current view document
+// there as DXF. When writing fails, "MsgBox_Fehler_beim_Speichern" is shown and the
+// opened file stays the one before. Without a current view document nothing happens.
+// Returns 1.
+int CB_saveas(GwCore* frame, GwEvent* event, GwUD userData);

@@ -1,0 +1,43 @@
+// Reading and placing the drawing area; the scroll bars beside it.
+#include "ViewArea.h"
+
+#include "GwDrawnButton.h"
+#include "WindowUtilities.h"
+
+namespace {
+
+void showBar(const char* name, const ScrollBarState& state) {
+  GwCore* bar = mainChild(name);
+  if (!bar) return;
+  if (state.shown) {
+    bar->set_scroll_value(state.value);
+    bar->show();
+  } else {
+    bar->hide();
+  }
+}
+
+}  // namespace
+
+ViewArea::ViewArea()
+    : area_(dynamic_cast<GwDrawnButton*>(mainChild("DA_draw"))),
+      container_(mainChild("DA_container")) {}
+
+AreaState ViewArea::state() const {
+  const GwPosition position = area_->position();
+  const GwDimension size = area_->size();
+  const GwDimension container = container_->size();
+  return {position.x, position.y, size.width, size.height, container.width, container.height};
+}
+
+void ViewArea::place(int width, int height, int x, int y) const {
+  area_->set_size(width, height);
+  area_->set_position(x, y);
+}
+
+void ViewArea::showScrollBars(const ScrollBarState& horizontal, const ScrollBarState& vertical) {
+  showBar("SB_hori", horizontal);
+  showBar("SB_vert", vertical);
+}
+
+void ViewArea::hideScrollBars() { showScrollBars({}, {}); }

@@ -1,0 +1,82 @@
+// Scroll bars and middle-button dragging of the drawing area.
+#include "ViewScroll.h"
+
+#include <cmath>
+
+#include "GwDrawnButton.h"
+#include "MouseHandlers.h"
+#include "ViewArea.h"
+#include "ViewState.h"
+#include "WindowUtilities.h"
+
+namespace {
+
+double barValue(const char* name) {
+  const GwCore* bar = mainChild(name);
+  return bar ? bar->scroll_value() : 0.0;
+}
+
+}  // namespace
+
+int CB_moveHori(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
+  const ViewArea view;
+  if (!view) return 1;
+  const AreaState state = view.state();
+  const int x =
+      ScrollGeometry::scrolled(barValue("SB_hori"), state.x, state.containerWidth, state.width);
+  view.area().set_position(x, state.y);
+  return 1;
+}
+
+int CB_moveVert(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
+  const ViewArea view;
+  if (!view) return 1;
+  const AreaState state = view.state();
+  const int y =
+      ScrollGeometry::scrolled(barValue("SB_vert"), state.y, state.containerHeight, state.height);
+  view.area().set_position(state.x, y);
+  return 1;
+}
+
+int panButtonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
+  ViewState& viewing = viewState();
+  if (!event || event->button != kPanButton) return 1;
+  if (!(event->state & GwEVENT_PRESS)) {
+    viewing.panning = 0;
+    return 1;
+  }
+  const ViewArea view;
+  if (!viewing.drawingShown || !view) return 1;
+  containerPosition(widget, *event, viewing.panStartX, viewing.panStartY);
+  const AreaState state = view.state();
+  viewing.panStartAreaX = state.x;
+  viewing.panStartAreaY = state.y;
+  viewing.panning = 1;
+  return 1;
+}
+
+int panMotionHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
+  ViewState& viewing = viewState();
+  if (!event || !viewing.panning) return 1;
+  // A release that never arrived (another window took the pointer) ends the drag too.
+  const ViewArea view;
+  if (!(event->state & GDK_BUTTON2_MASK) || !view) {
+    viewing.panning = 0;
+    return 1;
+  }
+  double x = 0.0;
+  double y = 0.0;
+  containerPosition(widget, *event, x, y);
+  const AreaState state = view.state();
+  const int nx = ScrollGeometry::panned(viewing.panStartAreaX,
+                                        static_cast<int>(std::trunc(x - viewing.panStartX)),
+                                        state.containerWidth, state.width);
+  const int ny = ScrollGeometry::panned(viewing.panStartAreaY,
+                                        static_cast<int>(std::trunc(y - viewing.panStartY)),
+                                        state.containerHeight, state.height);
+  if (nx == state.x && ny == state.y) return 1;
+  view.area().set_position(nx, ny);
+  ViewArea::showScrollBars(ScrollGeometry::bar(state.containerWidth, nx, state.width, state.width),
+                           ScrollGeometry::bar(state.containerHeight, ny, state.height, state.height));
+  return 1;
+}
