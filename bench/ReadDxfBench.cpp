@@ -405,8 +405,11 @@ void lineProtocol(benchmark::State& state, const std::string& text) {
       const int code = groupCode(in.readLine());
       if (in.eof()) break;
       codes += code;
-      const char* value = in.readLine();
-      if (code >= 10 && code < 60) sum += parseReal(value);
+      if (code >= 10 && code < 60) {
+        sum += in.readReal();
+      } else {
+        in.readLine();
+      }
     }
     benchmark::DoNotOptimize(sum);
     benchmark::DoNotOptimize(codes);

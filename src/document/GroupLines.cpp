@@ -10,8 +10,8 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <optional>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <utility>
 
@@ -40,7 +40,6 @@ const char* takeDigits(const char* p, std::uint64_t& value) {
   }
   return p;
 }
-
 
 // The fast road for the ordinary decimals of DXF files ("1250.5", "-0.000125", "3e-5"):
 // when the significant digits form an integer m that a double holds exactly and the decimal
@@ -98,6 +97,34 @@ std::optional<double> parseShortDecimal(const char* p, const char*& end) {
 locale_t cLocale() {
   static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   return locale;
+}
+
+// parseReal. `mayBeShort`: false when the text is known to be too long for the quick road
+// of parseShortDecimal, which is then not tried.
+double convertReal(const char* text, bool mayBeShort) {
+  const char* p = text;
+  while (isSpace(*p)) ++p;
+  const char* const number = p;
+  const bool negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  if (*number == '+' && (*p == '+' || *p == '-')) return 0.0;
+  // Hexadecimal numbers, "inf" and "nan" are no decimals: strtod reads them below.
+  const bool decimal = !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'));
+  if (decimal) {
+    const char* end = nullptr;
+    if (mayBeShort) {
+      if (const auto quick = parseShortDecimal(p, end)) return negative ? -*quick : *quick;
+    }
+    // from_chars takes no '+' but reads every other decimal exactly as strtod does, and
+    // faster; only what it finds out of range is left to strtod.
+    const char* const start = *number == '+' ? p : number;
+    if (end == nullptr) end = start + std::strlen(start);
+    double value = 0.0;
+    const auto result = std::from_chars(start, end, value);
+    if (result.ec == std::errc()) return value;
+    if (result.ec != std::errc::result_out_of_range) return 0.0;
+  }
+  return strtod_l(number, nullptr, cLocale());
 }
 
 }  // namespace
@@ -228,28 +255,15 @@ int groupCodeOfOddLine(const char* line, GroupCodeVariant variant) {
   return std::strchr(line, '0') ? 0 : -1;
 }
 
-double parseReal(const char* text) {
-  const char* p = text;
-  while (isSpace(*p)) ++p;
-  const char* const number = p;
-  const bool negative = *p == '-';
-  if (*p == '+' || *p == '-') ++p;
-  if (*number == '+' && (*p == '+' || *p == '-')) return 0.0;
-  // Hexadecimal numbers, "inf" and "nan" are no decimals: strtod reads them below.
-  const bool decimal = !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'));
-  if (decimal) {
-    const char* end = nullptr;
-    if (const auto quick = parseShortDecimal(p, end)) return negative ? -*quick : *quick;
-    // from_chars takes no '+' but reads every other decimal exactly as strtod does, and
-    // faster; only what it finds out of range is left to strtod.
-    const char* const start = *number == '+' ? p : number;
-    if (end == nullptr) end = start + std::strlen(start);
-    double value = 0.0;
-    const auto result = std::from_chars(start, end, value);
-    if (result.ec == std::errc()) return value;
-    if (result.ec != std::errc::result_out_of_range) return 0.0;
-  }
-  return strtod_l(number, nullptr, cLocale());
+
+double parseReal(const char* text) { return convertReal(text, true); }
+
+double DxfLineReader::readReal() {
+  readLine();
+  // A line longer than this holds more significant digits than the quick road takes (or
+  // blanks), as the full-precision reals most CAD programs write do.
+  constexpr std::size_t kLongestQuick = 17;
+  return convertReal(line_, length_ <= kLongestQuick);
 }
 
 int parseInt(const char* text) {

@@ -1,8 +1,8 @@
 // Lookup of layers by exact name, built once for reading a file.
 #pragma once
 
-#include <string_view>
-#include <unordered_map>
+#include <cstdint>
+#include <vector>
 
 #include "DocumentLists.h"
 
@@ -11,12 +11,23 @@
 // a scan of the whole table.
 class LayerIndex {
  public:
-  // Indexes the layers as they are now; the index must not outlive them.
+  // Indexes the layers as they are now; the index must not outlive them, and their names
+  // must not change while it is used.
   explicit LayerIndex(const LayerList& layers);
 
   // The first layer of the list named exactly `name`, or null.
   const Layer* firstNamed(const char* name) const;
 
  private:
-  std::unordered_map<std::string_view, const Layer*> first_;
+  struct Slot {
+    std::uint32_t hash = 0;
+    const Layer* layer = nullptr;  // null: the slot is free
+  };
+
+  // FNV-1a over the bytes of a name: cheap for the short names of layer tables.
+  static std::uint32_t hashOf(const char* name);
+
+  // Open addressing with linear probing; a power of two in size, at most half full.
+  std::vector<Slot> slots_;
+  std::uint32_t mask_ = 0;
 };

@@ -3,6 +3,8 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <type_traits>
 
 #include "DXFText.h"
@@ -20,17 +22,41 @@ namespace {
 enum class Kind { Insert, Line, Arc, Circle, Point, Polyline, Leader, Text, MText, Solid,
                   Dimension };
 
-struct TypeName {
-  const char* name;
-  Kind kind;
-};
-
-constexpr TypeName kTypeNames[] = {
-    {"INSERT", Kind::Insert},     {"LINE", Kind::Line},         {"ARC", Kind::Arc},
-    {"CIRCLE", Kind::Circle},     {"POINT", Kind::Point},       {"POLYLINE", Kind::Polyline},
-    {"LWPOLYLINE", Kind::Polyline}, {"LEADER", Kind::Leader},   {"TEXT", Kind::Text},
-    {"MTEXT", Kind::MText},       {"SOLID", Kind::Solid},       {"DIMENSION", Kind::Dimension},
-};
+// The kind a type name line stands for. Sorting by length first settles almost every
+// line with one short comparison.
+std::optional<Kind> kindOf(std::string_view name) {
+  switch (name.size()) {
+    case 3:
+      if (name == "ARC") return Kind::Arc;
+      break;
+    case 4:
+      if (name == "LINE") return Kind::Line;
+      if (name == "TEXT") return Kind::Text;
+      break;
+    case 5:
+      if (name == "POINT") return Kind::Point;
+      if (name == "SOLID") return Kind::Solid;
+      if (name == "MTEXT") return Kind::MText;
+      break;
+    case 6:
+      if (name == "INSERT") return Kind::Insert;
+      if (name == "CIRCLE") return Kind::Circle;
+      if (name == "LEADER") return Kind::Leader;
+      break;
+    case 8:
+      if (name == "POLYLINE") return Kind::Polyline;
+      break;
+    case 9:
+      if (name == "DIMENSION") return Kind::Dimension;
+      break;
+    case 10:
+      if (name == "LWPOLYLINE") return Kind::Polyline;
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
 
 std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
   switch (kind) {
@@ -81,17 +107,11 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
                                          Context context, ObjectLists& lists,
                                          const LayerIndex& layers, bool utf8Texts) {
   Outcome outcome;
-  const TypeName* match = nullptr;
-  for (const TypeName& candidate : kTypeNames) {
-    if (candidate.name[0] == typeName[0] && std::strcmp(candidate.name, typeName) == 0) {
-      match = &candidate;
-      break;
-    }
-  }
-  if (!match || (match->kind == Kind::Leader && context == Context::Block)) return outcome;
+  const std::optional<Kind> kind = kindOf(typeName);
+  if (!kind || (*kind == Kind::Leader && context == Context::Block)) return outcome;
   outcome.recognised = true;
   auto none = [](auto&) {};
-  switch (match->kind) {
+  switch (*kind) {
     case Kind::Insert:
       outcome.insertOrDimension = true;
       outcome.result = readInto(std::make_unique<DXF_Insert>(), in, lists.inserts, none);
@@ -113,7 +133,7 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
                                 });
       break;
     default:
-      outcome.result = readInto(makeEntity(match->kind, utf8Texts), in, lists.entities,
+      outcome.result = readInto(makeEntity(*kind, utf8Texts), in, lists.entities,
                                 [&](DXFGeometrie& entity) {
                                   if (const Layer* layer = layers.firstNamed(entity.layerName())) {
                                     entity.assignLayer(layer);

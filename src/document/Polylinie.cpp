@@ -5,21 +5,46 @@
 #include <cstring>
 #include <ostream>
 
-#include "EntityCopy.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
+namespace {
+
+// Vertices are gathered here while a polyline is read, then copied into the polyline's
+// store at its final size. The buffer is kept from one polyline to the next, so gathering
+// costs no allocation, unless it grew beyond this many vertices: then it is given back.
+constexpr std::size_t kKeptGatherCapacity = 4096;
+
+std::vector<Punkt>& gatherBuffer() {
+  thread_local std::vector<Punkt> vertices;
+  return vertices;
+}
+
+// True when `line` is `name`; the first letter settles most lines without a call.
+bool isNamed(const char* line, const char* name) {
+  return line[0] == name[0] && std::strcmp(line, name) == 0;
+}
+
+DXFGeometrie& asGeometry(std::variant<Linie, Kreisbogen>& segment) {
+  return std::visit([](auto& kind) -> DXFGeometrie& { return kind; }, segment);
+}
+
+// Points `list` at the `count` objects `objectAt(0)` .. `objectAt(count - 1)`, reusing the
+// cells it has.
+template <class ObjectAt>
+void pointAt(AT_Vector& list, int count, ObjectAt objectAt) {
+  while (list.count() > count) list.remove(list.count() - 1);
+  list.grow(count - list.count());
+  for (int i = 0; i < count; ++i) list.cellAt(i).setRaw(objectAt(i), 0);
+}
+
+}  // namespace
 
 Polylinie::Polylinie() { copyField(layerName_, "LAYER"); }
 
-Polylinie::Polylinie(const Polylinie& other) : flags_(other.flags_) {
+Polylinie::Polylinie(const Polylinie& other)
+    : vertexStore_(other.vertexStore_), segmentStore_(other.segmentStore_), flags_(other.flags_) {
   copyField(layerName_, other.layerName_);
   // Vertex order carries the bulges' meaning, so both lists keep their order.
-  for (int i = 0; i < other.vertices_.count(); ++i) {
-    vertices_.append(std::make_unique<Punkt>(*other.vertices_.at(i)));
-  }
-  for (int i = 0; i < other.segments_.count(); ++i) {
-    segments_.append(EntityCopy::of(*other.segments_.at(i)));
-  }
+  linkVertices();
+  linkSegments();
 }
 
 void Polylinie::setLayerName(const char* name) { copyField(layerName_, name); }
@@ -31,23 +56,28 @@ bool Polylinie::isClosed() const {
 
 int Polylinie::read(DxfLineReader& in) {
   flags_ = 0;
+  std::vector<Punkt>& vertices = gatherBuffer();
+  vertices.clear();
   bool counted = false;
-  int result = readHead(in, counted);
+  int result = readHead(in, vertices, counted);
   // An LWPOLYLINE or LEADER (a vertex count was given) ends with its own groups; a
   // POLYLINE continues with VERTEX records.
-  if (result == 0 && !counted) result = readVertexRecords(in);
-  if (result < 0) return result;
-  buildSegments();
-  return 0;
+  if (result == 0 && !counted) result = readVertexRecords(in, vertices);
+  if (result == 0) {
+    addVertices(vertices);
+    buildSegments();
+  }
+  vertices.clear();
+  if (vertices.capacity() > kKeptGatherCapacity) std::vector<Punkt>().swap(vertices);
+  return result < 0 ? result : 0;
 }
 
-int Polylinie::readHead(DxfLineReader& in, bool& counted) {
+int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& counted) {
   bool layerSeen = false;
   long declared = 0;
-  Punkt* current = nullptr;
   for (;;) {
     const char* line = in.readLine();
-    if (in.eof()) return current ? kEndOfFileVertex : kEndOfFileHead;
+    if (in.eof()) return vertices.empty() ? kEndOfFileHead : kEndOfFileVertex;
     const int code = groupCode(line, GroupCodeVariant::Standard);
     if (code == 0) return 0;
     switch (code) {
@@ -62,7 +92,7 @@ int Polylinie::readHead(DxfLineReader& in, bool& counted) {
       case 70:
         // CAD programs write the flags after the vertex count; only vertex groups may not
         // hold them.
-        if (vertices_.empty()) {
+        if (vertices.empty()) {
           flags_ = parseInt(in.readLine());
         } else {
           in.readLine();
@@ -76,25 +106,22 @@ int Polylinie::readHead(DxfLineReader& in, bool& counted) {
       case 10:
         // A vertex is made only when a pair for it comes: the declared count is a limit,
         // never an allocation.
-        if (counted && vertices_.count() < declared) {
-          auto vertex = std::make_unique<Punkt>();
-          vertex->setX(parseReal(in.readLine()));
-          current = vertex.get();
-          vertices_.append(std::move(vertex));
+        if (counted && static_cast<long>(vertices.size()) < declared) {
+          vertices.emplace_back().setX(in.readReal());
         } else {
           in.readLine();
         }
         break;
       case 20:
-        if (current) {
-          current->setY(parseReal(in.readLine()));
+        if (!vertices.empty()) {
+          vertices.back().setY(in.readReal());
         } else {
           in.readLine();
         }
         break;
       case 42:
-        if (current) {
-          current->setBulge(parseReal(in.readLine()));
+        if (!vertices.empty()) {
+          vertices.back().setBulge(in.readReal());
         } else {
           in.readLine();
         }
@@ -106,15 +133,13 @@ int Polylinie::readHead(DxfLineReader& in, bool& counted) {
   }
 }
 
-int Polylinie::readVertexRecords(DxfLineReader& in) {
+int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices) {
   const char* line = in.readLine();
   if (in.eof()) return kEndOfFileVertices;
-  while (std::strcmp(line, "SEQEND") != 0) {
-    if (std::strcmp(line, "VERTEX") == 0) {
-      auto vertex = std::make_unique<Punkt>();
-      const int result = vertex->readGroups(in);
+  while (!isNamed(line, "SEQEND")) {
+    if (isNamed(line, "VERTEX")) {
+      const int result = vertices.emplace_back().readGroups(in);
       if (result < 0) return result;
-      vertices_.append(std::move(vertex));
     }
     line = in.readLine();
     if (in.eof()) return kEndOfFileVertices;
@@ -128,35 +153,74 @@ int Polylinie::readVertexRecords(DxfLineReader& in) {
   }
 }
 
-void Polylinie::appendSegment(const Punkt& from, const Punkt& to) {
-  std::unique_ptr<DXFGeometrie> segment;
-  if (from.bulge() > kMinBulge || from.bulge() < -kMinBulge) {
-    segment = std::make_unique<Kreisbogen>(from.bulge(), from, to);
-  } else {
-    segment = std::make_unique<Linie>(from.x(), from.y(), to.x(), to.y());
-  }
-  segment->setLayerName(layerName_);
-  segment->setColour("#000000");
-  segments_.append(std::move(segment));
+void Polylinie::addVertices(const std::vector<Punkt>& read) {
+  if (read.empty()) return;
+  std::vector<Punkt> all;
+  all.reserve(vertexStore_.size() + read.size());
+  all.insert(all.end(), vertexStore_.begin(), vertexStore_.end());
+  all.insert(all.end(), read.begin(), read.end());
+  vertexStore_.swap(all);
+  linkVertices();
+}
+
+bool Polylinie::spans(const Punkt& from, const Punkt& to) {
+  const double dx = to.x() - from.x();
+  const double dy = to.y() - from.y();
+  // The sum of squares is off by a few units in the last place at most (an overflow or an
+  // underflow only pushes it further from the limit), so only close to the limit is the
+  // careful, slower hypot needed to decide.
+  const double squared = dx * dx + dy * dy;
+  constexpr double kSquaredLimit = kMinSegment * kMinSegment;
+  if (squared > kSquaredLimit * (1 + 1e-9)) return true;
+  if (squared < kSquaredLimit * (1 - 1e-9)) return false;
+  return std::hypot(dx, dy) > kMinSegment;
+}
+
+void Polylinie::addSegment(std::vector<Segment>& store, const Punkt& from,
+                           const Punkt& to) const {
+  Segment& added =
+      from.bulge() > kMinBulge || from.bulge() < -kMinBulge
+          ? store.emplace_back(std::in_place_type<Kreisbogen>, from.bulge(), from, to)
+          : store.emplace_back(std::in_place_type<Linie>, from.x(), from.y(), to.x(), to.y());
+  DXFGeometrie& segment = asGeometry(added);
+  segment.setLayerName(layerName_);
+  segment.setColour("#000000");
 }
 
 void Polylinie::buildSegments() {
-  const int n = vertices_.count();
-  for (int i = 1; i < n; ++i) {
-    const Punkt& from = *vertices_.at(i - 1);
-    const Punkt& to = *vertices_.at(i);
-    if (std::hypot(to.x() - from.x(), to.y() - from.y()) > kMinSegment) {
-      appendSegment(from, to);
+  const auto n = vertexStore_.size();
+  const bool closing = isClosed() && n >= 1;
+  std::size_t count = closing ? 1 : 0;
+  for (std::size_t i = 1; i < n; ++i) count += spans(vertexStore_[i - 1], vertexStore_[i]);
+  if (count == 0) return;
+  // Built into a store of the final size, after the segments there may be already.
+  std::vector<Segment> store;
+  store.reserve(segmentStore_.size() + count);
+  store.insert(store.end(), segmentStore_.begin(), segmentStore_.end());
+  for (std::size_t i = 1; i < n; ++i) {
+    if (spans(vertexStore_[i - 1], vertexStore_[i])) {
+      addSegment(store, vertexStore_[i - 1], vertexStore_[i]);
     }
   }
-  if (isClosed() && n >= 1) appendSegment(*vertices_.at(n - 1), *vertices_.at(0));
+  if (closing) addSegment(store, vertexStore_[n - 1], vertexStore_[0]);
+  segmentStore_.swap(store);
+  linkSegments();
+}
+
+void Polylinie::linkVertices() {
+  pointAt(vertices_, static_cast<int>(vertexStore_.size()),
+          [this](int i) { return &vertexStore_[static_cast<std::size_t>(i)]; });
+}
+
+void Polylinie::linkSegments() {
+  pointAt(segments_, static_cast<int>(segmentStore_.size()),
+          [this](int i) { return &asGeometry(segmentStore_[static_cast<std::size_t>(i)]); });
 }
 
 int Polylinie::write(std::ostream& out) const {
   out << "POLYLINE\n  8\n" << layerName_ << "\n 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n"
       << flags_ << "\n  0\n";
-  for (int i = 0; i < vertices_.count(); ++i) {
-    const Punkt& vertex = *vertices_.at(i);
+  for (const Punkt& vertex : vertexStore_) {
     out << "VERTEX\n  8\n" << layerName_ << "\n 10\n"
         << vertex.x() << "\n 20\n"
         << vertex.y() << "\n 30\n0\n";
@@ -170,24 +234,24 @@ int Polylinie::write(std::ostream& out) const {
 void Polylinie::assignLayer(const Layer* layer) {
   if (!layer) return;
   copyField(layerName_, layer->name());
-  for (int i = segments_.count() - 1; i >= 0; --i) segments_.at(i)->assignLayer(layer);
+  for (int i = segmentCount() - 1; i >= 0; --i) segment(i).assignLayer(layer);
 }
 
 void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
-  for (int i = segments_.count() - 1; i >= 0; --i) segments_.at(i)->draw(area, s, dx, dy, a);
+  for (int i = segmentCount() - 1; i >= 0; --i) segment(i).draw(area, s, dx, dy, a);
 }
 
 void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
                              double maxX, double maxY, double dx, double dy, double a) const {
-  for (int i = segments_.count() - 1; i >= 0; --i) {
-    segments_.at(i)->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+  for (int i = segmentCount() - 1; i >= 0; --i) {
+    segment(i).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
   }
 }
 
 void Polylinie::transform(double s, double a, double dx, double dy, double dz) {
-  for (int i = segments_.count() - 1; i >= 0; --i) segments_.at(i)->transform(s, a, dx, dy, dz);
-  for (int i = 0; i < vertices_.count(); ++i) {
-    Punkt& vertex = *vertices_.at(i);
+  for (int i = segmentCount() - 1; i >= 0; --i) segment(i).transform(s, a, dx, dy, dz);
+  for (int i = 0; i < vertexCount(); ++i) {
+    Punkt& vertex = *vertices_.objectAt<Punkt>(i);
     vertex.transform(s, a, dx, dy, dz);
     // A mirror turns every arc the other way round.
     if (s < 0) vertex.setBulge(-vertex.bulge());

@@ -3,9 +3,13 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <variant>
+#include <vector>
 
+#include "AT_Vector.h"
 #include "DXFGeometrie.h"
-#include "PointerList.h"
+#include "Kreisbogen.h"
+#include "Linie.h"
 #include "Punkt.h"
 
 // Vertices are kept as points with their bulges (for writing); the segments, lines and arcs
@@ -25,7 +29,7 @@ class Polylinie {
 
   // Empty, layer name "LAYER", flags 0.
   Polylinie();
-  // Layer name, flags, and copies of the vertices and segments, each list in reverse order.
+  // Layer name, flags, and copies of the vertices and segments, each list in its order.
   Polylinie(const Polylinie& other);
   Polylinie& operator=(const Polylinie&) = delete;
   ~Polylinie() = default;
@@ -55,21 +59,41 @@ class Polylinie {
   bool isClosed() const;
 
   int vertexCount() const { return vertices_.count(); }
-  const Punkt* vertexAt(int index) const { return vertices_.at(index); }
+  const Punkt* vertexAt(int index) const { return vertices_.objectAt<Punkt>(index); }
   int segmentCount() const { return segments_.count(); }
   // A line or arc, or null outside the list.
-  const DXFGeometrie* segmentAt(int index) const { return segments_.at(index); }
+  const DXFGeometrie* segmentAt(int index) const {
+    return segments_.objectAt<DXFGeometrie>(index);
+  }
 
  private:
-  // Head groups and, for LWPOLYLINE and LEADER, the vertex pairs.
-  int readHead(DxfLineReader& in, bool& counted);
-  // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups.
-  int readVertexRecords(DxfLineReader& in);
-  void buildSegments();
-  void appendSegment(const Punkt& from, const Punkt& to);
+  using Segment = std::variant<Linie, Kreisbogen>;
 
-  PointerList<Punkt> vertices_{10};
-  PointerList<DXFGeometrie> segments_{10};
+  // Head groups and, for LWPOLYLINE and LEADER, the vertex pairs, into `vertices`.
+  int readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& counted);
+  // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups, into `vertices`.
+  int readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices);
+  // Appends `read` to the vertices.
+  void addVertices(const std::vector<Punkt>& read);
+  void buildSegments();
+  // True when a segment is drawn from `from` to `to` (they lie far enough apart).
+  static bool spans(const Punkt& from, const Punkt& to);
+  // The line or the arc (by the bulge of `from`) from `from` to `to`, on this layer.
+  void addSegment(std::vector<Segment>& store, const Punkt& from, const Punkt& to) const;
+  // The segment at `index`, which must lie in the list.
+  DXFGeometrie& segment(int index) const { return *segments_.objectAt<DXFGeometrie>(index); }
+  // Points the item vectors at the objects of the stores, in store order.
+  void linkVertices();
+  void linkSegments();
+
+  // The objects themselves: each store is allocated once at its final size, so a polyline
+  // costs a few allocations instead of two per vertex and per segment. The item vectors
+  // below point into them, in order.
+  std::vector<Punkt> vertexStore_;
+  std::vector<Segment> segmentStore_;
+  // The vertices and segments as the item vectors of a polyline.
+  AT_Vector vertices_{0, 10};
+  AT_Vector segments_{0, 10};
   char layerName_[kNameSize];
   std::int32_t flags_ = 0;
 };

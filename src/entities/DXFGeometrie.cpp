@@ -116,7 +116,6 @@ void DXFGeometrie::resetPenCache() {
   copyField(penColourCache_, kResetColour);
 }
 
-double DXFGeometrie::readDouble(DxfLineReader& in) { return parseReal(in.readLine()); }
 int DXFGeometrie::readInt(DxfLineReader& in) { return parseInt(in.readLine()); }
 
 WorldPoint DXFGeometrie::place(double x, double y, double s, double a, double dx, double dy) {

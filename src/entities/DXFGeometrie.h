@@ -117,7 +117,7 @@ class DXFGeometrie {
   static const char* penColourCache() { return penColourCache_; }
 
   // Reads the next line as a real (strtod rules); 0.0 when it is no number.
-  static double readDouble(DxfLineReader& in);
+  static double readDouble(DxfLineReader& in) { return in.readReal(); }
   // Reads the next line as an integer (atoi rules, clamped).
   static int readInt(DxfLineReader& in);
 
