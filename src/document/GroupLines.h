@@ -149,24 +149,25 @@ bool matchCode(const char* line, int code);
 // with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
 // a '0' somewhere (the variants above differ in this).
 //
-// Inline, since every other line of a file passes here: a plain code line (a blank, maybe
-// more blanks, then up to nine digits and nothing else) reads as its digits under every
-// variant. That holds for "  0" too: a digit string that reads as 0 is all zeros. Every
-// other line is left to groupCodeOfOddLine.
+// Inline, since every other line of a file passes here: a plain code line (blanks, then up
+// to nine digits and nothing else) reads as its digits under every variant when indented
+// (a digit string that reads as 0 is all zeros, so "  0" is code 0 everywhere); unindented,
+// it counts only in the entity variant and only as 100, 210, 220 or 230. Every other line
+// is left to groupCodeOfOddLine.
 int groupCodeOfOddLine(const char* line, GroupCodeVariant variant);
 inline int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard) {
-  if (line[0] == ' ') {
-    const char* p = line + 1;
-    while (*p == ' ') ++p;
-    const char* const digits = p;
-    int value = 0;
-    while (*p >= '0' && *p <= '9' && p - digits < 9) {
-      value = value * 10 + (*p - '0');
-      ++p;
-    }
-    if (*p == '\0' && p != digits) return value;
+  const char* p = line;
+  while (*p == ' ') ++p;
+  const char* const digits = p;
+  int value = 0;
+  while (*p >= '0' && *p <= '9' && p - digits < 9) {
+    value = value * 10 + (*p - '0');
+    ++p;
   }
-  return groupCodeOfOddLine(line, variant);
+  if (*p != '\0' || p == digits) return groupCodeOfOddLine(line, variant);
+  if (line[0] == ' ') return value;
+  const bool entityCode = value == 100 || value == 210 || value == 220 || value == 230;
+  return variant == GroupCodeVariant::Entity && entityCode ? value : -1;
 }
 
 // A real read the way strtod reads it in the "C" locale, whatever the process locale:

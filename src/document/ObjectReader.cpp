@@ -107,7 +107,10 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
                                          Context context, ObjectLists& lists,
                                          const LayerIndex& layers, bool utf8Texts) {
   Outcome outcome;
-  const std::optional<Kind> kind = kindOf(typeName);
+  // No type name is longer than ten characters, so the length is measured no further.
+  std::size_t length = 0;
+  while (length <= 10 && typeName[length] != '\0') ++length;
+  const std::optional<Kind> kind = kindOf(std::string_view(typeName, length));
   if (!kind || (*kind == Kind::Leader && context == Context::Block)) return outcome;
   outcome.recognised = true;
   auto none = [](auto&) {};

@@ -26,18 +26,23 @@ DXFGeometrie& asGeometry(std::variant<Linie, Kreisbogen>& segment) {
   return std::visit([](auto& kind) -> DXFGeometrie& { return kind; }, segment);
 }
 
-// Points `list` at the `count` objects `objectAt(0)` .. `objectAt(count - 1)`, reusing the
-// cells it has.
+// Makes `list` anew as an item vector of growth step 10 whose `count` cells point at
+// `objectAt(0)` .. `objectAt(count - 1)`.
 template <class ObjectAt>
-void pointAt(AT_Vector& list, int count, ObjectAt objectAt) {
-  while (list.count() > count) list.remove(list.count() - 1);
-  list.grow(count - list.count());
-  for (int i = 0; i < count; ++i) list.cellAt(i).setRaw(objectAt(i), 0);
+void pointAt(std::optional<AT_Vector>& list, std::size_t count, ObjectAt objectAt) {
+  list.emplace(static_cast<int>(count), 10);
+  for (std::size_t i = 0; i < count; ++i) {
+    list->cellAt(static_cast<int>(i)).setRaw(objectAt(i), 0);
+  }
 }
 
 }  // namespace
 
-Polylinie::Polylinie() { copyField(layerName_, "LAYER"); }
+Polylinie::Polylinie() {
+  copyField(layerName_, "LAYER");
+  linkVertices();
+  linkSegments();
+}
 
 Polylinie::Polylinie(const Polylinie& other)
     : vertexStore_(other.vertexStore_), segmentStore_(other.segmentStore_), flags_(other.flags_) {
@@ -208,13 +213,12 @@ void Polylinie::buildSegments() {
 }
 
 void Polylinie::linkVertices() {
-  pointAt(vertices_, static_cast<int>(vertexStore_.size()),
-          [this](int i) { return &vertexStore_[static_cast<std::size_t>(i)]; });
+  pointAt(vertices_, vertexStore_.size(), [this](std::size_t i) { return &vertexStore_[i]; });
 }
 
 void Polylinie::linkSegments() {
-  pointAt(segments_, static_cast<int>(segmentStore_.size()),
-          [this](int i) { return &asGeometry(segmentStore_[static_cast<std::size_t>(i)]); });
+  pointAt(segments_, segmentStore_.size(),
+          [this](std::size_t i) { return &asGeometry(segmentStore_[i]); });
 }
 
 int Polylinie::write(std::ostream& out) const {
@@ -251,7 +255,7 @@ void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double mi
 void Polylinie::transform(double s, double a, double dx, double dy, double dz) {
   for (int i = segmentCount() - 1; i >= 0; --i) segment(i).transform(s, a, dx, dy, dz);
   for (int i = 0; i < vertexCount(); ++i) {
-    Punkt& vertex = *vertices_.objectAt<Punkt>(i);
+    Punkt& vertex = *vertices_->objectAt<Punkt>(i);
     vertex.transform(s, a, dx, dy, dz);
     // A mirror turns every arc the other way round.
     if (s < 0) vertex.setBulge(-vertex.bulge());

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -58,12 +59,12 @@ class Polylinie {
   // True when drawn closed: flag bit 1, or the layers "SILHOUETTE" and "REX_4".
   bool isClosed() const;
 
-  int vertexCount() const { return vertices_.count(); }
-  const Punkt* vertexAt(int index) const { return vertices_.objectAt<Punkt>(index); }
-  int segmentCount() const { return segments_.count(); }
+  int vertexCount() const { return vertices_->count(); }
+  const Punkt* vertexAt(int index) const { return vertices_->objectAt<Punkt>(index); }
+  int segmentCount() const { return segments_->count(); }
   // A line or arc, or null outside the list.
   const DXFGeometrie* segmentAt(int index) const {
-    return segments_.objectAt<DXFGeometrie>(index);
+    return segments_->objectAt<DXFGeometrie>(index);
   }
 
  private:
@@ -81,8 +82,9 @@ class Polylinie {
   // The line or the arc (by the bulge of `from`) from `from` to `to`, on this layer.
   void addSegment(std::vector<Segment>& store, const Punkt& from, const Punkt& to) const;
   // The segment at `index`, which must lie in the list.
-  DXFGeometrie& segment(int index) const { return *segments_.objectAt<DXFGeometrie>(index); }
-  // Points the item vectors at the objects of the stores, in store order.
+  DXFGeometrie& segment(int index) const { return *segments_->objectAt<DXFGeometrie>(index); }
+  // Makes the item vectors anew, exactly as long as the stores, pointing at their objects
+  // in store order.
   void linkVertices();
   void linkSegments();
 
@@ -91,9 +93,10 @@ class Polylinie {
   // below point into them, in order.
   std::vector<Punkt> vertexStore_;
   std::vector<Segment> segmentStore_;
-  // The vertices and segments as the item vectors of a polyline.
-  AT_Vector vertices_{0, 10};
-  AT_Vector segments_{0, 10};
+  // The vertices and segments as the item vectors of a polyline, growth step 10; made anew
+  // whenever a store changes.
+  std::optional<AT_Vector> vertices_;
+  std::optional<AT_Vector> segments_;
   char layerName_[kNameSize];
   std::int32_t flags_ = 0;
 };

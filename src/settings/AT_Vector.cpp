@@ -18,7 +18,10 @@ constexpr int kMaxBlock = 1024;
 
 AT_Vector::AT_Vector(int count, int growBy) : growBy_(std::max(growBy, 0)) {
   count = std::max(count, 0);
-  cells_ = std::make_unique<AT_Item*[]>(static_cast<std::size_t>(count));
+  if (count > 0) {
+    cells_ = std::make_unique<AT_Item*[]>(static_cast<std::size_t>(count));
+    addBlock(count);
+  }
   for (int i = 0; i < count; ++i) cells_[i] = takeItem(count - i);
   count_ = count;
   capacity_ = count;
@@ -36,14 +39,20 @@ AT_Item* AT_Vector::takeItem(int wanted) {
     spareItems_.pop_back();
     return item;
   }
-  if (freshLeft_ == 0) {
-    const int size = std::max(wanted, std::clamp(count_ / 2, kMinBlock, kMaxBlock));
-    blocks_.push_back(std::make_unique<AT_Item[]>(static_cast<std::size_t>(size)));
-    nextFresh_ = blocks_.back().get();
-    freshLeft_ = size;
-  }
+  if (freshLeft_ == 0) addBlock(std::max(wanted, std::clamp(count_ / 2, kMinBlock, kMaxBlock)));
   --freshLeft_;
   return nextFresh_++;
+}
+
+void AT_Vector::addBlock(int size) {
+  auto block = std::make_unique<AT_Item[]>(static_cast<std::size_t>(size));
+  nextFresh_ = block.get();
+  freshLeft_ = size;
+  if (firstBlock_) {
+    moreBlocks_.push_back(std::move(block));
+  } else {
+    firstBlock_ = std::move(block);
+  }
 }
 
 void AT_Vector::releaseItem(AT_Item* item) {

@@ -101,13 +101,17 @@ class AT_Vector final {
   /// An empty cell: a removed one if any, else the next unused cell of the newest block; a
   /// new block is made when none is left, with room for at least `wanted` cells.
   AT_Item* takeItem(int wanted);
+  /// Makes a new block of `size` cells the source of unused cells.
+  void addBlock(int size);
   /// Empties a cell that left the vector and keeps it for takeItem.
   void releaseItem(AT_Item* item);
 
-  /// Pointer slots; the first `count_` point to the cells in order.
+  /// Pointer slots (none yet when empty); the first `count_` point to the cells in order.
   std::unique_ptr<AT_Item*[]> cells_;
-  /// Blocks of cells; every cell in use lives in one of them.
-  std::vector<std::unique_ptr<AT_Item[]>> blocks_;
+  /// Blocks of cells; every cell in use lives in one of them. Most vectors need one block
+  /// only, which is held apart so that it costs no list.
+  std::unique_ptr<AT_Item[]> firstBlock_;
+  std::vector<std::unique_ptr<AT_Item[]>> moreBlocks_;
   /// Removed cells, emptied, to be taken again.
   std::vector<AT_Item*> spareItems_;
   /// The unused cells at the end of the newest block.
