@@ -219,21 +219,6 @@ void AT_Item::setFormat(const char* format) {
   format_.reset(format != nullptr ? copyText(format) : nullptr);
 }
 
-const void* AT_Item::value() const {
-  switch (typeCode_) {
-    case AT_Pointer: return storage_.foreign;
-    case AT_Bytes:
-    case AT_Text: return storage_.owned;
-    case AT_Char:
-    case AT_Int:
-    case AT_Long:
-    case AT_Float:
-    case AT_Double: return &storage_;
-    default: return nullptr;
-  }
-}
-
-void* AT_Item::value() { return const_cast<void*>(std::as_const(*this).value()); }
 
 char* AT_Item::buffer() const {
   if (!textBuffer_) textBuffer_ = std::make_unique<char[]>(textBufferSize);

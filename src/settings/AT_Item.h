@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 /// Kind of value an AT_Item holds (its `typeCode`).
 enum AT_Type : int {
@@ -66,8 +67,20 @@ class AT_Item final {
 
   /// Pointer to the held value (foreign pointer, owned text or bytes, or the number held in
   /// the cell), or null without a value.
-  const void* value() const;
-  void* value();
+  const void* value() const {
+    switch (typeCode_) {
+      case AT_Pointer: return storage_.foreign;
+      case AT_Bytes:
+      case AT_Text: return storage_.owned;
+      case AT_Char:
+      case AT_Int:
+      case AT_Long:
+      case AT_Float:
+      case AT_Double: return &storage_;
+      default: return nullptr;
+    }
+  }
+  void* value() { return const_cast<void*>(std::as_const(*this).value()); }
   /// Number of bytes of an `AT_Bytes` value, else 0.
   std::size_t byteLength() const { return typeCode_ == AT_Bytes ? bytesLength_ : 0; }
 

@@ -19,7 +19,7 @@ constexpr int kMaxBlock = 1024;
 AT_Vector::AT_Vector(int count, int growBy) : growBy_(std::max(growBy, 0)) {
   count = std::max(count, 0);
   if (count > 0) {
-    cells_ = std::make_unique<AT_Item*[]>(static_cast<std::size_t>(count));
+    cells_ = std::make_unique_for_overwrite<AT_Item*[]>(static_cast<std::size_t>(count));
     addBlock(count);
   }
   for (int i = 0; i < count; ++i) cells_[i] = takeItem(count - i);
@@ -67,7 +67,8 @@ void AT_Vector::reserveFor(int k) {
   const long long wanted =
       static_cast<long long>(count_) + k + std::max(growBy_, count_ / 2);
   const int newCapacity = static_cast<int>(std::min<long long>(wanted, INT_MAX));
-  auto cells = std::make_unique<AT_Item*[]>(static_cast<std::size_t>(newCapacity));
+  // Slots beyond the count are never read, so they need no zeroing.
+  auto cells = std::make_unique_for_overwrite<AT_Item*[]>(static_cast<std::size_t>(newCapacity));
   std::copy(cells_.get(), cells_.get() + count_, cells.get());
   cells_ = std::move(cells);
   capacity_ = newCapacity;
@@ -141,14 +142,6 @@ int AT_Vector::appendText(const char* text) {
   const int index = appendCell();
   cells_[index]->setText(text);
   return index;
-}
-
-AT_Item* AT_Vector::cellPtr(int index) {
-  return index >= 0 && index < count_ ? cells_[index] : nullptr;
-}
-
-const AT_Item* AT_Vector::cellPtr(int index) const {
-  return index >= 0 && index < count_ ? cells_[index] : nullptr;
 }
 
 AT_Item& AT_Vector::cellAt(int index) {

@@ -59,8 +59,10 @@ class AT_Vector final {
   int capacity() const { return capacity_; }
 
   /// The cell at `index`, or null outside 0..count-1.
-  AT_Item* cellPtr(int index);
-  const AT_Item* cellPtr(int index) const;
+  AT_Item* cellPtr(int index) { return index >= 0 && index < count_ ? cells_[index] : nullptr; }
+  const AT_Item* cellPtr(int index) const {
+    return index >= 0 && index < count_ ? cells_[index] : nullptr;
+  }
   /// The cell at `index`, or the shared empty cell outside 0..count-1.
   AT_Item& cellAt(int index);
   const AT_Item& cellAt(int index) const;
