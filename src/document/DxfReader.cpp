@@ -169,7 +169,7 @@ int DxfReader::readEntities() {
       }
     }
     if (in_.eof()) return kEndInEntities;
-    if (std::strcmp(line, "ENDSEC") == 0) return 0;
+    if (in_.lineIs("ENDSEC")) return 0;
     afterZero = ObjectReader::isZeroCodeLine(line);
   }
 }

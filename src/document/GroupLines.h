@@ -83,6 +83,14 @@ class DxfLineReader {
 
   // The last line read, NUL-terminated, at most 99 characters.
   const char* line() const { return line_; }
+  // True when the last line read equals `text` as strcmp compares (up to an embedded NUL).
+  // The buffer always holds N bytes, so comparing N bytes, the NUL of `text` included, is
+  // that comparison, done inline.
+  template <std::size_t N>
+  bool lineIs(const char (&text)[N]) const {
+    static_assert(N <= kLineBufferSize);
+    return std::memcmp(line_, text, N) == 0;
+  }
   // Number of bytes stored for the last line (up to an embedded NUL they equal strlen).
   std::size_t length() const { return length_; }
   // True once a read has met the end of the data (see the class comment).

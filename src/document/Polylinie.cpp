@@ -17,11 +17,6 @@ std::vector<Punkt>& gatherBuffer() {
   return vertices;
 }
 
-// True when `line` is `name`; the first letter settles most lines without a call.
-bool isNamed(const char* line, const char* name) {
-  return line[0] == name[0] && std::strcmp(line, name) == 0;
-}
-
 DXFGeometrie& asGeometry(std::variant<Linie, Kreisbogen>& segment) {
   return std::visit([](auto& kind) -> DXFGeometrie& { return kind; }, segment);
 }
@@ -139,19 +134,19 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
 }
 
 int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices) {
-  const char* line = in.readLine();
+  in.readLine();
   if (in.eof()) return kEndOfFileVertices;
-  while (!isNamed(line, "SEQEND")) {
-    if (isNamed(line, "VERTEX")) {
+  while (!in.lineIs("SEQEND")) {
+    if (in.lineIs("VERTEX")) {
       const int result = vertices.emplace_back().readGroups(in);
       if (result < 0) return result;
     }
-    line = in.readLine();
+    in.readLine();
     if (in.eof()) return kEndOfFileVertices;
   }
   // The SEQEND record's own groups, up to the next group code 0.
   for (;;) {
-    line = in.readLine();
+    const char* line = in.readLine();
     if (in.eof()) return kEndOfFileHead;
     if (groupCode(line, GroupCodeVariant::Standard) == 0) return 0;
     in.readLine();
