@@ -45,12 +45,11 @@ const char* takeDigits(const char* p, std::uint64_t& value) {
 // when the significant digits form an integer m that a double holds exactly and the decimal
 // exponent e is at most 22 either way, m * 10^e or m / 10^-e is one correctly rounded
 // operation on two exact doubles, which is the very value strtod must give. `p` stands after
-// the sign. Nothing (std::nullopt) when the text is no such decimal; the general readers
-// decide then, and `end` tells them where the decimal ends when that is known (else null).
+// the sign; the decimal ends at the first character that cannot continue it. Nothing
+// (std::nullopt) when the text is no such decimal; the general road decides then.
 // Rounding to nearest and double evaluation of double operations are assumed.
 static_assert(FLT_EVAL_METHOD == 0, "the quick decimal road needs plain double arithmetic");
-std::optional<double> parseShortDecimal(const char* p, const char*& end) {
-  end = nullptr;
+std::optional<double> parseShortDecimal(const char* p) {
   const char* const start = p;
   while (*p == '0') ++p;  // leading zeros carry nothing and do not count
   const char* const significant = p;
@@ -80,10 +79,8 @@ std::optional<double> parseShortDecimal(const char* p, const char*& end) {
         written = written * 10 + (*q - '0');
       }
       exponent += negativeExponent ? -written : written;
-      p = q;
     }
   }
-  end = p;
   if (mantissa == 0) return 0.0;
   if (mantissa > kMaxExactInteger || exponent < -kMaxExactPower || exponent > kMaxExactPower) {
     return std::nullopt;
@@ -99,28 +96,34 @@ locale_t cLocale() {
   return locale;
 }
 
-// parseReal. `mayBeShort`: false when the text is known to be too long for the quick road
-// of parseShortDecimal, which is then not tried.
-double convertReal(const char* text, bool mayBeShort) {
+// The quick road of parseReal: white space, a sign and a short decimal (parseShortDecimal).
+// White space is skipped only before `end` (null: up to the NUL). Nothing when the general
+// road must decide.
+std::optional<double> quickReal(const char* text, const char* end) {
+  const char* p = text;
+  while (p != end && isSpace(*p)) ++p;
+  const bool negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return std::nullopt;  // hexadecimal
+  const auto value = parseShortDecimal(p);
+  if (!value) return std::nullopt;
+  return negative ? -*value : *value;
+}
+
+// The general road of parseReal, for any NUL-terminated text.
+double generalReal(const char* text) {
   const char* p = text;
   while (isSpace(*p)) ++p;
   const char* const number = p;
-  const bool negative = *p == '-';
   if (*p == '+' || *p == '-') ++p;
   if (*number == '+' && (*p == '+' || *p == '-')) return 0.0;
-  // Hexadecimal numbers, "inf" and "nan" are no decimals: strtod reads them below.
-  const bool decimal = !(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'));
-  if (decimal) {
-    const char* end = nullptr;
-    if (mayBeShort) {
-      if (const auto quick = parseShortDecimal(p, end)) return negative ? -*quick : *quick;
-    }
-    // from_chars takes no '+' but reads every other decimal exactly as strtod does, and
-    // faster; only what it finds out of range is left to strtod.
+  // Hexadecimal numbers are left to strtod. from_chars takes no '+' but reads every other
+  // number ("inf" and "nan" too) exactly as strtod does, and faster; only what it finds out
+  // of range is left to strtod as well.
+  if (!(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))) {
     const char* const start = *number == '+' ? p : number;
-    if (end == nullptr) end = start + std::strlen(start);
     double value = 0.0;
-    const auto result = std::from_chars(start, end, value);
+    const auto result = std::from_chars(start, start + std::strlen(start), value);
     if (result.ec == std::errc()) return value;
     if (result.ec != std::errc::result_out_of_range) return 0.0;
   }
@@ -256,14 +259,25 @@ int groupCodeOfOddLine(const char* line, GroupCodeVariant variant) {
 }
 
 
-double parseReal(const char* text) { return convertReal(text, true); }
+double parseReal(const char* text) {
+  const auto quick = quickReal(text, nullptr);
+  return quick ? *quick : generalReal(text);
+}
 
 double DxfLineReader::readReal() {
-  readLine();
   // A line longer than this holds more significant digits than the quick road takes (or
   // blanks), as the full-precision reals most CAD programs write do.
   constexpr std::size_t kLongestQuick = 17;
-  return convertReal(line_, length_ <= kLongestQuick);
+  const char* const source = pos_;
+  const bool quick = readQuick();
+  if (!quick) readLineSlow();
+  if (length_ <= kLongestQuick) {
+    // A line read the quick way still stands whole in the block, ended by its carriage
+    // return or newline, and is read from there (see readGroupCode).
+    const char* const text = quick ? source : line_;
+    if (const auto value = quickReal(text, text + length_)) return *value;
+  }
+  return generalReal(line_);
 }
 
 int parseInt(const char* text) {

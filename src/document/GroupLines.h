@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,51 @@
 
 // Bytes of one line buffer: a line holds at most kLineBufferSize - 1 = 99 characters.
 inline constexpr std::size_t kLineBufferSize = 100;
+
+// Which reader's rule decides a group code line (they differ only in corner cases).
+enum class GroupCodeVariant {
+  // Layer entries, inserts, polylines: a code line starts with a blank.
+  Standard,
+  // Entities: like Standard, and the unindented lines 100, 210, 220, 230 count too.
+  Entity,
+  // Linetype entries and dimensions: an indented line that reads as 0 is code 0 only when
+  // every character after the first is a '0' or a blank (so a line of blanks is code 0).
+  LinetypeDimension,
+};
+
+// The group code of a code line, or -1 for a line that is no code line. A code line starts
+// with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
+// a '0' somewhere (the variants above differ in this). groupCode does the plain code lines
+// (plainGroupCode) inline, since every other line of a file is one; every other line is
+// left to groupCodeOfOddLine.
+int groupCodeOfOddLine(const char* line, GroupCodeVariant variant);
+
+// The code of a plain code line: blanks, then one to nine digits, then the end of the line,
+// which `atEnd(p)` recognises. Indented, such a line reads as its digits under every variant
+// (a digit string that reads as 0 is all zeros, so "  0" is code 0 everywhere); unindented,
+// it counts only in the entity variant and only as 100, 210, 220 or 230. Nothing for every
+// other line.
+template <class AtEnd>
+std::optional<int> plainGroupCode(const char* line, AtEnd atEnd, GroupCodeVariant variant) {
+  const char* p = line;
+  while (*p == ' ') ++p;
+  const char* const digits = p;
+  int value = 0;
+  while (*p >= '0' && *p <= '9' && p - digits < 9) {
+    value = value * 10 + (*p - '0');
+    ++p;
+  }
+  if (!atEnd(p) || p == digits) return std::nullopt;
+  if (line[0] == ' ') return value;
+  const bool entityCode = value == 100 || value == 210 || value == 220 || value == 230;
+  return variant == GroupCodeVariant::Entity && entityCode ? value : -1;
+}
+
+inline int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard) {
+  const auto atNul = [](const char* p) { return *p == '\0'; };
+  if (const auto code = plainGroupCode(line, atNul, variant)) return *code;
+  return groupCodeOfOddLine(line, variant);
+}
 
 // Reads a DXF file (or bytes in memory) line by line into a 100-byte buffer.
 //
@@ -51,31 +97,19 @@ class DxfLineReader {
   bool isOpen() const { return open_; }
 
   // Reads the next line and returns it (the same buffer as line()).
-  const char* readLine() {
-    // Almost every DXF line is short and lies wholly inside the current block, so that case
-    // is handled here, inline; every other line takes readLineSlow().
-#if defined(__SSE2__)
-    if (end_ - pos_ >= kQuickSpan) {
-      // Copy the next 32 bytes whole into the line buffer and look for the newline among
-      // them with 16-byte compares; bytes after the newline are cut off by the NUL.
-      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos_));
-      const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos_ + 16));
-      const unsigned newlines = bytesEqual(low, high, '\n');
-      if (newlines != 0) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(line_), low);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(line_ + 16), high);
-        const auto newlineAt = static_cast<unsigned>(__builtin_ctz(newlines));
-        // Bit k of `returns << 1` tells whether a carriage return stands before byte k.
-        const unsigned returns = bytesEqual(low, high, '\r');
-        length_ = newlineAt - (((returns << 1) >> newlineAt) & 1U);
-        line_[length_] = '\0';
-        pos_ += newlineAt + 1;
-        ++lineNumber_;
-        return line_;
-      }
-    }
-#endif
-    return readLineSlow();
+  const char* readLine() { return readQuick() ? line_ : readLineSlow(); }
+
+  // Reads the next line and returns its group code, as groupCode(readLine(), variant) does.
+  int readGroupCode(GroupCodeVariant variant = GroupCodeVariant::Standard) {
+    const char* const source = pos_;
+    if (!readQuick()) return groupCode(readLineSlow(), variant);
+    // A line read the quick way still stands whole in the block. Its code is read from there
+    // rather than from the copy just written to the line buffer, which the processor cannot
+    // hand on to the loads at once.
+    const char* const end = source + length_;
+    const auto atEnd = [end](const char* p) { return p == end; };
+    if (const auto code = plainGroupCode(source, atEnd, variant)) return *code;
+    return groupCodeOfOddLine(line_, variant);
   }
 
   // Reads the next line and converts it as parseReal does (the same value, just faster).
@@ -116,6 +150,32 @@ class DxfLineReader {
   static_assert(kQuickSpan < static_cast<std::ptrdiff_t>(kLineBufferSize));
 
   DxfLineReader() = default;
+  // Reads the next line when it is short and lies wholly inside the current block, which
+  // almost every DXF line does; false, with nothing read, for every other line.
+  bool readQuick() {
+#if defined(__SSE2__)
+    if (end_ - pos_ >= kQuickSpan) {
+      // Copy the next 32 bytes whole into the line buffer and look for the newline among
+      // them with 16-byte compares; bytes after the newline are cut off by the NUL.
+      const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos_));
+      const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pos_ + 16));
+      const unsigned newlines = bytesEqual(low, high, '\n');
+      if (newlines != 0) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line_), low);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line_ + 16), high);
+        const auto newlineAt = static_cast<unsigned>(__builtin_ctz(newlines));
+        // Bit k of `returns << 1` tells whether a carriage return stands before byte k.
+        const unsigned returns = bytesEqual(low, high, '\r');
+        length_ = newlineAt - (((returns << 1) >> newlineAt) & 1U);
+        line_[length_] = '\0';
+        pos_ += newlineAt + 1;
+        ++lineNumber_;
+        return true;
+      }
+    }
+#endif
+    return false;
+  }
   // Fetches the next block from the file or stream; false when nothing is left.
   bool refill();
   // Any line: across blocks, overlong, or at the end of the data.
@@ -138,45 +198,9 @@ class DxfLineReader {
   bool eof_ = false;
 };
 
-// Which reader's rule decides a group code line (they differ only in corner cases).
-enum class GroupCodeVariant {
-  // Layer entries, inserts, polylines: a code line starts with a blank.
-  Standard,
-  // Entities: like Standard, and the unindented lines 100, 210, 220, 230 count too.
-  Entity,
-  // Linetype entries and dimensions: an indented line that reads as 0 is code 0 only when
-  // every character after the first is a '0' or a blank (so a line of blanks is code 0).
-  LinetypeDimension,
-};
-
 // True when `line` starts with a blank and, after all leading blanks, equals the decimal
 // text of `code` exactly (" 10" and "  10" match 10; "10" and " 10 " do not).
 bool matchCode(const char* line, int code);
-
-// The group code of a code line, or -1 for a line that is no code line. A code line starts
-// with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
-// a '0' somewhere (the variants above differ in this).
-//
-// Inline, since every other line of a file passes here: a plain code line (blanks, then up
-// to nine digits and nothing else) reads as its digits under every variant when indented
-// (a digit string that reads as 0 is all zeros, so "  0" is code 0 everywhere); unindented,
-// it counts only in the entity variant and only as 100, 210, 220 or 230. Every other line
-// is left to groupCodeOfOddLine.
-int groupCodeOfOddLine(const char* line, GroupCodeVariant variant);
-inline int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard) {
-  const char* p = line;
-  while (*p == ' ') ++p;
-  const char* const digits = p;
-  int value = 0;
-  while (*p >= '0' && *p <= '9' && p - digits < 9) {
-    value = value * 10 + (*p - '0');
-    ++p;
-  }
-  if (*p != '\0' || p == digits) return groupCodeOfOddLine(line, variant);
-  if (line[0] == ' ') return value;
-  const bool entityCode = value == 100 || value == 210 || value == 220 || value == 230;
-  return variant == GroupCodeVariant::Entity && entityCode ? value : -1;
-}
 
 // A real read the way strtod reads it in the "C" locale, whatever the process locale:
 // leading white space skipped, conversion stops at the first unfit character, 0.0 when no

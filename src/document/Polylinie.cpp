@@ -76,9 +76,8 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
   bool layerSeen = false;
   long declared = 0;
   for (;;) {
-    const char* line = in.readLine();
+    const int code = in.readGroupCode(GroupCodeVariant::Standard);
     if (in.eof()) return vertices.empty() ? kEndOfFileHead : kEndOfFileVertex;
-    const int code = groupCode(line, GroupCodeVariant::Standard);
     if (code == 0) return 0;
     switch (code) {
       case 8:
@@ -146,9 +145,9 @@ int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices
   }
   // The SEQEND record's own groups, up to the next group code 0.
   for (;;) {
-    const char* line = in.readLine();
+    const int code = in.readGroupCode(GroupCodeVariant::Standard);
     if (in.eof()) return kEndOfFileHead;
-    if (groupCode(line, GroupCodeVariant::Standard) == 0) return 0;
+    if (code == 0) return 0;
     in.readLine();
   }
 }

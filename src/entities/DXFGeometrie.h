@@ -228,9 +228,8 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
                                 OnGroup onGroup) {
   bool layerSeen = false;
   for (;;) {
-    const char* line = in.readLine();
+    const int code = in.readGroupCode(GroupCodeVariant::Entity);
     if (in.eof()) return eofCode;
-    const int code = groupCode(line, GroupCodeVariant::Entity);
     if (code == 0) return 0;
     if (code == 8 && !layerSeen) {
       layerSeen = true;

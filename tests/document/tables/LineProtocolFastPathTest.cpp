@@ -43,16 +43,23 @@ double referenceReal(const std::string& text) {
   return ::testing::AssertionFailure() << message;
 }
 
-// parseReal on the text, and readReal on it as a line read after a longer line of digits,
-// so that the line buffer holds stale digits behind the text.
+// parseReal on the text, and readReal on it as a line: after a longer line of digits, so
+// that the line buffer holds stale digits behind it; and followed by more lines of digits
+// (LF or CR LF), which a reader of the line must not run into.
 ::testing::AssertionResult bothRoadsMatch(const std::string& text) {
   if (auto plain = sameReal(text, parseReal(text.c_str())); !plain) return plain;
   if (text.find('\n') != std::string::npos || text.size() > 99) {
     return ::testing::AssertionSuccess();
   }
-  auto in = DxfLineReader::fromString(std::string(99, '7') + "\n" + text + "\n");
-  in.readLine();
-  return sameReal(text, in.readReal());
+  const std::string digitLines = "  1234567890123456789\n98765.4321e5\n 0.5\n";
+  const std::string inputs[] = {std::string(99, '7') + "\n" + text + "\n",
+                                text + "\n" + digitLines, text + "\r\n" + digitLines};
+  for (const std::string& input : inputs) {
+    auto in = DxfLineReader::fromString(input);
+    if (&input == &inputs[0]) in.readLine();
+    if (auto line = sameReal(text, in.readReal()); !line) return line;
+  }
+  return ::testing::AssertionSuccess();
 }
 
 std::string digits(std::mt19937_64& random, int count) {
@@ -123,6 +130,16 @@ TEST(RealConversion, ScrambledTextsReadAsStrtodReadsThem) {
   }
 }
 
+TEST(RealConversion, BlankValueLinesReadAsZeroAndLeaveTheNextLine) {
+  auto in = DxfLineReader::fromString("   \n 10\n\t\r\n7.5\n\n2\n" + std::string(40, '#'));
+  EXPECT_EQ(in.readReal(), 0.0);
+  EXPECT_STREQ(in.readLine(), " 10");
+  EXPECT_EQ(in.readReal(), 0.0);
+  EXPECT_EQ(in.readReal(), 7.5);
+  EXPECT_EQ(in.readReal(), 0.0);
+  EXPECT_EQ(in.readReal(), 2.0);
+}
+
 TEST(RealConversion, NumbersAtTheEndOfAFullLineBuffer) {
   for (int blanks = 80; blanks <= 98; ++blanks) {
     for (const std::string number : {"7", "12345678", "1234567.8", "-0.125", "123456789012"}) {
@@ -153,18 +170,45 @@ int referenceCode(const std::string& line, GroupCodeVariant variant) {
   return line.find('0') != std::string::npos ? 0 : -1;
 }
 
-TEST(GroupCodeRecognition, GeneratedLinesFollowTheRuleInEveryVariant) {
+const GroupCodeVariant kVariants[] = {GroupCodeVariant::Standard, GroupCodeVariant::Entity,
+                                      GroupCodeVariant::LinetypeDimension};
+
+std::vector<std::string> generatedCodeLines(int count) {
   std::mt19937_64 random(11);
   const std::string starts[] = {" ", "  ", "   ", "", "\t", " \t", "x", " -", " +"};
-  const std::string tails[] = {"", "", "", " ", "x", "0", ".5", "\t", " 1"};
-  const GroupCodeVariant variants[] = {GroupCodeVariant::Standard, GroupCodeVariant::Entity,
-                                       GroupCodeVariant::LinetypeDimension};
-  for (int i = 0; i < 100000; ++i) {
-    const std::string line = starts[random() % 9] +
-                             digits(random, static_cast<int>(random() % 13)) + tails[random() % 9];
-    for (const GroupCodeVariant variant : variants) {
+  const std::string tails[] = {"", "", "", " ", "x", "0", ".5", "\t", " 1", "\r"};
+  std::vector<std::string> lines;
+  for (int i = 0; i < count; ++i) {
+    lines.push_back(starts[random() % 9] + digits(random, static_cast<int>(random() % 13)) +
+                    tails[random() % 10]);
+  }
+  return lines;
+}
+
+TEST(GroupCodeRecognition, GeneratedLinesFollowTheRuleInEveryVariant) {
+  for (const std::string& line : generatedCodeLines(100000)) {
+    for (const GroupCodeVariant variant : kVariants) {
       ASSERT_EQ(groupCode(line.c_str(), variant), referenceCode(line, variant))
           << '"' << line << '"';
+    }
+  }
+}
+
+TEST(GroupCodeRecognition, CodesReadWithTheirLinesFollowTheRule) {
+  // readGroupCode reads a short line where it stands in the data, ended by its newline or
+  // carriage return; the lines after it must not count.
+  const auto lines = generatedCodeLines(30000);
+  for (const GroupCodeVariant variant : kVariants) {
+    std::string text;
+    for (const std::string& line : lines) text += line + (line.size() % 3 == 0 ? "\r\n" : "\n");
+    auto in = DxfLineReader::fromString(text);
+    for (const std::string& line : lines) {
+      // The line as the reader stores it: one carriage return before the newline goes.
+      const std::string stored = line.size() % 3 == 0 || line.empty() || line.back() != '\r'
+                                     ? line
+                                     : line.substr(0, line.size() - 1);
+      ASSERT_EQ(in.readGroupCode(variant), referenceCode(stored, variant)) << '"' << line << '"';
+      ASSERT_EQ(std::string(in.line()), stored);
     }
   }
 }
