@@ -137,12 +137,14 @@ def main():
     parser.add_argument("--height", type=int, default=1200)
     parser.add_argument("--samples", default="/work/shared/samples")
     parser.add_argument("--largest-samples", type=int, default=3)
+    parser.add_argument("--tasks", nargs="+", choices=["read", "render"],
+                        default=["read", "render"])
     args = parser.parse_args()
 
     files = list(args.files)
     if os.path.isdir(args.samples):
         files += sample_files(args.samples, args.largest_samples)
-    all_tools = tools(args)
+    all_tools = [tool for tool in tools(args) if tool.task in args.tasks]
     rows, goals = [], []
     scratch = tempfile.mkdtemp(prefix="tool-bench-")
     try:
