@@ -110,24 +110,25 @@ std::optional<double> quickReal(const char* text, const char* end) {
   return negative ? -*value : *value;
 }
 
-// The general road of parseReal, for any NUL-terminated text.
-double generalReal(const char* text) {
+// The general road of parseReal for the text from `text` to `end`; `terminated` is the same
+// text ended by a NUL, for strtod.
+double generalReal(const char* text, const char* end, const char* terminated) {
   const char* p = text;
-  while (isSpace(*p)) ++p;
+  while (p != end && isSpace(*p)) ++p;
   const char* const number = p;
-  if (*p == '+' || *p == '-') ++p;
-  if (*number == '+' && (*p == '+' || *p == '-')) return 0.0;
+  if (p != end && (*p == '+' || *p == '-')) ++p;
+  if (*number == '+' && p != end && (*p == '+' || *p == '-')) return 0.0;
   // Hexadecimal numbers are left to strtod. from_chars takes no '+' but reads every other
   // number ("inf" and "nan" too) exactly as strtod does, and faster; only what it finds out
   // of range is left to strtod as well.
-  if (!(p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))) {
+  if (!(end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))) {
     const char* const start = *number == '+' ? p : number;
     double value = 0.0;
-    const auto result = std::from_chars(start, start + std::strlen(start), value);
+    const auto result = std::from_chars(start, end, value);
     if (result.ec == std::errc()) return value;
     if (result.ec != std::errc::result_out_of_range) return 0.0;
   }
-  return strtod_l(number, nullptr, cLocale());
+  return strtod_l(terminated, nullptr, cLocale());
 }
 
 }  // namespace
@@ -261,7 +262,7 @@ int groupCodeOfOddLine(const char* line, GroupCodeVariant variant) {
 
 double parseReal(const char* text) {
   const auto quick = quickReal(text, nullptr);
-  return quick ? *quick : generalReal(text);
+  return quick ? *quick : generalReal(text, text + std::strlen(text), text);
 }
 
 double DxfLineReader::readReal() {
@@ -271,13 +272,13 @@ double DxfLineReader::readReal() {
   const char* const source = pos_;
   const bool quick = readQuick();
   if (!quick) readLineSlow();
+  // A line read the quick way still stands whole in the block, ended by its carriage return
+  // or newline, and is read from there (see readGroupCode).
+  const char* const text = quick ? source : line_;
   if (length_ <= kLongestQuick) {
-    // A line read the quick way still stands whole in the block, ended by its carriage
-    // return or newline, and is read from there (see readGroupCode).
-    const char* const text = quick ? source : line_;
     if (const auto value = quickReal(text, text + length_)) return *value;
   }
-  return generalReal(line_);
+  return generalReal(text, text + length_, line_);
 }
 
 int parseInt(const char* text) {
