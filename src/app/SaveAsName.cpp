@@ -4,12 +4,11 @@
 #include <cstring>
 
 std::string proposedSaveName(const char* drawingTitle) {
-  std::string name = drawingTitle && *drawingTitle ? drawingTitle : "*";
-  if (name != "*") {
-    // The characters file names cannot hold on the systems the drawings come from.
-    for (char& c : name) {
-      if (c != '\0' && std::strchr("*/:<>?\\|", c)) c = '_';
-    }
+  if (!drawingTitle || !*drawingTitle) return "*.dxf";
+  std::string name = drawingTitle;
+  // The characters file names cannot hold on the systems the drawings come from.
+  for (char& c : name) {
+    if (std::strchr("*/:<>?\\|", c)) c = '_';
   }
   return name + ".dxf";
 }

@@ -88,8 +88,30 @@ inline const char* const kViewerFrame = R"(
             <property name="visible">True</property>
           </object>
         </child>
+        <child>
+          <object class="GtkScrollbar" id="SB_hori">
+            <property name="visible">True</property>
+            <property name="orientation">horizontal</property>
+            <property name="adjustment">SB_hori_adjustment</property>
+          </object>
+        </child>
+        <child>
+          <object class="GtkScrollbar" id="SB_vert">
+            <property name="visible">True</property>
+            <property name="orientation">horizontal</property>
+            <property name="adjustment">SB_vert_adjustment</property>
+          </object>
+        </child>
       </object>
     </child>
+  </object>
+  <object class="GtkAdjustment" id="SB_hori_adjustment">
+    <property name="upper">110</property>
+    <property name="page-size">10</property>
+  </object>
+  <object class="GtkAdjustment" id="SB_vert_adjustment">
+    <property name="upper">110</property>
+    <property name="page-size">10</property>
   </object>
   <object class="GtkMessageDialog" id="MsgBox_Test">
     <property name="buttons">ok</property>

@@ -1,0 +1,208 @@
+// Open and save-as on the real dialog frame: admission, controls, world window, failure
+// messages, the proposed name and what a failed save leaves.
+#include "FileCommands.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "CommandFrameTestSupport.h"
+#include "DXF_Zeichnung.h"
+#include "GwDrawnButton.h"
+#include "MouseMode.h"
+
+namespace {
+
+using testsupport::drawingText;
+using testsupport::lineRecord;
+
+constexpr const char* kCommands[] = {"PB_mass", "PB_zoom", "MI_zoom", "PB_Layer", "PB_acad",
+                                     "MI_Layer", "MI_ACAD"};
+
+class FileCommandsTest : public testsupport::CommandFrameTest {};
+
+TEST_F(FileCommandsTest, DrawingWithTheSilLayerIsShownWithItsCommandsAndFitted) {
+  const std::string startFolder = mainWindow().viewerPath.str();
+  const std::string path =
+      openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].pattern, "*.dxf");
+  EXPECT_EQ(requests[0].mode, 0);
+  EXPECT_EQ(requests[0].title, "Open drawing");
+  EXPECT_EQ(requests[0].startDirectory, startFolder);
+
+  const ViewState& view = viewState();
+  EXPECT_EQ(view.drawingShown, 1);
+  EXPECT_EQ(view.fitted, 1);
+  EXPECT_EQ(view.viewType, 0);
+  for (const char* name : kCommands) EXPECT_TRUE(shown(name)) << name;
+  for (const char* name : {"PB_zoomp", "PB_zoomm", "PB_zoomb", "MI_Zoom", "MI_Optionen"}) {
+    EXPECT_TRUE(child(name)->is_sensitive()) << name;
+  }
+  EXPECT_FALSE(shown("MI_Ansicht"));
+  EXPECT_TRUE(shown("DA_draw"));
+  // Widened by 5 % of width and height on each side.
+  EXPECT_DOUBLE_EQ(view.viewMinX, -5.0);
+  EXPECT_DOUBLE_EQ(view.viewMaxX, 105.0);
+  EXPECT_DOUBLE_EQ(view.viewMinY, -2.5);
+  EXPECT_DOUBLE_EQ(view.viewMaxY, 52.5);
+  EXPECT_DOUBLE_EQ(viewDocuments().at(0)->maxX(), 105.0);
+  EXPECT_GT(view.scale, 0.0);
+
+  EXPECT_EQ(mainWindow().openedFile, path);
+  EXPECT_EQ(child("EB_text")->text(), path);
+  EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
+  EXPECT_EQ(mainWindow().viewerPath, (folder_.path() / "").string());
+}
+
+TEST_F(FileCommandsTest, DrawingWithBothLayersIsShownWithoutItsCommands) {
+  openDrawing("both.dxf", drawingText({"0", "MASSBILD"}, lineRecord("0", 0, 0, 10, 10)));
+  EXPECT_EQ(viewState().drawingShown, 1);
+  for (const char* name : kCommands) EXPECT_FALSE(shown(name)) << name;
+}
+
+TEST_F(FileCommandsTest, AlternativeLayerAloneAdmitsWithoutTheCommands) {
+  openDrawing("massbild.dxf", drawingText({"MASSBILD"}, lineRecord("MASSBILD", 0, 0, 10, 10)));
+  EXPECT_EQ(viewState().drawingShown, 1);
+  EXPECT_FALSE(shown("PB_Layer"));
+  EXPECT_FALSE(shown("PB_mass"));
+}
+
+TEST_F(FileCommandsTest, DrawingWithoutAnAdmittingLayerIsRefusedButKept) {
+  openDrawing("foreign.dxf", drawingText({"KONTUR"}, lineRecord("KONTUR", 0, 0, 10, 10)));
+  EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Kann_nicht_anzeigen"});
+  EXPECT_EQ(viewState().drawingShown, 0);
+  EXPECT_NE(viewDocuments().at(0), nullptr);
+  EXPECT_FALSE(shown("DA_draw"));
+  EXPECT_FALSE(child("PB_zoomp")->is_sensitive());
+  EXPECT_TRUE(mainWindow().openedFile.empty());
+  EXPECT_EQ(frame_->text(), "DXF Viewer");
+}
+
+TEST_F(FileCommandsTest, EveryUnreadableFileIsRefusedAndItsDocumentDeleted) {
+  const std::string good = drawingText({"0"}, lineRecord("0", 0, 0, 10, 10));
+  const struct {
+    const char* name;
+    std::string text;
+  } files[] = {{"empty.dxf", ""},
+               {"cut_in_tables.dxf", good.substr(0, good.find("ENDTAB"))},
+               {"cut_in_entities.dxf", good.substr(0, good.find(" 21\n"))},
+               {"binary.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22)}};
+  for (const auto& file : files) {
+    messages.keys.clear();
+    openDrawing(file.name, file.text);
+    EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Kann_nicht_anzeigen"}) << file.name;
+    EXPECT_EQ(viewDocuments().at(0), nullptr) << file.name;
+    EXPECT_EQ(viewState().drawingShown, 0);
+  }
+  messages.keys.clear();
+  choose(folder_.file("missing.dxf").string());
+  CB_open(frame_.get(), nullptr, GwUD());
+  EXPECT_EQ(messages.keys.size(), 1u);
+}
+
+TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {
+  openDrawing("empty.dxf", "");
+  requests.clear();
+  choose(folder_.file("out.dxf").string());
+  EXPECT_EQ(CB_saveas(frame_.get(), nullptr, GwUD()), 1);
+  EXPECT_TRUE(requests.empty());
+  EXPECT_FALSE(std::filesystem::exists(folder_.file("out.dxf")));
+}
+
+TEST_F(FileCommandsTest, CancelledOpenKeepsTheDrawingButTakesTheMouseOff) {
+  openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  const DXF_Zeichnung* before = viewDocuments().at(0);
+  testsupport::pumpEventsFor(100);
+  ASSERT_TRUE(child("DA_draw")->has_callback(GwCB_BUTTON));
+  choose("");
+  CB_open(frame_.get(), nullptr, GwUD());
+  EXPECT_EQ(viewDocuments().at(0), before);
+  EXPECT_EQ(viewState().drawingShown, 0);
+  EXPECT_EQ(viewState().fitted, 0);
+  EXPECT_FALSE(child("DA_draw")->has_callback(GwCB_BUTTON));
+  EXPECT_FALSE(child("DA_container")->has_callback(GwCB_MOUSEMOVE));
+}
+
+TEST_F(FileCommandsTest, SinglePointDrawingOpensWithAMinimalWorldWindow) {
+  openDrawing("point.dxf",
+              drawingText({"0"}, "  0\nPOINT\n  8\n0\n 10\n5.0\n 20\n7.0\n 30\n0.0\n"));
+  const ViewState& view = viewState();
+  ASSERT_EQ(view.drawingShown, 1);
+  EXPECT_DOUBLE_EQ(view.viewMaxX - view.viewMinX, 1.0);
+  EXPECT_DOUBLE_EQ(view.viewMaxY - view.viewMinY, 1.0);
+  EXPECT_DOUBLE_EQ(view.viewMinX, 4.5);
+  EXPECT_TRUE(std::isfinite(view.scale));
+  EXPECT_GT(child("DA_draw")->size().width, 0);
+}
+
+TEST_F(FileCommandsTest, HorizontalLineOpensWithAMinimalHeight) {
+  openDrawing("line.dxf", drawingText({"0"}, lineRecord("0", 0, 3, 40, 3)));
+  const ViewState& view = viewState();
+  ASSERT_EQ(view.drawingShown, 1);
+  EXPECT_DOUBLE_EQ(view.viewMinX, -2.0);
+  EXPECT_DOUBLE_EQ(view.viewMinY, 2.5);
+  EXPECT_DOUBLE_EQ(view.viewMaxY, 3.5);
+  EXPECT_TRUE(std::isfinite(view.scale));
+}
+
+TEST_F(FileCommandsTest, SaveAsProposesTheTitleWithUnderscoresAndWritesTheDrawing) {
+  openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  mainWindow().drawingTitle = "Flansch DN50/PN16?";
+  std::filesystem::create_directories(folder_.file("out"));
+  const std::string target = folder_.file("out/copy.dxf").string();
+  requests.clear();
+  choose(target);
+  CB_saveas(frame_.get(), nullptr, GwUD());
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].pattern, "Flansch DN50_PN16_.dxf");
+  EXPECT_EQ(requests[0].mode, 1);
+  EXPECT_EQ(requests[0].title, "Save drawing as");
+  EXPECT_TRUE(messages.keys.empty());
+  EXPECT_EQ(mainWindow().openedFile, target);
+  EXPECT_EQ(child("EB_text")->text(), target);
+  EXPECT_EQ(frame_->text(), "copy.dxf - DXF Viewer");
+  EXPECT_EQ(mainWindow().viewerPath, (folder_.path() / "out/").string());
+  DXF_Zeichnung copy;
+  ASSERT_EQ(copy.readDXF(target), 0);
+  EXPECT_EQ(copy.entities().count(), 1);
+  EXPECT_NE(copy.findLayer("0"), nullptr);
+}
+
+TEST_F(FileCommandsTest, FailedSaveShowsTheMessageAndKeepsTheFileOpenedBefore) {
+  const std::string path =
+      openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  const std::string target = folder_.file("no/such/folder/copy.dxf").string();
+  choose(target);
+  CB_saveas(frame_.get(), nullptr, GwUD());
+  EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Fehler_beim_Speichern"});
+  EXPECT_EQ(mainWindow().openedFile, path);
+  EXPECT_EQ(child("EB_text")->text(), path);
+  EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST_F(FileCommandsTest, PathTooLongForTheOpenedFileIsNotWritten) {
+  openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  // A folder that exists, so that only the length stands in the way.
+  const std::filesystem::path deep =
+      folder_.path() / std::string(100, 'a') / std::string(100, 'b') / std::string(100, 'c');
+  std::filesystem::create_directories(deep);
+  const std::string target = (deep / "copy.dxf").string();
+  choose(target);
+  CB_saveas(frame_.get(), nullptr, GwUD());
+  EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Fehler_beim_Speichern"});
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST_F(FileCommandsTest, OpeningInMeasuringModeReturnsToZoomMode) {
+  openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  CB_zoom(frame_.get(), nullptr, GwUD());
+  ASSERT_EQ(viewState().mouseMode, 0);
+  openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  EXPECT_EQ(viewState().mouseMode, 1);
+  EXPECT_FALSE(child("PB_zoom")->is_sensitive());
+  EXPECT_TRUE(child("PB_mass")->is_sensitive());
+  EXPECT_EQ(child("MI_zoom")->toggle_state(), 1);
+}
+
+}  // namespace

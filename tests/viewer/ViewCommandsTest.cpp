@@ -1,0 +1,272 @@
+// Fit, zoom, zoom window, zoom back, scrolling, wheel, middle-button drag and measuring on
+// a real drawing area and its container.
+#include "ViewZoom.h"
+
+#include <algorithm>
+
+#include "Measuring.h"
+#include "MouseHandlers.h"
+#include "Redraw.h"
+#include "ViewScroll.h"
+#include "ViewerTestFrame.h"
+#include "support/RecordingCanvas.h"
+
+namespace {
+
+class ViewCommandsTest : public testsupport::ViewerFrameTest {
+ protected:
+  void SetUp() override {
+    ViewerFrameTest::SetUp();
+    if (IsSkipped()) return;
+    viewDocuments().replace(0, oneLineDocument());
+    ViewState& view = viewState();
+    view.setWindow({10.0, 20.0, 30.0, 40.0});
+    view.drawingShown = 1;
+    view.zoomStep = 0.5;
+    view.activeButton = 1;
+    view.mouseMode = 1;
+    mouseActions() = MouseActions{zoomWindow, measureRelease, measureMotion};
+    container = container_->size();
+  }
+  void TearDown() override {
+    mouseActions() = MouseActions{};
+    mainWindow().drawingTitle = "";
+    ViewerFrameTest::TearDown();
+  }
+
+  // The drawing x coordinate under the container column cx (the world spans the area).
+  double worldX(double cx) const {
+    return 10.0 + (cx - area_->position().x) * 20.0 / area_->size().width;
+  }
+  double worldY(double cy) const {
+    return 40.0 - (cy - area_->position().y) * 20.0 / area_->size().height;
+  }
+  GwCore* bar(const char* name) const { return frame_->frame_child(name); }
+
+  static GwEvent mouse(int x, int y, unsigned state, int button) {
+    GwEvent event;
+    event.x = x;
+    event.y = y;
+    event.state = state;
+    event.button = button;
+    return event;
+  }
+  // A button event in container pixels.
+  int button(int x, int y, unsigned kind, int number = 1) {
+    GwEvent event = mouse(x, y, kind, number);
+    return buttonHandler(container_, &event, GwUD());
+  }
+
+  GwDimension container;
+};
+
+TEST_F(ViewCommandsTest, FitPutsTheWholeDocumentCentredIntoTheContainer) {
+  fitCurrentView();
+  const GwDimension size = area_->size();
+  const GwPosition position = area_->position();
+  EXPECT_EQ(viewState().fitted, 1);
+  EXPECT_LE(size.width, container.width - 2);
+  EXPECT_LE(size.height, container.height - 2);
+  EXPECT_TRUE(size.width >= container.width - 3 || size.height >= container.height - 3);
+  EXPECT_EQ(position.x, (container.width - 2 - size.width) / 2);
+  EXPECT_EQ(position.y, (container.height - 2 - size.height) / 2);
+  EXPECT_NEAR(viewState().scale * 20.0, size.width, 1.0);
+  EXPECT_FALSE(bar("SB_hori")->is_shown());
+  EXPECT_FALSE(bar("SB_vert")->is_shown());
+}
+
+TEST_F(ViewCommandsTest, FitWithoutADocumentOnlyShowsTheArea) {
+  viewDocuments().clear();
+  area_->hide();
+  fitCurrentView();
+  EXPECT_TRUE(area_->is_shown());
+  EXPECT_EQ(viewState().fitted, 0);
+}
+
+TEST_F(ViewCommandsTest, ZoomInDoublesTheAreaKeepsTheCentreAndShowsTheScrollBars) {
+  fitCurrentView();
+  const GwDimension before = area_->size();
+  const double scale = viewState().scale;
+  const double centreX = worldX(container.width * 0.5);
+  const double centreY = worldY(container.height * 0.5);
+  EXPECT_EQ(CB_zoomp(nullptr, nullptr, GwUD()), 1);
+  EXPECT_EQ(area_->size().width, 2 * before.width);
+  EXPECT_EQ(area_->size().height, 2 * before.height);
+  EXPECT_DOUBLE_EQ(viewState().scale, 2 * scale);
+  EXPECT_NEAR(worldX(container.width * 0.5), centreX, 20.0 / area_->size().width);
+  EXPECT_NEAR(worldY(container.height * 0.5), centreY, 20.0 / area_->size().height);
+  // A bar for each direction in which the area now passes the container.
+  EXPECT_EQ(bar("SB_hori")->is_shown(), area_->size().width > container.width);
+  EXPECT_EQ(bar("SB_vert")->is_shown(), area_->size().height > container.height);
+  ASSERT_TRUE(bar("SB_vert")->is_shown());
+  EXPECT_GT(bar("SB_vert")->scroll_value(), 0.0);
+  EXPECT_LT(bar("SB_vert")->scroll_value(), 100.0);
+  CB_zoomm(nullptr, nullptr, GwUD());
+  EXPECT_EQ(area_->size().width, before.width);
+  EXPECT_DOUBLE_EQ(viewState().scale, scale);
+}
+
+TEST_F(ViewCommandsTest, ZoomCommandsDoNothingWhileNoDrawingIsShown) {
+  fitCurrentView();
+  const GwDimension before = area_->size();
+  viewState().drawingShown = 0;
+  CB_zoomp(nullptr, nullptr, GwUD());
+  CB_zoomm(nullptr, nullptr, GwUD());
+  area_->set_size(50, 50);
+  CB_zoom_back(nullptr, nullptr, GwUD());
+  EXPECT_EQ(area_->size().width, 50);
+  EXPECT_NE(before.width, 50);
+}
+
+TEST_F(ViewCommandsTest, RefusedZoomChangesNothing) {
+  fitCurrentView();
+  const GwDimension before = area_->size();
+  const GwPosition position = area_->position();
+  const double scale = viewState().scale;
+  // A world window half a unit wide allows at most 50 pixels.
+  viewState().setWindow({10.0, 20.0, 10.5, 20.5});
+  EXPECT_EQ(zoomByFactor(2.0), ZoomVerdict::TooLarge);
+  EXPECT_EQ(area_->size().width, before.width);
+  EXPECT_EQ(area_->position().x, position.x);
+  EXPECT_DOUBLE_EQ(viewState().scale, scale);
+  EXPECT_FALSE(bar("SB_hori")->is_shown());
+}
+
+TEST_F(ViewCommandsTest, DraggedRectangleMovesItsTopLeftCornerToTheContainerCorner) {
+  fitCurrentView();
+  mainWindow().drawingTitle = "Part 7";
+  const GwPosition origin = area_->position();
+  const double cornerX = worldX(origin.x + 20);
+  const double cornerY = worldY(origin.y + 10);
+  button(origin.x + 60, origin.y + 50, GwEVENT_PRESS);
+  EXPECT_EQ(button(origin.x + 20, origin.y + 10, GwEVENT_RELEASE), 1);
+  EXPECT_GT(area_->size().width, container.width);
+  EXPECT_NEAR(worldX(0), cornerX, 20.0 / area_->size().width);
+  EXPECT_NEAR(worldY(0), cornerY, 20.0 / area_->size().height);
+  EXPECT_EQ(frame_->frame_child("EB_status")->text(), "Part 7");
+  EXPECT_TRUE(bar("SB_hori")->is_shown());
+}
+
+TEST_F(ViewCommandsTest, ClickWithoutDraggingChangesNothing) {
+  fitCurrentView();
+  const GwDimension before = area_->size();
+  button(40, 30, GwEVENT_PRESS);
+  EXPECT_EQ(button(40, 30, GwEVENT_RELEASE), 0);
+  EXPECT_EQ(area_->size().width, before.width);
+  EXPECT_EQ(viewState().rubberBand, nullptr);
+}
+
+TEST_F(ViewCommandsTest, ZoomBackShowsTheWholeWindowAgainAndHidesTheBars) {
+  fitCurrentView();
+  const GwDimension fitted = area_->size();
+  CB_zoomp(nullptr, nullptr, GwUD());
+  CB_zoomp(nullptr, nullptr, GwUD());
+  CB_zoom_back(nullptr, nullptr, GwUD());
+  EXPECT_EQ(area_->size().width, fitted.width);
+  EXPECT_EQ(area_->size().height, fitted.height);
+  EXPECT_FALSE(bar("SB_hori")->is_shown());
+  EXPECT_FALSE(bar("SB_vert")->is_shown());
+}
+
+TEST_F(ViewCommandsTest, ScrollBarValuesMoveTheAreaAcrossItsRange) {
+  fitCurrentView();
+  CB_zoomp(nullptr, nullptr, GwUD());
+  CB_zoomp(nullptr, nullptr, GwUD());
+  const GwDimension size = area_->size();
+  const int y = area_->position().y;
+  bar("SB_hori")->set_scroll_value(0.0);
+  CB_moveHori(nullptr, nullptr, GwUD());
+  EXPECT_EQ(area_->position().x, 0);
+  bar("SB_hori")->set_scroll_value(100.0);
+  CB_moveHori(nullptr, nullptr, GwUD());
+  EXPECT_EQ(area_->position().x, container.width - size.width);
+  EXPECT_EQ(area_->position().y, y);
+  bar("SB_vert")->set_scroll_value(100.0);
+  CB_moveVert(nullptr, nullptr, GwUD());
+  EXPECT_EQ(area_->position().y, container.height - size.height);
+  EXPECT_EQ(area_->size().width, size.width);
+}
+
+TEST_F(ViewCommandsTest, WheelZoomsByTheStepAboutThePointer) {
+  fitCurrentView();
+  const GwDimension before = area_->size();
+  const double pointX = worldX(container.width * 0.25);
+  GwEvent up = mouse(static_cast<int>(container.width * 0.25), 10, GwEVENT_WHEEL, GwWHEEL_UP);
+  EXPECT_EQ(wheelHandler(container_, &up, GwUD()), 1);
+  EXPECT_EQ(area_->size().width, 2 * before.width);
+  EXPECT_NEAR(worldX(container.width * 0.25), pointX, 20.0 / area_->size().width);
+  GwEvent down = mouse(static_cast<int>(container.width * 0.25), 10, GwEVENT_WHEEL, GwWHEEL_DOWN);
+  wheelHandler(container_, &down, GwUD());
+  EXPECT_EQ(area_->size().width, before.width);
+}
+
+TEST_F(ViewCommandsTest, MiddleButtonDragMovesTheAreaWithinTheScrollRange) {
+  fitCurrentView();
+  CB_zoomp(nullptr, nullptr, GwUD());
+  CB_zoomp(nullptr, nullptr, GwUD());
+  const GwPosition start = area_->position();
+  GwEvent press = mouse(100, 50, GwEVENT_PRESS, kPanButton);
+  panButtonHandler(container_, &press, GwUD());
+  EXPECT_EQ(buttonHandler(container_, &press, GwUD()), 1);
+  EXPECT_EQ(viewState().rubberBand, nullptr);
+  GwEvent move = mouse(90, 45, GwEVENT_MOTION | GDK_BUTTON2_MASK, 0);
+  panMotionHandler(container_, &move, GwUD());
+  EXPECT_EQ(area_->position().x, start.x - 10);
+  EXPECT_EQ(area_->position().y, start.y - 5);
+  EXPECT_TRUE(bar("SB_hori")->is_shown());
+  // Far beyond the range: the area stops at its edge.
+  GwEvent far = mouse(100000, 50, GwEVENT_MOTION | GDK_BUTTON2_MASK, 0);
+  panMotionHandler(container_, &far, GwUD());
+  EXPECT_EQ(area_->position().x, 0);
+  GwEvent release = mouse(100000, 50, GwEVENT_RELEASE, kPanButton);
+  panButtonHandler(container_, &release, GwUD());
+  GwEvent after = mouse(10, 10, GwEVENT_MOTION | GDK_BUTTON2_MASK, 0);
+  panMotionHandler(container_, &after, GwUD());
+  EXPECT_EQ(area_->position().x, 0);
+}
+
+TEST_F(ViewCommandsTest, MeasuringShowsLiveAndFinalDistancesInMillimetres) {
+  fitCurrentView();
+  viewState().mouseMode = 0;
+  viewState().scale = 2.0;
+  button(20, 20, GwEVENT_PRESS);
+  GwEvent move = mouse(70, 30, GwEVENT_MOTION, 0);
+  motionHandler(container_, &move, GwUD());
+  GwCore* status = frame_->frame_child("EB_status");
+  EXPECT_EQ(status->text(), " 25.0 mm");
+  ASSERT_NE(viewState().rubberBand, nullptr);
+  EXPECT_LE(viewState().rubberBand->bounds().height, 5);  // kept horizontal
+  button(70, 30, GwEVENT_RELEASE);
+  EXPECT_EQ(status->text(), " 25.0 mm");
+  // Moving without a press measures from the last press point.
+  GwEvent down = mouse(22, 80, GwEVENT_MOTION, 0);
+  motionHandler(container_, &down, GwUD());
+  EXPECT_EQ(status->text(), " 30.0 mm");
+}
+
+TEST_F(ViewCommandsTest, RedrawAttachesWheelAndDragHandlersAndOpeningTakesThemAllOff) {
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  viewState().fitted = 1;
+  testsupport::RecordingDrawingArea recorder;
+  area_->paint_with(recorder);
+  for (GwCore* widget : {static_cast<GwCore*>(area_), container_}) {
+    EXPECT_TRUE(widget->has_callback(GwCB_WHEEL));
+    const auto& list = widget->callback_list();
+    EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                            [](const GwCallback& c) { return c.handler == panMotionHandler; }),
+              1);
+  }
+  button(10, 10, GwEVENT_PRESS);
+  viewState().panning = 1;
+  detachMouseHandlers();
+  for (GwCore* widget : {static_cast<GwCore*>(area_), container_}) {
+    EXPECT_FALSE(widget->has_callback(GwCB_BUTTON));
+    EXPECT_FALSE(widget->has_callback(GwCB_MOUSEMOVE));
+    EXPECT_FALSE(widget->has_callback(GwCB_WHEEL));
+  }
+  EXPECT_EQ(viewState().rubberBand, nullptr);
+  EXPECT_EQ(viewState().panning, 0);
+  EXPECT_TRUE(area_->has_callback(GwCB_EXPOSE));
+}
+
+}  // namespace
