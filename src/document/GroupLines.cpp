@@ -266,9 +266,10 @@ double parseReal(const char* text) {
 }
 
 double DxfLineReader::readReal() {
-  // A line longer than this holds more significant digits than the quick road takes (or
-  // blanks), as the full-precision reals most CAD programs write do.
-  constexpr std::size_t kLongestQuick = 17;
+  // A line longer than this most likely holds more significant digits than the quick road
+  // takes, as the full-precision reals many CAD programs write do ("1183.9757203980275"):
+  // they go to the general road at once instead of being scanned twice.
+  constexpr std::size_t kLongestQuick = 16;
   const char* const source = pos_;
   const bool quick = readQuick();
   if (!quick) readLineSlow();
