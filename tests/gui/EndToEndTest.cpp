@@ -3,13 +3,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
+#include "DXF_Zeichnung.h"
 #include "TestSupport.h"
 
 namespace {
@@ -24,8 +29,12 @@ struct RunResult {
   std::string report;
 };
 
-// Runs dxfviewer in folder with the test module; kills it after the time limit.
-RunResult runViewer(const std::filesystem::path& folder, const std::string& move = {}) {
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
+// Runs dxfviewer in folder with the test module and the extra environment; kills it after
+// the time limit.
+RunResult runViewer(const std::filesystem::path& folder, const std::string& move = {},
+                    const Environment& environment = {}) {
   const std::filesystem::path reportFile = folder / "report.txt";
   std::filesystem::create_directories(DXFV_ARTIFACTS);
   const pid_t child = fork();
@@ -35,6 +44,7 @@ RunResult runViewer(const std::filesystem::path& folder, const std::string& move
     setenv("DXFV_TestReport", reportFile.c_str(), 1);
     setenv("DXFV_TestArtifacts", DXFV_ARTIFACTS, 1);
     if (!move.empty()) setenv("DXFV_TestMove", move.c_str(), 1);
+    for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
     execl(DXFV_VIEWER, DXFV_VIEWER, "--ignored-argument", static_cast<char*>(nullptr));
     _exit(121);
   }
@@ -128,6 +138,97 @@ TEST_F(EndToEnd, StartWithoutSettingsFileShowsIniErrorAndLeavesAnEmptySettingsFi
   EXPECT_TRUE(contains(run.report, "message Ini-File-Error !!\n")) << run.report;
   EXPECT_FALSE(contains(run.report, "closing"));
   EXPECT_EQ(readFile(folder.file("orvel.ini")), "[]\n");
+}
+
+// The numbers after "prefix" on the report line that starts with it.
+std::vector<long> numbersAfter(const std::string& report, const std::string& prefix) {
+  std::vector<long> numbers;
+  const std::size_t at = report.find(prefix);
+  if (at == std::string::npos) return numbers;
+  const std::string line = report.substr(at + prefix.size(), report.find('\n', at) - at - prefix.size());
+  for (std::size_t i = 0; i < line.size();) {
+    if (std::isdigit(static_cast<unsigned char>(line[i]))) {
+      std::size_t used = 0;
+      numbers.push_back(std::stol(line.substr(i), &used));
+      i += used;
+    } else {
+      ++i;
+    }
+  }
+  return numbers;
+}
+
+// The counts of what a drawing holds, list by list.
+std::vector<int> counts(const DXF_Zeichnung& drawing) {
+  return {drawing.entities().count(), drawing.polylines().count(), drawing.inserts().count(),
+          drawing.dimensions().count(), drawing.blocks().count(), drawing.layers().count()};
+}
+
+TEST_F(EndToEnd, OpensZoomsMeasuresSavesAndReopensACatalogueDrawing) {
+  TempDir folder;
+  writeFile(folder.file("orvel.ini"), kSettings);
+  const std::string drawing =
+      testsupport::dataPath("samples/respiraworks/driver_mounting_plate.dxf").string();
+  const std::string saved = folder.file("plate copy.dxf").string();
+
+  const RunResult run = runViewer(folder.path(), {},
+                                  {{"DXFV_TestOpen", drawing}, {"DXFV_TestSaveAs", saved}});
+
+  ASSERT_TRUE(run.exited) << run.report;
+  EXPECT_EQ(run.code, 0);
+  EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
+  EXPECT_FALSE(contains(run.report, "message ")) << run.report;
+  EXPECT_TRUE(contains(run.report, "closing\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "selector 0 *.dxf\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "opened " + drawing + "\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "title driver_mounting_plate.dxf - DXF Viewer\n")) << run.report;
+
+  // The drawing is painted on white in its own colours: red dimensions, green texts. The
+  // saved file keeps the texts' own colours (the other entities are written by layer).
+  const std::vector<long> opened = numbersAfter(run.report, "colours opened ");
+  ASSERT_EQ(opened.size(), 3u) << run.report;
+  EXPECT_GT(opened[0], 800);
+  EXPECT_GT(opened[1], 100);
+  EXPECT_GT(opened[2], 20);
+  const std::vector<long> reopened = numbersAfter(run.report, "colours reopened ");
+  ASSERT_EQ(reopened.size(), 3u) << run.report;
+  EXPECT_GT(reopened[0], 800);
+  EXPECT_GT(reopened[2], 20);
+  // The dragged rectangle shows part of the drawing, enlarged.
+  const std::vector<long> rectangle = numbersAfter(run.report, "colours rectangle ");
+  ASSERT_EQ(rectangle.size(), 3u) << run.report;
+  EXPECT_LT(rectangle[0], 995);
+
+  // Zooming in and to a rectangle needs the scroll bars; zooming back hides them.
+  EXPECT_TRUE(contains(run.report, "bars opened 0 0\n")) << run.report;
+  for (const char* when : {"bars zoomed ", "bars rectangle "}) {
+    const std::vector<long> bars = numbersAfter(run.report, when);
+    ASSERT_EQ(bars.size(), 2u) << when;
+    EXPECT_EQ(bars[0] + bars[1] > 0, true) << when << run.report;
+  }
+  EXPECT_TRUE(contains(run.report, "bars back 0 0\n")) << run.report;
+
+  // A drag of 100 pixels right and 7 down measures 100 pixels at the scale of the whole
+  // drawing in the container.
+  DXF_Zeichnung original;
+  ASSERT_EQ(original.readDXF(drawing), 0);
+  const std::vector<long> container = numbersAfter(run.report, "container ");
+  ASSERT_EQ(container.size(), 2u) << run.report;
+  const double width = (original.maxX() - original.minX()) * 1.1;
+  const double height = (original.maxY() - original.minY()) * 1.1;
+  const double scale = std::min((container[0] - 2) / width, (container[1] - 2) / height);
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "%5.1f mm", 100 / scale);
+  EXPECT_TRUE(contains(run.report, std::string("measure live ") + expected + "\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, std::string("measure final ") + expected + "\n")) << run.report;
+
+  // Saved under the chosen name and opened again with everything it held.
+  EXPECT_TRUE(contains(run.report, "selector 1 *.dxf\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "saved " + saved + "\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "reopened " + saved + "\n")) << run.report;
+  DXF_Zeichnung copy;
+  ASSERT_EQ(copy.readDXF(saved), 0);
+  EXPECT_EQ(counts(copy), counts(original));
 }
 
 }  // namespace

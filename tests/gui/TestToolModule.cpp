@@ -3,7 +3,8 @@
 // artifact folder, and closes the window again.
 //
 // Environment: DXFV_TestReport (report file), DXFV_TestArtifacts (folder for pictures),
-// DXFV_TestMove ("x y": where to move the frame before closing it).
+// DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
+// drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -11,7 +12,16 @@
 #include <cstring>
 #include <string>
 
+#include "TestToolSupport.h"
+
+gboolean drawingTick(gpointer);
+
 namespace {
+
+using testtool::findByName;
+using testtool::report;
+using testtool::screenshot;
+using testtool::visibleWindow;
 
 // Controls that need a drawing: hidden while none is shown.
 const char* const kHidden[] = {"SB_vert", "SB_hori", "PB_left",  "PB_right",  "PB_top",
@@ -27,69 +37,6 @@ enum class Step { FindWindow, Settle, Check, OpenInfo, CloseInfo, Move, Close, D
 Step step = Step::FindWindow;
 int ticks = 0;
 
-void report(const std::string& line) {
-  const char* path = std::getenv("DXFV_TestReport");
-  if (!path) return;
-  if (FILE* out = std::fopen(path, "a")) {
-    std::fprintf(out, "%s\n", line.c_str());
-    std::fclose(out);
-  }
-}
-
-const char* idOf(GtkWidget* widget) {
-  return GTK_IS_BUILDABLE(widget) ? gtk_buildable_get_name(GTK_BUILDABLE(widget)) : nullptr;
-}
-
-GtkWidget* findByName(GtkWidget* root, const char* name);
-
-void searchChild(GtkWidget* child, gpointer data) {
-  auto* search = static_cast<std::pair<const char*, GtkWidget*>*>(data);
-  if (!search->second) search->second = findByName(child, search->first);
-}
-
-GtkWidget* findByName(GtkWidget* root, const char* name) {
-  const char* id = idOf(root);
-  if (id && std::strcmp(id, name) == 0) return root;
-  std::pair<const char*, GtkWidget*> search{name, nullptr};
-  if (GTK_IS_CONTAINER(root)) gtk_container_forall(GTK_CONTAINER(root), searchChild, &search);
-  if (!search.second && GTK_IS_MENU_ITEM(root)) {
-    if (GtkWidget* submenu = gtk_menu_item_get_submenu(GTK_MENU_ITEM(root))) {
-      search.second = findByName(submenu, name);
-    }
-  }
-  return search.second;
-}
-
-// The first visible toplevel whose id is name, or (with name null) any visible dialog.
-GtkWidget* visibleWindow(const char* name, bool messageDialog = false) {
-  GList* windows = gtk_window_list_toplevels();
-  GtkWidget* found = nullptr;
-  for (GList* item = windows; item && !found; item = item->next) {
-    GtkWidget* window = GTK_WIDGET(item->data);
-    if (!gtk_widget_get_mapped(window)) continue;
-    const char* id = idOf(window);
-    if (messageDialog ? GTK_IS_MESSAGE_DIALOG(window) : (id && std::strcmp(id, name) == 0)) {
-      found = window;
-    }
-  }
-  g_list_free(windows);
-  return found;
-}
-
-void screenshot(GtkWidget* window, const char* file) {
-  const char* folder = std::getenv("DXFV_TestArtifacts");
-  GdkWindow* gdkWindow = gtk_widget_get_window(window);
-  if (!folder || !gdkWindow) return;
-  GdkPixbuf* picture = gdk_pixbuf_get_from_window(gdkWindow, 0, 0, gdk_window_get_width(gdkWindow),
-                                                  gdk_window_get_height(gdkWindow));
-  if (!picture) return;
-  const std::string path = std::string(folder) + "/" + file;
-  report(std::string(gdk_pixbuf_save(picture, path.c_str(), "png", nullptr, nullptr)
-                         ? "screenshot "
-                         : "FAIL screenshot ") + file);
-  g_object_unref(picture);
-}
-
 void checkMainWindow(GtkWidget* window) {
   for (const char* name : kHidden) {
     GtkWidget* widget = findByName(window, name);
@@ -103,11 +50,6 @@ void checkMainWindow(GtkWidget* window) {
     const gchar* tip = gtk_widget_get_tooltip_text(help);
     report(std::string("help tooltip ") + (tip ? tip : ""));
   }
-}
-
-gboolean clickButton(gpointer button) {
-  gtk_button_clicked(GTK_BUTTON(button));
-  return G_SOURCE_REMOVE;
 }
 
 gboolean tick(gpointer) {
@@ -146,7 +88,7 @@ gboolean tick(gpointer) {
       ticks = 0;
       // The info frame runs modally. Clicked from a source of its own, so that this timer,
       // not being inside its own dispatch, keeps ticking inside the modal loop.
-      g_idle_add(clickButton, findByName(main, "PB_hilfe"));
+      testtool::click(main, "PB_hilfe");
       break;
     case Step::CloseInfo:
       if (GtkWidget* info = visibleWindow("DF_Info")) {
@@ -195,6 +137,6 @@ gboolean tick(gpointer) {
 
 extern "C" int init_test_func() {
   report("loaded");
-  g_timeout_add(100, tick, nullptr);
+  g_timeout_add(100, std::getenv("DXFV_TestOpen") ? drawingTick : tick, nullptr);
   return 1;  // stay loaded: the timer lives in this module
 }

@@ -1,0 +1,133 @@
+// Helpers of the TestTool module: the report file, widgets by id, screenshots, clicks and
+// synthetic mouse events, all on GTK alone (the module does not link the program).
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace testtool {
+
+// Appends a line to the report file named by DXFV_TestReport.
+inline void report(const std::string& line) {
+  const char* path = std::getenv("DXFV_TestReport");
+  if (!path) return;
+  if (FILE* out = std::fopen(path, "a")) {
+    std::fprintf(out, "%s\n", line.c_str());
+    std::fclose(out);
+  }
+}
+
+inline const char* idOf(GtkWidget* widget) {
+  return GTK_IS_BUILDABLE(widget) ? gtk_buildable_get_name(GTK_BUILDABLE(widget)) : nullptr;
+}
+
+GtkWidget* findByName(GtkWidget* root, const char* name);
+
+inline void searchChild(GtkWidget* child, gpointer data) {
+  auto* search = static_cast<std::pair<const char*, GtkWidget*>*>(data);
+  if (!search->second) search->second = findByName(child, search->first);
+}
+
+// The widget with that id anywhere below root, menus included; null when there is none.
+inline GtkWidget* findByName(GtkWidget* root, const char* name) {
+  const char* id = idOf(root);
+  if (id && std::strcmp(id, name) == 0) return root;
+  std::pair<const char*, GtkWidget*> search{name, nullptr};
+  if (GTK_IS_CONTAINER(root)) gtk_container_forall(GTK_CONTAINER(root), searchChild, &search);
+  if (!search.second && GTK_IS_MENU_ITEM(root)) {
+    if (GtkWidget* submenu = gtk_menu_item_get_submenu(GTK_MENU_ITEM(root))) {
+      search.second = findByName(submenu, name);
+    }
+  }
+  return search.second;
+}
+
+// The first visible toplevel whose id is name, or (messageDialog) any visible message box.
+inline GtkWidget* visibleWindow(const char* name, bool messageDialog = false) {
+  GList* windows = gtk_window_list_toplevels();
+  GtkWidget* found = nullptr;
+  for (GList* item = windows; item && !found; item = item->next) {
+    GtkWidget* window = GTK_WIDGET(item->data);
+    if (!gtk_widget_get_mapped(window)) continue;
+    const char* id = idOf(window);
+    if (messageDialog ? GTK_IS_MESSAGE_DIALOG(window) : (id && std::strcmp(id, name) == 0)) {
+      found = window;
+    }
+  }
+  g_list_free(windows);
+  return found;
+}
+
+// The picture of a widget as it is on the screen now (a new reference, or null).
+inline GdkPixbuf* pictureOf(GtkWidget* widget) {
+  GtkWidget* top = gtk_widget_get_toplevel(widget);
+  GdkWindow* window = gtk_widget_get_window(top);
+  int x = 0;
+  int y = 0;
+  if (!window || !gtk_widget_translate_coordinates(widget, top, 0, 0, &x, &y)) return nullptr;
+  return gdk_pixbuf_get_from_window(window, x, y, gtk_widget_get_allocated_width(widget),
+                                    gtk_widget_get_allocated_height(widget));
+}
+
+// Saves the picture of a window into the folder DXFV_TestArtifacts and reports it.
+inline void screenshot(GtkWidget* window, const char* file) {
+  const char* folder = std::getenv("DXFV_TestArtifacts");
+  GdkPixbuf* picture = folder ? pictureOf(window) : nullptr;
+  if (!picture) return;
+  const std::string path = std::string(folder) + "/" + file;
+  report(std::string(gdk_pixbuf_save(picture, path.c_str(), "png", nullptr, nullptr)
+                         ? "screenshot "
+                         : "FAIL screenshot ") + file);
+  g_object_unref(picture);
+}
+
+// Clicks a button from an idle source of its own, so that a modal loop the click starts
+// does not stop the timer that drives the test.
+inline gboolean clickNow(gpointer button) {
+  gtk_button_clicked(GTK_BUTTON(button));
+  return G_SOURCE_REMOVE;
+}
+inline void click(GtkWidget* window, const char* name) {
+  if (GtkWidget* button = findByName(window, name)) {
+    g_idle_add(clickNow, button);
+  } else {
+    report(std::string("FAIL no button ") + name);
+  }
+}
+
+// A mouse button press or release, or a motion with the button held, at (x, y) of the
+// widget's own window.
+inline void mouse(GtkWidget* widget, GdkEventType type, double x, double y, guint button) {
+  GdkEvent* event = gdk_event_new(type);
+  GdkWindow* window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(widget)));
+  GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default()));
+  if (type == GDK_MOTION_NOTIFY) {
+    event->motion.window = window;
+    event->motion.x = x;
+    event->motion.y = y;
+    event->motion.state = button == 1 ? GDK_BUTTON1_MASK : 0;
+  } else {
+    event->button.window = window;
+    event->button.x = x;
+    event->button.y = y;
+    event->button.button = button;
+  }
+  gdk_event_set_device(event, pointer);
+  gtk_widget_event(widget, event);
+  gdk_event_free(event);
+}
+
+// Drags with the left button from (x0, y0) to (x1, y1) of the widget.
+inline void drag(GtkWidget* widget, double x0, double y0, double x1, double y1) {
+  mouse(widget, GDK_BUTTON_PRESS, x0, y0, 1);
+  mouse(widget, GDK_MOTION_NOTIFY, (x0 + x1) / 2, (y0 + y1) / 2, 1);
+  mouse(widget, GDK_MOTION_NOTIFY, x1, y1, 1);
+  mouse(widget, GDK_BUTTON_RELEASE, x1, y1, 1);
+}
+
+}  // namespace testtool
