@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <sstream>
 #include <string>
@@ -95,7 +96,10 @@ TEST(RealConversion, GeneratedDecimalsReadAsStrtodReadsThem) {
   for (int i = 0; i < 200000; ++i) {
     std::string text = blanks[random() % 6] + signs[random() % 4];
     text += digits(random, static_cast<int>(random() % 23));
-    if (random() % 4 != 0) text += "." + digits(random, static_cast<int>(random() % 23));
+    if (random() % 4 != 0) {
+      text += '.';
+      text += digits(random, static_cast<int>(random() % 23));
+    }
     if (random() % 5 == 0) {
       text += random() % 2 ? "e" : "E";
       text += signs[random() % 4];
@@ -131,7 +135,7 @@ TEST(RealConversion, ScrambledTextsReadAsStrtodReadsThem) {
 }
 
 TEST(RealConversion, BlankValueLinesReadAsZeroAndLeaveTheNextLine) {
-  auto in = DxfLineReader::fromString("   \n 10\n\t\r\n7.5\n\n2\n" + std::string(40, '#'));
+  auto in = DxfLineReader::fromString(std::string("   \n 10\n\t\r\n7.5\n\n2\n").append(40, '#'));
   EXPECT_EQ(in.readReal(), 0.0);
   EXPECT_STREQ(in.readLine(), " 10");
   EXPECT_EQ(in.readReal(), 0.0);
@@ -271,6 +275,27 @@ TEST(LineReading, EverySourceSplitsGeneratedLinesAsTheRulesSay) {
   testsupport::writeFile(dir.file("lines.dxf"), data);
   auto file = DxfLineReader::openFile(dir.file("lines.dxf"));
   expectLinesAsReference(file, expected);
+}
+
+TEST(FieldCopy, CutsToTheFieldAndCopiesOverlappingTextLikeMemmove) {
+  char field[6];
+  copyField(field, "ABCDEFGHIJ");
+  EXPECT_STREQ(field, "ABCDE");
+  copyField(field, nullptr);
+  EXPECT_STREQ(field, "");
+  copyField(field, "xy");
+  copyField(field, field);
+  EXPECT_STREQ(field, "xy");
+
+  // A text that starts inside the field, and one that starts before it and runs into it.
+  char buffer[24] = "0123456789ABCDEFGHIJKLM";
+  auto& middle = *reinterpret_cast<char(*)[8]>(buffer + 8);
+  copyField(middle, buffer + 10);
+  EXPECT_STREQ(middle, "ABCDEFG");
+  std::memcpy(buffer, "0123456789ABCDEFGHIJKLM", sizeof buffer);
+  copyField(middle, buffer + 3);
+  EXPECT_STREQ(middle, "3456789");
+  EXPECT_EQ(std::string(buffer, 8), "01234567");
 }
 
 }  // namespace
