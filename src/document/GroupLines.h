@@ -31,11 +31,7 @@ enum class GroupCodeVariant {
   LinetypeDimension,
 };
 
-// The group code of a code line, or -1 for a line that is no code line. A code line starts
-// with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
-// a '0' somewhere (the variants above differ in this). groupCode does the plain code lines
-// (plainGroupCode) inline, since every other line of a file is one; every other line is
-// left to groupCodeOfOddLine.
+// groupCode (below) for the lines that are no plain code lines (see plainGroupCode).
 int groupCodeOfOddLine(const char* line, GroupCodeVariant variant);
 
 // The code of a plain code line: blanks, then one to nine digits, then the end of the line,
@@ -59,6 +55,10 @@ std::optional<int> plainGroupCode(const char* line, AtEnd atEnd, GroupCodeVarian
   return variant == GroupCodeVariant::Entity && entityCode ? value : -1;
 }
 
+// The group code of a code line, or -1 for a line that is no code line. A code line starts
+// with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
+// a '0' somewhere (the variants above differ in this). Inline for the plain code lines,
+// since every other line of a file is one.
 inline int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard) {
   const auto atNul = [](const char* p) { return *p == '\0'; };
   if (const auto code = plainGroupCode(line, atNul, variant)) return *code;
@@ -187,7 +187,6 @@ class DxfLineReader {
 
   std::unique_ptr<std::FILE, FileCloser> file_;
   std::istream* stream_ = nullptr;
-  std::string owned_;
   std::vector<char> block_;
   const char* pos_ = nullptr;
   const char* end_ = nullptr;

@@ -1,7 +1,6 @@
 // The dispatch of DXF type names to the readers of the drawing objects.
 #include "ObjectReader.h"
 
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -22,8 +21,8 @@ namespace {
 enum class Kind { Insert, Line, Arc, Circle, Point, Polyline, Leader, Text, MText, Solid,
                   Dimension };
 
-// The kind a type name line stands for. Sorting by length first settles almost every
-// line with one short comparison.
+// The kind a type name line stands for. Telling the names apart by length first settles
+// almost every line with one short comparison.
 std::optional<Kind> kindOf(std::string_view name) {
   switch (name.size()) {
     case 3:
