@@ -81,13 +81,15 @@ void showCommands() {
 // Widens the drawing's extents and makes them the world window; a drawing without width
 // or height gets a minimal one, so that it can be fitted.
 void takeExtents(DXF_Zeichnung& drawing) {
-  const WorldWindow extents{drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()};
-  const WorldWindow widened = ZoomGeometry::margins(extents);
-  drawing.growExtents(widened.minX, widened.minY, widened.maxX, widened.maxY);
-  const WorldWindow shown = ZoomGeometry::withMinimalSize(
-      {drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()});
-  drawing.growExtents(shown.minX, shown.minY, shown.maxX, shown.maxY);
-  viewState().setWindow({drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()});
+  const auto extents = [&drawing] {
+    return WorldWindow{drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()};
+  };
+  const auto grow = [&drawing](const WorldWindow& box) {
+    drawing.growExtents(box.minX, box.minY, box.maxX, box.maxY);
+  };
+  grow(ZoomGeometry::margins(extents()));
+  grow(ZoomGeometry::withMinimalSize(extents()));
+  viewState().setWindow(extents());
 }
 
 // Reads the chosen file and shows it when admitted; the steps after the file selector.

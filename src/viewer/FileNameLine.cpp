@@ -18,7 +18,8 @@ std::string shown(const std::string& path) { return utf8ToCp1252(path); }
 }  // namespace
 
 int CB_move(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
-  if (GwCore* line = mainChild("EB_text")) line->set_text(shown(mainWindow().openedFile.str()).c_str());
+  GwCore* line = mainChild("EB_text");
+  if (line) line->set_text(shown(mainWindow().openedFile.str()).c_str());
   return 1;
 }
 

@@ -76,7 +76,8 @@ int panMotionHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
                                         state.containerHeight, state.height);
   if (nx == state.x && ny == state.y) return 1;
   view.area().set_position(nx, ny);
-  ViewArea::showScrollBars(ScrollGeometry::bar(state.containerWidth, nx, state.width, state.width),
-                           ScrollGeometry::bar(state.containerHeight, ny, state.height, state.height));
+  ViewArea::showScrollBars(
+      ScrollGeometry::bar(state.containerWidth, nx, state.width, state.width),
+      ScrollGeometry::bar(state.containerHeight, ny, state.height, state.height));
   return 1;
 }

@@ -27,7 +27,8 @@ namespace testsupport {
 
 // An ASCII DXF file of release 12 with the given layers and, on the first layer, the
 // given entity records (group lines without the leading "  0").
-inline std::string drawingText(const std::vector<std::string>& layers, const std::string& entities) {
+inline std::string drawingText(const std::vector<std::string>& layers,
+                               const std::string& entities) {
   std::string text = "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n"
                      "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n"
                      "  0\nLTYPE\n  2\nCONTINUOUS\n 70\n0\n  3\nSolid line\n 72\n65\n 73\n0\n"
@@ -42,7 +43,8 @@ inline std::string drawingText(const std::vector<std::string>& layers, const std
 }
 
 // A line record on layer from (x1, y1) to (x2, y2).
-inline std::string lineRecord(const std::string& layer, double x1, double y1, double x2, double y2) {
+inline std::string lineRecord(const std::string& layer, double x1, double y1, double x2,
+                              double y2) {
   return "  0\nLINE\n  8\n" + layer + "\n 10\n" + std::to_string(x1) + "\n 20\n" +
          std::to_string(y1) + "\n 30\n0.0\n 11\n" + std::to_string(x2) + "\n 21\n" +
          std::to_string(y2) + "\n 31\n0.0\n";
@@ -83,7 +85,8 @@ class CommandFrameTest : public GtkTest {
     GtkTest::SetUp();
     if (IsSkipped()) return;
     writeFile(folder_.file("orvel.ini"),
-              "[DXFViewer]\nSilLayer=0\nMassblLayer=MASSBILD\n[General]\nBmpPath=" DXFV_RESOURCES "\n");
+              "[DXFViewer]\nSilLayer=0\nMassblLayer=MASSBILD\n"
+              "[General]\nBmpPath=" DXFV_RESOURCES "\n");
     settings_ = std::make_unique<IniFile>(folder_.file("orvel.ini").c_str(), true);
     ASSERT_TRUE(gw_def_mgr.use(DXFV_RESOURCES "/geo.cgw")) << gw_def_mgr.last_error();
     gw_def_mgr.use_func_desc(FuncDescTable);

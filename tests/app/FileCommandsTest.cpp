@@ -135,6 +135,15 @@ TEST_F(FileCommandsTest, SinglePointDrawingOpensWithAMinimalWorldWindow) {
   EXPECT_GT(child("DA_draw")->size().width, 0);
 }
 
+TEST_F(FileCommandsTest, DrawingWithNothingDrawnOpensEmptyInsteadOfInverted) {
+  openDrawing("empty_layer.dxf", drawingText({"0"}, ""));
+  const ViewState& view = viewState();
+  ASSERT_EQ(view.drawingShown, 1);
+  EXPECT_DOUBLE_EQ(view.viewMaxX - view.viewMinX, 1.0);
+  EXPECT_DOUBLE_EQ(view.viewMaxY - view.viewMinY, 1.0);
+  EXPECT_GT(view.scale, 0.0);
+}
+
 TEST_F(FileCommandsTest, HorizontalLineOpensWithAMinimalHeight) {
   openDrawing("line.dxf", drawingText({"0"}, lineRecord("0", 0, 3, 40, 3)));
   const ViewState& view = viewState();

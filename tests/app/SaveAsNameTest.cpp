@@ -16,7 +16,8 @@ TEST(SaveAsName, TitleGetsUnderscoresForTheCharactersFileNamesCannotHold) {
 }
 
 TEST(SaveAsName, OtherCharactersStay) {
-  EXPECT_EQ(proposedSaveName("Ventil \"Typ A\" \xD8" "20 + 5%"), "Ventil \"Typ A\" \xD8" "20 + 5%.dxf");
+  EXPECT_EQ(proposedSaveName("Ventil \"Typ A\" \xD8" "20 + 5%"),
+            "Ventil \"Typ A\" \xD8" "20 + 5%.dxf");
   EXPECT_EQ(proposedSaveName("*"), "_.dxf");
 }
 

@@ -145,7 +145,8 @@ std::vector<long> numbersAfter(const std::string& report, const std::string& pre
   std::vector<long> numbers;
   const std::size_t at = report.find(prefix);
   if (at == std::string::npos) return numbers;
-  const std::string line = report.substr(at + prefix.size(), report.find('\n', at) - at - prefix.size());
+  const std::size_t start = at + prefix.size();
+  const std::string line = report.substr(start, report.find('\n', at) - start);
   for (std::size_t i = 0; i < line.size();) {
     if (std::isdigit(static_cast<unsigned char>(line[i]))) {
       std::size_t used = 0;

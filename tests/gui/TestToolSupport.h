@@ -105,7 +105,8 @@ inline void click(GtkWidget* window, const char* name) {
 inline void mouse(GtkWidget* widget, GdkEventType type, double x, double y, guint button) {
   GdkEvent* event = gdk_event_new(type);
   GdkWindow* window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(widget)));
-  GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default()));
+  GdkDevice* pointer =
+      gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default()));
   if (type == GDK_MOTION_NOTIFY) {
     event->motion.window = window;
     event->motion.x = x;
