@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <istream>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <utility>
@@ -32,6 +33,40 @@ constexpr int kMaxExactPower = 22;
 // Integers up to 2^53 are doubles without rounding.
 constexpr std::uint64_t kMaxExactInteger = std::uint64_t{1} << 53;
 
+// The x87 extended format: long double with a 64-bit significand, stored first.
+constexpr bool kExtendedLongDouble =
+    std::numeric_limits<long double>::digits == 64 && sizeof(long double) >= 10;
+// Exact powers of ten in that format: up to 10^27 (5^27 < 2^64).
+constexpr long double kExactExtendedPowersOfTen[] = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+constexpr int kMaxExactExtendedPower = 27;
+
+// The double nearest to m * 10^e for the mantissas too long for a double (the 16 to 19
+// significant digits of full-precision reals). m and 10^e are exact in the extended format,
+// so its one rounded product or quotient r lies within half a unit of its 64th bit from the
+// exact value x. No point halfway between two doubles can lie strictly between x and r (it
+// has 54 bits and would be nearer to x than r), so r rounds to the double x rounds to,
+// unless r is such a halfway point itself (its lowest 11 bits 10000000000): that case, like
+// every exponent out of reach, is left to the general road.
+std::optional<double> extendedQuotient(std::uint64_t mantissa, int exponent) {
+  if constexpr (kExtendedLongDouble) {
+    if (exponent < -kMaxExactExtendedPower || exponent > kMaxExactExtendedPower) {
+      return std::nullopt;
+    }
+    const auto exact = static_cast<long double>(mantissa);
+    const long double rounded = exponent < 0 ? exact / kExactExtendedPowersOfTen[-exponent]
+                                             : exact * kExactExtendedPowersOfTen[exponent];
+    std::uint64_t significand;
+    std::memcpy(&significand, &rounded, sizeof significand);
+    if ((significand & 0x7FF) == 0x400) return std::nullopt;
+    return static_cast<double>(rounded);
+  } else {
+    return std::nullopt;
+  }
+}
+
 // Appends the digits from `p` on to `value` and returns where they end. Past 19 digits the
 // value wraps around; callers count the digits and never use such a value.
 const char* takeDigits(const char* p, std::uint64_t& value) {
@@ -44,7 +79,8 @@ const char* takeDigits(const char* p, std::uint64_t& value) {
 // The fast road for the ordinary decimals of DXF files ("1250.5", "-0.000125", "3e-5"):
 // when the significant digits form an integer m that a double holds exactly and the decimal
 // exponent e is at most 22 either way, m * 10^e or m / 10^-e is one correctly rounded
-// operation on two exact doubles, which is the very value strtod must give. `p` stands after
+// operation on two exact doubles, which is the very value strtod must give; longer m go the
+// way of extendedQuotient. `p` stands after
 // the sign; the decimal ends at the first character that cannot continue it. Nothing
 // (std::nullopt) when the text is no such decimal; the general road decides then.
 // Rounding to nearest and double evaluation of double operations are assumed.
@@ -82,9 +118,8 @@ std::optional<double> parseShortDecimal(const char* p) {
     }
   }
   if (mantissa == 0) return 0.0;
-  if (mantissa > kMaxExactInteger || exponent < -kMaxExactPower || exponent > kMaxExactPower) {
-    return std::nullopt;
-  }
+  if (mantissa > kMaxExactInteger) return extendedQuotient(mantissa, exponent);
+  if (exponent < -kMaxExactPower || exponent > kMaxExactPower) return std::nullopt;
   const auto exact = static_cast<double>(mantissa);
   return exponent < 0 ? exact / kExactPowersOfTen[-exponent]
                       : exact * kExactPowersOfTen[exponent];
@@ -266,10 +301,9 @@ double parseReal(const char* text) {
 }
 
 double DxfLineReader::readReal() {
-  // A line longer than this most likely holds more significant digits than the quick road
-  // takes, as the full-precision reals many CAD programs write do ("1183.9757203980275"):
-  // they go to the general road at once instead of being scanned twice.
-  constexpr std::size_t kLongestQuick = 16;
+  // A line longer than this holds more significant digits than the quick road takes (19,
+  // a sign and a point): it goes to the general road at once instead of being scanned twice.
+  constexpr std::size_t kLongestQuick = 21;
   const char* const source = pos_;
   const bool quick = readQuick();
   if (!quick) readLineSlow();

@@ -122,6 +122,22 @@ TEST(RealConversion, WrittenDoublesReadBackAsStrtodReadsThem) {
   }
 }
 
+// Decimals of 16 to 19 significant digits right beside the points halfway between two
+// doubles, where a conversion that rounds twice goes wrong.
+TEST(RealConversion, DecimalsNearlyHalfwayBetweenDoublesReadAsStrtodReadsThem) {
+  std::mt19937_64 random(1234);
+  const char* const formats[] = {"%.15Le", "%.16Le", "%.17Le", "%.18Le", "%.18Lf", "%.12Lf"};
+  for (int i = 0; i < 100000; ++i) {
+    const double magnitude = std::ldexp(static_cast<double>(random() >> 11) / 9007199254740992.0,
+                                        static_cast<int>(random() % 100) - 40);
+    const long double halfway =
+        (static_cast<long double>(magnitude) + std::nextafter(magnitude, 1e300)) / 2;
+    char text[80];
+    std::snprintf(text, sizeof text, formats[random() % 6], halfway);
+    ASSERT_TRUE(bothRoadsMatch(text));
+  }
+}
+
 TEST(RealConversion, ScrambledTextsReadAsStrtodReadsThem) {
   std::mt19937_64 random(5);
   // Digits, the characters right beside them ('/' and ':'), and what numbers are made of.
