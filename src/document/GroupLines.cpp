@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -33,9 +34,11 @@ constexpr int kMaxExactPower = 22;
 // Integers up to 2^53 are doubles without rounding.
 constexpr std::uint64_t kMaxExactInteger = std::uint64_t{1} << 53;
 
-// The x87 extended format: long double with a 64-bit significand, stored first.
-constexpr bool kExtendedLongDouble =
-    std::numeric_limits<long double>::digits == 64 && sizeof(long double) >= 10;
+// The x87 extended format: long double with a 64-bit significand, stored first (as on
+// x86). Elsewhere the long reals take the general road.
+constexpr bool kExtendedLongDouble = std::numeric_limits<long double>::digits == 64 &&
+                                     sizeof(long double) >= 10 &&
+                                     std::endian::native == std::endian::little;
 // Exact powers of ten in that format: up to 10^27 (5^27 < 2^64).
 constexpr long double kExactExtendedPowersOfTen[] = {
     1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
