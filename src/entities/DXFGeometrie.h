@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <iosfwd>
 #include <iterator>
 #include <vector>
@@ -179,6 +180,16 @@ class DXFGeometrie {
   template <class OnGroup>
   int readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup);
 
+  // A kind's coordinate group: its code and the field that `readDouble` fills.
+  struct CoordinateGroup {
+    int code;
+    double* field;
+  };
+  // The read loop for kinds whose own groups are all coordinates (points, lines, circles,
+  // arcs): every listed code reads its value line into its field.
+  int readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
+                           std::initializer_list<CoordinateGroup> fields);
+
   // Write frame: type name, layer name, and 62/256 when ownColour is set (`withColour`).
   void writeHead(std::ostream& out, bool withColour) const;
   // A coordinate pair: the code right-justified in three characters, then the value.
@@ -241,3 +252,17 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
     }
   }
 }
+
+inline int DXFGeometrie::readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
+                                              std::initializer_list<CoordinateGroup> fields) {
+  return readGroupLoop(in, eofCode, takeColour, [fields](int code, DxfLineReader& line) {
+    for (const CoordinateGroup& group : fields) {
+      if (group.code == code) {
+        *group.field = readDouble(line);
+        return true;
+      }
+    }
+    return false;
+  });
+}
+

@@ -111,18 +111,8 @@ void Kreis::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
 
 int Kreis::readGroups(DxfLineReader& in) {
   setColourNumber("256");
-  const int result = readGroupLoop(in, kEndOfFile, true, [this](int code, DxfLineReader& line) {
-    double* field = nullptr;
-    switch (code) {
-      case 10: field = &cx_; break;
-      case 20: field = &cy_; break;
-      case 30: field = &cz_; break;
-      case 40: field = &r_; break;
-      default: return false;
-    }
-    *field = readDouble(line);
-    return true;
-  });
+  const int result =
+      readCoordinateGroups(in, kEndOfFile, true, {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}});
   if (result != 0) return result;
   deriveColour();
   return 0;

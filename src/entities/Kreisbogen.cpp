@@ -290,20 +290,9 @@ void Kreisbogen::drawOnDevice(DeviceContext& dc, double s, double minX, double m
 int Kreisbogen::readGroups(DxfLineReader& in) {
   setColourNumber("256");
   startAngle_ = endAngle_ = cx_ = cy_ = cz_ = 0.0;
-  const int result = readGroupLoop(in, kEndOfFile, true, [this](int code, DxfLineReader& line) {
-    double* field = nullptr;
-    switch (code) {
-      case 10: field = &cx_; break;
-      case 20: field = &cy_; break;
-      case 30: field = &cz_; break;
-      case 40: field = &r_; break;
-      case 50: field = &startAngle_; break;
-      case 51: field = &endAngle_; break;
-      default: return false;
-    }
-    *field = readDouble(line);
-    return true;
-  });
+  const int result = readCoordinateGroups(
+      in, kEndOfFile, true,
+      {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}, {50, &startAngle_}, {51, &endAngle_}});
   if (result != 0) return result;
   // Angles are read in degrees; an arc across 0 degrees ends above 360.
   if (endAngle_ - startAngle_ < 0) endAngle_ += 360.0;

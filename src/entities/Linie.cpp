@@ -113,20 +113,9 @@ void Linie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
 
 int Linie::readGroups(DxfLineReader& in) {
   setColourNumber("256");
-  const int result = readGroupLoop(in, kEndOfFile, true, [this](int code, DxfLineReader& line) {
-    double* field = nullptr;
-    switch (code) {
-      case 10: field = &x1_; break;
-      case 20: field = &y1_; break;
-      case 30: field = &z1_; break;
-      case 11: field = &x2_; break;
-      case 21: field = &y2_; break;
-      case 31: field = &z2_; break;
-      default: return false;
-    }
-    *field = readDouble(line);
-    return true;
-  });
+  const int result = readCoordinateGroups(
+      in, kEndOfFile, true,
+      {{10, &x1_}, {20, &y1_}, {30, &z1_}, {11, &x2_}, {21, &y2_}, {31, &z2_}});
   if (result != 0) return result;
   deriveColour();
   return 0;

@@ -51,18 +51,8 @@ void Punkt::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
 
 int Punkt::readGroups(DxfLineReader& in) {
   x_ = y_ = z_ = bulge_ = 0.0;
-  return readGroupLoop(in, kEndOfFile, false, [this](int code, DxfLineReader& line) {
-    double* field = nullptr;
-    switch (code) {
-      case 10: field = &x_; break;
-      case 20: field = &y_; break;
-      case 30: field = &z_; break;
-      case 42: field = &bulge_; break;
-      default: return false;
-    }
-    *field = readDouble(line);
-    return true;
-  });
+  return readCoordinateGroups(in, kEndOfFile, false,
+                              {{10, &x_}, {20, &y_}, {30, &z_}, {42, &bulge_}});
 }
 
 int Punkt::writeGroups(std::ostream& out) const {
