@@ -459,19 +459,19 @@ void registerAll(const std::string& label, const std::string& (*text)(const void
   }
 }
 
-struct GeneratedSpec {
+struct GeneratedDrawing {
   int records;
   Release release;
 };
 
-constexpr GeneratedSpec kGenerated[] = {{100000, Release::R12},
+constexpr GeneratedDrawing kGenerated[] = {{100000, Release::R12},
                                         {100000, Release::R2000},
                                         {1000000, Release::R12},
                                         {1000000, Release::R2000}};
 
 const std::string& generatedText(const void* source) {
-  const auto& spec = *static_cast<const GeneratedSpec*>(source);
-  return Drawings::generated(spec.records, spec.release);
+  const auto& drawing = *static_cast<const GeneratedDrawing*>(source);
+  return Drawings::generated(drawing.records, drawing.release);
 }
 
 const std::string& fileText(const void* source) {
@@ -481,10 +481,10 @@ const std::string& fileText(const void* source) {
 // Registers the generated drawings, then the files of DXFV_BENCH_DATA (names only; they are
 // loaded when first measured).
 const bool registered = [] {
-  for (const GeneratedSpec& spec : kGenerated) {
-    const std::string label = std::string(spec.release == Release::R12 ? "R12/" : "R2000/") +
-                              std::to_string(spec.records);
-    registerAll(label, generatedText, &spec);
+  for (const GeneratedDrawing& drawing : kGenerated) {
+    const std::string label = std::string(drawing.release == Release::R12 ? "R12/" : "R2000/") +
+                              std::to_string(drawing.records);
+    registerAll(label, generatedText, &drawing);
   }
   const char* folder = std::getenv("DXFV_BENCH_DATA");
   if (folder == nullptr) return true;

@@ -14,20 +14,20 @@ namespace {
 
 enum { PROP_0, PROP_FRAME_CLASS };
 
-void setProperty(GObject* object, guint id, const GValue* value, GParamSpec* spec) {
+void setProperty(GObject* object, guint id, const GValue* value, GParamSpec* property) {
   GwFrameWindow* self = GW_FRAME_WINDOW(object);
   if (id != PROP_FRAME_CLASS) {
-    G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+    G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, property);
     return;
   }
   g_free(self->frameClass);
   self->frameClass = g_value_dup_string(value);
 }
 
-void getProperty(GObject* object, guint id, GValue* value, GParamSpec* spec) {
+void getProperty(GObject* object, guint id, GValue* value, GParamSpec* property) {
   GwFrameWindow* self = GW_FRAME_WINDOW(object);
   if (id != PROP_FRAME_CLASS) {
-    G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+    G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, property);
     return;
   }
   g_value_set_string(value, gw_frame_window_get_frame_class(self));
