@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "CairoDeviceContext.h"
-#include "CairoDrawingArea.h"
-#include "DXFGeometrie.h"
-#include "GroupLines.h"
-#include "Kreis.h"
-#include "Kreisbogen.h"
-#include "Layer.h"
-#include "Linie.h"
-#include "PaintHandle.h"
-#include "Punkt.h"
-#include "Solid.h"
+#include "toolkit/paint/CairoDeviceContext.h"
+#include "toolkit/paint/CairoDrawingArea.h"
+#include "entities/DXFGeometrie.h"
+#include "dxf/GroupLines.h"
+#include "entities/Kreis.h"
+#include "entities/Kreisbogen.h"
+#include "dxf/Layer.h"
+#include "entities/Linie.h"
+#include "toolkit/paint/PaintHandle.h"
+#include "entities/Punkt.h"
+#include "entities/Solid.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include <string_view>
 #include <utility>
 
-#include "DXF_Zeichnung.h"
+#include "document/DXF_Zeichnung.h"
 
 // Heap accounting for the memory figures. Counting is switched on only for one extra read
 // after the timed loop, so the timed reads pay no more than one test of a flag per block.

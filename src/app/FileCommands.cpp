@@ -1,25 +1,25 @@
 // Open and save-as.
-#include "FileCommands.h"
+#include "app/FileCommands.h"
 
 #include <memory>
 #include <string>
 
-#include "DXF_Zeichnung.h"
-#include "FileNameLine.h"
-#include "GwDrawnButton.h"
-#include "GwFileSelector.h"
-#include "GwFrame.h"
-#include "GwPath.h"
-#include "IniFile.h"
-#include "MainWindowState.h"
-#include "MouseMode.h"
-#include "OpenAdmission.h"
-#include "Redraw.h"
-#include "SaveAsName.h"
-#include "ViewDocuments.h"
-#include "ViewState.h"
-#include "ViewZoom.h"
-#include "WindowUtilities.h"
+#include "document/DXF_Zeichnung.h"
+#include "viewer/FileNameLine.h"
+#include "toolkit/GwDrawnButton.h"
+#include "toolkit/GwFileSelector.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwPath.h"
+#include "settings/IniFile.h"
+#include "viewer/MainWindowState.h"
+#include "app/MouseMode.h"
+#include "app/OpenAdmission.h"
+#include "viewer/Redraw.h"
+#include "app/SaveAsName.h"
+#include "viewer/ViewDocuments.h"
+#include "viewer/ViewState.h"
+#include "viewer/ViewZoom.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

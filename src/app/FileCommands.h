@@ -1,8 +1,8 @@
 // The open and save-as commands: a DXF file into the viewer, the shown drawing out again.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 // Asks for a "*.dxf" file, reads it into a new document in view slot 0 and shows it when
 // one of its layers admits it: the extents are widened by 5 % on each side and become the

@@ -1,14 +1,14 @@
 // Names and handlers of every callback the resource file binds.
-#include "FuncDescTable.h"
+#include "app/FuncDescTable.h"
 
-#include "FileCommands.h"
-#include "FileNameLine.h"
-#include "GwInterpreter.h"
-#include "MainWindow.h"
-#include "MouseMode.h"
-#include "ShellCallbacks.h"
-#include "ViewScroll.h"
-#include "ViewZoom.h"
+#include "app/FileCommands.h"
+#include "viewer/FileNameLine.h"
+#include "toolkit/GwInterpreter.h"
+#include "app/MainWindow.h"
+#include "app/MouseMode.h"
+#include "app/ShellCallbacks.h"
+#include "viewer/ViewScroll.h"
+#include "viewer/ViewZoom.h"
 
 const GwFuncDesc FuncDescTable[] = {
     {"interpreter", interpreter},

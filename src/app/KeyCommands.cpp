@@ -1,11 +1,11 @@
 // Keyboard shortcuts.
-#include "KeyCommands.h"
+#include "app/KeyCommands.h"
 
 #include <gdk/gdk.h>
 
-#include "FileCommands.h"
-#include "GwCore.h"
-#include "ViewZoom.h"
+#include "app/FileCommands.h"
+#include "toolkit/GwCore.h"
+#include "viewer/ViewZoom.h"
 
 KeyCommand keyCommand(unsigned key, unsigned state) {
   const bool control = (state & GDK_CONTROL_MASK) != 0;

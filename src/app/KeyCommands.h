@@ -1,8 +1,8 @@
 // Keyboard shortcuts of the main window: open, save as, quit, and zooming by keys.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 enum class KeyCommand { None, Open, SaveAs, Quit, ZoomIn, ZoomOut, ZoomBack };
 

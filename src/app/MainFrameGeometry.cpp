@@ -1,10 +1,10 @@
 // Geometry of the main frame between settings, screen and window.
-#include "MainFrameGeometry.h"
+#include "app/MainFrameGeometry.h"
 
 #include <algorithm>
 #include <string>
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
 namespace {
 constexpr const char* kSection = "DXFViewer";

@@ -2,9 +2,9 @@
 // screen, taking it over when the frame hides, and storing it again.
 #pragma once
 
-#include "DXF_Interface_Basis.h"
-#include "GwDimension.h"
-#include "GwPosition.h"
+#include "interface/DXF_Interface_Basis.h"
+#include "toolkit/GwDimension.h"
+#include "toolkit/GwPosition.h"
 
 class IniFile;
 

@@ -1,29 +1,29 @@
 // Building and running the main window; its frame callbacks.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <clocale>
 #include <memory>
 #include <string>
 
-#include "DXF_Interface.h"
-#include "FuncDescTable.h"
-#include "GwFrame.h"
-#include "GwPath.h"
-#include "GwRcMgr.h"
-#include "GwString.h"
-#include "GwUDStr.h"
-#include "IniFile.h"
-#include "KeyCommands.h"
-#include "MainFrameGeometry.h"
-#include "MainWindowState.h"
-#include "Measuring.h"
-#include "MouseHandlers.h"
-#include "Redraw.h"
-#include "ShellCallbacks.h"
-#include "ViewDocuments.h"
-#include "ViewState.h"
-#include "ViewZoom.h"
-#include "WindowUtilities.h"
+#include "interface/DXF_Interface.h"
+#include "app/FuncDescTable.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwPath.h"
+#include "toolkit/GwRcMgr.h"
+#include "toolkit/GwString.h"
+#include "toolkit/GwUDStr.h"
+#include "settings/IniFile.h"
+#include "app/KeyCommands.h"
+#include "app/MainFrameGeometry.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/Measuring.h"
+#include "viewer/MouseHandlers.h"
+#include "viewer/Redraw.h"
+#include "app/ShellCallbacks.h"
+#include "viewer/ViewDocuments.h"
+#include "viewer/ViewState.h"
+#include "viewer/ViewZoom.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

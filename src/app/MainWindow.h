@@ -2,8 +2,8 @@
 // frame callbacks that place it, prepare its controls and remember its geometry.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 class DXF_Interface;
 

@@ -1,12 +1,12 @@
 // Switching between zoom and measuring mode.
-#include "MouseMode.h"
+#include "app/MouseMode.h"
 
-#include "GwCore.h"
-#include "GwUDStr.h"
-#include "MainWindow.h"
-#include "MainWindowState.h"
-#include "ViewState.h"
-#include "WindowUtilities.h"
+#include "toolkit/GwCore.h"
+#include "toolkit/GwUDStr.h"
+#include "app/MainWindow.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/ViewState.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // measuring mode (drag a line), switched by the buttons "PB_zoom" and "PB_mass".
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 // Switches to the other mode: the button of the mode now in force gets its "on" picture
 // and becomes insensitive, the other one its "off" picture and becomes sensitive;

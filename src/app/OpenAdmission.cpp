@@ -1,9 +1,9 @@
 // Admission of a drawing by its layers.
-#include "OpenAdmission.h"
+#include "app/OpenAdmission.h"
 
-#include "DXF_Zeichnung.h"
-#include "FixedText.h"
-#include "Layer.h"
+#include "document/DXF_Zeichnung.h"
+#include "settings/FixedText.h"
+#include "dxf/Layer.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The proposed file name of save-as.
-#include "SaveAsName.h"
+#include "app/SaveAsName.h"
 
 #include <cstring>
 

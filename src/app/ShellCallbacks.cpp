@@ -1,15 +1,15 @@
 // Callbacks of the shell that do little: info frame, zoom step, placeholders.
-#include "ShellCallbacks.h"
+#include "app/ShellCallbacks.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 
-#include "GwFrame.h"
-#include "GwRcMgr.h"
-#include "MainWindowState.h"
-#include "ViewState.h"
-#include "WindowUtilities.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwRcMgr.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/ViewState.h"
+#include "viewer/WindowUtilities.h"
 
 int CB_Translate(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
 

@@ -1,8 +1,8 @@
 // Small callbacks of the resource file that need no window of their own.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 // Does nothing; kept so the resource file can name it. Returns 1.
 int CB_Translate(GwCore* widget, GwEvent* event, GwUD userData);

@@ -1,13 +1,13 @@
 // Process entry with its two last-resort exception handlers.
-#include "ViewerEntry.h"
+#include "app/ViewerEntry.h"
 
 #include <string>
 #include <typeinfo>
 
-#include "GwApplication.h"
-#include "GwModule.h"
-#include "GwRcMgr.h"
-#include "MessageBox.h"
+#include "toolkit/GwApplication.h"
+#include "toolkit/GwModule.h"
+#include "toolkit/GwRcMgr.h"
+#include "platform/MessageBox.h"
 
 namespace {
 

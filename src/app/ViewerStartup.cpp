@@ -1,16 +1,16 @@
 // runViewer: the life of the settings file and the viewer interface around the main window.
-#include "ViewerStartup.h"
+#include "app/ViewerStartup.h"
 
 #include <memory>
 #include <string>
 
-#include "CurrentDirectory.h"
-#include "DXF_Interface.h"
-#include "GwRcMgr.h"
-#include "IniFile.h"
-#include "MainFrameGeometry.h"
-#include "MainWindow.h"
-#include "MessageBox.h"
+#include "platform/CurrentDirectory.h"
+#include "interface/DXF_Interface.h"
+#include "toolkit/GwRcMgr.h"
+#include "settings/IniFile.h"
+#include "app/MainFrameGeometry.h"
+#include "app/MainWindow.h"
+#include "platform/MessageBox.h"
 
 namespace {
 constexpr std::size_t kInfoTextBytes = 100;

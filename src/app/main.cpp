@@ -1,5 +1,5 @@
 // dxfviewer: the program takes no arguments; whatever stands on the command line is ignored.
-#include "ViewerEntry.h"
-#include "ViewerStartup.h"
+#include "app/ViewerEntry.h"
+#include "app/ViewerStartup.h"
 
 int main() { return viewerEntry(runViewer); }

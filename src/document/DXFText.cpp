@@ -1,5 +1,5 @@
 // The single-line text entity, read from TEXT and MTEXT and always written as TEXT.
-#include "DXFText.h"
+#include "document/DXFText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <numbers>
 #include <ostream>
 
-#include "TextCodes.h"
+#include "dxf/TextCodes.h"
 
 namespace {
 

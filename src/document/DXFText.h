@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "DXFGeometrie.h"
+#include "entities/DXFGeometrie.h"
 
 // A text drawn with an "Arial" font whose pixel height follows the zoom. The string is kept
 // in Windows-1252 with the special characters Ø, ° and ± decoded; it is cut to

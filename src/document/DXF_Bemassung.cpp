@@ -1,11 +1,11 @@
 // A DIMENSION: drawn through the anonymous block the CAD program made for it.
-#include "DXF_Bemassung.h"
+#include "document/DXF_Bemassung.h"
 
 #include <ostream>
 
-#include "DXF_Block.h"
-#include "PlacedContent.h"
-#include "TextCodes.h"
+#include "document/DXF_Block.h"
+#include "document/PlacedContent.h"
+#include "dxf/TextCodes.h"
 
 DXF_Bemassung::DXF_Bemassung() {
   copyField(blockName_, "BLOCK");

@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "DocumentLists.h"
+#include "document/DocumentLists.h"
 
 // The viewer computes no dimension graphics: it draws, re-layers and explodes the block
 // named by the dimension, placed at the group 12/22 point. The other values are kept so

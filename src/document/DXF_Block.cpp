@@ -1,11 +1,11 @@
 // A block definition of the BLOCKS section: a named group of drawing objects.
-#include "DXF_Block.h"
+#include "document/DXF_Block.h"
 
 #include <cstring>
 #include <ostream>
 
-#include "EntityCopy.h"
-#include "ObjectReader.h"
+#include "document/EntityCopy.h"
+#include "document/ObjectReader.h"
 
 DXF_Block::DXF_Block() : DXF_Block("BLOCK") {}
 

@@ -6,11 +6,11 @@
 #include <unordered_set>
 #include <vector>
 
-#include "DXF_Bemassung.h"
-#include "DXF_Insert.h"
-#include "DocumentLists.h"
-#include "LayerIndex.h"
-#include "Polylinie.h"
+#include "document/DXF_Bemassung.h"
+#include "document/DXF_Insert.h"
+#include "document/DocumentLists.h"
+#include "document/LayerIndex.h"
+#include "document/Polylinie.h"
 
 // The block owns the objects of its four lists. Its base point is not kept: blocks are
 // placed as if their base were at the origin.

@@ -1,14 +1,14 @@
 // A block reference (INSERT): a block placed by name at a point with a rotation and a scale.
-#include "DXF_Insert.h"
+#include "document/DXF_Insert.h"
 
 #include <cmath>
 #include <cstring>
 #include <numbers>
 #include <ostream>
 
-#include "DXF_Block.h"
-#include "PlacedContent.h"
-#include "Polylinie.h"
+#include "document/DXF_Block.h"
+#include "document/PlacedContent.h"
+#include "document/Polylinie.h"
 
 namespace {
 

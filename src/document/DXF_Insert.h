@@ -3,7 +3,7 @@
 
 #include <iosfwd>
 
-#include "DocumentLists.h"
+#include "document/DocumentLists.h"
 
 // The insert keeps its block's name and looks the block up in the document's block list
 // each time it is drawn or changed. Its placement is the one `transform` of the entities

@@ -1,5 +1,5 @@
 // The drawing document: every object of one DXF drawing, in seven lists, and its extents.
-#include "DXF_Zeichnung.h"
+#include "document/DXF_Zeichnung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,12 +7,12 @@
 #include <numbers>
 #include <string>
 
-#include "DXFText.h"
-#include "DrawingExtents.h"
-#include "DxfReader.h"
-#include "DxfWriter.h"
-#include "EntityCopy.h"
-#include "PlacedContent.h"
+#include "document/DXFText.h"
+#include "document/DrawingExtents.h"
+#include "document/DxfReader.h"
+#include "document/DxfWriter.h"
+#include "document/EntityCopy.h"
+#include "document/PlacedContent.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <unordered_set>
 #include <vector>
 
-#include "DXF_Bemassung.h"
-#include "DXF_Block.h"
-#include "DXF_Insert.h"
-#include "DocumentLists.h"
-#include "Linientyp.h"
-#include "Polylinie.h"
+#include "document/DXF_Bemassung.h"
+#include "document/DXF_Block.h"
+#include "document/DXF_Insert.h"
+#include "document/DocumentLists.h"
+#include "dxf/Linientyp.h"
+#include "document/Polylinie.h"
 
 // One DXF drawing held in memory. The document owns every object in its lists; lists keep
 // the order of reading or adding, and lookups by name search from the last element to the

@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cstring>
 
-#include "DXFGeometrie.h"
-#include "Layer.h"
-#include "PointerList.h"
+#include "entities/DXFGeometrie.h"
+#include "dxf/Layer.h"
+#include "document/PointerList.h"
 
 class DXF_Block;
 class DXF_Bemassung;

@@ -1,13 +1,13 @@
 // The box of what a drawing shows, for files whose header gives no usable extents.
-#include "DrawingExtents.h"
+#include "document/DrawingExtents.h"
 
 #include <cmath>
 #include <cstring>
 #include <numbers>
 
-#include "DXFText.h"
-#include "DXF_Zeichnung.h"
-#include "Solid.h"
+#include "document/DXFText.h"
+#include "document/DXF_Zeichnung.h"
+#include "entities/Solid.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <unordered_map>
 
-#include "DocumentLists.h"
+#include "document/DocumentLists.h"
 
 class DXF_Zeichnung;
 

@@ -1,12 +1,12 @@
 // The DXF reader: the section readers and their order, filling a drawing document.
-#include "DxfReader.h"
+#include "document/DxfReader.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "DXF_Zeichnung.h"
-#include "LayerIndex.h"
-#include "ObjectReader.h"
+#include "document/DXF_Zeichnung.h"
+#include "document/LayerIndex.h"
+#include "document/ObjectReader.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The DXF reader: the section readers and their order, filling a drawing document.
 #pragma once
 
-#include "GroupLines.h"
+#include "dxf/GroupLines.h"
 
 class DXF_Zeichnung;
 

@@ -1,5 +1,5 @@
 // The DXF writer: a drawing document as an ASCII DXF file of release 12 ("AC1009").
-#include "DxfWriter.h"
+#include "document/DxfWriter.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "DXF_Zeichnung.h"
+#include "document/DXF_Zeichnung.h"
 
 namespace {
 

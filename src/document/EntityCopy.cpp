@@ -1,14 +1,14 @@
 // Copies of entities of any kind, made by their type name.
-#include "EntityCopy.h"
+#include "document/EntityCopy.h"
 
 #include <cstring>
 
-#include "DXFText.h"
-#include "Kreis.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
-#include "Punkt.h"
-#include "Solid.h"
+#include "document/DXFText.h"
+#include "entities/Kreis.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
+#include "entities/Punkt.h"
+#include "entities/Solid.h"
 
 namespace {
 

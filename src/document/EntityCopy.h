@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "DXFGeometrie.h"
+#include "entities/DXFGeometrie.h"
 
 // The entity family has no copy operation of its own; blocks, polylines, inserts and the
 // explode need copies of entities they only know through the base.

@@ -1,5 +1,5 @@
 // Lookup of layers by exact name, built once for reading a file.
-#include "LayerIndex.h"
+#include "document/LayerIndex.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "DocumentLists.h"
+#include "document/DocumentLists.h"
 
 // Objects read from a file attach to the first layer of their name in the layer table. The
 // table is complete before the first object is read, so one hash lookup per object replaces

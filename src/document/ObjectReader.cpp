@@ -1,20 +1,20 @@
 // The dispatch of DXF type names to the readers of the drawing objects.
-#include "ObjectReader.h"
+#include "document/ObjectReader.h"
 
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <type_traits>
 
-#include "DXFText.h"
-#include "DXF_Bemassung.h"
-#include "DXF_Insert.h"
-#include "Kreis.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
-#include "Polylinie.h"
-#include "Punkt.h"
-#include "Solid.h"
+#include "document/DXFText.h"
+#include "document/DXF_Bemassung.h"
+#include "document/DXF_Insert.h"
+#include "entities/Kreis.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
+#include "document/Polylinie.h"
+#include "entities/Punkt.h"
+#include "entities/Solid.h"
 
 namespace {
 

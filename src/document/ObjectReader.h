@@ -1,8 +1,8 @@
 // The dispatch of DXF type names to the readers of the drawing objects.
 #pragma once
 
-#include "DocumentLists.h"
-#include "LayerIndex.h"
+#include "document/DocumentLists.h"
+#include "document/LayerIndex.h"
 
 // Creates the object a type name line stands for, lets it read its groups and files it in
 // the matching list, as the ENTITIES section and block bodies both do.

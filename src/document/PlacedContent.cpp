@@ -1,8 +1,8 @@
 // The entities that inserts and dimensions put on the drawing, as placed copies.
-#include "PlacedContent.h"
+#include "document/PlacedContent.h"
 
-#include "DXF_Block.h"
-#include "EntityCopy.h"
+#include "document/DXF_Block.h"
+#include "document/EntityCopy.h"
 
 PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose)
     : blocks_(blocks), purpose_(purpose) {}

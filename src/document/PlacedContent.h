@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "DocumentLists.h"
+#include "document/DocumentLists.h"
 
 // Walks a block reached through an insert or a dimension, with the blocks nested in it,
 // and hands every entity and polyline segment found there to a sink as a copy placed by

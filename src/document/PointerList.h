@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "AT_Vector.h"
+#include "settings/AT_Vector.h"
 
 // The document's, blocks' and polylines' object lists. The cells of an AT_Vector never own
 // the objects behind their pointers, so this wrapper does: every object appended belongs to

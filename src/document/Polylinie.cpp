@@ -1,5 +1,5 @@
 // A POLYLINE, LWPOLYLINE or LEADER: its vertices and the line and arc segments built from them.
-#include "Polylinie.h"
+#include "document/Polylinie.h"
 
 #include <cmath>
 #include <cstring>

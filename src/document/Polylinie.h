@@ -7,11 +7,11 @@
 #include <variant>
 #include <vector>
 
-#include "AT_Vector.h"
-#include "DXFGeometrie.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
-#include "Punkt.h"
+#include "settings/AT_Vector.h"
+#include "entities/DXFGeometrie.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
+#include "entities/Punkt.h"
 
 // Vertices are kept as points with their bulges (for writing); the segments, lines and arcs
 // built once when the polyline is read, are what is drawn, transformed and exploded.

@@ -1,12 +1,12 @@
 // Base of every drawable entity: shared attributes, the 23-operation table, pen cache.
-#include "DXFGeometrie.h"
+#include "entities/DXFGeometrie.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <ostream>
 
-#include "Punkt.h"
+#include "entities/Punkt.h"
 
 std::uint16_t DXFGeometrie::penStyleCache_ = 0;
 char DXFGeometrie::penColourCache_[kColourSize] = "#000000";

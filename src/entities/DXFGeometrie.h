@@ -8,10 +8,10 @@
 #include <iterator>
 #include <vector>
 
-#include "DeviceContext.h"
-#include "DrawingArea.h"
-#include "GroupLines.h"
-#include "Layer.h"
+#include "entities/DeviceContext.h"
+#include "entities/DrawingArea.h"
+#include "dxf/GroupLines.h"
+#include "dxf/Layer.h"
 
 class Punkt;
 class Linie;

@@ -5,7 +5,7 @@
 // only part of it when zoomed. Entities cull against that container before drawing.
 #pragma once
 
-#include "DeviceContext.h"
+#include "entities/DeviceContext.h"
 
 struct WorldPoint {
   double x = 0.0;

@@ -1,13 +1,13 @@
 // A full circle: the DXF entity CIRCLE.
-#include "Kreis.h"
+#include "entities/Kreis.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <ostream>
 
-#include "Kreisbogen.h"
-#include "Linie.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
 
 namespace {
 

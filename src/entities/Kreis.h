@@ -1,8 +1,8 @@
 // A full circle: the DXF entity CIRCLE.
 #pragma once
 
-#include "DXFGeometrie.h"
-#include "Punkt.h"
+#include "entities/DXFGeometrie.h"
+#include "entities/Punkt.h"
 
 // A circle of centre (cx, cy, cz) (groups 10, 20, 30) and radius r (group 40). Its curve
 // parameter runs counter-clockwise from the point at angle 0: angle = t * 2 pi.

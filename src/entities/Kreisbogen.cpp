@@ -1,13 +1,13 @@
 // A circular arc: the DXF entity ARC and the arc segment of an exploded polyline.
-#include "Kreisbogen.h"
+#include "entities/Kreisbogen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <ostream>
 
-#include "Kreis.h"
-#include "Linie.h"
+#include "entities/Kreis.h"
+#include "entities/Linie.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // A circular arc: the DXF entity ARC and the arc segment of an exploded polyline.
 #pragma once
 
-#include "DXFGeometrie.h"
-#include "Punkt.h"
+#include "entities/DXFGeometrie.h"
+#include "entities/Punkt.h"
 
 // An arc of centre (cx, cy, cz) (groups 10, 20, 30) and radius r (group 40) running
 // counter-clockwise from startAngle to endAngle (groups 50, 51 in degrees; stored in

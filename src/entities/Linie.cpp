@@ -1,12 +1,12 @@
 // A straight line segment: the DXF entity LINE.
-#include "Linie.h"
+#include "entities/Linie.h"
 
 #include <algorithm>
 #include <cmath>
 #include <ostream>
 
-#include "Kreis.h"
-#include "Kreisbogen.h"
+#include "entities/Kreis.h"
+#include "entities/Kreisbogen.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // A straight line segment: the DXF entity LINE.
 #pragma once
 
-#include "DXFGeometrie.h"
-#include "Punkt.h"
+#include "entities/DXFGeometrie.h"
+#include "entities/Punkt.h"
 
 // A line from (x1, y1, z1) (groups 10, 20, 30) to (x2, y2, z2) (groups 11, 21, 31). The
 // direction matters for pointAt, parameterOf, distanceTo and the written pairs.

@@ -1,5 +1,5 @@
 // A point: the DXF entity POINT, the polyline vertex and the query result.
-#include "Punkt.h"
+#include "entities/Punkt.h"
 
 #include <ostream>
 

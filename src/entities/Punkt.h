@@ -2,7 +2,7 @@
 // that geometric queries return.
 #pragma once
 
-#include "DXFGeometrie.h"
+#include "entities/DXFGeometrie.h"
 
 // A point (group codes 10, 20, 30) with the bulge (group 42) of the polyline segment that
 // starts at it. Drawn as a single dot in its layer's colour.

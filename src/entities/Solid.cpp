@@ -1,5 +1,5 @@
 // A filled quadrilateral or triangle: the DXF entity SOLID.
-#include "Solid.h"
+#include "entities/Solid.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 // A filled quadrilateral or triangle: the DXF entity SOLID.
 #pragma once
 
-#include "DXFGeometrie.h"
+#include "entities/DXFGeometrie.h"
 
 // Four corners (groups 10/20/30 to 13/23/33), filled as the closed polygon 1-2-3-4-1 in
 // the stored order. Provides none of the geometric queries.

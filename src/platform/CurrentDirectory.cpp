@@ -1,5 +1,5 @@
 // Reading the current folder without a length limit.
-#include "CurrentDirectory.h"
+#include "platform/CurrentDirectory.h"
 
 #include <filesystem>
 

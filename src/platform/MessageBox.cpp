@@ -1,12 +1,12 @@
 // Message boxes on GTK, falling back to standard error without a display.
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <gtk/gtk.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "Cp1252.h"
+#include "dxf/Cp1252.h"
 
 namespace {
 

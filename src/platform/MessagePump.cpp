@@ -1,5 +1,5 @@
 // Pending-event pump on the GTK main context.
-#include "MessagePump.h"
+#include "platform/MessagePump.h"
 
 #include <gtk/gtk.h>
 

@@ -1,5 +1,5 @@
 // AT_Array: linear row searches by column.
-#include "AT_Array.h"
+#include "settings/AT_Array.h"
 
 template <typename Match>
 int AT_Array::findRow(int column, Match match) const {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "AT_Column.h"
+#include "settings/AT_Column.h"
 
 /// A table: rows of cells, created with a fixed number of columns. Used for the settings
 /// file's sections (one column) and entries (key, value), the viewer interface's attribute

@@ -1,5 +1,5 @@
 // AT_Column: row management of a table.
-#include "AT_Column.h"
+#include "settings/AT_Column.h"
 
 #include <algorithm>
 #include <iterator>

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "AT_Vector.h"
+#include "settings/AT_Vector.h"
 
 /// Owns its rows. Row access outside 0..count-1 never fails: `rowAt` yields the shared
 /// one-cell row (`AT_Vector::sharedEmptyRow`), `rowPtr` null.

@@ -1,5 +1,5 @@
 // AT_Item: setters, copies, renderings and conversions of one value cell.
-#include "AT_Item.h"
+#include "settings/AT_Item.h"
 
 #include <algorithm>
 #include <cerrno>

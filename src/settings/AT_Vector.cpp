@@ -1,5 +1,5 @@
 // AT_Vector: growth, insertion, removal, appenders and linear finds of a cell vector.
-#include "AT_Vector.h"
+#include "settings/AT_Vector.h"
 
 #include <algorithm>
 #include <climits>

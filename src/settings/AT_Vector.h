@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "AT_Item.h"
+#include "settings/AT_Item.h"
 
 /// A vector of owned cells. Cell access outside 0..count-1 never fails: `cellAt` yields the
 /// shared empty cell (`AT_Item::sharedEmpty`), `cellPtr` null.

@@ -1,5 +1,5 @@
 // IniFile: reading, lookups, changes and atomic rewriting of the settings file.
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

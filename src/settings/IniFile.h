@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include "AT_Array.h"
-#include "IniSection.h"
+#include "settings/AT_Array.h"
+#include "settings/IniSection.h"
 
 /// The settings file. Sections hold key=value entries; names, keys and values are compared
 /// exactly and case-sensitively and kept in file order. Comments (";" lines) and lines that

@@ -1,5 +1,5 @@
 // IniSection: name clipping and entry creation.
-#include "IniSection.h"
+#include "settings/IniSection.h"
 
 std::string_view IniSection::clipName(std::string_view name) {
   return name.substr(0, std::min(name.size(), maxNameLength));

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "AT_Array.h"
+#include "settings/AT_Array.h"
 
 /// A section: its name and its entries in order of creation, each a row of two text cells
 /// (column 0 the key, column 1 the value). Owns the entries table and its cells.

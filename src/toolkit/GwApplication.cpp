@@ -1,9 +1,9 @@
 // Toolkit start-up and clean-up on GTK.
-#include "GwApplication.h"
+#include "toolkit/GwApplication.h"
 
 #include <gtk/gtk.h>
 
-#include "GwFrameWindow.h"
+#include "toolkit/GwFrameWindow.h"
 
 void (*inter_init)() = nullptr;
 void (*gwsql_init)() = nullptr;

@@ -1,5 +1,5 @@
 // Interning of atom names that arrive at run time.
-#include "GwAtom.h"
+#include "toolkit/GwAtom.h"
 
 #include <string>
 #include <unordered_set>

@@ -1,8 +1,8 @@
 // One callback registration: the handler the toolkit calls for an atom on a widget.
 #pragma once
 
-#include "GwAtom.h"
-#include "GwUD.h"
+#include "toolkit/GwAtom.h"
+#include "toolkit/GwUD.h"
 
 class GwCore;
 struct GwEvent;

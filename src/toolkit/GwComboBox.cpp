@@ -1,7 +1,7 @@
 // Combo boxes on GtkComboBoxText.
-#include "GwComboBox.h"
+#include "toolkit/GwComboBox.h"
 
-#include "Cp1252.h"
+#include "dxf/Cp1252.h"
 
 void GwComboBox::clear() {
   ++notifyBlocked_;

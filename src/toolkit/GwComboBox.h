@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "GwCore.h"
+#include "toolkit/GwCore.h"
 
 class GwComboBox : public GwCore {
  public:

@@ -1,18 +1,18 @@
 // Widget operations on GTK: lookup, visibility, texts, geometry, states and callbacks.
-#include "GwCore.h"
+#include "toolkit/GwCore.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "Cp1252.h"
-#include "GwComboBox.h"
-#include "GwDrawnButton.h"
-#include "GwFrame.h"
-#include "GwFrameWindow.h"
-#include "GwPicture.h"
-#include "GwSelectionTable.h"
-#include "GwWaitObject.h"
+#include "dxf/Cp1252.h"
+#include "toolkit/GwComboBox.h"
+#include "toolkit/GwDrawnButton.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwFrameWindow.h"
+#include "toolkit/GwPicture.h"
+#include "toolkit/GwSelectionTable.h"
+#include "toolkit/GwWaitObject.h"
 
 namespace {
 

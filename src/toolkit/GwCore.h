@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "GwCallback.h"
-#include "GwDimension.h"
-#include "GwEvent.h"
-#include "GwPosition.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwDimension.h"
+#include "toolkit/GwEvent.h"
+#include "toolkit/GwPosition.h"
 
 // Kinds of widgets the program tells apart.
 enum GwClass {

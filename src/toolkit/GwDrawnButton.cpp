@@ -1,11 +1,11 @@
 // The virtual canvas: kept viewport image, expose callbacks, mouse routing, rubber bands.
-#include "GwDrawnButton.h"
+#include "toolkit/GwDrawnButton.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "GwEcho.h"
+#include "toolkit/GwEcho.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
-#include "CairoDrawingArea.h"
-#include "GwCore.h"
-#include "GwPoint.h"
-#include "GwRectangle.h"
-#include "PaintHandle.h"
+#include "toolkit/paint/CairoDrawingArea.h"
+#include "toolkit/GwCore.h"
+#include "toolkit/GwPoint.h"
+#include "toolkit/GwRectangle.h"
+#include "toolkit/paint/PaintHandle.h"
 
 class GwEcho;
 

@@ -1,10 +1,10 @@
 // Rubber rectangles and lines over the viewport of a drawing area.
-#include "GwEcho.h"
+#include "toolkit/GwEcho.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "GwDrawnButton.h"
+#include "toolkit/GwDrawnButton.h"
 
 GwEcho::GwEcho(GwCore* on) : canvas_(GwDrawnButton::inside(on)) {
   if (!canvas_) return;

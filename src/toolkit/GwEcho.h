@@ -1,8 +1,8 @@
 // A rubber band: a rectangle or line drawn over a drawing area's viewport while dragging.
 #pragma once
 
-#include "GwPoint.h"
-#include "GwRectangle.h"
+#include "toolkit/GwPoint.h"
+#include "toolkit/GwRectangle.h"
 
 #include <cairo.h>
 

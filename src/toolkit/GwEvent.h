@@ -1,8 +1,8 @@
 // The event record a callback receives: what fired, where, with which buttons and keys.
 #pragma once
 
-#include "GwAtom.h"
-#include "GwRectangle.h"
+#include "toolkit/GwAtom.h"
+#include "toolkit/GwRectangle.h"
 
 // Bits of GwEvent::state and of the event masks given with mouse callbacks. The low bits of
 // the state are the keyboard and button modifiers of GDK.

@@ -1,12 +1,12 @@
 // File selection on GtkFileChooserDialog, with a hook through which tests choose.
-#include "GwFileSelector.h"
+#include "toolkit/GwFileSelector.h"
 
 #include <gtk/gtk.h>
 
 #include <cctype>
 
-#include "Cp1252.h"
-#include "GwCore.h"
+#include "dxf/Cp1252.h"
+#include "toolkit/GwCore.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Running frames: frame callbacks, the main loop for the application frame, modal dialogs.
-#include "GwFrame.h"
+#include "toolkit/GwFrame.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "GwFrameWindow.h"
+#include "toolkit/GwFrameWindow.h"
 
 namespace {
 constexpr const char* kCoreKey = "gw-core";

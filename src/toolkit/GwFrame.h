@@ -1,7 +1,7 @@
 // A frame of the resource file: the application frame, a dialog frame or a message frame.
 #pragma once
 
-#include "GwCore.h"
+#include "toolkit/GwCore.h"
 
 // Running a frame fires its frame callbacks in this order: GwCB_FRAME_CREATE (first run
 // after a load or reset), GwCB_FRAME_SHOW, then the window appears, GwCB_FRAME_START.

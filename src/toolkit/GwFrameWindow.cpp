@@ -1,5 +1,5 @@
 // Registration of the frame window class with GObject.
-#include "GwFrameWindow.h"
+#include "toolkit/GwFrameWindow.h"
 
 #include <initializer_list>
 

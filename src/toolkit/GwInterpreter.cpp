@@ -1,10 +1,10 @@
 // The command interpreter behind resource-file handlers such as "interpreter|popdown".
-#include "GwInterpreter.h"
+#include "toolkit/GwInterpreter.h"
 
 #include <sstream>
 #include <string>
 
-#include "GwCore.h"
+#include "toolkit/GwCore.h"
 
 int interpreter(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
   if (!widget) return 1;

@@ -1,8 +1,8 @@
 // The toolkit's own callback: small commands written as the user data of a handler.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 // Runs the commands of the user data text, separated by ";":
 //   popdown      closes the frame that holds the widget (ends its run)

@@ -1,5 +1,5 @@
 // Loading of test and extension modules through the dynamic loader.
-#include "GwModule.h"
+#include "toolkit/GwModule.h"
 
 #include <dlfcn.h>
 

@@ -1,5 +1,5 @@
 // Path splitting and joining for the file selectors and the program's file names.
-#include "GwPath.h"
+#include "toolkit/GwPath.h"
 
 #include <cctype>
 #include <cstring>

@@ -1,5 +1,5 @@
 // Loading of pictures; SVG files are rendered at the size they are shown.
-#include "GwPicture.h"
+#include "toolkit/GwPicture.h"
 
 #include <gdk/gdk.h>
 #include <librsvg/rsvg.h>
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "PaintHandle.h"
+#include "toolkit/paint/PaintHandle.h"
 
 namespace {
 

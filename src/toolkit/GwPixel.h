@@ -1,7 +1,7 @@
 // A colour as the toolkit takes it, built from the #RRGGBB texts of the colour table.
 #pragma once
 
-#include "PaintColour.h"
+#include "toolkit/paint/PaintColour.h"
 
 class GwPixel {
  public:

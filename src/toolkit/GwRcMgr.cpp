@@ -1,5 +1,5 @@
 // Loading frames from the resource file and binding their handler names.
-#include "GwRcMgr.h"
+#include "toolkit/GwRcMgr.h"
 
 #include <gtk/gtk.h>
 
@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "Cp1252.h"
-#include "GwFrame.h"
-#include "GwFrameWindow.h"
-#include "GwUDStr.h"
+#include "dxf/Cp1252.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwFrameWindow.h"
+#include "toolkit/GwUDStr.h"
 
 GwRcMgr gw_def_mgr;
 

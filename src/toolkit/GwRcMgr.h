@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "GwFuncDesc.h"
-#include "GwResourceFile.h"
+#include "toolkit/GwFuncDesc.h"
+#include "toolkit/GwResourceFile.h"
 
 class GwCore;
 class GwFrame;

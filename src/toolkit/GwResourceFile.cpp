@@ -1,5 +1,5 @@
 // Reading of the resource file and translation of its texts.
-#include "GwResourceFile.h"
+#include "toolkit/GwResourceFile.h"
 
 #include <glib.h>
 

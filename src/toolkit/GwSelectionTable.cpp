@@ -1,10 +1,10 @@
 // Selection tables on GtkTreeView with a list store of text columns.
-#include "GwSelectionTable.h"
+#include "toolkit/GwSelectionTable.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "Cp1252.h"
+#include "dxf/Cp1252.h"
 
 GwSelectionTable::GwSelectionTable(GtkWidget* treeView) : GwCore(treeView) {
   GtkTreeView* view = GTK_TREE_VIEW(treeView);

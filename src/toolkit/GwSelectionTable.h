@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "GwCore.h"
+#include "toolkit/GwCore.h"
 
 // The table's columns are those of its model, or (without a model) one text column per
 // view column. Cells are Windows-1252 texts; rows are numbered from 0. Changing the table

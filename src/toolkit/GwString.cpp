@@ -1,5 +1,5 @@
 // Number formatting of toolkit texts.
-#include "GwString.h"
+#include "toolkit/GwString.h"
 
 #include <cstdio>
 #include <cstring>

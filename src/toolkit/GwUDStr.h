@@ -1,7 +1,7 @@
 // User data that carries a text (see GwUD).
 #pragma once
 
-#include "GwUD.h"
+#include "toolkit/GwUD.h"
 
 class GwUDStr : public GwUD {
  public:

@@ -1,9 +1,9 @@
 // Wait cursor on every toplevel window while wait objects exist (they may nest).
-#include "GwWaitObject.h"
+#include "toolkit/GwWaitObject.h"
 
 #include <gtk/gtk.h>
 
-#include "GwCore.h"
+#include "toolkit/GwCore.h"
 
 namespace {
 

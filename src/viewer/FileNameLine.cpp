@@ -1,14 +1,14 @@
 // The file-name line's texts and the window title.
-#include "FileNameLine.h"
+#include "viewer/FileNameLine.h"
 
 #include <string>
 
-#include "Cp1252.h"
-#include "GwCore.h"
-#include "GwFrame.h"
-#include "GwPath.h"
-#include "MainWindowState.h"
-#include "WindowUtilities.h"
+#include "dxf/Cp1252.h"
+#include "toolkit/GwCore.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwPath.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // opened drawing again.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 // Shows the path of the opened drawing ("" before the first open). Returns 1.
 int CB_move(GwCore* widget, GwEvent* event, GwUD userData);

@@ -1,5 +1,5 @@
 // The process-wide main window state.
-#include "MainWindowState.h"
+#include "viewer/MainWindowState.h"
 
 MainWindowState& mainWindow() {
   static MainWindowState state;

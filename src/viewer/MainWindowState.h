@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "FixedText.h"
-#include "GwFrame.h"
+#include "settings/FixedText.h"
+#include "toolkit/GwFrame.h"
 
 class DXF_Interface;
 class IniFile;

@@ -1,5 +1,5 @@
 // Measuring snaps and read-outs.
-#include "MeasureGeometry.h"
+#include "viewer/MeasureGeometry.h"
 
 #include <cmath>
 #include <cstdio>

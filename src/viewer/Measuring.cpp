@@ -1,9 +1,9 @@
 // Measuring read-outs in the status line.
-#include "Measuring.h"
+#include "viewer/Measuring.h"
 
-#include "MeasureGeometry.h"
-#include "ViewState.h"
-#include "WindowUtilities.h"
+#include "viewer/MeasureGeometry.h"
+#include "viewer/ViewState.h"
+#include "viewer/WindowUtilities.h"
 
 void measureMotion(double& x, double& y) {
   const ViewState& viewing = viewState();

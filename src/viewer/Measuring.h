@@ -2,7 +2,7 @@
 // line. Switching between zoom and measuring mode is the shell's CB_zoom.
 #pragma once
 
-#include "MouseHandlers.h"
+#include "viewer/MouseHandlers.h"
 
 // Pointer motion in measuring mode: snaps (x, y) onto the axis of the larger movement from
 // the last press point and shows the distance in millimetres.

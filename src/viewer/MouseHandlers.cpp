@@ -1,12 +1,12 @@
 // Rubber-band plumbing of the drawing area's button and motion events.
-#include "MouseHandlers.h"
+#include "viewer/MouseHandlers.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "GwCore.h"
-#include "ViewState.h"
-#include "WindowUtilities.h"
+#include "toolkit/GwCore.h"
+#include "viewer/ViewState.h"
+#include "viewer/WindowUtilities.h"
 
 MouseActions& mouseActions() {
   static MouseActions actions;

@@ -2,8 +2,8 @@
 // rubber band, motion moves it, release ends it and hands over to the mode's action.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 class GwCore;
 

@@ -1,15 +1,15 @@
 // Painting the current view document into the drawing area.
-#include "Redraw.h"
+#include "viewer/Redraw.h"
 
-#include "GwDrawnButton.h"
-#include "GwFrame.h"
-#include "MainWindowState.h"
-#include "MouseHandlers.h"
-#include "ViewDocuments.h"
-#include "ViewScroll.h"
-#include "ViewState.h"
-#include "ViewZoom.h"
-#include "WindowUtilities.h"
+#include "toolkit/GwDrawnButton.h"
+#include "toolkit/GwFrame.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/MouseHandlers.h"
+#include "viewer/ViewDocuments.h"
+#include "viewer/ViewScroll.h"
+#include "viewer/ViewState.h"
+#include "viewer/ViewZoom.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

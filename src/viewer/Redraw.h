@@ -1,8 +1,8 @@
 // The redraw road: the expose handler of the drawing area "DA_draw".
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 // Registered on "DA_draw" for GwCB_EXPOSE (by the frame start, then by itself). Paints the
 // current view document with drawAll; after a fit it first attaches the mouse handlers

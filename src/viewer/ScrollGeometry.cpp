@@ -1,5 +1,5 @@
 // Scroll bar values and scrolled positions.
-#include "ScrollGeometry.h"
+#include "viewer/ScrollGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Reading and placing the drawing area; the scroll bars beside it.
-#include "ViewArea.h"
+#include "viewer/ViewArea.h"
 
-#include "GwDrawnButton.h"
-#include "WindowUtilities.h"
+#include "toolkit/GwDrawnButton.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // zoom and scroll commands read and change them.
 #pragma once
 
-#include "ScrollGeometry.h"
-#include "ZoomGeometry.h"
+#include "viewer/ScrollGeometry.h"
+#include "viewer/ZoomGeometry.h"
 
 class GwCore;
 class GwDrawnButton;

@@ -1,7 +1,7 @@
 // The per-view document table.
-#include "ViewDocuments.h"
+#include "viewer/ViewDocuments.h"
 
-#include "ViewState.h"
+#include "viewer/ViewState.h"
 
 namespace {
 bool inRange(int viewType) { return viewType >= 0 && viewType < ViewDocuments::kSlots; }

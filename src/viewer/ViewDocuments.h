@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "DXF_Zeichnung.h"
+#include "document/DXF_Zeichnung.h"
 
 // Slot 0 ("NO_VIEW") holds the drawing the open command read; 1 to 6 the standard views
 // of a component, 7 the combined all-views drawing, 8 "VIEW_ALL". Slot 9 is spare.

@@ -1,13 +1,13 @@
 // Scroll bars and middle-button dragging of the drawing area.
-#include "ViewScroll.h"
+#include "viewer/ViewScroll.h"
 
 #include <cmath>
 
-#include "GwDrawnButton.h"
-#include "MouseHandlers.h"
-#include "ViewArea.h"
-#include "ViewState.h"
-#include "WindowUtilities.h"
+#include "toolkit/GwDrawnButton.h"
+#include "viewer/MouseHandlers.h"
+#include "viewer/ViewArea.h"
+#include "viewer/ViewState.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

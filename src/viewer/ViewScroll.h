@@ -2,8 +2,8 @@
 // dragging the drawing with the middle mouse button.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
 
 // Mouse button that drags the drawing (the rubber bands keep to the active button).
 inline constexpr int kPanButton = 2;

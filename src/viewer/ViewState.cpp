@@ -1,5 +1,5 @@
 // The process-wide view state.
-#include "ViewState.h"
+#include "viewer/ViewState.h"
 
 ViewState& viewState() {
   static ViewState state;

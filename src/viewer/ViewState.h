@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "GwEcho.h"
-#include "GwWaitObject.h"
-#include "WorldWindow.h"
+#include "toolkit/GwEcho.h"
+#include "toolkit/GwWaitObject.h"
+#include "viewer/WorldWindow.h"
 
 // One instance for the process (viewState()), read and written on the GUI thread only.
 // Drawing units are millimetres; pixel values are those of "DA_draw" and "DA_container".

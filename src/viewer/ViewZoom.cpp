@@ -1,13 +1,13 @@
 // Fit, zoom by factor, zoom window and zoom back on the drawing area.
-#include "ViewZoom.h"
+#include "viewer/ViewZoom.h"
 
-#include "GwDrawnButton.h"
-#include "GwFrame.h"
-#include "MainWindowState.h"
-#include "ViewArea.h"
-#include "ViewDocuments.h"
-#include "ViewState.h"
-#include "WindowUtilities.h"
+#include "toolkit/GwDrawnButton.h"
+#include "toolkit/GwFrame.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/ViewArea.h"
+#include "viewer/ViewDocuments.h"
+#include "viewer/ViewState.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // the zoom callbacks of the resource file and the mouse wheel.
 #pragma once
 
-#include "GwCallback.h"
-#include "GwEvent.h"
-#include "MouseHandlers.h"
-#include "ZoomGeometry.h"
+#include "toolkit/GwCallback.h"
+#include "toolkit/GwEvent.h"
+#include "viewer/MouseHandlers.h"
+#include "viewer/ZoomGeometry.h"
 
 // Fits the current view document into the container: closes the layer dialog (it is
 // filled afresh when opened again), hides the scroll bars, sizes, places and maps the

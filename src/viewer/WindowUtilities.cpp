@@ -1,15 +1,15 @@
 // Busy cursor, status line and message frames of the main window.
-#include "WindowUtilities.h"
+#include "viewer/WindowUtilities.h"
 
 #include <string>
 
-#include "GwFrame.h"
-#include "GwRcMgr.h"
-#include "MainWindowState.h"
-#include "MessagePump.h"
-#include "ViewState.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwRcMgr.h"
+#include "viewer/MainWindowState.h"
+#include "platform/MessagePump.h"
+#include "viewer/ViewState.h"
 
-#include "DXF_Interface.h"
+#include "interface/DXF_Interface.h"
 
 namespace {
 constexpr char kBullet = '\x95';  // Windows-1252 bullet

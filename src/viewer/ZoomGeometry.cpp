@@ -1,5 +1,5 @@
 // Fitting and zooming arithmetic.
-#include "ZoomGeometry.h"
+#include "viewer/ZoomGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 // positions and scales from the container, the area and the world window.
 #pragma once
 
-#include "MouseHandlers.h"
-#include "WorldWindow.h"
+#include "viewer/MouseHandlers.h"
+#include "viewer/WorldWindow.h"
 
 // The drawing area "DA_draw" as it is now, in pixels: its position in the container
 // "DA_container" (negative when scrolled), its size and the container's size.

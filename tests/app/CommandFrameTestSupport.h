@@ -7,20 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "FileCommands.h"
-#include "FuncDescTable.h"
-#include "GwFileSelector.h"
-#include "GwFrame.h"
-#include "GwRcMgr.h"
-#include "IniFile.h"
-#include "MainWindow.h"
-#include "MainWindowState.h"
-#include "MouseHandlers.h"
-#include "Measuring.h"
+#include "app/FileCommands.h"
+#include "app/FuncDescTable.h"
+#include "toolkit/GwFileSelector.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwRcMgr.h"
+#include "settings/IniFile.h"
+#include "app/MainWindow.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/MouseHandlers.h"
+#include "viewer/Measuring.h"
 #include "TestSupport.h"
-#include "ViewDocuments.h"
-#include "ViewState.h"
-#include "ViewZoom.h"
+#include "viewer/ViewDocuments.h"
+#include "viewer/ViewState.h"
+#include "viewer/ViewZoom.h"
 #include "gui/GtkTestSupport.h"
 
 namespace testsupport {

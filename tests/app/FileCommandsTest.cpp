@@ -1,14 +1,14 @@
 // Open and save-as on the real dialog frame: admission, controls, world window, failure
 // messages, the proposed name and what a failed save leaves.
-#include "FileCommands.h"
+#include "app/FileCommands.h"
 
 #include <cmath>
 #include <filesystem>
 
 #include "CommandFrameTestSupport.h"
-#include "DXF_Zeichnung.h"
-#include "GwDrawnButton.h"
-#include "MouseMode.h"
+#include "document/DXF_Zeichnung.h"
+#include "toolkit/GwDrawnButton.h"
+#include "app/MouseMode.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The callback table: its 48 names in their order, and every handler of the resource file.
-#include "FuncDescTable.h"
+#include "app/FuncDescTable.h"
 
 #include <set>
 #include <string>
 
-#include "GwInterpreter.h"
-#include "GwResourceFile.h"
+#include "toolkit/GwInterpreter.h"
+#include "toolkit/GwResourceFile.h"
 #include "TestSupport.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The information frame tells what the mouse, the buttons and the keys do, in both
 // languages.
-#include "GwResourceFile.h"
+#include "toolkit/GwResourceFile.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Keyboard shortcuts of the main window.
-#include "KeyCommands.h"
+#include "app/KeyCommands.h"
 
 #include <gdk/gdk.h>
 

@@ -1,8 +1,8 @@
 // The main frame's geometry: read from the settings, placed on the screen, taken over on
 // hide and stored again.
-#include "MainFrameGeometry.h"
+#include "app/MainFrameGeometry.h"
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 #include "TestSupport.h"
 
 namespace {

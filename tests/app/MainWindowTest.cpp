@@ -1,16 +1,16 @@
 // The main window as the builder runs it: frame callbacks, controls, geometry, settings.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <clocale>
 #include <memory>
 
-#include "DXF_Interface.h"
-#include "GwDrawnButton.h"
-#include "GwUDStr.h"
-#include "IniFile.h"
+#include "interface/DXF_Interface.h"
+#include "toolkit/GwDrawnButton.h"
+#include "toolkit/GwUDStr.h"
+#include "settings/IniFile.h"
 #include "MainWindowTestSupport.h"
-#include "Redraw.h"
-#include "ViewState.h"
+#include "viewer/Redraw.h"
+#include "viewer/ViewState.h"
 
 namespace {
 

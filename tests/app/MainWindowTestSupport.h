@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "GwFrame.h"
-#include "MainWindowState.h"
-#include "MessageBox.h"
+#include "toolkit/GwFrame.h"
+#include "viewer/MainWindowState.h"
+#include "platform/MessageBox.h"
 #include "TestSupport.h"
 #include "gui/GtkTestSupport.h"
 

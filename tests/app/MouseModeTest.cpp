@@ -1,10 +1,10 @@
 // Switching between zoom and measuring mode: pictures, sensitivity, menu toggle, status.
-#include "MouseMode.h"
+#include "app/MouseMode.h"
 
 #include <cstring>
 
 #include "CommandFrameTestSupport.h"
-#include "GwPicture.h"
+#include "toolkit/GwPicture.h"
 
 namespace {
 

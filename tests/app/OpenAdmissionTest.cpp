@@ -1,13 +1,13 @@
 // Admission of a drawing by the layers of the settings.
-#include "OpenAdmission.h"
+#include "app/OpenAdmission.h"
 
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "DXF_Zeichnung.h"
-#include "Layer.h"
+#include "document/DXF_Zeichnung.h"
+#include "dxf/Layer.h"
 
 namespace {
 

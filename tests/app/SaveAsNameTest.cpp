@@ -1,5 +1,5 @@
 // The file name save-as proposes.
-#include "SaveAsName.h"
+#include "app/SaveAsName.h"
 
 #include <gtest/gtest.h>
 

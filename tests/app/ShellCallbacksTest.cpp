@@ -1,9 +1,9 @@
 // Small callbacks: the zoom step from a menu item's text, and the placeholder message.
-#include "ShellCallbacks.h"
+#include "app/ShellCallbacks.h"
 
-#include "GwUDStr.h"
+#include "toolkit/GwUDStr.h"
 #include "TestSupport.h"
-#include "ViewState.h"
+#include "viewer/ViewState.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The process entry: the main routine's result, and the last-resort exception handlers.
-#include "ViewerEntry.h"
+#include "app/ViewerEntry.h"
 
 #include <cstdio>
 #include <stdexcept>
 #include <typeinfo>
 
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 #include "gui/GtkTestSupport.h"
 
 namespace {

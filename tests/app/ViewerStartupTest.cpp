@@ -1,7 +1,7 @@
 // The start-up paths of runViewer: missing or broken settings, and a normal run.
-#include "ViewerStartup.h"
+#include "app/ViewerStartup.h"
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 #include "MainWindowTestSupport.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
-#include "Linie.h"
+#include "entities/Linie.h"
 
 namespace {
 

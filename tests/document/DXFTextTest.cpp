@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "DXFText.h"
-#include "GroupLines.h"
+#include "document/DXFText.h"
+#include "dxf/GroupLines.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

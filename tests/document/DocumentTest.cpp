@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "DXFText.h"
+#include "document/DXFText.h"
 #include "DocumentTesting.h"
-#include "Linie.h"
+#include "entities/Linie.h"
 
 namespace {
 

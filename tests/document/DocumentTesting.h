@@ -11,9 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include "DXF_Zeichnung.h"
-#include "DxfWriter.h"
-#include "GroupLines.h"
+#include "document/DXF_Zeichnung.h"
+#include "document/DxfWriter.h"
+#include "dxf/GroupLines.h"
 #include "support/RecordingCanvas.h"
 
 namespace documenttesting {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "DXFText.h"
+#include "document/DXFText.h"
 #include "DocumentTesting.h"
-#include "Linie.h"
-#include "Solid.h"
+#include "entities/Linie.h"
+#include "entities/Solid.h"
 #include "TestSupport.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
-#include "Linie.h"
+#include "entities/Linie.h"
 #include "TestSupport.h"
 
 namespace {

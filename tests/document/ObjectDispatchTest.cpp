@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "DXFText.h"
-#include "DXF_Bemassung.h"
-#include "DXF_Insert.h"
-#include "DocumentLists.h"
-#include "LayerIndex.h"
-#include "ObjectReader.h"
-#include "Polylinie.h"
+#include "document/DXFText.h"
+#include "document/DXF_Bemassung.h"
+#include "document/DXF_Insert.h"
+#include "document/DocumentLists.h"
+#include "document/LayerIndex.h"
+#include "document/ObjectReader.h"
+#include "document/Polylinie.h"
 
 namespace {
 

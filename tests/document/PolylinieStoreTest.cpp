@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "GroupLines.h"
-#include "Polylinie.h"
+#include "dxf/GroupLines.h"
+#include "document/Polylinie.h"
 
 namespace {
 

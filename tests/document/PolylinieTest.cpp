@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "GroupLines.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
-#include "Polylinie.h"
+#include "dxf/GroupLines.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
+#include "document/Polylinie.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "EntityTesting.h"
-#include "Kreis.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
-#include "Punkt.h"
-#include "Solid.h"
+#include "entities/Kreis.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
+#include "entities/Punkt.h"
+#include "entities/Solid.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

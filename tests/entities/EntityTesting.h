@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "DXFGeometrie.h"
-#include "GroupLines.h"
+#include "entities/DXFGeometrie.h"
+#include "dxf/GroupLines.h"
 
 namespace entitytesting {
 

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "EntityTesting.h"
-#include "Kreis.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
+#include "entities/Kreis.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "EntityTesting.h"
-#include "Linie.h"
-#include "Punkt.h"
+#include "entities/Linie.h"
+#include "entities/Punkt.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

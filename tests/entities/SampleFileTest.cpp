@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "EntityTesting.h"
-#include "Kreisbogen.h"
-#include "Linie.h"
+#include "entities/Kreisbogen.h"
+#include "entities/Linie.h"
 #include "TestSupport.h"
 
 namespace {

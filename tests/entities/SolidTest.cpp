@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "EntityTesting.h"
-#include "Linie.h"
-#include "Solid.h"
+#include "entities/Linie.h"
+#include "entities/Solid.h"
 #include "support/RecordingCanvas.h"
 
 namespace {

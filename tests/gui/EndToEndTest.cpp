@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "DXF_Zeichnung.h"
+#include "document/DXF_Zeichnung.h"
 #include "TestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "GwRcMgr.h"
+#include "toolkit/GwRcMgr.h"
 #include "TestSupport.h"
 
 namespace testsupport {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "GwFileSelector.h"
+#include "toolkit/GwFileSelector.h"
 #include "TestToolSupport.h"
 
 using testtool::click;

@@ -1,5 +1,5 @@
 // The current folder as the start-up reads it.
-#include "CurrentDirectory.h"
+#include "platform/CurrentDirectory.h"
 
 #include <unistd.h>
 

@@ -1,5 +1,5 @@
 // Message boxes and the fatal exit without a display, and with the hook tests use.
-#include "MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <gdk/gdk.h>
 #include <gtest/gtest.h>

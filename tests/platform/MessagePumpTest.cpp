@@ -1,5 +1,5 @@
 // The message pump: pending work runs; a closing event loop stops it.
-#include "MessagePump.h"
+#include "platform/MessagePump.h"
 
 #include "gui/GtkTestSupport.h"
 

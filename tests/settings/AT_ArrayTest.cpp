@@ -1,7 +1,7 @@
 // Tests of tables: rows, column formats, searches by column and the fallback cells.
 #include <gtest/gtest.h>
 
-#include "AT_Array.h"
+#include "settings/AT_Array.h"
 
 namespace {
 

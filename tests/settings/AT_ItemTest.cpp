@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "AT_Item.h"
+#include "settings/AT_Item.h"
 #include "TestSupport.h"
 
 namespace {

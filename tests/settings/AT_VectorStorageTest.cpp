@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "AT_Vector.h"
+#include "settings/AT_Vector.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Tests of the cell vector: growth and slot reuse, insertion, removal, finds, fallbacks.
 #include <gtest/gtest.h>
 
-#include "AT_Vector.h"
+#include "settings/AT_Vector.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "FixedText.h"
+#include "settings/FixedText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 #include "TestSupport.h"
 
 namespace {

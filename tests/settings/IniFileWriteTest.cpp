@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "IniFile.h"
+#include "settings/IniFile.h"
 #include "TestSupport.h"
 
 namespace {

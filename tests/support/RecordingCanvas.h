@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "DeviceContext.h"
-#include "DrawingArea.h"
+#include "entities/DeviceContext.h"
+#include "entities/DrawingArea.h"
 
 namespace testsupport {
 

@@ -1,14 +1,14 @@
 // Widget operations on frames loaded from a resource file: lookup, texts, states, callbacks.
-#include "GwCore.h"
+#include "toolkit/GwCore.h"
 
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "GwFrame.h"
-#include "GwRcMgr.h"
-#include "GwUDStr.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwRcMgr.h"
+#include "toolkit/GwUDStr.h"
 #include "gui/GtkTestSupport.h"
 #include "gui/ResourceTestSupport.h"
 

@@ -1,14 +1,14 @@
 // The virtual canvas: sizes, world mapping, painting only what the container shows, mouse
 // routing between canvas and container, and rubber bands over the kept picture.
-#include "GwDrawnButton.h"
+#include "toolkit/GwDrawnButton.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "GwEcho.h"
-#include "GwFrame.h"
-#include "GwRcMgr.h"
+#include "toolkit/GwEcho.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwRcMgr.h"
 #include "gui/GtkTestSupport.h"
 #include "gui/ResourceTestSupport.h"
 #include "support/RecordingCanvas.h"

@@ -1,5 +1,5 @@
 // The file selector as tests drive it: through the hook that stands in for the dialog.
-#include "GwFileSelector.h"
+#include "toolkit/GwFileSelector.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // Running frames: the order of frame callbacks, the event loop, modal dialogs, message
 // frames, the interpreter's commands and the busy cursor.
-#include "GwFrame.h"
+#include "toolkit/GwFrame.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "GwInterpreter.h"
-#include "GwRcMgr.h"
-#include "GwWaitObject.h"
+#include "toolkit/GwInterpreter.h"
+#include "toolkit/GwRcMgr.h"
+#include "toolkit/GwWaitObject.h"
 #include "gui/GtkTestSupport.h"
 #include "gui/ResourceTestSupport.h"
 

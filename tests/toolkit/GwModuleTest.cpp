@@ -1,5 +1,5 @@
 // Loading a shared library and finding a function in it, as the test-module start does.
-#include "GwModule.h"
+#include "toolkit/GwModule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Splitting and joining paths as the file selectors and the program's file names need them.
-#include "GwPath.h"
+#include "toolkit/GwPath.h"
 
 #include <gtest/gtest.h>
 

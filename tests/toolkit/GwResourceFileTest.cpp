@@ -1,5 +1,5 @@
 // Reading the resource file: frames, handler names and the language tables.
-#include "GwResourceFile.h"
+#include "toolkit/GwResourceFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Selection tables and combo boxes as the layer dialog uses them.
-#include "GwSelectionTable.h"
+#include "toolkit/GwSelectionTable.h"
 
 #include <memory>
 #include <vector>
 
-#include "GwComboBox.h"
-#include "GwFrame.h"
-#include "GwRcMgr.h"
+#include "toolkit/GwComboBox.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwRcMgr.h"
 #include "gui/GtkTestSupport.h"
 #include "gui/ResourceTestSupport.h"
 

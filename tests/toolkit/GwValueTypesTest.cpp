@@ -4,10 +4,10 @@
 #include <clocale>
 #include <string>
 
-#include "GwAtom.h"
-#include "GwPixel.h"
-#include "GwString.h"
-#include "GwUDStr.h"
+#include "toolkit/GwAtom.h"
+#include "toolkit/GwPixel.h"
+#include "toolkit/GwString.h"
+#include "toolkit/GwUDStr.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Mouse wheel notches on the drawing area and key values of key events.
-#include "GwDrawnButton.h"
+#include "toolkit/GwDrawnButton.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "GwFrame.h"
-#include "GwRcMgr.h"
+#include "toolkit/GwFrame.h"
+#include "toolkit/GwRcMgr.h"
 #include "gui/GtkTestSupport.h"
 #include "gui/ResourceTestSupport.h"
 

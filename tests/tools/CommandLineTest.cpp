@@ -1,5 +1,5 @@
 // Argument parsing of dxftool: what is accepted, what is refused and why.
-#include "CommandLine.h"
+#include "dxftool/CommandLine.h"
 
 #include <gtest/gtest.h>
 

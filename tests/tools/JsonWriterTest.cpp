@@ -1,5 +1,5 @@
 // JSON output of dxftool: structure, escaping and numbers that always parse.
-#include "JsonWriter.h"
+#include "dxftool/JsonWriter.h"
 
 #include <gtest/gtest.h>
 

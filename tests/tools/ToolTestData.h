@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "DXF_Zeichnung.h"
+#include "document/DXF_Zeichnung.h"
 #include "TestSupport.h"
 #include "ToolRun.h"
 

@@ -1,5 +1,5 @@
 // Fitting a drawing into a picture as the viewer fits its drawing area.
-#include "ViewFit.h"
+#include "dxftool/ViewFit.h"
 
 #include <gtest/gtest.h>
 

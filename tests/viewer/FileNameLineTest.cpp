@@ -1,5 +1,5 @@
 // The file-name line: the opened drawing, or the text of the control under the pointer.
-#include "FileNameLine.h"
+#include "viewer/FileNameLine.h"
 
 #include "ViewerTestFrame.h"
 

@@ -1,5 +1,5 @@
 // Measuring: the rubber line kept parallel to an axis and the read-outs in millimetres.
-#include "MeasureGeometry.h"
+#include "viewer/MeasureGeometry.h"
 
 #include <gtest/gtest.h>
 

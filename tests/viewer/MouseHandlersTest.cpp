@@ -1,6 +1,6 @@
 // The mouse plumbing: which events start, move and end a rubber band, and what the zoom
 // and measuring actions are handed.
-#include "MouseHandlers.h"
+#include "viewer/MouseHandlers.h"
 
 #include <vector>
 

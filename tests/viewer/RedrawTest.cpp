@@ -1,9 +1,9 @@
 // The redraw road: handlers attached once per fit, the current view document painted.
-#include "Redraw.h"
+#include "viewer/Redraw.h"
 
 #include <algorithm>
 
-#include "MouseHandlers.h"
+#include "viewer/MouseHandlers.h"
 #include "ViewerTestFrame.h"
 #include "support/RecordingCanvas.h"
 

@@ -1,5 +1,5 @@
 // Percentage scroll bars: when they show, their values, and the positions they scroll to.
-#include "ScrollGeometry.h"
+#include "viewer/ScrollGeometry.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
 // Fit, zoom, zoom window, zoom back, scrolling, wheel, middle-button drag and measuring on
 // a real drawing area and its container.
-#include "ViewZoom.h"
+#include "viewer/ViewZoom.h"
 
 #include <algorithm>
 
-#include "Measuring.h"
-#include "MouseHandlers.h"
-#include "Redraw.h"
-#include "ViewScroll.h"
+#include "viewer/Measuring.h"
+#include "viewer/MouseHandlers.h"
+#include "viewer/Redraw.h"
+#include "viewer/ViewScroll.h"
 #include "ViewerTestFrame.h"
 #include "support/RecordingCanvas.h"
 

@@ -1,9 +1,9 @@
 // The view document table: one owned document per view type.
-#include "ViewDocuments.h"
+#include "viewer/ViewDocuments.h"
 
 #include <gtest/gtest.h>
 
-#include "ViewState.h"
+#include "viewer/ViewState.h"
 
 namespace {
 

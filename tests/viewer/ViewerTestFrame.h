@@ -4,14 +4,14 @@
 #include <memory>
 #include <string>
 
-#include "DXF_Zeichnung.h"
-#include "GwDrawnButton.h"
-#include "GwFrame.h"
-#include "Layer.h"
-#include "Linie.h"
-#include "MainWindowState.h"
-#include "ViewDocuments.h"
-#include "ViewState.h"
+#include "document/DXF_Zeichnung.h"
+#include "toolkit/GwDrawnButton.h"
+#include "toolkit/GwFrame.h"
+#include "dxf/Layer.h"
+#include "entities/Linie.h"
+#include "viewer/MainWindowState.h"
+#include "viewer/ViewDocuments.h"
+#include "viewer/ViewState.h"
 #include "gui/GtkTestSupport.h"
 #include "gui/ResourceTestSupport.h"
 

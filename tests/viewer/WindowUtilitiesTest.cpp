@@ -1,8 +1,8 @@
 // Busy cursor, status line, progress bullets and message frames of the main window.
-#include "WindowUtilities.h"
+#include "viewer/WindowUtilities.h"
 
-#include "DXF_Interface.h"
-#include "GwWaitObject.h"
+#include "interface/DXF_Interface.h"
+#include "toolkit/GwWaitObject.h"
 #include "ViewerTestFrame.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Fitting and zooming arithmetic: limits at their exact edges, the point kept in place,
 // dragged rectangles either way, and windows without extent.
-#include "ZoomGeometry.h"
+#include "viewer/ZoomGeometry.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Parses the arguments of dxftool into one request, or explains why they are wrong.
-#include "CommandLine.h"
+#include "dxftool/CommandLine.h"
 
 #include <algorithm>
 #include <charconv>

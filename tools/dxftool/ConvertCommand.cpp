@@ -1,9 +1,9 @@
 // dxftool convert: reads a drawing and writes it again as a DXF release 12 file.
-#include "ConvertCommand.h"
+#include "dxftool/ConvertCommand.h"
 
-#include "DXF_Zeichnung.h"
-#include "DrawingLoader.h"
-#include "ResultCodes.h"
+#include "document/DXF_Zeichnung.h"
+#include "dxftool/DrawingLoader.h"
+#include "dxftool/ResultCodes.h"
 
 namespace dxftool {
 

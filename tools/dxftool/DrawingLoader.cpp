@@ -1,7 +1,7 @@
 // Reads the drawing a command works on and words every way that can fail.
-#include "DrawingLoader.h"
+#include "dxftool/DrawingLoader.h"
 
-#include "ResultCodes.h"
+#include "dxftool/ResultCodes.h"
 
 namespace dxftool {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "DXF_Zeichnung.h"
-#include "InputFile.h"
+#include "document/DXF_Zeichnung.h"
+#include "dxftool/InputFile.h"
 
 namespace dxftool {
 

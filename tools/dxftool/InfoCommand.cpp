@@ -1,5 +1,5 @@
 // dxftool info: a JSON summary of what a drawing holds after reading.
-#include "InfoCommand.h"
+#include "dxftool/InfoCommand.h"
 
 #include <array>
 #include <string>
@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "Cp1252.h"
-#include "DXF_Zeichnung.h"
-#include "DrawingLoader.h"
-#include "JsonWriter.h"
+#include "dxf/Cp1252.h"
+#include "document/DXF_Zeichnung.h"
+#include "dxftool/DrawingLoader.h"
+#include "dxftool/JsonWriter.h"
 
 namespace dxftool {
 

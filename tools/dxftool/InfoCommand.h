@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "CommandLine.h"
+#include "dxftool/CommandLine.h"
 
 class DXF_Zeichnung;
 

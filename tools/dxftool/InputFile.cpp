@@ -1,5 +1,5 @@
 // Checks a drawing path before it is read, so that failures get a precise sentence.
-#include "InputFile.h"
+#include "dxftool/InputFile.h"
 
 #include <cstring>
 #include <filesystem>

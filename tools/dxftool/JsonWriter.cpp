@@ -1,5 +1,5 @@
 // Streams one JSON value with correct commas, escaping and number format.
-#include "JsonWriter.h"
+#include "dxftool/JsonWriter.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,10 +1,10 @@
 // dxftool render: paints a drawing into a PNG, SVG or PDF file as the viewer shows it.
-#include "RenderCommand.h"
+#include "dxftool/RenderCommand.h"
 
-#include "CairoDrawingArea.h"
-#include "DXF_Zeichnung.h"
-#include "DrawingLoader.h"
-#include "PaintFile.h"
+#include "toolkit/paint/CairoDrawingArea.h"
+#include "document/DXF_Zeichnung.h"
+#include "dxftool/DrawingLoader.h"
+#include "toolkit/paint/PaintFile.h"
 
 namespace dxftool {
 

@@ -3,8 +3,8 @@
 
 #include <ostream>
 
-#include "CommandLine.h"
-#include "ViewFit.h"
+#include "dxftool/CommandLine.h"
+#include "dxftool/ViewFit.h"
 
 class DXF_Zeichnung;
 

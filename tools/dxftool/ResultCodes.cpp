@@ -1,5 +1,5 @@
 // Plain-language meanings of the negative result codes of the DXF reader and writer.
-#include "ResultCodes.h"
+#include "dxftool/ResultCodes.h"
 
 namespace dxftool {
 

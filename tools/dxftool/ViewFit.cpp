@@ -1,5 +1,5 @@
 // Places a drawing's extents into a picture the way the viewer fits its drawing area.
-#include "ViewFit.h"
+#include "dxftool/ViewFit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,11 +3,11 @@
 #include <iostream>
 #include <new>
 
-#include "CommandLine.h"
-#include "ConvertCommand.h"
-#include "InfoCommand.h"
-#include "PaintCaches.h"
-#include "RenderCommand.h"
+#include "dxftool/CommandLine.h"
+#include "dxftool/ConvertCommand.h"
+#include "dxftool/InfoCommand.h"
+#include "toolkit/paint/PaintCaches.h"
+#include "dxftool/RenderCommand.h"
 
 using namespace dxftool;
 

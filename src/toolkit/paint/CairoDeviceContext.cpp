@@ -1,5 +1,5 @@
 // Cairo implementation of the device context: pen, dashes, figures, dots, texts.
-#include "CairoDeviceContext.h"
+#include "toolkit/paint/CairoDeviceContext.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,11 +5,11 @@
 
 #include <cstddef>
 
-#include "CairoTextPainter.h"
-#include "DeviceClip.h"
-#include "DeviceContext.h"
-#include "PaintColour.h"
-#include "WorldMapping.h"
+#include "toolkit/paint/CairoTextPainter.h"
+#include "toolkit/paint/DeviceClip.h"
+#include "entities/DeviceContext.h"
+#include "toolkit/paint/PaintColour.h"
+#include "toolkit/paint/WorldMapping.h"
 
 // Implements the entities' device context on any cairo_t whose user space is device
 // pixels: an image, PNG, SVG or PDF surface, the printer's page or the screen.

@@ -1,5 +1,5 @@
 // Drawing area on Cairo: placement inside the container, world mapping, world figures.
-#include "CairoDrawingArea.h"
+#include "toolkit/paint/CairoDrawingArea.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,9 +3,9 @@
 
 #include <cairo.h>
 
-#include "CairoDeviceContext.h"
-#include "DrawingArea.h"
-#include "WorldMapping.h"
+#include "toolkit/paint/CairoDeviceContext.h"
+#include "entities/DrawingArea.h"
+#include "toolkit/paint/WorldMapping.h"
 
 // The canvas ("DA_draw") can be far larger than the container ("DA_container") that shows
 // it, up to 32000 x 32000 pixels, and sits at a position inside the container that is

@@ -1,13 +1,13 @@
 // Pango text output: font from the text style, alignment offsets, rotation, colour.
-#include "CairoTextPainter.h"
+#include "toolkit/paint/CairoTextPainter.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
 
-#include "CairoStateGuard.h"
-#include "Cp1252.h"
+#include "toolkit/paint/CairoStateGuard.h"
+#include "dxf/Cp1252.h"
 
 void CairoTextPainter::draw(double x, double y, const char* text, const TextStyle& style,
                             const PaintColour& colour) {

@@ -3,9 +3,9 @@
 
 #include <cairo.h>
 
-#include "DeviceContext.h"
-#include "PaintColour.h"
-#include "PaintHandle.h"
+#include "entities/DeviceContext.h"
+#include "toolkit/paint/PaintColour.h"
+#include "toolkit/paint/PaintHandle.h"
 
 // Draws one Windows-1252 text at a device point with a font made for this call only:
 // family `style.face` ("Arial" when null or empty), em height `style.pixelHeight` device

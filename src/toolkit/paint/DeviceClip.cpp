@@ -1,5 +1,5 @@
 // Line and polygon clipping against the addressable box of the Cairo painter.
-#include "DeviceClip.h"
+#include "toolkit/paint/DeviceClip.h"
 
 #include <cmath>
 

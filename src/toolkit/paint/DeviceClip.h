@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "DeviceContext.h"
+#include "entities/DeviceContext.h"
 
 // Cairo stores path coordinates as 24.8 fixed-point numbers, so a point more than about
 // 8 million pixels away wraps around and draws a stroke across the wrong place. At high

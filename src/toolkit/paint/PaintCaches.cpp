@@ -1,5 +1,5 @@
 // Shutdown of the font caches shared by every Cairo and Pango user in the process.
-#include "PaintCaches.h"
+#include "toolkit/paint/PaintCaches.h"
 
 #include <pango/pangocairo.h>
 

@@ -1,5 +1,5 @@
 // Parsing of "#RRGGBB" colour texts; anything unreadable becomes black.
-#include "PaintColour.h"
+#include "toolkit/paint/PaintColour.h"
 
 namespace {
 

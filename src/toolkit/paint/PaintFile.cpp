@@ -1,5 +1,5 @@
 // PNG, SVG and PDF output through Cairo, written to a temporary file and renamed into place.
-#include "PaintFile.h"
+#include "toolkit/paint/PaintFile.h"
 
 #include <cairo-pdf.h>
 #include <cairo-svg.h>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "PaintHandle.h"
+#include "toolkit/paint/PaintHandle.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // World-to-pixel mapping shared by the drawing area and its device context.
-#include "WorldMapping.h"
+#include "toolkit/paint/WorldMapping.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 // Tests of the Cairo device context: pen, colours, figure directions, fills, far geometry.
-#include "CairoDeviceContext.h"
+#include "toolkit/paint/CairoDeviceContext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tests of the Cairo drawing area: world mapping, placement in the container, clipping.
-#include "CairoDrawingArea.h"
+#include "toolkit/paint/CairoDrawingArea.h"
 
 #include <gtest/gtest.h>
 

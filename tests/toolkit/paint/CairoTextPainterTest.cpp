@@ -1,5 +1,5 @@
 // Tests of text output through a device context: height, anchoring, rotation, weight, colour.
-#include "CairoDeviceContext.h"
+#include "toolkit/paint/CairoDeviceContext.h"
 
 #include <gtest/gtest.h>
 

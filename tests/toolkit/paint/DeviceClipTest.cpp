@@ -1,5 +1,5 @@
 // Tests of cutting device geometry to the box Cairo can address.
-#include "DeviceClip.h"
+#include "toolkit/paint/DeviceClip.h"
 
 #include <gtest/gtest.h>
 

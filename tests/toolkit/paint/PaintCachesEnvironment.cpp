@@ -1,7 +1,7 @@
 // Releases the font caches after the last test, so the leak checker sees only real leaks.
 #include <gtest/gtest.h>
 
-#include "PaintCaches.h"
+#include "toolkit/paint/PaintCaches.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Tests of reading "#RRGGBB" colour texts.
-#include "PaintColour.h"
+#include "toolkit/paint/PaintColour.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Tests of writing painted pictures to PNG, SVG and PDF files atomically.
-#include "PaintFile.h"
+#include "toolkit/paint/PaintFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "PaintHandle.h"
+#include "toolkit/paint/PaintHandle.h"
 #include "TestSupport.h"
 
 namespace {

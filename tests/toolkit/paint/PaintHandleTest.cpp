@@ -1,11 +1,11 @@
 // Tests of the owning Cairo and Pango handles and the Cairo state guard.
-#include "PaintHandle.h"
+#include "toolkit/paint/PaintHandle.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "CairoStateGuard.h"
+#include "toolkit/paint/CairoStateGuard.h"
 
 namespace {
 

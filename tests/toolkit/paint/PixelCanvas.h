@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "PaintHandle.h"
+#include "toolkit/paint/PaintHandle.h"
 
 struct Rgb {
   int red = 0;

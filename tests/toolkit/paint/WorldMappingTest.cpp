@@ -1,5 +1,5 @@
 // Tests of the world-rectangle-to-pixel mapping.
-#include "WorldMapping.h"
+#include "toolkit/paint/WorldMapping.h"
 
 #include <gtest/gtest.h>
 

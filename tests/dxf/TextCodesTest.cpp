@@ -1,7 +1,7 @@
 // Tests of the special-character codes and the MTEXT formatting cleanup.
 #include <gtest/gtest.h>
 
-#include "TextCodes.h"
+#include "dxf/TextCodes.h"
 
 namespace {
 

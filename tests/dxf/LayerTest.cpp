@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "GroupLines.h"
-#include "Layer.h"
+#include "dxf/GroupLines.h"
+#include "dxf/Layer.h"
 
 namespace {
 

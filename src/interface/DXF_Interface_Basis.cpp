@@ -1,5 +1,5 @@
 // DXF_Interface_Basis: component registry scans, registrations, component name, attributes.
-#include "DXF_Interface_Basis.h"
+#include "interface/DXF_Interface_Basis.h"
 
 #include <filesystem>
 

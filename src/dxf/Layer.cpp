@@ -1,12 +1,12 @@
 // One entry of the DXF LAYER table: name, colour, line style code and visibility.
-#include "Layer.h"
+#include "dxf/Layer.h"
 
 #include <strings.h>
 
 #include <cstring>
 #include <ostream>
 
-#include "GroupLines.h"
+#include "dxf/GroupLines.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // DXF_Interface: the viewer interface object the program creates and hands to the viewer.
 #pragma once
 
-#include "DXF_Interface_Basis.h"
+#include "interface/DXF_Interface_Basis.h"
 
 /// The viewer interface: the basis plus setting the component name without touching the
 /// attributes and removing attribute pairs.

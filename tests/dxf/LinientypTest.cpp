@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "GroupLines.h"
-#include "Linientyp.h"
+#include "dxf/GroupLines.h"
+#include "dxf/Linientyp.h"
 
 namespace {
 

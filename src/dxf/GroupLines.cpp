@@ -1,5 +1,5 @@
 // The ASCII DXF line protocol: buffered line reading, group code recognisers, numbers.
-#include "GroupLines.h"
+#include "dxf/GroupLines.h"
 
 #include <locale.h>
 #include <stdlib.h>

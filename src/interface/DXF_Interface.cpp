@@ -1,5 +1,5 @@
 // DXF_Interface: component name and attribute removal.
-#include "DXF_Interface.h"
+#include "interface/DXF_Interface.h"
 
 void DXF_Interface::setComponentName(const char* name) { setName(name); }
 

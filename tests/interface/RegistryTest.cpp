@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DXF_Interface.h"
+#include "interface/DXF_Interface.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "AT_Array.h"
-#include "DXF_Bauteil.h"
-#include "FixedText.h"
+#include "settings/AT_Array.h"
+#include "interface/DXF_Bauteil.h"
+#include "settings/FixedText.h"
 
 class IniFile;
 

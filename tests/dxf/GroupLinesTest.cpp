@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "GroupLines.h"
+#include "dxf/GroupLines.h"
 #include "TestSupport.h"
 
 namespace {

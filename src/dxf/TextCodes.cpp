@@ -1,5 +1,5 @@
 // Special-character codes and MTEXT inline formatting of DXF texts (Windows-1252).
-#include "TextCodes.h"
+#include "dxf/TextCodes.h"
 
 #include <cstring>
 

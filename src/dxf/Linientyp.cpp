@@ -1,11 +1,11 @@
 // One entry of the DXF LTYPE table, kept only to be written out again.
-#include "Linientyp.h"
+#include "dxf/Linientyp.h"
 
 #include <algorithm>
 #include <cstring>
 #include <ostream>
 
-#include "GroupLines.h"
+#include "dxf/GroupLines.h"
 
 Linientyp::Linientyp() {
   copyField(name_, "LTYPE");

@@ -1,5 +1,5 @@
 // Windows-1252 <-> UTF-8 conversion for texts crossing into and out of GTK and Pango.
-#include "Cp1252.h"
+#include "dxf/Cp1252.h"
 
 #include <array>
 

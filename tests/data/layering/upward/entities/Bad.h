@@ -1,0 +1,3 @@
+// A low layer that reaches up.
+#pragma once
+#include "viewer/ViewState.h"
