@@ -5,13 +5,7 @@
 #include <cstdlib>
 
 #include "toolkit/GwCore.h"
-#include "viewer/ViewState.h"
-#include "viewer/WindowUtilities.h"
-
-MouseActions& mouseActions() {
-  static MouseActions actions;
-  return actions;
-}
+#include "viewer/ViewerSession.h"
 
 void containerPosition(GwCore* widget, const GwEvent& event, double& x, double& y) {
   x = event.x;
@@ -23,10 +17,12 @@ void containerPosition(GwCore* widget, const GwEvent& event, double& x, double& 
   }
 }
 
-int buttonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
-  ViewState& view = viewState();
+int buttonHandler(GwCore* widget, GwEvent* event, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  ViewState& view = session->view;
   if (!event || event->button != view.activeButton) return 1;
-  GwCore* container = mainChild("DA_container");
+  GwCore* container = session->child("DA_container");
   if (!view.drawingShown) return 1;
   double x = 0.0;
   double y = 0.0;
@@ -52,23 +48,26 @@ int buttonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
     RubberRelease release{view.rubberStartX, view.rubberStartY, x, y,
                           std::abs(static_cast<int>(std::trunc(x - view.rubberStartX))),
                           std::abs(static_cast<int>(std::trunc(y - view.rubberStartY)))};
-    const MouseActions& actions = mouseActions();
+    const MouseActions& actions = session->mouse;
     if (view.mouseMode == 1) {
-      if (actions.zoomWindow) return actions.zoomWindow(release);
+      if (actions.zoomWindow) return actions.zoomWindow(*session, release);
     } else if (actions.measureRelease) {
-      actions.measureRelease(release);
+      actions.measureRelease(*session, release);
     }
   }
   return 1;
 }
 
-int motionHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
-  if (!event) return 1;
-  ViewState& view = viewState();
+int motionHandler(GwCore* widget, GwEvent* event, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!event || !session) return 1;
+  ViewState& view = session->view;
   double x = 0.0;
   double y = 0.0;
   containerPosition(widget, *event, x, y);
-  if (view.mouseMode == 0 && mouseActions().measureMotion) mouseActions().measureMotion(x, y);
+  if (view.mouseMode == 0 && session->mouse.measureMotion) {
+    session->mouse.measureMotion(*session, x, y);
+  }
   if (view.rubberBand) view.rubberBand->show({static_cast<int>(x), static_cast<int>(y)});
   return 1;
 }

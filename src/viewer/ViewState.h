@@ -7,7 +7,7 @@
 #include "toolkit/GwWaitObject.h"
 #include "viewer/WorldWindow.h"
 
-// One instance for the process (viewState()), read and written on the GUI thread only.
+// Part of the viewer's session, read and written on the GUI thread only.
 // Drawing units are millimetres; pixel values are those of "DA_draw" and "DA_container".
 struct ViewState {
   int mouseMode = 0;       // 1 zoom mode (drag a rectangle), 0 measuring mode (drag a line)
@@ -42,5 +42,3 @@ struct ViewState {
     viewMaxY = window.maxY;
   }
 };
-
-ViewState& viewState();
