@@ -12,10 +12,11 @@ class IniFile;
 // text, 0 when missing). A missing section or key sets the settings' error code.
 void readFrameGeometry(IniFile& settings, FrameGeometry& geometry);
 
-// Where the frame goes on a screen of that size: negative coordinates become 0, and a frame
+// Where a frame of frameSize (the whole window: menu, tool bar, drawing, status line) stored
+// at position goes on a screen of that size: negative coordinates become 0, and a frame
 // reaching past the right or bottom edge (40 pixels are kept free below it) is pulled back
 // so that it ends at the edge, but never past the left or top edge.
-GwPosition clampFramePosition(const FrameGeometry& geometry, GwDimension screen);
+GwPosition clampFramePosition(GwPosition position, GwDimension frameSize, GwDimension screen);
 
 // Takes over the frame's state as it hides: maximized (window state 3) sets State 1 and keeps
 // the size and position of the last normal state; otherwise State 0, the content size and

@@ -55,6 +55,22 @@ std::string generalPath(IniFile* settings, const char* folderKey, const std::str
   return folder.empty() ? name : GwMakepath(nullptr, folder.c_str(), name.c_str(), nullptr);
 }
 
+// The stored content size decides the first layout, smaller than the resource file's
+// default size too; without a stored size the default stays. Then the whole frame is
+// placed on the screen, and maximized when it was.
+void sizeAndPlace(GwCore& frame, const FrameGeometry& geometry) {
+  GwCore* content = frame.frame_child("C_cont");
+  auto* application = dynamic_cast<GwFrame*>(&frame);
+  if (content && application && geometry.dimW > 0 && geometry.dimH > 0) {
+    content->set_size(geometry.dimW, geometry.dimH);
+    application->fit_to_content();
+  }
+  const GwPosition position =
+      clampFramePosition({geometry.posX, geometry.posY}, frame.size(), GwCore::screen_size());
+  frame.set_position(position.x, position.y);
+  if (geometry.state != 0) frame.maximize();
+}
+
 // Moves the menu bar and the controls of the dialog frame into the application frame and
 // gives it the dialog's title, size and frame callbacks.
 void mergeFrames(GwFrame& application, GwFrame& dialog) {
@@ -130,13 +146,8 @@ void buildMainWindow(ViewerSession& session, DXF_Interface* viewer, int viewType
 int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
-  const DXF_Interface* viewer = session->window.viewerInterface;
   busyBegin(*session);
   session->window.transferFileCounter = 0;
-  if (viewer) {
-    const GwPosition position = clampFramePosition(viewer->frameGeometry, GwCore::screen_size());
-    frame->set_position(position.x, position.y);
-  }
   if (GwCore* radio = frame->frame_child("MI_radio50")) radio->set_toggle_state(1);
   session->view.zoomStep = 0.5;
   session->view.mouseMode = 1;
@@ -164,10 +175,7 @@ int CB_show_frame(GwCore* frame, GwEvent* event, GwUD userData) {
   }
   session->view.activeButton = 1;
   if (const DXF_Interface* viewer = window.viewerInterface) {
-    if (GwCore* content = frame->frame_child("C_cont")) {
-      content->set_size(viewer->frameGeometry.dimW, viewer->frameGeometry.dimH);
-    }
-    if (viewer->frameGeometry.state != 0) frame->maximize();
+    sizeAndPlace(*frame, viewer->frameGeometry);
   }
   forEachChild(frame, {"MI_?", "MI_info", "MI_hilfe", "MI_zoom", "MI_zoom_sep"}, hideWidget);
 
@@ -215,6 +223,7 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD userData) {
   forEachChild(frame, {"PB_Zurueck"}, hideWidget);
   if (GwCore* area = frame->frame_child("DA_draw")) {
     area->add_callback(GwCB_EXPOSE, redrawHandler, 0, session->userData());
+    area->add_callback(GwCB_RESIZE, resizeHandler, 0, session->userData());
   }
   frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, session->userData());
   return 1;

@@ -454,4 +454,6 @@ void GwCore::applyCursor() {
   }
   gdk_window_set_cursor(window, cursor);
   if (cursor) g_object_unref(cursor);
+  // A busy cursor comes before work that runs no main loop: it must reach the display now.
+  gdk_display_flush(gdk_window_get_display(window));
 }

@@ -23,6 +23,7 @@ struct ViewState {
   double viewMaxY = 0.0;
   int drawingShown = 0;    // 1 while a drawing is displayed
   int fitted = 0;          // set by every fit; the next redraw attaches the mouse handlers
+  int wholeShown = 0;      // 1 from a fit or zoom back to the next zoom: a resize fits again
   int viewType = 0;        // 0 to 8: index of the current view document
   int rotation = 0;        // degrees the standard views have turned the current document
   int startViewType = 0;   // start view of the viewer interface

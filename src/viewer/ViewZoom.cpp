@@ -23,10 +23,20 @@ void closeLayerDialog(ViewerSession& session) {
 
 void showLayout(ViewerSession& session, const ViewArea& view, const AreaLayout& layout) {
   session.view.scale = layout.scale;
+  session.view.wholeShown = 1;
   view.area().clear_window();
   view.place(layout.width, layout.height, layout.x, layout.y);
   view.area().set_wc_coords(layout.world.minX, layout.world.minY, layout.world.maxX,
                             layout.world.maxY);
+}
+
+// The current view document fitted into the container as it is now.
+void layOutDocument(ViewerSession& session, const ViewArea& view,
+                    const DXF_Zeichnung& document) {
+  const AreaState state = view.state();
+  const WorldWindow extents{document.minX(), document.minY(), document.maxX(), document.maxY()};
+  showLayout(session, view,
+             ZoomGeometry::fit(state.containerWidth, state.containerHeight, extents));
 }
 
 }  // namespace
@@ -40,12 +50,7 @@ void fitCurrentView(ViewerSession& session) {
   }
   closeLayerDialog(session);
   view.hideScrollBars();
-  if (view) {
-    const AreaState state = view.state();
-    const WorldWindow extents{document->minX(), document->minY(), document->maxX(),
-                              document->maxY()};
-    showLayout(session, view, ZoomGeometry::fit(state.containerWidth, state.containerHeight, extents));
-  }
+  if (view) layOutDocument(session, view, *document);
   session.view.fitted = 1;
 }
 
@@ -70,6 +75,7 @@ ZoomVerdict zoomAbout(ViewerSession& session, double factor, double x, double y)
       ScrollGeometry::bar(state.containerHeight, step.y, step.height, step.exactHeight));
   view.place(step.width, step.height, step.x, step.y);
   viewing.scale *= step.factor;
+  viewing.wholeShown = 0;
   return step.verdict;
 }
 
@@ -85,6 +91,7 @@ int zoomWindow(ViewerSession& session, const RubberRelease& release) {
     return 1;
   }
   viewing.scale *= step.factor;
+  viewing.wholeShown = 0;
   view.place(step.width, step.height, step.x, step.y);
   view.showScrollBars(
       ScrollGeometry::bar(state.containerWidth, step.x, step.exactWidth, step.exactWidth),
@@ -101,6 +108,26 @@ void zoomBack(ViewerSession& session) {
              ZoomGeometry::zoomBack(state.containerWidth, state.containerHeight,
                                     session.view.window()));
   view.hideScrollBars();
+}
+
+void followContainer(ViewerSession& session) {
+  const ViewArea view(session);
+  const DXF_Zeichnung* document = session.currentDocument();
+  if (!session.view.drawingShown || !view || !document) return;
+  if (session.view.wholeShown) {
+    view.hideScrollBars();
+    layOutDocument(session, view, *document);
+    return;
+  }
+  const AreaState state = view.state();
+  view.showScrollBars(
+      ScrollGeometry::bar(state.containerWidth, state.x, state.width, state.width),
+      ScrollGeometry::bar(state.containerHeight, state.y, state.height, state.height));
+}
+
+int resizeHandler(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
+  if (ViewerSession* session = ViewerSession::of(userData)) followContainer(*session);
+  return 1;
 }
 
 int CB_zoomp(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {

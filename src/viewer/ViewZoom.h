@@ -25,12 +25,18 @@ ZoomVerdict zoomAbout(ViewerSession& session, double factor, double x, double y)
 int zoomWindow(ViewerSession& session, const RubberRelease& release);
 // Shows the whole world window again, when a drawing is shown.
 void zoomBack(ViewerSession& session);
+// The container got a new size (window resized or maximized): a drawing shown whole is
+// fitted into it again, a zoomed one keeps its size and place and the scroll bars follow.
+void followContainer(ViewerSession& session);
 
 // Callbacks of the resource file, with the session as user data; each returns 1. Zoom in and out by the zoom step while
 // a drawing is shown; back to the whole drawing.
 int CB_zoomp(GwCore* widget, GwEvent* event, GwUD userData);
 int CB_zoomm(GwCore* widget, GwEvent* event, GwUD userData);
 int CB_zoom_back(GwCore* widget, GwEvent* event, GwUD userData);
+
+// GwCB_RESIZE handler of "DA_draw": followContainer. Returns 1.
+int resizeHandler(GwCore* widget, GwEvent* event, GwUD userData);
 
 // GwCB_WHEEL handler of "DA_draw" and "DA_container": one notch away from the user zooms
 // in by the zoom step, towards the user zooms out, about the pointer. Returns 1.

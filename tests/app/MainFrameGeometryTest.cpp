@@ -20,24 +20,24 @@ FrameGeometry geometry(int x, int y, int w, int h) {
 }
 
 TEST(ClampFramePosition, NegativePositionsMoveToTheScreenCorner) {
-  const GwPosition p = clampFramePosition(geometry(-50, -20, 640, 480), {1024, 768});
+  const GwPosition p = clampFramePosition({-50, -20}, {640, 480}, {1024, 768});
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 0);
 }
 
 TEST(ClampFramePosition, FrameReachingPastTheBottomKeepsFortyPixelsFree) {
-  const GwPosition p = clampFramePosition(geometry(10, 500, 640, 480), {1024, 768});
+  const GwPosition p = clampFramePosition({10, 500}, {640, 480}, {1024, 768});
   EXPECT_EQ(p.x, 10);
   EXPECT_EQ(p.y, 248);
 }
 
 TEST(ClampFramePosition, FrameReachingPastTheRightEdgeEndsThere) {
-  const GwPosition p = clampFramePosition(geometry(600, 0, 640, 480), {1024, 768});
+  const GwPosition p = clampFramePosition({600, 0}, {640, 480}, {1024, 768});
   EXPECT_EQ(p.x, 384);
 }
 
 TEST(ClampFramePosition, FrameLargerThanTheScreenKeepsItsTitleBarOnIt) {
-  const GwPosition p = clampFramePosition(geometry(100, 100, 1600, 900), {1024, 768});
+  const GwPosition p = clampFramePosition({100, 100}, {1600, 900}, {1024, 768});
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 0);
 }

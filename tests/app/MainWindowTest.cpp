@@ -108,4 +108,43 @@ TEST_F(MainWindowTest, PicturesComeFromThePictureFolderOrTheCurrentFolder) {
             });
 }
 
+TEST_F(MainWindowTest, StoredSizeSmallerThanTheResourceDefaultDecidesTheFirstLayout) {
+  InFolder in(folder_);
+  GwDimension content;
+  runWindow(testsupport::normalSettings("State=0\nDimW=920\nDimH=300\nPosX=20\nPosY=20\n"),
+            [&](GwFrame& frame) { content = frame.frame_child("C_cont")->size(); });
+  EXPECT_EQ(content.width, 920);
+  EXPECT_EQ(content.height, 300);
+  // Closed unchanged, it keeps that size for the next start.
+  const std::string stored = readFile(folder_.file("orvel.ini"));
+  EXPECT_NE(stored.find("DimW=920\n"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("DimH=300\n"), std::string::npos) << stored;
+}
+
+TEST_F(MainWindowTest, WithoutAStoredSizeTheResourceDefaultApplies) {
+  InFolder in(folder_);
+  GwDimension size;
+  runWindow(testsupport::normalSettings("State=0\nDimW=0\nDimH=0\nPosX=20\nPosY=20\n"),
+            [&](GwFrame& frame) { size = frame.size(); });
+  EXPECT_GE(size.width, 960);
+  EXPECT_GE(size.height, 680);
+}
+
+TEST_F(MainWindowTest, PlacementKeepsTheWholeFrameWithMenuAndStatusLineOnTheScreen) {
+  InFolder in(folder_);
+  const GwDimension screen = GwCore::screen_size();
+  const std::string near = "PosX=" + std::to_string(screen.width - 100) +
+                           "\nPosY=" + std::to_string(screen.height - 100) + "\n";
+  GwPosition position;
+  GwDimension size;
+  runWindow(testsupport::normalSettings("State=0\nDimW=640\nDimH=360\n" + near),
+            [&](GwFrame& frame) {
+              position = frame.position();
+              size = frame.size();
+            });
+  EXPECT_GT(size.height, 360);  // menu, tool bar and status line above and below
+  EXPECT_LE(position.x + size.width, screen.width);
+  EXPECT_LE(position.y + size.height + 40, screen.height);
+}
+
 }  // namespace
