@@ -146,7 +146,7 @@ int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   view.drawingShown = 0;
   view.fitted = 0;
   std::string path;
-  if (GwFileSelector(path, frame, session->window.viewerPath.c_str(), "*.dxf", 0,
+  if (GwFileSelector(path, frame, session->window.viewerPath.c_str(), "*.dxf", GwFILE_OPEN,
                      labelText(*session, "LB_Translate_Anzeigen").c_str())) {
     rememberFolder(*session, path);
     openChosen(*session, path);
@@ -164,7 +164,7 @@ int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   const DXF_Zeichnung* drawing = session->currentDocument();
   if (!drawing) return 1;
   std::string path;
-  if (!GwFileSelector(path, frame, window.viewerPath.c_str(), proposed.c_str(), 1,
+  if (!GwFileSelector(path, frame, window.viewerPath.c_str(), proposed.c_str(), GwFILE_SAVE,
                       labelText(*session, "LB_Translate_Speichern_unter").c_str())) {
     return 1;
   }

@@ -30,13 +30,13 @@ GwPosition clampFramePosition(GwPosition position, GwDimension frameSize, GwDime
   return {std::max(x, 0), std::max(y, 0)};
 }
 
-void geometryOnHide(FrameGeometry& geometry, int windowState, GwDimension contentSize,
+void geometryOnHide(FrameGeometry& geometry, GwWindowState windowState, GwDimension contentSize,
                     GwPosition framePosition) {
-  if (windowState == 3) {
-    geometry.state = 1;
+  if (windowState == GwWINDOW_MAXIMIZED) {
+    geometry.state = kStoredMaximized;
     return;
   }
-  geometry.state = 0;
+  geometry.state = kStoredNormal;
   geometry.dimW = contentSize.width;
   geometry.dimH = contentSize.height;
   geometry.posX = framePosition.x;

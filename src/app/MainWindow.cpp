@@ -150,7 +150,7 @@ int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   session->window.transferFileCounter = 0;
   if (GwCore* radio = frame->frame_child("MI_radio50")) radio->set_toggle_state(1);
   session->view.zoomStep = 0.5;
-  session->view.mouseMode = 1;
+  session->view.mouseMode = MouseMode::Zoom;
   forEachChild(frame,
                {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_back",
                 "PB_front", "PB_all", "PB_cut", "PB_acad", "PB_Layer", "PB_mass", "PB_zoom",
@@ -173,19 +173,19 @@ int CB_show_frame(GwCore* frame, GwEvent* event, GwUD userData) {
   if (window.frameSettings) {
     window.viewerPath = window.frameSettings->getString("DXFViewer", "ViewerPath");
   }
-  session->view.activeButton = 1;
+  session->view.activeButton = GwBUTTON_LEFT;
   if (const DXF_Interface* viewer = window.viewerInterface) {
     sizeAndPlace(*frame, viewer->frameGeometry);
   }
   forEachChild(frame, {"MI_?", "MI_info", "MI_hilfe", "MI_zoom", "MI_zoom_sep"}, hideWidget);
 
-  const int stringType = GwString::string_type();
-  GwString::set_string_type(1);
+  const GwStringType stringType = GwString::string_type();
+  GwString::set_string_type(GwSTRING_TWO_DECIMALS);
   {
     NumericLocaleC numbersWithPoint;
     window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame, 1, session));
   }
-  if (stringType != 1) GwString::set_string_type(stringType);
+  if (stringType != GwSTRING_TWO_DECIMALS) GwString::set_string_type(stringType);
   return 1;
 }
 
@@ -234,7 +234,7 @@ int init_picture(GwCore* button, GwEvent* /*event*/, GwUD userData) {
   if (!button || !session) return 1;
   const std::string path =
       generalPath(session->window.frameSettings, "BmpPath", userData.str());
-  button->set_picture_mode(2);
+  button->set_picture_mode(GwPICTURE_ONLY);
   button->set_picture(path.c_str());
   return 1;
 }

@@ -29,7 +29,7 @@ void showMeasuringMode(ViewerSession& session) {
   setButton(session, "PB_mass", "dxfm_on", false);
   setButton(session, "PB_zoom", "dxfz_off", true);
   setZoomToggle(session, 0);
-  session.view.mouseMode = 0;
+  session.view.mouseMode = MouseMode::Measuring;
 }
 
 }  // namespace
@@ -38,13 +38,13 @@ void showZoomMode(ViewerSession& session) {
   setButton(session, "PB_zoom", "dxfz_on", false);
   setButton(session, "PB_mass", "dxfm_off", true);
   setZoomToggle(session, 1);
-  session.view.mouseMode = 1;
+  session.view.mouseMode = MouseMode::Zoom;
 }
 
 int CB_zoom(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
   ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
-  if (session->view.mouseMode == 1) {
+  if (session->view.mouseMode == MouseMode::Zoom) {
     showMeasuringMode(*session);
   } else {
     showZoomMode(*session);

@@ -164,7 +164,7 @@ void GwDrawnButton::dispatchMouse(GwAtom atom, unsigned kind, double x, double y
   GwEvent event;
   event.x = static_cast<int>(std::floor(x));
   event.y = static_cast<int>(std::floor(y));
-  event.state = (state & 0x07FF) | kind;
+  event.state = (state & GwEVENT_MODIFIERS) | kind;
   event.button = button;
   const PixelSize size = canvasSize();
   const GwRectangle canvas{position_.x, position_.y, size.width, size.height};

@@ -52,7 +52,7 @@ class GwRcMgr {
   bool used_ = false;
   std::string folder_;
   std::vector<const GwFuncDesc*> tables_;
-  int language_ = 1;
+  int language_ = GwLANGUAGE_ENGLISH;
   int cachedLanguage_ = -1;
   std::string cachedInterface_;
   std::string error_;

@@ -7,6 +7,10 @@
 #include "toolkit/GwCore.h"
 #include "viewer/ViewerSession.h"
 
+namespace {
+constexpr int kRubberDash = 10;  // dash length of the zoom rectangle's outline, pixels
+}
+
 void containerPosition(GwCore* widget, const GwEvent& event, double& x, double& y) {
   x = event.x;
   y = event.y;
@@ -29,12 +33,12 @@ int buttonHandler(GwCore* widget, GwEvent* event, GwUD userData) {
   containerPosition(widget, *event, x, y);
   const GwPoint point{static_cast<int>(x), static_cast<int>(y)};
 
-  if ((event->state & GwEVENT_PRESS) && event->button == 1) {
+  if ((event->state & GwEVENT_PRESS) && event->button == GwBUTTON_LEFT) {
     view.rubberStartX = x;
     view.rubberStartY = y;
     view.rubberBand = std::make_unique<GwEcho>(container);
-    if (view.mouseMode == 1) {
-      view.rubberBand->start_rectangle({point.x, point.y, 0, 0}, point, 10);
+    if (view.mouseMode == MouseMode::Zoom) {
+      view.rubberBand->start_rectangle({point.x, point.y, 0, 0}, point, kRubberDash);
     } else {
       view.rubberBand->start_line(point);
     }
@@ -49,7 +53,7 @@ int buttonHandler(GwCore* widget, GwEvent* event, GwUD userData) {
                           std::abs(static_cast<int>(std::trunc(x - view.rubberStartX))),
                           std::abs(static_cast<int>(std::trunc(y - view.rubberStartY)))};
     const MouseActions& actions = session->mouse;
-    if (view.mouseMode == 1) {
+    if (view.mouseMode == MouseMode::Zoom) {
       if (actions.zoomWindow) return actions.zoomWindow(*session, release);
     } else if (actions.measureRelease) {
       actions.measureRelease(*session, release);
@@ -65,7 +69,7 @@ int motionHandler(GwCore* widget, GwEvent* event, GwUD userData) {
   double x = 0.0;
   double y = 0.0;
   containerPosition(widget, *event, x, y);
-  if (view.mouseMode == 0 && session->mouse.measureMotion) {
+  if (view.mouseMode == MouseMode::Measuring && session->mouse.measureMotion) {
     session->mouse.measureMotion(*session, x, y);
   }
   if (view.rubberBand) view.rubberBand->show({static_cast<int>(x), static_cast<int>(y)});

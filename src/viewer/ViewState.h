@@ -7,10 +7,16 @@
 #include "toolkit/GwWaitObject.h"
 #include "viewer/WorldWindow.h"
 
+// What the mouse drags in the drawing area.
+enum class MouseMode {
+  Measuring = 0,  // a line, measured in millimetres
+  Zoom = 1,       // a rectangle that is zoomed to
+};
+
 // Part of the viewer's session, read and written on the GUI thread only.
 // Drawing units are millimetres; pixel values are those of "DA_draw" and "DA_container".
 struct ViewState {
-  int mouseMode = 0;       // 1 zoom mode (drag a rectangle), 0 measuring mode (drag a line)
+  MouseMode mouseMode = MouseMode::Measuring;
   int activeButton = 0;    // mouse button that drives rubber bands
   double scale = 0.0;      // pixels of "DA_draw" per drawing unit
   double rubberStartX = 0.0;  // press point of the rubber band, container pixels

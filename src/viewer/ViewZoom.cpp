@@ -162,6 +162,7 @@ int wheelHandler(GwCore* widget, GwEvent* event, GwUD userData) {
   double x = 0.0;
   double y = 0.0;
   containerPosition(widget, *event, x, y);
-  zoomAbout(*session, event->button == GwWHEEL_UP ? 1.0 / viewing.zoomStep : viewing.zoomStep, x, y);
+  const double factor = event->button == GwWHEEL_UP ? 1.0 / viewing.zoomStep : viewing.zoomStep;
+  zoomAbout(*session, factor, x, y);
   return 1;
 }

@@ -96,7 +96,7 @@ class CommandFrameTest : public GtkTest {
     window.frame = frame_.get();
     session_.mouse = MouseActions{zoomWindow, measureRelease, measureMotion};
     CB_create_frame(frame_.get(), nullptr, session_.userData());
-    session_.view.activeButton = 1;
+    session_.view.activeButton = GwBUTTON_LEFT;
     CB_start(frame_.get(), nullptr, session_.userData());
     gtk_widget_show(frame_->widget());
     pumpEventsFor(150);

@@ -26,7 +26,7 @@ TEST_F(FileCommandsTest, DrawingWithTheSilLayerIsShownWithItsCommandsAndFitted) 
       openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].pattern, "*.dxf");
-  EXPECT_EQ(requests[0].mode, 0);
+  EXPECT_EQ(requests[0].mode, GwFILE_OPEN);
   EXPECT_EQ(requests[0].title, "Open drawing");
   EXPECT_EQ(requests[0].startDirectory, startFolder);
 
@@ -164,7 +164,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheTitleWithUnderscoresAndWritesTheDrawin
   CB_saveas(frame_.get(), nullptr, session_.userData());
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].pattern, "Flansch DN50_PN16_.dxf");
-  EXPECT_EQ(requests[0].mode, 1);
+  EXPECT_EQ(requests[0].mode, GwFILE_SAVE);
   EXPECT_EQ(requests[0].title, "Save drawing as");
   EXPECT_TRUE(messages.keys.empty());
   EXPECT_EQ(session_.window.openedFile, target);
@@ -206,9 +206,9 @@ TEST_F(FileCommandsTest, PathTooLongForTheOpenedFileIsNotWritten) {
 TEST_F(FileCommandsTest, OpeningInMeasuringModeReturnsToZoomMode) {
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
   CB_zoom(frame_.get(), nullptr, session_.userData());
-  ASSERT_EQ(session_.view.mouseMode, 0);
+  ASSERT_EQ(session_.view.mouseMode, MouseMode::Measuring);
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
-  EXPECT_EQ(session_.view.mouseMode, 1);
+  EXPECT_EQ(session_.view.mouseMode, MouseMode::Zoom);
   EXPECT_FALSE(child("PB_zoom")->is_sensitive());
   EXPECT_TRUE(child("PB_mass")->is_sensitive());
   EXPECT_EQ(child("MI_zoom")->toggle_state(), 1);

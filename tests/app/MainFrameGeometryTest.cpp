@@ -44,7 +44,7 @@ TEST(ClampFramePosition, FrameLargerThanTheScreenKeepsItsTitleBarOnIt) {
 
 TEST(GeometryOnHide, MaximizedFrameKeepsTheSizeAndPlaceOfItsLastNormalState) {
   FrameGeometry g = geometry(40, 30, 800, 500);
-  geometryOnHide(g, 3, {1900, 1000}, {0, 0});
+  geometryOnHide(g, GwWINDOW_MAXIMIZED, {1900, 1000}, {0, 0});
   EXPECT_EQ(g.state, 1);
   EXPECT_EQ(g.dimW, 800);
   EXPECT_EQ(g.posX, 40);
@@ -53,7 +53,7 @@ TEST(GeometryOnHide, MaximizedFrameKeepsTheSizeAndPlaceOfItsLastNormalState) {
 TEST(GeometryOnHide, NormalFrameTakesItsContentSizeAndPosition) {
   FrameGeometry g = geometry(40, 30, 800, 500);
   g.state = 1;
-  geometryOnHide(g, 1, {700, 450}, {12, 34});
+  geometryOnHide(g, GwWINDOW_NORMAL, {700, 450}, {12, 34});
   EXPECT_EQ(g.state, 0);
   EXPECT_EQ(g.dimW, 700);
   EXPECT_EQ(g.dimH, 450);

@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, StartsWithTheControlsThatNeedADrawingHiddenAndZoomModeOn)
               EXPECT_EQ(help->text(), "Info");
               EXPECT_EQ(help->help_text(), "Info");
               EXPECT_DOUBLE_EQ(session_.view.zoomStep, 0.5);
-              EXPECT_EQ(session_.view.mouseMode, 1);
+              EXPECT_EQ(session_.view.mouseMode, MouseMode::Zoom);
               EXPECT_EQ(session_.view.activeButton, 1);
               EXPECT_EQ(frame.position().x, 0);
               EXPECT_EQ(frame.position().y, 0);

@@ -249,7 +249,7 @@ TEST_F(GwCoreTest, ReparentMovesAWidgetIntoTheBoxOfAnotherFrame) {
 
 TEST_F(GwCoreTest, PicturesAreFoundWithOrWithoutTheirExtension) {
   GwCore* button = frame_->frame_child("PB_go");
-  button->set_picture_mode(2);
+  button->set_picture_mode(GwPICTURE_ONLY);
   EXPECT_TRUE(button->set_picture(DXFV_RESOURCES "/zoomp"));
   EXPECT_TRUE(GTK_IS_IMAGE(gtk_button_get_image(GTK_BUTTON(button->widget()))));
   // A picture-only button keeps its text as its text and help text.

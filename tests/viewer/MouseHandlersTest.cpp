@@ -34,8 +34,8 @@ class MouseHandlersTest : public testsupport::ViewerFrameTest {
     zoomResult = 1;
     session_.mouse = MouseActions{zoomWindow, measureRelease, snapToStartRow};
     session_.view.drawingShown = 1;
-    session_.view.activeButton = 1;
-    session_.view.mouseMode = 1;
+    session_.view.activeButton = GwBUTTON_LEFT;
+    session_.view.mouseMode = MouseMode::Zoom;
     area_->set_size(100, 50);
     area_->set_position(20, 10);
   }
@@ -102,7 +102,7 @@ TEST_F(MouseHandlersTest, DragFromBottomRightToTopLeftGivesPositiveExtents) {
 }
 
 TEST_F(MouseHandlersTest, MeasuringDragsALineThatTheMeasuringActionMayMove) {
-  session_.view.mouseMode = 0;
+  session_.view.mouseMode = MouseMode::Measuring;
   button(area_, 0, 0, GwEVENT_PRESS);
   ASSERT_NE(session_.view.rubberBand, nullptr);
   motion(area_, 50, 30);

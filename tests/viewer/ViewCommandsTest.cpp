@@ -23,8 +23,8 @@ class ViewCommandsTest : public testsupport::ViewerFrameTest {
     view.setWindow({10.0, 20.0, 30.0, 40.0});
     view.drawingShown = 1;
     view.zoomStep = 0.5;
-    view.activeButton = 1;
-    view.mouseMode = 1;
+    view.activeButton = GwBUTTON_LEFT;
+    view.mouseMode = MouseMode::Zoom;
     session_.mouse = MouseActions{zoomWindow, measureRelease, measureMotion};
     container = container_->size();
   }
@@ -221,7 +221,7 @@ TEST_F(ViewCommandsTest, MiddleButtonDragMovesTheAreaWithinTheScrollRange) {
 
 TEST_F(ViewCommandsTest, MeasuringShowsLiveAndFinalDistancesInMillimetres) {
   fitCurrentView(session_);
-  session_.view.mouseMode = 0;
+  session_.view.mouseMode = MouseMode::Measuring;
   session_.view.scale = 2.0;
   button(20, 20, GwEVENT_PRESS);
   GwEvent move = mouse(70, 30, GwEVENT_MOTION, 0);
