@@ -33,6 +33,10 @@ int CB_Layer(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
   if (!dialog) return 1;
   storeFailed = false;
   dialog->run();
+  // However the dialog was closed (OK, Cancel, Escape or the window's close button), it
+  // shows the drawing afresh the next time; edits not confirmed are dropped.
+  layerDialog().cancel();
+  dialog->reset();
   if (auto* area = dynamic_cast<GwDrawnButton*>(mainChild("DA_draw"))) area->clear_window();
   if (storeFailed) showMessage(kCannotStore);
   return 1;

@@ -6,6 +6,7 @@
 
 // Runs the layer dialog modally over the main frame, then repaints the drawing with the
 // changed layers; a failed store of the looks is reported once the dialog has closed.
+// Every run fills the dialog afresh from the drawing.
 int CB_Layer(GwCore* widget, GwEvent* event, GwUD userData);
 
 // Frame callbacks of the dialog: filling (first run after a load or reset) and showing.
