@@ -18,8 +18,10 @@ using testsupport::TempDir;
 
 using LayerDialogEndToEnd = testsupport::EndToEndTest;
 
-// A part with the layers "Through Hole", "Pocket", "Cutout" and "Text", all black.
-const std::string kDrawing = testsupport::dataPath("samples/dxf-js/issue39.dxf").string();
+// A floor plan on a dozen layers: "topography" and "nivel" black (colours 132 and 30),
+// "wall high" blue.
+const std::string kDrawing =
+    testsupport::dataPath("samples/dxf-js/Ceco.NET-Architecture-Tm-53.dxf").string();
 
 RunResult run(const TempDir& folder, const char* which) {
   return runViewer(folder.path(), {},
@@ -38,13 +40,14 @@ TEST_F(LayerDialogEndToEnd, EditedLooksShowAtOnceAreStoredAndComeBackOnTheNextSt
   EXPECT_TRUE(contains(edit.report, "closing\n")) << edit.report;
 
   // The dialog lists the layers in use with their looks, and shows the edits in its rows.
-  for (const char* row : {"row first Pocket|7 black|CONTINUOUS|yes\n",
-                          "row first Through Hole|7 black|CONTINUOUS|yes\n",
-                          "row first Cutout|7 black|CONTINUOUS|yes\n",
-                          "row edited Pocket|1 red|CONTINUOUS|yes\n",
-                          "row edited Through Hole|7 black|CONTINUOUS|no\n",
-                          "row edited Ausschnitt|7 black|CONTINUOUS|yes\n",
-                          "row again Pocket|7 black|CONTINUOUS|yes\n"}) {
+  for (const char* row : {"row first topography|132|Continuous|yes\n",
+                          "row first nivel|30|Continuous|yes\n",
+                          "row first wall high|5 blue|Continuous|yes\n",
+                          "row first projection|134|DASHED|yes\n",
+                          "row edited topography|1 red|Continuous|yes\n",
+                          "row edited nivel|30|Continuous|no\n",
+                          "row edited Wand hoch|5 blue|Continuous|yes\n",
+                          "row again topography|132|Continuous|yes\n"}) {
     EXPECT_TRUE(contains(edit.report, row)) << row << edit.report;
   }
   // Return in the name field keeps the dialog; Escape cancels: picture and file unchanged.
@@ -52,8 +55,8 @@ TEST_F(LayerDialogEndToEnd, EditedLooksShowAtOnceAreStoredAndComeBackOnTheNextSt
   EXPECT_TRUE(contains(edit.report, "cancel picture same\n")) << edit.report;
   EXPECT_TRUE(contains(edit.report, "cancel settings same\n")) << edit.report;
 
-  // After OK the lines of "Pocket" are red and those of "Through Hole" gone; the rest of
-  // the drawing stays black.
+  // After OK the lines of "topography" are red and those of "nivel" gone; the rest
+  // of the drawing stays black.
   const std::vector<long> changes = numbersAfter(edit.report, "changes ");
   ASSERT_EQ(changes.size(), 3u) << edit.report;
   const long red = changes[0];
@@ -68,15 +71,18 @@ TEST_F(LayerDialogEndToEnd, EditedLooksShowAtOnceAreStoredAndComeBackOnTheNextSt
 
   // Three keys per listed layer, under the names as read; "~" marks the hidden one.
   const std::string settings = readFile(folder.file("orvel.ini"));
-  for (const char* entry : {"Layer_Pocket=Pocket\n", "Ltype_Pocket=CONTINUOUS\n", "Color_Pocket=1\n",
-                            "Layer_Through%20Hole=Through%20Hole\n",
-                            "Ltype_Through%20Hole=CONTINUOUS\n", "Color_Through%20Hole=7~\n",
-                            "Layer_Cutout=Ausschnitt\n", "Ltype_Cutout=CONTINUOUS\n",
-                            "Color_Cutout=7\n", "Layer_Text=Text\n", "Color_Text=7\n"}) {
+  for (const char* entry : {"Layer_topography=topography\n", "Ltype_topography=Continuous\n",
+                            "Color_topography=1\n", "Layer_nivel=nivel\n", "Color_nivel=30~\n",
+                            "Layer_wall%20high=Wand%20hoch\n", "Ltype_wall%20high=Continuous\n",
+                            "Color_wall%20high=5\n", "Layer_projection=projection\n",
+                            "Ltype_projection=DASHED\n", "Color_projection=134\n"}) {
     EXPECT_TRUE(contains(settings, entry)) << entry << settings;
   }
 
+  EXPECT_FALSE(contains(settings, "Defpoints")) << "a layer not in use is not stored";
+
   // A new start shows the stored looks without the dialog being opened.
+  std::filesystem::remove(folder.file("report.txt"));
   const RunResult reopen = run(folder, "reopen");
   ASSERT_TRUE(reopen.exited) << reopen.report;
   EXPECT_FALSE(contains(reopen.report, "FAIL")) << reopen.report;

@@ -161,19 +161,19 @@ bool selectRow(GtkWidget* dialog, const char* name) {
   return false;
 }
 
-// Recolours "Pocket" red, hides "Through Hole", renames "Cutout" to "Ausschnitt", the way a
-// user does it in the dialog's fields.
+// Recolours "topography" red, hides "nivel", renames "wall high" to "Wand hoch", the way
+// a user does it in the dialog's fields.
 void editLayers(GtkWidget* dialog) {
-  if (selectRow(dialog, "Pocket")) {
+  if (selectRow(dialog, "topography")) {
     gtk_combo_box_set_active(GTK_COMBO_BOX(findByName(dialog, "CB_Layerfarbe")), 0);
   }
-  if (selectRow(dialog, "Through Hole")) {
+  if (selectRow(dialog, "nivel")) {
     gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(findByName(dialog, "TB_Layer_sichtbar")), FALSE);
   }
-  if (selectRow(dialog, "Cutout")) {
+  if (selectRow(dialog, "wall high")) {
     GtkWidget* name = findByName(dialog, "EB_Layername");
     gtk_widget_grab_focus(name);
-    gtk_entry_set_text(GTK_ENTRY(name), "Ausschnitt");
+    gtk_entry_set_text(GTK_ENTRY(name), "Wand hoch");
   }
 }
 

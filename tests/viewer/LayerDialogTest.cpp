@@ -155,7 +155,9 @@ TEST_F(LayerDialogTest, FillingOffersEachUsedLinetypeOnceAndTheDrawingsOwn) {
                           layerEntry("C", 3, "HIDDEN") + layerEntry("UNUSED", 4, "PHANTOM"),
                       {"A", "B", "C"});
   dialog_.fill(widgets_, plan.get(), nullptr);
-  EXPECT_EQ(widgets_.linetypes, (std::vector<std::string>{"DASHED", "HIDDEN", "CONTINUOUS"}));
+  // Then the drawing's table: CONTINUOUS as read, PHANTOM added for the unused layer.
+  EXPECT_EQ(widgets_.linetypes,
+            (std::vector<std::string>{"DASHED", "HIDDEN", "CONTINUOUS", "PHANTOM"}));
 }
 
 TEST_F(LayerDialogTest, FillingWithoutADrawingEmptiesTheWidgets) {
