@@ -241,13 +241,14 @@ gboolean layerTick(gpointer) {
       screenshot(dialog, "layer_dialog.png");
       editLayers(dialog);
       reportRows(dialog, "edited");
-      screenshot(dialog, "layer_dialog_edited.png");
       testtool::key(findByName(dialog, "EB_Layername"), GDK_KEY_Return);
       next(Step::CancelEdited);
       break;
     case Step::CancelEdited:
       report(dialog ? "dialog stays after Return" : "dialog closed by Return");
-      if (dialog) testtool::key(dialog, GDK_KEY_Escape);
+      if (!dialog) break;
+      screenshot(dialog, "layer_dialog_edited.png");
+      testtool::key(dialog, GDK_KEY_Escape);
       next(Step::CancelReturned);
       break;
     case Step::CancelReturned:
