@@ -3,8 +3,9 @@
 // with Escape (nothing may change), edits them again and confirms with OK; "reopen" opens
 // it in a new start and only looks at the picture.
 //
-// Pictures are compared pixel by pixel: "dark" is a line in the drawing's black, "red" one
-// in colour 1 (#FF0000), "white" the background.
+// Pictures of the drawing area are compared pixel by pixel: "dark" is a line in the
+// drawing's black, "red" one in colour 1 (#FF0000), "white" the background. Screenshots of
+// the windows go to the artifact folder for people to look at.
 #include <gtk/gtk.h>
 
 #include <cstdlib>
@@ -63,7 +64,21 @@ const guchar* pixelAt(GdkPixbuf* picture, int x, int y) {
          x * gdk_pixbuf_get_n_channels(picture);
 }
 
-GdkPixbuf* areaPicture(GtkWidget* main) { return testtool::pictureOf(findByName(main, "DA_draw")); }
+// The drawing area as its own draw handler paints it: windows of other programs on the
+// display cannot cover this picture, as they can a capture of the screen.
+GdkPixbuf* areaPicture(GtkWidget* main) {
+  GtkWidget* area = findByName(main, "DA_draw");
+  const int width = area ? gtk_widget_get_allocated_width(area) : 0;
+  const int height = area ? gtk_widget_get_allocated_height(area) : 0;
+  if (width <= 0 || height <= 0) return nullptr;
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  cairo_t* cr = cairo_create(surface);
+  gtk_widget_draw(area, cr);
+  cairo_destroy(cr);
+  GdkPixbuf* picture = gdk_pixbuf_get_from_surface(surface, 0, 0, width, height);
+  cairo_surface_destroy(surface);
+  return picture;
+}
 
 bool samePicture(GdkPixbuf* a, GdkPixbuf* b) {
   if (!a || !b || gdk_pixbuf_get_width(a) != gdk_pixbuf_get_width(b) ||
