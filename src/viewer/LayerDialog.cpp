@@ -60,15 +60,16 @@ void takeLooks(Layer& layer, const LayerLooks& looks, const ColourLabels& labels
   layer.deriveColourAndStyle();
 }
 
-// Stored looks of the layer, or its own when there are none; then the layer takes them and
-// the objects on it follow. True when any object is on the layer.
-bool giveStoredLooks(DXF_Zeichnung& drawing, Layer& layer, IniFile* settings,
-                     const ColourLabels& labels) {
-  const std::optional<LayerLooks> stored =
-      settings ? readLayerLooks(*settings, layer.shownName()) : std::nullopt;
+// The layer takes the looks and the objects on it follow; true when any object is on it.
+bool giveLooks(DXF_Zeichnung& drawing, Layer& layer, const LayerLooks& looks,
+               const ColourLabels& labels) {
   const std::string before = layer.name();
-  takeLooks(layer, stored ? *stored : looksOf(layer), labels);
+  takeLooks(layer, looks, labels);
   return drawing.applyLayer(&layer, before.c_str()) != 0;
+}
+
+std::optional<LayerLooks> storedLooks(IniFile* settings, const Layer& layer) {
+  return settings ? readLayerLooks(*settings, layer.shownName()) : std::nullopt;
 }
 
 int rowNamed(const LayerDialogWidgets& widgets, const std::string& name) {
@@ -111,7 +112,10 @@ int colourNumberOfText(const std::string& text, const ColourLabels& labels) {
 
 void applyStoredLooks(DXF_Zeichnung& drawing, IniFile& settings, const ColourLabels& labels) {
   for (int i = 0; Layer* layer = drawing.layerAt(i); ++i) {
-    if (!neverListed(layer->shownName())) giveStoredLooks(drawing, *layer, &settings, labels);
+    if (neverListed(layer->shownName())) continue;
+    if (const std::optional<LayerLooks> stored = storedLooks(&settings, *layer)) {
+      giveLooks(drawing, *layer, *stored, labels);
+    }
   }
 }
 
@@ -124,7 +128,9 @@ void LayerDialog::fill(LayerDialogWidgets& widgets, DXF_Zeichnung* drawing, IniF
   const ColourLabels labels = colourLabelsOf(widgets);
   for (int i = 0; Layer* layer = drawing->layerAt(i); ++i) {
     if (neverListed(layer->shownName())) continue;
-    if (!giveStoredLooks(*drawing, *layer, settings, labels)) continue;  // not in use
+    // Listed only when something is drawn on it.
+    const std::optional<LayerLooks> stored = storedLooks(settings, *layer);
+    if (!giveLooks(*drawing, *layer, stored ? *stored : looksOf(*layer), labels)) continue;
     int row = rowNamed(widgets, layer->name());
     if (row < 0) {
       widgets.appendRow({layer->name(), colourCell(colourNumberOf(*layer), labels),
@@ -212,9 +218,7 @@ LayerDialog::Storing LayerDialog::apply(const LayerDialogWidgets& widgets, DXF_Z
                            widgets.cell(row, LayerColumn::Linetype),
                            widgets.cell(row, LayerColumn::Colour),
                            widgets.cell(row, LayerColumn::Visible) != widgets.yesText()};
-    const std::string before = layer->name();
-    takeLooks(*layer, looks, labels);
-    drawing->applyLayer(layer, before.c_str());
+    giveLooks(*drawing, *layer, looks, labels);
     if (settings) {
       storeLayerLooks(*settings, layer->shownName(), looksOf(*layer));
       stored = true;

@@ -22,8 +22,9 @@ ColourLabels colourLabelsOf(const LayerDialogWidgets& widgets);
 int colourNumberOfText(const std::string& text, const ColourLabels& labels);
 
 // Gives the layers of the drawing their stored looks (name, colour, linetype, visibility)
-// and the objects on them the changed layers, as filling the dialog does; layers named
-// "SILHOUETTE" or "PUNKTE" keep theirs. Used when a drawing is shown.
+// and the objects on them the changed layers, as filling the dialog does. Layers without
+// all three keys, and those named "SILHOUETTE" or "PUNKTE", keep theirs. Used when a
+// drawing is shown.
 void applyStoredLooks(DXF_Zeichnung& drawing, IniFile& settings, const ColourLabels& labels);
 
 // The working table lives from filling until OK or Cancel. Each row stands for one listed
