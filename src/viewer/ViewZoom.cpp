@@ -2,7 +2,7 @@
 #include "viewer/ViewZoom.h"
 
 #include "toolkit/GwDrawnButton.h"
-#include "toolkit/GwFrame.h"
+#include "viewer/LayerCallbacks.h"
 #include "viewer/ViewArea.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
@@ -13,13 +13,6 @@ namespace {
 constexpr const char* kZoomTooLarge = "MsgBox_Zoom_zu_gro\xDF";
 constexpr const char* kZoomTooSmall = "MsgBox_Zoom_zu_klein";
 constexpr const char* kAreaTooSmall = "MsgBox_Ausschnitt_zu_klein";
-
-void closeLayerDialog(ViewerSession& session) {
-  GwFrame* dialog = session.window.layerDialog.get();
-  if (!dialog) return;
-  if (dialog->running()) dialog->popdown();
-  dialog->reset();
-}
 
 void showLayout(ViewerSession& session, const ViewArea& view, const AreaLayout& layout) {
   session.view.scale = layout.scale;
@@ -48,7 +41,7 @@ void fitCurrentView(ViewerSession& session) {
     if (view) view.area().show();
     return;
   }
-  closeLayerDialog(session);
+  layersOfNewView(session);
   view.hideScrollBars();
   if (view) layOutDocument(session, view, *document);
   session.view.fitted = 1;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "toolkit/GwUD.h"
+#include "viewer/LayerDialog.h"
 #include "viewer/MainWindowState.h"
 #include "viewer/MouseHandlers.h"
 #include "viewer/ViewDocuments.h"
@@ -16,6 +17,8 @@ struct ViewerSession {
   ViewState view;
   ViewDocuments documents;
   MouseActions mouse;
+  LayerDialog layerTable;         // the layer dialog's working table, from filling to OK or Cancel
+  bool layerStoreFailed = false;  // OK could not write the settings: told once the dialog closed
 
   ViewerSession() = default;
   ViewerSession(const ViewerSession&) = delete;
