@@ -23,12 +23,12 @@ class GwEcho;
 // Painting fires the GwCB_EXPOSE callbacks; while they run, the DrawingArea operations of
 // this object paint into the canvas. Outside an expose they paint nowhere.
 //
-// Mouse events inside the canvas go to the canvas's GwCB_BUTTON / GwCB_MOUSEMOVE /
-// GwCB_WHEEL callbacks with positions relative to the canvas; events outside it go to the
-// container's callbacks with container positions. So each event reaches exactly one of the
-// two. CBResize fires when the viewport's size changed (the window was resized or
-// maximized), from the main loop once the layout is done. A wheel event is one notch (button GwWHEEL_UP or GwWHEEL_DOWN); fine-grained wheels
-// and touchpads are summed up into notches.
+// Mouse events inside the canvas go to the canvas's GwCB_BUTTON / GwCB_MOUSEMOVE / GwCB_WHEEL
+// callbacks with positions relative to the canvas; events outside it go to the container's
+// callbacks with container positions. So each event reaches exactly one of the two. CBResize fires
+// when the viewport's size changed (the window was resized or maximized), from the main loop once
+// the layout is done. A wheel event is one notch (button GwWHEEL_UP or GwWHEEL_DOWN); fine-grained
+// wheels and touchpads are summed up into notches.
 class GwDrawnButton : public GwCore, public DrawingArea {
  public:
   explicit GwDrawnButton(GtkWidget* drawingArea);

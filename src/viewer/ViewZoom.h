@@ -9,9 +9,10 @@
 
 struct ViewerSession;
 
-// Fits the current view document into the container: closes the layer dialog (it is
-// filled afresh when opened again) and gives the layers their stored looks, hides the scroll bars, sizes, places and maps the
-// drawing area and marks the view as fitted. Without a document it only shows the area.
+// Fits the current view document into the container: closes the layer dialog (it is filled afresh
+// when opened again) and gives the layers their stored looks, hides the scroll bars, sizes, places
+// and maps the drawing area and marks the view as fitted. Without a document it only shows the
+// area.
 void fitCurrentView(ViewerSession& session);
 
 // Zooms by factor about the centre of the container. A refused zoom shows
@@ -29,8 +30,8 @@ void zoomBack(ViewerSession& session);
 // fitted into it again, a zoomed one keeps its size and place and the scroll bars follow.
 void followContainer(ViewerSession& session);
 
-// Callbacks of the resource file, with the session as user data; each returns 1. Zoom in and out by the zoom step while
-// a drawing is shown; back to the whole drawing.
+// Callbacks of the resource file, with the session as user data; each returns 1. Zoom in and out by
+// the zoom step while a drawing is shown; back to the whole drawing.
 int CB_zoomp(GwCore* widget, GwEvent* event, GwUD userData);
 int CB_zoomm(GwCore* widget, GwEvent* event, GwUD userData);
 int CB_zoom_back(GwCore* widget, GwEvent* event, GwUD userData);
