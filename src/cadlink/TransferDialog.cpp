@@ -2,6 +2,7 @@
 #include "cadlink/TransferDialog.h"
 
 #include <memory>
+#include <string_view>
 
 #include "cadlink/CadVersions.h"
 #include "cadlink/DdeClient.h"
@@ -69,7 +70,8 @@ int CB_DDE_create(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
     dde.blockName = label->text();
   }
   const DXF_Interface* viewer = mainWindow().viewerInterface;
-  if (GwCore* toggle = frame->frame_child(preselectedToggle(viewer ? viewer->cadVersion : ""))) {
+  const std::string_view remembered = viewer ? std::string_view(viewer->cadVersion) : "";
+  if (GwCore* toggle = frame->frame_child(preselectedToggle(remembered))) {
     toggle->set_toggle_state(1);
   }
   setFieldText(frame, "EB_DDE_x", GwString(dde.insertX).c_str());

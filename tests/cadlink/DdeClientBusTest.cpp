@@ -19,7 +19,7 @@ using testsupport::dataPath;
 using testsupport::TempDir;
 
 constexpr const char* kService = "AutoCAD LT.DDE";
-const char* const kDrawing = "AC1003_LINE_Example.dxf";
+const char* const kDrawing = "samples/respiraworks/driver_mounting_plate.dxf";
 
 class DdeClientBus : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 // still zooms.
 #include <gtk/gtk.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 

@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "ScriptFile.h"
 #include "cadlink/BusNames.h"
@@ -53,7 +54,8 @@ void appendLine(const std::filesystem::path& file, const std::string& line) {
 std::string checkFile(const std::string& path, bool& readable) {
   readable = false;
   if (path.empty()) return "no file named";
-  if (!std::filesystem::exists(path)) return "missing " + path;
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return "missing " + path;
   DXF_Zeichnung drawing;
   const int result = drawing.readDXF(path);
   if (result < 0) return "unreadable " + path + " " + std::to_string(result);
