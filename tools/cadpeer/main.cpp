@@ -39,11 +39,13 @@ struct Peer {
   GMainLoop* loop = nullptr;
 };
 
-const char* const kIntrospection =
-    "<node><interface name='org.dxfviewer.Dde'>"
-    "<method name='Execute'><arg type='ay' name='script' direction='in'/>"
-    "<arg type='b' name='executed' direction='out'/></method>"
-    "</interface></node>";
+// The topic object's interface as the viewer calls it.
+std::string introspection() {
+  return std::string("<node><interface name='") + kExecuteInterface + "'><method name='" +
+         kExecuteMethod +
+         "'><arg type='ay' name='script' direction='in'/>"
+         "<arg type='b' name='executed' direction='out'/></method></interface></node>";
+}
 
 void appendLine(const std::filesystem::path& file, const std::string& line) {
   std::ofstream out(file, std::ios::app);
@@ -81,7 +83,7 @@ void onMethodCall(GDBusConnection*, const gchar*, const gchar*, const gchar*,
                   const gchar* method, GVariant* parameters, GDBusMethodInvocation* invocation,
                   gpointer data) {
   auto* peer = static_cast<Peer*>(data);
-  if (std::strcmp(method, "Execute") != 0) return;
+  if (std::strcmp(method, kExecuteMethod) != 0) return;
   GVariant* block = g_variant_get_child_value(parameters, 0);
   gsize size = 0;
   const auto* bytes = static_cast<const char*>(g_variant_get_fixed_array(block, &size, 1));
@@ -128,7 +130,7 @@ void onNameLost(GDBusConnection*, const gchar* name, gpointer data) {
 }
 
 void onBusAcquired(GDBusConnection* connection, const gchar*, gpointer data) {
-  static GDBusNodeInfo* info = g_dbus_node_info_new_for_xml(kIntrospection, nullptr);
+  static GDBusNodeInfo* info = g_dbus_node_info_new_for_xml(introspection().c_str(), nullptr);
   static const GDBusInterfaceVTable vtable = {onMethodCall, nullptr, nullptr, {}};
   g_dbus_connection_register_object(connection, kTopicPath, info->interfaces[0], &vtable, data,
                                     nullptr, nullptr);
