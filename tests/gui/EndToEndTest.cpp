@@ -1,40 +1,26 @@
 // End-to-end tests: the real dxfviewer under the X display, driven by the TestTool module.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cctype>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <thread>
-#include <utility>
 #include <vector>
 
 #include "document/DXF_Zeichnung.h"
-#include "TestSupport.h"
-#include "ViewerRun.h"
+#include "gui/EndToEndSupport.h"
 
 namespace {
 
+using testsupport::contains;
+using testsupport::kSettings;
+using testsupport::numbersAfter;
 using testsupport::readFile;
+using testsupport::runViewer;
+using testsupport::RunResult;
 using testsupport::TempDir;
 using testsupport::writeFile;
-using viewerrun::contains;
-using viewerrun::kSettings;
-using viewerrun::RunResult;
-using viewerrun::runViewer;
 
-class EndToEnd : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display) GTEST_SKIP() << "no X display";
-  }
-};
+using EndToEnd = testsupport::EndToEndTest;
 
 TEST_F(EndToEnd, MainWindowStartsWithoutDrawingControlsAndStoresItsGeometryOnClose) {
   TempDir folder;
@@ -78,25 +64,6 @@ TEST_F(EndToEnd, StartWithoutSettingsFileShowsIniErrorAndLeavesAnEmptySettingsFi
   EXPECT_TRUE(contains(run.report, "message Ini-File-Error !!\n")) << run.report;
   EXPECT_FALSE(contains(run.report, "closing"));
   EXPECT_EQ(readFile(folder.file("orvel.ini")), "[]\n");
-}
-
-// The numbers after "prefix" on the report line that starts with it.
-std::vector<long> numbersAfter(const std::string& report, const std::string& prefix) {
-  std::vector<long> numbers;
-  const std::size_t at = report.find(prefix);
-  if (at == std::string::npos) return numbers;
-  const std::size_t start = at + prefix.size();
-  const std::string line = report.substr(start, report.find('\n', at) - start);
-  for (std::size_t i = 0; i < line.size();) {
-    if (std::isdigit(static_cast<unsigned char>(line[i]))) {
-      std::size_t used = 0;
-      numbers.push_back(std::stol(line.substr(i), &used));
-      i += used;
-    } else {
-      ++i;
-    }
-  }
-  return numbers;
 }
 
 // The counts of what a drawing holds, list by list.

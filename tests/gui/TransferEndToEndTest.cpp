@@ -12,13 +12,12 @@
 
 #include "document/DXF_Zeichnung.h"
 #include "support/CadPeerProcess.h"
-#include "TestSupport.h"
-#include "ViewerRun.h"
+#include "gui/EndToEndSupport.h"
 
 namespace {
 
 using testsupport::TempDir;
-using viewerrun::contains;
+using testsupport::contains;
 
 int occurrences(const std::string& text, const std::string& part) {
   int count = 0;
@@ -48,12 +47,13 @@ std::vector<int> counts(const DXF_Zeichnung& drawing) {
           drawing.dimensions().count(), drawing.blocks().count(), drawing.layers().count()};
 }
 
-TEST(TransferEndToEnd, InsertsIntoThePeerAndReportsEveryFailure) {
-  ASSERT_TRUE(std::getenv("DISPLAY") && *std::getenv("DISPLAY")) << "needs an X display";
+using TransferEndToEnd = testsupport::EndToEndTest;
+
+TEST_F(TransferEndToEnd, InsertsIntoThePeerAndReportsEveryFailure) {
   ASSERT_NE(std::getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr)
       << "run the test under dbus-run-session";
   TempDir folder;
-  testsupport::writeFile(folder.file("orvel.ini"), viewerrun::kSettings);
+  testsupport::writeFile(folder.file("orvel.ini"), testsupport::kSettings);
   const std::string drawing =
       testsupport::dataPath("samples/respiraworks/driver_mounting_plate.dxf").string();
   CadPeerProcess accepting("AutoCAD.r15.DDE", folder.file("accepting"));
@@ -61,8 +61,8 @@ TEST(TransferEndToEnd, InsertsIntoThePeerAndReportsEveryFailure) {
   CadPeerProcess stalling("AutoCAD LT.DDE", folder.file("stalling"), "stall", 60);
   ASSERT_TRUE(accepting.waitReady() && dropping.waitReady() && stalling.waitReady());
 
-  const viewerrun::RunResult run =
-      viewerrun::runViewer(folder.path(), {},
+  const testsupport::RunResult run =
+      testsupport::runViewer(folder.path(), {},
                            {{"DXFV_TestTransfer", "1"}, {"DXFV_TestOpen", drawing}},
                            std::chrono::seconds(240));
   const std::string& report = run.report;

@@ -1,10 +1,11 @@
-// Running the real dxfviewer with the TestTool module for an end-to-end test.
+// Running the real dxfviewer with the TestTool module and reading what it reported.
 #pragma once
 
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -13,9 +14,20 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "TestSupport.h"
 
-namespace viewerrun {
+namespace testsupport {
+
+// Base of the end-to-end tests: they need the X display in $DISPLAY and fail without one.
+class EndToEndTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* display = std::getenv("DISPLAY");
+    ASSERT_TRUE(display && *display) << "end-to-end tests need an X display (DISPLAY)";
+  }
+};
 
 struct RunResult {
   bool exited = false;
@@ -58,7 +70,7 @@ inline RunResult runViewer(const std::filesystem::path& folder, const std::strin
   }
   result.exited = WIFEXITED(status);
   result.code = result.exited ? WEXITSTATUS(status) : -1;
-  result.report = testsupport::readFile(reportFile);
+  result.report = readFile(reportFile);
   return result;
 }
 
@@ -83,4 +95,23 @@ inline const char* const kSettings =
     "BmpPath=" DXFV_RESOURCES "\n"
     "Logo=dxflogo.svg\n";
 
-}  // namespace viewerrun
+// The numbers after "prefix" on the report line that starts with it.
+inline std::vector<long> numbersAfter(const std::string& report, const std::string& prefix) {
+  std::vector<long> numbers;
+  const std::size_t at = report.find(prefix);
+  if (at == std::string::npos) return numbers;
+  const std::size_t start = at + prefix.size();
+  const std::string line = report.substr(start, report.find('\n', at) - start);
+  for (std::size_t i = 0; i < line.size();) {
+    if (std::isdigit(static_cast<unsigned char>(line[i]))) {
+      std::size_t used = 0;
+      numbers.push_back(std::stol(line.substr(i), &used));
+      i += used;
+    } else {
+      ++i;
+    }
+  }
+  return numbers;
+}
+
+}  // namespace testsupport
