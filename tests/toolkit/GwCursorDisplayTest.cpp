@@ -52,6 +52,19 @@ class DisplayObserver {
     XWarpPointer(display_, None, window, 0, 0, 0, 0, x, y);
     XSync(display_, False);
   }
+  // Whether the pointer is over the top-level window, no other window above it there.
+  bool pointsInto(Window window) {
+    Window root = 0;
+    Window child = 0;
+    int rootX = 0;
+    int rootY = 0;
+    int x = 0;
+    int y = 0;
+    unsigned int buttons = 0;
+    return XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY,
+                         &x, &y, &buttons) &&
+           child == window;
+  }
   // The serial of the cursor shown under the pointer; each cursor has its own.
   unsigned long shownCursor() {
     XFixesCursorImage* image = XFixesGetCursorImage(display_);
@@ -93,6 +106,8 @@ class GwCursorDisplayTest : public testsupport::GtkTest {
     ASSERT_TRUE(testsupport::useResource(folder_, kBody, nullptr));
     frame_.reset(gw_def_mgr.load("Window", nullptr, 1));
     ASSERT_NE(frame_, nullptr);
+    // Away from the corner where other tests' windows appear: the pointer must stay on ours.
+    frame_->set_position(1200, 40);
     gtk_widget_show(frame_->widget());
     ASSERT_TRUE(observer_.ready());
     GdkWindow* window = gtk_widget_get_window(frame_->widget());
@@ -100,6 +115,7 @@ class GwCursorDisplayTest : public testsupport::GtkTest {
     testsupport::pumpEventsFor(100);
     observer_.pointTo(GDK_WINDOW_XID(window), 50, 50);
     testsupport::pumpEventsFor(50);
+    ASSERT_TRUE(observer_.pointsInto(GDK_WINDOW_XID(window))) << "another window covers ours";
   }
 
   testsupport::TempDir folder_;
