@@ -204,10 +204,10 @@ int DXFText::readGroups(DxfLineReader& in) {
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
     switch (code) {
       case 1:
-        value.assign(input.readLine());
+        value.assign(input.readTextLine());
         return true;
       case 3:
-        appendCapped(continuation, input.readLine());
+        appendCapped(continuation, input.readTextLine());
         return true;
       case 10: x_ = readDouble(input); return true;
       case 20: y_ = readDouble(input); return true;
@@ -293,7 +293,8 @@ int DXFText::writeGroups(std::ostream& out) const {
   writePair(out, 20, anchorOnly ? y2_ : y_);
   writePair(out, 30, z_);
   writePair(out, 40, height_);
-  out << "  1\n" << TextCodes::encodeSpecials(text_) << '\n';
+  // A text with many special characters may grow beyond one value line when encoded.
+  out << "  1\n" << TextCodes::valueLine(TextCodes::encodeSpecials(text_)) << '\n';
   writePair(out, 50, rotation_);
   writePair(out, 41, widthFactor_);
   if (hasAlignment_ && !anchorOnly) {

@@ -22,7 +22,8 @@ int DXF_Bemassung::read(DxfLineReader& in) {
     const int code = groupCode(line, GroupCodeVariant::LinetypeDimension);
     if (code == 0) return 0;
     if (code == 1) {
-      text_ = utf8_ ? TextCodes::windows1252FromUtf8(in.readLine()) : in.readLine();
+      const char* text = in.readTextLine();
+      text_ = utf8_ ? TextCodes::windows1252FromUtf8(text) : text;
     } else if (code == 2) {
       copyField(blockName_, in.readLine());
     } else if (code == 8 && !layerSeen) {
@@ -52,7 +53,7 @@ int DXF_Bemassung::write(std::ostream& out) const {
     out << ' ' << 10 + i << '\n' << x_[i] << "\n " << 20 + i << '\n' << y_[i] << "\n "
         << 30 + i << '\n' << z_[i] << '\n';
   }
-  out << " 70\n" << type70_ << "\n 1\n" << text_ << '\n';
+  out << " 70\n" << type70_ << "\n 1\n" << TextCodes::valueLine(text_) << '\n';
   for (int i = 3; i < kPoints; ++i) {
     out << ' ' << 10 + i << '\n' << x_[i] << "\n " << 20 + i << '\n' << y_[i] << "\n "
         << 30 + i << '\n' << z_[i] << '\n';

@@ -18,8 +18,9 @@
 class Polylinie {
  public:
   static constexpr int kNameSize = 50;
-  // Result codes when the data ends: before or between the head groups and after the
-  // vertices, inside an LWPOLYLINE vertex list, and between VERTEX records.
+  // Result codes when the data ends: among the head groups or after the vertices (after
+  // an LWPOLYLINE's or LEADER's declared vertex list too), inside such a vertex list (or a
+  // VERTEX record), and between VERTEX records.
   static constexpr int kEndOfFileHead = -32;
   static constexpr int kEndOfFileVertex = -31;
   static constexpr int kEndOfFileVertices = -30;

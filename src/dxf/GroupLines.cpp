@@ -237,7 +237,7 @@ bool DxfLineReader::refill() {
 
 bool DxfLineReader::atEnd() { return pos_ == end_ && !refill(); }
 
-const char* DxfLineReader::readLineSlow() {
+const char* DxfLineReader::readLineSlow(std::size_t longest) {
   length_ = 0;
   std::size_t rawLength = 0;  // bytes before the newline, carriage return included
   bool endsWithCr = false;
@@ -252,8 +252,8 @@ const char* DxfLineReader::readLineSlow() {
     const char* stop = newline ? newline : end_;
     const auto count = static_cast<std::size_t>(stop - pos_);
     if (count > 0) {
-      // Only the first 99 bytes are kept; the rest of an overlong line is skipped.
-      const std::size_t take = std::min(count, kLineBufferSize - 1 - length_);
+      // Only the first `longest` bytes are kept; the rest of an overlong line is skipped.
+      const std::size_t take = std::min(count, longest - length_);
       std::memcpy(line_ + length_, pos_, take);
       length_ += take;
       rawLength += count;
@@ -266,7 +266,7 @@ const char* DxfLineReader::readLineSlow() {
     pos_ = end_;
   }
   // The carriage return is stored only when the whole line fitted.
-  if (endsWithCr && rawLength <= kLineBufferSize - 1) --length_;
+  if (endsWithCr && rawLength <= longest) --length_;
   line_[length_] = '\0';
   return line_;
 }
@@ -309,7 +309,7 @@ double DxfLineReader::readReal() {
   constexpr std::size_t kLongestQuick = 21;
   const char* const source = pos_;
   const bool quick = readQuick();
-  if (!quick) readLineSlow();
+  if (!quick) readLineSlow(kMaxLineLength);
   // A line read the quick way still stands whole in the block, ended by its carriage return
   // or newline, and is read from there (see readGroupCode).
   const char* const text = quick ? source : line_;
