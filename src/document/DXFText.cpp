@@ -189,6 +189,21 @@ void DXFText::drawOnDevice(DeviceContext& dc, double s, double minX, double minY
   dc.text_out(deviceX, deviceY, text_.c_str(), styleFor(static_cast<int>(pixels), 700));
 }
 
+template <class Self>
+std::array<RealGroupOf<Self>, 4> DXFText::placementGroups(Self& text) {
+  return {{{10, &text.x_}, {20, &text.y_}, {30, &text.z_}, {40, &text.height_}}};
+}
+
+template <class Self>
+std::array<RealGroupOf<Self>, 2> DXFText::styleGroups(Self& text) {
+  return {{{50, &text.rotation_}, {41, &text.widthFactor_}}};
+}
+
+template <class Self>
+std::array<RealGroupOf<Self>, 3> DXFText::alignmentGroups(Self& text) {
+  return {{{11, &text.x2_}, {21, &text.y2_}, {31, &text.z2_}}};
+}
+
 int DXFText::readGroups(DxfLineReader& in) {
   setColourNumber("256");
   hasAlignment_ = 0;
@@ -202,6 +217,11 @@ int DXFText::readGroups(DxfLineReader& in) {
   std::string continuation;
   int attachment = 0;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
+    if (readListedGroup(input, code, placementGroups(*this)) ||
+        readListedGroup(input, code, styleGroups(*this)) ||
+        readListedGroup(input, code, alignmentGroups(*this))) {
+      return true;
+    }
     switch (code) {
       case 1:
         value.assign(input.readTextLine());
@@ -209,15 +229,6 @@ int DXFText::readGroups(DxfLineReader& in) {
       case 3:
         appendCapped(continuation, input.readTextLine());
         return true;
-      case 10: x_ = readDouble(input); return true;
-      case 20: y_ = readDouble(input); return true;
-      case 30: z_ = readDouble(input); return true;
-      case 11: x2_ = readDouble(input); return true;
-      case 21: y2_ = readDouble(input); return true;
-      case 31: z2_ = readDouble(input); return true;
-      case 40: height_ = readDouble(input); return true;
-      case 41: widthFactor_ = readDouble(input); return true;
-      case 50: rotation_ = readDouble(input); return true;
       case 71: attachment = readInt(input); return true;
       case 72:
         hAlign_ = readInt(input);
@@ -289,19 +300,18 @@ int DXFText::writeGroups(std::ostream& out) const {
   const bool anchorOnly = hasAlignment_ && hAlign_ == 0 && vAlign_ == 0;
   out << "TEXT\n  8\n" << layerName_ << '\n';
   if (ownColour_) out << " 62\n" << colourNumber_ << '\n';
-  writePair(out, 10, anchorOnly ? x2_ : x_);
-  writePair(out, 20, anchorOnly ? y2_ : y_);
-  writePair(out, 30, z_);
-  writePair(out, 40, height_);
+  auto placement = placementGroups(*this);
+  if (anchorOnly) {
+    placement[0].field = &x2_;
+    placement[1].field = &y2_;
+  }
+  writeListedGroups(out, placement);
   // A text with many special characters may grow beyond one value line when encoded.
   out << "  1\n" << TextCodes::valueLine(TextCodes::encodeSpecials(text_)) << '\n';
-  writePair(out, 50, rotation_);
-  writePair(out, 41, widthFactor_);
+  writeListedGroups(out, styleGroups(*this));
   if (hasAlignment_ && !anchorOnly) {
     out << " 72\n" << hAlign_ << "\n 73\n" << vAlign_ << '\n';
-    writePair(out, 11, x2_);
-    writePair(out, 21, y2_);
-    writePair(out, 31, z2_);
+    writeListedGroups(out, alignmentGroups(*this));
   }
   writeEnd(out);
   return 0;

@@ -1,6 +1,7 @@
 // The single-line text entity, read from TEXT and MTEXT and always written as TEXT.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "entities/DXFGeometrie.h"
@@ -80,6 +81,16 @@ class DXFText : public DXFGeometrie {
   static TextVAlign platformVAlign(int vAlign);
 
  private:
+  // The group tables of the reals, each in the order written: the insertion point 10, 20,
+  // 30 and height 40 come before the string (group 1), rotation 50 and width factor 41
+  // after it, and the alignment point 11, 21, 31 last, only with an alignment.
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 4> placementGroups(Self& text);
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 2> styleGroups(Self& text);
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 3> alignmentGroups(Self& text);
+
   // Interprets the alignment codes, or an MTEXT's attachment point (group 71) and
   // direction, once all groups were read.
   void finishReading(int attachment);
