@@ -48,7 +48,7 @@ DXFText::DXFText(double x, double y, const char* text, double height, double rot
       y2_(y),
       height_(height),
       rotation_(rotation),
-      vAlign_(3),
+      vAlign_(kVAlignTop),
       hasAlignment_(1) {
   setText(text ? text : "");
 }
@@ -78,7 +78,7 @@ void DXFText::setText(std::string text) {
   text_ = std::move(text);
 }
 
-void DXFText::setAlignment(int hAlign, int vAlign) {
+void DXFText::setAlignment(HAlignCode hAlign, VAlignCode vAlign) {
   hAlign_ = hAlign;
   vAlign_ = vAlign;
   hasAlignment_ = 1;
@@ -132,15 +132,15 @@ void DXFText::transform(double s, double a, double dx, double dy, double) {
   rotation_ += a;
 }
 
-TextHAlign DXFText::platformHAlign(int hAlign) {
-  if (hAlign == 1) return TextHAlign::Centre;
-  if (hAlign >= 2 && hAlign <= 5) return TextHAlign::Right;
+TextHAlign DXFText::anchorHAlign(int hAlign) {
+  if (hAlign == kHAlignCentre) return TextHAlign::Centre;
+  if (hAlign >= kHAlignRight && hAlign <= kHAlignFit) return TextHAlign::Right;
   return TextHAlign::Left;
 }
 
-TextVAlign DXFText::platformVAlign(int vAlign) {
-  if (vAlign == 1) return TextVAlign::Bottom;
-  if (vAlign == 2 || vAlign == 3) return TextVAlign::Top;
+TextVAlign DXFText::anchorVAlign(int vAlign) {
+  if (vAlign == kVAlignBottom) return TextVAlign::Bottom;
+  if (vAlign == kVAlignMiddle || vAlign == kVAlignTop) return TextVAlign::Top;
   return TextVAlign::Baseline;
 }
 
@@ -150,8 +150,8 @@ TextStyle DXFText::styleFor(int pixelHeight, int weight) const {
   style.pixelHeight = pixelHeight;
   style.escapementTenths = escapementOf(rotation_);
   style.weight = weight;
-  style.hAlign = platformHAlign(hAlign_);
-  style.vAlign = platformVAlign(vAlign_);
+  style.hAlign = anchorHAlign(hAlign_);
+  style.vAlign = anchorVAlign(vAlign_);
   return style;
 }
 
@@ -265,7 +265,7 @@ void DXFText::finishReading(int attachment) {
     if (!(nearZero(x2_) && nearZero(y2_))) rotation_ = degrees(std::atan2(y2_, x2_));
     if (attachment < 1 || attachment > 9) attachment = 1;
     hAlign_ = (attachment - 1) % 3;
-    static constexpr int kRowAlign[] = {3, 2, 1};
+    static constexpr VAlignCode kRowAlign[] = {kVAlignTop, kVAlignMiddle, kVAlignBottom};
     vAlign_ = kRowAlign[(attachment - 1) / 3];
     hasAlignment_ = 1;
     x2_ = x_;
@@ -276,28 +276,28 @@ void DXFText::finishReading(int attachment) {
     y2_ = y_;
     z2_ = z_;
   }
-  if (hasAlignment_ && (hAlign_ != 0 || vAlign_ != 0)) {
-    if (hAlign_ == 3 || hAlign_ == 5) hAlign_ = 2;
-    if (hAlign_ == 4) hAlign_ = 1;
+  if (hasAlignment_ && (hAlign_ != kHAlignLeft || vAlign_ != kVAlignBaseline)) {
+    if (hAlign_ == kHAlignAligned || hAlign_ == kHAlignFit) hAlign_ = kHAlignRight;
+    if (hAlign_ == kHAlignMiddle) hAlign_ = kHAlignCentre;
   } else {
     hasAlignment_ = 0;
     x2_ = x_;
     y2_ = y_;
     z2_ = z_;
   }
-  if (vAlign_ == 2) {
+  if (vAlign_ == kVAlignMiddle) {
     // Middle: the baseline lies half a height below the anchor, against the up direction.
     const double up = radians(rotation_ + 90.0);
     x2_ -= std::cos(up) * height_ / 2.0;
     y2_ -= std::sin(up) * height_ / 2.0;
-    vAlign_ = 0;
+    vAlign_ = kVAlignBaseline;
   }
 }
 
 int DXFText::writeGroups(std::ostream& out) const {
   // A left/baseline text anchored on a point of its own (a middle alignment moved there)
   // has no alignment codes in DXF: its anchor is written as the insertion point instead.
-  const bool anchorOnly = hasAlignment_ && hAlign_ == 0 && vAlign_ == 0;
+  const bool anchorOnly = hasAlignment_ && hAlign_ == kHAlignLeft && vAlign_ == kVAlignBaseline;
   out << "TEXT\n  8\n" << layerName_ << '\n';
   if (ownColour_) out << " 62\n" << colourNumber_ << '\n';
   auto placement = placementGroups(*this);

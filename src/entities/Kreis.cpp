@@ -103,8 +103,8 @@ void Kreis::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   const WorldPoint centre = place(cx_, cy_, s, a, dx, dy);
   const double radius = r_ * s;
   selectPen(dc);
-  dc.set_background_mode(1);
-  dc.set_fill_style(7);
+  dc.set_background_mode(DeviceContext::kTransparentBackground);
+  dc.set_fill_style(DeviceContext::kHollowFill);
   const double k = fitFactor(dc, minX, minY, maxX, maxY);
   dc.circle(k * (centre.x - minX), k * (maxY - centre.y), std::fabs(k * radius));
 }

@@ -105,7 +105,7 @@ void Linie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   if (!visible_) return;
   const WorldPoint p1 = place(x1_, y1_, s, a, dx, dy);
   const WorldPoint p2 = place(x2_, y2_, s, a, dx, dy);
-  dc.set_orientation(16);
+  dc.set_orientation(DeviceContext::kLineOrientation);
   selectPen(dc);
   const double k = fitFactor(dc, minX, minY, maxX, maxY);
   dc.line(k * (p1.x - minX), k * (maxY - p1.y), k * (p2.x - minX), k * (maxY - p2.y));

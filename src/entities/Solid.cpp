@@ -80,9 +80,9 @@ void Solid::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   polygon[kCorners] = polygon[0];
   selectPen(dc);
   dc.set_background_color(colour_);
-  dc.set_background_mode(2);
+  dc.set_background_mode(DeviceContext::kOpaqueBackground);
   dc.polygon(polygon, kCorners + 1);
-  dc.set_fill_style(7);
+  dc.set_fill_style(DeviceContext::kHollowFill);
 }
 
 template <class Self>

@@ -171,7 +171,7 @@ TEST(DXFTextSpecials, EveryCodeIsReadAndWrittenBack) {
 
 TEST(DXFTextWriting, GroupsInTheirOrder) {
   DXFText text(1, 2, "A\nB", 3.5, 90);
-  text.setAlignment(1, 0);
+  text.setAlignment(DXFText::kHAlignCentre, DXFText::kVAlignBaseline);
   EXPECT_EQ(written(text),
             "TEXT\n  8\n0\n 10\n1.0000\n 20\n2.0000\n 30\n0.0000\n 40\n3.5000\n  1\nA B\n"
             " 50\n90.0000\n 41\n1.0000\n 72\n1\n 73\n0\n 11\n1.0000\n 21\n2.0000\n 31\n0.0000\n"
@@ -205,7 +205,7 @@ TEST(DXFTextDrawing, ScreenTextUsesPixelHeightAndEscapement) {
   RecordingDrawingArea area;
   area.dc.yFactor = 0.5;
   DXFText text(10, 20, "Hello", 5, 370.7);
-  text.setAlignment(2, 1);
+  text.setAlignment(DXFText::kHAlignRight, DXFText::kVAlignBottom);
   text.draw(area, 1.0, 0, 0, 0);
   const auto calls = area.log.named("text_out");
   ASSERT_EQ(calls.size(), 1u);
@@ -250,14 +250,14 @@ TEST(DXFTextDrawing, PrintedTextIsBoldAndBlack) {
 }
 
 TEST(DXFTextDrawing, AlignmentTable) {
-  EXPECT_EQ(DXFText::platformHAlign(0), TextHAlign::Left);
-  EXPECT_EQ(DXFText::platformHAlign(1), TextHAlign::Centre);
-  EXPECT_EQ(DXFText::platformHAlign(4), TextHAlign::Right);
-  EXPECT_EQ(DXFText::platformHAlign(9), TextHAlign::Left);
-  EXPECT_EQ(DXFText::platformVAlign(1), TextVAlign::Bottom);
-  EXPECT_EQ(DXFText::platformVAlign(2), TextVAlign::Top);
-  EXPECT_EQ(DXFText::platformVAlign(3), TextVAlign::Top);
-  EXPECT_EQ(DXFText::platformVAlign(-4), TextVAlign::Baseline);
+  EXPECT_EQ(DXFText::anchorHAlign(0), TextHAlign::Left);
+  EXPECT_EQ(DXFText::anchorHAlign(1), TextHAlign::Centre);
+  EXPECT_EQ(DXFText::anchorHAlign(4), TextHAlign::Right);
+  EXPECT_EQ(DXFText::anchorHAlign(9), TextHAlign::Left);
+  EXPECT_EQ(DXFText::anchorVAlign(1), TextVAlign::Bottom);
+  EXPECT_EQ(DXFText::anchorVAlign(2), TextVAlign::Top);
+  EXPECT_EQ(DXFText::anchorVAlign(3), TextVAlign::Top);
+  EXPECT_EQ(DXFText::anchorVAlign(-4), TextVAlign::Baseline);
 }
 
 }  // namespace
