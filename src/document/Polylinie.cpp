@@ -50,7 +50,7 @@ Polylinie::Polylinie(const Polylinie& other)
 void Polylinie::setLayerName(const char* name) { copyField(layerName_, name); }
 
 bool Polylinie::isClosed() const {
-  return (flags_ & 1) != 0 || std::strcmp(layerName_, "SILHOUETTE") == 0 ||
+  return (flags_ & kClosedFlag) != 0 || std::strcmp(layerName_, "SILHOUETTE") == 0 ||
          std::strcmp(layerName_, "REX_4") == 0;
 }
 

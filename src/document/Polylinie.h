@@ -28,6 +28,8 @@ class Polylinie {
   static constexpr double kMinSegment = 0.01;
   // Bulges within this of 0 give a straight segment.
   static constexpr double kMinBulge = 0.001;
+  // The bit of the flags (group 70) that closes the polyline.
+  static constexpr std::int32_t kClosedFlag = 1;
 
   // Empty, layer name "LAYER", flags 0.
   Polylinie();
@@ -55,7 +57,7 @@ class Polylinie {
 
   const char* layerName() const { return layerName_; }
   void setLayerName(const char* name);
-  // Group 70; bit 1 = closed.
+  // Group 70; kClosedFlag closes the polyline.
   std::int32_t flags() const { return flags_; }
   // True when drawn closed: flag bit 1, or the layers "SILHOUETTE" and "REX_4".
   bool isClosed() const;
