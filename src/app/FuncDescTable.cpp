@@ -6,6 +6,7 @@
 #include "toolkit/GwInterpreter.h"
 #include "app/MainWindow.h"
 #include "app/MouseMode.h"
+#include "app/PrintCommand.h"
 #include "app/ShellCallbacks.h"
 #include "viewer/ViewScroll.h"
 #include "viewer/ViewZoom.h"
@@ -34,7 +35,7 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_ViewBack", CB_not_available},
     {"CB_ViewAll", CB_not_available},
     {"CB_ViewFront", CB_not_available},
-    {"CB_print", CB_not_available},
+    {"CB_print", CB_print},
     {"CB_moveVert", CB_moveVert},
     {"CB_moveHori", CB_moveHori},
     {"CB_hilfe", CB_hilfe},

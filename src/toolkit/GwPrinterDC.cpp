@@ -52,11 +52,14 @@ GwRectangle rectangleOf(const DeviceRectangle& r) { return {r.left, r.top, r.wid
 
 }  // namespace
 
+GwPrinterDC::GwPrinterDC() = default;
+
 GwPrinterDC::~GwPrinterDC() {
   for (cairo_surface_t* page : recorded_) cairo_surface_destroy(page);
   if (recordingCairo_) cairo_destroy(recordingCairo_);
   keep(settings_, static_cast<GtkPrintSettings*>(nullptr));
   keep(pageSetup_, static_cast<GtkPageSetup*>(nullptr));
+  keep(printer_, static_cast<GtkPrinter*>(nullptr));
 }
 
 int GwPrinterDC::dialog(GwCore* owner) {
@@ -78,6 +81,7 @@ int GwPrinterDC::dialog(GwCore* owner) {
     keep(settings_, settings);
     g_object_unref(settings);
     keep(pageSetup_, gtk_print_unix_dialog_get_page_setup(print));
+    keep(printer_, gtk_print_unix_dialog_get_selected_printer(print));
     keep(lastSettings(), settings_);
     keep(lastPageSetup(), pageSetup_);
     choice_ = response == GTK_RESPONSE_OK ? Choice::Print : Choice::Preview;
@@ -97,17 +101,10 @@ int GwPrinterDC::pageHeight() const {
 }
 
 int GwPrinterDC::start_job(const char* name) {
-  if (choice_ == Choice::Cancelled || jobRunning_) return 0;
-  if (choice_ == Choice::None) {
-    // No dialog was shown: the last choices of the run, or GTK's defaults.
-    keep(settings_, lastSettings());
-    keep(pageSetup_, lastPageSetup());
-    choice_ = Choice::Print;
-  }
-  if (!pageSetup_) {
-    GtkPageSetup* defaults = gtk_page_setup_new();
-    keep(pageSetup_, defaults);
-    g_object_unref(defaults);
+  if (choice_ == Choice::None || choice_ == Choice::Cancelled || jobRunning_) return 0;
+  if (choice_ == Choice::Print && !printer_) {
+    error_ = "No printer was chosen.";
+    return 0;
   }
   jobName_ = name ? name : "";
   error_.clear();
@@ -145,43 +142,93 @@ int GwPrinterDC::end_job() {
   if (!jobRunning_) return 0;
   if (page_) end_page();
   jobRunning_ = false;
-  return runOperation() ? 1 : 0;
+  return (choice_ == Choice::Preview ? runPreview() : runJob()) ? 1 : 0;
 }
 
-bool GwPrinterDC::runOperation() {
-  if (recorded_.empty()) return true;
+void GwPrinterDC::paintPage(cairo_t* cr, std::size_t index) const {
+  // `cr` shows the whole paper in points: the page goes inside the chosen margins.
+  const double scale = PrintPage::kPointsPerMm / PrintPage::kPixelsPerMm;
+  cairo_save(cr);
+  cairo_translate(cr, gtk_page_setup_get_left_margin(pageSetup_, GTK_UNIT_POINTS),
+                  gtk_page_setup_get_top_margin(pageSetup_, GTK_UNIT_POINTS));
+  cairo_scale(cr, scale, scale);
+  cairo_set_source_surface(cr, recorded_[index], 0, 0);
+  cairo_paint(cr);
+  cairo_restore(cr);
+}
+
+namespace {
+
+// The end of a sent job, awaited in a loop of its own.
+struct JobWait {
+  GMainLoop* loop = nullptr;
+  bool done = false;
+  std::string error;
+};
+
+void jobSent(GtkPrintJob* /*job*/, gpointer data, const GError* error) {
+  auto* wait = static_cast<JobWait*>(data);
+  if (error) wait->error = error->message;
+  wait->done = true;
+  if (g_main_loop_is_running(wait->loop)) g_main_loop_quit(wait->loop);
+}
+
+}  // namespace
+
+bool GwPrinterDC::runJob() {
+  GtkPrintJob* job = gtk_print_job_new(jobName_.c_str(), printer_, settings_, pageSetup_);
+  GError* problem = nullptr;
+  cairo_surface_t* surface = gtk_print_job_get_surface(job, &problem);
+  if (!surface) {
+    error_ = problem ? problem->message : "The printer cannot take the job.";
+    if (problem) g_error_free(problem);
+    g_object_unref(job);
+    return false;
+  }
+  cairo_t* cr = cairo_create(surface);
+  for (std::size_t page = 0; page < recorded_.size(); ++page) {
+    paintPage(cr, page);
+    cairo_show_page(cr);
+  }
+  cairo_destroy(cr);
+  cairo_surface_finish(surface);
+  JobWait wait;
+  wait.loop = g_main_loop_new(nullptr, FALSE);
+  gtk_print_job_send(job, jobSent, &wait, nullptr);
+  if (!wait.done) g_main_loop_run(wait.loop);
+  g_main_loop_unref(wait.loop);
+  g_object_unref(job);
+  error_ = wait.error;
+  return wait.error.empty();
+}
+
+bool GwPrinterDC::runPreview() {
   GtkPrintOperation* operation = gtk_print_operation_new();
   if (settings_) gtk_print_operation_set_print_settings(operation, settings_);
   gtk_print_operation_set_default_page_setup(operation, pageSetup_);
   gtk_print_operation_set_n_pages(operation, static_cast<gint>(recorded_.size()));
-  gtk_print_operation_set_unit(operation, GTK_UNIT_MM);
+  gtk_print_operation_set_use_full_page(operation, TRUE);
+  gtk_print_operation_set_unit(operation, GTK_UNIT_POINTS);
   if (!jobName_.empty()) gtk_print_operation_set_job_name(operation, jobName_.c_str());
   g_signal_connect(operation, "draw-page", G_CALLBACK(drawPage), this);
   GError* problem = nullptr;
-  const GtkPrintOperationResult result = gtk_print_operation_run(
-      operation,
-      choice_ == Choice::Preview ? GTK_PRINT_OPERATION_ACTION_PREVIEW
-                                 : GTK_PRINT_OPERATION_ACTION_PRINT,
-      owner_, &problem);
-  bool printed = result != GTK_PRINT_OPERATION_RESULT_ERROR;
+  const GtkPrintOperationResult result =
+      gtk_print_operation_run(operation, GTK_PRINT_OPERATION_ACTION_PREVIEW, owner_, &problem);
+  bool shown = result != GTK_PRINT_OPERATION_RESULT_ERROR;
   if (problem) {
     error_ = problem->message;
     g_error_free(problem);
-    printed = false;
+    shown = false;
   }
   g_object_unref(operation);
-  return printed;
+  return shown;
 }
 
 void GwPrinterDC::drawPage(GtkPrintOperation* /*operation*/, GtkPrintContext* context, gint page,
                            gpointer self) {
   auto* printer = static_cast<GwPrinterDC*>(self);
   if (page < 0 || static_cast<std::size_t>(page) >= printer->recorded_.size()) return;
-  cairo_t* cr = gtk_print_context_get_cairo_context(context);
-  // The context counts millimetres from the printable area's corner.
-  cairo_scale(cr, 1.0 / PrintPage::kPixelsPerMm, 1.0 / PrintPage::kPixelsPerMm);
-  cairo_set_source_surface(cr, printer->recorded_[static_cast<std::size_t>(page)], 0, 0);
-  cairo_paint(cr);
+  printer->paintPage(gtk_print_context_get_cairo_context(context), static_cast<std::size_t>(page));
 }
 
 std::unique_ptr<DeviceMetaFile> GwPrinterDC::open_metafile(const char* path) {

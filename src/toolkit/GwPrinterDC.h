@@ -15,12 +15,13 @@ class GwCore;
 
 // The job and page calls of PrinterContext, with the desktop's print dialog in front:
 // dialog() lets the user choose a printer or "Print to File", the paper and its
-// orientation, or a preview. The pages are recorded as they are drawn and handed to a
-// GtkPrintOperation at end_job, which prints them onto a Cairo context of the page. The
-// dialog's choices are kept for the next print of the run.
+// orientation, or a preview. The pages are recorded as they are drawn; at end_job they are
+// painted onto the Cairo surface of a print job for the chosen printer, or, for the
+// preview, handed to a GtkPrintOperation. The dialog's choices are kept for the next
+// print of the run; without a dialog nothing is printed.
 class GwPrinterDC : public PrinterContext {
  public:
-  GwPrinterDC() = default;
+  GwPrinterDC();
   ~GwPrinterDC() override;
 
   // The print dialog over `owner`'s window (may be null); 1 when the user chose to print
@@ -41,7 +42,10 @@ class GwPrinterDC : public PrinterContext {
   // The printable area of the chosen paper in device pixels.
   int pageWidth() const;
   int pageHeight() const;
-  bool runOperation();
+  // Paints a recorded page onto `cr` whose user space is the paper in points.
+  void paintPage(cairo_t* cr, std::size_t index) const;
+  bool runJob();
+  bool runPreview();
   static void drawPage(GtkPrintOperation* operation, GtkPrintContext* context, gint page,
                        gpointer self);
 
@@ -49,6 +53,7 @@ class GwPrinterDC : public PrinterContext {
   GtkWindow* owner_ = nullptr;
   GtkPrintSettings* settings_ = nullptr;
   GtkPageSetup* pageSetup_ = nullptr;
+  GtkPrinter* printer_ = nullptr;
   std::string jobName_;
   std::vector<cairo_surface_t*> recorded_;  // the pages, until the operation draws them
   cairo_t* recordingCairo_ = nullptr;

@@ -49,6 +49,7 @@ PrinterContext::PrinterContext(std::filesystem::path pdfFile, PaperSize paper,
                                PageOrientation orientation)
     : pdfFile_(std::move(pdfFile)), paper_(PrintPage::paper(paper, orientation)) {}
 
+PrinterContext::PrinterContext() = default;
 PrinterContext::~PrinterContext() = default;
 
 int PrinterContext::lock(int /*wait*/) { return 0; }

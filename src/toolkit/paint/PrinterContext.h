@@ -77,7 +77,7 @@ class PrinterContext : public DeviceContext {
 
  protected:
   // For the toolkit's dialog context: no file.
-  PrinterContext() = default;
+  PrinterContext();
 
   // The page's painter while a page is open, else null; drawing calls go there.
   DeviceContext* page_ = nullptr;
