@@ -259,6 +259,15 @@ TEST_F(PrintDialog, PrintToFileThroughTheDialogWritesTheSheetAsPdf) {
   EXPECT_TRUE(contains(run.report, "print done\n")) << run.report;
   ASSERT_TRUE(std::filesystem::exists(pdf)) << run.report;
   EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+  // The sheet's texts: the caption, the file as title (no drawing title when the viewer
+  // runs on its own) and the drawing's own dimension texts.
+  const std::string text = folder.file("sheet.txt").string();
+  const std::string command = "/usr/bin/pdftotext '" + pdf + "' '" + text + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string words = readFile(text);
+  EXPECT_TRUE(contains(words, "For information only")) << words;
+  EXPECT_TRUE(contains(words, "driver_mounting_plate.dxf")) << words;
+  EXPECT_TRUE(contains(words, "83.5")) << words;
 }
 
 TEST_F(PrintDialog, CancelPrintsNothing) {
