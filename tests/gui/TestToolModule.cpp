@@ -5,7 +5,10 @@
 // Environment: DXFV_TestReport (report file), DXFV_TestArtifacts (folder for pictures),
 // DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
 // drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
-// DXFV_TestPrint (a PDF file: run the printing scenario of TestToolPrinting.cpp).
+// DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp),
+// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp),
+// DXFV_TestPrint (with DXFV_TestOpen, a PDF file: the printing scenario of
+// TestToolPrinting.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -17,6 +20,8 @@
 
 gboolean drawingTick(gpointer);
 gboolean printingTick(gpointer);
+gboolean transferTick(gpointer);
+gboolean layerTick(gpointer);
 
 namespace {
 
@@ -142,6 +147,8 @@ extern "C" int init_test_func() {
   GSourceFunc scenario = tick;
   if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
   if (std::getenv("DXFV_TestPrint")) scenario = printingTick;
+  if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
+  if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
   g_timeout_add(100, scenario, nullptr);
   return 1;  // stay loaded: the timer lives in this module
 }
