@@ -22,6 +22,7 @@
 #include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
 #include "gui/GtkTestSupport.h"
+#include "support/GtkFrameTest.h"
 
 namespace testsupport {
 
@@ -83,7 +84,7 @@ class CommandFrameTest : public GtkTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     writeFile(folder_.file("orvel.ini"),
               "[DXFViewer]\nSilLayer=0\nMassblLayer=MASSBILD\n"
               "[General]\nBmpPath=" DXFV_RESOURCES "\n");
@@ -103,8 +104,7 @@ class CommandFrameTest : public GtkTest {
     CB_create_frame(frame_.get(), nullptr, GwUD());
     viewState().activeButton = 1;
     CB_start(frame_.get(), nullptr, GwUD());
-    gtk_widget_show(frame_->widget());
-    pumpEventsFor(150);
+    ASSERT_TRUE(showAndWait(*frame_, child("DA_container")));
   }
   void TearDown() override {
     GwSetFileSelectorHook({});

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "TestSupport.h"
 #include "gui/GtkTestSupport.h"
+#include "support/GtkFrameTest.h"
 
 namespace testsupport {
 
@@ -22,7 +23,7 @@ inline std::function<void(GwFrame&)>& whileRunning() {
 inline gboolean inspectAndClose(gpointer) {
   GwFrame* frame = mainWindow().frame;
   if (!frame || !frame->running()) return G_SOURCE_CONTINUE;
-  pumpEventsFor(100);
+  if (!onScreen(frame->widget())) return G_SOURCE_CONTINUE;
   if (whileRunning()) whileRunning()(*frame);
   gtk_window_close(GTK_WINDOW(frame->widget()));
   return G_SOURCE_REMOVE;

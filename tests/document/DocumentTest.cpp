@@ -177,6 +177,24 @@ TEST(DocumentRotation, MirroredInsertTurnsWithTheDrawing) {
   EXPECT_EQ(picture(*document), picture(*exploded));
 }
 
+// A mirroring scale (negative) places inserts, plain and already mirrored ones, where it
+// places the entities of the same drawing exploded.
+TEST(DocumentRotation, MirroringScaleMovesInsertsLikeTheirExplodedEntities) {
+  const std::string inserts =
+      insert("B", 5, 2, 1, 30) + "  0\nINSERT\n  8\n0\n  2\nB\n 10\n-4\n 20\n3\n 41\n-1\n 42\n1\n 50\n20\n";
+  for (const double scale : {-1.0, -2.0}) {
+    for (const double angle : {0.0, 90.0, 30.0}) {
+      SCOPED_TRACE(testing::Message() << "scale " << scale << ", angle " << angle);
+      auto document = readOk(dxfFile(inserts, block("B", line(1, 0, 2, 1))));
+      auto exploded = readOk(dxfFile(inserts, block("B", line(1, 0, 2, 1))));
+      exploded->explodeAll();
+      document->rotateAll(scale, angle, 3, -1, 0);
+      exploded->rotateAll(scale, angle, 3, -1, 0);
+      EXPECT_EQ(picture(*document), picture(*exploded));
+    }
+  }
+}
+
 TEST(DocumentRotation, EmptyBoxStaysEmpty) {
   DXF_Zeichnung document;
   document.rotateAll(1.0, 90, 0, 0, 0);

@@ -265,6 +265,26 @@ TEST(DxfReaderExtents, ComputedWhenTheHeaderHasNone) {
   EXPECT_NEAR(document->maxY(), 10.0, 1e-9);
 }
 
+// A block line (0, 0)-(10, 10) inserted mirrored in one direction by its 41 or 42 scale.
+TEST(DxfReaderExtents, MirroredInsertCountsItsMirroredBlock) {
+  struct Case {
+    double sx, sy;
+    double minX, maxX, minY, maxY;
+  };
+  for (const Case& c : {Case{1, -1, 0, 10, -10, 0}, Case{-1, 1, -10, 0, 0, 10},
+                        Case{-2, -2, -20, 0, -20, 0}}) {
+    std::ostringstream insert;
+    insert << "  0\nINSERT\n  8\n0\n  2\nB\n 10\n0\n 20\n0\n 41\n" << c.sx << "\n 42\n"
+           << c.sy << "\n";
+    auto document = readOk(dxfFile(insert.str(), block("B", line(0, 0, 10, 10))));
+    SCOPED_TRACE(insert.str());
+    EXPECT_NEAR(document->minX(), c.minX, 1e-9);
+    EXPECT_NEAR(document->maxX(), c.maxX, 1e-9);
+    EXPECT_NEAR(document->minY(), c.minY, 1e-9);
+    EXPECT_NEAR(document->maxY(), c.maxY, 1e-9);
+  }
+}
+
 TEST(DxfReaderExtents, SentinelsAndInvertedBoxesAreNotUsed) {
   const std::string sentinels =
       "  9\n$EXTMIN\n 10\n1e+20\n 20\n1e+20\n  9\n$EXTMAX\n 10\n-1e+20\n 20\n-1e+20\n";

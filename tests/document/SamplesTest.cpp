@@ -82,7 +82,7 @@ std::string pythonWithEzdxf() {
 
 TEST(SampleDrawingsSaved, LoadWithoutAuditErrorsInEzdxf) {
   const std::string python = pythonWithEzdxf();
-  if (python.empty()) GTEST_SKIP() << "no python3 with ezdxf";
+  ASSERT_FALSE(python.empty()) << "no python3 with ezdxf: scripts/install-deps installs it";
   testsupport::TempDir dir;
   int index = 0;
   for (const fs::path& path : samplePaths()) {

@@ -9,13 +9,11 @@
 #include "toolkit/GwEcho.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
-#include "gui/GtkTestSupport.h"
-#include "gui/ResourceTestSupport.h"
+#include "support/GtkFrameTest.h"
 #include "support/RecordingCanvas.h"
 
 namespace {
 
-using testsupport::TempDir;
 
 int exposeCount = 0;
 std::vector<std::string> mouse;
@@ -55,21 +53,19 @@ const char* const kBody = R"(
   </object>
 )";
 
-class GwDrawnButtonTest : public testsupport::GtkTest {
+class GwDrawnButtonTest : public testsupport::GtkFrameTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     exposeCount = 0;
     mouse.clear();
-    ASSERT_TRUE(testsupport::useResource(folder_, kBody, nullptr));
-    frame_.reset(gw_def_mgr.load("Frame", nullptr, 1));
-    ASSERT_NE(frame_, nullptr);
+    loadFrame(kBody, "Frame");
+    if (HasFatalFailure()) return;
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");
     ASSERT_NE(area_, nullptr);
-    gtk_widget_show(frame_->widget());
-    testsupport::pumpEventsFor(200);
+    showFrame(area_);
   }
 
   // What the viewport shows now, drawn as GTK would draw it.
@@ -100,8 +96,6 @@ class GwDrawnButtonTest : public testsupport::GtkTest {
     gdk_event_free(event);
   }
 
-  TempDir folder_;
-  std::unique_ptr<GwFrame> frame_;
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
 };

@@ -12,8 +12,7 @@
 #include "viewer/MainWindowState.h"
 #include "viewer/ViewDocuments.h"
 #include "viewer/ViewState.h"
-#include "gui/GtkTestSupport.h"
-#include "gui/ResourceTestSupport.h"
+#include "support/GtkFrameTest.h"
 
 namespace testsupport {
 
@@ -120,21 +119,19 @@ inline const char* const kViewerFrame = R"(
 )";
 
 // Loads the frame as the main window and resets the view state around each test.
-class ViewerFrameTest : public GtkTest {
+class ViewerFrameTest : public GtkFrameTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
-    ASSERT_TRUE(useResource(folder_, kViewerFrame, nullptr));
-    frame_.reset(gw_def_mgr.load("Main", nullptr, 1));
-    ASSERT_NE(frame_, nullptr);
+    if (HasFatalFailure()) return;
+    loadFrame(kViewerFrame, "Main");
+    if (HasFatalFailure()) return;
     mainWindow().frame = frame_.get();
     viewState() = ViewState();
     viewDocuments().clear();
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");
-    gtk_widget_show(frame_->widget());
-    pumpEventsFor(100);
+    showFrame(container_);
   }
   void TearDown() override {
     viewState() = ViewState();
@@ -154,8 +151,6 @@ class ViewerFrameTest : public GtkTest {
     return document;
   }
 
-  TempDir folder_;
-  std::unique_ptr<GwFrame> frame_;
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
 };
