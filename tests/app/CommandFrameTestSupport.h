@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,9 +47,11 @@ inline std::string drawingText(const std::vector<std::string>& layers,
 // A line record on layer from (x1, y1) to (x2, y2).
 inline std::string lineRecord(const std::string& layer, double x1, double y1, double x2,
                               double y2) {
-  return "  0\nLINE\n  8\n" + layer + "\n 10\n" + std::to_string(x1) + "\n 20\n" +
-         std::to_string(y1) + "\n 30\n0.0\n 11\n" + std::to_string(x2) + "\n 21\n" +
-         std::to_string(y2) + "\n 31\n0.0\n";
+  // A string stream writes a decimal point whatever the C library's numeric locale.
+  std::ostringstream record;
+  record << "  0\nLINE\n  8\n" << layer << "\n 10\n" << x1 << "\n 20\n" << y1
+         << "\n 30\n0.0\n 11\n" << x2 << "\n 21\n" << y2 << "\n 31\n0.0\n";
+  return record.str();
 }
 
 // Notes the resource key of every message frame that comes up and confirms it.
