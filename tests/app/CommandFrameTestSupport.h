@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
 #include "gui/GtkTestSupport.h"
+#include "support/DecimalCommaLocale.h"
 #include "support/GtkFrameTest.h"
 
 namespace testsupport {
@@ -88,6 +90,7 @@ class CommandFrameTest : public GtkTest {
   void SetUp() override {
     GtkTest::SetUp();
     if (HasFatalFailure()) return;
+    numbersWithPoint_.emplace();
     writeFile(folder_.file("orvel.ini"),
               "[DXFViewer]\nSilLayer=0\nMassblLayer=MASSBILD\n"
               "[General]\nBmpPath=" DXFV_RESOURCES "\n");
@@ -147,6 +150,10 @@ class CommandFrameTest : public GtkTest {
   std::unique_ptr<GwFrame> frame_;
   std::vector<GwFileRequest> requests;
   MessageAnswerer messages;  // a refusal never leaves a test waiting
+
+ private:
+  // As while the main window runs; from after GTK's start, which takes the user's locale.
+  std::optional<NumericLocaleC> numbersWithPoint_;
 };
 
 }  // namespace testsupport

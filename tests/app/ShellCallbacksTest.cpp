@@ -3,11 +3,14 @@
 
 #include "toolkit/GwUDStr.h"
 #include "TestSupport.h"
+#include "support/DecimalCommaLocale.h"
 #include "viewer/ViewState.h"
 
 namespace {
 
+// The menu items call it while the main window runs, under the numeric locale "C".
 double stepFrom(const char* text) {
+  testsupport::NumericLocaleC numbersWithPoint;
   viewState().zoomStep = 0.0;
   EXPECT_EQ(CB_get_factor(nullptr, nullptr, GwUDStr(text)), 1);
   return viewState().zoomStep;

@@ -32,6 +32,22 @@ class DecimalCommaLocale {
   bool active_ = false;
 };
 
+// The numeric locale "C" while it lives, as the main window keeps it while it runs: the
+// callbacks and read-outs that run inside the window are tested under it.
+class NumericLocaleC {
+ public:
+  NumericLocaleC() {
+    if (const char* current = std::setlocale(LC_NUMERIC, nullptr)) previous_ = current;
+    std::setlocale(LC_NUMERIC, "C");
+  }
+  ~NumericLocaleC() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
+  NumericLocaleC(const NumericLocaleC&) = delete;
+  NumericLocaleC& operator=(const NumericLocaleC&) = delete;
+
+ private:
+  std::string previous_ = "C";
+};
+
 // Message of a test that found no decimal-comma locale.
 inline constexpr const char* kNoDecimalCommaLocale =
     "the locale de_DE.UTF-8 is missing: scripts/install-deps generates it";

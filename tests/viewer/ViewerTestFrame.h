@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
@@ -12,6 +13,7 @@
 #include "viewer/MainWindowState.h"
 #include "viewer/ViewDocuments.h"
 #include "viewer/ViewState.h"
+#include "support/DecimalCommaLocale.h"
 #include "support/GtkFrameTest.h"
 
 namespace testsupport {
@@ -124,6 +126,7 @@ class ViewerFrameTest : public GtkFrameTest {
   void SetUp() override {
     GtkTest::SetUp();
     if (HasFatalFailure()) return;
+    numbersWithPoint_.emplace();
     loadFrame(kViewerFrame, "Main");
     if (HasFatalFailure()) return;
     mainWindow().frame = frame_.get();
@@ -153,6 +156,10 @@ class ViewerFrameTest : public GtkFrameTest {
 
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
+
+ private:
+  // As while the main window runs; from after GTK's start, which takes the user's locale.
+  std::optional<NumericLocaleC> numbersWithPoint_;
 };
 
 }  // namespace testsupport
