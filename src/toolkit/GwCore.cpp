@@ -10,6 +10,7 @@
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwFrameWindow.h"
+#include "toolkit/GObjectHandle.h"
 #include "toolkit/GwPicture.h"
 #include "toolkit/GwSelectionTable.h"
 #include "toolkit/GwWaitObject.h"
@@ -253,10 +254,9 @@ void GwCore::set_text(const char* text) {
 }
 
 int GwCore::text_width(const char* text) const {
-  PangoLayout* layout = gtk_widget_create_pango_layout(widget_, toGtk(text).c_str());
+  const GObjectPtr<PangoLayout> layout(gtk_widget_create_pango_layout(widget_, toGtk(text).c_str()));
   int width = 0;
-  pango_layout_get_pixel_size(layout, &width, nullptr);
-  g_object_unref(layout);
+  pango_layout_get_pixel_size(layout.get(), &width, nullptr);
   return width;
 }
 
@@ -346,7 +346,8 @@ bool GwCore::set_picture(const char* path) {
   const std::string file = GwPicture::find(path ? path : "");
   if (file.empty()) return false;
   const bool isButton = GTK_IS_BUTTON(widget_);
-  GdkPixbuf* pixbuf = GwPicture::load(file, isButton ? kPictureSize : 0);
+  const GObjectPtr<GdkPixbuf> picture(GwPicture::load(file, isButton ? kPictureSize : 0));
+  GdkPixbuf* pixbuf = picture.get();
   if (!pixbuf) return false;
   if (GTK_IS_IMAGE(widget_)) {
     gtk_image_set_from_pixbuf(GTK_IMAGE(widget_), pixbuf);
@@ -363,7 +364,6 @@ bool GwCore::set_picture(const char* path) {
       }
     }
   }
-  g_object_unref(pixbuf);
   return true;
 }
 
@@ -446,12 +446,11 @@ void GwCore::applyCursor() {
   GdkWindow* window = gtk_widget_get_window(widget_);
   if (!window) return;
   const GwCursor shown = GwWaitObject::active() ? GwCURSOR_WAIT : cursor_;
-  GdkCursor* cursor = nullptr;
+  GObjectPtr<GdkCursor> cursor;
   if (shown == GwCURSOR_WAIT) {
-    cursor = gdk_cursor_new_from_name(gdk_window_get_display(window), "wait");
+    cursor.reset(gdk_cursor_new_from_name(gdk_window_get_display(window), "wait"));
   } else if (shown == GwCURSOR_CROSS) {
-    cursor = gdk_cursor_new_from_name(gdk_window_get_display(window), "crosshair");
+    cursor.reset(gdk_cursor_new_from_name(gdk_window_get_display(window), "crosshair"));
   }
-  gdk_window_set_cursor(window, cursor);
-  if (cursor) g_object_unref(cursor);
+  gdk_window_set_cursor(window, cursor.get());
 }
