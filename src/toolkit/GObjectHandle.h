@@ -10,3 +10,6 @@
 // Owns one reference of a GObject of type T.
 template <typename T>
 using GObjectPtr = PaintHandle<T, g_object_unref>;
+
+// Owns a string GLib or GTK handed over (freed with g_free).
+using GStringPtr = PaintHandle<gchar, g_free>;

@@ -201,9 +201,7 @@ std::string GwCore::text() const {
   if (GTK_IS_MESSAGE_DIALOG(w)) {
     gchar* message = nullptr;
     g_object_get(w, "text", &message, nullptr);
-    std::string out = toProgram(message);
-    g_free(message);
-    return out;
+    return toProgram(GStringPtr(message).get());
   }
   if (GTK_IS_WINDOW(w)) return toProgram(gtk_window_get_title(GTK_WINDOW(w)));
   if (GTK_IS_LABEL(w)) return toProgram(gtk_label_get_text(GTK_LABEL(w)));
@@ -212,10 +210,7 @@ std::string GwCore::text() const {
     return toProgram(gtk_entry_get_text(GTK_ENTRY(gtk_bin_get_child(GTK_BIN(w)))));
   }
   if (GTK_IS_COMBO_BOX_TEXT(w)) {
-    gchar* active = gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(w));
-    std::string out = toProgram(active);
-    g_free(active);
-    return out;
+    return toProgram(GStringPtr(gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(w))).get());
   }
   if (GTK_IS_BUTTON(w)) {
     return pictureMode_ == 2 ? pictureText_ : toProgram(gtk_button_get_label(GTK_BUTTON(w)));
@@ -261,10 +256,7 @@ int GwCore::text_width(const char* text) const {
 }
 
 std::string GwCore::help_text() const {
-  gchar* tip = gtk_widget_get_tooltip_text(widget_);
-  std::string out = toProgram(tip);
-  g_free(tip);
-  return out;
+  return toProgram(GStringPtr(gtk_widget_get_tooltip_text(widget_)).get());
 }
 
 void GwCore::set_help_text(const char* text) {

@@ -59,9 +59,8 @@ std::string GwSelectionTable::cell(int row, int column) const {
   if (column < 0 || column >= columns() || !iterAt(row, iter)) return {};
   gchar* value = nullptr;
   gtk_tree_model_get(GTK_TREE_MODEL(store()), &iter, column, &value, -1);
-  std::string out = value ? utf8ToCp1252(value) : std::string();
-  g_free(value);
-  return out;
+  const GStringPtr owned(value);
+  return value ? utf8ToCp1252(value) : std::string();
 }
 
 void GwSelectionTable::set_cell(int row, int column, const char* text) {
