@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,8 @@
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
 #include "gui/GtkTestSupport.h"
+#include "support/DecimalCommaLocale.h"
+#include "support/GtkFrameTest.h"
 
 namespace testsupport {
 
@@ -42,9 +46,11 @@ inline std::string drawingText(const std::vector<std::string>& layers,
 // A line record on layer from (x1, y1) to (x2, y2).
 inline std::string lineRecord(const std::string& layer, double x1, double y1, double x2,
                               double y2) {
-  return "  0\nLINE\n  8\n" + layer + "\n 10\n" + std::to_string(x1) + "\n 20\n" +
-         std::to_string(y1) + "\n 30\n0.0\n 11\n" + std::to_string(x2) + "\n 21\n" +
-         std::to_string(y2) + "\n 31\n0.0\n";
+  // A string stream writes a decimal point whatever the C library's numeric locale.
+  std::ostringstream record;
+  record << "  0\nLINE\n  8\n" << layer << "\n 10\n" << x1 << "\n 20\n" << y1
+         << "\n 30\n0.0\n 11\n" << x2 << "\n 21\n" << y2 << "\n 31\n0.0\n";
+  return record.str();
 }
 
 // Notes the resource key of every message frame that comes up and confirms it.
@@ -80,7 +86,8 @@ class CommandFrameTest : public GtkTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
+    numbersWithPoint_.emplace();
     writeFile(folder_.file("orvel.ini"),
               "[DXFViewer]\nSilLayer=0\nMassblLayer=MASSBILD\n"
               "[General]\nBmpPath=" DXFV_RESOURCES "\n");
@@ -98,8 +105,7 @@ class CommandFrameTest : public GtkTest {
     CB_create_frame(frame_.get(), nullptr, session_.userData());
     session_.view.activeButton = GwBUTTON_LEFT;
     CB_start(frame_.get(), nullptr, session_.userData());
-    gtk_widget_show(frame_->widget());
-    pumpEventsFor(150);
+    ASSERT_TRUE(showAndWait(*frame_, child("DA_container")));
   }
   void TearDown() override {
     GwSetFileSelectorHook({});
@@ -131,6 +137,10 @@ class CommandFrameTest : public GtkTest {
   ViewerSession session_;  // declared after the frame: its rubber band goes first
   std::vector<GwFileRequest> requests;
   MessageAnswerer messages;  // a refusal never leaves a test waiting
+
+ private:
+  // As while the main window runs; from after GTK's start, which takes the user's locale.
+  std::optional<NumericLocaleC> numbersWithPoint_;
 };
 
 }  // namespace testsupport

@@ -112,8 +112,7 @@ TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {
 TEST_F(FileCommandsTest, CancelledOpenKeepsTheDrawingButTakesTheMouseOff) {
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
   const DXF_Zeichnung* before = session_.documents.at(0);
-  testsupport::pumpEventsFor(100);
-  ASSERT_TRUE(child("DA_draw")->has_callback(GwCB_BUTTON));
+  ASSERT_TRUE(testsupport::waitUntil([&] { return child("DA_draw")->has_callback(GwCB_BUTTON); }));
   choose("");
   CB_open(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(session_.documents.at(0), before);

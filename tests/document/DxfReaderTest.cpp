@@ -47,7 +47,7 @@ TEST(DxfReaderSections, EveryKindGoesToItsList) {
       "  0\nLEADER\n  8\n0\n 76\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n5\n  0\nDIMENSION\n  8\n0\n"
       "  2\n*D1\n 70\n1\n  1\n<>\n" + insert("B", 0, 0);
   auto document = readOk(dxfFile(entities, block("B", "")));
-  EXPECT_EQ(document->entities().count(), 7);
+  ASSERT_EQ(document->entities().count(), 7);
   EXPECT_EQ(document->polylines().count(), 3);
   EXPECT_EQ(document->dimensions().count(), 1);
   EXPECT_EQ(document->inserts().count(), 1);
@@ -62,8 +62,11 @@ TEST(DxfReaderSections, ObjectsTakeTheFirstLayerOfTheirName) {
                                  block("B", line(0, 0, 1, 1, "A")),
                                  layerEntry("A", 1) + layerEntry("A", 2)));
   const Layer* first = document->layerAt(0);
+  ASSERT_GT(document->entities().count(), 1);
   EXPECT_EQ(document->entities().at(0)->layer(), first);
+  ASSERT_GT(document->polylines().count(), 0);
   EXPECT_EQ(document->polylines().at(0)->segmentAt(0)->layer(), first);
+  ASSERT_GT(document->blocks().count(), 0);
   EXPECT_EQ(document->blocks().at(0)->entityAt(0)->layer(), first);
   EXPECT_EQ(document->entities().at(1)->layer(), nullptr);
   EXPECT_STREQ(document->entities().at(1)->colour(), "BYLAYER");
@@ -122,10 +125,13 @@ TEST(DxfReaderTexts, Release2007TextsAreUtf8) {
                             "  0\nDIMENSION\n  8\n0\n  2\n*D\n  1\n\xC2\xB1" "1\n";
   const std::string utf8 = "  9\n$ACADVER\n  1\nAC1027\n";
   auto document = readOk(dxfFile(texts, "", layerEntry("0", 7), utf8));
+  ASSERT_GT(document->entities().count(), 0);
   EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(0)).text(), "\xD8" "5 \xD8" "6");
+  ASSERT_GT(document->dimensions().count(), 0);
   EXPECT_EQ(document->dimensions().at(0)->text(), "\xB1" "1");
   const std::string older = "  9\n$ACADVER\n  1\nAC1018\n";
   auto codePage = readOk(dxfFile(texts, "", layerEntry("0", 7), older));
+  ASSERT_GT(codePage->entities().count(), 0);
   EXPECT_EQ(static_cast<const DXFText&>(*codePage->entities().at(0)).text(),
             "\xC3\x98" "5 \xE2\x88\x85" "6");
 }
@@ -263,6 +269,26 @@ TEST(DxfReaderExtents, ComputedWhenTheHeaderHasNone) {
   EXPECT_NEAR(document->maxX(), 100.0, 1e-9);
   EXPECT_NEAR(document->minY(), -50.0, 1e-9);
   EXPECT_NEAR(document->maxY(), 10.0, 1e-9);
+}
+
+// A block line (0, 0)-(10, 10) inserted mirrored in one direction by its 41 or 42 scale.
+TEST(DxfReaderExtents, MirroredInsertCountsItsMirroredBlock) {
+  struct Case {
+    double sx, sy;
+    double minX, maxX, minY, maxY;
+  };
+  for (const Case& c : {Case{1, -1, 0, 10, -10, 0}, Case{-1, 1, -10, 0, 0, 10},
+                        Case{-2, -2, -20, 0, -20, 0}}) {
+    std::ostringstream insert;
+    insert << "  0\nINSERT\n  8\n0\n  2\nB\n 10\n0\n 20\n0\n 41\n" << c.sx << "\n 42\n"
+           << c.sy << "\n";
+    auto document = readOk(dxfFile(insert.str(), block("B", line(0, 0, 10, 10))));
+    SCOPED_TRACE(insert.str());
+    EXPECT_NEAR(document->minX(), c.minX, 1e-9);
+    EXPECT_NEAR(document->maxX(), c.maxX, 1e-9);
+    EXPECT_NEAR(document->minY(), c.minY, 1e-9);
+    EXPECT_NEAR(document->maxY(), c.maxY, 1e-9);
+  }
 }
 
 TEST(DxfReaderExtents, SentinelsAndInvertedBoxesAreNotUsed) {

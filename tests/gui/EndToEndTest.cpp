@@ -1,8 +1,9 @@
 // End-to-end tests: the real dxfviewer under the X display, driven by the TestTool module.
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -125,8 +126,10 @@ TEST_F(EndToEnd, OpensZoomsMeasuresSavesAndReopensACatalogueDrawing) {
   const double width = (original.maxX() - original.minX()) * 1.1;
   const double height = (original.maxY() - original.minY()) * 1.1;
   const double scale = std::min((container[0] - 2) / width, (container[1] - 2) / height);
-  char expected[64];
-  std::snprintf(expected, sizeof expected, "%5.1f mm", 100 / scale);
+  // The window shows numbers with a decimal point under any locale.
+  std::ostringstream shown;
+  shown << std::fixed << std::setprecision(1) << std::setw(5) << 100 / scale << " mm";
+  const std::string expected = shown.str();
   EXPECT_TRUE(contains(run.report, std::string("measure live ") + expected + "\n")) << run.report;
   EXPECT_TRUE(contains(run.report, std::string("measure final ") + expected + "\n")) << run.report;
 

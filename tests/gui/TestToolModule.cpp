@@ -17,6 +17,7 @@
 #include <string>
 
 #include "TestToolSupport.h"
+#include "toolkit/GObjectHandle.h"
 
 gboolean drawingTick(gpointer);
 gboolean printingTick(gpointer);
@@ -54,8 +55,8 @@ void checkMainWindow(GtkWidget* window) {
     report(std::string(widget && gtk_widget_is_visible(widget) ? "shown " : "FAIL shown ") + name);
   }
   if (GtkWidget* help = findByName(window, "PB_hilfe")) {
-    const gchar* tip = gtk_widget_get_tooltip_text(help);
-    report(std::string("help tooltip ") + (tip ? tip : ""));
+    const GStringPtr tip(gtk_widget_get_tooltip_text(help));
+    report(std::string("help tooltip ") + (tip ? tip.get() : ""));
   }
 }
 

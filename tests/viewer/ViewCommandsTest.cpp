@@ -17,7 +17,7 @@ class ViewCommandsTest : public testsupport::ViewerFrameTest {
  protected:
   void SetUp() override {
     ViewerFrameTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     session_.documents.replace(0, oneLineDocument());
     ViewState& view = session_.view;
     view.setWindow({10.0, 20.0, 30.0, 40.0});
