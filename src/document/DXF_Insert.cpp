@@ -38,6 +38,7 @@ int DXF_Insert::read(DxfLineReader& in) {
   double sx = 1.0;
   double sy = 1.0;
   bool layerSeen = false;
+  Extrusion extrusion;
   for (;;) {
     const char* line = in.readLine();
     if (in.eof()) return kEndOfFile;
@@ -65,12 +66,25 @@ int DXF_Insert::read(DxfLineReader& in) {
       case 50: rotation_ = parseReal(in.readLine()); break;
       case 41: sx = parseReal(in.readLine()); break;
       case 42: sy = parseReal(in.readLine()); break;
+      case 62: colourNumber_ = parseInt(in.readLine()); break;
+      case 67: paperSpace_ = parseInt(in.readLine()) == 1; break;
+      case 210:
+      case 220:
+      case 230: extrusion.take(code, parseReal(in.readLine())); break;
       default:
         // Values of unused groups are dropped unseen, so that a value such as "     0"
         // cannot pass for the end of the record.
         in.readLine();
         break;
     }
+  }
+  if (!extrusion.isWorld()) {
+    // The insertion point and the block's x axis lie in the plane of the extrusion
+    // direction; seen from below, the block is mirrored in its x axis as well.
+    extrusion.toWorld(x_, y_, z_);
+    const bool mirrored = extrusion.mirrors();
+    rotation_ = extrusion.angleToWorld(rotation_) + (mirrored ? 180.0 : 0.0);
+    if (mirrored) sx = -sx;
   }
   // One signed scale and a rotation such that mirror-then-rotate in the file equals the
   // entities' transform (rotate, then mirror top to bottom for a negative scale).
@@ -98,7 +112,10 @@ int DXF_Insert::write(std::ostream& out) const {
       << z_ << "\n 41\n"
       << std::fabs(scale_) << "\n 42\n"
       << scale_ << "\n 50\n"
-      << rotation << "\n  0\n";
+      << rotation << '\n';
+  if (colourNumber_ != DXFGeometrie::kByLayer) out << " 62\n" << colourNumber_ << '\n';
+  if (paperSpace_) out << " 67\n1\n";
+  out << "  0\n";
   return 0;
 }
 

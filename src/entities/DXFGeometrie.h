@@ -10,6 +10,7 @@
 
 #include "entities/DeviceContext.h"
 #include "entities/DrawingArea.h"
+#include "entities/Extrusion.h"
 #include "dxf/GroupLines.h"
 #include "dxf/Layer.h"
 
@@ -30,6 +31,9 @@ class DXFGeometrie {
   static constexpr int kLayerNameSize = 50;
   static constexpr int kColourNumberSize = 10;
   static constexpr int kColourSize = 10;
+  // Colour numbers with a meaning of their own.
+  static constexpr int kByBlock = 0;
+  static constexpr int kByLayer = 256;
 
   // 0: destructor.
   virtual ~DXFGeometrie() = default;
@@ -107,6 +111,14 @@ class DXFGeometrie {
   std::int32_t ownColour() const { return ownColour_; }
   // 0: every drawing operation does nothing.
   std::int32_t visible() const { return visible_; }
+  // Group 67 = 1: the entity belongs to paper space and is not drawn in the model view.
+  bool inPaperSpace() const { return paperSpace_; }
+  void setPaperSpace(bool paperSpace) {
+    paperSpace_ = paperSpace;
+    if (paperSpace) visible_ = 0;
+  }
+  // The entity's own linetype (group 6), or "" when it follows its layer.
+  const char* linetypeName() const { return linetype_; }
 
   // Colour text of a DXF colour number: the layer colours, 0 "BYBLOCK", 256 "BYLAYER".
   static const char* colourOfNumber(int number);
@@ -174,9 +186,10 @@ class DXFGeometrie {
   static double stretchClamped(double v, double c, double d);
 
   // The read loop shared by the kinds. Reads pairs until group code 0; takes the first
-  // group 8 into layerName, group 62 into colourNumber when `takeColour`, and hands every
-  // other code to onGroup(code, in), which returns true when it read the value line
-  // itself. Returns 0, or eofCode when the data ends inside the entity.
+  // group 8 into layerName, group 62 into colourNumber when `takeColour`, group 6 into the
+  // linetype, group 67 into the paper space mark, and hands every other code to
+  // onGroup(code, in), which returns true when it read the value line itself. Returns 0,
+  // or eofCode when the data ends inside the entity.
   template <class OnGroup>
   int readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup);
 
@@ -186,12 +199,17 @@ class DXFGeometrie {
     double* field;
   };
   // The read loop for kinds whose own groups are all coordinates (points, lines, circles,
-  // arcs): every listed code reads its value line into its field.
+  // arcs): every listed code reads its value line into its field; with `extrusion`, the
+  // groups 210, 220 and 230 go there.
   int readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
-                           std::initializer_list<CoordinateGroup> fields);
+                           std::initializer_list<CoordinateGroup> fields,
+                           Extrusion* extrusion = nullptr);
 
-  // Write frame: type name, layer name, and 62/256 when ownColour is set (`withColour`).
+  // Write frame: type name, layer name, the entity's own linetype and paper space mark,
+  // and, when `withColour`, its own colour number unless that is BYLAYER.
   void writeHead(std::ostream& out, bool withColour) const;
+  // Keeps a linetype name (group 6); BYLAYER and "" mean none.
+  void setLinetypeName(const char* name);
   // A coordinate pair: the code right-justified in three characters, then the value.
   static void writePair(std::ostream& out, int code, double value);
   // The closing "  0" line.
@@ -204,6 +222,9 @@ class DXFGeometrie {
   char colour_[kColourSize];
   std::int32_t ownColour_ = 0;
   std::int32_t visible_ = 1;
+  bool paperSpace_ = false;
+  // Interned, so every entity of one linetype shares the text.
+  const char* linetype_ = "";
 
  private:
   static std::uint16_t penStyleCache_;
@@ -247,6 +268,11 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
       copyField(layerName_, in.readLine());
     } else if (code == 62 && takeColour) {
       copyField(colourNumber_, in.readLine());
+    } else if (code == 6) {
+      setLinetypeName(in.readLine());
+    } else if (code == 67) {
+      paperSpace_ = parseInt(in.readLine()) == 1;
+      if (paperSpace_) visible_ = 0;
     } else if (!onGroup(code, in)) {
       in.readLine();
     }
@@ -254,13 +280,17 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
 }
 
 inline int DXFGeometrie::readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
-                                              std::initializer_list<CoordinateGroup> fields) {
-  return readGroupLoop(in, eofCode, takeColour, [fields](int code, DxfLineReader& line) {
+                                              std::initializer_list<CoordinateGroup> fields,
+                                              Extrusion* extrusion) {
+  return readGroupLoop(in, eofCode, takeColour, [fields, extrusion](int code, DxfLineReader& line) {
     for (const CoordinateGroup& group : fields) {
       if (group.code == code) {
         *group.field = readDouble(line);
         return true;
       }
+    }
+    if (extrusion && (code == 210 || code == 220 || code == 230)) {
+      return extrusion->take(code, readDouble(line));
     }
     return false;
   });

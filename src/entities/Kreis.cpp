@@ -111,9 +111,12 @@ void Kreis::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
 
 int Kreis::readGroups(DxfLineReader& in) {
   setColourNumber("256");
-  const int result =
-      readCoordinateGroups(in, kEndOfFile, true, {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}});
+  Extrusion extrusion;
+  const int result = readCoordinateGroups(in, kEndOfFile, true,
+                                          {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}},
+                                          &extrusion);
   if (result != 0) return result;
+  extrusion.toWorld(cx_, cy_, cz_);
   deriveColour();
   return 0;
 }

@@ -290,10 +290,20 @@ void Kreisbogen::drawOnDevice(DeviceContext& dc, double s, double minX, double m
 int Kreisbogen::readGroups(DxfLineReader& in) {
   setColourNumber("256");
   startAngle_ = endAngle_ = cx_ = cy_ = cz_ = 0.0;
+  Extrusion extrusion;
   const int result = readCoordinateGroups(
       in, kEndOfFile, true,
-      {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}, {50, &startAngle_}, {51, &endAngle_}});
+      {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}, {50, &startAngle_}, {51, &endAngle_}},
+      &extrusion);
   if (result != 0) return result;
+  if (!extrusion.isWorld()) {
+    extrusion.toWorld(cx_, cy_, cz_);
+    const double start = extrusion.angleToWorld(startAngle_);
+    const double end = extrusion.angleToWorld(endAngle_);
+    // Seen from below, the arc runs the other way round: its ends change places.
+    startAngle_ = extrusion.mirrors() ? end : start;
+    endAngle_ = extrusion.mirrors() ? start : end;
+  }
   // Angles are read in degrees; an arc across 0 degrees ends above 360.
   if (endAngle_ - startAngle_ < 0) endAngle_ += 360.0;
   startAngle_ = radians(startAngle_);
