@@ -1,10 +1,12 @@
 // Open and save-as.
 #include "app/FileCommands.h"
 
+#include <cctype>
 #include <memory>
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
+#include "document/ReadResult.h"
 #include "viewer/FileNameLine.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFileSelector.h"
@@ -93,15 +95,24 @@ void takeExtents(DXF_Zeichnung& drawing) {
 }
 
 // Reads the chosen file and shows it when admitted; the steps after the file selector.
-void openChosen(const std::string& path) {
+// False when the file could not be read: the user is told why, and the drawing open before
+// stays as it was.
+bool openChosen(const std::string& path) {
   MainWindowState& window = mainWindow();
   ViewState& view = viewState();
   busyBegin();
+  auto read = std::make_unique<DXF_Zeichnung>();
+  if (const int code = read->readDXF(path); code < 0) {
+    std::string reason = readResultMeaning(code);
+    reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    showMessage(kCannotShow, "This drawing cannot be shown. " + reason + ".");
+    return false;
+  }
   // Off the screen while loading: a repaint must not show a half-read drawing.
   GwCore* area = mainChild("DA_draw");
   if (area && area->is_shown()) area->hide();
   view.viewType = 0;
-  viewDocuments().replace(0, std::make_unique<DXF_Zeichnung>());
+  viewDocuments().replace(0, std::move(read));
   DXF_Zeichnung& drawing = *viewDocuments().at(0);
   statusClear();
   window.openedFile = "";
@@ -113,17 +124,12 @@ void openChosen(const std::string& path) {
           hideWidget);
   showZoomMode();
 
-  if (drawing.readDXF(path) < 0) {
-    viewDocuments().replace(0, nullptr);
-    cannotShow();
-    return;
-  }
   const Admission admission =
       admitDrawing(drawing, setting("SilLayer").c_str(), setting("MassblLayer").c_str(),
                    window.alternativeLayer != 0);
   if (admission == Admission::Refused) {
     cannotShow();
-    return;
+    return true;
   }
   if (admission == Admission::WithCommands) showCommands();
 
@@ -135,6 +141,7 @@ void openChosen(const std::string& path) {
   fitCurrentView();
   view.fitted = 1;
   window.drawingTitle = "";
+  return true;
 }
 
 }  // namespace
@@ -142,6 +149,7 @@ void openChosen(const std::string& path) {
 int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
   detachMouseHandlers();
   ViewState& view = viewState();
+  const int wasShown = view.drawingShown;
   view.drawingShown = 0;
   view.fitted = 0;
   MainWindowState& window = mainWindow();
@@ -149,7 +157,11 @@ int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
   if (GwFileSelector(path, frame, window.viewerPath.c_str(), "*.dxf", 0,
                      labelText("LB_Translate_Anzeigen").c_str())) {
     rememberFolder(path);
-    openChosen(path);
+    if (!openChosen(path) && wasShown) {
+      // The drawing shown before is shown again, fitted, with its mouse handlers.
+      view.drawingShown = 1;
+      view.fitted = 1;
+    }
   }
   busyEnd();
   if (auto* area = dynamic_cast<GwDrawnButton*>(mainChild("DA_draw"))) area->clear_window();
@@ -158,7 +170,8 @@ int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
 
 int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
   MainWindowState& window = mainWindow();
-  const std::string proposed = proposedSaveName(window.drawingTitle.c_str());
+  const std::string proposed =
+      proposedSaveName(window.drawingTitle.c_str(), window.openedFile.str());
   const DXF_Zeichnung* drawing = viewDocuments().current();
   if (!drawing) return 1;
   std::string path;
@@ -166,6 +179,7 @@ int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
                       labelText("LB_Translate_Speichern_unter").c_str())) {
     return 1;
   }
+  path = withDxfExtension(path);
   rememberFolder(path);
   const std::string before = window.openedFile.str();
   window.openedFile = path;

@@ -93,12 +93,15 @@ void DXF_Block::moveToBase() {
   baseX_ = baseY_ = 0.0;
 }
 
-int DXF_Block::write(std::ostream& out) const {
+int DXF_Block::write(std::ostream& out,
+                     const std::unordered_set<const DXF_Insert*>* leftOut) const {
   out << "BLOCK\n  8\n0\n  2\n" << name_ << "\n 70\n" << flags_
       << "\n 10\n0\n 20\n0\n 30\n0\n  3\n" << name_ << "\n  0\n";
   for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->writeGroups(out);
   for (int i = polylines_.count() - 1; i >= 0; --i) polylines_.at(i)->write(out);
-  for (int i = inserts_.count() - 1; i >= 0; --i) inserts_.at(i)->write(out);
+  for (int i = inserts_.count() - 1; i >= 0; --i) {
+    if (!leftOut || !leftOut->contains(inserts_.at(i))) inserts_.at(i)->write(out);
+  }
   for (int i = dimensions_.count() - 1; i >= 0; --i) dimensions_.at(i)->write(out);
   out << "ENDBLK\n  8\n0\n  0\n";
   return 0;

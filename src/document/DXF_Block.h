@@ -38,8 +38,10 @@ class DXF_Block {
   // objects of kinds the viewer does not know are counted in `skipped`. 0 or a negative
   // code.
   int read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts, SkippedKinds& skipped);
-  // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0"; returns 0.
-  int write(std::ostream& out) const;
+  // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0", leaving out the
+  // inserts in `leftOut`; returns 0.
+  int write(std::ostream& out,
+            const std::unordered_set<const DXF_Insert*>* leftOut = nullptr) const;
 
   const char* name() const { return name_; }
   // Group 70.

@@ -51,13 +51,17 @@ int DxfReader::nextPair() {
 int DxfReader::read() {
   if (in_.atEnd()) return kEmpty;
   bool anySection = false;
+  bool endMarked = false;
   for (;;) {
     const int code = nextPair();
-    if (code == 0 && isKeyword(in_.line(), "EOF")) break;
+    if (code == 0 && isKeyword(in_.line(), "EOF")) {
+      endMarked = true;
+      break;
+    }
     if (code == 0 && isKeyword(in_.line(), "SECTION")) {
-      // The name pair follows; a file that ends here holds nothing more.
-      if (nextPair() != 2 && in_.eof()) break;
       anySection = true;
+      // The name pair follows, unless the file ends here.
+      if (nextPair() != 2 && in_.eof()) break;
       const int result = readSection(std::string(trimmed(in_.line())));
       if (result < 0) return result;
       continue;
@@ -65,6 +69,9 @@ int DxfReader::read() {
     if (in_.eof()) break;
   }
   if (!anySection) return kNotDxf;
+  // Without its end mark, a file that ends before any drawing objects were read was cut
+  // short; after them, only the closing marks are missing, as some writers leave them.
+  if (!endMarked && !entitiesRead_) return kEndInEntities;
   finish();
   return 0;
 }
@@ -167,6 +174,7 @@ int DxfReader::readBlocks() {
 }
 
 int DxfReader::readEntities() {
+  entitiesRead_ = true;
   ObjectLists lists{document_.entities_, document_.polylines_, document_.inserts_,
                     document_.dimensions_};
   const LayerIndex layers(document_.layers_);

@@ -60,6 +60,7 @@ class DxfReader {
   bool extentsMinRead_ = false;
   bool extentsMaxRead_ = false;
   bool layerTableRead_ = false;
+  bool entitiesRead_ = false;
   // Files of release 2007 ($ACADVER AC1021) and later store their texts in UTF-8.
   bool utf8Texts_ = false;
 };

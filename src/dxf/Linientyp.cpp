@@ -66,7 +66,9 @@ int Linientyp::read(DxfLineReader& in) {
 
 int Linientyp::write(std::ostream& out) const {
   out << "LTYPE\n  2\n" << name_ << "\n  70\n" << flags_ << "\n  3\n" << description_ << '\n';
-  out << " 72\n65\n 73\n" << elementCount_ << "\n 40\n" << patternLength_ << '\n';
+  // A pattern length read empty is written as a number, which the group requires.
+  out << " 72\n65\n 73\n" << elementCount_ << "\n 40\n"
+      << (patternLength_[0] != '\0' ? patternLength_ : "0.0") << '\n';
   // At most the table's room; elements named by the count but never read are empty.
   const int written = std::clamp(elementCount_, 0, kMaxElements);
   for (int i = 0; i < written; ++i) out << " 49\n" << element(i) << '\n';

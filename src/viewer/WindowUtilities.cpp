@@ -54,3 +54,11 @@ void showMessage(const char* key) {
   std::unique_ptr<GwFrame> message(gw_def_mgr.load(key, mainWindow().frame, 1));
   if (message) message->run();
 }
+
+void showMessage(const char* key, const std::string& text) {
+  busyEnd();
+  std::unique_ptr<GwFrame> message(gw_def_mgr.load(key, mainWindow().frame, 1));
+  if (!message) return;
+  message->set_text(text.c_str());
+  message->run();
+}

@@ -1,6 +1,8 @@
 // Small window helpers every viewer command uses: busy cursor, status line, messages.
 #pragma once
 
+#include <string>
+
 class GwCore;
 
 // The widget of that name in the main frame; null without a main frame or such a widget.
@@ -22,3 +24,5 @@ void statusProgress();
 // Ends the busy cursor and runs the message frame of that resource key modally over the
 // main frame. A key the resource file lacks shows nothing.
 void showMessage(const char* key);
+// The same with the frame's main text replaced by `text` (Windows-1252).
+void showMessage(const char* key, const std::string& text);

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
+#include "document/DxfReader.h"
+#include "document/InsertCycles.h"
 #include "TestSupport.h"
 
 namespace {
@@ -49,24 +51,25 @@ Counts deepCounts(const DXF_Zeichnung& document) {
   return counts;
 }
 
-bool documented(int result) {
-  return result == 0 || (result <= -30 && result >= -38) || (result <= -50 && result >= -55);
+// Every sample reads, binary ones included, except the fuzzer's deliberately damaged file,
+// which is no DXF file at all.
+int expectedResult(const fs::path& path) {
+  return path.filename().string().rfind("clusterfuzz", 0) == 0 ? DxfReader::kNotDxf : 0;
 }
 
 class SampleDrawing : public testing::TestWithParam<fs::path> {};
 
 TEST_P(SampleDrawing, ReadsWritesAndReadsBackAlike) {
   DXF_Zeichnung document;
-  const int result = document.readDXF(GetParam());
-  EXPECT_TRUE(documented(result)) << result;
-  if (testsupport::readFile(GetParam()).rfind("AutoCAD Binary DXF", 0) == 0) {
-    EXPECT_EQ(result, -50);
-  }
+  EXPECT_EQ(document.readDXF(GetParam()), expectedResult(GetParam()));
   testsupport::TempDir dir;
   ASSERT_EQ(document.writeDXF(dir.file("saved.dxf")), 0);
   DXF_Zeichnung again;
   ASSERT_EQ(again.readDXF(dir.file("saved.dxf")), 0);
-  EXPECT_EQ(deepCounts(again), deepCounts(document));
+  // Inserts that close a cycle of blocks are left out of the file.
+  Counts expected = deepCounts(document);
+  expected.inserts -= static_cast<int>(cyclicInserts(document.blocks()).size());
+  EXPECT_EQ(deepCounts(again), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, SampleDrawing, testing::ValuesIn(samplePaths()), testName);
