@@ -149,6 +149,10 @@ int DxfReader::readTables() {
       auto linetype = std::make_unique<Linientyp>();
       result = linetype->read(in_);
       if (result >= 0) document_.linetypes_.append(std::move(linetype));
+    } else if (std::strcmp(kind, "TABLE") == 0) {
+      // The table's name pair: a LAYER table, even an empty one, means the file has one.
+      if (nextPair() == 2 && isKeyword(in_.line(), "LAYER")) layerTableRead_ = true;
+      return 0;
     } else if (std::strcmp(kind, "LAYER") == 0) {
       layerTableRead_ = true;
       auto layer = std::make_unique<Layer>();

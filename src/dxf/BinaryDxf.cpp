@@ -148,6 +148,7 @@ std::optional<std::string> BinaryDxf::toText(std::string_view bytes) {
   // Every file starts with the group 0 "SECTION": one code byte or two tell the layout.
   constexpr std::string_view kFirstValue{"SECTION\0", 8};
   bool wideCodes;
+  if (body.size() < kFirstValue.size() + 2) return std::nullopt;
   if (body.substr(1, kFirstValue.size()) == kFirstValue && body[0] == '\0') {
     wideCodes = false;
   } else if (body.substr(2, kFirstValue.size()) == kFirstValue && body[0] == '\0' &&

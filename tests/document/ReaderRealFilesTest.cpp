@@ -206,8 +206,11 @@ TEST(ReaderBinary, OneAndTwoByteGroupCodes) {
 TEST(ReaderBinary, CutBinaryFileIsRefused) {
   const std::string bytes = binaryLine(true);
   int result = 0;
-  readText(bytes.substr(0, bytes.size() - 20), &result);
-  EXPECT_EQ(result, DxfReader::kUnreadableBinary);
+  for (std::size_t keep : {bytes.size() - 20, BinaryDxf::kSentinel.size(),
+                           BinaryDxf::kSentinel.size() + 3}) {
+    readText(bytes.substr(0, keep), &result);
+    EXPECT_EQ(result, DxfReader::kUnreadableBinary) << keep;
+  }
 }
 
 TEST(ReaderBinary, SampleReadsLikeItsAsciiTwin) {

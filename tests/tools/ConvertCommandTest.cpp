@@ -96,7 +96,7 @@ TEST(ConvertFailures, FailedReadLeavesAnExistingTargetUntouched) {
   testsupport::writeFile(out, "previous content");
   const auto run = runTool({"convert", in.string(), out.string()}, dir);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("-53"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("-55"), std::string::npos) << run.err;
   EXPECT_EQ(testsupport::readFile(out), "previous content");
 }
 
