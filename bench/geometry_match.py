@@ -108,7 +108,10 @@ def our_items(dxftool, path, scratch):
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     if done.returncode != 0 or not os.path.exists(out):
         return None
-    doc, _ = recover.readfile(out)
+    try:
+        doc, _ = recover.readfile(out)
+    except Exception:  # a written file ezdxf cannot load matches nothing
+        return []
     return collect(doc.modelspace())
 
 
