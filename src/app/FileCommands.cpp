@@ -132,6 +132,7 @@ bool openChosen(const std::string& path) {
     return true;
   }
   if (admission == Admission::WithCommands) showCommands();
+  forEach({"PB_info", "MI_info"}, showWidget);
 
   window.openedFile = path;
   showOpenedFile();

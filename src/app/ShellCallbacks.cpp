@@ -5,9 +5,12 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/DrawingInformation.h"
+#include "document/DXF_Zeichnung.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
 #include "viewer/MainWindowState.h"
+#include "viewer/ViewDocuments.h"
 #include "viewer/ViewState.h"
 #include "viewer/WindowUtilities.h"
 
@@ -19,7 +22,12 @@ int CB_hilfe(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
   return 1;
 }
 
-int CB_info(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
+int CB_info(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
+  if (const DXF_Zeichnung* drawing = viewDocuments().current()) {
+    showMessage("MsgBox_Zeichnungsinformation", drawingInformation(*drawing));
+  }
+  return 1;
+}
 
 int CB_zoom_navigator(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
 

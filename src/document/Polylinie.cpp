@@ -60,6 +60,7 @@ bool Polylinie::isClosed() const {
 int Polylinie::read(DxfLineReader& in) {
   flags_ = 0;
   extrusion_ = Extrusion();
+  elevation_ = 0.0;
   std::vector<Punkt>& vertices = gatherBuffer();
   vertices.clear();
   bool counted = false;
@@ -126,6 +127,14 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
       case 67:
         paperSpace_ = parseInt(in.readLine()) == 1;
         break;
+      case 30:  // a POLYLINE's elevation, before its vertices
+      case 38:  // an LWPOLYLINE's elevation
+        if (vertices.empty()) {
+          elevation_ = in.readReal();
+        } else {
+          in.readLine();
+        }
+        break;
       case 210:
       case 220:
       case 230:
@@ -181,7 +190,7 @@ void Polylinie::verticesToWorld(std::vector<Punkt>& vertices) const {
   for (Punkt& vertex : vertices) {
     double x = vertex.x();
     double y = vertex.y();
-    extrusion_.toWorld(x, y);
+    extrusion_.toWorld(x, y, elevation_);
     vertex.setX(x);
     vertex.setY(y);
     // Seen from below, every arc turns the other way.

@@ -103,6 +103,8 @@ class Polylinie {
   char layerName_[kNameSize];
   std::int32_t flags_ = 0;
   bool paperSpace_ = false;
-  // The plane of a 2-D polyline's vertices (groups 210, 220, 230).
+  // The plane of a 2-D polyline's vertices (groups 210, 220, 230) and its distance from
+  // the origin along the extrusion direction (group 30 of a POLYLINE, 38 of an LWPOLYLINE).
   Extrusion extrusion_;
+  double elevation_ = 0.0;
 };

@@ -9,6 +9,7 @@
 #include "document/DXF_Zeichnung.h"
 #include "toolkit/GwDrawnButton.h"
 #include "app/MouseMode.h"
+#include "app/ShellCallbacks.h"
 
 namespace {
 
@@ -122,6 +123,19 @@ TEST_F(FileCommandsTest, RefusedFileSaysWhyAndKeepsTheDrawingOpenBefore) {
     EXPECT_EQ(mainWindow().openedFile, path);
     EXPECT_EQ(viewState().drawingShown, 1);
   }
+}
+
+TEST_F(FileCommandsTest, DrawingInformationTellsWhatWasPassedOver) {
+  EXPECT_FALSE(shown("PB_info"));
+  openDrawing("hatched.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) +
+                                                    "  0\nHATCH\n  8\n0\n  2\nSOLID\n"));
+  EXPECT_TRUE(shown("PB_info"));
+  messages.keys.clear();
+  messages.texts.clear();
+  CB_info(frame_.get(), nullptr, GwUD());
+  EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Zeichnungsinformation"});
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_NE(messages.texts[0].find("HATCH 1"), std::string::npos) << messages.texts[0];
 }
 
 TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {

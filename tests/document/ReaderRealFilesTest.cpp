@@ -316,6 +316,26 @@ TEST(ReaderCoordinateSystems, DownwardExtrusionMirrorsInX) {
   EXPECT_NEAR(half.pointAt(0.5).y(), -1.0, 1e-9);
 }
 
+TEST(ReaderCoordinateSystems, TiltedPlaneWithElevationIsSeenFromAbove) {
+  // Extrusion along world x: the plane's x axis is world y, its y axis world z, and the
+  // elevation lies along world x.
+  auto document = readOk(entitiesOnly(
+      "  0\nLWPOLYLINE\n  8\n0\n 90\n2\n 38\n5\n 10\n1\n 20\n2\n 10\n3\n 20\n4\n"
+      "210\n1\n220\n0\n230\n0\n"
+      "  0\nPOLYLINE\n  8\n0\n 66\n1\n 10\n0\n 20\n0\n 30\n7\n210\n1\n220\n0\n230\n0\n"
+      "  0\nVERTEX\n  8\n0\n 10\n1\n 20\n2\n  0\nVERTEX\n  8\n0\n 10\n3\n 20\n4\n"
+      "  0\nSEQEND\n"));
+  ASSERT_EQ(document->polylines().count(), 2);
+  for (int i = 0; i < 2; ++i) {
+    const Polylinie& polyline = *document->polylines().at(i);
+    const double elevation = i == 0 ? 5.0 : 7.0;
+    EXPECT_NEAR(polyline.vertexAt(0)->x(), elevation, 1e-12);
+    EXPECT_NEAR(polyline.vertexAt(0)->y(), 1.0, 1e-12);
+    EXPECT_NEAR(polyline.vertexAt(1)->x(), elevation, 1e-12);
+    EXPECT_NEAR(polyline.vertexAt(1)->y(), 3.0, 1e-12);
+  }
+}
+
 TEST(ReaderCoordinateSystems, MirroredInsertPlacesItsBlockMirrored) {
   const std::string mirrored = "  0\nINSERT\n  8\n0\n  2\nB\n 10\n10\n 20\n0\n 50\n90\n"
                                "210\n0\n220\n0\n230\n-1\n";
