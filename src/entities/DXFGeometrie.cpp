@@ -1,4 +1,4 @@
-// Base of every drawable entity: shared attributes, the 23-operation table, pen cache.
+// Base of every drawable entity: shared attributes, the virtual operations, pen cache.
 #include "entities/DXFGeometrie.h"
 
 #include <strings.h>
@@ -243,11 +243,6 @@ void DXFGeometrie::setLinetypeName(const char* name) {
   // Names are few; each is kept once for the whole run.
   static std::unordered_set<std::string> names;
   linetype_ = names.emplace(text).first->c_str();
-}
-
-void DXFGeometrie::writePair(std::ostream& out, int code, double value) {
-  writeGroupCode(out, code);
-  out << value << '\n';
 }
 
 void DXFGeometrie::writeEnd(std::ostream& out) { out << "  0\n"; }
