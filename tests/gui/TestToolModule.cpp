@@ -6,7 +6,9 @@
 // DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
 // drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
 // DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp),
-// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp).
+// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp),
+// DXFV_TestPrint (with DXFV_TestOpen, a PDF file: the printing scenario of
+// TestToolPrinting.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -17,6 +19,7 @@
 #include "TestToolSupport.h"
 
 gboolean drawingTick(gpointer);
+gboolean printingTick(gpointer);
 gboolean transferTick(gpointer);
 gboolean layerTick(gpointer);
 
@@ -143,6 +146,7 @@ extern "C" int init_test_func() {
   report("loaded");
   GSourceFunc scenario = tick;
   if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
+  if (std::getenv("DXFV_TestPrint")) scenario = printingTick;
   if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
   if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
   g_timeout_add(100, scenario, nullptr);
