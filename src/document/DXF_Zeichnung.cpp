@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "document/DXFText.h"
@@ -12,6 +15,7 @@
 #include "document/DxfReader.h"
 #include "document/DxfWriter.h"
 #include "document/EntityCopy.h"
+#include "dxf/BinaryDxf.h"
 #include "document/PlacedContent.h"
 
 namespace {
@@ -43,13 +47,32 @@ DXF_Zeichnung::~DXF_Zeichnung() {
 }
 
 int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
+  {
+    std::ifstream probe(path, std::ios::binary);
+    if (!probe) return DxfReader::kCannotOpen;
+    char start[BinaryDxf::kSentinel.size()];
+    probe.read(start, sizeof start);
+    if (BinaryDxf::isBinary(std::string_view(start, static_cast<std::size_t>(probe.gcount())))) {
+      const std::string bytes((std::istreambuf_iterator<char>(probe.seekg(0))),
+                              std::istreambuf_iterator<char>());
+      return readBinary(bytes);
+    }
+  }
   DxfLineReader in = DxfLineReader::openFile(path);
   if (!in.isOpen()) return DxfReader::kCannotOpen;
   return DxfReader(*this, in).read();
 }
 
 int DXF_Zeichnung::readDXFFromMemory(std::string_view bytes) {
+  if (BinaryDxf::isBinary(bytes)) return readBinary(bytes);
   DxfLineReader in = DxfLineReader::fromBytes(bytes);
+  return DxfReader(*this, in).read();
+}
+
+int DXF_Zeichnung::readBinary(std::string_view bytes) {
+  std::optional<std::string> text = BinaryDxf::toText(bytes);
+  if (!text) return DxfReader::kUnreadableBinary;
+  DxfLineReader in = DxfLineReader::fromString(std::move(*text));
   return DxfReader(*this, in).read();
 }
 

@@ -13,6 +13,7 @@
 #include "document/DocumentLists.h"
 #include "dxf/Linientyp.h"
 #include "document/Polylinie.h"
+#include "document/SkippedKinds.h"
 
 // One DXF drawing held in memory. The document owns every object in its lists; lists keep
 // the order of reading or adding, and lookups by name search from the last element to the
@@ -27,10 +28,11 @@ class DXF_Zeichnung {
   DXF_Zeichnung(const DXF_Zeichnung&) = delete;
   DXF_Zeichnung& operator=(const DXF_Zeichnung&) = delete;
 
-  // Reads an ASCII DXF file, appending to the lists; 0 or a negative result code (-50 when
-  // the file cannot be opened or is a binary DXF, -51 when it is empty, -30 to -38 and -52
-  // to -55 when it ends too early). When the header gives no usable extents, they are
-  // computed from what is drawn.
+  // Reads an ASCII or binary DXF file, appending to the lists; 0 or a negative result code
+  // (-50 when the file cannot be opened, -51 when it is empty, -30 to -38 and -52 to -55
+  // when it ends inside an object or a section, -56 when it is no DXF file, -57 for a
+  // binary DXF that cannot be read). When the header gives no plausible extents that hold
+  // the drawing, they are computed from what is drawn.
   int readDXF(const std::filesystem::path& path);
   // The same from bytes in memory (kept alive by the caller during the call).
   int readDXFFromMemory(std::string_view bytes);
@@ -113,6 +115,9 @@ class DXF_Zeichnung {
   // is drawn.
   bool computeExtents();
 
+  // Objects of kinds the viewer does not show, passed over while reading, by kind.
+  const SkippedKinds& skippedKinds() const { return skipped_; }
+
   EntityList& entities() { return entities_; }
   const EntityList& entities() const { return entities_; }
   BlockList& blocks() { return blocks_; }
@@ -130,6 +135,9 @@ class DXF_Zeichnung {
 
  private:
   friend class DxfReader;
+
+  // Reads the groups of a binary DXF file.
+  int readBinary(std::string_view bytes);
 
   // Appends a copy of `source` and of the blocks it uses; `chain` holds the blocks on the
   // way there, `copied` those copied in this call.
@@ -150,4 +158,5 @@ class DXF_Zeichnung {
   double maxY_ = 0.0;
   double linetypeScale_ = 1.0;
   double printMargin_ = 0.0;
+  SkippedKinds skipped_;
 };

@@ -88,6 +88,8 @@ DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
   }
   for (int i = 0; i < inserts.count(); ++i) {
     const DXF_Insert& insert = *inserts.at(i);
+    const Layer* layer = insert.layer();
+    if (insert.inPaperSpace() || (layer && !layer->visible())) continue;
     box.add(placed(ofBlockNamed(insert.blockName(), depth), insert.scale(), insert.rotation(),
                    insert.x(), insert.y()));
   }

@@ -62,6 +62,8 @@ class MessageAnswerer {
   MessageAnswerer& operator=(const MessageAnswerer&) = delete;
 
   std::vector<std::string> keys;
+  // The main text of each message, as shown.
+  std::vector<std::string> texts;
 
  private:
   static gboolean answer(gpointer self) {
@@ -71,6 +73,10 @@ class MessageAnswerer {
       if (!GTK_IS_MESSAGE_DIALOG(window) || !gtk_widget_get_mapped(window)) continue;
       const char* id = gtk_buildable_get_name(GTK_BUILDABLE(window));
       static_cast<MessageAnswerer*>(self)->keys.push_back(id ? id : "");
+      gchar* text = nullptr;
+      g_object_get(window, "text", &text, nullptr);
+      static_cast<MessageAnswerer*>(self)->texts.push_back(text ? text : "");
+      g_free(text);
       gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_OK);
     }
     g_list_free(windows);

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
+#include "document/DxfReader.h"
+#include "document/InsertCycles.h"
 #include "TestSupport.h"
 
 namespace {
@@ -78,8 +80,10 @@ Counts deepCounts(const DXF_Zeichnung& document) {
   return counts;
 }
 
+// Result codes the reader documents: success, the entity and polyline codes, and the codes
+// of files it refuses.
 bool documented(int result) {
-  return result == 0 || (result <= -30 && result >= -38) || (result <= -50 && result >= -55);
+  return result == 0 || (result <= -30 && result >= -38) || (result <= -50 && result >= -57);
 }
 
 TEST(SampleResults, EverySampleHasADocumentedCodeAndEveryRowASample) {
@@ -93,9 +97,6 @@ TEST(SampleResults, EverySampleHasADocumentedCodeAndEveryRowASample) {
   for (const auto& [name, code] : unlisted) ADD_FAILURE() << "row without a sample: " << name;
   for (const auto& [name, code] : pinned) {
     EXPECT_TRUE(documented(code)) << name << " is pinned to " << code;
-    if (testsupport::readFile(kSamples / name).rfind("AutoCAD Binary DXF", 0) == 0) {
-      EXPECT_EQ(code, -50) << name << " is a binary file";
-    }
   }
 }
 
@@ -113,7 +114,10 @@ TEST_P(SampleDrawing, ReadsWithItsPinnedCodeWritesAndReadsBackAlike) {
   ASSERT_EQ(document.writeDXF(dir.file("saved.dxf")), 0);
   DXF_Zeichnung again;
   ASSERT_EQ(again.readDXF(dir.file("saved.dxf")), 0);
-  EXPECT_EQ(deepCounts(again), deepCounts(document));
+  // Inserts that close a cycle of blocks are left out of the file.
+  Counts expected = deepCounts(document);
+  expected.inserts -= static_cast<int>(cyclicInserts(document.blocks()).size());
+  EXPECT_EQ(deepCounts(again), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(All, SampleDrawing, testing::ValuesIn(samplePaths()), testName);
