@@ -16,6 +16,7 @@
 #include "app/OpenAdmission.h"
 #include "viewer/Redraw.h"
 #include "app/SaveAsName.h"
+#include "viewer/StandardViews.h"
 #include "viewer/ViewDocuments.h"
 #include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
@@ -100,7 +101,7 @@ void openChosen(const std::string& path) {
   // Off the screen while loading: a repaint must not show a half-read drawing.
   GwCore* area = mainChild("DA_draw");
   if (area && area->is_shown()) area->hide();
-  view.viewType = 0;
+  forgetStandardViews();
   viewDocuments().replace(0, std::make_unique<DXF_Zeichnung>());
   DXF_Zeichnung& drawing = *viewDocuments().at(0);
   statusClear();
@@ -126,6 +127,7 @@ void openChosen(const std::string& path) {
     return;
   }
   if (admission == Admission::WithCommands) showCommands();
+  offerStandardViews();
 
   window.openedFile = path;
   showOpenedFile();

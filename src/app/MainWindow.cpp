@@ -20,6 +20,7 @@
 #include "viewer/MouseHandlers.h"
 #include "viewer/Redraw.h"
 #include "app/ShellCallbacks.h"
+#include "viewer/StandardViews.h"
 #include "viewer/ViewDocuments.h"
 #include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
@@ -210,6 +211,7 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD /*userData*/) {
     area->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
   }
   frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, GwUD());
+  offerStandardViews();
   return 1;
 }
 

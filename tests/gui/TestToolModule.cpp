@@ -4,7 +4,8 @@
 //
 // Environment: DXFV_TestReport (report file), DXFV_TestArtifacts (folder for pictures),
 // DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
-// drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario).
+// drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
+// DXFV_TestViews (a drawing with views: run the views scenario of TestToolViews.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "TestToolSupport.h"
 
 gboolean drawingTick(gpointer);
+gboolean viewsTick(gpointer);
 
 namespace {
 
@@ -137,6 +139,9 @@ gboolean tick(gpointer) {
 
 extern "C" int init_test_func() {
   report("loaded");
-  g_timeout_add(100, std::getenv("DXFV_TestOpen") ? drawingTick : tick, nullptr);
+  GSourceFunc scenario = tick;
+  if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
+  if (std::getenv("DXFV_TestViews")) scenario = viewsTick;
+  g_timeout_add(100, scenario, nullptr);
   return 1;  // stay loaded: the timer lives in this module
 }
