@@ -145,3 +145,7 @@ void copyViewOntoSheet(DXF_Zeichnung& sheet, const DXF_Zeichnung& view, const ch
   block->addInsert(viewName, "0", placement.x() + dx, placement.y() + dy, placement.z(),
                    placement.rotation(), placement.scale());
 }
+
+bool buildAllViewsSheet(const ViewWorkspace& workspace, bool lowMemory) {
+  return SheetBuilder(workspace, lowMemory).build();
+}

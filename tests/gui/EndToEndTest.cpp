@@ -245,7 +245,7 @@ struct ColourBox {
 
 ColourBox colourBox(const std::string& report, const std::string& label,
                     const std::string& colour) {
-  const std::vector<long> numbers = numbersAfter(report, "\n" + label + " " + colour + " ");
+  const std::vector<long> numbers = numbersAfter(report, label + " " + colour + " ");
   ColourBox box;
   if (numbers.size() != 5) return box;
   box = {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4]};
@@ -266,9 +266,13 @@ std::string mainColour(const std::string& report, const std::string& label) {
   return best;
 }
 
+// The rest of the report line after "<label> checksum ".
 std::string checksum(const std::string& report, const std::string& label) {
-  const std::vector<long> numbers = numbersAfter(report, "\n" + label + " checksum ");
-  return numbers.empty() ? "" : std::to_string(numbers[0]);
+  const std::string prefix = "\n" + label + " checksum ";
+  const std::size_t at = report.find(prefix);
+  if (at == std::string::npos) return "";
+  const std::size_t start = at + prefix.size();
+  return report.substr(start, report.find('\n', start) - start);
 }
 
 // The views sample gives each view a colour: left green, right magenta, bottom cyan, top

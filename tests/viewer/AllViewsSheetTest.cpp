@@ -81,7 +81,9 @@ TEST(AllViewsSheet, SixViewsStandAroundTheFrontViewInFirstAngleProjection) {
   EXPECT_LT(at.at(kTopView).maxY, front.minY);
   for (const auto& [type, box] : at) {
     for (const auto& [other, otherBox] : at) {
-      if (type < other) EXPECT_FALSE(overlap(box, otherBox)) << type << " and " << other;
+      if (type < other) {
+        EXPECT_FALSE(overlap(box, otherBox)) << type << " and " << other;
+      }
     }
   }
   // Neighbours keep the room each view has around its drawing: 5 % of each width.

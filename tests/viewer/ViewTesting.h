@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "TestSupport.h"
 #include "document/DocumentTesting.h"
 #include "interface/DXF_Interface.h"
 #include "viewer/ViewDocuments.h"
