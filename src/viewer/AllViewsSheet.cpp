@@ -80,7 +80,10 @@ class SheetBuilder {
         double dy = 0.0;
         switch (step.place) {
           case Place::LeftOfStart: dx = start.minX - box.maxX; break;
-          case Place::RightInRow: dx = rowRight - box.minX; rowRight = box.maxX + dx; break;
+          case Place::RightInRow:
+            dx = rowRight - box.minX;
+            rowRight = box.maxX + dx;
+            break;
           case Place::Above: dy = start.maxY - box.minY; break;
           case Place::Below: dy = start.minY - box.maxY; break;
         }

@@ -74,7 +74,8 @@ int turnNeighbour(ViewDirection direction) {
   busyBegin();
   showTransferCommands();
   statusClear();
-  const Turned turned = turnTo([direction](ViewState& state) { return navigate(state, direction); });
+  const Turned turned =
+      turnTo([direction](ViewState& state) { return navigate(state, direction); });
   showCurrentView();
   endCommand(turned.loaded, turned.target.viewType);
   return 1;

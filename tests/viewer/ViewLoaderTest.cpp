@@ -66,7 +66,8 @@ TEST(ViewDrawings, BlocksTheViewInsertsComeAlong) {
 
 TEST(ViewDrawings, ADrawingWithoutTheBlockIsGatheredIntoIt) {
   const auto drawing = documenttesting::readOk(
-      dxfFile(line(0, 0, 10, 0) + line(0, 0, 0, 20) + insert("B", 10, 20), block("B", line(0, 0, 1, 1))));
+      dxfFile(line(0, 0, 10, 0) + line(0, 0, 0, 20) + insert("B", 10, 20),
+              block("B", line(0, 0, 1, 1))));
   const auto view = viewFromDrawing(*drawing, "_VIEW_2");
   const DXF_Block* gathered = view->findBlock("_VIEW_2");
   ASSERT_NE(gathered, nullptr);

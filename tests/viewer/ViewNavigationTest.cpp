@@ -132,7 +132,8 @@ TEST(ViewNavigation, AllSixSidesInAllFourRotationsAreReachable) {
   }
   EXPECT_EQ(seen.size(), 24u);
   for (const ViewTurn view : allViews()) {
-    EXPECT_TRUE(seen.count({view.viewType, view.rotation})) << view.viewType << "/" << view.rotation;
+    EXPECT_TRUE(seen.count({view.viewType, view.rotation}))
+        << view.viewType << "/" << view.rotation;
   }
 }
 
