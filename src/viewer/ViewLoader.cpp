@@ -59,7 +59,7 @@ int loadView(const ViewWorkspace& workspace, int viewType, int rotation, const c
 bool hasViewDrawing(const ViewWorkspace& workspace, int viewType) {
   if (!isStandardView(viewType)) return false;
   if (workspace.documents.at(viewType)) return true;
-  if (!registeredFile(workspace.registry, viewType).empty()) return true;
+  if (workspace.registry && workspace.registry->firstComponent(viewType)) return true;
   const DXF_Zeichnung* opened = workspace.documents.at(kNoView);
   return opened && opened->findBlock(ViewDocuments::viewName(viewType));
 }
