@@ -8,6 +8,7 @@
 
 #include "CommandFrameTestSupport.h"
 #include "document/DXF_Zeichnung.h"
+#include "interface/DXF_Interface.h"
 #include "viewer/LowMemory.h"
 #include "viewer/ViewTypes.h"
 #include "viewer/WorldWindow.h"
@@ -38,6 +39,7 @@ class StandardViewsCommandsTest : public testsupport::CommandFrameTest {
   }
   void TearDown() override {
     setMemoryReading(nullptr);
+    mainWindow().viewerInterface = nullptr;
     CommandFrameTest::TearDown();
   }
   static int run(int (*command)(GwCore*, GwEvent*, GwUD)) {
@@ -68,8 +70,12 @@ TEST_F(StandardViewsCommandsTest, OpeningADrawingWithViewsOffersTheFrontViewOnly
   }
   EXPECT_FALSE(shown("PB_cut"));
   EXPECT_FALSE(child("MI_cut")->is_shown());
-  // A drawing without views does not offer them, and the views of the one before go.
+  // A drawing without views does not offer them, and the views of the one before go,
+  // turned or not.
   run(CB_ViewFront);
+  run(CB_ViewLeft);
+  run(CB_ViewTop);
+  ASSERT_NE(current().rotation, 0);
   openDrawing("plain.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10)));
   EXPECT_FALSE(shown("PB_front"));
   EXPECT_EQ(current(), (ViewTurn{kNoView, 0}));
@@ -163,6 +169,37 @@ TEST_F(StandardViewsCommandsTest, InLowMemoryTheSheetKeepsOnlyTheStartView) {
   run(CB_ViewLeft);
   EXPECT_EQ(current(), (ViewTurn{kLeftView, 0}));
   EXPECT_NE(viewDocuments().at(kLeftView), nullptr);
+}
+
+TEST_F(StandardViewsCommandsTest, AViewTheHostRegisteredIsOfferedAndShown) {
+  testsupport::writeFile(folder_.file("front.dxf"), drawingText({"0"}, lineRecord("0", 0, 0, 80, 20)));
+  DXF_Interface host;
+  host.drawingDir = folder_.path().c_str();
+  ASSERT_TRUE(host.addComponent(kFrontView, 1, "front", 0));
+  mainWindow().viewerInterface = &host;
+  openDrawing("plain.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10)));
+  EXPECT_TRUE(shown("PB_front"));
+  run(CB_ViewFront);
+  mainWindow().viewerInterface = nullptr;
+  EXPECT_EQ(current(), (ViewTurn{kFrontView, 0}));
+  const DXF_Zeichnung* front = viewDocuments().at(kFrontView);
+  ASSERT_NE(front, nullptr);
+  EXPECT_NEAR(front->maxX() - front->minX(), 80.0 * 1.1, 1e-9);
+  EXPECT_TRUE(shown("PB_left"));
+  EXPECT_TRUE(messages.keys.empty());
+}
+
+TEST_F(StandardViewsCommandsTest, AnUnreadableRegisteredViewIsToldAndTheViewStays) {
+  DXF_Interface host;
+  host.drawingDir = folder_.path().c_str();
+  ASSERT_TRUE(host.addComponent(kLeftView, 1, "missing", 0));
+  run(CB_ViewFront);
+  mainWindow().viewerInterface = &host;
+  run(CB_ViewLeft);
+  mainWindow().viewerInterface = nullptr;
+  EXPECT_EQ(current(), (ViewTurn{kFrontView, 0}));
+  ASSERT_EQ(messages.keys.size(), 1u);
+  EXPECT_EQ(messages.keys[0], "MsgBox_Kann_nicht_anzeigen");
 }
 
 TEST_F(StandardViewsCommandsTest, CutViewDoesNothing) {
