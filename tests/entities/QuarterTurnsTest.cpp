@@ -1,4 +1,5 @@
 // Cosine and sine of angles in degrees: exact at quarter turns, std::cos/std::sin between.
+// (Whole drawings turned round and back: tests/document/QuarterTurnRotationTest.cpp.)
 #include "entities/QuarterTurns.h"
 
 #include <cmath>
@@ -6,8 +7,6 @@
 #include <numbers>
 
 #include <gtest/gtest.h>
-
-#include "entities/Linie.h"
 
 namespace {
 
@@ -38,23 +37,6 @@ TEST(QuarterTurns, OtherAnglesFollowTheLibrary) {
   }
   EXPECT_TRUE(std::isnan(cosSinOfDegrees(std::numeric_limits<double>::quiet_NaN()).cos));
   EXPECT_TRUE(std::isnan(cosSinOfDegrees(std::numeric_limits<double>::infinity()).sin));
-}
-
-TEST(QuarterTurns, ALineTurnedRoundManyTimesEndsWhereItStarted) {
-  const double x1 = 0.1;
-  const double y1 = 1.0 / 3.0;
-  const double x2 = -12345.678;
-  const double y2 = 1e-7;
-  Linie line(x1, y1, x2, y2);
-  // Each round of steps adds up to a whole number of turns.
-  const double steps[] = {90, 90, 180, -90, 270, 180, -270, 90, 180};
-  for (int round = 0; round < 1000; ++round) {
-    for (const double step : steps) line.transform(1.0, step, 0.0, 0.0, 0.0);
-  }
-  EXPECT_EQ(line.x1(), x1);
-  EXPECT_EQ(line.y1(), y1);
-  EXPECT_EQ(line.x2(), x2);
-  EXPECT_EQ(line.y2(), y2);
 }
 
 }  // namespace
