@@ -5,6 +5,7 @@
 #include "viewer/FileNameLine.h"
 #include "toolkit/GwInterpreter.h"
 #include "app/MainWindow.h"
+#include "viewer/LayerCallbacks.h"
 #include "app/MouseMode.h"
 #include "app/ShellCallbacks.h"
 #include "viewer/StandardViews.h"
@@ -41,7 +42,7 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_hilfe", CB_hilfe},
     {"CB_info", CB_info},
     {"CB_acad", CB_not_available},
-    {"CB_Layer", CB_not_available},
+    {"CB_Layer", CB_Layer},
     {"CB_zoom", CB_zoom},
     {"CB_ViewCut", CB_ViewCut},
     {"CB_get_factor", CB_get_factor},
@@ -51,14 +52,14 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_insert", CB_not_available},
     {"CB_DDE_cancel", CB_not_available},
     {"CB_TB_DDE_Explode", CB_not_available},
-    {"CB_Layer_create", CB_not_available},
-    {"CB_Layer_show", CB_not_available},
-    {"CB_Layer_select", CB_not_available},
-    {"CB_Layerfarbe_select", CB_not_available},
-    {"CB_Layer_ok", CB_not_available},
-    {"CB_Layer_cancel", CB_not_available},
-    {"CB_Layername_change", CB_not_available},
-    {"CB_Layerlinie_select", CB_not_available},
-    {"CB_Layer_sichtbar", CB_not_available},
+    {"CB_Layer_create", CB_Layer_create},
+    {"CB_Layer_show", CB_Layer_show},
+    {"CB_Layer_select", CB_Layer_select},
+    {"CB_Layerfarbe_select", CB_Layerfarbe_select},
+    {"CB_Layer_ok", CB_Layer_ok},
+    {"CB_Layer_cancel", CB_Layer_cancel},
+    {"CB_Layername_change", CB_Layername_change},
+    {"CB_Layerlinie_select", CB_Layerlinie_select},
+    {"CB_Layer_sichtbar", CB_Layer_sichtbar},
     {nullptr, nullptr},
 };

@@ -92,3 +92,49 @@ int GwSelectionTable::first_selected() const {
   g_list_free_full(selected, reinterpret_cast<GDestroyNotify>(gtk_tree_path_free));
   return row;
 }
+
+void GwSelectionTable::set_swatch(int column, SwatchColour colourOf) {
+  for (Swatch* swatch : swatches_) {
+    if (swatch->column == column) {
+      swatch->colourOf = std::move(colourOf);
+      gtk_widget_queue_draw(widget_);
+      return;
+    }
+  }
+  GtkTreeViewColumn* viewColumn = gtk_tree_view_get_column(GTK_TREE_VIEW(widget_), column);
+  if (!viewColumn) return;
+  auto* swatch = new Swatch{column, std::move(colourOf)};
+  swatches_.push_back(swatch);
+  GtkCellRenderer* renderer = gtk_cell_renderer_pixbuf_new();
+  gtk_tree_view_column_pack_start(viewColumn, renderer, FALSE);
+  gtk_cell_layout_reorder(GTK_CELL_LAYOUT(viewColumn), renderer, 0);
+  gtk_tree_view_column_set_cell_data_func(
+      viewColumn, renderer, paintSwatch, swatch,
+      [](gpointer data) { delete static_cast<Swatch*>(data); });
+}
+
+void GwSelectionTable::paintSwatch(GtkTreeViewColumn* /*column*/, GtkCellRenderer* renderer,
+                                   GtkTreeModel* model, GtkTreeIter* iter, gpointer data) {
+  constexpr int kSwatchSize = 12;   // pixels, a square
+  constexpr guint32 kFrame = 0x808080FF;  // grey outline, so that white shows too
+  const auto* swatch = static_cast<const Swatch*>(data);
+  gchar* text = nullptr;
+  gtk_tree_model_get(model, iter, swatch->column, &text, -1);
+  const std::string colour = swatch->colourOf(text ? utf8ToCp1252(text) : std::string());
+  g_free(text);
+  GdkRGBA rgba;
+  if (colour.empty() || !gdk_rgba_parse(&rgba, colour.c_str())) {
+    g_object_set(renderer, "pixbuf", nullptr, "visible", FALSE, nullptr);
+    return;
+  }
+  const auto channel = [](double value) { return static_cast<guint32>(value * 255.0 + 0.5); };
+  const guint32 fill = channel(rgba.red) << 24 | channel(rgba.green) << 16 |
+                       channel(rgba.blue) << 8 | 0xFF;
+  GdkPixbuf* square = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, kSwatchSize, kSwatchSize);
+  gdk_pixbuf_fill(square, kFrame);
+  GdkPixbuf* inner = gdk_pixbuf_new_subpixbuf(square, 1, 1, kSwatchSize - 2, kSwatchSize - 2);
+  gdk_pixbuf_fill(inner, fill);
+  g_object_unref(inner);
+  g_object_set(renderer, "pixbuf", square, "visible", TRUE, nullptr);
+  g_object_unref(square);
+}

@@ -1,7 +1,9 @@
 // A selection table: rows of text cells in a GtkTreeView, one row selected at a time.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/GwCore.h"
 
@@ -26,7 +28,22 @@ class GwSelectionTable : public GwCore {
   // The first selected row, or -1.
   int first_selected() const;
 
+  // Gives the view column of that number a small colour square before its text, in the
+  // colour the function names for the cell's text ("#RRGGBB"; "" shows no square). Setting
+  // it again replaces the function.
+  using SwatchColour = std::function<std::string(const std::string& cellText)>;
+  void set_swatch(int column, SwatchColour colourOf);
+
  private:
   GtkListStore* store() const;
   bool iterAt(int row, GtkTreeIter& iter) const;
+  static void paintSwatch(GtkTreeViewColumn* column, GtkCellRenderer* renderer,
+                          GtkTreeModel* model, GtkTreeIter* iter, gpointer swatch);
+
+  struct Swatch {
+    int column;
+    SwatchColour colourOf;
+  };
+  // Owned by their view columns, which delete them with the table.
+  std::vector<Swatch*> swatches_;
 };

@@ -2,7 +2,7 @@
 #include "viewer/ViewZoom.h"
 
 #include "toolkit/GwDrawnButton.h"
-#include "toolkit/GwFrame.h"
+#include "viewer/LayerCallbacks.h"
 #include "viewer/MainWindowState.h"
 #include "viewer/ViewArea.h"
 #include "viewer/ViewDocuments.h"
@@ -15,13 +15,6 @@ namespace {
 constexpr const char* kZoomTooLarge = "MsgBox_Zoom_zu_gro\xDF";
 constexpr const char* kZoomTooSmall = "MsgBox_Zoom_zu_klein";
 constexpr const char* kAreaTooSmall = "MsgBox_Ausschnitt_zu_klein";
-
-void closeLayerDialog() {
-  GwFrame* dialog = mainWindow().layerDialog.get();
-  if (!dialog) return;
-  if (dialog->running()) dialog->popdown();
-  dialog->reset();
-}
 
 void showLayout(const ViewArea& view, const AreaLayout& layout) {
   viewState().scale = layout.scale;
@@ -40,7 +33,7 @@ void fitCurrentView() {
     if (view) view.area().show();
     return;
   }
-  closeLayerDialog();
+  layersOfNewView();
   ViewArea::hideScrollBars();
   if (view) {
     const AreaState state = view.state();

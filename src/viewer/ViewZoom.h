@@ -8,7 +8,7 @@
 #include "viewer/ZoomGeometry.h"
 
 // Fits the current view document into the container: closes the layer dialog (it is
-// filled afresh when opened again), hides the scroll bars, sizes, places and maps the
+// filled afresh when opened again) and gives the layers their stored looks, hides the scroll bars, sizes, places and maps the
 // drawing area and marks the view as fitted. Without a document it only shows the area.
 void fitCurrentView();
 

@@ -84,18 +84,6 @@ void reportColours(GtkWidget* main, const char* when) {
          " red=" + std::to_string(red) + " green=" + std::to_string(green));
 }
 
-// A message box: note it and confirm it.
-bool answerMessage() {
-  GtkWidget* message = testtool::visibleWindow(nullptr, true);
-  if (!message) return false;
-  gchar* text = nullptr;
-  g_object_get(message, "text", &text, nullptr);
-  report(std::string("message ") + (text ? text : ""));
-  g_free(text);
-  gtk_dialog_response(GTK_DIALOG(message), GTK_RESPONSE_OK);
-  return true;
-}
-
 void next(Step following) {
   step = following;
   ticks = 0;
@@ -121,7 +109,7 @@ void measure(GtkWidget* main) {
 
 gboolean drawingTick(gpointer) {
   ++ticks;
-  if (answerMessage()) return G_SOURCE_CONTINUE;
+  if (testtool::answerMessage()) return G_SOURCE_CONTINUE;
   GtkWidget* main = testtool::visibleWindow("Anwendungsfenster");
   if (!main) {
     if (step != Step::FindWindow) report("FAIL main window gone");

@@ -5,7 +5,8 @@
 // Environment: DXFV_TestReport (report file), DXFV_TestArtifacts (folder for pictures),
 // DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
 // drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
-// DXFV_TestViews (a drawing with views: run the views scenario of TestToolViews.cpp).
+// DXFV_TestViews (a drawing with views: run the views scenario of TestToolViews.cpp),
+// DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@
 
 gboolean drawingTick(gpointer);
 gboolean viewsTick(gpointer);
+gboolean layerTick(gpointer);
 
 namespace {
 
@@ -142,6 +144,7 @@ extern "C" int init_test_func() {
   GSourceFunc scenario = tick;
   if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
   if (std::getenv("DXFV_TestViews")) scenario = viewsTick;
+  if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
   g_timeout_add(100, scenario, nullptr);
   return 1;  // stay loaded: the timer lives in this module
 }

@@ -123,6 +123,39 @@ inline void mouse(GtkWidget* widget, GdkEventType type, double x, double y, guin
   gdk_event_free(event);
 }
 
+// A key press and release of keyval sent to the window of widget; the window hands it to
+// its accelerators and to the widget that has the focus.
+inline void key(GtkWidget* widget, guint keyval) {
+  GtkWidget* top = gtk_widget_get_toplevel(widget);
+  GdkDisplay* display = gdk_display_get_default();
+  GdkKeymapKey* keys = nullptr;
+  gint count = 0;
+  gdk_keymap_get_entries_for_keyval(gdk_keymap_get_for_display(display), keyval, &keys, &count);
+  for (const GdkEventType type : {GDK_KEY_PRESS, GDK_KEY_RELEASE}) {
+    GdkEvent* event = gdk_event_new(type);
+    event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(top)));
+    event->key.keyval = keyval;
+    event->key.hardware_keycode = count > 0 ? static_cast<guint16>(keys[0].keycode) : 0;
+    event->key.time = GDK_CURRENT_TIME;
+    gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(display)));
+    gtk_widget_event(top, event);
+    gdk_event_free(event);
+  }
+  g_free(keys);
+}
+
+// A message box on the screen: reports its text and confirms it. False when there is none.
+inline bool answerMessage() {
+  GtkWidget* message = visibleWindow(nullptr, true);
+  if (!message) return false;
+  gchar* text = nullptr;
+  g_object_get(message, "text", &text, nullptr);
+  report(std::string("message ") + (text ? text : ""));
+  g_free(text);
+  gtk_dialog_response(GTK_DIALOG(message), GTK_RESPONSE_OK);
+  return true;
+}
+
 // Drags with the left button from (x0, y0) to (x1, y1) of the widget.
 inline void drag(GtkWidget* widget, double x0, double y0, double x1, double y1) {
   mouse(widget, GDK_BUTTON_PRESS, x0, y0, 1);

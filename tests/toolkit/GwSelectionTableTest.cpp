@@ -2,6 +2,7 @@
 #include "toolkit/GwSelectionTable.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "toolkit/GwComboBox.h"
@@ -117,6 +118,54 @@ TEST_F(ListWidgetsTest, ComboBoxListsItsTextsAndKeepsItsOwnText) {
   EXPECT_EQ(combo_->count(), 0);
   EXPECT_EQ(combo_->text(), "12");
   EXPECT_EQ(selections, 0);
+}
+
+// The colour the swatch of the cell (row, column) shows, as 0xRRGGBB; -1 when it shows none.
+long swatchColour(GwSelectionTable& table, int row, int column) {
+  GtkTreeView* view = GTK_TREE_VIEW(table.widget());
+  GtkTreeViewColumn* viewColumn = gtk_tree_view_get_column(view, column);
+  GtkTreeModel* model = gtk_tree_view_get_model(view);
+  GtkTreeIter iter;
+  if (!gtk_tree_model_iter_nth_child(model, &iter, nullptr, row)) return -2;
+  gtk_tree_view_column_cell_set_cell_data(viewColumn, model, &iter, FALSE, FALSE);
+  GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(viewColumn));
+  GtkCellRenderer* first = cells ? GTK_CELL_RENDERER(cells->data) : nullptr;
+  g_list_free(cells);
+  if (!GTK_IS_CELL_RENDERER_PIXBUF(first)) return -3;
+  GdkPixbuf* picture = nullptr;
+  gboolean visible = FALSE;
+  g_object_get(first, "pixbuf", &picture, "visible", &visible, nullptr);
+  long colour = -1;
+  if (picture && visible) {
+    const guchar* centre = gdk_pixbuf_read_pixels(picture) +
+                           gdk_pixbuf_get_height(picture) / 2 * gdk_pixbuf_get_rowstride(picture) +
+                           gdk_pixbuf_get_width(picture) / 2 * gdk_pixbuf_get_n_channels(picture);
+    colour = centre[0] << 16 | centre[1] << 8 | centre[2];
+  }
+  if (picture) g_object_unref(picture);
+  return colour;
+}
+
+TEST_F(ListWidgetsTest, SwatchShowsTheColourItsFunctionNamesForTheCellText) {
+  table_->add_row("A|1 rot|SOLID");
+  table_->add_row("B|12|SOLID");
+  table_->add_row("C|unbekannt|SOLID");
+  table_->set_swatch(1, [](const std::string& text) -> std::string {
+    if (text == "1 rot") return "#FF0000";
+    return text == "12" ? "#149E0A" : "";
+  });
+  EXPECT_EQ(swatchColour(*table_, 0, 1), 0xFF0000);
+  EXPECT_EQ(swatchColour(*table_, 1, 1), 0x149E0A);
+  EXPECT_EQ(swatchColour(*table_, 2, 1), -1);
+  // The swatch follows the cell, and a second call replaces the function, not adds one.
+  table_->set_cell(0, 1, "12");
+  EXPECT_EQ(swatchColour(*table_, 0, 1), 0x149E0A);
+  table_->set_swatch(1, [](const std::string&) -> std::string { return "#0000FF"; });
+  EXPECT_EQ(swatchColour(*table_, 2, 1), 0x0000FF);
+  GList* cells = gtk_cell_layout_get_cells(
+      GTK_CELL_LAYOUT(gtk_tree_view_get_column(GTK_TREE_VIEW(table_->widget()), 1)));
+  EXPECT_EQ(g_list_length(cells), 2u);
+  g_list_free(cells);
 }
 
 }  // namespace
