@@ -2,6 +2,7 @@
 #include "app/FuncDescTable.h"
 
 #include "app/FileCommands.h"
+#include "cadlink/TransferDialog.h"
 #include "viewer/FileNameLine.h"
 #include "toolkit/GwInterpreter.h"
 #include "app/MainWindow.h"
@@ -41,17 +42,17 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_moveHori", CB_moveHori},
     {"CB_hilfe", CB_hilfe},
     {"CB_info", CB_info},
-    {"CB_acad", CB_not_available},
+    {"CB_acad", CB_acad},
     {"CB_Layer", CB_Layer},
     {"CB_zoom", CB_zoom},
     {"CB_ViewCut", CB_ViewCut},
     {"CB_get_factor", CB_get_factor},
-    {"CB_DDE_create", CB_not_available},
-    {"CB_SHOW_DDE_call", CB_not_available},
-    {"CB_TB_DDE_Mouse", CB_not_available},
-    {"CB_insert", CB_not_available},
-    {"CB_DDE_cancel", CB_not_available},
-    {"CB_TB_DDE_Explode", CB_not_available},
+    {"CB_DDE_create", CB_DDE_create},
+    {"CB_SHOW_DDE_call", CB_SHOW_DDE_call},
+    {"CB_TB_DDE_Mouse", CB_TB_DDE_Mouse},
+    {"CB_insert", CB_insert},
+    {"CB_DDE_cancel", CB_DDE_cancel},
+    {"CB_TB_DDE_Explode", CB_TB_DDE_Explode},
     {"CB_Layer_create", CB_Layer_create},
     {"CB_Layer_show", CB_Layer_show},
     {"CB_Layer_select", CB_Layer_select},

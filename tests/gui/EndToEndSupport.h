@@ -40,7 +40,8 @@ using Environment = std::vector<std::pair<std::string, std::string>>;
 // Runs dxfviewer in folder with the test module and the extra environment; kills it after
 // the time limit.
 inline RunResult runViewer(const std::filesystem::path& folder, const std::string& move = {},
-                           const Environment& environment = {}) {
+                           const Environment& environment = {},
+                           std::chrono::seconds limit = std::chrono::seconds(90)) {
   const std::filesystem::path reportFile = folder / "report.txt";
   std::filesystem::create_directories(DXFV_ARTIFACTS);
   const pid_t child = fork();
@@ -56,7 +57,7 @@ inline RunResult runViewer(const std::filesystem::path& folder, const std::strin
   }
   RunResult result;
   int status = 0;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+  const auto deadline = std::chrono::steady_clock::now() + limit;
   while (true) {
     const pid_t done = waitpid(child, &status, WNOHANG);
     if (done == child) break;

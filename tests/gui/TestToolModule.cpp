@@ -6,7 +6,8 @@
 // DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
 // drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
 // DXFV_TestViews (a drawing with views: run the views scenario of TestToolViews.cpp),
-// DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp).
+// DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp),
+// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -18,6 +19,7 @@
 
 gboolean drawingTick(gpointer);
 gboolean viewsTick(gpointer);
+gboolean transferTick(gpointer);
 gboolean layerTick(gpointer);
 
 namespace {
@@ -145,6 +147,7 @@ extern "C" int init_test_func() {
   if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
   if (std::getenv("DXFV_TestViews")) scenario = viewsTick;
   if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
+  if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
   g_timeout_add(100, scenario, nullptr);
   return 1;  // stay loaded: the timer lives in this module
 }

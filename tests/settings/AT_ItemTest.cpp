@@ -11,6 +11,7 @@
 
 #include "settings/AT_Item.h"
 #include "TestSupport.h"
+#include "support/DecimalCommaLocale.h"
 
 namespace {
 
@@ -124,36 +125,6 @@ TEST(AT_ItemConversion, ShortByteBlocksArePaddedWithZeros) {
   EXPECT_GT(item.toDouble(), 0.0);
   EXPECT_LT(item.toDouble(), 1e-300);
 }
-
-// Makes a decimal-comma numeric locale current while it lives; builds one in a temporary
-// folder when the system has none installed.
-class DecimalCommaLocale {
- public:
-  DecimalCommaLocale() {
-    if (tryLocale()) return;
-    const std::string target = dir_.file("de_DE.UTF-8").string();
-    if (std::system(("localedef -i de_DE -f UTF-8 '" + target + "' >/dev/null 2>&1").c_str()) !=
-            0 &&
-        !std::filesystem::exists(target))
-      return;
-    setenv("LOCPATH", dir_.path().c_str(), 1);
-    tryLocale();
-  }
-  ~DecimalCommaLocale() {
-    std::setlocale(LC_NUMERIC, "C");
-    unsetenv("LOCPATH");
-  }
-  bool active() const { return active_; }
-
- private:
-  bool tryLocale() {
-    active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr &&
-              std::localeconv()->decimal_point[0] == ',';
-    return active_;
-  }
-  testsupport::TempDir dir_;
-  bool active_ = false;
-};
 
 TEST(AT_ItemLocale, NumbersUseADecimalPointUnderADecimalCommaLocale) {
   DecimalCommaLocale locale;

@@ -1,0 +1,18 @@
+// The file the CAD program reads: the view's block alone as a drawing of its own, or a
+// copy of the opened file.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "document/DXF_Zeichnung.h"
+
+// A drawing of the block named viewName of current, inserted once at the origin on layer
+// "0" and exploded, with current's layers, linetypes and extents; null when current has no
+// such block.
+std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current,
+                                                const char* viewName);
+
+// Copies the source file over target and makes the copy writable by its owner (the
+// source may be read-only). False when the copy failed.
+bool copyTransferFile(const std::string& source, const std::string& target);
