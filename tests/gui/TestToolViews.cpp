@@ -1,9 +1,9 @@
 // The views scenario of the TestTool module: opens the drawing DXFV_TestViews (a part with
 // its six views as "_VIEW_n" blocks, each view in a colour of its own) through the file
 // selector's test hook, turns to the front view, steps left, top, back and front with the
-// view buttons, then shows all views. After each step it reports what the drawing area
-// shows: per view colour the number of pixels and their bounding box, and a checksum of
-// the picture.
+// view buttons, then shows all views. After each step, once the drawing area shows a new
+// picture that holds still, it reports per view colour the number of pixels and their
+// bounding box, and a checksum of the picture.
 #include <gtk/gtk.h>
 
 #include <algorithm>
@@ -35,17 +35,52 @@ constexpr int kColourCount = sizeof kColours / sizeof kColours[0];
 // smoothed towards the white ground at their edges).
 constexpr int kNear = 70 * 70;
 
-enum class Step { FindWindow, Opened, Front, Left, Top, Back, FrontAgain, All, Close, Done };
+enum class Step { FindWindow, Opened, Pictures, Close, Done };
 Step step = Step::FindWindow;
 int ticks = 0;
+
+// The pictures taken, in order, each with the button pressed after it.
+struct Picture {
+  const char* label;
+  const char* nextButton;
+};
+constexpr Picture kPictures[] = {{"front", "PB_left"}, {"left", "PB_top"},
+                                 {"top", "PB_back"},   {"back", "PB_front"},
+                                 {"again", "PB_all"},  {"all", nullptr}};
+std::size_t picture = 0;
+// Checksums of the picture last reported and of the one seen at the tick before.
+unsigned long reported = 0;
+unsigned long seenBefore = 0;
+// Ticks to wait at most for a new picture (under load a repaint can take seconds).
+constexpr int kPatience = 100;
 
 void next(Step following) {
   step = following;
   ticks = 0;
 }
 
+// A checksum of every pixel of the drawing area; 0 when it cannot be read.
+unsigned long checksumOf(GtkWidget* main) {
+  GdkPixbuf* shown = testtool::pictureOf(findByName(main, "DA_draw"));
+  if (!shown) return 0;
+  const int width = gdk_pixbuf_get_width(shown);
+  const int height = gdk_pixbuf_get_height(shown);
+  const int stride = gdk_pixbuf_get_rowstride(shown);
+  const int channels = gdk_pixbuf_get_n_channels(shown);
+  const guchar* pixels = gdk_pixbuf_read_pixels(shown);
+  unsigned long sum = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const guchar* p = pixels + y * stride + x * channels;
+      sum = sum * 1000003u + (p[0] << 16 | p[1] << 8 | p[2]);
+    }
+  }
+  g_object_unref(shown);
+  return sum;
+}
+
 // Reports "<label> <colour> <pixels> <minX> <minY> <maxX> <maxY>" for every colour seen
-// and "<label> checksum <n>" for the whole picture; saves it as <label>.png.
+// and "<label> checksum <n>" for the whole picture; saves it as views_<label>.png.
 void reportPicture(GtkWidget* main, const char* label) {
   GdkPixbuf* picture = testtool::pictureOf(findByName(main, "DA_draw"));
   if (!picture) {
@@ -63,11 +98,9 @@ void reportPicture(GtkWidget* main, const char* label) {
     b[0] = b[1] = INT_MAX;
     b[2] = b[3] = -1;
   }
-  unsigned long checksum = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const guchar* p = pixels + y * stride + x * channels;
-      checksum = checksum * 1000003u + (p[0] << 16 | p[1] << 8 | p[2]);
       for (int c = 0; c < kColourCount; ++c) {
         const int dr = p[0] - kColours[c].r;
         const int dg = p[1] - kColours[c].g;
@@ -88,7 +121,7 @@ void reportPicture(GtkWidget* main, const char* label) {
            std::to_string(box[c][0]) + " " + std::to_string(box[c][1]) + " " +
            std::to_string(box[c][2]) + " " + std::to_string(box[c][3]));
   }
-  report(std::string(label) + " checksum " + std::to_string(checksum));
+  report(std::string(label) + " checksum " + std::to_string(checksumOf(main)));
   screenshot(main, (std::string("views_") + label + ".png").c_str());
 }
 
@@ -97,10 +130,24 @@ int visible(GtkWidget* main, const char* name) {
   return widget && gtk_widget_get_visible(widget) ? 1 : 0;
 }
 
-// The button of this step is clicked; the next tick after the repaint reports.
-void press(GtkWidget* main, const char* button, Step following) {
-  click(main, button);
-  next(following);
+// Reports the next picture once it differs from the one before and held still for a
+// tick, then presses the button that leads to the picture after it.
+void takePicture(GtkWidget* main) {
+  const unsigned long now = checksumOf(main);
+  const bool settled = now != 0 && now != reported && now == seenBefore;
+  seenBefore = now;
+  if (!settled && ticks < kPatience) return;
+  const Picture& taken = kPictures[picture];
+  if (picture == 0) {
+    report("buttons left " + std::to_string(visible(main, "PB_left")) + " all " +
+           std::to_string(visible(main, "PB_all")) + " cut " +
+           std::to_string(visible(main, "PB_cut")));
+  }
+  reportPicture(main, taken.label);
+  reported = now;
+  ++picture;
+  if (taken.nextButton) click(main, taken.nextButton);
+  next(taken.nextButton ? Step::Pictures : Step::Close);
 }
 
 }  // namespace
@@ -125,40 +172,19 @@ gboolean viewsTick(gpointer) {
         chosen = path ? path : "";
         return !chosen.empty();
       });
-      press(main, "PB_open", Step::Opened);
+      click(main, "PB_open");
+      next(Step::Opened);
       break;
     case Step::Opened:
       report("offered front " + std::to_string(visible(main, "PB_front")) + " left " +
              std::to_string(visible(main, "PB_left")) + " all " +
              std::to_string(visible(main, "PB_all")));
-      press(main, "PB_front", Step::Front);
+      reported = checksumOf(main);
+      click(main, "PB_front");
+      next(Step::Pictures);
       break;
-    case Step::Front:
-      report("buttons left " + std::to_string(visible(main, "PB_left")) + " all " +
-             std::to_string(visible(main, "PB_all")) + " cut " +
-             std::to_string(visible(main, "PB_cut")));
-      reportPicture(main, "front");
-      press(main, "PB_left", Step::Left);
-      break;
-    case Step::Left:
-      reportPicture(main, "left");
-      press(main, "PB_top", Step::Top);
-      break;
-    case Step::Top:
-      reportPicture(main, "top");
-      press(main, "PB_back", Step::Back);
-      break;
-    case Step::Back:
-      reportPicture(main, "back");
-      press(main, "PB_front", Step::FrontAgain);
-      break;
-    case Step::FrontAgain:
-      reportPicture(main, "again");
-      press(main, "PB_all", Step::All);
-      break;
-    case Step::All:
-      reportPicture(main, "all");
-      next(Step::Close);
+    case Step::Pictures:
+      takePicture(main);
       break;
     case Step::Close:
       report("closing");
