@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "viewer/LayerCallbacks.h"
 #include "app/MouseMode.h"
+#include "app/PrintCommand.h"
 #include "app/ShellCallbacks.h"
 #include "viewer/StandardViews.h"
 #include "viewer/ViewScroll.h"
@@ -37,7 +38,7 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_ViewBack", CB_ViewBack},
     {"CB_ViewAll", CB_ViewAll},
     {"CB_ViewFront", CB_ViewFront},
-    {"CB_print", CB_not_available},
+    {"CB_print", CB_print},
     {"CB_moveVert", CB_moveVert},
     {"CB_moveHori", CB_moveHori},
     {"CB_hilfe", CB_hilfe},

@@ -94,6 +94,18 @@ class DXF_Zeichnung {
   // Writes `text` (lines split at newlines) beside a CaptionCorner of the extents on a
   // printer device context; other corner numbers write nothing.
   void drawPrintCaption(DeviceContext& dc, double factor, const char* text, int corner);
+  // The printed sheet, on a device onto which the extents widened by 2m (m = 5 % of the
+  // width) are fitted; callers pass the factor 1.0, each returns 0. A frame 1.5m outside
+  // the extents with the title (null: none) in its lower left corner:
+  int drawSheetFrame(DeviceContext& dc, double factor, const char* title);
+  // A scale bar with its length in "mm" in corner 1 to 4 (no other corner, and nothing for
+  // a drawing without a finite, non-zero width):
+  int drawScaleBar(DeviceContext& dc, double factor, int corner);
+  // The picture file at `path` one margin unit high in corner 1 to 4 (nothing when the
+  // device cannot open it):
+  int drawLogo(DeviceContext& dc, double factor, const char* path, int corner);
+  // Everything of the drawing, as drawAll does, within the printed window.
+  int printAll(DeviceContext& dc, double factor);
   // Replaces every insert, polyline and dimension by plain entities and deletes the
   // blocks; afterwards the document holds only entities, layers and linetypes.
   void explodeAll();

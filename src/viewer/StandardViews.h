@@ -5,6 +5,8 @@
 #include "toolkit/GwCallback.h"
 #include "toolkit/GwEvent.h"
 
+struct ViewerSession;
+
 // Turn to the view reached by turning left, right, to the bottom, to the top and to the
 // back from the view on screen, fitted into the window. Return 1.
 int CB_ViewLeft(GwCore* widget, GwEvent* event, GwUD userData);
@@ -22,7 +24,7 @@ int CB_ViewAll(GwCore* widget, GwEvent* event, GwUD userData);
 int CB_ViewCut(GwCore* widget, GwEvent* event, GwUD userData);
 
 // Before a drawing is opened: the views of the drawing shown before are let go.
-void forgetStandardViews();
+void forgetStandardViews(ViewerSession& session);
 // After a drawing was opened (or the window started): "PB_front" is shown when the
 // component registry or the opened drawing has the drawing of the start view.
-void offerStandardViews();
+void offerStandardViews(ViewerSession& session);

@@ -32,32 +32,32 @@ class StandardViewsCommandsTest : public testsupport::CommandFrameTest {
     CommandFrameTest::SetUp();
     if (IsSkipped()) return;
     setMemoryReading(oneGiB);
-    viewState().startViewType = kFrontView;  // as the window takes it from the interface
+    session_.view.startViewType = kFrontView;  // as the window takes it from the interface
     choose(testsupport::dataPath("views/bracket_views.dxf").string());
-    CB_open(frame_.get(), nullptr, GwUD());
-    ASSERT_NE(viewDocuments().at(0), nullptr);
+    CB_open(frame_.get(), nullptr, session_.userData());
+    ASSERT_NE(session_.documents.at(0), nullptr);
   }
   void TearDown() override {
     setMemoryReading(nullptr);
-    mainWindow().viewerInterface = nullptr;
+    session_.window.viewerInterface = nullptr;
     CommandFrameTest::TearDown();
   }
-  static int run(int (*command)(GwCore*, GwEvent*, GwUD)) {
-    return command(nullptr, nullptr, GwUD());
+  int run(int (*command)(GwCore*, GwEvent*, GwUD)) {
+    return command(nullptr, nullptr, session_.userData());
   }
-  static ViewTurn current() { return {viewState().viewType, viewState().rotation}; }
-  static WorldWindow currentExtents() {
-    const DXF_Zeichnung* document = viewDocuments().current();
+  ViewTurn current() const { return {session_.view.viewType, session_.view.rotation}; }
+  WorldWindow currentExtents() const {
+    const DXF_Zeichnung* document = session_.currentDocument();
     return document ? WorldWindow{document->minX(), document->minY(), document->maxX(),
                                   document->maxY()}
                     : WorldWindow{};
   }
   void expectWorldWindowIsTheCurrentView() const {
     const WorldWindow extents = currentExtents();
-    EXPECT_EQ(viewState().viewMinX, extents.minX);
-    EXPECT_EQ(viewState().viewMinY, extents.minY);
-    EXPECT_EQ(viewState().viewMaxX, extents.maxX);
-    EXPECT_EQ(viewState().viewMaxY, extents.maxY);
+    EXPECT_EQ(session_.view.viewMinX, extents.minX);
+    EXPECT_EQ(session_.view.viewMinY, extents.minY);
+    EXPECT_EQ(session_.view.viewMaxX, extents.maxX);
+    EXPECT_EQ(session_.view.viewMaxY, extents.maxY);
   }
 };
 
@@ -80,7 +80,7 @@ TEST_F(StandardViewsCommandsTest, OpeningADrawingWithViewsOffersTheFrontViewOnly
   EXPECT_FALSE(shown("PB_front"));
   EXPECT_EQ(current(), (ViewTurn{kNoView, 0}));
   for (int type = 1; type < ViewDocuments::kSlots; ++type) {
-    EXPECT_EQ(viewDocuments().at(type), nullptr) << type;
+    EXPECT_EQ(session_.documents.at(type), nullptr) << type;
   }
 }
 
@@ -92,9 +92,9 @@ TEST_F(StandardViewsCommandsTest, FrontViewShowsTheViewButtonsAndFitsTheView) {
   for (const char* name : kTransfer) EXPECT_TRUE(shown(name)) << name;
   EXPECT_FALSE(shown("PB_cut"));
   EXPECT_TRUE(child("PB_Zurueck")->is_sensitive());
-  EXPECT_EQ(viewState().drawingShown, 1);
-  EXPECT_EQ(viewState().fitted, 1);
-  ASSERT_NE(viewDocuments().at(kFrontView), nullptr);
+  EXPECT_EQ(session_.view.drawingShown, 1);
+  EXPECT_EQ(session_.view.fitted, 1);
+  ASSERT_NE(session_.documents.at(kFrontView), nullptr);
   expectWorldWindowIsTheCurrentView();
   EXPECT_EQ(child("EB_status")->text(), "");
   EXPECT_TRUE(messages.keys.empty());
@@ -109,11 +109,11 @@ TEST_F(StandardViewsCommandsTest, NeighbourViewsTurnAndTheViewLeftIsTurnedBack) 
   EXPECT_EQ(current().viewType, kTopView);
   EXPECT_NE(current().rotation, 0);  // tipped over from the side: the top is turned
   expectWorldWindowIsTheCurrentView();
-  const DXF_Zeichnung* left = viewDocuments().at(kLeftView);
+  const DXF_Zeichnung* left = session_.documents.at(kLeftView);
   EXPECT_EQ(left->minX(), leftAtRest.minX);
   EXPECT_EQ(left->maxY(), leftAtRest.maxY);
   // The top view's box is the drawing's box turned: width and height swap.
-  const DXF_Zeichnung* top = viewDocuments().at(kTopView);
+  const DXF_Zeichnung* top = session_.documents.at(kTopView);
   EXPECT_NEAR(top->maxX() - top->minX(), 40.0 * 1.1, 1e-9);
   EXPECT_NEAR(top->maxY() - top->minY(), 60.0 * 1.1, 1e-9);
   run(CB_ViewBack);
@@ -140,19 +140,19 @@ TEST_F(StandardViewsCommandsTest, AllViewsSheetIsBuiltOnceAndTheButtonsTurnFromT
   child("EB_text")->set_text("bracket_views.dxf");
   EXPECT_EQ(run(CB_ViewAll), 1);
   EXPECT_EQ(current(), (ViewTurn{kAllViews, 0}));
-  const DXF_Zeichnung* sheet = viewDocuments().at(kAllViews);
+  const DXF_Zeichnung* sheet = session_.documents.at(kAllViews);
   ASSERT_NE(sheet, nullptr);
   EXPECT_EQ(sheet->findBlock("_VIEW_7")->inserts().count(), 6);
   EXPECT_EQ(child("EB_text")->text(), "");
   expectWorldWindowIsTheCurrentView();
   for (int type = kLeftView; type <= kBackView; ++type) {
-    EXPECT_NE(viewDocuments().at(type), nullptr) << type;
+    EXPECT_NE(session_.documents.at(type), nullptr) << type;
   }
 
   run(CB_ViewTop);
   EXPECT_EQ(current(), (ViewTurn{kTopView, 0}));
   run(CB_ViewAll);
-  EXPECT_EQ(viewDocuments().at(kAllViews), sheet);
+  EXPECT_EQ(session_.documents.at(kAllViews), sheet);
   EXPECT_EQ(sheet->findBlock("_VIEW_7")->inserts().count(), 6);
   EXPECT_EQ(current(), (ViewTurn{kAllViews, 0}));
 }
@@ -161,14 +161,14 @@ TEST_F(StandardViewsCommandsTest, InLowMemoryTheSheetKeepsOnlyTheStartView) {
   setMemoryReading(fiveMiB);
   run(CB_ViewFront);
   run(CB_ViewAll);
-  ASSERT_NE(viewDocuments().at(kAllViews), nullptr);
+  ASSERT_NE(session_.documents.at(kAllViews), nullptr);
   for (int type = kLeftView; type <= kBackView; ++type) {
-    EXPECT_EQ(viewDocuments().at(type) != nullptr, type == kFrontView) << type;
+    EXPECT_EQ(session_.documents.at(type) != nullptr, type == kFrontView) << type;
   }
   // A view let go is read again when the buttons turn to it.
   run(CB_ViewLeft);
   EXPECT_EQ(current(), (ViewTurn{kLeftView, 0}));
-  EXPECT_NE(viewDocuments().at(kLeftView), nullptr);
+  EXPECT_NE(session_.documents.at(kLeftView), nullptr);
 }
 
 TEST_F(StandardViewsCommandsTest, AViewTheHostRegisteredIsOfferedAndShown) {
@@ -176,13 +176,13 @@ TEST_F(StandardViewsCommandsTest, AViewTheHostRegisteredIsOfferedAndShown) {
   DXF_Interface host;
   host.drawingDir = folder_.path().c_str();
   ASSERT_TRUE(host.addComponent(kFrontView, 1, "front", 0));
-  mainWindow().viewerInterface = &host;
+  session_.window.viewerInterface = &host;
   openDrawing("plain.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10)));
   EXPECT_TRUE(shown("PB_front"));
   run(CB_ViewFront);
-  mainWindow().viewerInterface = nullptr;
+  session_.window.viewerInterface = nullptr;
   EXPECT_EQ(current(), (ViewTurn{kFrontView, 0}));
-  const DXF_Zeichnung* front = viewDocuments().at(kFrontView);
+  const DXF_Zeichnung* front = session_.documents.at(kFrontView);
   ASSERT_NE(front, nullptr);
   EXPECT_NEAR(front->maxX() - front->minX(), 80.0 * 1.1, 1e-9);
   EXPECT_TRUE(shown("PB_left"));
@@ -194,9 +194,9 @@ TEST_F(StandardViewsCommandsTest, AnUnreadableRegisteredViewIsToldAndTheViewStay
   host.drawingDir = folder_.path().c_str();
   ASSERT_TRUE(host.addComponent(kLeftView, 1, "missing", 0));
   run(CB_ViewFront);
-  mainWindow().viewerInterface = &host;
+  session_.window.viewerInterface = &host;
   run(CB_ViewLeft);
-  mainWindow().viewerInterface = nullptr;
+  session_.window.viewerInterface = nullptr;
   EXPECT_EQ(current(), (ViewTurn{kFrontView, 0}));
   ASSERT_EQ(messages.keys.size(), 1u);
   EXPECT_EQ(messages.keys[0], "MsgBox_Kann_nicht_anzeigen");

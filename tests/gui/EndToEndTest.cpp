@@ -139,4 +139,62 @@ TEST_F(EndToEnd, OpensZoomsMeasuresSavesAndReopensACatalogueDrawing) {
   EXPECT_EQ(counts(copy), counts(original));
 }
 
+// Printing needs a display as much as the rest: without one the test fails.
+class PrintDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* display = std::getenv("DISPLAY");
+    ASSERT_TRUE(display && *display) << "the print dialog needs an X display";
+  }
+  const std::string drawing =
+      testsupport::dataPath("samples/respiraworks/driver_mounting_plate.dxf").string();
+};
+
+TEST_F(PrintDialog, PrintToFileThroughTheDialogWritesTheSheetAsPdf) {
+  TempDir folder;
+  writeFile(folder.file("orvel.ini"), kSettings);
+  const std::string pdf = folder.file("sheet.pdf").string();
+
+  const RunResult run =
+      runViewer(folder.path(), {}, {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf}});
+
+  ASSERT_TRUE(run.exited) << run.report;
+  EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
+  EXPECT_FALSE(contains(run.report, "message ")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print dialog shown\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "printer Print to File\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print done\n")) << run.report;
+  ASSERT_TRUE(std::filesystem::exists(pdf)) << run.report;
+  EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+  // The sheet's texts: the caption, the file as title (no drawing title when the viewer
+  // runs on its own) and the drawing's own dimension texts.
+  const std::string text = folder.file("sheet.txt").string();
+  const std::string command = "/usr/bin/pdftotext '" + pdf + "' '" + text + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string words = readFile(text);
+  EXPECT_TRUE(contains(words, "For information only")) << words;
+  EXPECT_TRUE(contains(words, "driver_mounting_plate.dxf")) << words;
+  EXPECT_TRUE(contains(words, "83.5")) << words;
+}
+
+TEST_F(PrintDialog, CancelPrintsNothing) {
+  TempDir folder;
+  writeFile(folder.file("orvel.ini"), kSettings);
+  const std::string pdf = folder.file("sheet.pdf").string();
+
+  const RunResult run = runViewer(folder.path(), {},
+                                  {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf},
+                                   {"DXFV_TestPrintCancel", "1"}});
+
+  ASSERT_TRUE(run.exited) << run.report;
+  EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
+  EXPECT_FALSE(contains(run.report, "message ")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print dialog shown\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print done\n")) << run.report;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    EXPECT_NE(entry.path().extension(), ".pdf") << entry.path();
+  }
+}
+
 }  // namespace

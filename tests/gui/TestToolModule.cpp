@@ -7,7 +7,9 @@
 // drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
 // DXFV_TestViews (a drawing with views: run the views scenario of TestToolViews.cpp),
 // DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp),
-// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp).
+// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp),
+// DXFV_TestPrint (with DXFV_TestOpen, a PDF file: the printing scenario of
+// TestToolPrinting.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -19,6 +21,7 @@
 
 gboolean drawingTick(gpointer);
 gboolean viewsTick(gpointer);
+gboolean printingTick(gpointer);
 gboolean transferTick(gpointer);
 gboolean layerTick(gpointer);
 
@@ -146,6 +149,7 @@ extern "C" int init_test_func() {
   GSourceFunc scenario = tick;
   if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
   if (std::getenv("DXFV_TestViews")) scenario = viewsTick;
+  if (std::getenv("DXFV_TestPrint")) scenario = printingTick;
   if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
   if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
   g_timeout_add(100, scenario, nullptr);
