@@ -17,6 +17,7 @@
 #include "app/OpenAdmission.h"
 #include "viewer/Redraw.h"
 #include "app/SaveAsName.h"
+#include "viewer/StandardViews.h"
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
@@ -110,7 +111,7 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   // Off the screen while loading: a repaint must not show a half-read drawing.
   GwCore* area = session.child("DA_draw");
   if (area && area->is_shown()) area->hide();
-  view.viewType = 0;
+  forgetStandardViews(session);
   session.documents.replace(0, std::move(read));
   DXF_Zeichnung& drawing = *session.documents.at(0);
   statusClear(session);
@@ -132,6 +133,7 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   }
   if (admission == Admission::WithCommands) showCommands(session);
   forEach(session, {"PB_info", "MI_info"}, showWidget);
+  offerStandardViews(session);
 
   window.openedFile = path;
   showOpenedFile(session);

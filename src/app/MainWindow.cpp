@@ -18,6 +18,7 @@
 #include "viewer/Measuring.h"
 #include "viewer/Redraw.h"
 #include "app/ShellCallbacks.h"
+#include "viewer/StandardViews.h"
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
@@ -226,6 +227,7 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD userData) {
     area->add_callback(GwCB_RESIZE, resizeHandler, 0, session->userData());
   }
   frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, session->userData());
+  offerStandardViews(*session);
   return 1;
 }
 

@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <numbers>
 #include <ostream>
 #include <utility>
 
@@ -12,6 +11,7 @@
 #include "document/PlacedContent.h"
 #include "document/Polylinie.h"
 #include "dxf/GroupTable.h"
+#include "entities/QuarterTurns.h"
 
 namespace {
 
@@ -183,9 +183,7 @@ int DXF_Insert::applyLayer(const BlockList& blocks, const Layer& layer, const ch
 }
 
 void DXF_Insert::transform(double s, double a, double dx, double dy, double dz) {
-  const double angle = a / 180.0 * std::numbers::pi;
-  const double c = std::cos(angle);
-  const double n = std::sin(angle);
+  const auto [c, n] = cosSinOfDegrees(a);
   const double placedX = std::fabs(s) * (c * x_ - n * y_) + dx;
   y_ = s * (n * x_ + c * y_) + dy;
   x_ = placedX;

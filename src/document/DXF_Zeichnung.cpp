@@ -17,6 +17,7 @@
 #include "document/EntityCopy.h"
 #include "dxf/BinaryDxf.h"
 #include "document/PlacedContent.h"
+#include "entities/QuarterTurns.h"
 
 namespace {
 
@@ -162,6 +163,13 @@ void DXF_Zeichnung::growExtents(double x1, double y1, double x2, double y2) {
   if (y2 > maxY_) maxY_ = y2;
 }
 
+void DXF_Zeichnung::setExtents(double x1, double y1, double x2, double y2) {
+  minX_ = x1;
+  minY_ = y1;
+  maxX_ = x2;
+  maxY_ = y2;
+}
+
 int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
   DXFGeometrie::resetPenCache();
   for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->draw(area, factor, 0, 0, 0);
@@ -249,9 +257,7 @@ void DXF_Zeichnung::rotateAll(double scale, double angle, double dx, double dy, 
   for (int i = dimensions_.count() - 1; i >= 0; --i) dimensions_.at(i)->relayer(blocks_, layers_);
   // An empty box stays empty; a real one becomes the box around its turned corners.
   if (maxX_ < minX_ || maxY_ < minY_) return;
-  const double a = angle / 180.0 * std::numbers::pi;
-  const double c = std::cos(a);
-  const double s = std::sin(a);
+  const auto [c, s] = cosSinOfDegrees(angle);
   DrawingExtents::Box box;
   for (double x : {minX_, maxX_}) {
     for (double y : {minY_, maxY_}) box.add(x * c - y * s + dx, x * s + y * c + dy);

@@ -75,6 +75,8 @@ class DXF_Zeichnung {
   void copyBlockFrom(const DXF_Zeichnung& other, const char* name);
   // Widens the extents to take in the box (x1, y1) to (x2, y2).
   void growExtents(double x1, double y1, double x2, double y2);
+  // Makes the box (x1, y1) to (x2, y2) the extents, whatever they were.
+  void setExtents(double x1, double y1, double x2, double y2);
 
   // Draws everything, each list from its last element to its first: entities, polylines,
   // inserts, dimensions. `factor` is the scale (callers pass 1.0). Returns 0.

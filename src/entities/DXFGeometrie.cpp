@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 
 #include "entities/Punkt.h"
+#include "entities/QuarterTurns.h"
 
 std::uint16_t DXFGeometrie::penStyleCache_ = 0;
 char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
@@ -132,17 +132,13 @@ void DXFGeometrie::resetPenCache() {
 int DXFGeometrie::readInt(DxfLineReader& in) { return parseInt(in.readLine()); }
 
 WorldPoint DXFGeometrie::place(double x, double y, double s, double a, double dx, double dy) {
-  const double angle = a / 180.0 * std::numbers::pi;
-  const double c = std::cos(angle);
-  const double n = std::sin(angle);
+  const auto [c, n] = cosSinOfDegrees(a);
   return {(c * x - n * y) * s + dx, (n * x + c * y) * s + dy};
 }
 
 void DXFGeometrie::transformPoint(double& x, double& y, double s, double a, double dx,
                                   double dy) {
-  const double angle = a / 180.0 * std::numbers::pi;
-  const double c = std::cos(angle);
-  const double n = std::sin(angle);
+  const auto [c, n] = cosSinOfDegrees(a);
   const double placedX = (c * x - n * y) * (s < 0 ? -s : s) + dx;
   y = (n * x + c * y) * s + dy;
   x = placedX;

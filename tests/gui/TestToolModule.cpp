@@ -5,6 +5,7 @@
 // Environment: DXFV_TestReport (report file), DXFV_TestArtifacts (folder for pictures),
 // DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
 // drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
+// DXFV_TestViews (a drawing with views: run the views scenario of TestToolViews.cpp),
 // DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp),
 // DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp),
 // DXFV_TestPrint (with DXFV_TestOpen, a PDF file: the printing scenario of
@@ -20,6 +21,7 @@
 #include "toolkit/GObjectHandle.h"
 
 gboolean drawingTick(gpointer);
+gboolean viewsTick(gpointer);
 gboolean printingTick(gpointer);
 gboolean transferTick(gpointer);
 gboolean layerTick(gpointer);
@@ -147,6 +149,7 @@ extern "C" int init_test_func() {
   report("loaded");
   GSourceFunc scenario = tick;
   if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
+  if (std::getenv("DXFV_TestViews")) scenario = viewsTick;
   if (std::getenv("DXFV_TestPrint")) scenario = printingTick;
   if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
   if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
