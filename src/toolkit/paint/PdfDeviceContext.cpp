@@ -250,7 +250,7 @@ void PdfDeviceContext::polygon(const DevicePoint* points, int count) {
   strokeColour();
   point('m', area[0].x + 0.5, area[0].y + 0.5);
   for (std::size_t i = 1; i < area.size(); ++i) point('l', area[i].x + 0.5, area[i].y + 0.5);
-  // Self-crossing corners fill alternately, as the platform's polygon fill does.
+  // Self-crossing corners fill alternately (even-odd), as on the screen.
   stroke(fill ? "b*" : "s");
 }
 

@@ -24,7 +24,7 @@ struct EllipticArc {
   double sweep = 0.0;
 };
 
-// The platform's native arc (bounding box, start and end points giving only directions
+// The device-context arc (bounding box, start and end points giving only directions
 // from the centre, counter-clockwise on the screen; equal directions: the whole ellipse).
 // None without finite values or with a flat box.
 bool nativeArc(double left, double top, double right, double bottom, double startX,
