@@ -220,7 +220,10 @@ INSTANTIATE_TEST_SUITE_P(Sheet, LogoCorners,
                          ::testing::Values(LogoCase{1, 0.8, 0.8, false},
                                            LogoCase{2, 24 - 1.2, 0.8, true},
                                            LogoCase{3, 0.8, 14 - 1.85, false},
-                                           LogoCase{4, 24 - 1.2, 14 - 1.85, true}));
+                                           LogoCase{4, 24 - 1.2, 14 - 1.85, true}),
+                         [](const testing::TestParamInfo<LogoCase>& info) {
+                           return "corner" + std::to_string(info.param.corner);
+                         });
 
 TEST(SheetLogo, OtherCornersAndUnreadablePicturesDrawNothing) {
   const auto owned = drawingWithExtents(0, 0, 200, 100);
