@@ -1,6 +1,7 @@
 // Binary DXF files turned into ASCII group lines.
 #include "dxf/BinaryDxf.h"
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -105,7 +106,8 @@ bool appendValue(ByteCursor& in, ValueType type, std::string& out) {
     case ValueType::Real: {
       double value = 0.0;
       if (!in.little(value)) return false;
-      length = std::snprintf(number, sizeof number, "%.17g", value);
+      // Shortest exact form with a decimal point, whatever the locale.
+      length = static_cast<int>(std::to_chars(number, number + sizeof number, value).ptr - number);
       break;
     }
     case ValueType::Int16: {

@@ -28,6 +28,7 @@ TEST(CB_get_factor, TextThatIsNoPositiveNumberGivesHalfSteps) {
 }
 
 TEST(CB_get_factor, ChangesOnlyTheSessionItIsBoundWith) {
+  testsupport::NumericLocaleC numbersWithPoint;  // as while the main window runs
   ViewerSession bound;
   ViewerSession other;
   other.view.zoomStep = 0.75;

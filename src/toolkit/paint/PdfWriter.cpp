@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <string>
 
@@ -14,10 +15,11 @@ constexpr int kPageTree = 2;
 constexpr int kFont = 3;
 constexpr std::size_t kFlushBytes = 1 << 16;
 
+// With a decimal point whatever the locale: a comma would break the PDF syntax.
 std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", value);
-  return text;
+  char text[64];
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
+  return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("0.00");
 }
 
 // The permissions a newly created file would get (mkstemp makes it private).
