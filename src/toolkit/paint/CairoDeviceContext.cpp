@@ -52,29 +52,6 @@ void CairoDeviceContext::line(double x1, double y1, double x2, double y2) {
   strokePolyline(points, 2, false);
 }
 
-void CairoDeviceContext::circle(double cx, double cy, double r) { ellipse(cx, cy, r, r); }
-
-void CairoDeviceContext::ellipse(double cx, double cy, double rx, double ry) {
-  strokeEllipticArc(cx, cy, std::abs(rx), std::abs(ry), 0.0, kTwoPi);
-}
-
-void CairoDeviceContext::arc(double cx, double cy, double rx, double ry, double startAngle,
-                             double endAngle) {
-  if (!finite({startAngle, endAngle})) return;
-  const double sweep = PenGeometry::positiveSweep(startAngle, endAngle);
-  if (sweep == 0.0) return;
-  // Angles count counter-clockwise with y up, the device's y grows downwards: negating
-  // the y radius turns the parametric curve into exactly that.
-  strokeEllipticArc(cx, cy, rx, -ry, startAngle, sweep);
-}
-
-void CairoDeviceContext::native_arc(double left, double top, double right, double bottom,
-                                    double startX, double startY, double endX, double endY) {
-  PenGeometry::EllipticArc arc;
-  if (!PenGeometry::nativeArc(left, top, right, bottom, startX, startY, endX, endY, arc)) return;
-  strokeEllipticArc(arc.cx, arc.cy, arc.rx, arc.ry, arc.t0, arc.sweep);
-}
-
 void CairoDeviceContext::polygon(const DevicePoint* points, int count) {
   drawPolygon(points, count, fillStyle_ != kHollow || backgroundMode_ == kOpaqueMode);
 }

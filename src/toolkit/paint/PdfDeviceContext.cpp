@@ -175,27 +175,7 @@ void PdfDeviceContext::line(double x1, double y1, double x2, double y2) {
   stroke("S");
 }
 
-void PdfDeviceContext::circle(double cx, double cy, double r) {
-  ellipticArc(cx, cy, std::abs(r), std::abs(r), 0.0, kTwoPi);
-}
-
-void PdfDeviceContext::arc(double cx, double cy, double rx, double ry, double startAngle,
-                           double endAngle) {
-  if (!finite({startAngle, endAngle})) return;
-  const double sweep = PenGeometry::positiveSweep(startAngle, endAngle);
-  if (sweep == 0.0) return;
-  // Angles count counter-clockwise with y up; the device's y grows downwards.
-  ellipticArc(cx, cy, rx, -ry, startAngle, sweep);
-}
-
-void PdfDeviceContext::native_arc(double left, double top, double right, double bottom,
-                                  double startX, double startY, double endX, double endY) {
-  PenGeometry::EllipticArc arc;
-  if (!PenGeometry::nativeArc(left, top, right, bottom, startX, startY, endX, endY, arc)) return;
-  ellipticArc(arc.cx, arc.cy, arc.rx, arc.ry, arc.t0, arc.sweep);
-}
-
-void PdfDeviceContext::ellipticArc(double cx, double cy, double rx, double ry, double t0,
+void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
                                    double sweep) {
   if (!finite({cx, cy, rx, ry, t0, sweep}) || rx == 0.0 || ry == 0.0 || sweep <= 0.0) return;
   const double ax = std::abs(rx);

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "entities/DeviceContext.h"
+#include "toolkit/paint/EllipticArcContext.h"
 #include "toolkit/paint/DeviceClip.h"
 #include "toolkit/paint/PaintColour.h"
 #include "toolkit/paint/PdfWriter.h"
@@ -15,7 +15,7 @@
 // polygons filled with the background colour, texts in a bold sans-serif face. Whoever
 // begins the page maps device pixels onto it. Every call becomes a few operators that go
 // straight to the file, so large drawings need no more memory than small ones.
-class PdfDeviceContext : public DeviceContext {
+class PdfDeviceContext : public EllipticArcContext {
  public:
   static constexpr int kHollow = 7;
   static constexpr int kOpaqueMode = 2;
@@ -41,18 +41,14 @@ class PdfDeviceContext : public DeviceContext {
   void set_orientation(int /*orientation*/) override {}
 
   void line(double x1, double y1, double x2, double y2) override;
-  void circle(double cx, double cy, double r) override;
-  void arc(double cx, double cy, double rx, double ry, double startAngle,
-           double endAngle) override;
   void polygon(const DevicePoint* points, int count) override;
   void dot(double x, double y, const char* colour) override;
-  void native_arc(double left, double top, double right, double bottom, double startX,
-                  double startY, double endX, double endY) override;
   void text_out(double x, double y, const char* text, const TextStyle& style) override;
 
  private:
-  // The elliptic arc (cx + rx cos t, cy + ry sin t), t0 to t0 + sweep, as Bezier curves.
-  void ellipticArc(double cx, double cy, double rx, double ry, double t0, double sweep);
+  // The elliptic arc as Bezier curves.
+  void strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
+                         double sweep) override;
   void point(char op, double x, double y);
   void strokeColour();
   void fillColour(const PaintColour& colour);
