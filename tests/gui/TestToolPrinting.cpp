@@ -57,28 +57,12 @@ bool fileChosen(GtkWidget* dialog) {
   return printer && std::string(gtk_printer_get_name(printer)) == "Print to File";
 }
 
-bool answerMessage() {
-  GtkWidget* message = testtool::visibleWindow(nullptr, true);
-  if (!message) return false;
-  gchar* text = nullptr;
-  g_object_get(message, "text", &text, nullptr);
-  report(std::string("message ") + (text ? text : ""));
-  g_free(text);
-  gtk_dialog_response(GTK_DIALOG(message), GTK_RESPONSE_OK);
-  return true;
-}
-
 }  // namespace
 
 gboolean printingTick(gpointer) {
-  ++ticks;
-  if (answerMessage()) return G_SOURCE_CONTINUE;
-  GtkWidget* main = testtool::visibleWindow("Anwendungsfenster");
-  if (!main) {
-    if (step != Step::FindWindow) report("FAIL main window gone");
-    return step == Step::FindWindow ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
-  }
-  if (ticks < 4) return G_SOURCE_CONTINUE;
+  const testtool::TickStart start = testtool::startTick(ticks, step == Step::FindWindow);
+  if (!start.main) return start.source;
+  GtkWidget* main = start.main;
   switch (step) {
     case Step::FindWindow:
       GwSetFileSelectorHook([](const GwFileRequest&, std::string& chosen) {
