@@ -15,26 +15,9 @@
 #include "document/DXF_Zeichnung.h"
 #include "document/DrawingExtents.h"
 #include "document/InsertCycles.h"
+#include "dxf/CNumericLocale.h"
 
 namespace {
-
-// Switches the C library's numeric locale to "C" while the file is written and restores
-// the previous one on every way out.
-class NumericLocaleGuard {
- public:
-  NumericLocaleGuard() {
-    if (const char* current = std::setlocale(LC_NUMERIC, nullptr)) previous_ = current;
-    std::setlocale(LC_NUMERIC, "C");
-  }
-  ~NumericLocaleGuard() {
-    if (!previous_.empty()) std::setlocale(LC_NUMERIC, previous_.c_str());
-  }
-  NumericLocaleGuard(const NumericLocaleGuard&) = delete;
-  NumericLocaleGuard& operator=(const NumericLocaleGuard&) = delete;
-
- private:
-  std::string previous_;
-};
 
 // Closes a file descriptor once.
 class FileDescriptor {
@@ -95,7 +78,7 @@ void writeHeaderReal(std::ostream& out, double value) {
 DxfWriter::DxfWriter(const DXF_Zeichnung& document) : document_(document) {}
 
 int DxfWriter::write(const std::filesystem::path& path) const {
-  NumericLocaleGuard locale;
+  CNumericLocale locale;
   std::ostringstream text;
   writeTo(text);
   if (!text) return kCannotWrite;

@@ -5,6 +5,8 @@
 #include <clocale>
 #include <string>
 
+#include "dxf/CNumericLocale.h"
+
 namespace testsupport {
 
 // The locale scripts/install-deps generates for these tests.
@@ -34,19 +36,7 @@ class DecimalCommaLocale {
 
 // The numeric locale "C" while it lives, as the main window keeps it while it runs: the
 // callbacks and read-outs that run inside the window are tested under it.
-class NumericLocaleC {
- public:
-  NumericLocaleC() {
-    if (const char* current = std::setlocale(LC_NUMERIC, nullptr)) previous_ = current;
-    std::setlocale(LC_NUMERIC, "C");
-  }
-  ~NumericLocaleC() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-  NumericLocaleC(const NumericLocaleC&) = delete;
-  NumericLocaleC& operator=(const NumericLocaleC&) = delete;
-
- private:
-  std::string previous_ = "C";
-};
+using NumericLocaleC = CNumericLocale;
 
 // Message of a test that found no decimal-comma locale.
 inline constexpr const char* kNoDecimalCommaLocale =
