@@ -2,11 +2,20 @@
 """Compares the geometry dxftool reads from each sample drawing with what ezdxf reads.
 
 For every DXF file, ours is `dxftool convert --explode` (only lines, arcs, circles, points,
-texts and solids are left); the reference is ezdxf's own reading of the same file: model
-space, block references, dimensions and polylines exploded recursively with
-virtual_entities. Lines, arcs, circles, points and text anchors of the reference are matched
-against ours within a tolerance, and the table gives matched/reference per file. A file
-that dxftool refuses matches nothing; one that ezdxf cannot read has no reference.
+texts and solids are left, and ellipses, which the written release 12 file holds as
+polylines of chords); the reference is ezdxf's own reading of the same file: model space,
+block references (every cell of a MINSERT grid), dimensions and polylines exploded
+recursively with virtual_entities. Lines, arcs, circles, ellipses, points and text anchors
+of the reference are matched against ours within a tolerance, and the table gives
+matched/reference per file. A file that dxftool refuses matches nothing; one that ezdxf
+cannot read has no reference.
+
+Arcs are compared as point sets (centre, radius, middle point and both ends in either
+order): an arc in a mirrored plane runs clockwise in ezdxf's terms and counter-clockwise in
+ours. Ellipses, and arcs and circles in tilted planes (which the viewer shows as their
+outline on the x-y plane, an ellipse), are compared as curves: our polyline must keep near
+the reference curve and the curve near our polyline, with the chord error the writer
+allows. Lines of no length show nothing and are not counted.
 
     /usr/bin/python3 bench/geometry_match.py build/release/tools/dxftool/dxftool \
         tests/data/samples
@@ -25,10 +34,60 @@ from ezdxf import recover
 # relative part of the drawing's size for drawings in large coordinates.
 ABSOLUTE_TOLERANCE = 2e-3
 RELATIVE_TOLERANCE = 1e-7
+# Chord error of the polylines that stand for ellipses in our written files, as a share of
+# the major half axis (the writer keeps within half of it), and reference samples per curve.
+CURVE_TOLERANCE = 2e-4
+CURVE_SAMPLES = 256
 # Kinds exploded further on the reference side.
 EXPLODED = {"INSERT", "DIMENSION", "ARC_DIMENSION", "LARGE_RADIAL_DIMENSION", "LWPOLYLINE",
             "POLYLINE", "LEADER"}
 MAX_DEPTH = 16
+
+
+def tilted(entity):
+    """True when the entity's plane is not the x-y plane (seen from above or below)."""
+    normal = entity.dxf.get("extrusion", (0.0, 0.0, 1.0))
+    length = math.sqrt(sum(v * v for v in normal)) or 1.0
+    return abs(normal[0]) / length > 1e-9 or abs(normal[1]) / length > 1e-9
+
+
+def curve(points, size):
+    """A curve item: its sampled points (start first, end last) and its size."""
+    return "CURVE", tuple(points), size
+
+
+def circular_curve(entity, start, end):
+    """An arc or circle of a tilted plane as a curve seen from above."""
+    d = entity.dxf
+    ocs = entity.ocs()
+    sweep = (end - start) % 360.0 or 360.0
+    angles = [math.radians(start + sweep * i / CURVE_SAMPLES) for i in range(CURVE_SAMPLES + 1)]
+    points = [tuple(ocs.to_wcs((d.center[0] + d.radius * math.cos(a),
+                                d.center[1] + d.radius * math.sin(a), d.center[2])))[:2]
+              for a in angles]
+    return curve(points, abs(d.radius))
+
+
+def ellipse_curve(entity):
+    d = entity.dxf
+    start, end = d.start_param, d.end_param
+    sweep = (end - start) % math.tau or math.tau
+    params = [start + sweep * i / CURVE_SAMPLES for i in range(CURVE_SAMPLES + 1)]
+    points = [tuple(p)[:2] for p in entity.vertices(params)]
+    return curve(points, math.sqrt(sum(v * v for v in d.major_axis)))
+
+
+def arc_points(entity):
+    """Centre, start, end and middle point of an arc in a plane parallel to x-y."""
+    d = entity.dxf
+    ocs = entity.ocs()
+    sweep = (d.end_angle - d.start_angle) % 360.0 or 360.0
+    def at(angle):
+        a = math.radians(angle)
+        return tuple(ocs.to_wcs((d.center[0] + d.radius * math.cos(a),
+                                 d.center[1] + d.radius * math.sin(a), d.center[2])))[:2]
+    return (tuple(ocs.to_wcs(d.center))[:2], at(d.start_angle), at(d.start_angle + sweep),
+            at(d.start_angle + sweep / 2))
 
 
 def points_of(entity):
@@ -36,9 +95,19 @@ def points_of(entity):
     kind = entity.dxftype()
     d = entity.dxf
     if kind == "LINE":
+        if tuple(d.start)[:2] == tuple(d.end)[:2]:
+            return None
         return "LINE", (tuple(d.start)[:2], tuple(d.end)[:2]), 0.0
     if kind == "POINT":
         return "POINT", (tuple(d.location)[:2],), 0.0
+    if kind == "ELLIPSE":
+        return ellipse_curve(entity)
+    if kind == "POLYLINE":
+        # Only ellipses remain polylines in our exploded files.
+        return "POLY", tuple(tuple(v.dxf.location)[:2] for v in entity.vertices), 0.0
+    if kind in ("CIRCLE", "ARC") and tilted(entity):
+        start, end = (0.0, 360.0) if kind == "CIRCLE" else (d.start_angle, d.end_angle)
+        return circular_curve(entity, start, end)
     if kind == "CIRCLE":
         centre = entity.ocs().to_wcs(d.center)
         return "CIRCLE", (tuple(centre)[:2],), abs(d.radius)
@@ -46,10 +115,7 @@ def points_of(entity):
         if abs(entity.dxf.end_angle - entity.dxf.start_angle) % 360.0 < 1e-9:
             centre = entity.ocs().to_wcs(d.center)
             return "CIRCLE", (tuple(centre)[:2],), abs(d.radius)
-        centre = entity.ocs().to_wcs(d.center)
-        start = tuple(entity.start_point)[:2]
-        end = tuple(entity.end_point)[:2]
-        return "ARC", (tuple(centre)[:2], start, end), abs(d.radius)
+        return "ARC", arc_points(entity), abs(d.radius)
     if kind in ("TEXT", "ATTRIB"):
         if kind == "ATTRIB":
             return None
@@ -129,6 +195,8 @@ class Index:
         return (math.floor(point[0] / self.cell), math.floor(point[1] / self.cell))
 
     def near(self, kind, point):
+        # A reference curve is looked for among our polylines.
+        kind = "POLY" if kind == "CURVE" else kind
         kx, ky = self.key(point)
         for dx in (-1, 0, 1):
             for dy in (-1, 0, 1):
@@ -139,9 +207,40 @@ def close(p, q, tol):
     return abs(p[0] - q[0]) <= tol and abs(p[1] - q[1]) <= tol
 
 
+def segment_distance(p, a, b):
+    ax, ay = b[0] - a[0], b[1] - a[1]
+    length = ax * ax + ay * ay
+    t = 0.0 if length == 0.0 else max(0.0, min(1.0, ((p[0] - a[0]) * ax + (p[1] - a[1]) * ay)
+                                                   / length))
+    return math.hypot(p[0] - a[0] - t * ax, p[1] - a[1] - t * ay)
+
+
+def near_polyline(points, polyline, tol, closed):
+    segments = list(zip(polyline, polyline[1:]))
+    if closed and len(polyline) > 1:
+        segments.append((polyline[-1], polyline[0]))
+    if not segments:
+        segments = [(polyline[0], polyline[0])]
+    return all(min(segment_distance(p, a, b) for a, b in segments) <= tol for p in points)
+
+
+def same_curve(ref_points, size, our_points, tol):
+    tol += CURVE_TOLERANCE * size
+    closed = close(ref_points[0], ref_points[-1], tol)
+    if not closed:
+        ends = (ref_points[0], ref_points[-1])
+        if not ((close(ends[0], our_points[0], tol) and close(ends[1], our_points[-1], tol)) or
+                (close(ends[1], our_points[0], tol) and close(ends[0], our_points[-1], tol))):
+            return False
+    return (near_polyline(ref_points[::8], our_points, tol, closed) and
+            near_polyline(our_points, ref_points, tol, False))
+
+
 def same(reference, ours, tol):
     kind, ref_points, ref_radius = reference
     _, our_points, our_radius = ours
+    if kind == "CURVE":
+        return same_curve(ref_points, ref_radius, our_points, tol)
     if abs(ref_radius - our_radius) > tol:
         return False
     if kind == "TEXT":
@@ -151,9 +250,12 @@ def same(reference, ours, tol):
         c, d = our_points
         return (close(a, c, tol) and close(b, d, tol)) or (close(a, d, tol) and close(b, c, tol))
     if kind == "ARC":
-        # Start and end may be exchanged by a mirror; centre first.
-        return close(ref_points[0], our_points[0], tol) and (
-            (close(ref_points[1], our_points[1], tol) and close(ref_points[2], our_points[2], tol)))
+        # Centre and middle point, then the ends in either order.
+        centre, start, end, middle = ref_points
+        our_centre, our_start, our_end, our_middle = our_points
+        return close(centre, our_centre, tol) and close(middle, our_middle, tol) and (
+            (close(start, our_start, tol) and close(end, our_end, tol)) or
+            (close(start, our_end, tol) and close(end, our_start, tol)))
     return all(close(p, q, tol) for p, q in zip(ref_points, our_points))
 
 

@@ -1,6 +1,7 @@
 // A block reference (INSERT): a block placed by name at a point with a rotation and a scale.
 #include "document/DXF_Insert.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -16,7 +17,7 @@
 namespace {
 
 // The placement as the file holds it: insertion point 10, 20, 30, scales 41 (x) and 42
-// (y), rotation 50 in degrees.
+// (y), rotation 50 in degrees, and a MINSERT's column and row spacings 44 and 45.
 struct FilePlacement {
   double x = 0.0;
   double y = 0.0;
@@ -24,6 +25,8 @@ struct FilePlacement {
   double scaleX = 1.0;
   double scaleY = 1.0;
   double rotation = 0.0;
+  double columnSpacing = 0.0;
+  double rowSpacing = 0.0;
 };
 
 // The group table of a placement, in the order written.
@@ -31,6 +34,23 @@ template <class Placement>
 std::array<RealGroupOf<Placement>, 6> groupTable(Placement& placement) {
   return {{{10, &placement.x}, {20, &placement.y}, {30, &placement.z},
            {41, &placement.scaleX}, {42, &placement.scaleY}, {50, &placement.rotation}}};
+}
+
+// The grid spacings, written only for a MINSERT.
+template <class Placement>
+std::array<RealGroupOf<Placement>, 2> gridTable(Placement& placement) {
+  return {{{44, &placement.columnSpacing}, {45, &placement.rowSpacing}}};
+}
+
+// A column or row count as the file gives it, within 1 and the largest count taken.
+int gridCount(const char* value) {
+  return std::clamp(parseInt(value), 1, DXF_Insert::kMaxGridCount);
+}
+
+// The value at `degrees` of a vector (x, y) turned by that angle.
+WorldPoint turned(double x, double y, double degrees) {
+  const auto [c, n] = cosSinOfDegrees(degrees);
+  return {c * x - n * y, n * x + c * y};
 }
 
 // A rotation in degrees brought into 0 <= angle < 360.
@@ -57,6 +77,7 @@ DXF_Insert::DXF_Insert(const char* blockName, const char* layerName, double x, d
 int DXF_Insert::read(DxfLineReader& in) {
   FilePlacement placement;
   const auto reals = groupTable(placement);
+  const auto grid = gridTable(placement);
   bool layerSeen = false;
   Extrusion extrusion;
   for (;;) {
@@ -70,9 +91,11 @@ int DXF_Insert::read(DxfLineReader& in) {
     }
     const int code = groupCode(line, GroupCodeVariant::Standard);
     if (code == 0) break;
-    if (readListedGroup(in, code, reals)) continue;
+    if (readListedGroup(in, code, reals) || readListedGroup(in, code, grid)) continue;
     switch (code) {
       case 2: copyField(blockName_, in.readLine()); break;
+      case 70: columns_ = gridCount(in.readLine()); break;
+      case 71: rows_ = gridCount(in.readLine()); break;
       case 8:
         if (layerSeen) {
           in.readLine();
@@ -99,7 +122,14 @@ int DXF_Insert::read(DxfLineReader& in) {
   rotation_ = placement.rotation;
   double sx = placement.scaleX;
   const double sy = placement.scaleY;
+  columnStep_ = turned(placement.columnSpacing, 0.0, placement.rotation);
+  rowStep_ = turned(0.0, placement.rowSpacing, placement.rotation);
+  // Only the ratio of the scales' sizes is kept apart; their signs and the x scale's size
+  // make the signed scale below.
+  yStretch_ = sx != 0.0 && std::isfinite(sy / sx) ? std::fabs(sy / sx) : 1.0;
   if (!extrusion.isWorld()) {
+    extrusion.toWorld(columnStep_.x, columnStep_.y);
+    extrusion.toWorld(rowStep_.x, rowStep_.y);
     // The insertion point and the block's x axis lie in the plane of the extrusion
     // direction; seen from below, the block is mirrored in its x axis as well.
     extrusion.toWorld(x_, y_, z_);
@@ -116,7 +146,7 @@ int DXF_Insert::read(DxfLineReader& in) {
     scale_ = sx;
     rotation_ = 180.0 - rotation_;
   } else if (sy < 0) {
-    scale_ = sy;
+    scale_ = -sx;
     rotation_ = -rotation_;
   } else {
     scale_ = sx;
@@ -131,10 +161,20 @@ int DXF_Insert::write(std::ostream& out) const {
   placement.y = y_;
   placement.z = z_;
   placement.scaleX = std::fabs(scale_);
-  placement.scaleY = scale_;
+  placement.scaleY = scale_ * yStretch_;
   placement.rotation = scale_ < 0 ? normalisedDegrees(-rotation_) : rotation_;
   out << "INSERT\n  8\n" << layerName_ << "\n  2\n" << blockName_ << '\n';
   writeListedGroups(out, groupTable(std::as_const(placement)));
+  if (columns_ > 1 || rows_ > 1) {
+    // The spacings along the written rotation's axes.
+    const WorldPoint alongColumns = turned(1.0, 0.0, placement.rotation);
+    const WorldPoint alongRows = turned(0.0, 1.0, placement.rotation);
+    placement.columnSpacing =
+        columnStep_.x * alongColumns.x + columnStep_.y * alongColumns.y;
+    placement.rowSpacing = rowStep_.x * alongRows.x + rowStep_.y * alongRows.y;
+    out << " 70\n" << columns_ << "\n 71\n" << rows_ << '\n';
+    writeListedGroups(out, gridTable(std::as_const(placement)));
+  }
   if (colourNumber_ != DXFGeometrie::kByLayer) out << " 62\n" << colourNumber_ << '\n';
   if (paperSpace_) out << " 67\n1\n";
   out << "  0\n";
@@ -182,11 +222,23 @@ int DXF_Insert::applyLayer(const BlockList& blocks, const Layer& layer, const ch
   return changed > 0 ? 1 : 0;
 }
 
+WorldPoint DXF_Insert::cellOffset(int column, int row) const {
+  return {column * columnStep_.x + row * rowStep_.x, column * columnStep_.y + row * rowStep_.y};
+}
+
 void DXF_Insert::transform(double s, double a, double dx, double dy, double dz) {
   const auto [c, n] = cosSinOfDegrees(a);
-  const double placedX = std::fabs(s) * (c * x_ - n * y_) + dx;
-  y_ = s * (n * x_ + c * y_) + dy;
-  x_ = placedX;
+  const auto map = [&](WorldPoint& p, double ox, double oy) {
+    const double placedX = std::fabs(s) * (c * p.x - n * p.y) + ox;
+    p.y = s * (n * p.x + c * p.y) + oy;
+    p.x = placedX;
+  };
+  WorldPoint point{x_, y_};
+  map(point, dx, dy);
+  x_ = point.x;
+  y_ = point.y;
+  map(columnStep_, 0.0, 0.0);
+  map(rowStep_, 0.0, 0.0);
   z_ += dz;
   // Behind a mirror the insert's own rotation turns the other way.
   rotation_ = scale_ < 0 ? rotation_ - a : rotation_ + a;

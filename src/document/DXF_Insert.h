@@ -9,12 +9,19 @@
 // each time it is drawn or changed. Its placement is the one `transform` of the entities
 // applies: scale, then rotation (degrees), then the move to (x, y); a negative scale
 // mirrors top to bottom (left to right mirrors arrive as a negative scale with the rotation
-// turned by 180 degrees).
+// turned by 180 degrees). Before that, y values of the block are multiplied by yStretch,
+// the ratio of the file's y scale to its x scale (1 for most inserts).
+//
+// A MINSERT (column and row counts 70 and 71 above 1) places the block once per cell of
+// a grid: cell (column, row) moves by column * columnStep + row * rowStep, steps given in
+// the coordinates the insertion point lies in (spacings 44 and 45 turned by the rotation).
 class DXF_Insert {
  public:
   static constexpr int kNameSize = 50;
   static constexpr int kEndOfFile = -37;
   static constexpr int kBlockNotFound = -20;
+  // Column and row counts beyond this are taken as this.
+  static constexpr int kMaxGridCount = 32767;
 
   // Block name "BLOCK", layer "LAYER", at the origin, rotation 0, scale 1.
   DXF_Insert();
@@ -67,6 +74,14 @@ class DXF_Insert {
   // Degrees.
   double rotation() const { return rotation_; }
   double scale() const { return scale_; }
+  // |y scale| / |x scale| of the file: the block's y values are multiplied by it first.
+  double yStretch() const { return yStretch_; }
+  int columns() const { return columns_; }
+  int rows() const { return rows_; }
+  WorldPoint columnStep() const { return columnStep_; }
+  WorldPoint rowStep() const { return rowStep_; }
+  // The move of the grid cell (column, row) from the insertion point.
+  WorldPoint cellOffset(int column, int row) const;
 
  private:
   char blockName_[kNameSize];
@@ -76,6 +91,11 @@ class DXF_Insert {
   double z_ = 0.0;
   double rotation_ = 0.0;
   double scale_ = 1.0;
+  double yStretch_ = 1.0;
+  int columns_ = 1;
+  int rows_ = 1;
+  WorldPoint columnStep_;
+  WorldPoint rowStep_;
   const Layer* layer_ = nullptr;
   int colourNumber_ = DXFGeometrie::kByLayer;
   bool paperSpace_ = false;

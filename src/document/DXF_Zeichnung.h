@@ -29,7 +29,7 @@ class DXF_Zeichnung {
   DXF_Zeichnung& operator=(const DXF_Zeichnung&) = delete;
 
   // Reads an ASCII or binary DXF file, appending to the lists; 0 or a negative result code
-  // (-50 when the file cannot be opened, -51 when it is empty, -30 to -38 and -52 to -55
+  // (-50 when the file cannot be opened, -51 when it is empty, -30 to -39 and -52 to -55
   // when it ends inside an object or a section, -56 when it is no DXF file, -57 for a
   // binary DXF that cannot be read). When the header gives no plausible extents that hold
   // the drawing, they are computed from what is drawn.

@@ -11,14 +11,15 @@
 
 namespace {
 
-// The box around a box placed as the entities' transform places points.
+// The box around a box placed as the entities' transform places points, after its y
+// values were stretched by yStretch.
 DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, double dx,
-                           double dy) {
+                           double dy, double yStretch = 1.0) {
   DrawingExtents::Box result;
   if (box.empty) return result;
   const auto [c, n] = cosSinOfDegrees(a);
   const double xs[] = {box.minX, box.maxX};
-  const double ys[] = {box.minY, box.maxY};
+  const double ys[] = {box.minY * yStretch, box.maxY * yStretch};
   for (double x : xs) {
     for (double y : ys) result.add(std::fabs(s) * (c * x - n * y) + dx, s * (n * x + c * y) + dy);
   }
@@ -88,8 +89,15 @@ DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
     const DXF_Insert& insert = *inserts.at(i);
     const Layer* layer = insert.layer();
     if (insert.inPaperSpace() || (layer && !layer->visible())) continue;
-    box.add(placed(ofBlockNamed(insert.blockName(), depth), insert.scale(), insert.rotation(),
-                   insert.x(), insert.y()));
+    const Box block = ofBlockNamed(insert.blockName(), depth);
+    // The grid's corner cells hold every other cell between them.
+    for (int row : {0, insert.rows() - 1}) {
+      for (int column : {0, insert.columns() - 1}) {
+        const WorldPoint offset = insert.cellOffset(column, row);
+        box.add(placed(block, insert.scale(), insert.rotation(), insert.x() + offset.x,
+                       insert.y() + offset.y, insert.yStretch()));
+      }
+    }
   }
   for (int i = 0; i < dimensions.count(); ++i) {
     const DXF_Bemassung& dimension = *dimensions.at(i);

@@ -16,7 +16,7 @@ struct ObjectLists;
 // Reading appends to the document's lists; on failure the objects read so far stay in it.
 class DxfReader {
  public:
-  // Result codes of the reader itself (the object readers add theirs, -30 to -38).
+  // Result codes of the reader itself (the object readers add theirs, -30 to -39).
   static constexpr int kCannotOpen = -50;
   static constexpr int kEmpty = -51;
   // The file ends inside the section that was started.

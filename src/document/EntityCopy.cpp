@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "document/DXFText.h"
+#include "entities/Ellipse.h"
 #include "entities/Kreis.h"
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
@@ -27,5 +28,6 @@ std::unique_ptr<DXFGeometrie> EntityCopy::of(const DXFGeometrie& entity) {
   if (std::strcmp(type, "POINT") == 0) return copyAs<Punkt>(entity);
   if (std::strcmp(type, "TEXT") == 0) return copyAs<DXFText>(entity);
   if (std::strcmp(type, "SOLID") == 0) return copyAs<Solid>(entity);
+  if (std::strcmp(type, "ELLIPSE") == 0) return copyAs<Ellipse>(entity);
   return nullptr;
 }

@@ -9,6 +9,7 @@
 #include "document/DXFText.h"
 #include "document/DXF_Bemassung.h"
 #include "document/DXF_Insert.h"
+#include "entities/Ellipse.h"
 #include "entities/Kreis.h"
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
@@ -18,8 +19,8 @@
 
 namespace {
 
-enum class Kind { Insert, Line, Arc, Circle, Point, Polyline, Leader, Text, MText, Solid,
-                  Dimension };
+enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Leader, Text, MText,
+                  Solid, Dimension };
 
 // The kind a type name line stands for. Telling the names apart by length first settles
 // almost every line with one short comparison.
@@ -42,6 +43,9 @@ std::optional<Kind> kindOf(std::string_view name) {
       if (name == "CIRCLE") return Kind::Circle;
       if (name == "LEADER") return Kind::Leader;
       break;
+    case 7:
+      if (name == "ELLIPSE") return Kind::Ellipse;
+      break;
     case 8:
       if (name == "POLYLINE") return Kind::Polyline;
       break;
@@ -50,6 +54,13 @@ std::optional<Kind> kindOf(std::string_view name) {
       break;
     case 10:
       if (name == "LWPOLYLINE") return Kind::Polyline;
+      break;
+    // The dimensions of newer releases carry their drawn geometry in a block, as DIMENSION.
+    case 13:
+      if (name == "ARC_DIMENSION") return Kind::Dimension;
+      break;
+    case 22:
+      if (name == "LARGE_RADIAL_DIMENSION") return Kind::Dimension;
       break;
     default:
       break;
@@ -62,6 +73,7 @@ std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
     case Kind::Line: return std::make_unique<Linie>();
     case Kind::Arc: return std::make_unique<Kreisbogen>();
     case Kind::Circle: return std::make_unique<Kreis>();
+    case Kind::Ellipse: return std::make_unique<Ellipse>();
     case Kind::Point: return std::make_unique<Punkt>();
     case Kind::Text:
     case Kind::MText: {
@@ -98,9 +110,11 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
                                          Context context, ObjectLists& lists,
                                          const LayerIndex& layers, bool utf8Texts) {
   Outcome outcome;
-  // No type name is longer than ten characters, so the length is measured no further.
+  // No type name is longer than kLongestName characters, so the length is measured no
+  // further.
+  constexpr std::size_t kLongestName = 22;
   std::size_t length = 0;
-  while (length <= 10 && typeName[length] != '\0') ++length;
+  while (length <= kLongestName && typeName[length] != '\0') ++length;
   const std::optional<Kind> kind = kindOf(std::string_view(typeName, length));
   if (!kind || (*kind == Kind::Leader && context == Context::Block)) return outcome;
   outcome.recognised = true;

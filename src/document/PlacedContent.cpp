@@ -5,6 +5,26 @@
 
 #include "document/DXF_Block.h"
 #include "document/EntityCopy.h"
+#include "entities/Ellipse.h"
+#include "entities/Kreis.h"
+#include "entities/Kreisbogen.h"
+
+namespace {
+
+// The copy as an ellipse when it is a circle or an arc, which a stretch in y turns into
+// one; other kinds stay as they are.
+std::unique_ptr<DXFGeometrie> stretchable(std::unique_ptr<DXFGeometrie> copy) {
+  const char* type = copy->typeName();
+  if (std::strcmp(type, "CIRCLE") == 0) {
+    return std::make_unique<Ellipse>(static_cast<const Kreis&>(*copy));
+  }
+  if (std::strcmp(type, "ARC") == 0) {
+    return std::make_unique<Ellipse>(static_cast<const Kreisbogen&>(*copy));
+  }
+  return copy;
+}
+
+}  // namespace
 
 PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose)
     : blocks_(blocks), purpose_(purpose) {}
@@ -21,12 +41,29 @@ int PlacedContent::ofInsert(const DXF_Insert& insert, const Sink& sink) {
   if (purpose_ == Purpose::Draw && (insert.inPaperSpace() || (layer && !layer->visible()))) {
     return 0;
   }
-  enter(*block, insertPlacement(insert), sink);
+  enterGrid(*block, insert, sink);
   return 0;
 }
 
+void PlacedContent::enterGrid(const DXF_Block& block, const DXF_Insert& insert,
+                              const Sink& sink) {
+  const Placement first = insertPlacement(insert);
+  for (int row = 0; row < insert.rows(); ++row) {
+    for (int column = 0; column < insert.columns(); ++column) {
+      if (placed_ >= kMaxPlaced || cells_ >= kMaxPlaced) return;
+      ++cells_;
+      Placement cell = first;
+      const WorldPoint offset = insert.cellOffset(column, row);
+      cell.dx += offset.x;
+      cell.dy += offset.y;
+      enter(block, cell, sink);
+    }
+  }
+}
+
 PlacedContent::Placement PlacedContent::insertPlacement(const DXF_Insert& insert) const {
-  Placement placement{insert.scale(), insert.rotation(), insert.x(), insert.y()};
+  Placement placement{insert.scale(), insert.rotation(), insert.x(), insert.y(),
+                      insert.yStretch()};
   const Placement* outer = depth_ > 0 ? &placements_[depth_ - 1] : nullptr;
   const bool onLayerZero = std::strcmp(insert.layerName(), "0") == 0;
   placement.layer = onLayerZero && outer && outer->layer ? outer->layer : insert.layer();
@@ -85,7 +122,7 @@ void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
     const Layer* layer = insert.layer();
     const bool hidden = purpose_ == Purpose::Draw && layer && !layer->visible() &&
                         std::strcmp(insert.layerName(), "0") != 0;
-    if (nested && !hidden) enter(*nested, insertPlacement(insert), sink);
+    if (nested && !hidden) enterGrid(*nested, insert, sink);
   }
   const DimensionList& dimensions = block.dimensions();
   for (int i = dimensions.count() - 1; i >= 0; --i) {
@@ -117,6 +154,10 @@ void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {
   ++placed_;
   for (int i = depth_ - 1; i >= 0; --i) {
     const Placement& p = placements_[i];
+    if (p.yStretch != 1.0) {
+      copy = stretchable(std::move(copy));
+      copy->scaleY(p.yStretch, 0.0);
+    }
     copy->transform(p.scale, p.angle, p.dx, p.dy, 0.0);
   }
   sink(std::move(copy));

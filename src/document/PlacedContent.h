@@ -11,6 +11,10 @@
 // the chain of placements that leads to it (innermost first). Drawing and exploding share
 // this walk, so an insert is drawn exactly where the explode puts its entities.
 //
+// An insert whose y scale differs from its x scale stretches its block's y values first:
+// circles and arcs found there become ellipses. A MINSERT places its block once per cell of
+// its grid.
+//
 // Entities on layer "0" inside a block take the layer of the insert that places them, and
 // BYBLOCK colours take the insert's colour, the innermost insert deciding unless it is on
 // layer "0" (or BYBLOCK) itself. When drawing, an insert on a layer that is off or frozen
@@ -50,6 +54,8 @@ class PlacedContent {
     double angle = 0.0;
     double dx = 0.0;
     double dy = 0.0;
+    // Multiplies y values before the rest of the placement.
+    double yStretch = 1.0;
     // What layer-0 entities and BYBLOCK colours become inside; null: they stay.
     const Layer* layer = nullptr;
     const char* colour = nullptr;
@@ -57,6 +63,8 @@ class PlacedContent {
 
   // The placement of an insert inside the current chain.
   Placement insertPlacement(const DXF_Insert& insert) const;
+  // Walks `block` once for every grid cell of the insert.
+  void enterGrid(const DXF_Block& block, const DXF_Insert& insert, const Sink& sink);
 
   const DXF_Block* find(const char* name) const;
   // Walks `block` under `placement` unless it is already on the chain or too deep.
@@ -73,4 +81,7 @@ class PlacedContent {
   Placement placements_[kMaxDepth];
   int depth_ = 0;
   long placed_ = 0;
+  // Grid cells entered, bounded like the placed copies (a grid of an empty block places
+  // nothing, yet must end).
+  long cells_ = 0;
 };

@@ -13,6 +13,7 @@ const char* readResultMeaning(int code) {
     case -36: return "the file ends inside a solid";
     case -37: return "the file ends inside a block reference, a dimension or a linetype";
     case -38: return "the file ends inside a layer";
+    case -39: return "the file ends inside an ellipse";
     case -50: return "the file cannot be opened";
     case -51: return "the file is empty";
     case -52: return "the file ends inside the HEADER section";

@@ -216,8 +216,8 @@ void DXFGeometrie::drawChords(DrawingArea& area, int n, double s, double dx, dou
   }
 }
 
-void DXFGeometrie::writeHead(std::ostream& out, bool withColour) const {
-  out << typeName() << "\n  8\n" << layerName_ << '\n';
+void DXFGeometrie::writeHead(std::ostream& out, bool withColour, const char* asType) const {
+  out << (asType ? asType : typeName()) << "\n  8\n" << layerName_ << '\n';
   if (*linetype_) out << "  6\n" << linetype_ << '\n';
   if (paperSpace_) out << " 67\n1\n";
   // The colour number as read, so that an explicit colour survives even where the drawing

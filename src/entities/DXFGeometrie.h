@@ -201,8 +201,9 @@ class DXFGeometrie {
                            const Table& table, Extrusion* extrusion = nullptr);
 
   // Write frame: type name, layer name, the entity's own linetype and paper space mark,
-  // and, when `withColour`, its own colour number unless that is BYLAYER.
-  void writeHead(std::ostream& out, bool withColour) const;
+  // and, when `withColour`, its own colour number unless that is BYLAYER. A kind written as
+  // another (one the file format lacks) names that one as `asType`.
+  void writeHead(std::ostream& out, bool withColour, const char* asType = nullptr) const;
   // Keeps a linetype name (group 6); BYLAYER and "" mean none.
   void setLinetypeName(const char* name);
   // The closing "  0" line.

@@ -15,6 +15,7 @@ std::string ResultCodes::readMeaning(int code) {
     case -36: return "the file ends inside a SOLID";
     case -37: return "the file ends inside an INSERT, a DIMENSION or a linetype entry";
     case -38: return "the file ends inside a layer entry";
+    case -39: return "the file ends inside an ELLIPSE";
     case -50: return "the file cannot be opened";
     case -51: return "the file is empty";
     case -52: return "the file ends inside the HEADER section";
