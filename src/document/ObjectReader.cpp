@@ -71,8 +71,6 @@ std::optional<Kind> kindOf(std::string_view name) {
 std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
   switch (kind) {
     case Kind::Line: return std::make_unique<Linie>();
-    case Kind::Arc: return std::make_unique<Kreisbogen>();
-    case Kind::Circle: return std::make_unique<Kreis>();
     case Kind::Ellipse: return std::make_unique<Ellipse>();
     case Kind::Point: return std::make_unique<Punkt>();
     case Kind::Text:
@@ -85,6 +83,21 @@ std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
     case Kind::Solid: return std::make_unique<Solid>();
     default: return nullptr;
   }
+}
+
+// Reads a circle or an arc; one in a tilted plane is replaced by the ellipse it is seen
+// as from above.
+template <class Circular>
+int readCircular(DxfLineReader& in, std::unique_ptr<DXFGeometrie>& entity) {
+  auto circular = std::make_unique<Circular>();
+  std::optional<EllipseArc> tiltedOutline;
+  const int result = circular->readGroups(in, tiltedOutline);
+  if (tiltedOutline) {
+    entity = std::make_unique<Ellipse>(*circular, *tiltedOutline);
+  } else {
+    entity = std::move(circular);
+  }
+  return result;
 }
 
 // Reads an object and appends it to `list` on success; the result code either way.
@@ -143,6 +156,16 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
                                   }
                                 });
       break;
+    case Kind::Arc:
+    case Kind::Circle: {
+      std::unique_ptr<DXFGeometrie> entity;
+      outcome.result = *kind == Kind::Arc ? readCircular<Kreisbogen>(in, entity)
+                                          : readCircular<Kreis>(in, entity);
+      if (outcome.result < 0) break;
+      if (const Layer* layer = layers.firstNamed(entity->layerName())) entity->assignLayer(layer);
+      lists.entities.append(std::move(entity));
+      break;
+    }
     default:
       outcome.result = readInto(makeEntity(*kind, utf8Texts), in, lists.entities,
                                 [&](DXFGeometrie& entity) {

@@ -17,7 +17,7 @@ std::vector<Punkt>& gatherBuffer() {
   return vertices;
 }
 
-DXFGeometrie& asGeometry(std::variant<Linie, Kreisbogen>& segment) {
+DXFGeometrie& asGeometry(std::variant<Linie, Kreisbogen, Ellipse>& segment) {
   return std::visit([](auto& kind) -> DXFGeometrie& { return kind; }, segment);
 }
 
@@ -69,9 +69,11 @@ int Polylinie::read(DxfLineReader& in) {
   // POLYLINE continues with VERTEX records.
   if (result == 0 && !counted) result = readVertexRecords(in, vertices);
   if (result == 0) {
-    verticesToWorld(vertices);
+    const bool tilted = inTiltedPlane();
+    if (!tilted) verticesToWorld(vertices);
     addVertices(vertices);
     buildSegments();
+    if (tilted) verticesToWorld(vertexStore_);
   }
   vertices.clear();
   if (vertices.capacity() > kKeptGatherCapacity) std::vector<Punkt>().swap(vertices);
@@ -190,9 +192,11 @@ int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices
   }
 }
 
+bool Polylinie::inTiltedPlane() const {
+  return extrusion_.isTilted() && (flags_ & kWorldVertices) == 0;
+}
+
 void Polylinie::verticesToWorld(std::vector<Punkt>& vertices) const {
-  // 3-D polylines, meshes and polyface meshes give world points.
-  constexpr std::int32_t kWorldVertices = 8 | 16 | 64;
   if (extrusion_.isWorld() || (flags_ & kWorldVertices) != 0) return;
   const bool mirrored = extrusion_.mirrors();
   for (Punkt& vertex : vertices) {
@@ -229,12 +233,28 @@ bool Polylinie::spans(const Punkt& from, const Punkt& to) {
   return std::hypot(dx, dy) > kMinSegment;
 }
 
+Polylinie::Segment& Polylinie::addPlaneSegment(std::vector<Segment>& store, const Punkt& from,
+                                               const Punkt& to) const {
+  const bool curved = from.bulge() > kMinBulge || from.bulge() < -kMinBulge;
+  if (curved) {
+    const Ellipse inPlane{Kreisbogen(from.bulge(), from, to)};
+    return store.emplace_back(std::in_place_type<Ellipse>,
+                              extrusion_.seenFromAbove(inPlane.arc(), elevation_));
+  }
+  double x1 = from.x(), y1 = from.y();
+  double x2 = to.x(), y2 = to.y();
+  extrusion_.toWorld(x1, y1, elevation_);
+  extrusion_.toWorld(x2, y2, elevation_);
+  return store.emplace_back(std::in_place_type<Linie>, x1, y1, x2, y2);
+}
+
 void Polylinie::addSegment(std::vector<Segment>& store, const Punkt& from,
                            const Punkt& to) const {
+  const bool curved = from.bulge() > kMinBulge || from.bulge() < -kMinBulge;
   Segment& added =
-      from.bulge() > kMinBulge || from.bulge() < -kMinBulge
-          ? store.emplace_back(std::in_place_type<Kreisbogen>, from.bulge(), from, to)
-          : store.emplace_back(std::in_place_type<Linie>, from.x(), from.y(), to.x(), to.y());
+      inTiltedPlane() ? addPlaneSegment(store, from, to)
+      : curved ? store.emplace_back(std::in_place_type<Kreisbogen>, from.bulge(), from, to)
+               : store.emplace_back(std::in_place_type<Linie>, from.x(), from.y(), to.x(), to.y());
   DXFGeometrie& segment = asGeometry(added);
   segment.setLayerName(layerName_);
   segment.setColour("#000000");

@@ -9,12 +9,14 @@
 
 #include "settings/AT_Vector.h"
 #include "entities/DXFGeometrie.h"
+#include "entities/Ellipse.h"
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
 #include "entities/Punkt.h"
 
 // Vertices are kept as points with their bulges (for writing); the segments, lines and arcs
-// built once when the polyline is read, are what is drawn, transformed and exploded.
+// built once when the polyline is read, are what is drawn, transformed and exploded. The
+// arcs of a polyline in a tilted plane are seen from above as elliptical arcs.
 class Polylinie {
  public:
   static constexpr int kNameSize = 50;
@@ -24,8 +26,9 @@ class Polylinie {
   static constexpr int kEndOfFileHead = -32;
   static constexpr int kEndOfFileVertex = -31;
   static constexpr int kEndOfFileVertices = -30;
-  // Consecutive vertices closer than this in x and y give no segment.
-  static constexpr double kMinSegment = 0.01;
+  // Consecutive vertices closer than this coincide and give no segment. Real pieces can be
+  // far shorter than a hundredth of a unit in drawings made in inches or metres.
+  static constexpr double kMinSegment = 1e-9;
   // Bulges within this of 0 give a straight segment.
   static constexpr double kMinBulge = 0.001;
   // The bit of the flags (group 70) that closes the polyline.
@@ -65,13 +68,15 @@ class Polylinie {
   int vertexCount() const { return vertices_->count(); }
   const Punkt* vertexAt(int index) const { return vertices_->objectAt<Punkt>(index); }
   int segmentCount() const { return segments_->count(); }
-  // A line or arc, or null outside the list.
+  // A line, arc or elliptical arc, or null outside the list.
   const DXFGeometrie* segmentAt(int index) const {
     return segments_->objectAt<DXFGeometrie>(index);
   }
 
  private:
-  using Segment = std::variant<Linie, Kreisbogen>;
+  using Segment = std::variant<Linie, Kreisbogen, Ellipse>;
+  // Flags of 3-D polylines, meshes and polyface meshes, whose vertices are world points.
+  static constexpr std::int32_t kWorldVertices = 8 | 16 | 64;
 
   // Head groups and, for LWPOLYLINE and LEADER, the vertex pairs, into `vertices`.
   int readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& counted);
@@ -82,11 +87,17 @@ class Polylinie {
   // Brings the vertices of a 2-D polyline from the plane of its extrusion direction into
   // the world.
   void verticesToWorld(std::vector<Punkt>& vertices) const;
+  // True for a 2-D polyline in a plane that is not parallel to the x-y plane: its segments
+  // are built in that plane and then seen from above.
+  bool inTiltedPlane() const;
   void buildSegments();
   // True when a segment is drawn from `from` to `to` (they lie far enough apart).
   static bool spans(const Punkt& from, const Punkt& to);
   // The line or the arc (by the bulge of `from`) from `from` to `to`, on this layer.
   void addSegment(std::vector<Segment>& store, const Punkt& from, const Punkt& to) const;
+  // The same for vertices in a tilted plane: the segment seen from above.
+  Segment& addPlaneSegment(std::vector<Segment>& store, const Punkt& from,
+                           const Punkt& to) const;
   // The segment at `index`, which must lie in the list.
   DXFGeometrie& segment(int index) const { return *segments_->objectAt<DXFGeometrie>(index); }
   // Makes the item vectors anew, exactly as long as the stores, pointing at their objects

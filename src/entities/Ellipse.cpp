@@ -75,12 +75,19 @@ Ellipse::Ellipse(const Ellipse& other) : DXFGeometrie(other), arc_(other.arc_) {
   setColourNumber(other.colourNumber_);
 }
 
+Ellipse::Ellipse(const DXFGeometrie& attributes, const EllipseArc& arc)
+    : DXFGeometrie(attributes), arc_(arc) {
+  setColourNumber(attributes.colourNumber());
+}
+
 Ellipse::Ellipse(const Kreis& circle) : DXFGeometrie(circle) {
+  setColourNumber(circle.colourNumber());
   arc_.centre = {circle.cx(), circle.cy()};
   arc_.major = {circle.r(), 0.0};
 }
 
 Ellipse::Ellipse(const Kreisbogen& arc) : DXFGeometrie(arc) {
+  setColourNumber(arc.colourNumber());
   arc_.centre = {arc.cx(), arc.cy()};
   arc_.major = {arc.r(), 0.0};
   arc_.start = arc.startAngle();

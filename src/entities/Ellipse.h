@@ -27,7 +27,10 @@ class Ellipse : public DXFGeometrie {
   explicit Ellipse(const EllipseArc& arc, const Layer* layer = nullptr);
   // Copies layer, layer name, colour, colour number, line style, visibility and geometry.
   Ellipse(const Ellipse& other);
-  // The same curve as a circle or an arc, with its layer, colour and visibility.
+  // The curve `arc` with the layer, colour (and its number), line style and visibility of
+  // `attributes`.
+  Ellipse(const DXFGeometrie& attributes, const EllipseArc& arc);
+  // The same curve as a circle or an arc, with its attributes.
   explicit Ellipse(const Kreis& circle);
   explicit Ellipse(const Kreisbogen& arc);
   Ellipse& operator=(const Ellipse& other) = default;

@@ -72,3 +72,17 @@ bool Extrusion::mirrors() const {
   const Axes a = axes();
   return a.ax[0] * a.ay[1] - a.ax[1] * a.ay[0] < 0.0;
 }
+
+bool Extrusion::isTilted() const {
+  return (x_ != 0.0 || y_ != 0.0) && std::isfinite(x_ + y_ + z_);
+}
+
+EllipseArc Extrusion::seenFromAbove(const EllipseArc& inPlane, double elevation) const {
+  double xAxisX = 1.0, xAxisY = 0.0;
+  double yAxisX = 0.0, yAxisY = 1.0;
+  double originX = 0.0, originY = 0.0;
+  toWorld(xAxisX, xAxisY);
+  toWorld(yAxisX, yAxisY);
+  toWorld(originX, originY, elevation);
+  return inPlane.mapped(xAxisX, yAxisX, xAxisY, yAxisY, originX, originY);
+}

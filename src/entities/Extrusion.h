@@ -2,6 +2,8 @@
 // entities and the way their coordinates reach the world.
 #pragma once
 
+#include "entities/EllipseArc.h"
+
 // Planar entities (arcs, circles, 2-D polylines, texts, inserts, solids) store their points
 // in the coordinate system of their extrusion direction N, whose axes follow the DXF
 // arbitrary-axis rule. The viewer shows the world's x-y plane, so only the x-y parts of
@@ -24,6 +26,12 @@ class Extrusion {
   double angleToWorld(double degrees) const;
   // True when the entity's x-y plane is seen from below: turning directions reverse.
   bool mirrors() const;
+  // True when the entity's plane is not parallel to the world's x-y plane: its circles
+  // are seen as ellipses.
+  bool isTilted() const;
+  // What an arc lying in the entity's plane at `elevation` (its points' z) is seen as from
+  // above.
+  EllipseArc seenFromAbove(const EllipseArc& inPlane, double elevation) const;
 
  private:
   struct Axes {

@@ -115,11 +115,23 @@ std::array<RealGroupOf<Self>, 4> Kreis::groupTable(Self& circle) {
 }
 
 int Kreis::readGroups(DxfLineReader& in) {
+  std::optional<EllipseArc> unused;
+  return readGroups(in, unused);
+}
+
+int Kreis::readGroups(DxfLineReader& in, std::optional<EllipseArc>& tiltedOutline) {
   setColourNumber("256");
+  tiltedOutline.reset();
   Extrusion extrusion;
   const int result =
       readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
   if (result != 0) return result;
+  if (extrusion.isTilted()) {
+    EllipseArc inPlane;
+    inPlane.centre = {cx_, cy_};
+    inPlane.major = {r_, 0.0};
+    tiltedOutline = extrusion.seenFromAbove(inPlane, cz_);
+  }
   extrusion.toWorld(cx_, cy_, cz_);
   deriveColour();
   return 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "entities/DXFGeometrie.h"
 #include "entities/Punkt.h"
@@ -44,7 +45,11 @@ class Kreis : public DXFGeometrie {
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
                     double maxY, double dx, double dy, double a) const override;
+  // A circle in a tilted plane (extrusion) is kept as its centre seen from above.
   int readGroups(DxfLineReader& in) override;
+  // The same; for a circle in a tilted plane, `tiltedOutline` receives the ellipse it is
+  // seen as from above, which is what should be drawn in its place.
+  int readGroups(DxfLineReader& in, std::optional<EllipseArc>& tiltedOutline);
   int writeGroups(std::ostream& out) const override;
   // t clamped to 0..1.
   Punkt pointAt(double t) const override;

@@ -295,12 +295,28 @@ std::array<RealGroupOf<Self>, 6> Kreisbogen::groupTable(Self& arc) {
 }
 
 int Kreisbogen::readGroups(DxfLineReader& in) {
+  std::optional<EllipseArc> unused;
+  return readGroups(in, unused);
+}
+
+int Kreisbogen::readGroups(DxfLineReader& in, std::optional<EllipseArc>& tiltedOutline) {
   setColourNumber("256");
   startAngle_ = endAngle_ = cx_ = cy_ = cz_ = 0.0;
+  tiltedOutline.reset();
   Extrusion extrusion;
   const int result =
       readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
   if (result != 0) return result;
+  if (extrusion.isTilted()) {
+    EllipseArc inPlane;
+    inPlane.centre = {cx_, cy_};
+    inPlane.major = {r_, 0.0};
+    double sweep = std::fmod(endAngle_ - startAngle_, 360.0);
+    if (sweep <= 0.0) sweep += 360.0;
+    inPlane.start = radians(startAngle_);
+    inPlane.end = radians(startAngle_ + sweep);
+    tiltedOutline = extrusion.seenFromAbove(inPlane, cz_);
+  }
   if (!extrusion.isWorld()) {
     extrusion.toWorld(cx_, cy_, cz_);
     const double start = extrusion.angleToWorld(startAngle_);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "entities/DXFGeometrie.h"
 #include "entities/Punkt.h"
@@ -54,7 +55,12 @@ class Kreisbogen : public DXFGeometrie {
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
                     double maxY, double dx, double dy, double a) const override;
+  // An arc in a tilted plane (extrusion) is kept as its centre and end directions seen
+  // from above, which is exact for its ends only.
   int readGroups(DxfLineReader& in) override;
+  // The same; for an arc in a tilted plane, `tiltedOutline` receives the ellipse it is
+  // seen as from above, which is what should be drawn in its place.
+  int readGroups(DxfLineReader& in, std::optional<EllipseArc>& tiltedOutline);
   int writeGroups(std::ostream& out) const override;
   // Linear in angle from start (0) to end (1); t is not clamped.
   Punkt pointAt(double t) const override;

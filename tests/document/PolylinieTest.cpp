@@ -53,12 +53,24 @@ TEST(PolylinieReading, PolylineVerticesAndBulges) {
   EXPECT_STREQ(polyline.segmentAt(1)->layerName(), "L");
 }
 
-TEST(PolylinieReading, ShortPiecesGiveNoSegment) {
+TEST(PolylinieReading, CoincidingVerticesGiveNoSegment) {
+  Polylinie polyline;
+  ASSERT_EQ(readInto(polyline, polylineRecord("L", 0,
+                                              vertex(0, 0) + vertex(0, 0) + vertex(5, 0))),
+            0);
+  EXPECT_EQ(polyline.segmentCount(), 1);
+}
+
+// A piece of 0.005 units is 0.13 mm in a drawing made in inches: it is drawn.
+TEST(PolylinieReading, ShortPiecesAreKept) {
   Polylinie polyline;
   ASSERT_EQ(readInto(polyline, polylineRecord("L", 0,
                                               vertex(0, 0) + vertex(0.003, 0.004) + vertex(5, 0))),
             0);
-  EXPECT_EQ(polyline.segmentCount(), 1);
+  ASSERT_EQ(polyline.segmentCount(), 2);
+  const auto& piece = static_cast<const Linie&>(*polyline.segmentAt(0));
+  EXPECT_DOUBLE_EQ(piece.x2(), 0.003);
+  EXPECT_DOUBLE_EQ(piece.y2(), 0.004);
 }
 
 TEST(PolylinieReading, SmallBulgesGiveStraightSegments) {

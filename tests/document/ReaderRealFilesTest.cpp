@@ -389,10 +389,10 @@ TEST(ReaderSkipped, KindsPassedOverAreCounted) {
   const std::string hatch = "  0\nHATCH\n  8\n0\n  2\nSOLID\n 10\n0\n";
   auto document = readOk(dxfFile(hatch + hatch + "  0\nSPLINE\n  8\n0\n" + line(0, 0, 1, 1) +
                                      insert("B", 0, 0) + "  0\nATTRIB\n  1\nv\n  0\nSEQEND\n",
-                                 block("B", "  0\nELLIPSE\n  8\n0\n" + line(0, 0, 1, 1))));
+                                 block("B", "  0\nMLINE\n  8\n0\n" + line(0, 0, 1, 1))));
   using Kinds = std::vector<std::pair<std::string, long>>;
   EXPECT_EQ(document->skippedKinds().kinds(),
-            (Kinds{{"ELLIPSE", 1}, {"HATCH", 2}, {"SPLINE", 1}, {"ATTRIB", 1}}));
+            (Kinds{{"MLINE", 1}, {"HATCH", 2}, {"SPLINE", 1}, {"ATTRIB", 1}}));
   EXPECT_EQ(document->entities().count(), 1);
   EXPECT_EQ(document->blocks().at(0)->entities().count(), 1);
 }

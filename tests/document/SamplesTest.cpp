@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -80,10 +81,24 @@ Counts deepCounts(const DXF_Zeichnung& document) {
   return counts;
 }
 
+// Ellipses of the drawing and its blocks.
+int ellipseCount(const DXF_Zeichnung& document) {
+  const auto count = [](const EntityList& entities) {
+    int found = 0;
+    for (int i = 0; i < entities.count(); ++i) {
+      found += std::strcmp(entities.at(i)->typeName(), "ELLIPSE") == 0;
+    }
+    return found;
+  };
+  int found = count(document.entities());
+  for (int i = 0; i < document.blocks().count(); ++i) found += count(document.blocks().at(i)->entities());
+  return found;
+}
+
 // Result codes the reader documents: success, the entity and polyline codes, and the codes
 // of files it refuses.
 bool documented(int result) {
-  return result == 0 || (result <= -30 && result >= -38) || (result <= -50 && result >= -57);
+  return result == 0 || (result <= -30 && result >= -39) || (result <= -50 && result >= -57);
 }
 
 TEST(SampleResults, EverySampleHasADocumentedCodeAndEveryRowASample) {
@@ -117,6 +132,10 @@ TEST_P(SampleDrawing, ReadsWithItsPinnedCodeWritesAndReadsBackAlike) {
   // Inserts that close a cycle of blocks are left out of the file.
   Counts expected = deepCounts(document);
   expected.inserts -= static_cast<int>(cyclicInserts(document.blocks()).size());
+  // The file format written has no ellipses: each comes back as a polyline.
+  const int ellipses = ellipseCount(document);
+  expected.entities -= ellipses;
+  expected.polylines += ellipses;
   EXPECT_EQ(deepCounts(again), expected);
 }
 
