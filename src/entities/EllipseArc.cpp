@@ -75,8 +75,10 @@ EllipseArc EllipseArc::mapped(double m00, double m01, double m10, double m11, do
 int chordsWithin(const EllipseArc& arc, double majorLength, double tolerance, int minimum) {
   const double sweep = arc.end - arc.start;
   // A chord over the parameter step h lies at most about a h^2 / 8 off the curve.
-  double step = kTwoPi;
-  if (tolerance > 0.0 && majorLength > tolerance) step = std::sqrt(8.0 * tolerance / majorLength);
+  // No tolerance is met by no number of chords; a curve within it of its centre by any.
+  if (!(tolerance > 0.0)) return kMaxEllipseChords;
+  const double step =
+      majorLength > tolerance ? std::sqrt(8.0 * tolerance / majorLength) : kTwoPi;
   const double count = std::ceil(sweep / step);
   if (!(count < kMaxEllipseChords)) return kMaxEllipseChords;
   return std::max(minimum, static_cast<int>(count));

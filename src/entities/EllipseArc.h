@@ -37,7 +37,7 @@ struct EllipseArc {
 
 // The number of equal parameter steps that keep each chord within `tolerance` of the
 // arc, for a major half axis of `majorLength` (in the same unit); at least `minimum`, at
-// most kMaxChords.
+// most kMaxEllipseChords (also for a tolerance of 0 or less).
 int chordsWithin(const EllipseArc& arc, double majorLength, double tolerance, int minimum = 4);
 inline constexpr int kMaxEllipseChords = 4096;
 
