@@ -17,8 +17,9 @@ struct KindCount {
 }  // namespace
 
 std::string drawingInformation(const DXF_Zeichnung& drawing) {
-  KindCount kinds[] = {{"LINE", "lines"},   {"ARC", "arcs"},   {"CIRCLE", "circles"},
-                       {"POINT", "points"}, {"TEXT", "texts"}, {"SOLID", "solids"}};
+  KindCount kinds[] = {{"LINE", "lines"},     {"ARC", "arcs"},     {"CIRCLE", "circles"},
+                       {"ELLIPSE", "ellipses"}, {"POINT", "points"}, {"TEXT", "texts"},
+                       {"SOLID", "solids"}};
   for (int i = 0; i < drawing.entities().count(); ++i) {
     const char* type = drawing.entities().at(i)->typeName();
     for (KindCount& kind : kinds) {

@@ -22,6 +22,8 @@ TEST(DrawingInformation, CountsKindsAndNamesWhatWasPassedOver) {
   EXPECT_NE(text.find("layers 1."), std::string::npos) << text;
   EXPECT_NE(text.find("Passed over, not shown: HATCH 2, SPLINE 1."), std::string::npos) << text;
   EXPECT_NE(informationOf(line).find("Nothing was passed over."), std::string::npos);
+  const std::string ellipse = "  0\nELLIPSE\n  8\n0\n 11\n2\n 40\n0.5\n";
+  EXPECT_NE(informationOf(ellipse).find("circles 0, ellipses 1,"), std::string::npos);
 }
 
 }  // namespace
