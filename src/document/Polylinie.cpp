@@ -1,6 +1,7 @@
 // A POLYLINE, LWPOLYLINE or LEADER: its vertices and the line and arc segments built from them.
 #include "document/Polylinie.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <ostream>
@@ -295,7 +296,7 @@ int Polylinie::write(std::ostream& out) const {
       << flags_ << '\n';
   if (paperSpace_) out << " 67\n1\n";
   out << "  0\n";
-  for (const Punkt& vertex : vertexStore_) {
+  for (const Punkt& vertex : writtenVertices()) {
     out << "VERTEX\n  8\n" << layerName_ << "\n 10\n"
         << vertex.x() << "\n 20\n"
         << vertex.y() << "\n 30\n0\n";
@@ -304,6 +305,38 @@ int Polylinie::write(std::ostream& out) const {
   }
   out << "SEQEND\n  0\n";
   return 0;
+}
+
+std::vector<Punkt> Polylinie::writtenVertices() const {
+  const auto elliptical = [](const Segment& segment) {
+    return std::holds_alternative<Ellipse>(segment);
+  };
+  if (std::none_of(segmentStore_.begin(), segmentStore_.end(), elliptical)) return vertexStore_;
+  std::vector<Punkt> points;
+  if (vertexStore_.empty()) return points;
+  // Each segment from where the last one ended: a line by its start, an elliptical arc by
+  // its chords, taken in the direction that starts there.
+  Punkt reached = vertexStore_.front();
+  const auto distance = [](const Punkt& p, WorldPoint q) {
+    return std::hypot(p.x() - q.x, p.y() - q.y);
+  };
+  for (const Segment& segment : segmentStore_) {
+    std::vector<WorldPoint> run;
+    if (const auto* ellipse = std::get_if<Ellipse>(&segment)) {
+      const EllipseArc& arc = ellipse->arc();
+      run = flattenedEllipse(arc, Ellipse::kWrittenChordError * std::hypot(arc.major.x, arc.major.y));
+      if (distance(reached, run.back()) < distance(reached, run.front())) {
+        std::reverse(run.begin(), run.end());
+      }
+    } else {
+      const auto& line = std::get<Linie>(segment);
+      run = {{line.x1(), line.y1()}, {line.x2(), line.y2()}};
+    }
+    for (std::size_t i = 0; i + 1 < run.size(); ++i) points.emplace_back(run[i].x, run[i].y);
+    reached = Punkt(run.back().x, run.back().y);
+  }
+  if (!isClosed()) points.push_back(reached);
+  return points;
 }
 
 void Polylinie::assignLayer(const Layer* layer) {

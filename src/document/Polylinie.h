@@ -46,6 +46,8 @@ class Polylinie {
   // builds the segments; 0 or a negative end-of-file code.
   int read(DxfLineReader& in);
   // Writes a POLYLINE with VERTEX records and SEQEND, from "POLYLINE" to the closing "  0".
+  // The arcs of a polyline in a tilted plane, elliptical seen from above, are written as
+  // their chords: the file's bulges make circular arcs only.
   int write(std::ostream& out) const;
 
   // Takes `layer` (its name, and every segment gets it).
@@ -82,6 +84,8 @@ class Polylinie {
   int readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& counted);
   // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups, into `vertices`.
   int readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices);
+  // The vertices as written: the stored ones, or with the chords of elliptical arcs.
+  std::vector<Punkt> writtenVertices() const;
   // Appends `read` to the vertices.
   void addVertices(const std::vector<Punkt>& read);
   // Brings the vertices of a 2-D polyline from the plane of its extrusion direction into

@@ -40,6 +40,20 @@ TEST(ReaderTiltedPlanes, PolylineArcBecomesAnEllipticalArc) {
   const auto& straight = static_cast<const Linie&>(*polyline.segmentAt(1));
   EXPECT_NEAR(straight.x2(), 2, 1e-12);
   EXPECT_NEAR(straight.y2(), 2 * kRootHalf, 1e-12);
+  // Saved, the elliptical arc is written as its chords: every vertex lies on it, and the
+  // polyline still runs from (0, 0) to the end of the straight piece.
+  auto again = readOk(writtenText(*document));
+  ASSERT_EQ(again->polylines().count(), 1);
+  const Polylinie& saved = *again->polylines().at(0);
+  ASSERT_GT(saved.vertexCount(), 10);
+  EXPECT_NEAR(saved.vertexAt(0)->x(), 0, 1e-4);
+  EXPECT_NEAR(saved.vertexAt(saved.vertexCount() - 1)->y(), 2 * kRootHalf, 1e-4);
+  for (int i = 0; i + 1 < saved.vertexCount(); ++i) {
+    const double x = saved.vertexAt(i)->x() - 1;
+    const double y = saved.vertexAt(i)->y() / kRootHalf;
+    EXPECT_NEAR(x * x + y * y, 1.0, 1e-3) << i;
+    EXPECT_EQ(saved.vertexAt(i)->bulge(), 0.0);
+  }
   // Its picture equals the picture of its exploded copy.
   const auto drawn = picture(*document);
   document->explodeAll();
