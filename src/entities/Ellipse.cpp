@@ -65,6 +65,14 @@ struct FileEllipse {
 
 double length(WorldPoint p) { return std::hypot(p.x, p.y); }
 
+// The arc's curve; an arc that ends a whole turn after its start is a circle.
+EllipseArc circularArc(const Kreisbogen& arc) {
+  double sweep = std::fmod(arc.endAngle() - arc.startAngle(), kTwoPi);
+  if (sweep < 0.0) sweep += kTwoPi;
+  if (sweep == 0.0 && arc.endAngle() != arc.startAngle()) sweep = kTwoPi;
+  return {{arc.cx(), arc.cy()}, {arc.r(), 0.0}, 1.0, arc.startAngle(), arc.startAngle() + sweep};
+}
+
 }  // namespace
 
 Ellipse::Ellipse() = default;
@@ -80,23 +88,10 @@ Ellipse::Ellipse(const DXFGeometrie& attributes, const EllipseArc& arc)
   setColourNumber(attributes.colourNumber());
 }
 
-Ellipse::Ellipse(const Kreis& circle) : DXFGeometrie(circle) {
-  setColourNumber(circle.colourNumber());
-  arc_.centre = {circle.cx(), circle.cy()};
-  arc_.major = {circle.r(), 0.0};
-}
+Ellipse::Ellipse(const Kreis& circle)
+    : Ellipse(circle, EllipseArc{{circle.cx(), circle.cy()}, {circle.r(), 0.0}}) {}
 
-Ellipse::Ellipse(const Kreisbogen& arc) : DXFGeometrie(arc) {
-  setColourNumber(arc.colourNumber());
-  arc_.centre = {arc.cx(), arc.cy()};
-  arc_.major = {arc.r(), 0.0};
-  arc_.start = arc.startAngle();
-  double sweep = std::fmod(arc.endAngle() - arc.startAngle(), kTwoPi);
-  if (sweep < 0.0) sweep += kTwoPi;
-  // An arc that ends a whole turn after its start is a circle.
-  if (sweep == 0.0 && arc.endAngle() != arc.startAngle()) sweep = kTwoPi;
-  arc_.end = arc_.start + sweep;
-}
+Ellipse::Ellipse(const Kreisbogen& arc) : Ellipse(arc, circularArc(arc)) {}
 
 const char* Ellipse::typeName() const { return "ELLIPSE"; }
 
