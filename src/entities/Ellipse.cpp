@@ -189,6 +189,8 @@ void Ellipse::drawOnDevice(DeviceContext& dc, double s, double minX, double minY
   const double k = fitFactor(dc, minX, minY, maxX, maxY);
   // Placed, then fitted: device x = k (x - minX), device y = k (maxY - y).
   const EllipseArc onDevice = placed(s, a, dx, dy).mapped(k, 0.0, 0.0, -k, -k * minX, k * maxY);
+  // An ellipse of infinite or undefined numbers has nothing to show.
+  if (!std::isfinite(onDevice.centre.x + onDevice.centre.y + length(onDevice.major))) return;
   dc.set_orientation(DeviceContext::kLineOrientation);
   selectPen(dc);
   const int n = chordsWithin(onDevice, length(onDevice.major), kDrawnChordError);
@@ -214,6 +216,11 @@ int Ellipse::readGroups(DxfLineReader& in) {
 }
 
 int Ellipse::writeGroups(std::ostream& out) const {
+  // An ellipse of infinite or undefined numbers has no polyline to stand for it.
+  if (!std::isfinite(arc_.centre.x + arc_.centre.y + length(arc_.major) + arc_.ratio +
+                     arc_.start + arc_.end)) {
+    return 0;
+  }
   std::vector<WorldPoint> points =
       flattenedEllipse(arc_, kWrittenChordError * length(arc_.major));
   const bool closed = arc_.isFull();

@@ -55,7 +55,8 @@ class Ellipse : public DXFGeometrie {
   void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
                     double maxY, double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
-  // A POLYLINE with one VERTEX per chord end (closed for a whole ellipse).
+  // A POLYLINE with one VERTEX per chord end (closed for a whole ellipse); nothing for an
+  // ellipse of infinite or undefined numbers.
   int writeGroups(std::ostream& out) const override;
   // Linear in the curve parameter from start (0) to end (1).
   Punkt pointAt(double t) const override;

@@ -281,6 +281,9 @@ TEST(EllipseWriting, WrittenAsAPolylineOfPointsOnTheCurve) {
   // A whole ellipse is a closed polyline.
   arc.end = arc.start + EllipseArc::kFullTurn;
   EXPECT_NE(written(Ellipse(arc)).find(" 70\n1\n"), std::string::npos);
+  // Nothing stands for an ellipse of infinite size.
+  arc.major = {INFINITY, 0};
+  EXPECT_EQ(written(Ellipse(arc)), "");
 }
 
 }  // namespace
