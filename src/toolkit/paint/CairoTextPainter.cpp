@@ -63,12 +63,13 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
     anchorDepth += (proportions.descent - proportions.capital) * em / 2.0;
   }
 
+  // Stretched glyphs are filled as outlines: the glyph cache renders them unstretched.
+  const bool stretched = scale.x != 1.0 || scale.y != 1.0;
   cairo_scale(cr_, scale.x, scale.y);
-  if (scale.x != 1.0 || scale.y != 1.0) pango_cairo_update_layout(cr_, layout);
   cairo_set_source_rgb(cr_, colour.red, colour.green, colour.blue);
   cairo_new_path(cr_);
   cairo_move_to(cr_, dx, -anchorDepth);
-  if (em * std::max(scale.x, scale.y) > kOutlineHeight) {
+  if (stretched || em * std::max(scale.x, scale.y) > kOutlineHeight) {
     pango_cairo_layout_path(cr_, layout);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);  // glyph outlines are non-zero filled
     cairo_fill(cr_);
