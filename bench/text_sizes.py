@@ -16,7 +16,7 @@ Two measurements:
    pixels per unit (measured from a frame line of known length).
 
     /usr/bin/python3 bench/text_sizes.py build/release/tools/dxftool/dxftool \\
-        /work/shared/samples
+        tests/data/samples
 """
 import argparse
 import logging
