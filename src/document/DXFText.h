@@ -8,9 +8,12 @@
 
 #include "entities/DXFGeometrie.h"
 
-// A text drawn with an "Arial" font whose pixel height follows the zoom. The string is kept
-// in Windows-1252 with the special characters Ø, ° and ± decoded; it is cut to
-// kMaxTextLength characters.
+// A text drawn with an "Arial" font whose capitals are as high as the text's height at the
+// current zoom, stretched by its width factor. The string is kept in Windows-1252 with the
+// special characters Ø, ° and ± and the escapes of other code page characters decoded
+// (escapes of characters beyond the code page stay, to be drawn and written back as they
+// are); it is cut to kMaxTextLength characters. An MTEXT is read into one of these and then
+// laid out into its lines (document/MTextLines.h); an ATTRIB is read as a text of its own.
 class DXFText : public DXFGeometrie {
  public:
   static constexpr int kEndOfFile = -35;

@@ -258,11 +258,3 @@ std::vector<std::string> TextCodes::mtextLines(std::string_view text) {
     start = end + 1;
   }
 }
-
-std::string TextCodes::stripMTextFormatting(std::string_view text) {
-  std::string out = withoutFormatting(text);
-  for (char& c : out) {
-    if (c == kLineFeed) c = ' ';
-  }
-  return out;
-}
