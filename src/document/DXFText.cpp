@@ -253,8 +253,8 @@ int DXFText::readGroups(DxfLineReader& in) {
   std::string continuation;
   int attachment = 0;
   Extrusion extrusion;
-  // From group 101 on, an MTEXT carries an embedded object whose groups 10 to 41 would
-  // overwrite the text's own position and height.
+  // From group 101 on, an MTEXT (or an attribute) carries an embedded object whose groups
+  // 10 to 44 would overwrite the text's own position, height and line spacing.
   bool embeddedObject = false;
   double referenceWidth = 0.0;
   double spacingFactor = 1.0;
