@@ -125,8 +125,25 @@ def points_of(entity):
             anchors.append(tuple(entity.ocs().to_wcs(d.align_point))[:2])
         return "TEXT", tuple(anchors), 0.0
     if kind == "MTEXT":
-        return "TEXT", (tuple(d.insert)[:2],), 0.0
+        return "TEXT", (mtext_first_baseline(entity),), 0.0
     return None
+
+
+def mtext_first_baseline(entity):
+    """Where the first line of an MTEXT stands: its lines are 5/3 of the height apart (times
+    the spacing factor), and the block from the top of the first line's capitals to the
+    last baseline hangs from, centres on or stands on the insertion point."""
+    d = entity.dxf
+    height = d.char_height
+    lines = entity.plain_text().count("\n") + 1
+    spacing = 5.0 / 3.0 * height * d.get("line_spacing_factor", 1.0)
+    block = height + (lines - 1) * spacing
+    row = (d.get("attachment_point", 1) - 1) // 3
+    depth = height - block * row / 2.0
+    direction = entity.get_text_direction()
+    down = (direction.y, -direction.x)
+    length = math.hypot(*down) or 1.0
+    return (d.insert[0] + depth * down[0] / length, d.insert[1] + depth * down[1] / length)
 
 
 def explode(entities, depth=0):

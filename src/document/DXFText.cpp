@@ -28,11 +28,18 @@ void appendCapped(std::string& target, const char* text) {
   target.append(text, std::min(room, std::strlen(text)));
 }
 
-// Escapement in tenths of a degree: the whole degrees of the rotation, modulo a full turn.
+// Escapement in tenths of a degree, 0 to a full turn.
 int escapementOf(double rotation) {
+  constexpr int kFullTurn = 3600;
   if (!std::isfinite(rotation)) return 0;
-  const double whole = std::trunc(std::fmod(rotation, 360.0));
-  return static_cast<int>(whole) * 10 % 3600;
+  const int tenths = static_cast<int>(std::lround(std::fmod(rotation, 360.0) * 10.0));
+  return (tenths % kFullTurn + kFullTurn) % kFullTurn;
+}
+
+// The direction of a baseline running from one device point to another (y grows
+// downwards), in degrees counter-clockwise.
+double directionOf(DevicePoint from, DevicePoint to) {
+  return degrees(std::atan2(from.y - to.y, to.x - from.x));
 }
 
 }  // namespace
@@ -67,7 +74,9 @@ DXFText::DXFText(const DXFText& other)
       vAlign_(other.vAlign_),
       hAlign_(other.hAlign_),
       hasAlignment_(other.hasAlignment_),
-      mtext_(other.mtext_) {
+      mtext_(other.mtext_),
+      attribute_(other.attribute_),
+      attributeFlags_(other.attributeFlags_) {
   setColourNumber(other.colourNumber_);
   setText(other.text_);
 }
@@ -129,30 +138,57 @@ void DXFText::transform(double s, double a, double dx, double dy, double) {
     x2_ = x_;
     y2_ = y_;
   }
-  rotation_ += a;
+  // Turned, then mirrored top to bottom for a negative scale, like the points.
+  rotation_ = s < 0 ? -(rotation_ + a) : rotation_ + a;
+  height_ *= std::fabs(s);
+}
+
+bool DXFText::fillsItsSpan() const {
+  return hasAlignment_ && (hAlign_ == kHAlignAligned || hAlign_ == kHAlignFit);
 }
 
 TextHAlign DXFText::anchorHAlign(int hAlign) {
-  if (hAlign == kHAlignCentre) return TextHAlign::Centre;
-  if (hAlign >= kHAlignRight && hAlign <= kHAlignFit) return TextHAlign::Right;
+  if (hAlign == kHAlignCentre || hAlign == kHAlignMiddle) return TextHAlign::Centre;
+  if (hAlign == kHAlignRight) return TextHAlign::Right;
   return TextHAlign::Left;
 }
 
-TextVAlign DXFText::anchorVAlign(int vAlign) {
+TextVAlign DXFText::anchorVAlign(int hAlign, int vAlign) {
+  if (hAlign == kHAlignMiddle) return TextVAlign::Middle;
+  if (hAlign == kHAlignAligned || hAlign == kHAlignFit) return TextVAlign::Baseline;
   if (vAlign == kVAlignBottom) return TextVAlign::Bottom;
-  if (vAlign == kVAlignMiddle || vAlign == kVAlignTop) return TextVAlign::Top;
+  if (vAlign == kVAlignMiddle) return TextVAlign::Middle;
+  if (vAlign == kVAlignTop) return TextVAlign::Top;
   return TextVAlign::Baseline;
 }
 
-TextStyle DXFText::styleFor(int pixelHeight, int weight) const {
+TextStyle DXFText::styleFor(double pixelHeight, int weight) const {
   TextStyle style;
   style.face = "Arial";
   style.pixelHeight = pixelHeight;
+  style.widthScale = widthFactor_ > 0.0 && std::isfinite(widthFactor_) ? widthFactor_ : 1.0;
   style.escapementTenths = escapementOf(rotation_);
   style.weight = weight;
   style.hAlign = anchorHAlign(hAlign_);
-  style.vAlign = anchorVAlign(vAlign_);
+  style.vAlign = anchorVAlign(hAlign_, vAlign_);
   return style;
+}
+
+void DXFText::output(DeviceContext& dc, DevicePoint first, DevicePoint second,
+                     TextStyle style) const {
+  DevicePoint anchor = second;
+  if (fillsItsSpan()) {
+    anchor = first;
+    const double span = std::hypot(second.x - first.x, second.y - first.y);
+    // Both points on one pixel: the text keeps its own size and direction.
+    if (span >= 1.0) {
+      style.fit = hAlign_ == kHAlignAligned ? TextFit::Aligned : TextFit::Stretched;
+      style.fitWidth = span;
+      style.escapementTenths = escapementOf(directionOf(first, second));
+    }
+  }
+  if (!std::isfinite(anchor.x) || !std::isfinite(anchor.y)) return;
+  dc.text_out(anchor.x, anchor.y, text_.c_str(), style);
 }
 
 void DXFText::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
@@ -162,31 +198,31 @@ void DXFText::draw(DrawingArea& area, double s, double dx, double dy, double a) 
   if (!(unitsPerPixel > 0.0)) return;
   const double pixels = std::min(s * height_ / unitsPerPixel, kMaxPixelHeight);
   if (!(pixels >= 1.0)) return;
-  const WorldPoint anchor = place(x2_, y2_, s, a, dx, dy);
-  const DevicePoint device = dc.wc_to_dc(anchor.x, anchor.y);
-  if (!std::isfinite(device.x) || !std::isfinite(device.y)) return;
+  const WorldPoint first = place(x_, y_, s, a, dx, dy);
+  const WorldPoint second = place(x2_, y2_, s, a, dx, dy);
   // The text colour goes to the device context, which the cached pen of the drawing area
   // need not share, so it is set every time and the cache is made to set its pen afresh.
   dc.set_foreground_color(colour_);
   dc.set_background_color("#FFFFFF");
   resetPenCache();
-  dc.text_out(device.x, device.y, text_.c_str(), styleFor(static_cast<int>(pixels), 400));
+  output(dc, dc.wc_to_dc(first.x, first.y), dc.wc_to_dc(second.x, second.y),
+         styleFor(pixels, 400));
 }
 
 void DXFText::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
                            double maxY, double dx, double dy, double a) const {
   if (!visible_) return;
   const double k = fitFactor(dc, minX, minY, maxX, maxY);
-  const double pixels = std::min(std::trunc(k * s * height_) - 1.0, kMaxPixelHeight);
+  const double pixels = std::min(k * s * height_, kMaxPixelHeight);
   if (!(pixels >= 1.0)) return;
-  const WorldPoint anchor = place(x2_, y2_, s, a, dx, dy);
-  const double deviceX = std::trunc(k * (anchor.x - minX));
-  const double deviceY = std::trunc(k * (maxY - anchor.y));
-  if (!std::isfinite(deviceX) || !std::isfinite(deviceY)) return;
+  auto device = [&](double x, double y) {
+    const WorldPoint p = place(x, y, s, a, dx, dy);
+    return DevicePoint{std::trunc(k * (p.x - minX)), std::trunc(k * (maxY - p.y))};
+  };
   dc.set_foreground_color("#000000");
   dc.set_background_color("#FFFFFF");
   resetPenCache();
-  dc.text_out(deviceX, deviceY, text_.c_str(), styleFor(static_cast<int>(pixels), 700));
+  output(dc, device(x_, y_), device(x2_, y2_), styleFor(pixels, 700));
 }
 
 template <class Self>
@@ -217,11 +253,17 @@ int DXFText::readGroups(DxfLineReader& in) {
   std::string continuation;
   int attachment = 0;
   Extrusion extrusion;
-  // From group 101 on, an MTEXT carries an embedded object whose groups 10 to 41 would
-  // overwrite the text's own position and height.
+  // From group 101 on, an MTEXT (or an attribute) carries an embedded object whose groups
+  // 10 to 44 would overwrite the text's own position, height and line spacing.
   bool embeddedObject = false;
+  double referenceWidth = 0.0;
+  double spacingFactor = 1.0;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
-    if (embeddedObject && ((code >= 10 && code <= 41) || code == 50)) return false;
+    if (embeddedObject && ((code >= 10 && code <= 44) || code == 50)) return false;
+    if (mtext_ && (code == 41 || code == 44)) {
+      (code == 41 ? referenceWidth : spacingFactor) = readDouble(input);
+      return true;
+    }
     if (readListedGroup(input, code, placementGroups(*this)) ||
         readListedGroup(input, code, styleGroups(*this)) ||
         readListedGroup(input, code, alignmentGroups(*this))) {
@@ -229,10 +271,17 @@ int DXFText::readGroups(DxfLineReader& in) {
     }
     switch (code) {
       case 1:
+        // The value of an attribute, not that of the multi-line text it may carry.
+        if (embeddedObject && attribute_) return false;
         value.assign(input.readTextLine());
         return true;
       case 3:
+        if (embeddedObject && attribute_) return false;
         appendCapped(continuation, input.readTextLine());
+        return true;
+      case 70:
+        if (!attribute_) return false;
+        attributeFlags_ = readInt(input);
         return true;
       case 71: attachment = readInt(input); return true;
       case 72:
@@ -240,6 +289,9 @@ int DXFText::readGroups(DxfLineReader& in) {
         hasAlignment_ = 1;
         return true;
       case 73:
+      case 74:
+        // Text takes the vertical alignment from 73, an attribute from 74.
+        if ((code == 74) != attribute_) return false;
         vAlign_ = readInt(input);
         hasAlignment_ = 1;
         return true;
@@ -266,13 +318,46 @@ int DXFText::readGroups(DxfLineReader& in) {
   }
   if (mtext_) {
     appendCapped(continuation, value.c_str());
-    value = TextCodes::stripMTextFormatting(continuation);
+    takeMTextValue(continuation, referenceWidth, spacingFactor, attachment);
+  } else {
+    if (utf8_) value = TextCodes::windows1252FromUtf8(value);
+    setText(TextCodes::decodeSpecials(value));
   }
-  if (utf8_) value = TextCodes::windows1252FromUtf8(value);
-  setText(TextCodes::decodeSpecials(value));
   finishReading(attachment);
   deriveColour();
   return 0;
+}
+
+void DXFText::takeMTextValue(const std::string& value, double referenceWidth,
+                             double spacingFactor, int attachment) {
+  MTextFrame frame;
+  frame.paragraphs = TextCodes::mtextLines(value);
+  std::string joined;
+  for (std::string& line : frame.paragraphs) {
+    if (utf8_) line = TextCodes::windows1252FromUtf8(line);
+    line = TextCodes::decodeSpecials(line);
+    if (!joined.empty()) joined += ' ';
+    joined += line;
+  }
+  setText(joined);
+  frame.referenceWidth = std::isfinite(referenceWidth) && referenceWidth > 0.0 ? referenceWidth : 0.0;
+  frame.lineSpacingFactor =
+      std::isfinite(spacingFactor) && spacingFactor > 0.0 ? spacingFactor : 1.0;
+  frame.attachment = attachment >= 1 && attachment <= 9 ? attachment : 1;
+  frame_ = std::make_shared<const MTextFrame>(std::move(frame));
+}
+
+std::unique_ptr<DXFText> DXFText::mtextLine(std::string text, double x, double y) const {
+  auto line = std::make_unique<DXFText>(*this);
+  line->mtext_ = false;
+  line->setText(std::move(text));
+  line->x_ = line->x2_ = x;
+  line->y_ = line->y2_ = y;
+  line->z2_ = z_;
+  line->hAlign_ = frame_ ? (frame_->attachment - 1) % 3 : kHAlignLeft;
+  line->vAlign_ = kVAlignBaseline;
+  line->hasAlignment_ = line->hAlign_ != kHAlignLeft ? 1 : 0;
+  return line;
 }
 
 void DXFText::finishReading(int attachment) {
@@ -294,10 +379,7 @@ void DXFText::finishReading(int attachment) {
     y2_ = y_;
     z2_ = z_;
   }
-  if (hasAlignment_ && (hAlign_ != kHAlignLeft || vAlign_ != kVAlignBaseline)) {
-    if (hAlign_ == kHAlignAligned || hAlign_ == kHAlignFit) hAlign_ = kHAlignRight;
-    if (hAlign_ == kHAlignMiddle) hAlign_ = kHAlignCentre;
-  } else {
+  if (!(hasAlignment_ && (hAlign_ != kHAlignLeft || vAlign_ != kVAlignBaseline))) {
     hasAlignment_ = 0;
     x2_ = x_;
     y2_ = y_;

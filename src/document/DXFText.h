@@ -2,21 +2,29 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "entities/DXFGeometrie.h"
 
-// A text drawn with an "Arial" font whose pixel height follows the zoom. The string is kept
-// in Windows-1252 with the special characters Ø, ° and ± decoded; it is cut to
-// kMaxTextLength characters.
+// A text drawn with an "Arial" font whose capitals are as high as the text's height at the
+// current zoom, stretched by its width factor. The string is kept in Windows-1252 with the
+// special characters Ø, ° and ± and the escapes of other code page characters decoded
+// (escapes of characters beyond the code page stay, to be drawn and written back as they
+// are); it is cut to kMaxTextLength characters. An MTEXT is read into one of these and then
+// laid out into its lines (document/MTextLines.h); an ATTRIB is read as a text of its own.
 class DXFText : public DXFGeometrie {
  public:
   static constexpr int kEndOfFile = -35;
   // Longest string kept (the text field holds 200 bytes with its terminator).
   static constexpr std::size_t kMaxTextLength = 199;
+  // The flag of an attribute (group 70) that hides it.
+  static constexpr int kAttributeHidden = 1;
 
-  // Horizontal alignment codes (group 72). Aligned, middle and fit are read only: they are
-  // kept as right, centre and right.
+  // Horizontal alignment codes (group 72). Aligned and fit fill the span from the
+  // insertion point to the alignment point (aligned scales the whole text, fit stretches
+  // it along the baseline); middle centres the text both ways on the alignment point.
   enum HAlignCode : int {
     kHAlignLeft = 0,
     kHAlignCentre = 1,
@@ -49,6 +57,24 @@ class DXFText : public DXFGeometrie {
   // continuation groups are then interpreted (as they are when a group 100 "AcDbMText"
   // says so).
   void markAsMText() { mtext_ = true; }
+  // What an MTEXT read from a file lays out into lines.
+  struct MTextFrame {
+    std::vector<std::string> paragraphs;  // the shown lines before wrapping, Windows-1252
+    double referenceWidth = 0.0;          // group 41: wrapping width, 0 for none
+    double lineSpacingFactor = 1.0;       // group 44
+    int attachment = 1;                   // group 71: 1 top left to 9 bottom right
+  };
+  // The frame of a text read from an MTEXT record; null for any other text and for copies.
+  const MTextFrame* mtextFrame() const { return frame_.get(); }
+  // One line of this MTEXT as a text of its own: `text` with its baseline at (x, y),
+  // aligned there left, centre or right as the attachment point says.
+  std::unique_ptr<DXFText> mtextLine(std::string text, double x, double y) const;
+
+  // Marks the text as read from an ATTRIB record before readGroups: group 70 then holds
+  // its flags, 74 its vertical alignment, and 2 and 73 (tag, field length) are dropped.
+  void markAsAttribute() { attribute_ = true; }
+  // An attribute whose flags (group 70, bit 1) hide it.
+  bool isHiddenAttribute() const { return attribute_ && (attributeFlags_ & kAttributeHidden); }
   // Marks the text as read from a file that stores texts in UTF-8 (release 2007 and
   // later), to be converted to Windows-1252 while reading.
   void markAsUtf8() { utf8_ = true; }
@@ -60,14 +86,14 @@ class DXFText : public DXFGeometrie {
   double x2() const { return x2_; }
   double y2() const { return y2_; }
   double z2() const { return z2_; }
-  // Height in drawing units (group 40).
+  // Height of the capitals in drawing units (group 40).
   double height() const { return height_; }
-  // Width factor (group 41), kept and written, not drawn.
+  // Width factor (group 41): the glyphs are stretched along the baseline by it.
   double widthFactor() const { return widthFactor_; }
   // Degrees counter-clockwise (group 50).
   double rotation() const { return rotation_; }
   const std::string& text() const { return text_; }
-  // An HAlignCode: left, centre or right after reading (group 72).
+  // An HAlignCode (group 72).
   int hAlign() const { return hAlign_; }
   // A VAlignCode: baseline, bottom or top after reading (group 73).
   int vAlign() const { return vAlign_; }
@@ -84,8 +110,8 @@ class DXFText : public DXFGeometrie {
   void scaleX(double k, double b) override;
   void scaleY(double k, double b) override;
   void scaleXY(double k, double bx, double by) override;
-  // Points placed (mirrored top to bottom for a negative s), rotation grows by a; the
-  // height is not scaled.
+  // Points placed (mirrored top to bottom for a negative s), rotation grows by a (and is
+  // mirrored with the points); the height scales with |s|.
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   // Printed in bold and always black.
@@ -95,9 +121,10 @@ class DXFText : public DXFGeometrie {
   int writeGroups(std::ostream& out) const override;
 
   // The anchor of a text on its device point for the alignment codes; codes outside
-  // their enumerations are taken as left and baseline.
+  // their enumerations are taken as left and baseline. Aligned and fit texts are anchored
+  // left on the baseline at their insertion point.
   static TextHAlign anchorHAlign(int hAlign);
-  static TextVAlign anchorVAlign(int vAlign);
+  static TextVAlign anchorVAlign(int hAlign, int vAlign);
 
  private:
   // The group tables of the reals, each in the order written: the insertion point 10, 20,
@@ -113,8 +140,15 @@ class DXFText : public DXFGeometrie {
   // Interprets the alignment codes, or an MTEXT's attachment point (group 71) and
   // direction, once all groups were read.
   void finishReading(int attachment);
+  // Splits the MTEXT value into its lines and keeps them with the layout groups.
+  void takeMTextValue(const std::string& value, double referenceWidth, double spacingFactor,
+                      int attachment);
   void setText(std::string text);
-  TextStyle styleFor(int pixelHeight, int weight) const;
+  TextStyle styleFor(double pixelHeight, int weight) const;
+  // Aligned or fit: the text fills the span between its two points.
+  bool fillsItsSpan() const;
+  // Outputs the text given its insertion and alignment points on the device.
+  void output(DeviceContext& dc, DevicePoint first, DevicePoint second, TextStyle style) const;
 
   double x_ = 0.0;
   double y_ = 0.0;
@@ -130,5 +164,8 @@ class DXFText : public DXFGeometrie {
   int hAlign_ = 0;
   int hasAlignment_ = 0;
   bool mtext_ = false;
+  std::shared_ptr<const MTextFrame> frame_;
+  bool attribute_ = false;
+  int attributeFlags_ = 0;
   bool utf8_ = false;
 };

@@ -61,7 +61,8 @@ int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
       if (in.eof()) return kEndOfFile;
       continue;
     }
-    if (std::strcmp(kind, "SEQEND") != 0) skipped.add(kind);
+    // Attribute definitions show only as the attributes of inserts.
+    if (std::strcmp(kind, "SEQEND") != 0 && std::strcmp(kind, "ATTDEF") != 0) skipped.add(kind);
     // The groups of a record of another kind, up to the next group code 0.
     for (;;) {
       const int code = in.readGroupCode(GroupCodeVariant::Standard);

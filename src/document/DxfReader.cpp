@@ -31,10 +31,12 @@ std::string_view trimmed(const char* line) {
 
 bool isKeyword(const char* line, std::string_view keyword) { return trimmed(line) == keyword; }
 
-// Record kinds that only close or carry another record: passed over, but not counted as
-// something the viewer does not show.
+// Record kinds that only close or carry another record, or that are drawn only through
+// what they define (an attribute definition becomes the attributes of inserts): passed
+// over, but not counted as something the viewer does not show.
 bool isStructural(std::string_view kind) {
-  return kind == "SEQEND" || kind == "ENDBLK" || kind == "BLOCK" || kind == "VERTEX";
+  return kind == "SEQEND" || kind == "ENDBLK" || kind == "BLOCK" || kind == "VERTEX" ||
+         kind == "ATTDEF";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "document/DXFText.h"
 #include "document/DXF_Bemassung.h"
 #include "document/DXF_Insert.h"
+#include "document/MTextLines.h"
 #include "entities/Ellipse.h"
 #include "entities/Kreis.h"
 #include "entities/Kreisbogen.h"
@@ -20,7 +21,7 @@
 namespace {
 
 enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Leader, Text, MText,
-                  Solid, Dimension };
+                  Attribute, Solid, Dimension };
 
 // The kind a type name line stands for. Telling the names apart by length first settles
 // almost every line with one short comparison.
@@ -37,11 +38,13 @@ std::optional<Kind> kindOf(std::string_view name) {
       if (name == "POINT") return Kind::Point;
       if (name == "SOLID") return Kind::Solid;
       if (name == "MTEXT") return Kind::MText;
+      if (name == "TRACE") return Kind::Solid;
       break;
     case 6:
       if (name == "INSERT") return Kind::Insert;
       if (name == "CIRCLE") return Kind::Circle;
       if (name == "LEADER") return Kind::Leader;
+      if (name == "ATTRIB") return Kind::Attribute;
       break;
     case 7:
       if (name == "ELLIPSE") return Kind::Ellipse;
@@ -73,10 +76,8 @@ std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
     case Kind::Line: return std::make_unique<Linie>();
     case Kind::Ellipse: return std::make_unique<Ellipse>();
     case Kind::Point: return std::make_unique<Punkt>();
-    case Kind::Text:
-    case Kind::MText: {
+    case Kind::Text: {
       auto text = std::make_unique<DXFText>();
-      if (kind == Kind::MText) text->markAsMText();
       if (utf8Texts) text->markAsUtf8();
       return text;
     }
@@ -114,6 +115,39 @@ int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list,
   if (result < 0) return result;
   attach(target);
   list.append(std::move(object));
+  return result;
+}
+
+void attachEntity(DXFGeometrie& entity, const LayerIndex& layers) {
+  if (const Layer* layer = layers.firstNamed(entity.layerName())) entity.assignLayer(layer);
+}
+
+// An attribute of the insert before it: drawn as a text of its own where it stands,
+// unless its flags hide it.
+int readAttribute(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
+                  bool utf8Texts) {
+  auto attribute = std::make_unique<DXFText>();
+  attribute->markAsAttribute();
+  if (utf8Texts) attribute->markAsUtf8();
+  const int result = attribute->readGroups(in);
+  if (result < 0 || attribute->isHiddenAttribute()) return result;
+  attachEntity(*attribute, layers);
+  entities.append(std::move(attribute));
+  return result;
+}
+
+// A multi-line text: each of its lines becomes a text of its own.
+int readMText(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
+              bool utf8Texts) {
+  DXFText mtext;
+  mtext.markAsMText();
+  if (utf8Texts) mtext.markAsUtf8();
+  const int result = mtext.readGroups(in);
+  if (result < 0) return result;
+  for (std::unique_ptr<DXFText>& line : MTextLines::of(mtext)) {
+    attachEntity(*line, layers);
+    entities.append(std::move(line));
+  }
   return result;
 }
 
@@ -162,17 +196,19 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       outcome.result = *kind == Kind::Arc ? readCircular<Kreisbogen>(in, entity)
                                           : readCircular<Kreis>(in, entity);
       if (outcome.result < 0) break;
-      if (const Layer* layer = layers.firstNamed(entity->layerName())) entity->assignLayer(layer);
+      attachEntity(*entity, layers);
       lists.entities.append(std::move(entity));
       break;
     }
+    case Kind::Attribute:
+      outcome.result = readAttribute(in, lists.entities, layers, utf8Texts);
+      break;
+    case Kind::MText:
+      outcome.result = readMText(in, lists.entities, layers, utf8Texts);
+      break;
     default:
       outcome.result = readInto(makeEntity(*kind, utf8Texts), in, lists.entities,
-                                [&](DXFGeometrie& entity) {
-                                  if (const Layer* layer = layers.firstNamed(entity.layerName())) {
-                                    entity.assignLayer(layer);
-                                  }
-                                });
+                                [&](DXFGeometrie& entity) { attachEntity(entity, layers); });
       break;
   }
   return outcome;

@@ -20,6 +20,8 @@ constexpr char32_t kLastCodePoint = 0x10FFFF;
 constexpr char32_t kFirstSurrogate = 0xD800;
 constexpr char32_t kLastSurrogate = 0xDFFF;
 
+}  // namespace
+
 void appendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -27,14 +29,13 @@ void appendUtf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   } else {
-    // Every character of the code page lies in the basic multilingual plane.
+    // Every character of the code page, and of a "\U+XXXX" escape, lies in the basic
+    // multilingual plane.
     out += static_cast<char>(0xE0 | (cp >> 12));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
-
-}  // namespace
 
 char32_t cp1252CodePoint(unsigned char byte) {
   if (byte >= kFirstHighControl && byte < kFirstLatin1) {

@@ -14,6 +14,9 @@
 // text read from a file survives a round trip through the user interface unchanged.
 std::string cp1252ToUtf8(std::string_view text);
 
+// Appends the UTF-8 form of one character of the basic multilingual plane (up to U+FFFF).
+void appendUtf8(std::string& out, char32_t codePoint);
+
 // UTF-8 back to Windows-1252 (texts typed into the user interface). Characters the code
 // page cannot hold, and malformed UTF-8 sequences, become '?'.
 std::string utf8ToCp1252(std::string_view text);

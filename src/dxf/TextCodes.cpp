@@ -48,18 +48,28 @@ char specialOfLetter(char letter) {
   }
 }
 
-char specialOfCodePoint(long codePoint) {
-  switch (codePoint) {
-    case 0x2205:
-      return TextCodes::kDiameter;
-    case 0x00B0:
-      return TextCodes::kDegree;
-    case 0x00B1:
-      return TextCodes::kPlusMinus;
-    default:
-      return 0;
-  }
+// The first code point of a printable character.
+constexpr long kFirstPrintable = 0x20;
+constexpr long kFirstSurrogate = 0xD800;
+constexpr long kLastSurrogate = 0xDFFF;
+
+bool printable(long codePoint) {
+  return codePoint >= kFirstPrintable && !(codePoint >= kFirstSurrogate && codePoint <= kLastSurrogate);
 }
+
+// The code page byte an escape stands for, or 0 when the code page lacks it.
+char byteOfCodePoint(long codePoint) {
+  if (codePoint == 0x2205) return TextCodes::kDiameter;  // the diameter sign shows as Ø
+  if (!printable(codePoint)) return 0;
+  const std::optional<unsigned char> byte = cp1252ByteOf(static_cast<char32_t>(codePoint));
+  return byte && cp1252Defines(*byte) ? static_cast<char>(*byte) : 0;
+}
+
+// Caret codes: "^" and a letter stand for the control character of that letter.
+constexpr char kCaret = '^';
+constexpr char kControlOffset = '@';
+constexpr char kTab = '\t';
+constexpr char kLineFeed = '\n';
 
 // Codes whose argument runs up to and including the next semicolon.
 bool isSemicolonCode(char c) { return c != '\0' && std::strchr("fFHCcAWQTp", c) != nullptr; }
@@ -126,7 +136,7 @@ std::string TextCodes::decodeSpecials(std::string_view text) {
         continue;
       }
     }
-    if (const char special = specialOfCodePoint(unicodeEscapeAt(text, i))) {
+    if (const char special = byteOfCodePoint(unicodeEscapeAt(text, i))) {
       out += special;
       i += 7;
       continue;
@@ -153,7 +163,26 @@ std::string TextCodes::encodeSpecials(std::string_view text) {
   return out;
 }
 
-std::string TextCodes::stripMTextFormatting(std::string_view text) {
+std::string TextCodes::utf8ForDrawing(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const long codePoint = unicodeEscapeAt(text, i);
+    if (printable(codePoint)) {
+      appendUtf8(out, static_cast<char32_t>(codePoint));
+      i += 7;
+    } else {
+      appendUtf8(out, cp1252CodePoint(static_cast<unsigned char>(text[i++])));
+    }
+  }
+  return out;
+}
+
+namespace {
+
+// The MTEXT value without its formatting; paragraph breaks as line feeds.
+std::string withoutFormatting(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   const std::size_t n = text.size();
@@ -164,13 +193,31 @@ std::string TextCodes::stripMTextFormatting(std::string_view text) {
       ++i;
       continue;
     }
+    if (c == kCaret && i + 1 < n) {
+      const char code = text[i + 1];
+      if (code == ' ') {
+        out += kCaret;
+      } else if (code == 'I') {
+        out += kTab;
+      } else if (code == 'J') {
+        out += kLineFeed;
+      }
+      // Other control characters draw nothing.
+      if (code == ' ' || (code >= kControlOffset && code <= '_')) {
+        i += 2;
+        continue;
+      }
+    }
     if (c != '\\' || i + 1 >= n) {
       out += c;
       ++i;
       continue;
     }
     const char code = text[i + 1];
-    if (code == 'P' || code == 'N' || code == '~') {
+    if (code == 'P' || code == 'N') {
+      out += kLineFeed;
+      i += 2;
+    } else if (code == '~') {
       out += ' ';
       i += 2;
     } else if (code == '\\' || code == '{' || code == '}') {
@@ -196,4 +243,18 @@ std::string TextCodes::stripMTextFormatting(std::string_view text) {
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::vector<std::string> TextCodes::mtextLines(std::string_view text) {
+  const std::string shown = withoutFormatting(text);
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = shown.find(kLineFeed, start);
+    lines.push_back(shown.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) return lines;
+    start = end + 1;
+  }
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Conversions between the texts of a DXF file and the texts the viewer shows and keeps.
 // All texts are Windows-1252 bytes.
@@ -12,9 +13,15 @@ class TextCodes {
   static constexpr char kDegree = '\xB0';    // °
   static constexpr char kPlusMinus = '\xB1';  // ±
 
-  // Every "\U+2205", "%%c" and "%%C" becomes Ø, every "\U+00B0", "%%d", "%%D" becomes °,
-  // every "\U+00B1", "%%p", "%%P" becomes ± (the hex digits in either case).
+  // Every "\U+2205", "%%c" and "%%C" becomes Ø, every "%%d", "%%D" becomes °, every
+  // "%%p", "%%P" becomes ± (the hex digits in either case); any other "\U+XXXX" escape of
+  // a printable character of the code page becomes that character. Escapes of characters
+  // the code page lacks stay, so that a save writes them back.
   static std::string decodeSpecials(std::string_view text);
+
+  // A drawing's text as UTF-8 for drawing: like cp1252ToUtf8, but "\U+XXXX" escapes of
+  // printable characters become those characters.
+  static std::string utf8ForDrawing(std::string_view text);
 
   // Every Ø, ° and ± becomes "%%c", "%%d" and "%%p", so that any CAD program shows them.
   static std::string encodeSpecials(std::string_view text);
@@ -29,12 +36,15 @@ class TextCodes {
   // special-character code ("%%c") or "\U+XXXX" escape that the cut would split.
   static std::string_view valueLine(std::string_view text);
 
-  // The shown text of an MTEXT value: inline formatting removed.
-  // - "\P" (paragraph), "\N" (column break) and "\~" (non-breaking space) become a blank;
+  // The shown lines of an MTEXT value, inline formatting removed:
+  // - "\P" (paragraph), "\N" (column break) and the caret code "^J" start a new line;
+  // - "\~" (non-breaking space) becomes a blank;
+  // - caret codes: "^I" becomes a tab, "^ " a caret; other control characters ("^M",
+  //   "^@" ...) disappear;
   // - "\\", "\{", "\}" stay as the escaped character;
   // - unescaped braces, the switches "\L \l \O \o \K \k" and the codes running up to a
   //   semicolon ("\f", "\F", "\H", "\C", "\c", "\A", "\W", "\Q", "\T", "\p") disappear;
   // - a stacked fraction "\S1/2;" keeps its numbers: "1/2" ('^' and '#' also become '/');
   // - "\U+" and "\M+" character codes and anything unknown stay as written.
-  static std::string stripMTextFormatting(std::string_view text);
+  static std::vector<std::string> mtextLines(std::string_view text);
 };

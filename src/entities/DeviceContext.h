@@ -13,18 +13,26 @@ struct DevicePoint {
   double y = 0.0;
 };
 
-// How a text is anchored on its device point.
+// How a text is anchored on its device point. Top and Bottom are the top of the capitals
+// and the bottom of the descenders; Middle lies halfway between those two.
 enum class TextHAlign { Left, Centre, Right };
-enum class TextVAlign { Baseline, Bottom, Top };
+enum class TextVAlign { Baseline, Bottom, Middle, Top };
+
+// How a text fills the span `fitWidth` from its anchor along its baseline: not at all,
+// scaled as a whole (aligned) or stretched along the baseline only (fit).
+enum class TextFit { None, Aligned, Stretched };
 
 // One text output: a font made for this call only and dropped after it.
 struct TextStyle {
   const char* face = "Arial";
-  int pixelHeight = 0;       // character height in device pixels
+  double pixelHeight = 0.0;  // height of the capital letters in device pixels
+  double widthScale = 1.0;   // glyphs stretched along the baseline by this factor
   int escapementTenths = 0;  // direction of the baseline, tenths of a degree counter-clockwise
   int weight = 400;          // 400 normal, 700 bold
   TextHAlign hAlign = TextHAlign::Left;
   TextVAlign vAlign = TextVAlign::Baseline;
+  TextFit fit = TextFit::None;
+  double fitWidth = 0.0;  // device pixels along the baseline when fit is not None
 };
 
 // A rectangle in device pixels: left and top edge (y grows downwards), width and height.

@@ -57,9 +57,11 @@ void Solid::transform(double s, double a, double dx, double dy, double) {
 
 void Solid::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
   if (!visible_) return;
-  // Corners 1, 2, 3, 4 and back to 1, in the stored order.
   WorldPoint polygon[kCorners + 1];
-  for (int i = 0; i < kCorners; ++i) polygon[i] = place(x_[i], y_[i], s, a, dx, dy);
+  for (int i = 0; i < kCorners; ++i) {
+    const int corner = kOutlineOrder[i];
+    polygon[i] = place(x_[corner], y_[corner], s, a, dx, dy);
+  }
   polygon[kCorners] = polygon[0];
   selectColour(area);
   area.set_drawing_background(colour_);
@@ -74,7 +76,8 @@ void Solid::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   const double k = fitFactor(dc, minX, minY, maxX, maxY);
   DevicePoint polygon[kCorners + 1];
   for (int i = 0; i < kCorners; ++i) {
-    const WorldPoint p = place(x_[i], y_[i], s, a, dx, dy);
+    const int corner = kOutlineOrder[i];
+    const WorldPoint p = place(x_[corner], y_[corner], s, a, dx, dy);
     polygon[i] = {k * (p.x - minX), k * (maxY - p.y)};
   }
   polygon[kCorners] = polygon[0];
@@ -100,10 +103,18 @@ int Solid::readGroups(DxfLineReader& in) {
   const std::array<RealGroup<double>, 3> extrusionGroups = {
       {{210, &extrusion[0]}, {220, &extrusion[1]}, {230, &extrusion[2]}}};
   const auto corners = groupTable(*this);
+  bool fourthCornerRead = false;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& line) {
+    if (code == 13 || code == 23) fourthCornerRead = true;
     return readListedGroup(line, code, corners) || readListedGroup(line, code, extrusionGroups);
   });
   if (result != 0) return result;
+  // A triangle leaves out its fourth corner, which then is the third.
+  if (!fourthCornerRead) {
+    x_[3] = x_[2];
+    y_[3] = y_[2];
+    z_[3] = z_[2];
+  }
   // Seen from below (downward extrusion), the corners are mirrored in x.
   if (extrusion[2] < 0) {
     for (double& x : x_) x = -x;

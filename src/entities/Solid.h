@@ -5,8 +5,10 @@
 
 #include "entities/DXFGeometrie.h"
 
-// Four corners (groups 10/20/30 to 13/23/33), filled as the closed polygon 1-2-3-4-1 in
-// the stored order. Provides none of the geometric queries.
+// Four corners (groups 10/20/30 to 13/23/33), filled as the closed polygon 1-2-4-3-1: the
+// file lists the corners zigzag, the third opposite the second. A triangle repeats its third
+// corner as the fourth. Read from SOLID and TRACE, written as SOLID. Provides none of the
+// geometric queries.
 class Solid : public DXFGeometrie {
  public:
   static constexpr int kEndOfFile = -36;
@@ -47,6 +49,9 @@ class Solid : public DXFGeometrie {
   // 13, 23, 33 (fourth corner).
   template <class Self>
   static std::array<RealGroupOf<Self>, 3 * kCorners> groupTable(Self& solid);
+
+  // Stored corner indices in the order the outline runs through them.
+  static constexpr int kOutlineOrder[kCorners] = {0, 1, 3, 2};
 
   double x_[kCorners] = {};
   double y_[kCorners] = {};

@@ -73,10 +73,11 @@ TEST(DXFTextAlignment, MiddleMovesTheAnchorDownByHalfTheHeight) {
   EXPECT_NEAR(text.y2(), 8.0, 1e-12);
 }
 
-TEST(DXFTextAlignment, AlignedFitAndMiddleCodesAreMapped) {
-  EXPECT_EQ(readText(" 11\n1\n 21\n1\n 72\n3\n  0\n").hAlign(), 2);
-  EXPECT_EQ(readText(" 11\n1\n 21\n1\n 72\n4\n  0\n").hAlign(), 1);
-  EXPECT_EQ(readText(" 11\n1\n 21\n1\n 72\n5\n  0\n").hAlign(), 2);
+TEST(DXFTextAlignment, AlignedFitAndMiddleCodesAreKept) {
+  for (int code : {3, 4, 5}) {
+    EXPECT_EQ(readText(" 11\n1\n 21\n1\n 72\n" + std::to_string(code) + "\n  0\n").hAlign(),
+              code);
+  }
 }
 
 TEST(DXFTextAlignment, MiddleLeftTextKeepsItsAnchorThroughASave) {
@@ -188,17 +189,21 @@ TEST(DXFTextWriting, OwnColourWritesTheNumberAsRead) {
   EXPECT_NE(written(text).find("  8\nB\n 62\n1\n 10\n"), std::string::npos);
 }
 
-TEST(DXFTextTransform, MirrorMovesPointsButNotTheHeight) {
+TEST(DXFTextTransform, MirrorTurnsTheTextWithItsPointsAndScaleGrowsIt) {
   DXFText text(3, 4, "x", 2, 10);
   text.transform(-1, 0, 0, 0, 0);
   EXPECT_DOUBLE_EQ(text.x(), 3.0);
   EXPECT_DOUBLE_EQ(text.y(), -4.0);
   EXPECT_DOUBLE_EQ(text.y2(), -4.0);
   EXPECT_DOUBLE_EQ(text.height(), 2.0);
+  EXPECT_DOUBLE_EQ(text.rotation(), -10.0);  // a baseline at 10 degrees mirrored
   text.transform(2, 90, 1, 1, 0);
   EXPECT_NEAR(text.x(), 9.0, 1e-12);
   EXPECT_NEAR(text.y(), 7.0, 1e-12);
-  EXPECT_DOUBLE_EQ(text.rotation(), 100.0);
+  EXPECT_DOUBLE_EQ(text.rotation(), 80.0);
+  EXPECT_DOUBLE_EQ(text.height(), 4.0);
+  text.transform(-0.5, 0, 0, 0, 0);
+  EXPECT_DOUBLE_EQ(text.height(), 2.0);
 }
 
 TEST(DXFTextDrawing, ScreenTextUsesPixelHeightAndEscapement) {
@@ -213,7 +218,7 @@ TEST(DXFTextDrawing, ScreenTextUsesPixelHeightAndEscapement) {
   EXPECT_DOUBLE_EQ(calls[0].args[0], 10.0);
   EXPECT_DOUBLE_EQ(calls[0].args[1], 20.0);
   EXPECT_DOUBLE_EQ(calls[0].args[2], 10.0);  // 5 units at 0.5 units per pixel
-  EXPECT_DOUBLE_EQ(calls[0].args[3], 100.0);
+  EXPECT_DOUBLE_EQ(calls[0].args[3], 107.0);  // 10.7 degrees in tenths
   EXPECT_DOUBLE_EQ(calls[0].args[4], 400.0);
   EXPECT_EQ(area.log.named("set_foreground_color")[0].text, "BYLAYER");
 }
@@ -244,20 +249,29 @@ TEST(DXFTextDrawing, PrintedTextIsBoldAndBlack) {
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_DOUBLE_EQ(calls[0].args[0], 50.0);
   EXPECT_DOUBLE_EQ(calls[0].args[1], 50.0);
-  EXPECT_DOUBLE_EQ(calls[0].args[2], 19.0);
+  EXPECT_DOUBLE_EQ(calls[0].args[2], 20.0);  // 2 units at 10 pixels per unit
   EXPECT_DOUBLE_EQ(calls[0].args[4], 700.0);
   EXPECT_EQ(dc.log().named("set_foreground_color")[0].text, "#000000");
 }
 
 TEST(DXFTextDrawing, AlignmentTable) {
-  EXPECT_EQ(DXFText::anchorHAlign(0), TextHAlign::Left);
-  EXPECT_EQ(DXFText::anchorHAlign(1), TextHAlign::Centre);
-  EXPECT_EQ(DXFText::anchorHAlign(4), TextHAlign::Right);
-  EXPECT_EQ(DXFText::anchorHAlign(9), TextHAlign::Left);
-  EXPECT_EQ(DXFText::anchorVAlign(1), TextVAlign::Bottom);
-  EXPECT_EQ(DXFText::anchorVAlign(2), TextVAlign::Top);
-  EXPECT_EQ(DXFText::anchorVAlign(3), TextVAlign::Top);
-  EXPECT_EQ(DXFText::anchorVAlign(-4), TextVAlign::Baseline);
+  struct Case {
+    int hAlign, vAlign;
+    TextHAlign h;
+    TextVAlign v;
+  };
+  for (const Case& c : {Case{0, 0, TextHAlign::Left, TextVAlign::Baseline},
+                        Case{1, 1, TextHAlign::Centre, TextVAlign::Bottom},
+                        Case{2, 2, TextHAlign::Right, TextVAlign::Middle},
+                        Case{2, 3, TextHAlign::Right, TextVAlign::Top},
+                        Case{3, 3, TextHAlign::Left, TextVAlign::Baseline},   // aligned
+                        Case{4, 0, TextHAlign::Centre, TextVAlign::Middle},   // middle
+                        Case{5, 1, TextHAlign::Left, TextVAlign::Baseline},   // fit
+                        Case{9, -4, TextHAlign::Left, TextVAlign::Baseline}}) {
+    SCOPED_TRACE(c.hAlign * 10 + c.vAlign);
+    EXPECT_EQ(DXFText::anchorHAlign(c.hAlign), c.h);
+    EXPECT_EQ(DXFText::anchorVAlign(c.hAlign, c.vAlign), c.v);
+  }
 }
 
 }  // namespace

@@ -47,12 +47,13 @@ TEST(DxfReaderSections, EveryKindGoesToItsList) {
       "  0\nLEADER\n  8\n0\n 76\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n5\n  0\nDIMENSION\n  8\n0\n"
       "  2\n*D1\n 70\n1\n  1\n<>\n" + insert("B", 0, 0);
   auto document = readOk(dxfFile(entities, block("B", "")));
-  ASSERT_EQ(document->entities().count(), 7);
+  // The MTEXT gives a text for each of its two lines.
+  ASSERT_EQ(document->entities().count(), 8);
   EXPECT_EQ(document->polylines().count(), 3);
   EXPECT_EQ(document->dimensions().count(), 1);
   EXPECT_EQ(document->inserts().count(), 1);
-  const auto& mtext = static_cast<const DXFText&>(*document->entities().at(5));
-  EXPECT_EQ(mtext.text(), "M m");
+  EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(5)).text(), "M");
+  EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(6)).text(), "m");
 }
 
 TEST(DxfReaderSections, ObjectsTakeTheFirstLayerOfTheirName) {
@@ -80,11 +81,12 @@ TEST(DxfReaderSections, UnknownEntitiesArePassedOver) {
 }
 
 TEST(DxfReaderTypeNames, ValuesThatReadAsTypeNamesStartNothing) {
-  // A solid-filled hatch, and a circle and an attribute on layers named TEXT and LINE.
+  // A solid-filled hatch, and a circle and an attribute definition on layers named TEXT
+  // and LINE.
   const std::string hatch =
       "  0\nHATCH\n  8\n0\n  2\nSOLID\n 70\n1\n 10\n0\n 20\n0\n";
   const std::string onTextLayer =
-      "  0\nATTRIB\n  8\nTEXT\n 10\n5\n 20\n5\n  1\nvalue\n  0\nCIRCLE\n  8\nLINE\n 10\n1\n"
+      "  0\nATTDEF\n  8\nTEXT\n 10\n5\n 20\n5\n  1\nvalue\n  0\nCIRCLE\n  8\nLINE\n 10\n1\n"
       " 20\n1\n 40\n3\n";
   auto document = readOk(dxfFile(hatch + onTextLayer, block("B", hatch + line(0, 0, 1, 1))));
   ASSERT_EQ(document->entities().count(), 1);

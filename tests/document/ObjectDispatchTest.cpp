@@ -34,7 +34,8 @@ ObjectReader::Outcome readOne(const char* typeName, Lists& lists, const LayerLis
 TEST(ObjectDispatch, EveryTypeNameGoesToItsList) {
   const LayerList layers(10);
   Lists lists;
-  for (const char* name : {"LINE", "ARC", "CIRCLE", "POINT", "TEXT", "MTEXT", "SOLID"}) {
+  for (const char* name : {"LINE", "ARC", "CIRCLE", "POINT", "TEXT", "MTEXT", "SOLID",
+                           "TRACE"}) {
     EXPECT_TRUE(readOne(name, lists, layers).recognised) << name;
   }
   for (const char* name : {"POLYLINE", "LWPOLYLINE", "LEADER"}) {
@@ -42,12 +43,14 @@ TEST(ObjectDispatch, EveryTypeNameGoesToItsList) {
   }
   EXPECT_TRUE(readOne("INSERT", lists, layers).insertOrDimension);
   EXPECT_TRUE(readOne("DIMENSION", lists, layers).insertOrDimension);
+  // The MTEXT has no characters, so no line to show; the TRACE is a SOLID.
   ASSERT_EQ(lists.entities.count(), 7);
   EXPECT_EQ(lists.polylines.count(), 3);
   EXPECT_EQ(lists.inserts.count(), 1);
   EXPECT_EQ(lists.dimensions.count(), 1);
   EXPECT_STREQ(lists.entities.at(0)->typeName(), "LINE");
-  EXPECT_STREQ(lists.entities.at(5)->typeName(), "TEXT");
+  EXPECT_STREQ(lists.entities.at(4)->typeName(), "TEXT");
+  EXPECT_STREQ(lists.entities.at(5)->typeName(), "SOLID");
   EXPECT_STREQ(lists.entities.at(6)->typeName(), "SOLID");
 }
 

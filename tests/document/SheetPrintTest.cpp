@@ -67,10 +67,10 @@ TEST(SheetFrame, FortyMillimetreDrawingGetsItsFrameThreeMillimetresOutside) {
   const auto texts = dc.log().named("text_out");
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, "Title");
-  // At (x0 + 0.3m, y0 + 0.3m), 0.5 mm high: the pixel height is that, truncated, less one.
+  // At (x0 + 0.3m, y0 + 0.3m), capitals 0.5 mm high.
   EXPECT_DOUBLE_EQ(texts[0].args[0], std::trunc(sheet.x(-2.4)));
   EXPECT_DOUBLE_EQ(texts[0].args[1], std::trunc(sheet.y(-2.4)));
-  EXPECT_DOUBLE_EQ(texts[0].args[2], std::trunc(sheet.k * 0.5) - 1);
+  EXPECT_DOUBLE_EQ(texts[0].args[2], sheet.k * 0.5);
   EXPECT_DOUBLE_EQ(drawing.printMargin(), 0.0);
 }
 
@@ -84,7 +84,7 @@ TEST(SheetFrame, CaptionOfTheFortyMillimetreDrawingIsHalfAMillimetreHigh) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_DOUBLE_EQ(texts[0].args[0], std::trunc(sheet.x(-2.4)));
   EXPECT_DOUBLE_EQ(texts[0].args[1], std::trunc(sheet.y(22.4)));
-  EXPECT_DOUBLE_EQ(texts[0].args[2], std::trunc(sheet.k * 0.5) - 1);
+  EXPECT_DOUBLE_EQ(texts[0].args[2], sheet.k * 0.5);
 }
 
 TEST(SheetPrintAll, WindowReachesFourMillimetresOutsideAndExtentsStay) {

@@ -26,9 +26,10 @@ Solid square(double x0, double y0, double x1, double y1, double x2, double y2, d
   return solid;
 }
 
-TEST(SolidDraw, FillsTheCornersInStoredOrderAndRestoresWhite) {
+TEST(SolidDraw, FillsTheZigzagCornersAsAQuadAndRestoresWhite) {
+  // The file lists the square's corners zigzag: the third lies opposite the second.
   Layer red = makeLayer("L", "1");
-  Solid solid = square(0, 0, 10, 0, 10, 10, 0, 10);
+  Solid solid = square(0, 0, 10, 0, 0, 10, 10, 10);
   solid.assignLayer(&red);
   RecordingDrawingArea area;
   DXFGeometrie::resetPenCache();
@@ -40,11 +41,20 @@ TEST(SolidDraw, FillsTheCornersInStoredOrderAndRestoresWhite) {
                                       "set_drawing_background #FFFFFF"}));
 }
 
-TEST(SolidDraw, ZigzagCornersFillTwoTriangles) {
+TEST(SolidDraw, CornersAroundTheOutlineInFileOrderFillABowTie) {
   RecordingDrawingArea area;
-  square(0, 0, 10, 0, 0, 10, 10, 10).draw(area, 1, 0, 0, 0);
+  square(0, 0, 10, 0, 10, 10, 0, 10).draw(area, 1, 0, 0, 0);
   EXPECT_EQ(area.log.named("wc_fill_polygon")[0].str(),
             "wc_fill_polygon 0 0 10 0 0 10 10 10 0 0");
+}
+
+TEST(SolidFile, WithoutFourthCornerATriangle) {
+  Solid solid;
+  ASSERT_EQ(readFrom(solid, " 10\n0\n 20\n0\n 11\n10\n 21\n0\n 12\n0\n 22\n10\n  0\n"), 0);
+  RecordingDrawingArea area;
+  solid.draw(area, 1, 0, 0, 0);
+  EXPECT_EQ(area.log.named("wc_fill_polygon")[0].str(),
+            "wc_fill_polygon 0 0 10 0 0 10 0 10 0 0");
 }
 
 TEST(SolidDraw, PlacedLikeALineOfTheSameInsert) {
@@ -85,7 +95,7 @@ TEST(SolidDevice, OpaquePolygonThenHollowAgain) {
   EXPECT_EQ(dc.log().lines(),
             (std::vector<std::string>{"set_line_style 0", "set_foreground_color BYLAYER",
                                       "set_background_color BYLAYER", "set_background_mode 2",
-                                      "polygon 0 100 100 100 100 0 0 0 0 100",
+                                      "polygon 0 100 100 100 0 0 100 0 0 100",
                                       "set_fill_style 7"}));
 }
 

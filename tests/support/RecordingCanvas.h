@@ -136,8 +136,9 @@ class RecordingDeviceContext : public DeviceContext {
   // Records the position, the text and the style's height, escapement and weight.
   void text_out(double x, double y, const char* text, const TextStyle& style) override {
     log_->add("text_out",
-              {x, y, double(style.pixelHeight), double(style.escapementTenths),
-               double(style.weight)},
+              {x, y, style.pixelHeight, double(style.escapementTenths), double(style.weight),
+               style.widthScale, double(static_cast<int>(style.fit)), style.fitWidth,
+               double(static_cast<int>(style.hAlign)), double(static_cast<int>(style.vAlign))},
               text);
   }
 

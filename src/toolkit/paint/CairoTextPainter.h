@@ -9,10 +9,12 @@
 #include "toolkit/paint/PaintHandle.h"
 
 // Draws one Windows-1252 text at a device point with a font made for this call only:
-// family `style.face` ("Arial" when null or empty), em height `style.pixelHeight` device
-// pixels, weight `style.weight`, the baseline turned `style.escapementTenths` tenths of a
-// degree counter-clockwise around the anchor, the anchor placed on the text as
-// `style.hAlign` / `style.vAlign` say. The background stays transparent.
+// family `style.face` ("Arial" when null or empty) sized so that its capitals stand
+// `style.pixelHeight` device pixels high, weight `style.weight`, stretched along the
+// baseline by `style.widthScale` (or to `style.fitWidth` as `style.fit` says), the
+// baseline turned `style.escapementTenths` tenths of a degree counter-clockwise around the
+// anchor, the anchor placed on the text as `style.hAlign` / `style.vAlign` say. The
+// background stays transparent.
 class CairoTextPainter {
  public:
   // Texts taller than this are filled as outlines, so no glyph bitmap of that size is
@@ -23,12 +25,19 @@ class CairoTextPainter {
 
   explicit CairoTextPainter(cairo_t* cr) : cr_(cr) {}
 
-  // (x, y) in device pixels; nothing is drawn for an empty text, a height below 1, or an
-  // anchor that is not a finite number.
+  // (x, y) in device pixels; nothing is drawn for an empty text, a height below 1, a
+  // width scale that is not positive, or an anchor that is not a finite number.
   void draw(double x, double y, const char* text, const TextStyle& style,
             const PaintColour& colour);
 
  private:
+  struct TextScale {
+    double x = 1.0;
+    double y = 1.0;
+  };
+  // The stretch along and across the baseline for a text `width` pixels wide unscaled.
+  static TextScale scaleFor(const TextStyle& style, double width);
+
   cairo_t* cr_;
   PangoLayoutPtr layout_;  // made on first use and kept for the next texts
 };

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dxf/Cp1252.h"
+#include "toolkit/paint/FontProportions.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PenGeometry.h"
 
@@ -72,12 +73,6 @@ void appendString(std::string& out, const char* text) {
   }
   out += ')';
 }
-
-// The printed face's ascent and descent per unit of font size (Arial and its metric twin
-// Liberation Sans: 1854 and 434 of 2048 units), the cell the Cairo text painter aligns
-// with. Constants, so that the usual left-aligned texts need no font machinery at all.
-constexpr double kAscent = 1854.0 / 2048.0;
-constexpr double kDescent = 434.0 / 2048.0;
 
 // One layout in the printed face at the measuring size, kept for the whole run.
 PangoLayout* measuringLayout() {
@@ -242,15 +237,27 @@ void PdfDeviceContext::dot(double x, double y, const char* colour) {
 }
 
 void PdfDeviceContext::text_out(double x, double y, const char* text, const TextStyle& style) {
-  if (!text || !*text || style.pixelHeight < 1 || style.pixelHeight > kMaxTextHeight) return;
+  if (!text || !*text || !(style.pixelHeight >= 1.0) || style.pixelHeight > kMaxTextHeight) return;
   if (!finite({x, y}) || !clip_.contains({x, y})) return;
-  const double size = style.pixelHeight;
+  const FontProportions proportions = FontProportions::of("Arial", 700);
+  const double size = style.pixelHeight / proportions.capital;
+  const double naturalWidth = textWidth(text) * size;
+  double scaleX = style.widthScale;
+  double scaleY = 1.0;
+  if (style.fit != TextFit::None && naturalWidth > 0.0 && style.fitWidth > 0.0) {
+    scaleX = style.fitWidth / naturalWidth;
+    if (style.fit == TextFit::Aligned) scaleY = scaleX / style.widthScale;
+  }
+  if (!(scaleX > 0.0) || !(scaleY > 0.0) || !finite({scaleX, scaleY})) return;
   double along = 0.0;  // from the anchor along the baseline
   double up = 0.0;     // from the anchor towards the top of the letters
-  if (style.hAlign == TextHAlign::Centre) along = -textWidth(text) * size / 2.0;
-  if (style.hAlign == TextHAlign::Right) along = -textWidth(text) * size;
-  if (style.vAlign == TextVAlign::Top) up = -kAscent * size;
-  if (style.vAlign == TextVAlign::Bottom) up = kDescent * size;
+  if (style.hAlign == TextHAlign::Centre) along = -naturalWidth * scaleX / 2.0;
+  if (style.hAlign == TextHAlign::Right) along = -naturalWidth * scaleX;
+  if (style.vAlign == TextVAlign::Top) up = -proportions.capital * size * scaleY;
+  if (style.vAlign == TextVAlign::Bottom) up = proportions.descent * size * scaleY;
+  if (style.vAlign == TextVAlign::Middle) {
+    up = (proportions.descent - proportions.capital) * size * scaleY / 2.0;
+  }
   const double angle = style.escapementTenths / 10.0 * std::numbers::pi / 180.0;
   const double c = std::cos(angle);
   const double s = std::sin(angle);
@@ -261,7 +268,7 @@ void PdfDeviceContext::text_out(double x, double y, const char* text, const Text
   ops_ += "BT /F1 ";
   appendNumbers(ops_, {size});
   ops_ += "Tf ";
-  appendNumbers(ops_, {c, -s, -s, -c, originX, originY});
+  appendNumbers(ops_, {c * scaleX, -s * scaleX, -s * scaleY, -c * scaleY, originX, originY});
   ops_ += "Tm ";
   appendString(ops_, text);
   stroke(" Tj ET");

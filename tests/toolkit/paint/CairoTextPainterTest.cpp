@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -30,19 +31,66 @@ class TextOutTest : public ::testing::Test {
   }
 };
 
-TEST_F(TextOutTest, InkHeightFollowsThePixelHeight) {
-  // Capital height plus descender of a sans-serif face is a little under one em.
-  const InkBox box = draw(20, 100, "Hg", style(40));
-  ASSERT_FALSE(box.empty());
-  EXPECT_GE(box.height(), 32);
-  EXPECT_LE(box.height(), 44);
+// The height of a DXF text is the height of its capitals: an "H" inks that many pixels,
+// small or large (drawn as outlines), normal or bold.
+TEST_F(TextOutTest, CapitalsAreAsHighAsThePixelHeight) {
+  struct Case {
+    double height;
+    int weight;
+  };
+  for (const Case& c : {Case{12, 400}, Case{40, 400}, Case{40, 700}, Case{300, 400}}) {
+    SCOPED_TRACE(c.height);
+    canvas.fill(1.0, 1.0, 1.0);
+    TextStyle s = style(0);
+    s.pixelHeight = c.height;
+    s.weight = c.weight;
+    const InkBox box = draw(20, 350, "H", s);
+    ASSERT_FALSE(box.empty());
+    // Within 5 %, or one pixel of antialiasing for small texts.
+    EXPECT_NEAR(box.height(), c.height, std::max(1.0, 0.05 * c.height));
+  }
 }
 
-TEST_F(TextOutTest, TallTextsKeepTheirHeightWhenFilledAsOutlines) {
-  const InkBox box = draw(20, 350, "H", style(300));
-  ASSERT_FALSE(box.empty());
-  // The capital H of Arial-like faces is about 0.72 em.
-  EXPECT_NEAR(box.height(), 0.72 * 300, 0.06 * 300);
+TEST_F(TextOutTest, WidthScaleAndFitStretchAlongTheBaselineAlignedScalesBoth) {
+  const InkBox plain = draw(20, 100, "HHHH", style(30));
+  canvas.fill(1.0, 1.0, 1.0);
+  TextStyle wide = style(30);
+  wide.widthScale = 2.0;
+  const InkBox stretched = draw(20, 100, "HHHH", wide);
+  EXPECT_NEAR(stretched.width(), 2 * plain.width(), 4);
+  EXPECT_NEAR(stretched.height(), plain.height(), 1);
+  canvas.fill(1.0, 1.0, 1.0);
+  TextStyle fit = style(30);
+  fit.fit = TextFit::Stretched;
+  fit.fitWidth = 300;
+  const InkBox fitted = draw(20, 100, "HHHH", fit);
+  EXPECT_NEAR(fitted.maxX + 1 - 20, 300, 12);  // the last letter's side bearing stays
+  EXPECT_NEAR(fitted.height(), plain.height(), 1);
+  canvas.fill(1.0, 1.0, 1.0);
+  TextStyle aligned = fit;
+  aligned.fit = TextFit::Aligned;
+  aligned.fitWidth = plain.width() * 2;
+  const InkBox scaled = draw(20, 150, "HHHH", aligned);
+  // Twice the width in the text's advance (its ink a little less), its proportions kept.
+  EXPECT_GT(scaled.height(), 1.8 * plain.height());
+  EXPECT_NEAR(double(scaled.width()) / scaled.height(), double(plain.width()) / plain.height(),
+              0.05 * plain.width() / plain.height());
+}
+
+TEST_F(TextOutTest, TopAndMiddleAnchorsMeasureFromTheCapitals) {
+  const InkBox top = draw(20, 100, "H", style(40, TextHAlign::Left, TextVAlign::Top));
+  EXPECT_NEAR(top.minY, 100, 1);
+  canvas.fill(1.0, 1.0, 1.0);
+  // Middle: halfway between the top of the capitals and the bottom of the descenders.
+  const InkBox middle = draw(20, 100, "Hg", style(40, TextHAlign::Left, TextVAlign::Middle));
+  EXPECT_NEAR((middle.minY + middle.maxY) / 2.0, 100, 3);
+}
+
+TEST_F(TextOutTest, EscapesOfCharactersBeyondTheCodePageAreDrawnAsThoseCharacters) {
+  // Cyrillic Zhe, which the code page lacks: one letter, not the seven of its escape.
+  const InkBox letter = draw(20, 100, "\\U+0416", style(30));
+  ASSERT_FALSE(letter.empty());
+  EXPECT_LT(letter.width(), 40);
 }
 
 TEST_F(TextOutTest, BaselineAnchorPutsCapitalsAboveAndDescendersBelow) {
