@@ -113,6 +113,18 @@ int DXFGeometrie::attachLayer(const std::vector<Layer*>& layers) {
 }
 
 void DXFGeometrie::setLayerName(const char* name) { copyField(layerName_, name); }
+void DXFGeometrie::takeAttributesOf(const DXFGeometrie& other) {
+  layer_ = other.layer_;
+  copyField(layerName_, other.layerName_);
+  copyField(colourNumber_, other.colourNumber_);
+  copyField(colour_, other.colour_);
+  lineStyleCode_ = other.lineStyleCode_;
+  ownColour_ = other.ownColour_;
+  visible_ = other.visible_;
+  paperSpace_ = other.paperSpace_;
+  linetype_ = other.linetype_;
+}
+
 void DXFGeometrie::setColour(const char* colour) { copyField(colour_, colour); }
 void DXFGeometrie::setColourNumber(const char* number) { copyField(colourNumber_, number); }
 
@@ -216,8 +228,8 @@ void DXFGeometrie::drawChords(DrawingArea& area, int n, double s, double dx, dou
   }
 }
 
-void DXFGeometrie::writeHead(std::ostream& out, bool withColour) const {
-  out << typeName() << "\n  8\n" << layerName_ << '\n';
+void DXFGeometrie::writeHead(std::ostream& out, bool withColour, const char* asType) const {
+  out << (asType ? asType : typeName()) << "\n  8\n" << layerName_ << '\n';
   if (*linetype_) out << "  6\n" << linetype_ << '\n';
   if (paperSpace_) out << " 67\n1\n";
   // The colour number as read, so that an explicit colour survives even where the drawing

@@ -85,6 +85,10 @@ class DXFGeometrie {
 
   // Takes the attributes of `layer` (none: only the pointer is cleared).
   void assignLayer(const Layer* layer);
+  // Takes layer, layer name, colour number and colour, line style, own colour mark,
+  // visibility, paper space mark and linetype of `other`: the pieces a kind is drawn and
+  // saved as look like the entity they stand for.
+  void takeAttributesOf(const DXFGeometrie& other);
   // Assigns the first layer, in list order, whose name equals layerName exactly; 1 when
   // one was found, else 0 (the entity then keeps no layer).
   int attachLayer(const std::vector<Layer*>& layers);
@@ -202,7 +206,8 @@ class DXFGeometrie {
 
   // Write frame: type name, layer name, the entity's own linetype and paper space mark,
   // and, when `withColour`, its own colour number unless that is BYLAYER.
-  void writeHead(std::ostream& out, bool withColour) const;
+  // `asType` replaces the type name for kinds written as another kind.
+  void writeHead(std::ostream& out, bool withColour, const char* asType = nullptr) const;
   // Keeps a linetype name (group 6); BYLAYER and "" mean none.
   void setLinetypeName(const char* name);
   // The closing "  0" line.

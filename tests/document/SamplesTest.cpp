@@ -17,6 +17,7 @@
 #include "DocumentTesting.h"
 #include "document/DxfReader.h"
 #include "document/InsertCycles.h"
+#include "entities/Hatch.h"
 #include "TestSupport.h"
 
 namespace {
@@ -80,6 +81,26 @@ Counts deepCounts(const DXF_Zeichnung& document) {
   return counts;
 }
 
+// The counts a saved and re-read document has: kinds R12 lacks are saved as their pieces
+// (a SPLINE as one POLYLINE, a HATCH as its SOLIDs, LINEs and POINTs).
+Counts savedCounts(const DXF_Zeichnung& document) {
+  Counts counts = deepCounts(document);
+  auto account = [&counts](const EntityList& entities) {
+    for (int i = 0; i < entities.count(); ++i) {
+      const DXFGeometrie& entity = *entities.at(i);
+      if (std::string(entity.typeName()) == "SPLINE") {
+        counts.entities -= 1;
+        counts.polylines += 1;
+      } else if (std::string(entity.typeName()) == "HATCH") {
+        counts.entities += static_cast<int>(static_cast<const Hatch&>(entity).explodedPieces().size()) - 1;
+      }
+    }
+  };
+  account(document.entities());
+  for (int i = 0; i < document.blocks().count(); ++i) account(document.blocks().at(i)->entities());
+  return counts;
+}
+
 // Result codes the reader documents: success, the entity and polyline codes, and the codes
 // of files it refuses.
 bool documented(int result) {
@@ -115,7 +136,7 @@ TEST_P(SampleDrawing, ReadsWithItsPinnedCodeWritesAndReadsBackAlike) {
   DXF_Zeichnung again;
   ASSERT_EQ(again.readDXF(dir.file("saved.dxf")), 0);
   // Inserts that close a cycle of blocks are left out of the file.
-  Counts expected = deepCounts(document);
+  Counts expected = savedCounts(document);
   expected.inserts -= static_cast<int>(cyclicInserts(document.blocks()).size());
   EXPECT_EQ(deepCounts(again), expected);
 }
