@@ -22,8 +22,8 @@ std::string squarePath(int x, int y, int side, int flags) {
 TEST(HatchPixels, SquareWithSquareIslandIsFilledEvenOdd) {
   // Outline 0..80, island 20..60, and an island in the island 30..50: filled again.
   Hatch hatch;
-  auto in = DxfLineReader::fromString("  8\n0\n 62\n5\n 70\n1\n 91\n3\n" + squarePath(0, 0, 80, 1) +
-                                      squarePath(20, 20, 40, 16) + squarePath(30, 30, 20, 16) +
+  auto in = DxfLineReader::fromString("  8\n0\n 62\n5\n 70\n1\n 91\n3\n" + squarePath(0, 0, 80, 3) +
+                                      squarePath(20, 20, 40, 18) + squarePath(30, 30, 20, 18) +
                                       " 75\n0\n 76\n1\n 98\n0\n  0\n");
   ASSERT_EQ(hatch.readGroups(in), 0);
   PixelCanvas canvas(100, 100);
