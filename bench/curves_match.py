@@ -39,7 +39,10 @@ ABSOLUTE_TOLERANCE = 2e-3
 def collect(path):
     with open(path, "rb") as f:
         binary = f.read(22) == b"AutoCAD Binary DXF\r\n\x1a\x00"
-    doc = ezdxf.readfile(path) if binary else ezdxf.recover.readfile(path)[0]
+    try:
+        doc = ezdxf.readfile(path) if binary else ezdxf.recover.readfile(path)[0]
+    except Exception:  # some files only the strict loader takes
+        doc = ezdxf.readfile(path)
     found = [e for e in explode(doc.modelspace()) if e.dxftype() in ("SPLINE", "HATCH")]
     return found
 
@@ -76,10 +79,28 @@ def hatch_rings(hatch):
 
 
 def pattern_length(hatch):
+    """Total length of ezdxf's pattern lines of the hatch, in world coordinates.
+
+    For a hatch seen from below (extrusion 0, 0, -1) ezdxf 0.18 yields every line twice,
+    once mirrored; only the lines within the boundary's world box count."""
     try:
-        return sum((b - a).magnitude for a, b in hatching.hatch_entity(hatch))
+        lines = list(hatching.hatch_entity(hatch))
     except hatching.HatchingError:
         return None
+    ocs = hatch.ocs()
+    elevation = hatch.dxf.elevation.z
+    corners = [ezdxf.math.Vec3(ocs.to_wcs((v.x, v.y, elevation))) for p in hatching.hatch_boundary_paths(hatch)
+               for v in p.flattening(distance=1e-4)]
+    if not corners:
+        return None
+    low_x, high_x = min(v.x for v in corners), max(v.x for v in corners)
+    low_y, high_y = min(v.y for v in corners), max(v.y for v in corners)
+    margin = 1e-6 * max(high_x - low_x, high_y - low_y, 1.0)
+
+    def within(v):
+        return low_x - margin <= v.x <= high_x + margin and low_y - margin <= v.y <= high_y + margin
+
+    return sum((b - a).magnitude for a, b in lines if within((a + b) / 2))
 
 
 def spline_points(spline):

@@ -46,7 +46,31 @@ double crossingHeight(const Edge& e, const Edge& f, double y0, double y1) {
   return y > y0 && y < y1 ? y : NAN;
 }
 
+// Whether p lies inside the ring by the even-odd rule.
+bool holds(const Ring& ring, WorldPoint p) {
+  bool inside = false;
+  for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+    const WorldPoint a = ring[i];
+    const WorldPoint b = ring[j];
+    if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) / (b.y - a.y) * (b.x - a.x)) {
+      inside = !inside;
+    }
+  }
+  return inside;
+}
+
 }  // namespace
+
+std::vector<int> nestingDepths(const std::vector<Ring>& rings) {
+  std::vector<int> depths(rings.size(), 0);
+  for (std::size_t i = 0; i < rings.size(); ++i) {
+    if (rings[i].empty()) continue;
+    for (std::size_t j = 0; j < rings.size(); ++j) {
+      if (j != i && !rings[j].empty() && holds(rings[j], rings[i].front())) ++depths[i];
+    }
+  }
+  return depths;
+}
 
 double triangleArea(const Triangle& t) {
   return 0.5 * std::fabs((t[1].x - t[0].x) * (t[2].y - t[0].y) -

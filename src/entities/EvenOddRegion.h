@@ -25,3 +25,7 @@ constexpr int kMaxCrossingSplits = 20000;
 
 // The area of a triangle, positive whatever the order of its corners.
 double triangleArea(const Triangle& triangle);
+
+// For each ring, how many of the other rings hold its first point: 0 for an outline, 1 for
+// an island in it, 2 for an island in that island.
+std::vector<int> nestingDepths(const std::vector<Ring>& rings);

@@ -16,7 +16,13 @@
 namespace {
 
 // What the groups after the boundary paths say about the fill.
+// The hatch styles (group 75): which islands the fill leaves out.
+enum class HatchStyle { OddParity = 0, Outermost = 1, IgnoreIslands = 2 };
+// Beyond this many boundary paths every path counts, whatever the style.
+constexpr std::size_t kMaxStyledPaths = 2000;
+
 struct FillGroups {
+  HatchStyle style = HatchStyle::OddParity;
   bool solid = false;
   bool gradient = false;
   int gradientColourNumber = -1;
@@ -54,6 +60,9 @@ FillGroups readFill(GroupCursor& in, std::vector<Ring>& rings) {
       rings.insert(rings.end(), read.begin(), read.end());
     } else if (code == 70) {
       fill.solid = in.integer() == 1;
+    } else if (code == 75) {
+      const int style = in.integer();
+      if (style == 1 || style == 2) fill.style = static_cast<HatchStyle>(style);
     } else if (code == 78) {
       fill.pattern = readPatternLines(in, in.integer());
     } else if (code == 30) {
@@ -73,6 +82,19 @@ FillGroups readFill(GroupCursor& in, std::vector<Ring>& rings) {
     }
   }
   return fill;
+}
+
+// The paths the style fills by the even-odd rule: every one, those down to the first
+// islands (outermost), or the outlines alone (islands ignored).
+std::vector<Ring> styled(std::vector<Ring> rings, HatchStyle style) {
+  if (style == HatchStyle::OddParity || rings.size() > kMaxStyledPaths) return rings;
+  const int deepest = style == HatchStyle::Outermost ? 1 : 0;
+  const std::vector<int> depths = nestingDepths(rings);
+  std::vector<Ring> kept;
+  for (std::size_t i = 0; i < rings.size(); ++i) {
+    if (depths[i] <= deepest) kept.push_back(std::move(rings[i]));
+  }
+  return kept;
 }
 
 }  // namespace
@@ -217,6 +239,7 @@ int Hatch::readGroups(DxfLineReader& in) {
   GroupCursor cursor(pairs);
   std::vector<Ring> rings;
   FillGroups fill = readFill(cursor, rings);
+  rings = styled(std::move(rings), fill.style);
   if (fill.gradient) fill.solid = true;
   if (!fill.solid) {
     std::optional<std::vector<PatternStroke>> strokes =

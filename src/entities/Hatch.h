@@ -10,7 +10,9 @@
 #include "entities/HatchPattern.h"
 #include "entities/WorldBox.h"
 
-// The area inside the boundary paths by the even-odd rule (islands stay empty). A solid
+// The area inside the boundary paths by the even-odd rule (islands stay empty); the hatch
+// style (group 75) may leave out the islands inside islands (1, outermost) or every island
+// (2, ignore). A solid
 // fill (group 70 = 1) is kept as triangles of that area; a gradient fill is a solid one in
 // the gradient's first colour. A pattern fill keeps the strokes of its pattern definition
 // lines (53, 43/44, 45/46, 49) cut to the area; a pattern too dense for kStrokeBudget

@@ -92,6 +92,18 @@ TEST(HatchReading, SolidFillAreaOfEveryBoundaryKind) {
   }
 }
 
+TEST(HatchReading, StyleDecidesWhichIslandsStayEmpty) {
+  // Outline 10 x 10, island 6 x 6, island in the island 2 x 2.
+  const std::string paths = squarePath(0, 0, 10, 3) + squarePath(2, 2, 6, 18) + squarePath(4, 4, 2, 18);
+  for (const auto& [style, area] : {std::pair{0, 100.0 - 36 + 4}, {1, 100.0 - 36}, {2, 100.0}}) {
+    std::string text = hatchText(3, paths, "");
+    text.replace(text.find(" 75\n0\n"), 7, " 75\n" + std::to_string(style) + "\n");
+    Hatch hatch;
+    ASSERT_EQ(readFrom(hatch, text), 0);
+    EXPECT_NEAR(filledArea(hatch), area, 1e-9) << "style " << style;
+  }
+}
+
 TEST(HatchReading, PatternLinesComeFromTheDefinitionTheHatchCarries) {
   // ANSI31-like: 45 degrees, 1 unit apart (offset perpendicular), solid lines.
   const double c = std::sqrt(0.5);
