@@ -18,6 +18,21 @@ bool bothOutside(double a, double b, double limit) {
   return (a < 0 && b < 0) || (a > limit && b > limit);
 }
 
+// The first and the last point, and between them each point at least `spacing` from the
+// point kept before it and from the last one.
+std::vector<WorldPoint> spacedApart(const std::vector<WorldPoint>& points, double spacing) {
+  if (points.size() < 2) return points;
+  const auto apart = [spacing](WorldPoint a, WorldPoint b) {
+    return std::hypot(a.x - b.x, a.y - b.y) >= spacing;
+  };
+  std::vector<WorldPoint> kept{points.front()};
+  for (std::size_t i = 1; i + 1 < points.size(); ++i) {
+    if (apart(points[i], kept.back()) && apart(points[i], points.back())) kept.push_back(points[i]);
+  }
+  kept.push_back(points.back());
+  return kept;
+}
+
 }  // namespace
 
 Spline::Spline() = default;
@@ -202,22 +217,9 @@ int Spline::readGroups(DxfLineReader& in) {
 }
 
 int Spline::writeGroups(std::ostream& out) const {
-  // Vertices closer together than a polyline segment can be are left out (the last stays).
-  std::vector<WorldPoint> vertices;
-  for (const WorldPoint& p : savedPoints()) {
-    while (vertices.size() > 1 && std::hypot(p.x - vertices.back().x, p.y - vertices.back().y) <
-                                      kSavedVertexSpacing) {
-      vertices.pop_back();
-    }
-    if (vertices.size() == 1 &&
-        std::hypot(p.x - vertices.back().x, p.y - vertices.back().y) < kSavedVertexSpacing) {
-      continue;
-    }
-    vertices.push_back(p);
-  }
   writeHead(out, true, "POLYLINE");
   out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n0\n  0\n";
-  for (const WorldPoint& p : vertices) {
+  for (const WorldPoint& p : spacedApart(savedPoints(), kSavedVertexSpacing)) {
     out << "VERTEX\n  8\n" << layerName_ << "\n 10\n" << p.x << "\n 20\n" << p.y << "\n 30\n0\n  0\n";
   }
   out << "SEQEND\n  8\n" << layerName_ << '\n';

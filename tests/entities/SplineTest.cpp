@@ -2,6 +2,7 @@
 #include "entities/Spline.h"
 
 #include <cmath>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -117,6 +118,29 @@ TEST(SplineSaving, WrittenAsAPolylineAndExplodedAsLines) {
   EXPECT_STREQ(pieces.front()->typeName(), "LINE");
   EXPECT_STREQ(pieces.front()->layerName(), "C");
   EXPECT_LE(farthestFromRadius(points, 10.0), 10 * std::sqrt(2.0) * Spline::kSavedChordError);
+}
+
+TEST(SplineSaving, SmallCurveKeepsItsSavedVerticesFarEnoughApartToReadBack) {
+  Spline spline;
+  ASSERT_EQ(readFrom(spline, quarterCircleText(0.05)), 0);
+  std::istringstream written(entitytesting::written(spline));
+  std::vector<WorldPoint> vertices;
+  bool inVertex = false;
+  for (std::string line; std::getline(written, line);) {
+    inVertex = inVertex || line == "VERTEX";
+    if (inVertex && line == " 10") {
+      WorldPoint p;
+      std::string y;
+      written >> p.x >> y >> p.y;
+      if (y == "20") vertices.push_back(p);
+    }
+  }
+  ASSERT_GE(vertices.size(), 3u);
+  EXPECT_NEAR(vertices.front().x, 0.05, 1e-9);
+  EXPECT_NEAR(vertices.back().y, 0.05, 1e-9);
+  for (std::size_t i = 1; i < vertices.size(); ++i) {
+    EXPECT_GE(std::hypot(vertices[i].x - vertices[i - 1].x, vertices[i].y - vertices[i - 1].y), 0.01);
+  }
 }
 
 TEST(SplinePlacing, TransformAndScaleMoveTheCurve) {
