@@ -50,22 +50,23 @@ bool addDashes(std::vector<PatternStroke>& out, long budget, WorldPoint origin, 
     out.push_back({point(t0), point(t1)});
     return true;
   }
-  // The pattern repeats from the line's origin; start with the period holding t0.
-  double position = std::floor(t0 / period) * period;
-  while (position < t1) {
+  if (std::none_of(dashes.begin(), dashes.end(), [](double d) { return d >= 0.0; })) return true;
+  // The pattern repeats from the line's origin, period by period (counted, so that far
+  // from the origin a period below the numbers' precision still ends the loop).
+  const double first = std::floor(t0 / period);
+  const double periods = std::ceil(t1 / period) - first;
+  if (!(periods <= static_cast<double>(budget))) return false;
+  for (double k = 0; k < periods; k += 1.0) {
+    double position = (first + k) * period;
     for (double d : dashes) {
       const double length = std::fabs(d);
       const double from = std::max(position, t0);
       const double to = std::min(position + length, t1);
-      if (d > 0.0 && from < to) {
+      if ((d > 0.0 && from < to) || (d == 0.0 && position >= t0 && position <= t1)) {
         if (static_cast<long>(out.size()) >= budget) return false;
-        out.push_back({point(from), point(to)});
-      } else if (d == 0.0 && position >= t0 && position <= t1) {
-        if (static_cast<long>(out.size()) >= budget) return false;
-        out.push_back({point(position), point(position)});
+        out.push_back({point(d > 0.0 ? from : position), point(d > 0.0 ? to : position)});
       }
       position += length;
-      if (position >= t1) break;
     }
   }
   return true;
@@ -101,7 +102,9 @@ std::optional<std::vector<PatternStroke>> patternStrokes(const std::vector<Patte
     if (!(last >= first)) continue;
     work += (last - first + 1.0) * static_cast<double>(edgeCount);
     if (work > kMaxWork || last - first + 1.0 > static_cast<double>(budget)) return std::nullopt;
-    for (double k = first; k <= last; k += 1.0) {
+    const long count = static_cast<long>(last - first) + 1;
+    for (long i = 0; i < count; ++i) {
+      const double k = first + static_cast<double>(i);
       const WorldPoint origin{line.base.x + k * line.offset.x, line.base.y + k * line.offset.y};
       const std::vector<double> at = crossings(rings, origin, f);
       for (std::size_t i = 0; i + 1 < at.size(); i += 2) {

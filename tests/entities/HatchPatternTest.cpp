@@ -78,6 +78,11 @@ TEST(HatchPattern, TooManyStrokesGiveNoneAndDegenerateLinesAreSkipped) {
   const PatternLine dashy{0.0, {0, 0.5}, {0, 1}, {1e-3, -1e-3}};
   EXPECT_FALSE(patternStrokes({dashy}, {square(0, 0, 10)}, 20000));
   EXPECT_EQ(patternStrokes({dashy}, {square(0, 0, 10)}, 20000, false)->size(), 10u);
+  // Far from the pattern's base, steps below the numbers' precision still end.
+  const PatternLine far{0.0, {0, -1e17}, {0, 1}, {1e-12, -1e-12}};
+  EXPECT_FALSE(patternStrokes({far}, {square(0, 0, 10)}, 20000));
+  const PatternLine farDashes{0.0, {-1e15, 0.5}, {0, 1}, {1e-9, -1e-9}};
+  EXPECT_FALSE(patternStrokes({farDashes}, {square(0, 0, 10)}, 20000));
   const PatternLine along{0.0, {0, 0}, {3, 0}, {}};
   EXPECT_TRUE(patternStrokes({along}, {square(0, 0, 10)}, 20000)->empty());
 }
