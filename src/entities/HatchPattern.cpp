@@ -6,8 +6,8 @@
 
 namespace {
 
-// Lines times ring edges visited at most for one hatch.
-constexpr double kMaxWork = 5e7;
+// Edge visits (an edge met by a line) at most for one hatch.
+constexpr double kMaxWork = 1e7;
 
 struct Frame {
   WorldPoint along;   // unit direction of the lines
@@ -17,25 +17,26 @@ struct Frame {
 double dot(WorldPoint a, WorldPoint b) { return a.x * b.x + a.y * b.y; }
 WorldPoint minus(WorldPoint a, WorldPoint b) { return {a.x - b.x, a.y - b.y}; }
 
-// Where the line through `origin` along the frame enters and leaves the rings: sorted
-// distances along it; pairs of them bound the inside.
-std::vector<double> crossings(const std::vector<Ring>& rings, WorldPoint origin, const Frame& f) {
-  std::vector<double> at;
+// A ring edge seen in a line family's frame, from its base point: across (s) and along (t)
+// for both ends.
+struct FrameEdge {
+  double sp, sq, tp, tq;
+  double low() const { return std::min(sp, sq); }
+  double high() const { return std::max(sp, sq); }
+};
+
+std::vector<FrameEdge> edgesInFrame(const std::vector<Ring>& rings, WorldPoint base, const Frame& f) {
+  std::vector<FrameEdge> edges;
   for (const Ring& ring : rings) {
     for (std::size_t i = 0; i < ring.size(); ++i) {
-      const WorldPoint p = minus(ring[i], origin);
-      const WorldPoint q = minus(ring[(i + 1) % ring.size()], origin);
-      const double sp = dot(p, f.across);
-      const double sq = dot(q, f.across);
-      // Half-open, so a line through a corner counts it once.
-      if ((sp > 0.0) == (sq > 0.0)) continue;
-      const double tp = dot(p, f.along);
-      const double tq = dot(q, f.along);
-      at.push_back(tp + (tq - tp) * sp / (sp - sq));
+      const WorldPoint p = minus(ring[i], base);
+      const WorldPoint q = minus(ring[(i + 1) % ring.size()], base);
+      edges.push_back({dot(p, f.across), dot(q, f.across), dot(p, f.along), dot(q, f.along)});
     }
   }
-  std::sort(at.begin(), at.end());
-  return at;
+  std::sort(edges.begin(), edges.end(),
+            [](const FrameEdge& a, const FrameEdge& b) { return a.low() < b.low(); });
+  return edges;
 }
 
 // Appends the dashes of the stretch [t0, t1] of the line through `origin`; false when
@@ -78,39 +79,50 @@ std::optional<std::vector<PatternStroke>> patternStrokes(const std::vector<Patte
                                                          const std::vector<Ring>& rings,
                                                          long budget, bool dashed) {
   std::vector<PatternStroke> out;
-  std::size_t edgeCount = 0;
-  for (const Ring& ring : rings) edgeCount += ring.size();
   double work = 0.0;
+  static const std::vector<double> solid;
   for (const PatternLine& line : lines) {
     const double radians = line.angle * M_PI / 180.0;
     const Frame f{{std::cos(radians), std::sin(radians)}, {-std::sin(radians), std::cos(radians)}};
     const double spacing = dot(line.offset, f.across);
+    const double shift = dot(line.offset, f.along);
+    const std::vector<FrameEdge> edges = edgesInFrame(rings, line.base, f);
+    if (edges.empty() || !std::isfinite(spacing)) continue;
     double low = INFINITY;
     double high = -INFINITY;
-    for (const Ring& ring : rings) {
-      for (const WorldPoint& p : ring) {
-        const double s = dot(minus(p, line.base), f.across);
-        low = std::min(low, s);
-        high = std::max(high, s);
-      }
+    for (const FrameEdge& e : edges) {
+      low = std::min(low, e.low());
+      high = std::max(high, e.high());
     }
-    if (!(high >= low) || !std::isfinite(spacing)) continue;
     // Lines that all fall on one another draw nothing useful.
-    if (std::fabs(spacing) <= 1e-9 * std::max(1.0, high - low)) continue;
-    const double first = std::ceil(std::min(low / spacing, high / spacing));
-    const double last = std::floor(std::max(low / spacing, high / spacing));
+    if (!(high >= low) || std::fabs(spacing) <= 1e-9 * std::max(1.0, high - low)) continue;
+    // Line k lies at k * spacing across; the lines are taken from low to high.
+    const double first = std::ceil(low / std::fabs(spacing));
+    const double last = std::floor(high / std::fabs(spacing));
     if (!(last >= first)) continue;
-    work += (last - first + 1.0) * static_cast<double>(edgeCount);
-    if (work > kMaxWork || last - first + 1.0 > static_cast<double>(budget)) return std::nullopt;
+    if (last - first + 1.0 > static_cast<double>(budget)) return std::nullopt;
     const long count = static_cast<long>(last - first) + 1;
+    std::vector<FrameEdge> active;
+    std::size_t next = 0;
     for (long i = 0; i < count; ++i) {
-      const double k = first + static_cast<double>(i);
+      const double level = (first + static_cast<double>(i)) * std::fabs(spacing);
+      const double k = spacing > 0 ? first + static_cast<double>(i) : -(first + static_cast<double>(i));
+      while (next < edges.size() && edges[next].low() <= level) active.push_back(edges[next++]);
+      std::erase_if(active, [level](const FrameEdge& e) { return e.high() <= level; });
+      work += static_cast<double>(active.size());
+      if (work > kMaxWork) return std::nullopt;
+      // Where line k enters and leaves the rings, along it from its own origin; a line
+      // through a corner counts it once (half-open edges).
+      std::vector<double> at;
+      for (const FrameEdge& e : active) {
+        if ((e.sp > level) == (e.sq > level)) continue;
+        at.push_back(e.tp + (e.tq - e.tp) * (level - e.sp) / (e.sq - e.sp) - k * shift);
+      }
+      std::sort(at.begin(), at.end());
       const WorldPoint origin{line.base.x + k * line.offset.x, line.base.y + k * line.offset.y};
-      const std::vector<double> at = crossings(rings, origin, f);
-      for (std::size_t i = 0; i + 1 < at.size(); i += 2) {
-        if (!(at[i + 1] > at[i])) continue;
-        static const std::vector<double> solid;
-        if (!addDashes(out, budget, origin, f, at[i], at[i + 1], dashed ? line.dashes : solid)) {
+      for (std::size_t j = 0; j + 1 < at.size(); j += 2) {
+        if (!(at[j + 1] > at[j])) continue;
+        if (!addDashes(out, budget, origin, f, at[j], at[j + 1], dashed ? line.dashes : solid)) {
           return std::nullopt;
         }
       }
