@@ -88,6 +88,37 @@ bool solve(std::vector<std::vector<double>>& rows, std::vector<WorldPoint>& rhs)
   return true;
 }
 
+WorldPoint unit(WorldPoint d) {
+  const double length = std::hypot(d.x, d.y);
+  return length > 0.0 ? WorldPoint{d.x / length, d.y / length} : WorldPoint{};
+}
+
+double crossLength(WorldPoint a, WorldPoint b) { return std::fabs(a.x * b.y - a.y * b.x); }
+
+// The curve's direction at its first (last) fit point from the five nearest chords, as
+// CAD programs estimate it (Akima's rule): the chords beyond the ends are extended
+// linearly, and the direction mixes the chords on either side, weighted by how much the
+// chords beyond them turn.
+WorldPoint estimatedEndDirection(const std::vector<WorldPoint>& fit, bool atStart) {
+  const int n = static_cast<int>(fit.size());
+  if (n < 3) return {fit[n - 1].x - fit[0].x, fit[n - 1].y - fit[0].y};
+  // chord(k) = fit[k] - fit[k - 1] for k = 1 .. n - 1, extended to k = -1 .. n + 1.
+  std::vector<WorldPoint> chords(n + 3);
+  const auto chord = [&chords](int k) -> WorldPoint& { return chords[k + 1]; };
+  for (int k = 1; k < n; ++k) chord(k) = {fit[k].x - fit[k - 1].x, fit[k].y - fit[k - 1].y};
+  const auto extend = [](WorldPoint a, WorldPoint b) { return WorldPoint{2 * a.x - b.x, 2 * a.y - b.y}; };
+  chord(0) = extend(chord(1), chord(2));
+  chord(n) = extend(chord(n - 1), chord(n - 2));
+  chord(n + 1) = extend(chord(n), chord(n - 1));
+  chord(-1) = extend(chord(0), chord(1));
+  const int k = atStart ? 0 : n - 1;
+  const double before = crossLength(chord(k - 1), chord(k));
+  const double after = crossLength(chord(k + 1), chord(k + 2));
+  const double alpha = before + after > 0.0 ? before / (before + after) : 0.5;
+  return {(1 - alpha) * chord(k).x + alpha * chord(k + 1).x,
+          (1 - alpha) * chord(k).y + alpha * chord(k + 1).y};
+}
+
 }  // namespace
 
 BSpline::BSpline(int degree, std::vector<double> knots, std::vector<Homogeneous> control)
@@ -115,7 +146,7 @@ std::optional<BSpline> BSpline::fromControlPoints(int degree, std::vector<double
 }
 
 std::optional<BSpline> BSpline::throughPoints(const std::vector<WorldPoint>& fitPoints,
-                                              int degree, std::optional<WorldPoint> startTangent,
+                                              std::optional<WorldPoint> startTangent,
                                               std::optional<WorldPoint> endTangent) {
   std::vector<WorldPoint> fit;
   for (const WorldPoint& p : fitPoints) {
@@ -126,6 +157,7 @@ std::optional<BSpline> BSpline::throughPoints(const std::vector<WorldPoint>& fit
   if (n > static_cast<std::size_t>(kMaxFitPoints)) {
     return fromControlPoints(1, {}, std::move(fit), {});
   }
+  // Chord-length parameters from 0 to 1.
   std::vector<double> u(n, 0.0);
   for (std::size_t k = 1; k < n; ++k) {
     u[k] = u[k - 1] + std::hypot(fit[k].x - fit[k - 1].x, fit[k].y - fit[k - 1].y);
@@ -134,26 +166,19 @@ std::optional<BSpline> BSpline::throughPoints(const std::vector<WorldPoint>& fit
   for (double& value : u) value /= total;
   u[n - 1] = 1.0;
 
-  // One given tangent: the other end follows its last chord.
-  const bool tangents = startTangent || endTangent;
-  auto unit = [](WorldPoint d) {
-    const double length = std::hypot(d.x, d.y);
-    return length > 0.0 ? WorldPoint{d.x / length, d.y / length} : WorldPoint{};
-  };
-  const WorldPoint d0 = unit(startTangent.value_or(WorldPoint{fit[1].x - fit[0].x, fit[1].y - fit[0].y}));
-  const WorldPoint d1 =
-      unit(endTangent.value_or(WorldPoint{fit[n - 1].x - fit[n - 2].x, fit[n - 1].y - fit[n - 2].y}));
+  // Both end directions given, or both estimated from the points near each end.
+  const bool given = startTangent && endTangent;
+  const WorldPoint d0 = unit(given ? *startTangent : estimatedEndDirection(fit, true));
+  const WorldPoint d1 = unit(given ? *endTangent : estimatedEndDirection(fit, false));
 
-  const std::size_t count = tangents ? n + 2 : n;
-  const int p = std::clamp(degree, 1, std::min(3, static_cast<int>(count) - 1));
-  std::vector<double> knots(count + p + 1, 0.0);
-  for (std::size_t i = count; i < knots.size(); ++i) knots[i] = 1.0;
-  // Inner knots by averaging the parameters, so every span holds a fit point.
-  for (std::size_t j = 1; j + p < count; ++j) {
-    double sum = 0.0;
-    for (int i = 0; i < p; ++i) sum += tangents ? u[j - 1 + i] : u[j + i];
-    knots[j + p] = sum / p;
-  }
+  // Cubic through every fit point with the end derivatives (direction times the total
+  // chord length): two control points more than fit points, the inner knots at the fit
+  // points' parameters.
+  constexpr int p = kFitDegree;
+  const std::size_t count = n + 2;
+  std::vector<double> knots(p + 1, 0.0);
+  knots.insert(knots.end(), u.begin() + 1, u.end() - 1);
+  knots.insert(knots.end(), p + 1, 1.0);
 
   std::vector<std::vector<double>> rows;
   std::vector<WorldPoint> rhs;
@@ -164,7 +189,8 @@ std::optional<BSpline> BSpline::throughPoints(const std::vector<WorldPoint>& fit
     for (int i = 0; i <= p; ++i) row[span - p + i] = values[i];
     return row;
   };
-  auto differenceRow = [&](std::size_t first) {
+  // The first (last) control leg is the end derivative times its knot step.
+  auto legRow = [&](std::size_t first) {
     std::vector<double> row(count, 0.0);
     row[first] = -1.0;
     row[first + 1] = 1.0;
@@ -172,21 +198,16 @@ std::optional<BSpline> BSpline::throughPoints(const std::vector<WorldPoint>& fit
   };
   rows.push_back(basisRow(0.0));
   rhs.push_back(fit[0]);
-  if (tangents) {
-    // The first (last) control leg is the end derivative times its knot step.
-    const double f = total * knots[p + 1] / p;
-    rows.push_back(differenceRow(0));
-    rhs.push_back({d0.x * f, d0.y * f});
-  }
+  const double startLeg = total * knots[p + 1] / p;
+  rows.push_back(legRow(0));
+  rhs.push_back({d0.x * startLeg, d0.y * startLeg});
   for (std::size_t k = 1; k + 1 < n; ++k) {
     rows.push_back(basisRow(u[k]));
     rhs.push_back(fit[k]);
   }
-  if (tangents) {
-    const double f = total * (1.0 - knots[count - 1]) / p;
-    rows.push_back(differenceRow(count - 2));
-    rhs.push_back({d1.x * f, d1.y * f});
-  }
+  const double endLeg = total * (1.0 - knots[count - 1]) / p;
+  rows.push_back(legRow(count - 2));
+  rhs.push_back({d1.x * endLeg, d1.y * endLeg});
   rows.push_back(basisRow(1.0));
   rhs.push_back(fit[n - 1]);
   if (!solve(rows, rhs)) return fromControlPoints(1, {}, std::move(fit), {});

@@ -17,6 +17,8 @@ class BSpline {
   static constexpr int kMaxDegree = 11;
   // Fit points beyond this are joined by straight chords instead of an interpolating curve.
   static constexpr int kMaxFitPoints = 1000;
+  // The degree of every curve through fit points, whatever the file says.
+  static constexpr int kFitDegree = 3;
 
   // A curve from its definition. Knots that do not fit (wrong count, decreasing, empty
   // domain) are replaced by clamped uniform ones; weights that are missing, of the wrong
@@ -24,10 +26,10 @@ class BSpline {
   static std::optional<BSpline> fromControlPoints(int degree, std::vector<double> knots,
                                                   std::vector<WorldPoint> control,
                                                   std::vector<double> weights);
-  // The cubic (or lower, for fewer points) curve through the fit points with chord-length
-  // parameters; given end tangents (directions) set the curve's direction at its ends.
-  // Null when fewer than two distinct points are given.
-  static std::optional<BSpline> throughPoints(const std::vector<WorldPoint>& fit, int degree,
+  // The cubic through the fit points as CAD programs make it: chord-length parameters,
+  // the inner knots at the fit points, and the end directions given (both) or estimated
+  // from the points near each end. Null when fewer than two distinct points are given.
+  static std::optional<BSpline> throughPoints(const std::vector<WorldPoint>& fit,
                                               std::optional<WorldPoint> startTangent,
                                               std::optional<WorldPoint> endTangent);
 

@@ -104,7 +104,7 @@ void readSplineEdge(GroupCursor& in, Ring& ring) {
   }
   std::optional<BSpline> curve =
       control.size() >= 2 ? BSpline::fromControlPoints(degree, knots, control, weights)
-                          : BSpline::throughPoints(fit, degree, startTangent, endTangent);
+                          : BSpline::throughPoints(fit, startTangent, endTangent);
   if (!curve) return;
   const WorldBox box = curve->controlBox();
   const double size = std::hypot(box.maxX - box.minX, box.maxY - box.minY);

@@ -210,7 +210,7 @@ int Spline::readGroups(DxfLineReader& in) {
   } else {
     // A closed curve through fit points returns to its first one.
     if ((flags & kClosedFlag) && fit.size() > 2) fit.push_back(fit.front());
-    curve_ = BSpline::throughPoints(fit, degree, startTangent, endTangent);
+    curve_ = BSpline::throughPoints(fit, startTangent, endTangent);
   }
   deriveColour();
   return 0;

@@ -110,8 +110,8 @@ TEST(BSpline, KnotsThatDoNotFitAreReplacedByClampedUniformOnes) {
 TEST(BSpline, CurveThroughFitPointsPassesThroughEachOfThem) {
   const std::vector<WorldPoint> fit{{0, 0}, {1, 1}, {2, 0}, {3, -1}, {4, 0.5}, {6, 0}};
   for (const bool tangents : {false, true}) {
-    const auto curve = tangents ? BSpline::throughPoints(fit, 3, WorldPoint{0, 1}, WorldPoint{1, 0})
-                                : BSpline::throughPoints(fit, 3, std::nullopt, std::nullopt);
+    const auto curve = tangents ? BSpline::throughPoints(fit, WorldPoint{0, 1}, WorldPoint{1, 0})
+                                : BSpline::throughPoints(fit, std::nullopt, std::nullopt);
     ASSERT_TRUE(curve);
     const std::vector<WorldPoint> points = curve->flatten(1e-7, 100000);
     for (const WorldPoint& p : fit) EXPECT_LT(distanceToPolyline(p, points), 1e-6) << tangents;
@@ -124,11 +124,31 @@ TEST(BSpline, CurveThroughFitPointsPassesThroughEachOfThem) {
     }
   }
   // A straight row of points gives the straight line through them.
-  const auto line = BSpline::throughPoints({{0, 0}, {1, 1}, {2, 2}, {5, 5}}, 3, std::nullopt, std::nullopt);
+  const auto line = BSpline::throughPoints({{0, 0}, {1, 1}, {2, 2}, {5, 5}}, std::nullopt, std::nullopt);
   ASSERT_TRUE(line);
   const WorldPoint p = line->at(0.37);
   EXPECT_NEAR(p.x, p.y, 1e-9);
-  EXPECT_FALSE(BSpline::throughPoints({{1, 1}, {1, 1}}, 3, std::nullopt, std::nullopt));
+  EXPECT_FALSE(BSpline::throughPoints({{1, 1}, {1, 1}}, std::nullopt, std::nullopt));
+}
+
+TEST(BSpline, CurveThroughMirroredFitPointsIsItsOwnMirrorImage) {
+  // Fit points symmetric about x = 3: estimated end directions mirror each other, so the
+  // curve's middle lies on the axis and its control points pair up across it.
+  const auto curve =
+      BSpline::throughPoints({{0, 0}, {1, 2}, {3, 3}, {5, 2}, {6, 0}}, std::nullopt, std::nullopt);
+  ASSERT_TRUE(curve);
+  EXPECT_EQ(curve->degree(), 3);
+  EXPECT_NEAR(curve->at(0.5).x, 3.0, 1e-12);
+  EXPECT_NEAR(curve->at(0.5).y, 3.0, 1e-12);
+  const std::vector<WorldPoint> control = curve->controlPoints();
+  ASSERT_EQ(control.size(), 7u);
+  for (std::size_t i = 0; i < control.size(); ++i) {
+    EXPECT_NEAR(control[i].x, 6.0 - control[control.size() - 1 - i].x, 1e-9);
+    EXPECT_NEAR(control[i].y, control[control.size() - 1 - i].y, 1e-9);
+  }
+  // The start leaves upwards and to the right, as the first chords turn.
+  EXPECT_GT(control[1].y, 0.0);
+  EXPECT_GT(control[1].x, 0.0);
 }
 
 TEST(BSpline, PlacingMovesTheControlPointsAndKeepsTheShape) {
