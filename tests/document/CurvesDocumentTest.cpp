@@ -72,6 +72,11 @@ TEST(CurvesExplode, HatchPiecesDrawExactlyAsTheHatchInEveryInsert) {
   EXPECT_GT(countOfKind(*document, "LINE"), 0);
   EXPECT_EQ(picture(*document), drawn);
   EXPECT_GT(drawn.size(), 100u);
+  // Turning and mirroring the whole drawing keeps the two alike.
+  auto whole = readOk(drawingWith(kHatches));
+  whole->rotateAll(-1.5, 30, 3, -1, 0);
+  document->rotateAll(-1.5, 30, 3, -1, 0);
+  EXPECT_EQ(picture(*document), picture(*whole));
 }
 
 TEST(CurvesExplode, ExplodedSplinesDrawTheSameCurvesInEveryInsert) {
