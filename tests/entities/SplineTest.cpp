@@ -17,8 +17,15 @@ using entitytesting::readFrom;
 
 // The quarter circle of radius r around the origin as a rational quadratic SPLINE.
 std::string quarterCircleText(double r) {
-  const std::string w = std::to_string(std::sqrt(0.5));
-  const std::string rs = std::to_string(r);
+  // A string stream writes a decimal point whatever the C library's numeric locale.
+  const auto number = [](double value) {
+    std::ostringstream out;
+    out.precision(17);
+    out << value;
+    return out.str();
+  };
+  const std::string w = number(std::sqrt(0.5));
+  const std::string rs = number(r);
   return "  8\nC\n 70\n12\n 71\n2\n 72\n6\n 73\n3\n 40\n0\n 40\n0\n 40\n0\n 40\n1\n 40\n1\n 40\n1\n"
          " 10\n" + rs + "\n 20\n0\n 30\n0\n 41\n1\n 10\n" + rs + "\n 20\n" + rs + "\n 30\n0\n 41\n" + w +
          "\n 10\n0\n 20\n" + rs + "\n 30\n0\n 41\n1\n  0\n";
