@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/paint/CairoDeviceContext.h"
@@ -18,6 +19,8 @@
 #include "toolkit/paint/PaintHandle.h"
 #include "entities/Punkt.h"
 #include "entities/Solid.h"
+#include "entities/Hatch.h"
+#include "entities/Spline.h"
 
 namespace {
 
@@ -99,6 +102,39 @@ struct Record<Solid> {
       pair(out, codes[i][0], corners[i][0]), pair(out, codes[i][1], corners[i][1]);
       pair(out, codes[i][2], 0.0);
     }
+  }
+};
+
+// A cubic through six fit points, about 100 units long.
+template <>
+struct Record<Spline> {
+  static constexpr const char* kType = "SPLINE";
+  static void groups(std::string& out, Random& r) {
+    out += " 70\n8\n 71\n3\n";
+    const double x = r.next(0, kWorld - 100), y = r.next(0, kWorld - 50);
+    for (int i = 0; i < 6; ++i) {
+      pair(out, " 11", x + 20.0 * i), pair(out, " 21", y + r.next(0, 50)), pair(out, " 31", 0.0);
+    }
+  }
+};
+
+// A 40 x 40 square with a round island, hatched at 45 degrees 2 units apart (every
+// third one filled solid instead).
+template <>
+struct Record<Hatch> {
+  static constexpr const char* kType = "HATCH";
+  static void groups(std::string& out, Random& r) {
+    const bool solid = r.next(0, 3) < 1;
+    const double x = r.next(0, kWorld - 40), y = r.next(0, kWorld - 40);
+    out += solid ? " 70\n1\n" : " 70\n0\n";
+    out += " 91\n2\n 92\n3\n 72\n0\n 73\n1\n 93\n4\n";
+    for (const auto& [cx, cy] : {std::pair{0, 0}, {40, 0}, {40, 40}, {0, 40}}) {
+      pair(out, " 10", x + cx), pair(out, " 20", y + cy);
+    }
+    out += " 97\n0\n 92\n16\n 93\n1\n 72\n2\n";
+    pair(out, " 10", x + 20), pair(out, " 20", y + 20), pair(out, " 40", 10.0);
+    out += " 50\n0\n 51\n360\n 73\n1\n 97\n0\n 75\n0\n 76\n1\n";
+    if (!solid) out += " 78\n1\n 53\n45\n 43\n0\n 44\n0\n 45\n-1.4142\n 46\n1.4142\n 79\n0\n";
   }
 };
 
@@ -217,18 +253,24 @@ BENCHMARK_TEMPLATE(BM_Read, Kreis);
 BENCHMARK_TEMPLATE(BM_Read, Kreisbogen);
 BENCHMARK_TEMPLATE(BM_Read, Punkt);
 BENCHMARK_TEMPLATE(BM_Read, Solid);
+BENCHMARK_TEMPLATE(BM_Read, Spline);
+BENCHMARK_TEMPLATE(BM_Read, Hatch);
 
 BENCHMARK_TEMPLATE(BM_DrawArea, Linie);
 BENCHMARK_TEMPLATE(BM_DrawArea, Kreis);
 BENCHMARK_TEMPLATE(BM_DrawArea, Kreisbogen);
 BENCHMARK_TEMPLATE(BM_DrawArea, Punkt);
 BENCHMARK_TEMPLATE(BM_DrawArea, Solid);
+BENCHMARK_TEMPLATE(BM_DrawArea, Spline);
+BENCHMARK_TEMPLATE(BM_DrawArea, Hatch);
 
 BENCHMARK_TEMPLATE(BM_DrawDevice, Linie);
 BENCHMARK_TEMPLATE(BM_DrawDevice, Kreis);
 BENCHMARK_TEMPLATE(BM_DrawDevice, Kreisbogen);
 BENCHMARK_TEMPLATE(BM_DrawDevice, Punkt);
 BENCHMARK_TEMPLATE(BM_DrawDevice, Solid);
+BENCHMARK_TEMPLATE(BM_DrawDevice, Spline);
+BENCHMARK_TEMPLATE(BM_DrawDevice, Hatch);
 
 BENCHMARK(BM_TextOut)->Arg(12)->Arg(40)->Arg(400);
 

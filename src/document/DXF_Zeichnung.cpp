@@ -297,8 +297,12 @@ void DXF_Zeichnung::drawPrintCaption(DeviceContext& dc, double factor, const cha
 }
 
 void DXF_Zeichnung::explodeAll() {
+  // Kinds R12 does not know become their pieces, where they stood in the list.
+  for (std::unique_ptr<DXFGeometrie>& entity : entities_.releaseAll(200)) {
+    for (auto& piece : EntityCopy::asR12(std::move(entity))) entities_.append(std::move(piece));
+  }
   auto intoEntities = [this](std::unique_ptr<DXFGeometrie> placed) {
-    entities_.append(std::move(placed));
+    for (auto& piece : EntityCopy::asR12(std::move(placed))) entities_.append(std::move(piece));
   };
   for (int i = inserts_.count() - 1; i >= 0; --i) {
     PlacedContent(blocks_, PlacedContent::Purpose::Explode).ofInsert(*inserts_.at(i), intoEntities);

@@ -9,7 +9,9 @@
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
 #include "entities/Punkt.h"
+#include "entities/Hatch.h"
 #include "entities/Solid.h"
+#include "entities/Spline.h"
 
 namespace {
 
@@ -29,5 +31,17 @@ std::unique_ptr<DXFGeometrie> EntityCopy::of(const DXFGeometrie& entity) {
   if (std::strcmp(type, "TEXT") == 0) return copyAs<DXFText>(entity);
   if (std::strcmp(type, "SOLID") == 0) return copyAs<Solid>(entity);
   if (std::strcmp(type, "ELLIPSE") == 0) return copyAs<Ellipse>(entity);
+  if (std::strcmp(type, "SPLINE") == 0) return copyAs<Spline>(entity);
+  if (std::strcmp(type, "HATCH") == 0) return copyAs<Hatch>(entity);
   return nullptr;
+}
+
+std::vector<std::unique_ptr<DXFGeometrie>> EntityCopy::asR12(std::unique_ptr<DXFGeometrie> entity) {
+  if (!entity) return {};
+  const char* type = entity->typeName();
+  if (std::strcmp(type, "SPLINE") == 0) return static_cast<const Spline&>(*entity).explodedPieces();
+  if (std::strcmp(type, "HATCH") == 0) return static_cast<const Hatch&>(*entity).explodedPieces();
+  std::vector<std::unique_ptr<DXFGeometrie>> same;
+  same.push_back(std::move(entity));
+  return same;
 }

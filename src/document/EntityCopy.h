@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "entities/DXFGeometrie.h"
 
@@ -10,6 +11,9 @@
 class EntityCopy {
  public:
   // A copy made with the kind's copy constructor, chosen by type name ("POINT", "LINE",
-  // "ARC", "CIRCLE", "TEXT", "SOLID"); null for any other kind.
+  // "ARC", "CIRCLE", "TEXT", "SOLID", "SPLINE", "HATCH"); null for any other kind.
   static std::unique_ptr<DXFGeometrie> of(const DXFGeometrie& entity);
+  // The entity as R12 entities that draw the same: itself, or for a SPLINE its chords
+  // (LINEs) and for a HATCH its SOLID, LINE and POINT pieces.
+  static std::vector<std::unique_ptr<DXFGeometrie>> asR12(std::unique_ptr<DXFGeometrie> entity);
 };

@@ -16,12 +16,14 @@
 #include "entities/Linie.h"
 #include "document/Polylinie.h"
 #include "entities/Punkt.h"
+#include "entities/Hatch.h"
 #include "entities/Solid.h"
+#include "entities/Spline.h"
 
 namespace {
 
 enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Leader, Text, MText,
-                  Attribute, Solid, Dimension };
+                  Attribute, Solid, Dimension, Spline, Hatch };
 
 // The kind a type name line stands for. Telling the names apart by length first settles
 // almost every line with one short comparison.
@@ -39,12 +41,14 @@ std::optional<Kind> kindOf(std::string_view name) {
       if (name == "SOLID") return Kind::Solid;
       if (name == "MTEXT") return Kind::MText;
       if (name == "TRACE") return Kind::Solid;
+      if (name == "HATCH") return Kind::Hatch;
       break;
     case 6:
       if (name == "INSERT") return Kind::Insert;
       if (name == "CIRCLE") return Kind::Circle;
       if (name == "LEADER") return Kind::Leader;
       if (name == "ATTRIB") return Kind::Attribute;
+      if (name == "SPLINE") return Kind::Spline;
       break;
     case 7:
       if (name == "ELLIPSE") return Kind::Ellipse;
@@ -82,6 +86,8 @@ std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
       return text;
     }
     case Kind::Solid: return std::make_unique<Solid>();
+    case Kind::Spline: return std::make_unique<Spline>();
+    case Kind::Hatch: return std::make_unique<Hatch>();
     default: return nullptr;
   }
 }

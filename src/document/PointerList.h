@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "settings/AT_Vector.h"
 
@@ -30,6 +31,15 @@ class PointerList {
     const int index = cells_->appendPointer(object.get());
     object.release();
     return index;
+  }
+
+  // Hands every object over in order and starts a new empty vector with the given
+  // growth step.
+  std::vector<std::unique_ptr<T>> releaseAll(int growBy) {
+    std::vector<std::unique_ptr<T>> objects;
+    for (int i = 0; i < count(); ++i) objects.emplace_back(at(i));
+    cells_.emplace(0, growBy);
+    return objects;
   }
 
   // Deletes every object and starts a new empty vector with the given growth step.

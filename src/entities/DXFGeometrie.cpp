@@ -113,6 +113,18 @@ int DXFGeometrie::attachLayer(const std::vector<Layer*>& layers) {
 }
 
 void DXFGeometrie::setLayerName(const char* name) { copyField(layerName_, name); }
+void DXFGeometrie::takeAttributesOf(const DXFGeometrie& other) {
+  layer_ = other.layer_;
+  copyField(layerName_, other.layerName_);
+  copyField(colourNumber_, other.colourNumber_);
+  copyField(colour_, other.colour_);
+  lineStyleCode_ = other.lineStyleCode_;
+  ownColour_ = other.ownColour_;
+  visible_ = other.visible_;
+  paperSpace_ = other.paperSpace_;
+  linetype_ = other.linetype_;
+}
+
 void DXFGeometrie::setColour(const char* colour) { copyField(colour_, colour); }
 void DXFGeometrie::setColourNumber(const char* number) { copyField(colourNumber_, number); }
 

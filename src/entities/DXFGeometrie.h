@@ -85,6 +85,10 @@ class DXFGeometrie {
 
   // Takes the attributes of `layer` (none: only the pointer is cleared).
   void assignLayer(const Layer* layer);
+  // Takes layer, layer name, colour number and colour, line style, own colour mark,
+  // visibility, paper space mark and linetype of `other`: the pieces a kind is drawn and
+  // saved as look like the entity they stand for.
+  void takeAttributesOf(const DXFGeometrie& other);
   // Assigns the first layer, in list order, whose name equals layerName exactly; 1 when
   // one was found, else 0 (the entity then keeps no layer).
   int attachLayer(const std::vector<Layer*>& layers);

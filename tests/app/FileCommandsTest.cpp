@@ -127,15 +127,15 @@ TEST_F(FileCommandsTest, RefusedFileSaysWhyAndKeepsTheDrawingOpenBefore) {
 
 TEST_F(FileCommandsTest, DrawingInformationTellsWhatWasPassedOver) {
   EXPECT_FALSE(shown("PB_info"));
-  openDrawing("hatched.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) +
-                                                    "  0\nHATCH\n  8\n0\n  2\nSOLID\n"));
+  openDrawing("multiline.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) +
+                                                      "  0\nMLINE\n  8\n0\n  2\nSTANDARD\n"));
   EXPECT_TRUE(shown("PB_info"));
   messages.keys.clear();
   messages.texts.clear();
   CB_info(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Zeichnungsinformation"});
   ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("HATCH 1"), std::string::npos) << messages.texts[0];
+  EXPECT_NE(messages.texts[0].find("MLINE 1"), std::string::npos) << messages.texts[0];
 }
 
 TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {

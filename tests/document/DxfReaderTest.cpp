@@ -89,12 +89,13 @@ TEST(DxfReaderTypeNames, ValuesThatReadAsTypeNamesStartNothing) {
       "  0\nATTDEF\n  8\nTEXT\n 10\n5\n 20\n5\n  1\nvalue\n  0\nCIRCLE\n  8\nLINE\n 10\n1\n"
       " 20\n1\n 40\n3\n";
   auto document = readOk(dxfFile(hatch + onTextLayer, block("B", hatch + line(0, 0, 1, 1))));
-  ASSERT_EQ(document->entities().count(), 1);
-  EXPECT_STREQ(document->entities().at(0)->typeName(), "CIRCLE");
-  EXPECT_STREQ(document->entities().at(0)->layerName(), "LINE");
+  ASSERT_EQ(document->entities().count(), 2);
+  EXPECT_STREQ(document->entities().at(0)->typeName(), "HATCH");
+  EXPECT_STREQ(document->entities().at(1)->typeName(), "CIRCLE");
+  EXPECT_STREQ(document->entities().at(1)->layerName(), "LINE");
   ASSERT_EQ(document->blocks().count(), 1);
-  ASSERT_EQ(document->blocks().at(0)->entities().count(), 1);
-  EXPECT_STREQ(document->blocks().at(0)->entities().at(0)->typeName(), "LINE");
+  ASSERT_EQ(document->blocks().at(0)->entities().count(), 2);
+  EXPECT_STREQ(document->blocks().at(0)->entities().at(1)->typeName(), "LINE");
 }
 
 TEST(DxfReaderTypeNames, CodeZeroLineMayBeUnpadded) {

@@ -67,7 +67,8 @@ TEST(ReaderCodeLines, AValueNeverStartsARecord) {
   auto document = readOk(entitiesOnly(
       "0\nTEXT\n8\n0\n1\n0\n10\n5\n20\n6\n0\nTEXT\n8\nLINE\n1\nLINE\n10\n7\n20\n8\n"
       "0\nHATCH\n8\n0\n2\nSOLID\n70\n1\n"));
-  ASSERT_EQ(document->entities().count(), 2);
+  ASSERT_EQ(document->entities().count(), 3);
+  EXPECT_STREQ(document->entities().at(2)->typeName(), "HATCH");
   const auto& first = static_cast<const DXFText&>(*document->entities().at(0));
   EXPECT_EQ(first.text(), "0");
   EXPECT_DOUBLE_EQ(first.x(), 5.0);
@@ -387,14 +388,14 @@ TEST(ReaderVisibility, FrozenLayersAndPaperSpaceAreNotDrawn) {
 }
 
 TEST(ReaderSkipped, KindsPassedOverAreCounted) {
-  const std::string hatch = "  0\nHATCH\n  8\n0\n  2\nSOLID\n 10\n0\n";
-  auto document = readOk(dxfFile(hatch + hatch + "  0\nSPLINE\n  8\n0\n" + line(0, 0, 1, 1) +
+  const std::string mline = "  0\nMLINE\n  8\n0\n  2\nSTANDARD\n 10\n0\n";
+  auto document = readOk(dxfFile(mline + mline + "  0\nIMAGE\n  8\n0\n" + line(0, 0, 1, 1) +
                                      insert("B", 0, 0) + "  0\nATTRIB\n  1\nv\n  0\nSEQEND\n",
                                  block("B", "  0\nMLINE\n  8\n0\n" + line(0, 0, 1, 1))));
   using Kinds = std::vector<std::pair<std::string, long>>;
   // The attribute after the insert is drawn as a text.
   EXPECT_EQ(document->skippedKinds().kinds(),
-            (Kinds{{"MLINE", 1}, {"HATCH", 2}, {"SPLINE", 1}}));
+            (Kinds{{"MLINE", 3}, {"IMAGE", 1}}));
   EXPECT_EQ(document->entities().count(), 2);
   EXPECT_EQ(document->blocks().at(0)->entities().count(), 1);
 }
