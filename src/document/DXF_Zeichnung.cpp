@@ -170,8 +170,32 @@ void DXF_Zeichnung::setExtents(double x1, double y1, double x2, double y2) {
   maxY_ = y2;
 }
 
+LinePatterns DXF_Zeichnung::linePatterns() const {
+  LinePatterns patterns;
+  // A scale that is no positive number draws the patterns as the table gives them.
+  patterns.setScale(linetypeScale_ > 0.0 && std::isfinite(linetypeScale_) ? linetypeScale_ : 1.0);
+  for (int i = 0; i < linetypes_.count(); ++i) {
+    const Linientyp& linetype = *linetypes_.at(i);
+    std::vector<double> elements;
+    for (int e = 0; e < linetype.storedElements(); ++e) {
+      elements.push_back(parseReal(linetype.element(e)));
+    }
+    patterns.add(linetype.name(), std::move(elements));
+  }
+  return patterns;
+}
+
 int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
   DXFGeometrie::resetPenCache();
+  const LinePatterns patterns = linePatterns();
+  const LinePatterns* const previous = area.linePatterns();
+  area.setLinePatterns(&patterns);
+  drawLists(area, factor);
+  area.setLinePatterns(previous);
+  return 0;
+}
+
+void DXF_Zeichnung::drawLists(DrawingArea& area, double factor) const {
   for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->draw(area, factor, 0, 0, 0);
   for (int i = polylines_.count() - 1; i >= 0; --i) {
     polylines_.at(i)->draw(area, factor, 0, 0, 0);
@@ -182,12 +206,16 @@ int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
     dimensions_.at(i)->draw(area, blocks_, factor, 0, 0, 0);
   }
-  return 0;
 }
 
 int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY,
                                    double maxX, double maxY) const {
   DXFGeometrie::resetPenCache();
+  const LinePatterns patterns = linePatterns();
+  const LinePatterns* const previous = dc.linePatterns();
+  const double previousPixels = dc.patternPixelsPerUnit();
+  dc.setLinePatterns(&patterns,
+                     DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY) * std::fabs(factor));
   for (int i = entities_.count() - 1; i >= 0; --i) {
     entities_.at(i)->drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
   }
@@ -200,6 +228,7 @@ int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
     dimensions_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0);
   }
+  dc.setLinePatterns(previous, previousPixels);
   return 0;
 }
 

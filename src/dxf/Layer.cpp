@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "dxf/ColourIndex.h"
 #include "dxf/GroupLines.h"
 
 namespace {
@@ -55,18 +56,7 @@ void Layer::deriveColourAndStyle() {
   lineStyleCode_ = lineStyleOfLinetype(linetypeName_);
 }
 
-const char* Layer::colourOfNumber(int number) {
-  switch (number) {
-    case 1: return "#FF0000";
-    case 2: return "#FFFF00";
-    case 3: return "#149E0A";
-    case 4: return "#00FFFF";
-    case 5: return "#0000FF";
-    case 6: return "#FF00FF";
-    case 40: return "#FFBE00";
-    default: return "#000000";
-  }
-}
+const char* Layer::colourOfNumber(int number) { return ColourIndex::textOf(number); }
 
 std::int32_t Layer::lineStyleOfLinetype(const char* linetypeName) {
   for (const auto& style : kLinetypeStyles) {

@@ -78,7 +78,7 @@ class Layer {
   // Writes the entry from its type name "LAYER" to its closing "  0"; returns 0.
   int write(std::ostream& out) const;
 
-  // "#RRGGBB" of a DXF colour number: 1 to 6 and 40 have their colours, all others black.
+  // "#RRGGBB" of a DXF colour number 1 to 255 (dxf/ColourIndex.h); all others black.
   static const char* colourOfNumber(int number);
   // Line style code of a linetype name, compared without regard to case; solid if unknown.
   static std::int32_t lineStyleOfLinetype(const char* linetypeName);

@@ -51,9 +51,9 @@ TEST(Layer, NegativeColourHidesTheLayerAndKeepsTheBlanks) {
   EXPECT_STREQ(layer.colour(), "#149E0A");
 }
 
-TEST(Layer, ColoursOutsideTheTableAreBlack) {
-  EXPECT_STREQ(Layer::colourOfNumber(40), "#FFBE00");
-  EXPECT_STREQ(Layer::colourOfNumber(8), "#000000");
+TEST(Layer, ColoursOutsideTheIndexAreBlack) {
+  EXPECT_STREQ(Layer::colourOfNumber(40), "#FFBF00");
+  EXPECT_STREQ(Layer::colourOfNumber(8), "#808080");
   EXPECT_STREQ(Layer::colourOfNumber(0), "#000000");
   EXPECT_STREQ(Layer::colourOfNumber(256), "#000000");
 }
