@@ -283,6 +283,10 @@ void Polylinie::addSegment(std::vector<Segment>& store, const Punkt& from,
   DXFGeometrie& segment = asGeometry(added);
   segment.setLayerName(layerName_);
   segment.takeLooks(colourNumber_, trueColour_, linetype_.c_str(), linetypeScale_);
+  // Without a colour of its own the segment waits, black, for its layer's.
+  if (trueColour_ < 0 && parseInt(colourNumber_) == DXFGeometrie::kByLayer) {
+    segment.setColour("#000000");
+  }
   if (paperSpace_) segment.setPaperSpace(true);
 }
 

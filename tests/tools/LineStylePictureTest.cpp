@@ -58,7 +58,8 @@ struct Picture {
       lengths.push_back(length);
       inRun = !inRun;
     }
-    if (!lengths.empty() && !inRun) lengths.pop_back();  // the white after the last dash
+    // The white after the last dash is no gap between dashes.
+    if (!lengths.empty() && lengths.size() % 2 == 0) lengths.pop_back();
     return lengths;
   }
   // Inked pixels of a column.
