@@ -153,9 +153,10 @@ def compare(job):
     except Exception as error:  # noqa: BLE001 - any failure means "no reference"
         return name, None, f"ezdxf cannot read it ({type(error).__name__})"
     try:
-        box = reference_extents(doc) or our_extents(dxftool, path)
-    except Exception as error:  # noqa: BLE001
-        return name, None, f"no extents ({type(error).__name__})"
+        box = reference_extents(doc)
+    except Exception:  # noqa: BLE001 - ezdxf cannot measure it: take ours
+        box = None
+    box = box or our_extents(dxftool, path)
     if box is None:
         return name, None, "nothing drawn"
     window = to_picture_shape(widened(box), width, height)
