@@ -21,14 +21,17 @@
 
 namespace {
 
-// A copy of `linetype` under another name. Linientyp offers no renaming, so the name is
-// given as the group 2 pair it is read from.
-std::unique_ptr<Linientyp> renamedCopy(const Linientyp& linetype, const char* name) {
-  auto copy = std::make_unique<Linientyp>(linetype);
-  std::string group("  2\n");
-  group += name;
-  group += "\n  0\n";
-  DxfLineReader nameGroup = DxfLineReader::fromString(std::move(group));
+// A linetype named `name` with the description and flags of `linetype` but no pattern: it
+// completes the table for a written file and draws as the name's line style code, never
+// with another linetype's dashes. Linientyp offers no setters, so it is read from groups.
+std::unique_ptr<Linientyp> patternlessNamesake(const Linientyp& linetype, const char* name) {
+  auto copy = std::make_unique<Linientyp>();
+  std::string groups("  2\n");
+  groups += name;
+  groups += "\n  3\n";
+  groups += linetype.description();
+  groups += "\n 70\n" + std::to_string(linetype.flags()) + "\n  0\n";
+  DxfLineReader nameGroup = DxfLineReader::fromString(std::move(groups));
   copy->read(nameGroup);
   return copy;
 }
@@ -266,7 +269,7 @@ int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
     for (int i = 0; i < linetypes_.count() && !present; ++i) {
       present = std::strcmp(linetypes_.at(i)->name(), wanted) == 0;
     }
-    if (!present && !linetypes_.empty()) addLinetype(renamedCopy(*linetypes_.at(0), wanted));
+    if (!present && !linetypes_.empty()) addLinetype(patternlessNamesake(*linetypes_.at(0), wanted));
   }
   return changed;
 }
