@@ -139,3 +139,16 @@ TEST(Layer, HiddenLayerReadsBackHidden) {
 }
 
 }  // namespace
+
+TEST(Layer, TrueColourGivesTheColourUntilANumberIsChosen) {
+  Layer layer;
+  ASSERT_EQ(readLayer(layer, "  2\nA\n 62\n5\n420\n1193046\n  0\n"), 0);
+  EXPECT_STREQ(layer.colour(), "#123456");
+  EXPECT_STREQ(layer.colourNumber(), "5");
+  layer.setColourNumber("5");
+  layer.deriveColourAndStyle();
+  EXPECT_STREQ(layer.colour(), "#123456");
+  layer.setColourNumber("1");
+  layer.deriveColourAndStyle();
+  EXPECT_STREQ(layer.colour(), "#FF0000");
+}
