@@ -338,9 +338,8 @@ void DXF_Zeichnung::explodeAll() {
   inserts_.reset(50);
   for (int i = polylines_.count() - 1; i >= 0; --i) {
     const Polylinie& polyline = *polylines_.at(i);
-    for (int k = 0; k < polyline.segmentCount(); ++k) {
-      entities_.append(EntityCopy::of(*polyline.segmentAt(k)));
-    }
+    polyline.forEachPiece(
+        [this](const DXFGeometrie& piece) { entities_.append(EntityCopy::of(piece)); });
   }
   polylines_.reset(100);
   for (int i = dimensions_.count() - 1; i >= 0; --i) {

@@ -2,11 +2,13 @@
 #include "document/Polylinie.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <ostream>
 
 #include "document/PolylineBands.h"
+#include "entities/Solid.h"
 #include "dxf/ColourIndex.h"
 
 namespace {
@@ -370,12 +372,12 @@ void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a
     for (int i = segmentCount() - 1; i >= 0; --i) segment(i).draw(area, s, dx, dy, a);
     return;
   }
-  drawBands(
-      s, dx, dy, a,
-      [&](const std::vector<WorldPoint>& band) {
-        segment(0).fillPolygon(area, band.data(), static_cast<int>(band.size()));
-      },
-      [&](int index) { segment(index).draw(area, s, dx, dy, a); });
+  walkPieces([&](int index) { segment(index).draw(area, s, dx, dy, a); },
+             [&](const std::vector<WorldPoint>& outline) {
+               std::vector<WorldPoint> band;
+               for (const WorldPoint& p : outline) band.push_back(DXFGeometrie::place(p.x, p.y, s, a, dx, dy));
+               segment(0).fillPolygon(area, band.data(), static_cast<int>(band.size()));
+             });
 }
 
 void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
@@ -387,37 +389,69 @@ void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double mi
     return;
   }
   const double k = DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY);
-  drawBands(
-      s, dx, dy, a,
-      [&](const std::vector<WorldPoint>& band) {
+  walkPieces(
+      [&](int index) { segment(index).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a); },
+      [&](const std::vector<WorldPoint>& outline) {
         std::vector<DevicePoint> pixels;
-        for (const WorldPoint& p : band) pixels.push_back({k * (p.x - minX), k * (maxY - p.y)});
+        for (const WorldPoint& p : outline) {
+          const WorldPoint placed = DXFGeometrie::place(p.x, p.y, s, a, dx, dy);
+          pixels.push_back({k * (placed.x - minX), k * (maxY - placed.y)});
+        }
         segment(0).fillPolygonOnDevice(dc, pixels.data(), static_cast<int>(pixels.size()));
-      },
-      [&](int index) { segment(index).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a); });
+      });
 }
 
-template <class FillBand, class DrawSegment>
-void Polylinie::drawBands(double s, double dx, double dy, double a, FillBand band,
-                          DrawSegment segmentAt) const {
+template <class Thin, class Wide>
+void Polylinie::walkPieces(Thin thin, Wide wide) const {
   // The segments were built from the same vertex pairs with the same test, in this order.
   const std::size_t n = vertexStore_.size();
   int index = 0;
   const auto piece = [&](const Punkt& from, const Punkt& to) {
     if (index >= segmentCount()) return;
     if (!PolylineBands::isWide(from)) {
-      segmentAt(index++);
+      thin(index++);
       return;
     }
     ++index;
-    std::vector<WorldPoint> outline = PolylineBands::outline(from, to);
-    for (WorldPoint& p : outline) p = DXFGeometrie::place(p.x, p.y, s, a, dx, dy);
-    if (!outline.empty()) band(outline);
+    const std::vector<WorldPoint> outline = PolylineBands::outline(from, to);
+    if (!outline.empty()) wide(outline);
   };
   for (std::size_t i = 1; i < n; ++i) {
     if (spans(vertexStore_[i - 1], vertexStore_[i])) piece(vertexStore_[i - 1], vertexStore_[i]);
   }
   if (isClosed() && n >= 1) piece(vertexStore_[n - 1], vertexStore_[0]);
+}
+
+void Polylinie::forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const {
+  if (!isWide()) {
+    for (int k = 0; k < segmentCount(); ++k) emit(segment(k));
+    return;
+  }
+  walkPieces([&](int index) { emit(segment(index)); },
+             [&](const std::vector<WorldPoint>& outline) {
+               // Outer edge forwards, inner edge backwards: each step between them is a
+               // quadrilateral, given as two triangles, which fill alike whatever the
+               // order the corners of a SOLID are joined in.
+               const DXFGeometrie& looks = segment(0);
+               const std::size_t steps = outline.size() / 2 - 1;
+               for (std::size_t i = 0; i < steps; ++i) {
+                 const WorldPoint& o0 = outline[i];
+                 const WorldPoint& o1 = outline[i + 1];
+                 const WorldPoint& i1 = outline[outline.size() - 2 - i];
+                 const WorldPoint& i0 = outline[outline.size() - 1 - i];
+                 for (const auto& corners : {std::array{o0, o1, i1}, std::array{o0, i1, i0}}) {
+                   Solid triangle;
+                   triangle.setLayerName(looks.layerName());
+                   triangle.takeLooks(colourNumber_, trueColour_, linetype_.c_str(),
+                                      linetypeScale_);
+                   triangle.assignLayer(looks.layer());
+                   if (paperSpace_) triangle.setPaperSpace(true);
+                   for (int c = 0; c < 3; ++c) triangle.setCorner(c, corners[c].x, corners[c].y);
+                   triangle.setCorner(3, corners[2].x, corners[2].y);
+                   emit(triangle);
+                 }
+               }
+             });
 }
 
 void Polylinie::transform(double s, double a, double dx, double dy, double dz) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -65,6 +66,9 @@ class Polylinie {
 
   // True when a vertex gives its segment a width: the polyline is then drawn as filled bands.
   bool isWide() const;
+  // What the polyline is made of, as plain entities for exploding and for inserts: its
+  // segments, and for a wide segment its band as filled triangles (SOLID).
+  void forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const;
   // The polyline's own colour number (group 62, "256" by layer), true colour (-1: none),
   // linetype (group 6, "" by layer) and linetype scale (group 48).
   const char* colourNumber() const { return colourNumber_; }
@@ -105,11 +109,10 @@ class Polylinie {
   void linkSegments();
   // Gives vertices without widths of their own the head's default or constant width.
   void applyDefaultWidths(std::vector<Punkt>& vertices) const;
-  // Draws each wide segment as its band, the others as their line or arc; `band` fills an
-  // outline of world points, `segmentAt` draws the segment of that index.
-  template <class FillBand, class DrawSegment>
-  void drawBands(double s, double dx, double dy, double a, FillBand band,
-                 DrawSegment segmentAt) const;
+  // Walks the pieces in segment order: thin(index) for a segment without width,
+  // wide(outline) with the band's outline (the polyline's coordinates) for a wide one.
+  template <class Thin, class Wide>
+  void walkPieces(Thin thin, Wide wide) const;
 
   // The objects themselves: each store is allocated once at its final size, so a polyline
   // costs a few allocations instead of two per vertex and per segment. The item vectors

@@ -271,3 +271,31 @@ TEST(SavedLineStyles, ReadBackDrawsTheSamePicture) {
   // The true red line (row 32) becomes index colour 1, the same red.
   EXPECT_EQ(after.at(kWidth / 2, 32), 0xFF0000u);
 }
+
+TEST(WidePolylinePicture, InsertsAndExplodingDrawTheSameBands) {
+  // A block with a tapered, bulged wide polyline and a dashed line, inserted plain,
+  // scaled and turned, and mirrored; exploded, the same picture must remain.
+  const std::string block =
+      "  0\nSECTION\n  2\nBLOCKS\n  0\nBLOCK\n  8\n0\n  2\nB\n 70\n0\n 10\n0\n 20\n0\n 30\n0\n"
+      "  3\nB\n  0\nLWPOLYLINE\n  8\n0\n 62\n1\n 90\n3\n 70\n0\n"
+      " 10\n0\n 20\n0\n 40\n0.5\n 41\n2\n 42\n0.4\n 10\n8\n 20\n0\n 43\n0\n 10\n12\n 20\n4\n" +
+      dashedLine(0.1) + "  0\nENDBLK\n  8\n0\n  0\nENDSEC\n";
+  const std::string inserts =
+      "  0\nINSERT\n  8\n0\n  2\nB\n 10\n5\n 20\n5\n"
+      "  0\nINSERT\n  8\n0\n  2\nB\n 10\n40\n 20\n4\n 41\n1.5\n 42\n1.5\n 50\n30\n"
+      "  0\nINSERT\n  8\n0\n  2\nB\n 10\n90\n 20\n5\n 41\n-1\n 42\n1\n";
+  std::string text = drawing(1.0, {"2", "-1"}, inserts);
+  text.insert(text.find("  0\nSECTION\n  2\nENTITIES\n"), block);
+  const auto document = read(text);
+  const Picture placed = paint(*document);
+  document->explodeAll();
+  const Picture exploded = paint(*document);
+  int ink = 0;
+  int same = 0;
+  for (std::size_t i = 0; i < placed.pixels.size(); ++i) {
+    ink += placed.pixels[i] != kWhite;
+    same += placed.pixels[i] != kWhite && placed.pixels[i] == exploded.pixels[i];
+  }
+  ASSERT_GT(ink, 200);
+  EXPECT_GE(static_cast<double>(same) / ink, 0.98);
+}
