@@ -21,14 +21,17 @@
 
 namespace {
 
-// A copy of `linetype` under another name. Linientyp offers no renaming, so the name is
-// given as the group 2 pair it is read from.
-std::unique_ptr<Linientyp> renamedCopy(const Linientyp& linetype, const char* name) {
-  auto copy = std::make_unique<Linientyp>(linetype);
-  std::string group("  2\n");
-  group += name;
-  group += "\n  0\n";
-  DxfLineReader nameGroup = DxfLineReader::fromString(std::move(group));
+// A linetype named `name` with the description and flags of `linetype` but no pattern: it
+// completes the table for a written file and draws as the name's line style code, never
+// with another linetype's dashes. Linientyp offers no setters, so it is read from groups.
+std::unique_ptr<Linientyp> patternlessNamesake(const Linientyp& linetype, const char* name) {
+  auto copy = std::make_unique<Linientyp>();
+  std::string groups("  2\n");
+  groups += name;
+  groups += "\n  3\n";
+  groups += linetype.description();
+  groups += "\n 70\n" + std::to_string(linetype.flags()) + "\n  0\n";
+  DxfLineReader nameGroup = DxfLineReader::fromString(std::move(groups));
   copy->read(nameGroup);
   return copy;
 }
@@ -170,8 +173,32 @@ void DXF_Zeichnung::setExtents(double x1, double y1, double x2, double y2) {
   maxY_ = y2;
 }
 
+LinePatterns DXF_Zeichnung::linePatterns() const {
+  LinePatterns patterns;
+  // A scale that is no positive number draws the patterns as the table gives them.
+  patterns.setScale(linetypeScale_ > 0.0 && std::isfinite(linetypeScale_) ? linetypeScale_ : 1.0);
+  for (int i = 0; i < linetypes_.count(); ++i) {
+    const Linientyp& linetype = *linetypes_.at(i);
+    std::vector<double> elements;
+    for (int e = 0; e < linetype.storedElements(); ++e) {
+      elements.push_back(parseReal(linetype.element(e)));
+    }
+    patterns.add(linetype.name(), std::move(elements));
+  }
+  return patterns;
+}
+
 int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
   DXFGeometrie::resetPenCache();
+  const LinePatterns patterns = linePatterns();
+  const LinePatterns* const previous = area.linePatterns();
+  area.setLinePatterns(&patterns);
+  drawLists(area, factor);
+  area.setLinePatterns(previous);
+  return 0;
+}
+
+void DXF_Zeichnung::drawLists(DrawingArea& area, double factor) const {
   for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->draw(area, factor, 0, 0, 0);
   for (int i = polylines_.count() - 1; i >= 0; --i) {
     polylines_.at(i)->draw(area, factor, 0, 0, 0);
@@ -182,12 +209,16 @@ int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
     dimensions_.at(i)->draw(area, blocks_, factor, 0, 0, 0);
   }
-  return 0;
 }
 
 int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY,
                                    double maxX, double maxY) const {
   DXFGeometrie::resetPenCache();
+  const LinePatterns patterns = linePatterns();
+  const LinePatterns* const previous = dc.linePatterns();
+  const double previousPixels = dc.patternPixelsPerUnit();
+  dc.setLinePatterns(&patterns,
+                     DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY) * std::fabs(factor));
   for (int i = entities_.count() - 1; i >= 0; --i) {
     entities_.at(i)->drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
   }
@@ -200,6 +231,7 @@ int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
     dimensions_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0);
   }
+  dc.setLinePatterns(previous, previousPixels);
   return 0;
 }
 
@@ -237,7 +269,7 @@ int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
     for (int i = 0; i < linetypes_.count() && !present; ++i) {
       present = std::strcmp(linetypes_.at(i)->name(), wanted) == 0;
     }
-    if (!present && !linetypes_.empty()) addLinetype(renamedCopy(*linetypes_.at(0), wanted));
+    if (!present && !linetypes_.empty()) addLinetype(patternlessNamesake(*linetypes_.at(0), wanted));
   }
   return changed;
 }
@@ -310,9 +342,8 @@ void DXF_Zeichnung::explodeAll() {
   inserts_.reset(50);
   for (int i = polylines_.count() - 1; i >= 0; --i) {
     const Polylinie& polyline = *polylines_.at(i);
-    for (int k = 0; k < polyline.segmentCount(); ++k) {
-      entities_.append(EntityCopy::of(*polyline.segmentAt(k)));
-    }
+    polyline.forEachPiece(
+        [this](const DXFGeometrie& piece) { entities_.append(EntityCopy::of(piece)); });
   }
   polylines_.reset(100);
   for (int i = dimensions_.count() - 1; i >= 0; --i) {

@@ -12,6 +12,7 @@
 #include "document/DXF_Insert.h"
 #include "document/DocumentLists.h"
 #include "dxf/Linientyp.h"
+#include "entities/LinePatterns.h"
 #include "document/Polylinie.h"
 #include "document/SkippedKinds.h"
 
@@ -53,6 +54,9 @@ class DXF_Zeichnung {
   double maxY() const { return maxY_; }
   // $LTSCALE of the header.
   double linetypeScale() const { return linetypeScale_; }
+  // The dash patterns of the linetype table (group 49 values) with $LTSCALE, as drawAll
+  // hands them to the entities.
+  LinePatterns linePatterns() const;
   // Non-zero only while a print caption or sheet decoration is drawn.
   double printMargin() const { return printMargin_; }
   void setPrintMargin(double margin) { printMargin_ = margin; }
@@ -137,6 +141,9 @@ class DXF_Zeichnung {
 
  private:
   friend class DxfReader;
+
+  // drawAll's lists, with the pen and patterns already set up.
+  void drawLists(DrawingArea& area, double factor) const;
 
   // Reads the groups of a binary DXF file.
   int readBinary(std::string_view bytes);

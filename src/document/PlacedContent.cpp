@@ -113,7 +113,7 @@ void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
   const PolylineList& polylines = block.polylines();
   for (int i = polylines.count() - 1; i >= 0; --i) {
     const Polylinie& polyline = *polylines.at(i);
-    for (int k = 0; k < polyline.segmentCount(); ++k) emit(*polyline.segmentAt(k), sink);
+    polyline.forEachPiece([&](const DXFGeometrie& piece) { emit(piece, sink); });
   }
   const InsertList& inserts = block.inserts();
   for (int i = inserts.count() - 1; i >= 0; --i) {

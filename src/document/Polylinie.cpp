@@ -2,9 +2,14 @@
 #include "document/Polylinie.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <ostream>
+
+#include "document/PolylineBands.h"
+#include "entities/Solid.h"
+#include "dxf/ColourIndex.h"
 
 namespace {
 
@@ -44,8 +49,12 @@ Polylinie::Polylinie(const Polylinie& other)
     : vertexStore_(other.vertexStore_),
       segmentStore_(other.segmentStore_),
       flags_(other.flags_),
-      paperSpace_(other.paperSpace_) {
+      paperSpace_(other.paperSpace_),
+      trueColour_(other.trueColour_),
+      linetype_(other.linetype_),
+      linetypeScale_(other.linetypeScale_) {
   copyField(layerName_, other.layerName_);
+  copyField(colourNumber_, other.colourNumber_);
   // Vertex order carries the bulges' meaning, so both lists keep their order.
   linkVertices();
   linkSegments();
@@ -62,6 +71,11 @@ int Polylinie::read(DxfLineReader& in) {
   flags_ = 0;
   extrusion_ = Extrusion();
   elevation_ = 0.0;
+  copyField(colourNumber_, "256");
+  trueColour_ = -1;
+  linetype_.clear();
+  linetypeScale_ = 1.0;
+  defaultStartWidth_ = defaultEndWidth_ = constantWidth_ = -1.0;
   std::vector<Punkt>& vertices = gatherBuffer();
   vertices.clear();
   bool counted = false;
@@ -71,6 +85,7 @@ int Polylinie::read(DxfLineReader& in) {
   if (result == 0 && !counted) result = readVertexRecords(in, vertices);
   if (result == 0) {
     const bool tilted = inTiltedPlane();
+    applyDefaultWidths(vertices);
     if (!tilted) verticesToWorld(vertices);
     addVertices(vertices);
     buildSegments();
@@ -158,6 +173,37 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
           in.readLine();
         }
         break;
+      case 40:
+      case 41: {
+        // Before the first vertex the defaults of a POLYLINE, after one an LWPOLYLINE
+        // vertex's own widths.
+        const double width = in.readReal();
+        if (pairKept) {
+          Punkt& vertex = vertices.back();
+          if (code == 40) vertex.setWidths(width, vertex.endWidth());
+          else vertex.setWidths(vertex.startWidth(), width);
+        } else if (vertices.empty()) {
+          (code == 40 ? defaultStartWidth_ : defaultEndWidth_) = width;
+        }
+        break;
+      }
+      case 43:
+        constantWidth_ = in.readReal();
+        break;
+      case 62:
+        copyField(colourNumber_, in.readLine());
+        break;
+      case 420:
+        trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
+        break;
+      case 6:
+        linetype_ = in.readLine();
+        break;
+      case 48: {
+        const double scale = in.readReal();
+        linetypeScale_ = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
+        break;
+      }
       default:
         in.readLine();
         break;
@@ -258,7 +304,11 @@ void Polylinie::addSegment(std::vector<Segment>& store, const Punkt& from,
                : store.emplace_back(std::in_place_type<Linie>, from.x(), from.y(), to.x(), to.y());
   DXFGeometrie& segment = asGeometry(added);
   segment.setLayerName(layerName_);
-  segment.setColour("#000000");
+  segment.takeLooks(colourNumber_, trueColour_, linetype_.c_str(), linetypeScale_);
+  // Without a colour of its own the segment waits, black, for its layer's.
+  if (trueColour_ < 0 && parseInt(colourNumber_) == DXFGeometrie::kByLayer) {
+    segment.setColour("#000000");
+  }
   if (paperSpace_) segment.setPaperSpace(true);
 }
 
@@ -291,15 +341,39 @@ void Polylinie::linkSegments() {
           [this](std::size_t i) { return &asGeometry(segmentStore_[i]); });
 }
 
+void Polylinie::applyDefaultWidths(std::vector<Punkt>& vertices) const {
+  const double start = defaultStartWidth_ >= 0.0 ? defaultStartWidth_ : constantWidth_;
+  const double end = defaultEndWidth_ >= 0.0 ? defaultEndWidth_ : constantWidth_;
+  if (start <= 0.0 && end <= 0.0) return;
+  for (Punkt& vertex : vertices) {
+    if (vertex.startWidth() == 0.0 && vertex.endWidth() == 0.0) {
+      vertex.setWidths(std::max(start, 0.0), std::max(end, 0.0));
+    }
+  }
+}
+
+bool Polylinie::isWide() const {
+  return std::any_of(vertexStore_.begin(), vertexStore_.end(), PolylineBands::isWide);
+}
+
 int Polylinie::write(std::ostream& out) const {
-  out << "POLYLINE\n  8\n" << layerName_ << "\n 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n"
-      << flags_ << '\n';
+  out << "POLYLINE\n  8\n" << layerName_ << '\n';
+  if (!linetype_.empty()) out << "  6\n" << linetype_ << '\n';
+  // Release 12 knows only the colour index: a true colour becomes the nearest.
+  const int colour = trueColour_ >= 0
+                         ? ColourIndex::nearestIndex(static_cast<ColourIndex::Rgb>(trueColour_))
+                         : parseInt(colourNumber_);
+  if (colour != DXFGeometrie::kByLayer) out << " 62\n" << colour << '\n';
+  if (linetypeScale_ != 1.0) out << " 48\n" << linetypeScale_ << '\n';
+  out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n" << flags_ << '\n';
   if (paperSpace_) out << " 67\n1\n";
   out << "  0\n";
   for (const Punkt& vertex : writtenVertices()) {
     out << "VERTEX\n  8\n" << layerName_ << "\n 10\n"
         << vertex.x() << "\n 20\n"
         << vertex.y() << "\n 30\n0\n";
+    if (vertex.startWidth() != 0.0) out << " 40\n" << vertex.startWidth() << '\n';
+    if (vertex.endWidth() != 0.0) out << " 41\n" << vertex.endWidth() << '\n';
     if (vertex.bulge() != 0.0) out << " 42\n" << vertex.bulge() << '\n';
     out << "  0\n";
   }
@@ -346,14 +420,90 @@ void Polylinie::assignLayer(const Layer* layer) {
 }
 
 void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
-  for (int i = segmentCount() - 1; i >= 0; --i) segment(i).draw(area, s, dx, dy, a);
+  if (!isWide()) {
+    for (int i = segmentCount() - 1; i >= 0; --i) segment(i).draw(area, s, dx, dy, a);
+    return;
+  }
+  walkPieces([&](int index) { segment(index).draw(area, s, dx, dy, a); },
+             [&](const std::vector<WorldPoint>& outline) {
+               std::vector<WorldPoint> band;
+               for (const WorldPoint& p : outline) band.push_back(DXFGeometrie::place(p.x, p.y, s, a, dx, dy));
+               segment(0).fillPolygon(area, band.data(), static_cast<int>(band.size()));
+             });
 }
 
 void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
                              double maxX, double maxY, double dx, double dy, double a) const {
-  for (int i = segmentCount() - 1; i >= 0; --i) {
-    segment(i).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+  if (!isWide()) {
+    for (int i = segmentCount() - 1; i >= 0; --i) {
+      segment(i).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+    }
+    return;
   }
+  const double k = DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY);
+  walkPieces(
+      [&](int index) { segment(index).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a); },
+      [&](const std::vector<WorldPoint>& outline) {
+        std::vector<DevicePoint> pixels;
+        for (const WorldPoint& p : outline) {
+          const WorldPoint placed = DXFGeometrie::place(p.x, p.y, s, a, dx, dy);
+          pixels.push_back({k * (placed.x - minX), k * (maxY - placed.y)});
+        }
+        segment(0).fillPolygonOnDevice(dc, pixels.data(), static_cast<int>(pixels.size()));
+      });
+}
+
+template <class Thin, class Wide>
+void Polylinie::walkPieces(Thin thin, Wide wide) const {
+  // The segments were built from the same vertex pairs with the same test, in this order.
+  const std::size_t n = vertexStore_.size();
+  int index = 0;
+  const auto piece = [&](const Punkt& from, const Punkt& to) {
+    if (index >= segmentCount()) return;
+    if (!PolylineBands::isWide(from)) {
+      thin(index++);
+      return;
+    }
+    ++index;
+    const std::vector<WorldPoint> outline = PolylineBands::outline(from, to);
+    if (!outline.empty()) wide(outline);
+  };
+  for (std::size_t i = 1; i < n; ++i) {
+    if (spans(vertexStore_[i - 1], vertexStore_[i])) piece(vertexStore_[i - 1], vertexStore_[i]);
+  }
+  if (isClosed() && n >= 1) piece(vertexStore_[n - 1], vertexStore_[0]);
+}
+
+void Polylinie::forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const {
+  if (!isWide()) {
+    for (int k = 0; k < segmentCount(); ++k) emit(segment(k));
+    return;
+  }
+  walkPieces([&](int index) { emit(segment(index)); },
+             [&](const std::vector<WorldPoint>& outline) {
+               // Outer edge forwards, inner edge backwards: each step between them is a
+               // quadrilateral, given as two triangles, which fill alike whatever the
+               // order the corners of a SOLID are joined in.
+               const DXFGeometrie& looks = segment(0);
+               const std::size_t steps = outline.size() / 2 - 1;
+               for (std::size_t i = 0; i < steps; ++i) {
+                 const WorldPoint& o0 = outline[i];
+                 const WorldPoint& o1 = outline[i + 1];
+                 const WorldPoint& i1 = outline[outline.size() - 2 - i];
+                 const WorldPoint& i0 = outline[outline.size() - 1 - i];
+                 for (const auto& corners : {std::array{o0, o1, i1}, std::array{o0, i1, i0}}) {
+                   Solid triangle;
+                   triangle.setLayerName(looks.layerName());
+                   triangle.takeLooks(colourNumber_, trueColour_, linetype_.c_str(),
+                                      linetypeScale_);
+                   triangle.assignLayer(looks.layer());
+                   if (paperSpace_) triangle.setPaperSpace(true);
+                   for (int c = 0; c < 3; ++c) triangle.setCorner(c, corners[c].x, corners[c].y);
+                   triangle.setCorner(3, corners[2].x, corners[2].y);
+                   emit(triangle);
+                 }
+               }
+             });
 }
 
 void Polylinie::transform(double s, double a, double dx, double dy, double dz) {
@@ -361,6 +511,7 @@ void Polylinie::transform(double s, double a, double dx, double dy, double dz) {
   for (int i = 0; i < vertexCount(); ++i) {
     Punkt& vertex = *vertices_->objectAt<Punkt>(i);
     vertex.transform(s, a, dx, dy, dz);
+    vertex.setWidths(vertex.startWidth() * std::fabs(s), vertex.endWidth() * std::fabs(s));
     // A mirror turns every arc the other way round.
     if (s < 0) vertex.setBulge(-vertex.bulge());
   }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -67,6 +69,18 @@ class Polylinie {
   // True when drawn closed: flag bit 1, or the layers "SILHOUETTE" and "REX_4".
   bool isClosed() const;
 
+  // True when a vertex gives its segment a width: the polyline is then drawn as filled bands.
+  bool isWide() const;
+  // What the polyline is made of, as plain entities for exploding and for inserts: its
+  // segments, and for a wide segment its band as filled triangles (SOLID).
+  void forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const;
+  // The polyline's own colour number (group 62, "256" by layer), true colour (-1: none),
+  // linetype (group 6, "" by layer) and linetype scale (group 48).
+  const char* colourNumber() const { return colourNumber_; }
+  std::int32_t trueColour() const { return trueColour_; }
+  const std::string& linetypeName() const { return linetype_; }
+  double linetypeScale() const { return linetypeScale_; }
+
   int vertexCount() const { return vertices_->count(); }
   const Punkt* vertexAt(int index) const { return vertices_->objectAt<Punkt>(index); }
   int segmentCount() const { return segments_->count(); }
@@ -108,6 +122,12 @@ class Polylinie {
   // in store order.
   void linkVertices();
   void linkSegments();
+  // Gives vertices without widths of their own the head's default or constant width.
+  void applyDefaultWidths(std::vector<Punkt>& vertices) const;
+  // Walks the pieces in segment order: thin(index) for a segment without width,
+  // wide(outline) with the band's outline (the polyline's coordinates) for a wide one.
+  template <class Thin, class Wide>
+  void walkPieces(Thin thin, Wide wide) const;
 
   // The objects themselves: each store is allocated once at its final size, so a polyline
   // costs a few allocations instead of two per vertex and per segment. The item vectors
@@ -125,4 +145,13 @@ class Polylinie {
   // the origin along the extrusion direction (group 30 of a POLYLINE, 38 of an LWPOLYLINE).
   Extrusion extrusion_;
   double elevation_ = 0.0;
+  char colourNumber_[DXFGeometrie::kColourNumberSize] = "256";
+  std::int32_t trueColour_ = -1;
+  std::string linetype_;
+  double linetypeScale_ = 1.0;
+  // Head groups 40 and 41 (defaults of a POLYLINE's vertices) and 43 (an LWPOLYLINE's
+  // constant width); negative: not given.
+  double defaultStartWidth_ = -1.0;
+  double defaultEndWidth_ = -1.0;
+  double constantWidth_ = -1.0;
 };

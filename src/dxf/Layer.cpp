@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ostream>
 
+#include "dxf/ColourIndex.h"
 #include "dxf/GroupLines.h"
 
 namespace {
@@ -46,27 +47,27 @@ Layer::Layer(const Layer* source) : Layer() {
 }
 
 void Layer::setName(const char* name) { copyField(name_, name); }
-void Layer::setColourNumber(const char* number) { copyField(colourNumber_, number); }
+void Layer::setColourNumber(const char* number) {
+  // Choosing another colour drops the true colour; the layer dialog setting the number the
+  // layer has keeps it.
+  if (parseInt(number) != parseInt(colourNumber_)) trueColour_ = -1;
+  copyField(colourNumber_, number);
+}
 void Layer::setLinetypeName(const char* name) { copyField(linetypeName_, name); }
 void Layer::setColour(const char* colour) { copyField(colour_, colour); }
 
 void Layer::deriveColourAndStyle() {
-  copyField(colour_, colourOfNumber(parseInt(colourNumber_)));
+  if (trueColour_ >= 0) {
+    char text[8];
+    ColourIndex::formatRgb(static_cast<ColourIndex::Rgb>(trueColour_), text);
+    copyField(colour_, text);
+  } else {
+    copyField(colour_, colourOfNumber(parseInt(colourNumber_)));
+  }
   lineStyleCode_ = lineStyleOfLinetype(linetypeName_);
 }
 
-const char* Layer::colourOfNumber(int number) {
-  switch (number) {
-    case 1: return "#FF0000";
-    case 2: return "#FFFF00";
-    case 3: return "#149E0A";
-    case 4: return "#00FFFF";
-    case 5: return "#0000FF";
-    case 6: return "#FF00FF";
-    case 40: return "#FFBE00";
-    default: return "#000000";
-  }
-}
+const char* Layer::colourOfNumber(int number) { return ColourIndex::textOf(number); }
 
 std::int32_t Layer::lineStyleOfLinetype(const char* linetypeName) {
   for (const auto& style : kLinetypeStyles) {
@@ -78,6 +79,7 @@ std::int32_t Layer::lineStyleOfLinetype(const char* linetypeName) {
 int Layer::read(DxfLineReader& in) {
   visible_ = 1;
   flags_ = 0;
+  trueColour_ = -1;
   for (;;) {
     const char* line = in.readLine();
     if (in.eof()) return kEndOfFile;
@@ -109,6 +111,9 @@ int Layer::read(DxfLineReader& in) {
         }
         break;
       }
+      case 420:
+        trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
+        break;
       case 70:
         flags_ = parseInt(in.readLine()) & (kFrozen | kLocked);
         if (flags_ & kFrozen) visible_ = 0;

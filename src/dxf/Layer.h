@@ -69,7 +69,7 @@ class Layer {
   void setLinetypeName(const char* name);
   void setColour(const char* colour);
 
-  // Sets colour from colourNumber and lineStyleCode from linetypeName.
+  // Sets colour from the true colour or else colourNumber, lineStyleCode from linetypeName.
   void deriveColourAndStyle();
 
   // Reads the entry's group pairs after the line "LAYER" up to and including the next
@@ -78,7 +78,7 @@ class Layer {
   // Writes the entry from its type name "LAYER" to its closing "  0"; returns 0.
   int write(std::ostream& out) const;
 
-  // "#RRGGBB" of a DXF colour number: 1 to 6 and 40 have their colours, all others black.
+  // "#RRGGBB" of a DXF colour number 1 to 255 (dxf/ColourIndex.h); all others black.
   static const char* colourOfNumber(int number);
   // Line style code of a linetype name, compared without regard to case; solid if unknown.
   static std::int32_t lineStyleOfLinetype(const char* linetypeName);
@@ -92,4 +92,7 @@ class Layer {
   std::int32_t lineStyleCode_ = 0;
   std::int32_t visible_ = 1;
   std::int32_t flags_ = 0;
+  // True colour (group 420) as 0xRRGGBB, -1 without; it gives the colour until a colour
+  // number is set. The written file keeps the colour number, the file's own nearest index.
+  std::int32_t trueColour_ = -1;
 };

@@ -10,17 +10,23 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "dxf/ColourIndex.h"
 #include "entities/Punkt.h"
 #include "entities/QuarterTurns.h"
 
 std::uint16_t DXFGeometrie::penStyleCache_ = 0;
 char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
+const char* DXFGeometrie::penPatternNameCache_ = nullptr;
+const LinePatterns* DXFGeometrie::penPatternTableCache_ = nullptr;
+double DXFGeometrie::penPatternScaleCache_ = 0.0;
 
 namespace {
 
 // Line style and colour that no layer or entity produces, so the next draw sets both.
 constexpr std::uint16_t kResetStyle = 111;
 constexpr const char* kResetColour = "#0F0F0F";
+// The pattern cache's name for a pen set solid whatever the linetype.
+constexpr const char* kSolidPenName = "\x01solid";
 
 bool sameLetters(std::string_view text, const char* name) {
   return text.size() == std::strlen(name) &&
@@ -47,7 +53,8 @@ DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
       ownColour_(0),
       visible_(other.visible_),
       paperSpace_(other.paperSpace_),
-      linetype_(other.linetype_) {
+      linetype_(other.linetype_),
+      linetypeScale_(other.linetypeScale_) {
   copyField(layerName_, other.layerName_);
   copyField(colourNumber_, "256");
   copyField(colour_, other.colour_);
@@ -134,11 +141,101 @@ const char* DXFGeometrie::colourOfNumber(int number) {
   return Layer::colourOfNumber(number);
 }
 
-void DXFGeometrie::deriveColour() { copyField(colour_, colourOfNumber(parseInt(colourNumber_))); }
+void DXFGeometrie::deriveColour() {
+  if (trueColour_ >= 0) {
+    char text[8];
+    ColourIndex::formatRgb(static_cast<ColourIndex::Rgb>(trueColour_), text);
+    copyField(colour_, text);
+    return;
+  }
+  copyField(colour_, colourOfNumber(parseInt(colourNumber_)));
+}
+
+void DXFGeometrie::takeLooks(const char* colourNumber, std::int32_t trueColour,
+                             const char* linetype, double linetypeScale) {
+  copyField(colourNumber_, colourNumber);
+  trueColour_ = trueColour;
+  setLinetypeName(linetype);
+  linetypeScale_ = linetypeScale;
+  deriveColour();
+}
+
+template <class Target>
+void DXFGeometrie::selectSolidPen(Target& target) {
+  if (penStyleCache_ != Layer::kSolid) {
+    target.set_line_style(Layer::kSolid);
+    penStyleCache_ = Layer::kSolid;
+  }
+  if (penPatternNameCache_ != kSolidPenName) {
+    target.set_dash_pattern({});
+    penPatternNameCache_ = kSolidPenName;
+    penPatternTableCache_ = nullptr;
+    penPatternScaleCache_ = 0.0;
+  }
+}
+
+void DXFGeometrie::fillPolygon(DrawingArea& area, const WorldPoint* points, int count) const {
+  if (!visible_) return;
+  selectSolidPen(area);
+  selectColour(area);
+  area.set_drawing_background(colour_);
+  area.wc_fill_polygon(points, count);
+  // Whatever is drawn next expects the white background again.
+  area.set_drawing_background("#FFFFFF");
+}
+
+void DXFGeometrie::fillPolygonOnDevice(DeviceContext& dc, const DevicePoint* points,
+                                       int count) const {
+  if (!visible_) return;
+  selectSolidPen(dc);
+  if (std::strcmp(colour_, penColourCache_) != 0) {
+    dc.set_foreground_color(colour_);
+    copyField(penColourCache_, colour_);
+  }
+  dc.set_background_color(colour_);
+  dc.set_background_mode(DeviceContext::kOpaqueBackground);
+  dc.polygon(points, count);
+  dc.set_fill_style(DeviceContext::kHollowFill);
+}
+
+const char* DXFGeometrie::drawnLinetypeName() const {
+  if (*linetype_) return linetype_;
+  return layer_ ? layer_->linetypeName() : "";
+}
+
+bool DXFGeometrie::patternLengths(const LinePatterns* patterns, std::vector<double>& lengths) const {
+  lengths.clear();
+  const std::vector<double>* pattern = patterns ? patterns->find(drawnLinetypeName()) : nullptr;
+  if (!pattern) return false;
+  const double scale = patterns->scale() * linetypeScale_;
+  for (const double element : *pattern) lengths.push_back(element * scale);
+  return true;
+}
+
+template <class Target>
+void DXFGeometrie::selectPattern(Target& target, const LinePatterns* patterns,
+                                 double pixelsPerUnit) const {
+  const char* name = drawnLinetypeName();
+  const double scale = linetypeScale_ * pixelsPerUnit;
+  if (name == penPatternNameCache_ && patterns == penPatternTableCache_ &&
+      scale == penPatternScaleCache_) {
+    return;
+  }
+  std::vector<double> lengths;
+  patternLengths(patterns, lengths);
+  for (double& length : lengths) length *= pixelsPerUnit;
+  target.set_dash_pattern(lengths);
+  penPatternNameCache_ = name;
+  penPatternTableCache_ = patterns;
+  penPatternScaleCache_ = scale;
+}
 
 void DXFGeometrie::resetPenCache() {
   penStyleCache_ = kResetStyle;
   copyField(penColourCache_, kResetColour);
+  penPatternNameCache_ = nullptr;
+  penPatternTableCache_ = nullptr;
+  penPatternScaleCache_ = 0.0;
 }
 
 int DXFGeometrie::readInt(DxfLineReader& in) { return parseInt(in.readLine()); }
@@ -177,6 +274,7 @@ void DXFGeometrie::selectPen(DrawingArea& area) const {
     area.set_line_style(lineStyleCode_);
     penStyleCache_ = lineStyleCode_;
   }
+  selectPattern(area, area.linePatterns(), 1.0);
   selectColour(area);
 }
 
@@ -185,6 +283,7 @@ void DXFGeometrie::selectPen(DeviceContext& dc) const {
     dc.set_line_style(lineStyleCode_);
     penStyleCache_ = lineStyleCode_;
   }
+  selectPattern(dc, dc.linePatterns(), dc.patternPixelsPerUnit());
   if (std::strcmp(colour_, penColourCache_) != 0) {
     dc.set_foreground_color(colour_);
     copyField(penColourCache_, colour_);
@@ -219,13 +318,14 @@ DXFGeometrie::PixelCircle DXFGeometrie::pixelCircle(const DrawingArea& area, Wor
 
 void DXFGeometrie::drawChords(DrawingArea& area, int n, double s, double dx, double dy,
                               double a) const {
-  for (int i = 0; i < n; ++i) {
-    const Punkt from = pointAt(static_cast<double>(i) / n);
-    const Punkt to = pointAt(static_cast<double>(i + 1) / n);
-    const WorldPoint p = place(from.x(), from.y(), s, a, dx, dy);
-    const WorldPoint q = place(to.x(), to.y(), s, a, dx, dy);
-    area.wc_line(p.x, p.y, q.x, q.y);
+  if (n < 1) return;
+  std::vector<WorldPoint> points;
+  points.reserve(static_cast<std::size_t>(n) + 1);
+  for (int i = 0; i <= n; ++i) {
+    const Punkt at = pointAt(static_cast<double>(i) / n);
+    points.push_back(place(at.x(), at.y(), s, a, dx, dy));
   }
+  area.wc_polyline(points.data(), static_cast<int>(points.size()));
 }
 
 void DXFGeometrie::writeHead(std::ostream& out, bool withColour, const char* asType) const {
@@ -235,9 +335,13 @@ void DXFGeometrie::writeHead(std::ostream& out, bool withColour, const char* asT
   // The colour number as read, so that an explicit colour survives even where the drawing
   // takes the layer's.
   if (withColour) {
-    const int number = parseInt(colourNumber_);
+    // A file of release 12 knows only the colour index: a true colour becomes the nearest.
+    const int number = trueColour_ >= 0
+                           ? ColourIndex::nearestIndex(static_cast<ColourIndex::Rgb>(trueColour_))
+                           : parseInt(colourNumber_);
     if (number != kByLayer) out << " 62\n" << number << '\n';
   }
+  if (linetypeScale_ != 1.0) out << " 48\n" << linetypeScale_ << '\n';
 }
 
 void DXFGeometrie::setLinetypeName(const char* name) {

@@ -1,6 +1,7 @@
 // Base of every drawable entity: shared attributes, the virtual operations, pen cache.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <iosfwd>
@@ -10,6 +11,7 @@
 #include "entities/DeviceContext.h"
 #include "entities/DrawingArea.h"
 #include "entities/Extrusion.h"
+#include "entities/LinePatterns.h"
 #include "dxf/GroupLines.h"
 #include "dxf/GroupTable.h"
 #include "dxf/Layer.h"
@@ -122,6 +124,21 @@ class DXFGeometrie {
   }
   // The entity's own linetype (group 6), or "" when it follows its layer.
   const char* linetypeName() const { return linetype_; }
+  // The linetype drawn: the entity's own, else its layer's ("" without either).
+  const char* drawnLinetypeName() const;
+  // The entity's own linetype scale (group 48), multiplying the drawing's.
+  double linetypeScale() const { return linetypeScale_; }
+  // True colour (group 420) as 0xRRGGBB, or -1 when the entity has none.
+  std::int32_t trueColour() const { return trueColour_; }
+  // Gives the entity the colour number, true colour (-1: none), linetype ("": the
+  // layer's) and linetype scale of the object it is part of (a polyline's segments), with
+  // the colour derived from them.
+  void takeLooks(const char* colourNumber, std::int32_t trueColour, const char* linetype,
+                 double linetypeScale);
+  // Fills the polygon (placed world points) in the entity's colour, unless it is hidden:
+  // the wide bands of polylines.
+  void fillPolygon(DrawingArea& area, const WorldPoint* points, int count) const;
+  void fillPolygonOnDevice(DeviceContext& dc, const DevicePoint* points, int count) const;
 
   // Colour text of a DXF colour number: the layer colours, 0 "BYBLOCK", 256 "BYLAYER".
   static const char* colourOfNumber(int number);
@@ -165,6 +182,9 @@ class DXFGeometrie {
   void selectPen(DeviceContext& dc) const;
   // Colour only (points and solids leave the line style alone).
   void selectColour(DrawingArea& area) const;
+  // The entity's linetype pattern from `patterns` (null: none) in drawing units times its
+  // scales, into `lengths`; false when the entity draws with its line style code.
+  bool patternLengths(const LinePatterns* patterns, std::vector<double>& lengths) const;
 
   // A placed circle seen in drawing-area pixels: its centre, the pixels of the world
   // points (r, r) and (0, 0), the pixel radius (their x distance, signed like r) and
@@ -223,10 +243,24 @@ class DXFGeometrie {
   bool paperSpace_ = false;
   // Interned, so every entity of one linetype shares the text.
   const char* linetype_ = "";
+  double linetypeScale_ = 1.0;
+  std::int32_t trueColour_ = -1;
 
  private:
+  // Hands the entity's dash pattern to `target` (an area or device context, lengths scaled
+  // by `pixelsPerUnit`) unless the pen already has the one of this linetype and scale.
+  template <class Target>
+  void selectPattern(Target& target, const LinePatterns* patterns, double pixelsPerUnit) const;
+  // A solid pen, for the outlines of filled bands.
+  template <class Target>
+  static void selectSolidPen(Target& target);
+
   static std::uint16_t penStyleCache_;
   static char penColourCache_[kColourSize];
+  // The linetype name, pattern table and scale the pen's dash pattern was made for.
+  static const char* penPatternNameCache_;
+  static const LinePatterns* penPatternTableCache_;
+  static double penPatternScaleCache_;
 };
 
 template <class Iterator>
@@ -268,6 +302,12 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
       copyField(colourNumber_, in.readLine());
     } else if (code == 6) {
       setLinetypeName(in.readLine());
+    } else if (code == 48) {
+      const double scale = in.readReal();
+      // A scale that is not a positive number keeps the drawing's own.
+      linetypeScale_ = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
+    } else if (code == 420 && takeColour) {
+      trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
     } else if (code == 67) {
       paperSpace_ = parseInt(in.readLine()) == 1;
       if (paperSpace_) visible_ = 0;

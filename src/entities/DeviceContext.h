@@ -7,6 +7,9 @@
 #pragma once
 
 #include <memory>
+#include <span>
+
+class LinePatterns;
 
 struct DevicePoint {
   double x = 0.0;
@@ -78,6 +81,9 @@ class DeviceContext {
 
   // Pen and fill state. Line style codes: 0 solid, 1 dashed, 2 hidden, 3 dash-dot, 4 phantom.
   virtual void set_line_style(int code) = 0;
+  // A dash pattern in device pixels (dash > 0, gap < 0, dot 0) that replaces the line
+  // style code's until an empty one is set. A device that cannot dash keeps the code's.
+  virtual void set_dash_pattern(std::span<const double> /*pixels*/) {}
   virtual void set_foreground_color(const char* colour) = 0;
   virtual void set_background_color(const char* colour) = 0;
   virtual void set_background_mode(int mode) = 0;  // a BackgroundMode
@@ -106,4 +112,17 @@ class DeviceContext {
   // Opens a picture file (SVG or PNG) for drawing on this device; null when it cannot be
   // read or the device draws no pictures, which is what a device without this says.
   virtual std::unique_ptr<DeviceMetaFile> open_metafile(const char* /*path*/) { return nullptr; }
+
+  // The linetype patterns of the drawing being drawn and the device pixels per drawing
+  // unit they are drawn at; null: lines follow their style codes.
+  const LinePatterns* linePatterns() const { return linePatterns_; }
+  double patternPixelsPerUnit() const { return patternPixelsPerUnit_; }
+  void setLinePatterns(const LinePatterns* patterns, double pixelsPerUnit) {
+    linePatterns_ = patterns;
+    patternPixelsPerUnit_ = pixelsPerUnit;
+  }
+
+ private:
+  const LinePatterns* linePatterns_ = nullptr;
+  double patternPixelsPerUnit_ = 1.0;
 };

@@ -11,7 +11,13 @@ Punkt::Punkt(double x, double y, double z, const Layer* layer)
     : DXFGeometrie(layer), x_(x), y_(y), z_(z) {}
 
 Punkt::Punkt(const Punkt& other)
-    : DXFGeometrie(other), x_(other.x_), y_(other.y_), z_(other.z_), bulge_(other.bulge_) {
+    : DXFGeometrie(other),
+      x_(other.x_),
+      y_(other.y_),
+      z_(other.z_),
+      bulge_(other.bulge_),
+      startWidth_(other.startWidth_),
+      endWidth_(other.endWidth_) {
   // Copies (blocks being copied) start visible until a layer is assigned again.
   visible_ = 1;
 }
@@ -55,13 +61,18 @@ std::array<RealGroupOf<Self>, 3> Punkt::groupTable(Self& point) {
 }
 
 int Punkt::readGroups(DxfLineReader& in) {
-  x_ = y_ = z_ = bulge_ = 0.0;
+  x_ = y_ = z_ = bulge_ = startWidth_ = endWidth_ = 0.0;
   constexpr int kBulgeCode = 42;
+  constexpr int kStartWidthCode = 40;
+  constexpr int kEndWidthCode = 41;
   const auto coordinates = groupTable(*this);
   return readGroupLoop(in, kEndOfFile, false, [&](int code, DxfLineReader& line) {
-    if (code != kBulgeCode) return readListedGroup(line, code, coordinates);
-    bulge_ = readDouble(line);
-    return true;
+    switch (code) {
+      case kBulgeCode: bulge_ = readDouble(line); return true;
+      case kStartWidthCode: startWidth_ = readDouble(line); return true;
+      case kEndWidthCode: endWidth_ = readDouble(line); return true;
+      default: return readListedGroup(line, code, coordinates);
+    }
   });
 }
 

@@ -31,6 +31,13 @@ class Punkt : public DXFGeometrie {
   void setY(double y) { y_ = y; }
   void setZ(double z) { z_ = z; }
   void setBulge(double bulge) { bulge_ = bulge; }
+  // Widths of the polyline at this vertex and at the next (groups 40 and 41 of a vertex).
+  double startWidth() const { return startWidth_; }
+  double endWidth() const { return endWidth_; }
+  void setWidths(double start, double end) {
+    startWidth_ = start;
+    endWidth_ = end;
+  }
 
   const char* typeName() const override;
   // 1 only when the point lies strictly inside the window.
@@ -64,4 +71,6 @@ class Punkt : public DXFGeometrie {
   double y_ = 0.0;
   double z_ = 0.0;
   double bulge_ = 0.0;
+  double startWidth_ = 0.0;
+  double endWidth_ = 0.0;
 };

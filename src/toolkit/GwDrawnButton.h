@@ -55,6 +55,12 @@ class GwDrawnButton : public GwCore, public DrawingArea {
 
   // DrawingArea: the painting of the current expose.
   void set_line_style(int code) override { current().set_line_style(code); }
+  void set_dash_pattern(std::span<const double> lengths) override {
+    current().set_dash_pattern(lengths);
+  }
+  void wc_polyline(const WorldPoint* points, int count) override {
+    current().wc_polyline(points, count);
+  }
   void set_drawing_foreground(const char* colour) override;
   void set_drawing_background(const char* colour) override;
   void wc_line(double x1, double y1, double x2, double y2) override;

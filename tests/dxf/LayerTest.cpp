@@ -51,9 +51,9 @@ TEST(Layer, NegativeColourHidesTheLayerAndKeepsTheBlanks) {
   EXPECT_STREQ(layer.colour(), "#149E0A");
 }
 
-TEST(Layer, ColoursOutsideTheTableAreBlack) {
-  EXPECT_STREQ(Layer::colourOfNumber(40), "#FFBE00");
-  EXPECT_STREQ(Layer::colourOfNumber(8), "#000000");
+TEST(Layer, ColoursOutsideTheIndexAreBlack) {
+  EXPECT_STREQ(Layer::colourOfNumber(40), "#FFBF00");
+  EXPECT_STREQ(Layer::colourOfNumber(8), "#808080");
   EXPECT_STREQ(Layer::colourOfNumber(0), "#000000");
   EXPECT_STREQ(Layer::colourOfNumber(256), "#000000");
 }
@@ -139,3 +139,16 @@ TEST(Layer, HiddenLayerReadsBackHidden) {
 }
 
 }  // namespace
+
+TEST(Layer, TrueColourGivesTheColourUntilANumberIsChosen) {
+  Layer layer;
+  ASSERT_EQ(readLayer(layer, "  2\nA\n 62\n5\n420\n1193046\n  0\n"), 0);
+  EXPECT_STREQ(layer.colour(), "#123456");
+  EXPECT_STREQ(layer.colourNumber(), "5");
+  layer.setColourNumber("5");
+  layer.deriveColourAndStyle();
+  EXPECT_STREQ(layer.colour(), "#123456");
+  layer.setColourNumber("1");
+  layer.deriveColourAndStyle();
+  EXPECT_STREQ(layer.colour(), "#FF0000");
+}

@@ -32,9 +32,9 @@ Linie readLine(const std::string& colourNumber, const char* layerName = "L") {
 
 TEST(ColourTable, NumbersToColours) {
   EXPECT_STREQ(readLine("1").colour(), "#FF0000");
-  EXPECT_STREQ(readLine("40").colour(), "#FFBE00");
+  EXPECT_STREQ(readLine("40").colour(), "#FFBF00");
   EXPECT_STREQ(readLine("7").colour(), "#000000");
-  EXPECT_STREQ(readLine("12").colour(), "#000000");
+  EXPECT_STREQ(readLine("12").colour(), "#A50000");
   EXPECT_STREQ(readLine("-3").colour(), "#000000");
   EXPECT_STREQ(readLine("0").colour(), "BYBLOCK");
   EXPECT_STREQ(readLine("256").colour(), "BYLAYER");

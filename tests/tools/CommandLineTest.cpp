@@ -140,3 +140,19 @@ TEST(CommandLinePrint, RefusesOtherPapersFilesAndOptions) {
     EXPECT_FALSE(parsed.error.empty());
   }
 }
+
+TEST(CommandLineSubcommands, RenderWindowIsFourNumbersWithAnArea) {
+  const Parsed p = parse({"render", "in.dxf", "out.png", "--window", "-10,2.5,30,1e2"});
+  ASSERT_TRUE(p.ok) << p.error;
+  ASSERT_TRUE(p.request.window.has_value());
+  EXPECT_DOUBLE_EQ((*p.request.window)[0], -10.0);
+  EXPECT_DOUBLE_EQ((*p.request.window)[1], 2.5);
+  EXPECT_DOUBLE_EQ((*p.request.window)[2], 30.0);
+  EXPECT_DOUBLE_EQ((*p.request.window)[3], 100.0);
+  EXPECT_FALSE(parse({"render", "in.dxf", "out.png"}).request.window.has_value());
+  for (const char* bad : {"1,2,3", "0,0,1,1,1", "0,0,0,1", "0,1,1,0", "0,0,inf,1", "a,b,c,d",
+                          "0,0,1,1,"}) {
+    EXPECT_FALSE(parse({"render", "in.dxf", "out.png", "--window", bad}).ok) << bad;
+  }
+  EXPECT_FALSE(parse({"convert", "in.dxf", "out.dxf", "--window=0,0,1,1"}).ok);
+}

@@ -76,3 +76,19 @@ TEST(ViewFitDegenerate, SinglePointBecomesOneUnitSquare) {
 TEST(ViewFitDegenerate, PictureSmallerThanTheInsetShowsNothing) {
   EXPECT_TRUE(ViewFit::fit({0.0, 0.0, 1.0, 1.0}, 2, 100).empty);
 }
+
+TEST(ViewFitFillPicture, WindowGrowsToThePicturesShapeAboutItsCentre) {
+  // 100 x 100 world into 400 x 200 pixels: 2 px/mm, the world grows to 200 x 100.
+  const FittedArea area = ViewFit::fillPicture({0.0, 0.0, 100.0, 100.0}, 400, 200);
+  ASSERT_FALSE(area.empty);
+  EXPECT_DOUBLE_EQ(area.scale, 2.0);
+  EXPECT_EQ(area.width, 400);
+  EXPECT_EQ(area.height, 200);
+  EXPECT_EQ(area.x, 0);
+  EXPECT_EQ(area.y, 0);
+  EXPECT_DOUBLE_EQ(area.world.minX, -50.0);
+  EXPECT_DOUBLE_EQ(area.world.maxX, 150.0);
+  EXPECT_DOUBLE_EQ(area.world.minY, 0.0);
+  EXPECT_DOUBLE_EQ(area.world.maxY, 100.0);
+  EXPECT_TRUE(ViewFit::fillPicture({0.0, 0.0, 0.0, 5.0}, 400, 200).empty);
+}

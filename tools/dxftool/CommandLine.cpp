@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,22 @@ bool parsePixels(std::string_view text, int& value) {
   if (parsed < CommandLine::kMinPixels || parsed > CommandLine::kMaxPixels) return false;
   value = parsed;
   return true;
+}
+
+// "X1,Y1,X2,Y2": four finite numbers, the second corner above and right of the first.
+bool parseWindow(std::string_view text, std::array<double, 4>& window) {
+  const char* next = text.data();
+  const char* const end = text.data() + text.size();
+  for (std::size_t i = 0; i < window.size(); ++i) {
+    if (i > 0) {
+      if (next == end || *next != ',') return false;
+      ++next;
+    }
+    const auto [stop, ec] = std::from_chars(next, end, window[i]);
+    if (ec != std::errc() || !std::isfinite(window[i])) return false;
+    next = stop;
+  }
+  return next == end && window[2] > window[0] && window[3] > window[1];
 }
 
 bool subcommandByName(std::string_view name, Subcommand& command) {
@@ -81,6 +98,21 @@ bool parseArguments(const std::vector<std::string_view>& args, ToolRequest& requ
                 std::to_string(CommandLine::kMaxPixels) + ", not \"" + std::string(value) + "\".";
         return false;
       }
+    } else if (name == "--window" && request.command == Subcommand::Render) {
+      if (!hasValue) {
+        if (i + 1 >= args.size()) {
+          error = "The option --window needs a rectangle X1,Y1,X2,Y2.";
+          return false;
+        }
+        value = args[++i];
+      }
+      std::array<double, 4> window{};
+      if (!parseWindow(value, window)) {
+        error = "The option --window takes X1,Y1,X2,Y2 with X2 > X1 and Y2 > Y1, not \"" +
+                std::string(value) + "\".";
+        return false;
+      }
+      request.window = window;
     } else if ((name == "--landscape" || name == "--portrait") &&
                request.command == Subcommand::Print && !hasValue) {
       request.orientation = name.substr(2);
@@ -163,9 +195,10 @@ std::string CommandLine::usage() {
          "  dxftool convert IN OUT [--explode]\n"
          "      Read IN and write it to OUT as a DXF release 12 file; --explode first\n"
          "      replaces inserts, polylines and dimensions by plain entities.\n"
-         "  dxftool render IN OUT [--width PX] [--height PX]\n"
+         "  dxftool render IN OUT [--width PX] [--height PX] [--window X1,Y1,X2,Y2]\n"
          "      Paint IN as the viewer shows it when fitted, on white, into OUT\n"
-         "      (.png, .svg or .pdf; default 1600 x 1200 pixels).\n"
+         "      (.png, .svg or .pdf; default 1600 x 1200 pixels). --window shows that\n"
+         "      world rectangle instead, grown to the picture's shape, filling it.\n"
          "  dxftool print IN OUT.pdf [--paper A4|A3|Letter] [--landscape|--portrait]\n"
          "                [--title TEXT]\n"
          "      Print IN on one sheet into OUT.pdf as the viewer's print command does:\n"

@@ -1,6 +1,8 @@
 // Parses the arguments of dxftool into one request, or explains why they are wrong.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 namespace dxftool {
@@ -15,6 +17,9 @@ struct ToolRequest {
   bool explode = false;    // convert --explode
   int width = 1600;        // render picture size in pixels
   int height = 1200;
+  // render --window: the world rectangle (min x, min y, max x, max y) shown instead of the
+  // widened extents, grown about its centre to the picture's shape and filling it whole.
+  std::optional<std::array<double, 4>> window;
   std::string paper = "A4";     // print: "A4", "A3" or "Letter"
   std::string orientation;      // print: "landscape", "portrait", or empty (by the drawing)
   std::string title;            // print: the sheet's title instead of the file name

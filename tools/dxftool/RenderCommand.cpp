@@ -41,7 +41,12 @@ int RenderCommand::run(const ToolRequest& request, std::ostream& err) {
     err << "dxftool: " << DrawingLoader::problem(request.input, outcome) << '\n';
     return kExitFailed;
   }
-  const FittedArea fit = fitDrawing(drawing, request.width, request.height);
+  const FittedArea fit =
+      request.window
+          ? ViewFit::fillPicture({(*request.window)[0], (*request.window)[1],
+                                  (*request.window)[2], (*request.window)[3]},
+                                 request.width, request.height)
+          : fitDrawing(drawing, request.width, request.height);
   if (fit.empty) {
     err << "dxftool: " << request.input
         << " has no extents to show; the picture stays white.\n";

@@ -49,4 +49,24 @@ FittedArea ViewFit::fit(const WorldBox& world, int pictureWidth, int pictureHeig
   return area;
 }
 
+FittedArea ViewFit::fillPicture(const WorldBox& world, int pictureWidth, int pictureHeight) {
+  FittedArea area;
+  const double w = world.maxX - world.minX;
+  const double h = world.maxY - world.minY;
+  if (pictureWidth <= 0 || pictureHeight <= 0 || !std::isfinite(w) || !std::isfinite(h) ||
+      !(w > 0.0) || !(h > 0.0)) {
+    return area;
+  }
+  area.scale = std::min(pictureWidth / w, pictureHeight / h);
+  const double halfW = pictureWidth / area.scale / 2.0;
+  const double halfH = pictureHeight / area.scale / 2.0;
+  const double cx = (world.minX + world.maxX) / 2.0;
+  const double cy = (world.minY + world.maxY) / 2.0;
+  area.world = {cx - halfW, cy - halfH, cx + halfW, cy + halfH};
+  area.width = pictureWidth;
+  area.height = pictureHeight;
+  area.empty = false;
+  return area;
+}
+
 }  // namespace dxftool

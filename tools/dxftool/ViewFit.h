@@ -38,6 +38,10 @@ class ViewFit {
   // side (a point becomes a square of one drawing unit), so it shows centred instead of
   // dividing by zero.
   static FittedArea fit(const WorldBox& world, int pictureWidth, int pictureHeight);
+
+  // Maps `world` onto the whole picture with equal scales: the side that is too short for
+  // the picture's shape grows evenly about the centre. Empty for a box without area.
+  static FittedArea fillPicture(const WorldBox& world, int pictureWidth, int pictureHeight);
 };
 
 }  // namespace dxftool

@@ -52,6 +52,10 @@ void CairoDeviceContext::line(double x1, double y1, double x2, double y2) {
   strokePolyline(points, 2, false);
 }
 
+void CairoDeviceContext::polyline(const DevicePoint* points, int count) {
+  if (points && count >= 2) strokePolyline(points, static_cast<std::size_t>(count), false);
+}
+
 void CairoDeviceContext::polygon(const DevicePoint* points, int count) {
   drawPolygon(points, count, fillStyle_ != kHollow || backgroundMode_ == kOpaqueMode);
 }
@@ -127,7 +131,7 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
     if (sweep >= kTwoPi) cairo_close_path(cr_);
     // The path keeps its shape; the pen goes back to device pixels for the stroke.
     cairo_set_matrix(cr_, &saved);
-    strokeWithPen(0.0);
+    strokeWithPen(0.0, std::max(ax, ay) * sweep);
     return;
   }
 
@@ -161,7 +165,12 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
       cairo_line_to(cr_, points[i].x + kCentre, points[i].y + kCentre);
     }
     if (closed) cairo_close_path(cr_);
-    strokeWithPen(0.0);
+    double length = 0.0;
+    for (std::size_t i = 0; i < (closed ? count : count - 1); ++i) {
+      const DevicePoint& b = points[(i + 1) % count];
+      length += std::hypot(b.x - points[i].x, b.y - points[i].y);
+    }
+    strokeWithPen(0.0, length);
     return;
   }
 
@@ -186,11 +195,14 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
     }
     walked += length;
   }
-  if (drawing) strokeWithPen(dashOffset);
+  if (drawing) strokeWithPen(dashOffset, walked);
 }
 
-void CairoDeviceContext::strokeWithPen(double dashOffset) {
-  const std::span<const double> dashes = PenGeometry::dashPattern(lineStyle_);
+void CairoDeviceContext::strokeWithPen(double dashOffset, double length) {
+  const std::vector<double> ownDashes =
+      dashPixels_.empty() ? std::vector<double>() : PenGeometry::cairoDashes(dashPixels_, length);
+  const std::span<const double> dashes =
+      dashPixels_.empty() ? PenGeometry::dashPattern(lineStyle_) : std::span<const double>(ownDashes);
   cairo_set_source_rgb(cr_, foreground_.red, foreground_.green, foreground_.blue);
   cairo_set_line_width(cr_, 1.0);
   double period = 0.0;

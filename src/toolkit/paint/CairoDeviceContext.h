@@ -4,6 +4,8 @@
 #include <cairo.h>
 
 #include <cstddef>
+#include <span>
+#include <vector>
 
 #include "toolkit/paint/CairoTextPainter.h"
 #include "toolkit/paint/DeviceClip.h"
@@ -40,6 +42,8 @@ class CairoDeviceContext : public EllipticArcContext {
   // Polygon filled with the background colour whatever the fill style, outlined with the
   // pen; the drawing area's filled polygons come here.
   void filledPolygon(const DevicePoint* points, int count);
+  // Open polyline through the points as one stroke with the pen.
+  void polyline(const DevicePoint* points, int count);
   // One pixel in the foreground colour.
   void foregroundDot(double x, double y);
 
@@ -60,6 +64,10 @@ class CairoDeviceContext : public EllipticArcContext {
 
   // Codes 0 solid, 1 dashed, 2 hidden, 3 dash-dot, 4 phantom; other codes draw solid.
   void set_line_style(int code) override { lineStyle_ = code; }
+  // Drawn as PenGeometry::cairoDashes makes it: solid when finer than 2 pixels.
+  void set_dash_pattern(std::span<const double> pixels) override {
+    dashPixels_.assign(pixels.begin(), pixels.end());
+  }
   void set_foreground_color(const char* colour) override;
   void set_background_color(const char* colour) override;
   // Transparent (1) or opaque (2); an opaque background fills polygons even when the fill
@@ -84,8 +92,8 @@ class CairoDeviceContext : public EllipticArcContext {
   // Strokes the polyline through the points (back to the first when closed), cut to the
   // addressable box when it reaches outside.
   void strokePolyline(const DevicePoint* points, std::size_t count, bool closed);
-  // Strokes the current path with the pen; `dashOffset` in pixels.
-  void strokeWithPen(double dashOffset);
+  // Strokes the current path, `length` pixels long, with the pen; `dashOffset` in pixels.
+  void strokeWithPen(double dashOffset, double length);
 
   cairo_t* cr_;
   int width_;
@@ -94,6 +102,7 @@ class CairoDeviceContext : public EllipticArcContext {
   DeviceClip clip_;
   CairoTextPainter text_;
   int lineStyle_ = 0;
+  std::vector<double> dashPixels_;
   PaintColour foreground_;
   PaintColour background_{1.0, 1.0, 1.0};
   int backgroundMode_ = 1;

@@ -2,6 +2,7 @@
 #include "toolkit/paint/CairoDrawingArea.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -54,6 +55,14 @@ void CairoDrawingArea::paintBackground(const char* colour) {
   cairo_paint(cr_);
 }
 
+void CairoDrawingArea::set_dash_pattern(std::span<const double> lengths) {
+  const WorldMapping& map = dc_.mapping();
+  const double pixelsPerUnit = std::sqrt(std::abs(map.scaleX() * map.scaleY()));
+  std::vector<double> pixels(lengths.begin(), lengths.end());
+  for (double& length : pixels) length *= pixelsPerUnit;
+  dc_.set_dash_pattern(pixels);
+}
+
 void CairoDrawingArea::wc_line(double x1, double y1, double x2, double y2) {
   const DevicePoint a = wc_to_dc(x1, y1);
   const DevicePoint b = wc_to_dc(x2, y2);
@@ -64,6 +73,14 @@ void CairoDrawingArea::wc_circle(double cx, double cy, double r) {
   const DevicePoint centre = wc_to_dc(cx, cy);
   const WorldMapping& map = dc_.mapping();
   dc_.ellipse(centre.x, centre.y, r * map.scaleX(), r * map.scaleY());
+}
+
+void CairoDrawingArea::wc_polyline(const WorldPoint* points, int count) {
+  if (!points || count < 2) return;
+  std::vector<DevicePoint> pixels;
+  pixels.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) pixels.push_back(wc_to_dc(points[i].x, points[i].y));
+  dc_.polyline(pixels.data(), count);
 }
 
 void CairoDrawingArea::wc_dot(double x, double y) {

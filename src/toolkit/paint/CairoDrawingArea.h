@@ -40,6 +40,8 @@ class CairoDrawingArea : public DrawingArea {
   void paintBackground(const char* colour = "#FFFFFF");
 
   void set_line_style(int code) override { dc_.set_line_style(code); }
+  // Lengths in drawing units become pixels at the mean of the two axes' scales.
+  void set_dash_pattern(std::span<const double> lengths) override;
   void set_drawing_foreground(const char* colour) override { dc_.set_foreground_color(colour); }
   void set_drawing_background(const char* colour) override { dc_.set_background_color(colour); }
 
@@ -48,6 +50,7 @@ class CairoDrawingArea : public DrawingArea {
   // shows an ellipse, as every other figure is stretched the same way.
   void wc_circle(double cx, double cy, double r) override;
   void wc_dot(double x, double y) override;
+  void wc_polyline(const WorldPoint* points, int count) override;
   void wc_fill_polygon(const WorldPoint* points, int count) override;
 
   DevicePoint wc_to_dc(double x, double y) const override { return dc_.wc_to_dc(x, y); }

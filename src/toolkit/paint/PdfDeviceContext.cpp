@@ -135,11 +135,17 @@ void PdfDeviceContext::strokeColour() {
     ops_ += "RG\n";
     writtenStroke_ = foreground_;
   }
-  if (lineStyle_ != writtenDash_) {
+  // A linetype's pattern where one is set (the viewer of the file walks the dashes),
+  // else the line style code's.
+  const std::span<const double> code = PenGeometry::dashPattern(lineStyle_);
+  std::vector<double> dashes = dashPixels_.empty()
+                                   ? std::vector<double>(code.begin(), code.end())
+                                   : PenGeometry::cairoDashes(dashPixels_, 0.0);
+  if (dashes != writtenDashes_) {
     ops_ += '[';
-    for (double length : PenGeometry::dashPattern(lineStyle_)) appendNumbers(ops_, {length});
+    for (double length : dashes) appendNumbers(ops_, {length});
     ops_ += "] 0 d\n";
-    writtenDash_ = lineStyle_;
+    writtenDashes_ = std::move(dashes);
   }
 }
 

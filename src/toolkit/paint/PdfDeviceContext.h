@@ -3,7 +3,10 @@
 
 #include <cairo.h>
 
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "toolkit/paint/EllipticArcContext.h"
 #include "toolkit/paint/DeviceClip.h"
@@ -34,6 +37,9 @@ class PdfDeviceContext : public EllipticArcContext {
   DevicePoint wc_to_dc(double x, double y) const override { return {x, y}; }
 
   void set_line_style(int code) override { lineStyle_ = code; }
+  void set_dash_pattern(std::span<const double> pixels) override {
+    dashPixels_.assign(pixels.begin(), pixels.end());
+  }
   void set_foreground_color(const char* colour) override;
   void set_background_color(const char* colour) override;
   void set_background_mode(int mode) override { backgroundMode_ = mode; }
@@ -60,6 +66,7 @@ class PdfDeviceContext : public EllipticArcContext {
   DeviceClip clip_;
   std::string ops_;
   int lineStyle_ = 0;
+  std::vector<double> dashPixels_;
   PaintColour foreground_;
   PaintColour background_{1.0, 1.0, 1.0};
   int backgroundMode_ = 1;
@@ -67,5 +74,5 @@ class PdfDeviceContext : public EllipticArcContext {
   // What the page content has set last; a negative red channel means nothing yet.
   PaintColour writtenStroke_{-1.0, 0.0, 0.0};
   PaintColour writtenFill_{-1.0, 0.0, 0.0};
-  int writtenDash_ = -1;
+  std::optional<std::vector<double>> writtenDashes_;
 };

@@ -1,6 +1,7 @@
 // What the device painters share about pens and arcs: dash patterns and arc sweeps.
 #include "toolkit/paint/PenGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -22,6 +23,32 @@ std::span<const double> dashPattern(int code) {
     case 4: return kPhantom;
     default: return {};
   }
+}
+
+std::vector<double> cairoDashes(std::span<const double> pattern, double length) {
+  constexpr double kDotPixels = 1.0;
+  std::vector<double> dashes;  // on, off, on, off ...
+  bool afterDot = false;
+  for (const double element : pattern) {
+    if (!std::isfinite(element)) return {};
+    const bool on = element >= 0.0;
+    double pixels = element > 0.0 ? element : element == 0.0 ? kDotPixels : -element;
+    if (!on && afterDot) pixels = std::max(0.0, pixels - kDotPixels);
+    afterDot = element == 0.0;
+    if (dashes.empty() && !on) dashes.push_back(0.0);
+    const bool lastOn = dashes.size() % 2 == 1;
+    if (!dashes.empty() && lastOn == on) {
+      dashes.back() += pixels;
+    } else {
+      dashes.push_back(pixels);
+    }
+  }
+  if (dashes.size() % 2 == 1) dashes.push_back(0.0);
+  double period = 0.0;
+  for (const double d : dashes) period += d;
+  if (!(period >= kMinPatternPixels) || !std::isfinite(period)) return {};
+  if (std::isfinite(length) && length / period > kMaxDashes) return {};
+  return dashes;
 }
 
 double positiveSweep(double start, double end) {

@@ -2,12 +2,25 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 namespace PenGeometry {
 
 // Dash pattern of a line style code in device pixels (on, off, on, off ...); empty for
 // solid (code 0 and every unknown code).
 std::span<const double> dashPattern(int code);
+
+// A pattern finer than this many pixels (dashes and gaps together) is drawn solid.
+constexpr double kMinPatternPixels = 2.0;
+// A stroke that would need more dashes than this is drawn solid, so that a fine pattern on
+// a line reaching far beyond the picture costs no more than a solid line.
+constexpr double kMaxDashes = 100000.0;
+
+// Cairo's on/off lengths (starting with on, even in number) of a linetype pattern in
+// pixels (dash > 0, gap < 0, dot 0) for a stroke `length` pixels long. A dot is one pixel
+// taken from the gap after it. Empty, meaning solid, for a pattern finer than
+// kMinPatternPixels, with a value that is not finite, or needing over kMaxDashes dashes.
+std::vector<double> cairoDashes(std::span<const double> pattern, double length);
 
 // Sweep of an arc from `start` to `end` (radians) going the positive way, in (0, 2 pi];
 // 0 when the two angles are equal.

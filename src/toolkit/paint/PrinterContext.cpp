@@ -149,6 +149,9 @@ unsigned short PrinterContext::height_resolution() const {
 void PrinterContext::set_line_style(int code) {
   if (page_) page_->set_line_style(code);
 }
+void PrinterContext::set_dash_pattern(std::span<const double> pixels) {
+  if (page_) page_->set_dash_pattern(pixels);
+}
 void PrinterContext::set_foreground_color(const char* colour) {
   if (page_) page_->set_foreground_color(colour);
 }

@@ -58,6 +58,7 @@ class PrinterContext : public DeviceContext {
   double y_wc_to_dc(double y) const override { return y; }
   DevicePoint wc_to_dc(double x, double y) const override { return {x, y}; }
   void set_line_style(int code) override;
+  void set_dash_pattern(std::span<const double> pixels) override;
   void set_foreground_color(const char* colour) override;
   void set_background_color(const char* colour) override;
   void set_background_mode(int mode) override;

@@ -1,0 +1,62 @@
+// The filled outline of a wide polyline segment.
+#include "document/PolylineBands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace PolylineBands {
+
+namespace {
+
+// Arcs are cut into pieces of at most this angle (radians): 5 degrees.
+constexpr double kArcStep = std::numbers::pi / 36.0;
+constexpr int kMaxArcPieces = 72;
+
+}  // namespace
+
+bool isWide(const Punkt& from) { return from.startWidth() != 0.0 || from.endWidth() != 0.0; }
+
+std::vector<WorldPoint> outline(const Punkt& from, const Punkt& to) {
+  const double w0 = std::fabs(from.startWidth()) / 2.0;
+  const double w1 = std::fabs(from.endWidth()) / 2.0;
+  const double cx = to.x() - from.x();
+  const double cy = to.y() - from.y();
+  const double chord = std::hypot(cx, cy);
+  if (!(chord > 0.0) || !std::isfinite(chord)) return {};
+  const double bulge = from.bulge();
+  if (std::fabs(bulge) <= 0.001 || !std::isfinite(bulge)) {
+    // Left of the direction of travel.
+    const double nx = -cy / chord;
+    const double ny = cx / chord;
+    return {{from.x() + nx * w0, from.y() + ny * w0},
+            {to.x() + nx * w1, to.y() + ny * w1},
+            {to.x() - nx * w1, to.y() - ny * w1},
+            {from.x() - nx * w0, from.y() - ny * w0}};
+  }
+  // The arc through both ends whose sweep is 4 atan(bulge), counter-clockwise when positive.
+  const double sweep = 4.0 * std::atan(bulge);
+  const double radius = chord * (1.0 + bulge * bulge) / (4.0 * std::fabs(bulge));
+  const double toCentre = chord * (1.0 - bulge * bulge) / (4.0 * bulge);
+  const double centreX = (from.x() + to.x()) / 2.0 - cy / chord * toCentre;
+  const double centreY = (from.y() + to.y()) / 2.0 + cx / chord * toCentre;
+  const double start = std::atan2(from.y() - centreY, from.x() - centreX);
+  const int pieces =
+      std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / kArcStep)), 2, kMaxArcPieces);
+  std::vector<WorldPoint> outer;
+  std::vector<WorldPoint> inner;
+  for (int i = 0; i <= pieces; ++i) {
+    const double t = static_cast<double>(i) / pieces;
+    const double angle = start + sweep * t;
+    const double half = w0 + (w1 - w0) * t;
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    outer.push_back({centreX + (radius + half) * c, centreY + (radius + half) * s});
+    inner.push_back({centreX + std::max(0.0, radius - half) * c,
+                     centreY + std::max(0.0, radius - half) * s});
+  }
+  outer.insert(outer.end(), inner.rbegin(), inner.rend());
+  return outer;
+}
+
+}  // namespace PolylineBands

@@ -1,0 +1,19 @@
+// The filled outline of a wide polyline segment.
+#pragma once
+
+#include <vector>
+
+#include "entities/DrawingArea.h"
+#include "entities/Punkt.h"
+
+namespace PolylineBands {
+
+// True when the segment from `from` has a width at either end (groups 40 and 41).
+bool isWide(const Punkt& from);
+
+// The closed outline, in the polyline's own coordinates, of the band from `from` to `to`:
+// the straight segment or the arc of `from`'s bulge, its width growing evenly from
+// `from`'s start width to its end width, half of it on each side.
+std::vector<WorldPoint> outline(const Punkt& from, const Punkt& to);
+
+}  // namespace PolylineBands

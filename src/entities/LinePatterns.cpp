@@ -1,0 +1,29 @@
+// The dash patterns of a drawing's linetypes, found by name while the drawing is drawn.
+#include "entities/LinePatterns.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace {
+
+std::string upper(const char* name) {
+  std::string key(name ? name : "");
+  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return key;
+}
+
+}  // namespace
+
+void LinePatterns::add(const char* name, std::vector<double> elements) {
+  byName_[upper(name)] = std::move(elements);
+}
+
+const std::vector<double>* LinePatterns::find(const char* name) const {
+  const auto found = byName_.find(upper(name));
+  if (found == byName_.end()) return nullptr;
+  const std::vector<double>& pattern = found->second;
+  const bool hasLength = std::any_of(pattern.begin(), pattern.end(),
+                                     [](double e) { return e != 0.0 && std::isfinite(e); });
+  return hasLength ? &pattern : nullptr;
+}

@@ -1,0 +1,25 @@
+// The dash patterns of a drawing's linetypes, found by name while the drawing is drawn.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// Patterns in drawing units as the LTYPE table gives them: a dash is positive, a gap
+// negative, a dot 0. `scale` is the drawing's linetype scale ($LTSCALE); an entity's own
+// scale (group 48) multiplies it.
+class LinePatterns {
+ public:
+  // Adds (or replaces) the pattern of a linetype; names compare without regard to case.
+  void add(const char* name, std::vector<double> elements);
+  // The pattern of the linetype, or null for a linetype without one (continuous lines,
+  // names the table does not hold, patterns without a dash or gap length).
+  const std::vector<double>* find(const char* name) const;
+
+  double scale() const { return scale_; }
+  void setScale(double scale) { scale_ = scale; }
+
+ private:
+  std::unordered_map<std::string, std::vector<double>> byName_;
+  double scale_ = 1.0;
+};
