@@ -6,8 +6,11 @@
 #include "document/DXF_Block.h"
 #include "document/EntityCopy.h"
 
-PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose)
-    : blocks_(blocks), purpose_(purpose) {}
+PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose, PlacementBudget* budget)
+    : blocks_(blocks),
+      purpose_(purpose),
+      ownBudget_(budget ? nullptr : std::make_unique<PlacementBudget>(PlacementBudget::kDrawFloor)),
+      budget_(budget ? budget : ownBudget_.get()) {}
 
 const DXF_Block* PlacedContent::find(const char* name) const {
   const int index = DXF_Block::indexIn(blocks_, name, purpose_ == Purpose::Explode);
@@ -59,10 +62,14 @@ PlacedContent::Placement PlacedContent::dimensionPlacement(const DXF_Bemassung& 
 
 void PlacedContent::enter(const DXF_Block& block, const Placement& placement,
                           const Sink& sink) {
-  if (depth_ >= kMaxDepth) return;
   for (int i = 0; i < depth_; ++i) {
     if (chain_[i] == &block) return;
   }
+  if (depth_ >= kMaxDepth) {
+    budget_->noteTooDeep();
+    return;
+  }
+  if (!budget_->take()) return;
   chain_[depth_] = &block;
   placements_[depth_] = placement;
   ++depth_;
@@ -109,12 +116,15 @@ void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& cop
 }
 
 void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {
-  if (placed_ >= kMaxPlaced) return;
+  if (budget_->spent()) {
+    budget_->take();
+    return;
+  }
   std::unique_ptr<DXFGeometrie> copy = EntityCopy::of(source);
   if (!copy) return;
   takeFromInsert(source, *copy);
   if (purpose_ == Purpose::Draw && !copy->visible()) return;
-  ++placed_;
+  if (!budget_->take()) return;
   for (int i = depth_ - 1; i >= 0; --i) {
     const Placement& p = placements_[i];
     copy->transform(p.scale, p.angle, p.dx, p.dy, 0.0);

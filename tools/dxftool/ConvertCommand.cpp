@@ -14,14 +14,14 @@ int ConvertCommand::run(const ToolRequest& request, std::ostream& err) {
     err << "dxftool: " << DrawingLoader::problem(request.input, outcome) << '\n';
     return kExitFailed;
   }
-  if (request.explode) drawing.explodeAll();
+  const PlacementCut cut = request.explode ? drawing.explodeAll() : PlacementCut{};
   const int code = drawing.writeDXF(request.output);
   if (code < 0) {
     err << "dxftool: Cannot write " << request.output << ": result " << code << ", "
         << ResultCodes::writeMeaning(code) << ".\n";
     return kExitFailed;
   }
-  return kExitOk;
+  return noteCut(cut, request.input, err);
 }
 
 }  // namespace dxftool

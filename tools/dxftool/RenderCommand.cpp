@@ -62,7 +62,7 @@ int RenderCommand::run(const ToolRequest& request, std::ostream& err) {
         << paintFailure(code) << ".\n";
     return kExitFailed;
   }
-  return kExitOk;
+  return noteCut(drawing.lastCut(), request.input, err);
 }
 
 }  // namespace dxftool
