@@ -36,7 +36,8 @@ TEST_P(RangeReproducer, TheRestOfThePictureIsDrawn) {
 
 INSTANTIATE_TEST_SUITE_P(Files, RangeReproducer,
                          testing::Values("tiny_circle_invalid_matrix.dxf",
-                                         "insert_scale_1e-300.dxf", "circle_1e300.dxf"));
+                                         "insert_scale_1e-300.dxf", "circle_1e300.dxf",
+                                         "nan_inf.dxf"));
 
 TEST(LeftOutContent, ExplodeBeyondTheNestingLimitSaysSoAndExitsWith3) {
   TempDir dir;
@@ -61,6 +62,21 @@ TEST(LeftOutContent, RenderOfAFanOutIsCutAndSaysHowMuch) {
             std::string::npos)
       << run.err;
   EXPECT_TRUE(tooltest::examinePng(png).loaded);
+}
+
+TEST(LeftOutContent, ConvertLeavesOutValuesThatAreNotNumbersAndSaysHowMany) {
+  TempDir dir;
+  const auto out = dir.file("finite.dxf");
+  const auto run = runTool({"convert", corpusFile("nan_inf.dxf"), out.string()}, dir);
+  EXPECT_EQ(run.status, kExitCut);
+  EXPECT_NE(run.err.find("object(s) with a value that is not a number were left out"),
+            std::string::npos)
+      << run.err;
+  const std::string text = testsupport::readFile(out);
+  EXPECT_EQ(text.find("nan"), std::string::npos);
+  EXPECT_EQ(text.find("inf"), std::string::npos);
+  DXF_Zeichnung finite;
+  EXPECT_EQ(finite.readDXF(out), 0);
 }
 
 }  // namespace
