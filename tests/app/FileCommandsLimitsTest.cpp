@@ -11,6 +11,7 @@
 #include "app/FileCommands.h"
 #include "document/DXF_Zeichnung.h"
 #include "dxf/Cp1252.h"
+#include "viewer/Redraw.h"
 
 namespace {
 
@@ -69,6 +70,27 @@ TEST_F(FileCommandsLimitsTest, ValuesThatAreNotNumbersAreLeftOutAndCounted) {
   DXF_Zeichnung saved;
   ASSERT_EQ(saved.readDXF(target), 0);
   EXPECT_EQ(saved.entities().count(), 1);
+}
+
+TEST_F(FileCommandsLimitsTest, PaintingAFanOutSaysInTheStatusLineThatItWasCut) {
+  // Six levels of blocks, each inserting the next ten times: a million copies of a line.
+  std::string blocks = "  0\nBLOCK\n  8\n0\n  2\nB0\n 70\n0\n 10\n0\n 20\n0\n" +
+                       lineRecord("0", 0, 0, 1, 1) + "  0\nENDBLK\n";
+  for (int level = 1; level <= 6; ++level) {
+    blocks += "  0\nBLOCK\n  8\n0\n  2\nB" + std::to_string(level) + "\n 70\n0\n 10\n0\n 20\n0\n";
+    for (int i = 0; i < 10; ++i) {
+      blocks += "  0\nINSERT\n  8\n0\n  2\nB" + std::to_string(level - 1) + "\n 10\n" +
+                std::to_string(i) + "\n 20\n0\n";
+    }
+    blocks += "  0\nENDBLK\n";
+  }
+  std::string text = drawingText({"0"}, "  0\nINSERT\n  8\n0\n  2\nB6\n 10\n0\n 20\n0\n");
+  text.insert(text.find("  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES"), blocks);
+  openDrawing("fan.dxf", text);
+  ASSERT_NE(session_.documents.at(0), nullptr);
+  redrawHandler(child("DA_draw"), nullptr, session_.userData());
+  EXPECT_NE(child("EB_status")->text().find("The drawing was cut"), std::string::npos)
+      << child("EB_status")->text();
 }
 
 }  // namespace

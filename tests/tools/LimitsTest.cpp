@@ -17,7 +17,8 @@ std::string corpusFile(const char* name) {
 }
 
 // Drawings whose one line from (0, 0) to (10, 10) comes after an object beyond the
-// painter's range (a circle of radius 1e-200 or 1e300, an insert scaled by 1e-300).
+// painter's range (a circle of radius 1e-200 or 1e300, an insert scaled by 1e-300) or with
+// values that are not numbers.
 class RangeReproducer : public testing::TestWithParam<const char*> {};
 
 TEST_P(RangeReproducer, TheRestOfThePictureIsDrawn) {
