@@ -17,7 +17,7 @@ class PlacementBudget {
  public:
   // Units a paint may spend, however small the document: painting keeps nothing, so it
   // may place far more than the document holds.
-  static constexpr long kDrawFloor = 1'000'000;
+  static constexpr long kDrawFloor = 500'000;
   // Units an explode may spend: every placed copy stays in the document.
   static constexpr long kExplodeFloor = 100'000;
   // Units per object the document holds, when that gives more than the floor.
