@@ -7,6 +7,7 @@
 
 #include "document/DXF_Zeichnung.h"
 #include "document/ReadResult.h"
+#include "dxf/Cp1252.h"
 #include "viewer/FileNameLine.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFileSelector.h"
@@ -26,6 +27,7 @@ namespace {
 
 constexpr const char* kCannotShow = "MsgBox_Kann_nicht_anzeigen";
 constexpr const char* kCannotSave = "MsgBox_Fehler_beim_Speichern";
+constexpr const char* kLeftOut = "MsgBox_Zeichnung_gekuerzt";
 
 void forEach(const ViewerSession& session, std::initializer_list<const char*> names,
              void (*action)(GwCore*)) {
@@ -105,6 +107,8 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   if (const int code = read->readDXF(path); code < 0) {
     std::string reason = readResultMeaning(code);
     reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    // The system's words come in the locale's encoding, UTF-8.
+    if (!read->readProblem().empty()) reason += ": " + utf8ToCp1252(read->readProblem());
     showMessage(session, kCannotShow, "This drawing cannot be shown. " + reason + ".");
     return false;
   }
@@ -194,12 +198,23 @@ int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   // A path longer than the opened-file field is refused rather than written under a name
   // the viewer could not show.
   const bool fits = path.size() <= decltype(window.openedFile)::capacity;
-  const int code = fits ? drawing->writeDXF(path) : -50;
+  WriteReport report;
+  const int code = fits ? drawing->writeDXF(path, &report) : -50;
   busyEnd(*session);
   if (code < 0) {
     window.openedFile = before;
     showOpenedFile(*session);
-    showMessage(*session, kCannotSave);
+    if (report.reason.empty()) {
+      showMessage(*session, kCannotSave);
+    } else {
+      showMessage(*session, kCannotSave,
+                  "The drawing could not be saved: " + utf8ToCp1252(report.reason) + ".");
+    }
+  } else if (report.leftOut > 0) {
+    showMessage(*session, kLeftOut,
+                std::to_string(report.leftOut) +
+                    " object(s) with a value that is not a number were left out of the "
+                    "saved file.");
   }
   return 1;
 }

@@ -19,6 +19,7 @@ namespace {
 
 constexpr const char* kCannotPrepare = "MsgBox_DDE_initialize";
 constexpr const char* kNoAnswer = "MsgBox_DDE_connect";
+constexpr const char* kDrawingCut = "MsgBox_Zeichnung_gekuerzt";
 constexpr const char* kDefaultBaseName = "DUMMY";
 
 std::string fieldText(GwCore* dialog, const char* name) {
@@ -63,8 +64,12 @@ bool transferCurrentDrawing(ViewerSession& session, DdeClient& dde, int versionC
   const auto folder = transferFolder(viewer ? std::string(viewer->workPath) : "");
   if (!folder) return failWith(session, kCannotPrepare);
   const std::string file = transferFilePath(*folder, nextTransferNumber(window.transferFileCounter));
-  if (auto document = transferDocument(*current, ViewDocuments::viewName(session.view.viewType))) {
+  PlacementCut cut;
+  if (auto document =
+          transferDocument(*current, ViewDocuments::viewName(session.view.viewType), &cut)) {
     if (document->writeDXF(file) < 0) return failWith(session, kCannotPrepare);
+    // The CAD program still gets what fitted; the user learns what it lacks.
+    if (cut.cut()) showMessage(session, kDrawingCut, cut.sentence());
   } else if (!copyTransferFile(opened, file)) {
     // Without its file the script would only make the CAD program complain.
     return failWith(session, kCannotPrepare);

@@ -5,7 +5,7 @@
 #include <system_error>
 
 std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current,
-                                                const char* viewName) {
+                                                const char* viewName, PlacementCut* cut) {
   if (!current.findBlock(viewName)) return nullptr;
   auto document = std::make_unique<DXF_Zeichnung>();
   document->mergeLinetypes(current);
@@ -13,7 +13,8 @@ std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current,
   document->copyBlockFrom(current, viewName);
   document->addInsert(viewName, "0", 0.0, 0.0, 0.0, 0.0, 1.0);
   document->growExtents(current.minX(), current.minY(), current.maxX(), current.maxY());
-  document->explodeAll();
+  const PlacementCut exploded = document->explodeAll();
+  if (cut) *cut = exploded;
   return document;
 }
 

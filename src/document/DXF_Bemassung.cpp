@@ -74,8 +74,8 @@ int DXF_Bemassung::findBlock(const BlockList& blocks) const {
 }
 
 int DXF_Bemassung::draw(DrawingArea& area, const BlockList& blocks, double s, double dx,
-                        double dy, double a) const {
-  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+                        double dy, double a, PlacementBudget* budget) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
   return content.ofDimension(*this,
                              [&](std::unique_ptr<DXFGeometrie> placed) {
                                placed->draw(area, s, dx, dy, a);
@@ -84,8 +84,8 @@ int DXF_Bemassung::draw(DrawingArea& area, const BlockList& blocks, double s, do
 
 int DXF_Bemassung::drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s,
                                 double minX, double minY, double maxX, double maxY, double dx,
-                                double dy, double a) const {
-  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+                                double dy, double a, PlacementBudget* budget) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
   return content.ofDimension(*this,
                              [&](std::unique_ptr<DXFGeometrie> placed) {
                                placed->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "document/EntityCopy.h"
+#include "document/FiniteRecords.h"
 #include "document/ObjectReader.h"
 
 DXF_Block::DXF_Block() : DXF_Block("BLOCK") {}
@@ -94,16 +95,30 @@ void DXF_Block::moveToBase() {
   baseX_ = baseY_ = 0.0;
 }
 
-int DXF_Block::write(std::ostream& out,
-                     const std::unordered_set<const DXF_Insert*>* leftOut) const {
+int DXF_Block::write(std::ostream& out, const std::unordered_set<const DXF_Insert*>* leftOut,
+                     FiniteRecords* records) const {
   out << "BLOCK\n  8\n0\n  2\n" << name_ << "\n 70\n" << flags_
       << "\n 10\n0\n 20\n0\n 30\n0\n  3\n" << name_ << "\n  0\n";
-  for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->writeGroups(out);
-  for (int i = polylines_.count() - 1; i >= 0; --i) polylines_.at(i)->write(out);
-  for (int i = inserts_.count() - 1; i >= 0; --i) {
-    if (!leftOut || !leftOut->contains(inserts_.at(i))) inserts_.at(i)->write(out);
+  const auto record = [&](const auto& writeRecord) {
+    if (records) {
+      records->write(writeRecord);
+    } else {
+      writeRecord(out);
+    }
+  };
+  for (int i = entities_.count() - 1; i >= 0; --i) {
+    record([&](std::ostream& to) { entities_.at(i)->writeGroups(to); });
   }
-  for (int i = dimensions_.count() - 1; i >= 0; --i) dimensions_.at(i)->write(out);
+  for (int i = polylines_.count() - 1; i >= 0; --i) {
+    record([&](std::ostream& to) { polylines_.at(i)->write(to); });
+  }
+  for (int i = inserts_.count() - 1; i >= 0; --i) {
+    if (leftOut && leftOut->contains(inserts_.at(i))) continue;
+    record([&](std::ostream& to) { inserts_.at(i)->write(to); });
+  }
+  for (int i = dimensions_.count() - 1; i >= 0; --i) {
+    record([&](std::ostream& to) { dimensions_.at(i)->write(to); });
+  }
   out << "ENDBLK\n  8\n0\n  0\n";
   return 0;
 }

@@ -13,6 +13,8 @@
 #include "document/Polylinie.h"
 #include "document/SkippedKinds.h"
 
+class FiniteRecords;
+
 // The block owns the objects of its four lists. Its content is kept relative to its base
 // point (BLOCK groups 10/20): reading moves it by minus the base point, so that inserts
 // place the base point at their insertion point and the block is written with base 0, 0.
@@ -39,9 +41,10 @@ class DXF_Block {
   // code.
   int read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts, SkippedKinds& skipped);
   // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0", leaving out the
-  // inserts in `leftOut`; returns 0.
-  int write(std::ostream& out,
-            const std::unordered_set<const DXF_Insert*>* leftOut = nullptr) const;
+  // inserts in `leftOut`; with `records`, every object goes through it (and is left out
+  // when a real of it cannot be written). Returns 0.
+  int write(std::ostream& out, const std::unordered_set<const DXF_Insert*>* leftOut = nullptr,
+            FiniteRecords* records = nullptr) const;
 
   const char* name() const { return name_; }
   // Group 70.

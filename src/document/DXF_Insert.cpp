@@ -187,8 +187,8 @@ int DXF_Insert::findBlock(const BlockList& blocks) const {
 }
 
 int DXF_Insert::draw(DrawingArea& area, const BlockList& blocks, double s, double dx,
-                     double dy, double a) const {
-  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+                     double dy, double a, PlacementBudget* budget) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
   return content.ofInsert(*this, [&](std::unique_ptr<DXFGeometrie> placed) {
     placed->draw(area, s, dx, dy, a);
   });
@@ -196,8 +196,8 @@ int DXF_Insert::draw(DrawingArea& area, const BlockList& blocks, double s, doubl
 
 int DXF_Insert::drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
                              double minY, double maxX, double maxY, double dx, double dy,
-                             double a) const {
-  PlacedContent content(blocks, PlacedContent::Purpose::Draw);
+                             double a, PlacementBudget* budget) const {
+  PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
   return content.ofInsert(*this, [&](std::unique_ptr<DXFGeometrie> placed) {
     placed->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
   });

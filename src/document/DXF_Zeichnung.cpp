@@ -2,9 +2,10 @@
 #include "document/DXF_Zeichnung.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <numbers>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "document/EntityCopy.h"
 #include "dxf/BinaryDxf.h"
 #include "document/PlacedContent.h"
+#include "document/RegularFile.h"
 #include "entities/QuarterTurns.h"
 
 namespace {
@@ -51,20 +53,38 @@ DXF_Zeichnung::~DXF_Zeichnung() {
 }
 
 int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
-  {
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe) return DxfReader::kCannotOpen;
-    char start[BinaryDxf::kSentinel.size()];
-    probe.read(start, sizeof start);
-    if (BinaryDxf::isBinary(std::string_view(start, static_cast<std::size_t>(probe.gcount())))) {
-      const std::string bytes((std::istreambuf_iterator<char>(probe.seekg(0))),
-                              std::istreambuf_iterator<char>());
-      return readBinary(bytes);
-    }
+  readProblem_.clear();
+  const RegularFile opened = RegularFile::open(path);
+  if (!opened.file) {
+    readProblem_ = opened.problem;
+    return DxfReader::kCannotOpen;
   }
-  DxfLineReader in = DxfLineReader::openFile(path);
-  if (!in.isOpen()) return DxfReader::kCannotOpen;
-  return DxfReader(*this, in).read();
+  DxfLineReader in = DxfLineReader::fromFile(opened.file);
+  char start[BinaryDxf::kSentinel.size()];
+  const std::size_t got = std::fread(start, 1, sizeof start, opened.file);
+  int result = 0;
+  if (BinaryDxf::isBinary(std::string_view(start, got))) {
+    std::string bytes(start, got);
+    char block[64 * 1024];
+    for (std::size_t n; (n = std::fread(block, 1, sizeof block, opened.file)) > 0;) {
+      bytes.append(block, n);
+    }
+    if (std::ferror(opened.file)) {
+      readProblem_ = std::strerror(errno);
+      return DxfReader::kCannotOpen;
+    }
+    result = readBinary(bytes);
+  } else if (std::fseek(opened.file, 0, SEEK_SET) != 0) {
+    readProblem_ = std::strerror(errno);
+    return DxfReader::kCannotOpen;
+  } else {
+    result = DxfReader(*this, in).read();
+  }
+  if (in.readError() != 0) {
+    readProblem_ = std::strerror(in.readError());
+    return DxfReader::kCannotOpen;
+  }
+  return result;
 }
 
 int DXF_Zeichnung::readDXFFromMemory(std::string_view bytes) {
@@ -80,8 +100,11 @@ int DXF_Zeichnung::readBinary(std::string_view bytes) {
   return DxfReader(*this, in).read();
 }
 
-int DXF_Zeichnung::writeDXF(const std::filesystem::path& path) const {
-  return DxfWriter(*this).write(path);
+int DXF_Zeichnung::writeDXF(const std::filesystem::path& path, WriteReport* report) const {
+  DxfWriter writer(*this);
+  const int code = writer.write(path);
+  if (report) *report = {writer.leftOut(), writer.reason()};
+  return code;
 }
 
 DXF_Block* DXF_Zeichnung::findBlock(const char* name) const {
@@ -193,22 +216,24 @@ int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
   const LinePatterns patterns = linePatterns();
   const LinePatterns* const previous = area.linePatterns();
   area.setLinePatterns(&patterns);
-  drawLists(area, factor);
+  lastCut_ = drawLists(area, factor);
   area.setLinePatterns(previous);
   return 0;
 }
 
-void DXF_Zeichnung::drawLists(DrawingArea& area, double factor) const {
+PlacementCut DXF_Zeichnung::drawLists(DrawingArea& area, double factor) const {
+  PlacementBudget budget = PlacementBudget::forDrawing(*this);
   for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->draw(area, factor, 0, 0, 0);
   for (int i = polylines_.count() - 1; i >= 0; --i) {
     polylines_.at(i)->draw(area, factor, 0, 0, 0);
   }
   for (int i = inserts_.count() - 1; i >= 0; --i) {
-    inserts_.at(i)->draw(area, blocks_, factor, 0, 0, 0);
+    inserts_.at(i)->draw(area, blocks_, factor, 0, 0, 0, &budget);
   }
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
-    dimensions_.at(i)->draw(area, blocks_, factor, 0, 0, 0);
+    dimensions_.at(i)->draw(area, blocks_, factor, 0, 0, 0, &budget);
   }
+  return cutOf(*this, budget);
 }
 
 int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY,
@@ -219,6 +244,7 @@ int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX
   const double previousPixels = dc.patternPixelsPerUnit();
   dc.setLinePatterns(&patterns,
                      DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY) * std::fabs(factor));
+  PlacementBudget budget = PlacementBudget::forDrawing(*this);
   for (int i = entities_.count() - 1; i >= 0; --i) {
     entities_.at(i)->drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
   }
@@ -226,11 +252,13 @@ int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX
     polylines_.at(i)->drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
   }
   for (int i = inserts_.count() - 1; i >= 0; --i) {
-    inserts_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0);
+    inserts_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0, &budget);
   }
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
-    dimensions_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0);
+    dimensions_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0,
+                                    &budget);
   }
+  lastCut_ = cutOf(*this, budget);
   dc.setLinePatterns(previous, previousPixels);
   return 0;
 }
@@ -328,7 +356,9 @@ void DXF_Zeichnung::drawPrintCaption(DeviceContext& dc, double factor, const cha
   printMargin_ = 0.0;
 }
 
-void DXF_Zeichnung::explodeAll() {
+PlacementCut DXF_Zeichnung::explodeAll() {
+  PlacementBudget budget = PlacementBudget::forExplode(*this);
+  const double wanted = placedCopiesWanted(*this);
   // Kinds R12 does not know become their pieces, where they stood in the list.
   for (std::unique_ptr<DXFGeometrie>& entity : entities_.releaseAll(200)) {
     for (auto& piece : EntityCopy::asR12(std::move(entity))) entities_.append(std::move(piece));
@@ -337,7 +367,8 @@ void DXF_Zeichnung::explodeAll() {
     for (auto& piece : EntityCopy::asR12(std::move(placed))) entities_.append(std::move(piece));
   };
   for (int i = inserts_.count() - 1; i >= 0; --i) {
-    PlacedContent(blocks_, PlacedContent::Purpose::Explode).ofInsert(*inserts_.at(i), intoEntities);
+    PlacedContent(blocks_, PlacedContent::Purpose::Explode, &budget)
+        .ofInsert(*inserts_.at(i), intoEntities);
   }
   inserts_.reset(50);
   for (int i = polylines_.count() - 1; i >= 0; --i) {
@@ -347,11 +378,12 @@ void DXF_Zeichnung::explodeAll() {
   }
   polylines_.reset(100);
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
-    PlacedContent(blocks_, PlacedContent::Purpose::Explode)
+    PlacedContent(blocks_, PlacedContent::Purpose::Explode, &budget)
         .ofDimension(*dimensions_.at(i), intoEntities);
   }
   dimensions_.reset(100);
   blocks_.reset(20);
+  return cutOf(*this, budget, wanted);
 }
 
 bool DXF_Zeichnung::computeExtents() {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -11,7 +12,9 @@
 #include "document/DXF_Block.h"
 #include "document/DXF_Insert.h"
 #include "document/DocumentLists.h"
+#include "document/DxfWriter.h"
 #include "dxf/Linientyp.h"
+#include "document/PlacementBudget.h"
 #include "entities/LinePatterns.h"
 #include "document/Polylinie.h"
 #include "document/SkippedKinds.h"
@@ -34,12 +37,18 @@ class DXF_Zeichnung {
   // when it ends inside an object or a section, -56 when it is no DXF file, -57 for a
   // binary DXF that cannot be read). When the header gives no plausible extents that hold
   // the drawing, they are computed from what is drawn.
+  // Only regular files are read (a folder, device, pipe or socket gives -50 at once); a
+  // file that cannot be opened or read gives -50 and readProblem() the system's reason.
   int readDXF(const std::filesystem::path& path);
+  // Why the last readDXF gave -50, in the system's words; empty otherwise.
+  const std::string& readProblem() const { return readProblem_; }
   // The same from bytes in memory (kept alive by the caller during the call).
   int readDXFFromMemory(std::string_view bytes);
   // Writes the drawing as a DXF release 12 file; 0, or -50 when the file cannot be written
-  // completely, in which case a previous file of that name is left as it was.
-  int writeDXF(const std::filesystem::path& path) const;
+  // completely, in which case a previous file of that name is left as it was. `report`,
+  // when given, learns the objects left out (a real that is not finite) and the system's
+  // reason of a failure.
+  int writeDXF(const std::filesystem::path& path, WriteReport* report = nullptr) const;
 
   // Lookups; none transfers ownership, each gives null when nothing is found.
   DXF_Block* findBlock(const char* name) const;
@@ -83,7 +92,8 @@ class DXF_Zeichnung {
   void setExtents(double x1, double y1, double x2, double y2);
 
   // Draws everything, each list from its last element to its first: entities, polylines,
-  // inserts, dimensions. `factor` is the scale (callers pass 1.0). Returns 0.
+  // inserts, dimensions. `factor` is the scale (callers pass 1.0). Returns 0. Block content
+  // is drawn within one PlacementBudget for the whole call; lastCut() tells what was left.
   int drawAll(DrawingArea& area, double factor) const;
   // The same on a device onto which the window (minX, minY) to (maxX, maxY) is fitted.
   int drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY,
@@ -113,8 +123,11 @@ class DXF_Zeichnung {
   // Everything of the drawing, as drawAll does, within the printed window.
   int printAll(DeviceContext& dc, double factor);
   // Replaces every insert, polyline and dimension by plain entities and deletes the
-  // blocks; afterwards the document holds only entities, layers and linetypes.
-  void explodeAll();
+  // blocks; afterwards the document holds only entities, layers and linetypes. Block
+  // content is placed within one PlacementBudget; the result tells what was left out.
+  PlacementCut explodeAll();
+  // What the last drawAll, drawAllOnDevice or printAll left out of the blocks.
+  const PlacementCut& lastCut() const { return lastCut_; }
 
   // Sets the extents to the box of what is drawn (visible entities, polyline segments,
   // inserts with their blocks, dimension blocks); false, extents unchanged, when nothing
@@ -143,7 +156,7 @@ class DXF_Zeichnung {
   friend class DxfReader;
 
   // drawAll's lists, with the pen and patterns already set up.
-  void drawLists(DrawingArea& area, double factor) const;
+  PlacementCut drawLists(DrawingArea& area, double factor) const;
 
   // Reads the groups of a binary DXF file.
   int readBinary(std::string_view bytes);
@@ -168,4 +181,6 @@ class DXF_Zeichnung {
   double linetypeScale_ = 1.0;
   double printMargin_ = 0.0;
   SkippedKinds skipped_;
+  mutable PlacementCut lastCut_;
+  std::string readProblem_;
 };

@@ -11,6 +11,7 @@
 class DXF_Block;
 class DXF_Bemassung;
 class DXF_Insert;
+class PlacementBudget;
 class Linientyp;
 class Polylinie;
 

@@ -29,7 +29,10 @@ DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, d
 }  // namespace
 
 void DrawingExtents::Box::add(double x, double y) {
-  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  // A point so far out that the box's width would overflow makes no extents: a window
+  // around it could not be fitted, and the rest of the drawing would not be shown.
+  constexpr double kFarthest = 1e150;
+  if (!(std::fabs(x) <= kFarthest) || !(std::fabs(y) <= kFarthest)) return;
   if (empty) {
     minX = maxX = x;
     minY = maxY = y;

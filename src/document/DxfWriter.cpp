@@ -1,56 +1,21 @@
 // The DXF writer: a drawing document as an ASCII DXF file of release 12 ("AC1009").
 #include "document/DxfWriter.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <clocale>
 #include <iomanip>
 #include <locale>
-#include <sstream>
+#include <ostream>
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
 #include "document/DrawingExtents.h"
 #include "document/InsertCycles.h"
+#include "document/FiniteRecords.h"
 #include "dxf/CNumericLocale.h"
+#include "dxf/RoundTripNumbers.h"
+#include "settings/ReplacingFile.h"
 
 namespace {
-
-// Closes a file descriptor once.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  // Closes now; false when closing reported an error (data that never reached the disk).
-  bool close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
 
 // A linetype whose group 73 names more pattern elements than were read is written with the
 // count of the elements it holds (given as the group 73 pair the count is read from), so
@@ -77,21 +42,29 @@ void writeHeaderReal(std::ostream& out, double value) {
 
 DxfWriter::DxfWriter(const DXF_Zeichnung& document) : document_(document) {}
 
-int DxfWriter::write(const std::filesystem::path& path) const {
+int DxfWriter::write(const std::filesystem::path& path) {
   CNumericLocale locale;
-  std::ostringstream text;
-  writeTo(text);
-  if (!text) return kCannotWrite;
-  return replaceFile(path, text.view());
+  ReplacingFile file(path);
+  if (file.open()) {
+    ReplacingFileBuffer buffer(file);
+    std::ostream out(&buffer);
+    writeTo(out);
+    out.flush();
+    if (out) file.commit();
+  }
+  reason_ = file.reason();
+  return file.error() == 0 ? 0 : kCannotWrite;
 }
 
-void DxfWriter::writeTo(std::ostream& out) const {
-  out.imbue(std::locale::classic());
+void DxfWriter::writeTo(std::ostream& out) {
+  out.imbue(withRoundTripNumbers(std::locale::classic()));
   out << std::fixed << std::setprecision(4);
+  FiniteRecords records(out);
   writeHeader(out);
   writeTables(out);
-  writeBlocks(out);
-  writeEntities(out);
+  writeBlocks(out, records);
+  writeEntities(out, records);
+  leftOut_ = records.leftOut();
 }
 
 void DxfWriter::writeHeader(std::ostream& out) const {
@@ -126,59 +99,31 @@ void DxfWriter::writeTables(std::ostream& out) const {
   out << "ENDTAB\n  0\nENDSEC\n";
 }
 
-void DxfWriter::writeBlocks(std::ostream& out) const {
+void DxfWriter::writeBlocks(std::ostream& out, FiniteRecords& records) const {
   const BlockList& blocks = document_.blocks();
   out << "  0\nSECTION\n  2\nBLOCKS\n  0\n";
   const std::unordered_set<const DXF_Insert*> cyclic = cyclicInserts(blocks);
-  for (int i = blocks.count() - 1; i >= 0; --i) blocks.at(i)->write(out, &cyclic);
+  for (int i = blocks.count() - 1; i >= 0; --i) blocks.at(i)->write(out, &cyclic, &records);
   out << "ENDSEC\n";
 }
 
-void DxfWriter::writeEntities(std::ostream& out) const {
+void DxfWriter::writeEntities(std::ostream& out, FiniteRecords& records) const {
   out << "  0\nSECTION\n  2\nENTITIES\n  0\n";
   const EntityList& entities = document_.entities();
-  for (int i = entities.count() - 1; i >= 0; --i) entities.at(i)->writeGroups(out);
+  for (int i = entities.count() - 1; i >= 0; --i) {
+    records.write([&](std::ostream& to) { entities.at(i)->writeGroups(to); });
+  }
   const PolylineList& polylines = document_.polylines();
-  for (int i = polylines.count() - 1; i >= 0; --i) polylines.at(i)->write(out);
+  for (int i = polylines.count() - 1; i >= 0; --i) {
+    records.write([&](std::ostream& to) { polylines.at(i)->write(to); });
+  }
   const InsertList& inserts = document_.inserts();
-  for (int i = inserts.count() - 1; i >= 0; --i) inserts.at(i)->write(out);
+  for (int i = inserts.count() - 1; i >= 0; --i) {
+    records.write([&](std::ostream& to) { inserts.at(i)->write(to); });
+  }
   const DimensionList& dimensions = document_.dimensions();
-  for (int i = dimensions.count() - 1; i >= 0; --i) dimensions.at(i)->write(out);
+  for (int i = dimensions.count() - 1; i >= 0; --i) {
+    records.write([&](std::ostream& to) { dimensions.at(i)->write(to); });
+  }
   out << "ENDSEC\n  0\nEOF\n";
-}
-
-int DxfWriter::replaceFile(const std::filesystem::path& path, std::string_view bytes) {
-  namespace fs = std::filesystem;
-  fs::path target = path;
-  // A link is followed, so that the file it names is replaced and the link stays.
-  struct stat link {};
-  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-    std::error_code error;
-    target = fs::canonical(path, error);
-    if (error) return kCannotWrite;
-  }
-  if (target.filename().empty()) return kCannotWrite;
-  struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
-  // A write-protected file stays protected, even in a folder that would let it be replaced
-  // and for a user whom the system would let write it anyway.
-  if (exists && (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 ||
-                 ::access(target.c_str(), W_OK) != 0)) {
-    return kCannotWrite;
-  }
-  fs::path temporary = target;
-  std::string temporaryName(".");
-  temporaryName += target.filename().string();
-  temporaryName += ".saving-";
-  temporaryName += std::to_string(::getpid());
-  temporary.replace_filename(temporaryName);
-  FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                             exists ? (existing.st_mode & 07777) : 0666));
-  if (file.get() < 0) return kCannotWrite;
-  bool ok = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-  if (ok && exists) ok = ::fchmod(file.get(), existing.st_mode & 07777) == 0;
-  ok = file.close() && ok;
-  if (ok) ok = ::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok ? 0 : kCannotWrite;
 }

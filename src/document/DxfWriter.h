@@ -3,35 +3,51 @@
 
 #include <filesystem>
 #include <iosfwd>
-#include <string_view>
+#include <string>
 
 class DXF_Zeichnung;
+class FiniteRecords;
+
+// What a save had to leave out, and why it failed.
+struct WriteReport {
+  // Objects not written because a real of theirs is not finite.
+  int leftOut = 0;
+  // The system's words for a failure; empty after success.
+  std::string reason;
+};
 
 // Writes a short HEADER, the LTYPE and LAYER tables, the BLOCKS and the ENTITIES sections
 // and "EOF". Every list is written from its last element to its first. Numbers are written
-// in the "C" locale whatever the user's locale: reals of the objects fixed with 4 decimals,
-// header reals with 6.
+// in the "C" locale whatever the user's locale, each so that the reader gets the same value
+// back (RoundTripNumbers.h): reals of the objects fixed with 4 decimals when that holds the
+// value, header reals with 6. An object with a real that is not finite (NaN, infinity)
+// cannot be written and is left out; leftOut() counts them.
 class DxfWriter {
  public:
   static constexpr int kCannotWrite = -50;
 
   explicit DxfWriter(const DXF_Zeichnung& document);
 
-  // Writes the file at `path`. The text goes to a temporary file in the same folder that
-  // replaces the target only once every byte is on disk, so a failure (disk full,
-  // read-only folder or file) returns kCannotWrite and leaves an existing file untouched.
-  int write(const std::filesystem::path& path) const;
+  // Writes the file at `path`, streaming. The text goes to a temporary file in the same
+  // folder that replaces the target only once every byte is on disk, so a failure (disk
+  // full, read-only folder or file) returns kCannotWrite and leaves an existing file
+  // untouched; reason() then gives the system's words.
+  int write(const std::filesystem::path& path);
 
   // The whole file text on a stream (which gets the "C" locale and the number format).
-  void writeTo(std::ostream& out) const;
+  void writeTo(std::ostream& out);
+
+  // Objects left out by the last write because a real of theirs is not finite.
+  int leftOut() const { return leftOut_; }
+  const std::string& reason() const { return reason_; }
 
  private:
   void writeHeader(std::ostream& out) const;
   void writeTables(std::ostream& out) const;
-  void writeBlocks(std::ostream& out) const;
-  void writeEntities(std::ostream& out) const;
-  // Writes `bytes` to `target` through a temporary file; 0 or kCannotWrite.
-  static int replaceFile(const std::filesystem::path& target, std::string_view bytes);
+  void writeBlocks(std::ostream& out, FiniteRecords& records) const;
+  void writeEntities(std::ostream& out, FiniteRecords& records) const;
 
   const DXF_Zeichnung& document_;
+  int leftOut_ = 0;
+  std::string reason_;
 };

@@ -107,11 +107,13 @@ int readCircular(DxfLineReader& in, std::unique_ptr<DXFGeometrie>& entity) {
   return result;
 }
 
-// Reads an object and appends it to `list` on success; the result code either way.
+// Reads an object and appends it to `list` on success, unless it held no group; the result
+// code either way.
 template <class T, class Attach>
 int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list,
              Attach attach) {
   T& target = *object;
+  const long start = in.lineNumber();
   int result;
   if constexpr (std::is_base_of_v<DXFGeometrie, T>) {
     result = target.readGroups(in);
@@ -119,6 +121,9 @@ int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list,
     result = target.read(in);
   }
   if (result < 0) return result;
+  // A record with no group at all (only the next record's code line was read) places
+  // nothing; kept, a file of such records would cost far more memory than its text.
+  if (in.lineNumber() - start <= 1) return result;
   attach(target);
   list.append(std::move(object));
   return result;

@@ -26,8 +26,11 @@ std::unique_ptr<DXFGeometrie> stretchable(std::unique_ptr<DXFGeometrie> copy) {
 
 }  // namespace
 
-PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose)
-    : blocks_(blocks), purpose_(purpose) {}
+PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose, PlacementBudget* budget)
+    : blocks_(blocks),
+      purpose_(purpose),
+      ownBudget_(budget ? nullptr : std::make_unique<PlacementBudget>(PlacementBudget::kDrawFloor)),
+      budget_(budget ? budget : ownBudget_.get()) {}
 
 const DXF_Block* PlacedContent::find(const char* name) const {
   const int index = DXF_Block::indexIn(blocks_, name, purpose_ == Purpose::Explode);
@@ -50,8 +53,8 @@ void PlacedContent::enterGrid(const DXF_Block& block, const DXF_Insert& insert,
   const Placement first = insertPlacement(insert);
   for (int row = 0; row < insert.rows(); ++row) {
     for (int column = 0; column < insert.columns(); ++column) {
-      if (placed_ >= kMaxPlaced || cells_ >= kMaxPlaced) return;
-      ++cells_;
+      // Each cell costs a unit of its own: a grid of a block that places nothing must end.
+      if (!budget_->take()) return;
       Placement cell = first;
       const WorldPoint offset = insert.cellOffset(column, row);
       cell.dx += offset.x;
@@ -96,10 +99,14 @@ PlacedContent::Placement PlacedContent::dimensionPlacement(const DXF_Bemassung& 
 
 void PlacedContent::enter(const DXF_Block& block, const Placement& placement,
                           const Sink& sink) {
-  if (depth_ >= kMaxDepth) return;
   for (int i = 0; i < depth_; ++i) {
     if (chain_[i] == &block) return;
   }
+  if (depth_ >= kMaxDepth) {
+    budget_->noteTooDeep();
+    return;
+  }
+  if (!budget_->take()) return;
   chain_[depth_] = &block;
   placements_[depth_] = placement;
   ++depth_;
@@ -146,12 +153,15 @@ void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& cop
 }
 
 void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {
-  if (placed_ >= kMaxPlaced) return;
+  if (budget_->spent()) {
+    budget_->take();
+    return;
+  }
   std::unique_ptr<DXFGeometrie> copy = EntityCopy::of(source);
   if (!copy) return;
   takeFromInsert(source, *copy);
   if (purpose_ == Purpose::Draw && !copy->visible()) return;
-  ++placed_;
+  if (!budget_->take()) return;
   for (int i = depth_ - 1; i >= 0; --i) {
     const Placement& p = placements_[i];
     if (p.yStretch != 1.0) {

@@ -4,7 +4,9 @@
 #include <functional>
 #include <memory>
 
+#include "document/DXF_Block.h"
 #include "document/DocumentLists.h"
+#include "document/PlacementBudget.h"
 
 // Walks a block reached through an insert or a dimension, with the blocks nested in it,
 // and hands every entity and polyline segment found there to a sink as a copy placed by
@@ -21,12 +23,12 @@
 // shows nothing.
 //
 // A block already on the chain (a block that inserts itself, directly or through others)
-// is not entered again, nesting stops at kMaxDepth levels, and one walk places at most
-// kMaxPlaced copies, so no drawing makes the walk endless.
+// is not entered again, nesting stops at kMaxDepth levels, and every block entered and
+// every copy placed spends a unit of the pass's budget, so no drawing makes the walk
+// endless or exponential; what was left out is counted on the budget.
 class PlacedContent {
  public:
-  static constexpr int kMaxDepth = 64;
-  static constexpr long kMaxPlaced = 4'000'000;
+  static constexpr int kMaxDepth = DXF_Block::kMaxDepth;
 
   enum class Purpose {
     // Blocks found by exact name, hidden entities left out, dimension blocks moved to
@@ -40,7 +42,9 @@ class PlacedContent {
   // Gets each placed copy.
   using Sink = std::function<void(std::unique_ptr<DXFGeometrie> placed)>;
 
-  PlacedContent(const BlockList& blocks, Purpose purpose);
+  // `budget` is shared by every walk of one pass over a document; without one the walk
+  // has a budget of its own of PlacementBudget::kDrawFloor units.
+  PlacedContent(const BlockList& blocks, Purpose purpose, PlacementBudget* budget = nullptr);
 
   // The content of the insert's block placed by the insert; -20 when that block is
   // missing, else 0.
@@ -80,8 +84,6 @@ class PlacedContent {
   const DXF_Block* chain_[kMaxDepth] = {};
   Placement placements_[kMaxDepth];
   int depth_ = 0;
-  long placed_ = 0;
-  // Grid cells entered, bounded like the placed copies (a grid of an empty block places
-  // nothing, yet must end).
-  long cells_ = 0;
+  std::unique_ptr<PlacementBudget> ownBudget_;
+  PlacementBudget* budget_;
 };

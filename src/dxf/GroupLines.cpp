@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cstdio>
@@ -58,6 +59,14 @@ DxfLineReader DxfLineReader::openFile(const std::filesystem::path& path) {
   return reader;
 }
 
+DxfLineReader DxfLineReader::fromFile(std::FILE* file) {
+  DxfLineReader reader;
+  reader.file_.reset(file);
+  reader.open_ = file != nullptr;
+  if (reader.open_) reader.block_.resize(kBlockSize);
+  return reader;
+}
+
 DxfLineReader DxfLineReader::fromBytes(std::string_view bytes) {
   DxfLineReader reader;
   reader.pos_ = bytes.data();
@@ -95,6 +104,7 @@ DxfLineReader& DxfLineReader::operator=(DxfLineReader&& other) noexcept {
   lineNumber_ = other.lineNumber_;
   open_ = other.open_;
   eof_ = other.eof_;
+  readError_ = other.readError_;
   return *this;
 }
 
@@ -104,6 +114,7 @@ bool DxfLineReader::refill() {
   std::size_t got = 0;
   if (file_) {
     got = std::fread(block_.data(), 1, block_.size(), file_.get());
+    if (got == 0 && std::ferror(file_.get())) readError_ = errno != 0 ? errno : EIO;
   } else if (stream_) {
     stream_->read(block_.data(), static_cast<std::streamsize>(block_.size()));
     got = static_cast<std::size_t>(stream_->gcount());

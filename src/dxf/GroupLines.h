@@ -88,6 +88,8 @@ class DxfLineReader {
  public:
   // Opens a file for reading in binary mode; isOpen() tells whether that worked.
   static DxfLineReader openFile(const std::filesystem::path& path);
+  // Reads an open file from where it stands, and closes it in the end.
+  static DxfLineReader fromFile(std::FILE* file);
   // Reads bytes that the caller keeps alive for the reader's lifetime (benchmarks, fuzzing).
   static DxfLineReader fromBytes(std::string_view bytes);
   // Reads a private copy of the text (tests, small snippets).
@@ -146,6 +148,8 @@ class DxfLineReader {
 
   // Number of lines read so far.
   long lineNumber() const { return lineNumber_; }
+  // errno of a failed read of the file (which then looks ended), 0 when none failed.
+  int readError() const { return readError_; }
 
  private:
   // Bytes that readLine() looks at in one go (less than the line buffer, which takes them).
@@ -213,6 +217,7 @@ class DxfLineReader {
   long lineNumber_ = 0;
   bool open_ = true;
   bool eof_ = false;
+  int readError_ = 0;
 };
 
 // True when `line`, blanks before and after aside, equals the decimal text of `code`

@@ -1,15 +1,12 @@
 // IniFile: reading, lookups, changes and atomic rewriting of the settings file.
 #include "settings/IniFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
 #include <string_view>
+
+#include "settings/ReplacingFile.h"
 
 namespace {
 
@@ -71,46 +68,6 @@ void stripBlanksBeforeEquals(std::string& line) {
   }
   stripped.append(line, end, std::string::npos);
   line.swap(stripped);
-}
-
-bool writeAll(int fd, const std::string& content) {
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// Replaces `target` by `content` through a flushed temporary file in the same folder, so a
-// crash or a full disk never leaves a half-written settings file behind.
-bool replaceFile(std::filesystem::path target, const std::string& content) {
-  std::error_code ec;
-  if (std::filesystem::is_symlink(target, ec)) {
-    const auto resolved = std::filesystem::canonical(target, ec);
-    if (!ec) target = resolved;
-  }
-  std::string temporary = target.string() + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return false;
-
-  // mkstemp creates the file private; keep the old file's permissions, or the usual ones.
-  struct stat old {};
-  mode_t mode = 0;
-  if (::stat(target.c_str(), &old) == 0) {
-    mode = old.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && std::rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temporary.c_str());
-  return ok;
 }
 
 int compareSectionName(const void* value, const void* userValue) {
@@ -199,7 +156,11 @@ std::string IniFile::render() {
     if (!first) out += '\n';
     out.append("[").append(name).append("]\n");
     for (const char* key = firstKey(); key != nullptr; key = nextKey()) {
-      out.append(key).append("=").append(currentValue()).append("\n");
+      out.append(key).append("=").append(currentValue());
+      // The reader drops one carriage return before the newline (CR LF files); a value
+      // that ends in one keeps it through an extra one.
+      if (out.back() == '\r') out += '\r';
+      out += '\n';
     }
   }
   return out;
@@ -208,7 +169,8 @@ std::string IniFile::render() {
 bool IniFile::write(const char* path) {
   const std::string target = path != nullptr ? std::string(path) : path_;
   if (target.empty()) return false;
-  return replaceFile(target, render());
+  ReplacingFile file(target);
+  return file.open() && file.write(render()) && file.commit();
 }
 
 IniSection* IniFile::sectionAt(int row) const {

@@ -30,8 +30,9 @@ class IniFile final {
     CannotOpen = 7,
   };
 
-  /// Longest line read; the rest of a longer line is discarded.
-  static constexpr std::size_t maxLineLength = 254;
+  /// Longest line read; the rest of a longer line is discarded. Room for the longest line
+  /// the program writes: a key and a folder path of the system's longest (4096 bytes).
+  static constexpr std::size_t maxLineLength = 8192;
 
   /// Creates an empty settings object and sets the error code to 0. With a non-empty path,
   /// keeps its absolute form (against the current directory now; later directory changes do

@@ -7,6 +7,7 @@
 #include "viewer/ViewScroll.h"
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
+#include "viewer/WindowUtilities.h"
 
 namespace {
 
@@ -63,7 +64,11 @@ int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
   }
   auto* area = dynamic_cast<GwDrawnButton*>(widget);
   DXF_Zeichnung* document = session->currentDocument();
-  if (area && document) document->drawAll(*area, 1.0);
+  if (area && document) {
+    document->drawAll(*area, 1.0);
+    // Said in the status line: a dialog from inside painting would paint again.
+    if (document->lastCut().cut()) statusSet(*session, document->lastCut().sentence().c_str());
+  }
 
   if (frame) frame->set_cursor(GwCURSOR_ARROW);
   widget->add_callback(GwCB_EXPOSE, redrawHandler, 0, userData);

@@ -29,6 +29,7 @@ struct ToolRequest {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;  // the drawing could not be read, written or rendered
 constexpr int kExitUsage = 2;   // wrong arguments, or (info) a path that cannot be read
+constexpr int kExitCut = 3;     // written or rendered, but block content was left out
 
 class CommandLine {
  public:

@@ -14,14 +14,22 @@ int ConvertCommand::run(const ToolRequest& request, std::ostream& err) {
     err << "dxftool: " << DrawingLoader::problem(request.input, outcome) << '\n';
     return kExitFailed;
   }
-  if (request.explode) drawing.explodeAll();
-  const int code = drawing.writeDXF(request.output);
+  const PlacementCut cut = request.explode ? drawing.explodeAll() : PlacementCut{};
+  WriteReport report;
+  const int code = drawing.writeDXF(request.output, &report);
   if (code < 0) {
     err << "dxftool: Cannot write " << request.output << ": result " << code << ", "
-        << ResultCodes::writeMeaning(code) << ".\n";
+        << ResultCodes::writeMeaning(code);
+    if (!report.reason.empty()) err << " (" << report.reason << ")";
+    err << ".\n";
     return kExitFailed;
   }
-  return kExitOk;
+  const int status = noteCut(cut, request.input, err);
+  if (report.leftOut == 0) return status;
+  err << "dxftool: " << request.input << ": " << report.leftOut
+      << " object(s) with a value that is not a number were left out of " << request.output
+      << ".\n";
+  return kExitCut;
 }
 
 }  // namespace dxftool

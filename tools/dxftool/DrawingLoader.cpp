@@ -1,6 +1,7 @@
 // Reads the drawing a command works on and words every way that can fail.
 #include "dxftool/DrawingLoader.h"
 
+#include "dxftool/CommandLine.h"
 #include "dxftool/ResultCodes.h"
 
 namespace dxftool {
@@ -29,6 +30,12 @@ std::string DrawingLoader::problem(const std::string& path, const LoadOutcome& o
   }
   return "Cannot read " + path + ": result " + std::to_string(outcome.code) + ", " +
          ResultCodes::readMeaning(outcome.code) + ".";
+}
+
+int noteCut(const PlacementCut& cut, const std::string& input, std::ostream& err) {
+  if (!cut.cut()) return kExitOk;
+  err << "dxftool: " << input << ": " << cut.sentence() << '\n';
+  return kExitCut;
 }
 
 }  // namespace dxftool

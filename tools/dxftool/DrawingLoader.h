@@ -1,6 +1,7 @@
 // Reads the drawing a command works on and words every way that can fail.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
@@ -33,5 +34,9 @@ class DrawingLoader {
   // empty when the load succeeded.
   static std::string problem(const std::string& path, const LoadOutcome& outcome);
 };
+
+// kExitOk when nothing of the blocks was left out; otherwise a note naming the input and
+// what was left out goes to `err` and the result is kExitCut.
+int noteCut(const PlacementCut& cut, const std::string& input, std::ostream& err);
 
 }  // namespace dxftool

@@ -47,7 +47,7 @@ int PrintCommand::run(const ToolRequest& request, std::ostream& err) {
     err << "dxftool: " << printer.error() << '\n';
     return kExitFailed;
   }
-  return kExitOk;
+  return noteCut(drawing.lastCut(), request.input, err);
 }
 
 }  // namespace dxftool

@@ -67,7 +67,7 @@ int RenderCommand::run(const ToolRequest& request, std::ostream& err) {
         << paintFailure(code) << ".\n";
     return kExitFailed;
   }
-  return kExitOk;
+  return noteCut(drawing.lastCut(), request.input, err);
 }
 
 }  // namespace dxftool

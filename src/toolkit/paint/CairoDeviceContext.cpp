@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "toolkit/paint/PaintRange.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {
@@ -116,7 +117,10 @@ void CairoDeviceContext::dotAt(double x, double y, const PaintColour& colour) {
 
 void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry,
                                            double t0, double sweep) {
-  if (!finite({cx, cy, rx, ry, t0, sweep}) || rx == 0.0 || ry == 0.0 || sweep <= 0.0) return;
+  if (!finite({cx, cy, t0, sweep}) || !PaintRange::drawable(rx) || !PaintRange::drawable(ry) ||
+      sweep <= 0.0) {
+    return;
+  }
   const double ax = std::abs(rx);
   const double ay = std::abs(ry);
   if (clip_.missesBox(cx - ax, cy - ay, cx + ax, cy + ay)) return;

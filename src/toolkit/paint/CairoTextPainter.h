@@ -20,8 +20,9 @@ class CairoTextPainter {
   // Texts taller than this are filled as outlines, so no glyph bitmap of that size is
   // ever rasterised and cached (a zoomed-in drawing reaches thousands of pixels).
   static constexpr int kOutlineHeight = 256;
-  // Texts taller than this draw nothing: no such text fits any drawing area.
-  static constexpr int kMaxHeight = 1 << 20;
+  // Texts taller than this draw nothing: no such text fits any drawing area (whose side is
+  // at most 32000 pixels), and the font engine fails on glyphs of some 50000 pixels.
+  static constexpr int kMaxHeight = 32000;
 
   explicit CairoTextPainter(cairo_t* cr) : cr_(cr) {}
 

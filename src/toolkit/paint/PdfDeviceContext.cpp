@@ -14,6 +14,7 @@
 #include "dxf/Cp1252.h"
 #include "toolkit/paint/FontProportions.h"
 #include "toolkit/paint/PaintHandle.h"
+#include "toolkit/paint/PaintRange.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {
@@ -178,7 +179,10 @@ void PdfDeviceContext::line(double x1, double y1, double x2, double y2) {
 
 void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
                                    double sweep) {
-  if (!finite({cx, cy, rx, ry, t0, sweep}) || rx == 0.0 || ry == 0.0 || sweep <= 0.0) return;
+  if (!finite({cx, cy, t0, sweep}) || !PaintRange::drawable(rx) || !PaintRange::drawable(ry) ||
+      sweep <= 0.0) {
+    return;
+  }
   const double ax = std::abs(rx);
   const double ay = std::abs(ry);
   if (clip_.missesBox(cx - ax, cy - ay, cx + ax, cy + ay)) return;

@@ -1,0 +1,112 @@
+// One budget of placed copies per pass over a document: fan-outs of nested blocks are cut
+// at the budget and say so, nesting beyond the limit is reported, plain drawings are whole.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "DocumentTesting.h"
+#include "document/PlacedContent.h"
+
+namespace {
+
+using namespace documenttesting;
+
+// Block B0 holds `leafLines` lines; block Bk inserts B(k-1) `fan` times; the drawing
+// inserts the top block `topInserts` times.
+std::string nestedBlocks(int levels, int fan, int leafLines = 1, int topInserts = 1) {
+  std::string leaf;
+  for (int i = 0; i < leafLines; ++i) leaf += line(i, 0, i, 1);
+  std::string blocks = block("B0", leaf);
+  for (int k = 1; k <= levels; ++k) {
+    std::string body;
+    for (int i = 0; i < fan; ++i) body += insert("B" + std::to_string(k - 1), i * 2.0, 0);
+    blocks += block("B" + std::to_string(k), body);
+  }
+  std::string top;
+  for (int i = 0; i < topInserts; ++i) top += insert("B" + std::to_string(levels), 0, i * 5.0);
+  return dxfFile(top, blocks);
+}
+
+// Copies the walk hands out for each insert of the document, all under one budget.
+long placedUnder(const DXF_Zeichnung& document, PlacementBudget& budget) {
+  long placed = 0;
+  for (int i = 0; i < document.inserts().count(); ++i) {
+    PlacedContent(document.blocks(), PlacedContent::Purpose::Draw, &budget)
+        .ofInsert(*document.inserts().at(i), [&](auto) { ++placed; });
+  }
+  return placed;
+}
+
+TEST(PlacementBudget, IsSharedByEveryInsertOfAPass) {
+  // Four inserts of a block of 30 lines: 4 x (1 + 30) units wanted, 100 there.
+  const auto document = readOk(nestedBlocks(0, 0, 30, 4));
+  PlacementBudget budget(100);
+  EXPECT_EQ(placedUnder(*document, budget), 100 - 4);  // four blocks entered, 96 copies
+  EXPECT_GT(budget.refused(), 0);
+  PlacementBudget enough(124);
+  EXPECT_EQ(placedUnder(*document, enough), 120);
+  EXPECT_EQ(enough.refused(), 0);
+}
+
+TEST(PlacementBudget, FanOutOfEmptyBlocksStopsAtTheBudget) {
+  // Ten to the eighth blocks entered if nothing stopped the walk.
+  const auto document = readOk(nestedBlocks(8, 10, 0));
+  PlacementBudget budget(1000);
+  EXPECT_EQ(placedUnder(*document, budget), 0);
+  EXPECT_GT(budget.refused(), 0);
+  EXPECT_LT(budget.refused(), 1000);
+}
+
+TEST(PlacementBudget, PaintingAFanOutSaysHowMuchWasCut) {
+  const auto document = readOk(nestedBlocks(8, 10, 0));
+  testsupport::RecordingDrawingArea area;
+  document->drawAll(area, 1.0);
+  const PlacementCut& cut = document->lastCut();
+  EXPECT_TRUE(cut.cut());
+  EXPECT_EQ(cut.limit, PlacementBudget::kDrawFloor);
+  EXPECT_DOUBLE_EQ(cut.wanted, 111111111.0);  // 1 + 10 + ... + 10^8 blocks entered
+  EXPECT_NE(cut.sentence().find("1.11e+08"), std::string::npos) << cut.sentence();
+}
+
+TEST(PlacementBudget, PlainDrawingIsWholeAndSaysNothing) {
+  const auto document = readOk(nestedBlocks(2, 20, 5));
+  EXPECT_EQ(picture(*document).size(), 20u * 20u * 5u);
+  EXPECT_FALSE(document->lastCut().cut());
+  EXPECT_EQ(document->lastCut().sentence(), "");
+}
+
+struct DepthCase {
+  int levels;
+  int linesAfterExplode;
+  long tooDeep;
+};
+
+class ExplodeNesting : public testing::TestWithParam<DepthCase> {};
+
+TEST_P(ExplodeNesting, DeeperThanTheLimitIsLeftOutAndReported) {
+  const DepthCase& depth = GetParam();
+  auto document = readOk(nestedBlocks(depth.levels, 1));
+  const PlacementCut cut = document->explodeAll();
+  EXPECT_EQ(document->entities().count(), depth.linesAfterExplode);
+  EXPECT_EQ(cut.tooDeep, depth.tooDeep);
+  EXPECT_EQ(cut.sentence().find("nested deeper than 64 levels") != std::string::npos,
+            depth.tooDeep > 0)
+      << cut.sentence();
+}
+
+// Blocks B0..Blevels under the drawing's insert: levels + 1 nested blocks.
+INSTANTIATE_TEST_SUITE_P(Depths, ExplodeNesting,
+                         testing::Values(DepthCase{10, 1, 0}, DepthCase{63, 1, 0},
+                                         DepthCase{64, 0, 1}, DepthCase{100, 0, 1}));
+
+TEST(PlacementBudget, ExplodeOfAFanOutStaysWithinItsBudget) {
+  auto document = readOk(nestedBlocks(6, 10));
+  const PlacementCut cut = document->explodeAll();
+  EXPECT_TRUE(cut.cut());
+  EXPECT_LE(document->entities().count(), PlacementBudget::kExplodeFloor);
+  // Each leaf block entered costs a unit as well as its line.
+  EXPECT_GT(document->entities().count(), PlacementBudget::kExplodeFloor / 3);
+  EXPECT_EQ(document->blocks().count(), 0);
+}
+
+}  // namespace

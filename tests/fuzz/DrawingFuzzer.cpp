@@ -1,0 +1,15 @@
+// libFuzzer entry of the drawing target (see FuzzTargets.h).
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "fuzz/FuzzTargets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string broken = fuzz::drawing({reinterpret_cast<const char*>(data), size});
+  if (!broken.empty()) {
+    std::fprintf(stderr, "drawing target: %s\n", broken.c_str());
+    std::abort();
+  }
+  return 0;
+}
