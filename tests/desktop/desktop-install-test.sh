@@ -66,7 +66,7 @@ for size in 128 256; do
       *) command+=("$word") ;;
     esac
   done
-  env -i PATH=/usr/bin:/bin "${command[@]}" || fail "thumbnailer command failed at $size"
+  PATH=/usr/bin:/bin "${command[@]}" || fail "thumbnailer command failed at $size"
   read -r width height drawn < <(/usr/bin/python3 "$here/png-check.py" "$out")
   [[ $width == "$size" && $height == "$size" ]] || fail "thumbnail is $width x $height, asked $size"
   ((drawn > size)) || fail "thumbnail at $size shows no drawing ($drawn drawn pixels)"
