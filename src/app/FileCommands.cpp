@@ -11,14 +11,12 @@
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwPath.h"
 #include "settings/IniFile.h"
-#include "viewer/MainWindowState.h"
 #include "app/MouseMode.h"
 #include "app/OpenAdmission.h"
 #include "viewer/Redraw.h"
 #include "app/SaveAsName.h"
-#include "viewer/ViewDocuments.h"
-#include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
+#include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
 
 namespace {
@@ -26,9 +24,10 @@ namespace {
 constexpr const char* kCannotShow = "MsgBox_Kann_nicht_anzeigen";
 constexpr const char* kCannotSave = "MsgBox_Fehler_beim_Speichern";
 
-void forEach(std::initializer_list<const char*> names, void (*action)(GwCore*)) {
+void forEach(const ViewerSession& session, std::initializer_list<const char*> names,
+             void (*action)(GwCore*)) {
   for (const char* name : names) {
-    if (GwCore* widget = mainChild(name)) action(widget);
+    if (GwCore* widget = session.child(name)) action(widget);
   }
 }
 void hideWidget(GwCore* widget) { widget->hide(); }
@@ -39,48 +38,48 @@ void makeInsensitive(GwCore* widget) { widget->make_insensitive(); }
 const std::initializer_list<const char*> kZoomControls = {"PB_zoomp", "PB_zoomm", "PB_zoomb",
                                                           "MI_Optionen", "MI_Zoom"};
 
-std::string labelText(const char* name) {
-  const GwCore* label = mainChild(name);
+std::string labelText(const ViewerSession& session, const char* name) {
+  const GwCore* label = session.child(name);
   return label ? label->text() : std::string();
 }
 
 // The file selector's start folder becomes the folder of the chosen file.
-void rememberFolder(const std::string& path) {
+void rememberFolder(ViewerSession& session, const std::string& path) {
   std::string drive;
   std::string folder;
   GwSplitpath(path.c_str(), &drive, &folder, nullptr, nullptr);
-  mainWindow().viewerPath = drive + folder;
+  session.window.viewerPath = drive + folder;
 }
 
-std::string setting(const char* key) {
-  IniFile* settings = mainWindow().frameSettings;
+std::string setting(const ViewerSession& session, const char* key) {
+  IniFile* settings = session.window.frameSettings;
   const char* value = settings ? settings->getString("DXFViewer", key) : nullptr;
   return value ? value : "";
 }
 
-void cannotShow() {
-  forEach(kZoomControls, makeInsensitive);
-  forEach({"MI_Ansicht"}, hideWidget);
-  statusClear();
-  showMessage(kCannotShow);
+void cannotShow(ViewerSession& session) {
+  forEach(session, kZoomControls, makeInsensitive);
+  forEach(session, {"MI_Ansicht"}, hideWidget);
+  statusClear(session);
+  showMessage(session, kCannotShow);
 }
 
-void showCommands() {
-  forEach({"PB_mass", "PB_zoom", "MI_zoom", "MI_zoom_sep", "PB_Layer", "PB_acad", "MI_Layer",
+void showCommands(ViewerSession& session) {
+  forEach(session, {"PB_mass", "PB_zoom", "MI_zoom", "MI_zoom_sep", "PB_Layer", "PB_acad", "MI_Layer",
            "MI_Layer_sep", "MI_ACAD", "MI_ACAD_sep"},
           showWidget);
   // Shown again so that an open layer dialog is brought up to date with the new drawing.
-  if (GwFrame* dialog = mainWindow().layerDialog.get(); dialog && dialog->is_shown()) {
+  if (GwFrame* dialog = session.window.layerDialog.get(); dialog && dialog->is_shown()) {
     dialog->hide();
     dialog->show();
   }
-  forEach(kZoomControls, makeSensitive);
-  forEach({"MI_Ansicht"}, hideWidget);
+  forEach(session, kZoomControls, makeSensitive);
+  forEach(session, {"MI_Ansicht"}, hideWidget);
 }
 
 // Widens the drawing's extents and makes them the world window; a drawing without width
 // or height gets a minimal one, so that it can be fitted.
-void takeExtents(DXF_Zeichnung& drawing) {
+void takeExtents(ViewerSession& session, DXF_Zeichnung& drawing) {
   const auto extents = [&drawing] {
     return WorldWindow{drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()};
   };
@@ -89,98 +88,101 @@ void takeExtents(DXF_Zeichnung& drawing) {
   };
   grow(ZoomGeometry::margins(extents()));
   grow(ZoomGeometry::withMinimalSize(extents()));
-  viewState().setWindow(extents());
+  session.view.setWindow(extents());
 }
 
 // Reads the chosen file and shows it when admitted; the steps after the file selector.
-void openChosen(const std::string& path) {
-  MainWindowState& window = mainWindow();
-  ViewState& view = viewState();
-  busyBegin();
+void openChosen(ViewerSession& session, const std::string& path) {
+  MainWindowState& window = session.window;
+  ViewState& view = session.view;
+  busyBegin(session);
   // Off the screen while loading: a repaint must not show a half-read drawing.
-  GwCore* area = mainChild("DA_draw");
+  GwCore* area = session.child("DA_draw");
   if (area && area->is_shown()) area->hide();
   view.viewType = 0;
-  viewDocuments().replace(0, std::make_unique<DXF_Zeichnung>());
-  DXF_Zeichnung& drawing = *viewDocuments().at(0);
-  statusClear();
+  session.documents.replace(0, std::make_unique<DXF_Zeichnung>());
+  DXF_Zeichnung& drawing = *session.documents.at(0);
+  statusClear(session);
   window.openedFile = "";
-  showOpenedFile();
-  forEach({"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_front",
+  showOpenedFile(session);
+  forEach(session, {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_front",
            "PB_back", "PB_all", "PB_mass", "PB_zoom", "MI_zoom", "MI_zoom_sep", "PB_Layer",
            "PB_acad", "MI_Layer", "MI_Layer_sep", "MI_ACAD", "MI_ACAD_sep", "PB_info",
            "MI_info"},
           hideWidget);
-  showZoomMode();
+  showZoomMode(session);
 
   if (drawing.readDXF(path) < 0) {
-    viewDocuments().replace(0, nullptr);
-    cannotShow();
+    session.documents.replace(0, nullptr);
+    cannotShow(session);
     return;
   }
-  const Admission admission =
-      admitDrawing(drawing, setting("SilLayer").c_str(), setting("MassblLayer").c_str(),
-                   window.alternativeLayer != 0);
+  const Admission admission = admitDrawing(drawing, setting(session, "SilLayer").c_str(),
+                                           setting(session, "MassblLayer").c_str(),
+                                           window.alternativeLayer != 0);
   if (admission == Admission::Refused) {
-    cannotShow();
+    cannotShow(session);
     return;
   }
-  if (admission == Admission::WithCommands) showCommands();
+  if (admission == Admission::WithCommands) showCommands(session);
 
   window.openedFile = path;
-  showOpenedFile();
-  takeExtents(drawing);
+  showOpenedFile(session);
+  takeExtents(session, drawing);
   view.drawingShown = 1;
   if (area) area->show();
-  fitCurrentView();
+  fitCurrentView(session);
   view.fitted = 1;
   window.drawingTitle = "";
 }
 
 }  // namespace
 
-int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
-  detachMouseHandlers();
-  ViewState& view = viewState();
+int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  detachMouseHandlers(*session);
+  ViewState& view = session->view;
   view.drawingShown = 0;
   view.fitted = 0;
-  MainWindowState& window = mainWindow();
   std::string path;
-  if (GwFileSelector(path, frame, window.viewerPath.c_str(), "*.dxf", 0,
-                     labelText("LB_Translate_Anzeigen").c_str())) {
-    rememberFolder(path);
-    openChosen(path);
+  if (GwFileSelector(path, frame, session->window.viewerPath.c_str(), "*.dxf", GwFILE_OPEN,
+                     labelText(*session, "LB_Translate_Anzeigen").c_str())) {
+    rememberFolder(*session, path);
+    openChosen(*session, path);
   }
-  busyEnd();
-  if (auto* area = dynamic_cast<GwDrawnButton*>(mainChild("DA_draw"))) area->clear_window();
+  busyEnd(*session);
+  if (auto* area = dynamic_cast<GwDrawnButton*>(session->child("DA_draw"))) area->clear_window();
   return 1;
 }
 
-int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
-  MainWindowState& window = mainWindow();
+int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  MainWindowState& window = session->window;
   const std::string proposed = proposedSaveName(window.drawingTitle.c_str());
-  const DXF_Zeichnung* drawing = viewDocuments().current();
+  const DXF_Zeichnung* drawing = session->currentDocument();
   if (!drawing) return 1;
   std::string path;
-  if (!GwFileSelector(path, frame, window.viewerPath.c_str(), proposed.c_str(), 1,
-                      labelText("LB_Translate_Speichern_unter").c_str())) {
+  if (!GwFileSelector(path, frame, window.viewerPath.c_str(), proposed.c_str(), GwFILE_SAVE,
+                      labelText(*session, "LB_Translate_Speichern_unter").c_str())) {
     return 1;
   }
-  rememberFolder(path);
+  rememberFolder(*session, path);
   const std::string before = window.openedFile.str();
   window.openedFile = path;
-  showOpenedFile();
-  if (auto* area = dynamic_cast<GwDrawnButton*>(mainChild("DA_draw"))) area->clear_window();
-  busyBegin();
+  showOpenedFile(*session);
+  if (auto* area = dynamic_cast<GwDrawnButton*>(session->child("DA_draw"))) area->clear_window();
+  busyBegin(*session);
   // A path longer than the opened-file field is refused rather than written under a name
   // the viewer could not show.
   const bool fits = path.size() <= decltype(window.openedFile)::capacity;
   const int code = fits ? drawing->writeDXF(path) : -50;
-  busyEnd();
+  busyEnd(*session);
   if (code < 0) {
     window.openedFile = before;
-    showOpenedFile();
-    showMessage(kCannotSave);
+    showOpenedFile(*session);
+    showMessage(*session, kCannotSave);
   }
   return 1;
 }

@@ -19,24 +19,24 @@ void readFrameGeometry(IniFile& settings, FrameGeometry& geometry) {
   geometry.posY = settings.getInt(kSection, "PosY");
 }
 
-GwPosition clampFramePosition(const FrameGeometry& geometry, GwDimension screen) {
-  int x = std::max(geometry.posX, 0);
-  int y = std::max(geometry.posY, 0);
-  if (y + geometry.dimH + kBottomReserve > screen.height) {
-    y = screen.height - geometry.dimH - kBottomReserve;
+GwPosition clampFramePosition(GwPosition position, GwDimension frameSize, GwDimension screen) {
+  int x = std::max(position.x, 0);
+  int y = std::max(position.y, 0);
+  if (y + frameSize.height + kBottomReserve > screen.height) {
+    y = screen.height - frameSize.height - kBottomReserve;
   }
-  if (x + geometry.dimW > screen.width) x = screen.width - geometry.dimW;
+  if (x + frameSize.width > screen.width) x = screen.width - frameSize.width;
   // A frame larger than the screen keeps its title bar reachable.
   return {std::max(x, 0), std::max(y, 0)};
 }
 
-void geometryOnHide(FrameGeometry& geometry, int windowState, GwDimension contentSize,
+void geometryOnHide(FrameGeometry& geometry, GwWindowState windowState, GwDimension contentSize,
                     GwPosition framePosition) {
-  if (windowState == 3) {
-    geometry.state = 1;
+  if (windowState == GwWINDOW_MAXIMIZED) {
+    geometry.state = kStoredMaximized;
     return;
   }
-  geometry.state = 0;
+  geometry.state = kStoredNormal;
   geometry.dimW = contentSize.width;
   geometry.dimH = contentSize.height;
   geometry.posX = framePosition.x;

@@ -15,14 +15,11 @@
 #include "settings/IniFile.h"
 #include "app/KeyCommands.h"
 #include "app/MainFrameGeometry.h"
-#include "viewer/MainWindowState.h"
 #include "viewer/Measuring.h"
-#include "viewer/MouseHandlers.h"
 #include "viewer/Redraw.h"
 #include "app/ShellCallbacks.h"
-#include "viewer/ViewDocuments.h"
-#include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
+#include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
 
 namespace {
@@ -58,6 +55,22 @@ std::string generalPath(IniFile* settings, const char* folderKey, const std::str
   return folder.empty() ? name : GwMakepath(nullptr, folder.c_str(), name.c_str(), nullptr);
 }
 
+// The stored content size decides the first layout, smaller than the resource file's
+// default size too; without a stored size the default stays. Then the whole frame is
+// placed on the screen, and maximized when it was.
+void sizeAndPlace(GwCore& frame, const FrameGeometry& geometry) {
+  GwCore* content = frame.frame_child("C_cont");
+  auto* application = dynamic_cast<GwFrame*>(&frame);
+  if (content && application && geometry.dimW > 0 && geometry.dimH > 0) {
+    content->set_size(geometry.dimW, geometry.dimH);
+    application->fit_to_content();
+  }
+  const GwPosition position =
+      clampFramePosition({geometry.posX, geometry.posY}, frame.size(), GwCore::screen_size());
+  frame.set_position(position.x, position.y);
+  if (geometry.state != 0) frame.maximize();
+}
+
 // Moves the menu bar and the controls of the dialog frame into the application frame and
 // gives it the dialog's title, size and frame callbacks.
 void mergeFrames(GwFrame& application, GwFrame& dialog) {
@@ -73,11 +86,11 @@ void mergeFrames(GwFrame& application, GwFrame& dialog) {
 
 }  // namespace
 
-void buildMainWindow(DXF_Interface* viewer, int viewType) {
+void buildMainWindow(ViewerSession& session, DXF_Interface* viewer, int viewType) {
   NumericLocaleC numbersWithPoint;
-  viewDocuments().clear();
-  MainWindowState& window = mainWindow();
-  ViewState& view = viewState();
+  session.documents.clear();
+  MainWindowState& window = session.window;
+  ViewState& view = session.view;
   window.viewerInterface = viewer;
   view.startViewType = viewer->startViewType;
   view.startRotation = viewer->startRotation;
@@ -94,15 +107,17 @@ void buildMainWindow(DXF_Interface* viewer, int viewType) {
   window.alternativeLayer = 1;
   const std::string logo = settings ? settings->getString("General", "Logo") : "";
   window.logoPath = generalPath(settings, "BmpPath", logo).c_str();
-  mouseActions() = MouseActions{zoomWindow, measureRelease, measureMotion};
+  session.mouse = MouseActions{zoomWindow, measureRelease, measureMotion};
 
   bool windowRan = false;
   if (gw_def_mgr.use("geo.cgw")) {
     gw_def_mgr.use_func_desc(FuncDescTable);
-    std::unique_ptr<GwFrame> application(gw_def_mgr.load("Anwendungsfenster", nullptr, 1));
+    std::unique_ptr<GwFrame> application(
+        gw_def_mgr.load("Anwendungsfenster", nullptr, 1, &session));
     view.drawingShown = 0;
     if (application && application->class_id() == GwAPPLFRAME_CLASS) {
-      std::unique_ptr<GwFrame> dialog(gw_def_mgr.load("DXFViewer_Dialog", nullptr, 1));
+      std::unique_ptr<GwFrame> dialog(
+          gw_def_mgr.load("DXFViewer_Dialog", nullptr, 1, &session));
       if (dialog && dialog->class_id() == GwDIALOGFRAME_CLASS) {
         mergeFrames(*application, *dialog);
         window.frame = application.get();
@@ -125,20 +140,17 @@ void buildMainWindow(DXF_Interface* viewer, int viewType) {
     settings->write();
   }
   window.viewerInterface = nullptr;
-  viewDocuments().clear();
+  session.documents.clear();
 }
 
-int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
-  const DXF_Interface* viewer = mainWindow().viewerInterface;
-  busyBegin();
-  mainWindow().transferFileCounter = 0;
-  if (viewer) {
-    const GwPosition position = clampFramePosition(viewer->frameGeometry, GwCore::screen_size());
-    frame->set_position(position.x, position.y);
-  }
+int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  busyBegin(*session);
+  session->window.transferFileCounter = 0;
   if (GwCore* radio = frame->frame_child("MI_radio50")) radio->set_toggle_state(1);
-  viewState().zoomStep = 0.5;
-  viewState().mouseMode = 1;
+  session->view.zoomStep = 0.5;
+  session->view.mouseMode = MouseMode::Zoom;
   forEachChild(frame,
                {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_back",
                 "PB_front", "PB_all", "PB_cut", "PB_acad", "PB_Layer", "PB_mass", "PB_zoom",
@@ -147,39 +159,40 @@ int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
   forEachChild(frame, {"PB_Zurueck", "PB_zoom"}, makeInsensitive);
   forEachChild(frame, {"MI_zoom", "MI_zoom_sep", "MI_ACAD", "MI_ACAD_sep", "DA_zoom"},
                hideWidget);
-  statusClear();
-  busyEnd();
+  statusClear(*session);
+  busyEnd(*session);
   frame->set_cursor(GwCURSOR_ARROW);
   return 1;
 }
 
 int CB_show_frame(GwCore* frame, GwEvent* event, GwUD userData) {
   CB_Translate(frame, event, userData);
-  MainWindowState& window = mainWindow();
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  MainWindowState& window = session->window;
   if (window.frameSettings) {
     window.viewerPath = window.frameSettings->getString("DXFViewer", "ViewerPath");
   }
-  viewState().activeButton = 1;
+  session->view.activeButton = GwBUTTON_LEFT;
   if (const DXF_Interface* viewer = window.viewerInterface) {
-    if (GwCore* content = frame->frame_child("C_cont")) {
-      content->set_size(viewer->frameGeometry.dimW, viewer->frameGeometry.dimH);
-    }
-    if (viewer->frameGeometry.state != 0) frame->maximize();
+    sizeAndPlace(*frame, viewer->frameGeometry);
   }
   forEachChild(frame, {"MI_?", "MI_info", "MI_hilfe", "MI_zoom", "MI_zoom_sep"}, hideWidget);
 
-  const int stringType = GwString::string_type();
-  GwString::set_string_type(1);
+  const GwStringType stringType = GwString::string_type();
+  GwString::set_string_type(GwSTRING_TWO_DECIMALS);
   {
     NumericLocaleC numbersWithPoint;
-    window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame, 1));
+    window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame, 1, session));
   }
-  if (stringType != 1) GwString::set_string_type(stringType);
+  if (stringType != GwSTRING_TWO_DECIMALS) GwString::set_string_type(stringType);
   return 1;
 }
 
-int CB_hide_frame(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
-  MainWindowState& window = mainWindow();
+int CB_hide_frame(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
+  const ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  const MainWindowState& window = session->window;
   DXF_Interface* viewer = window.viewerInterface;
   if (!viewer) return 1;
   GwCore* content = frame->frame_child("C_cont");
@@ -194,29 +207,34 @@ int CB_hide_frame(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
 
 int CB_resize_frame(GwCore* /*frame*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
 
-int CB_start(GwCore* frame, GwEvent* event, GwUD /*userData*/) {
-  viewState().fitted = 0;
-  mainWindow().openedFile = "";
-  mainWindow().frameTitle = frame->text();
+int CB_start(GwCore* frame, GwEvent* event, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  session->view.fitted = 0;
+  session->window.openedFile = "";
+  session->window.frameTitle = frame->text();
   forEachChild(frame, {"PB_Position"}, hideWidget);
   if (GwCore* help = frame->frame_child("PB_hilfe")) {
-    init_picture(help, event, GwUDStr("dxfinfo"));
+    init_picture(help, event, GwUDStr("dxfinfo", session));
     help->set_text("Info");
     help->set_help_text("Info");
     help->show();
   }
   forEachChild(frame, {"PB_Zurueck"}, hideWidget);
   if (GwCore* area = frame->frame_child("DA_draw")) {
-    area->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+    area->add_callback(GwCB_EXPOSE, redrawHandler, 0, session->userData());
+    area->add_callback(GwCB_RESIZE, resizeHandler, 0, session->userData());
   }
-  frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, GwUD());
+  frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, session->userData());
   return 1;
 }
 
 int init_picture(GwCore* button, GwEvent* /*event*/, GwUD userData) {
-  if (!button) return 1;
-  const std::string path = generalPath(mainWindow().frameSettings, "BmpPath", userData.str());
-  button->set_picture_mode(2);
+  const ViewerSession* session = ViewerSession::of(userData);
+  if (!button || !session) return 1;
+  const std::string path =
+      generalPath(session->window.frameSettings, "BmpPath", userData.str());
+  button->set_picture_mode(GwPICTURE_ONLY);
   button->set_picture(path.c_str());
   return 1;
 }

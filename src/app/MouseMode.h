@@ -5,6 +5,8 @@
 #include "toolkit/GwCallback.h"
 #include "toolkit/GwEvent.h"
 
+struct ViewerSession;
+
 // Switches to the other mode: the button of the mode now in force gets its "on" picture
 // and becomes insensitive, the other one its "off" picture and becomes sensitive;
 // "MI_zoom" is on in zoom mode. Back in zoom mode the status line shows the drawing
@@ -13,4 +15,4 @@ int CB_zoom(GwCore* widget, GwEvent* event, GwUD userData);
 
 // Puts the buttons and "MI_zoom" into the zoom-mode state and sets zoom mode, without
 // touching the status line.
-void showZoomMode();
+void showZoomMode(ViewerSession& session);

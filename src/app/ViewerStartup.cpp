@@ -11,6 +11,7 @@
 #include "app/MainFrameGeometry.h"
 #include "app/MainWindow.h"
 #include "platform/MessageBox.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 constexpr std::size_t kInfoTextBytes = 100;
@@ -32,7 +33,8 @@ int runViewer() {
     messageBox("Ini-File-Error !!", "Error");
   } else {
     gw_def_mgr.set_language(settings->getInt("General", "GwLanguage"));
-    buildMainWindow(viewer.get(), 0);
+    ViewerSession session;
+    buildMainWindow(session, viewer.get(), 0);
   }
   settings->write();
   return 0;

@@ -12,9 +12,7 @@
 #include "cadlink/TransferNames.h"
 #include "interface/DXF_Interface.h"
 #include "toolkit/GwCore.h"
-#include "viewer/MainWindowState.h"
-#include "viewer/ViewDocuments.h"
-#include "viewer/ViewState.h"
+#include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
 
 namespace {
@@ -34,10 +32,10 @@ double fieldNumber(GwCore* dialog, const char* name) {
 }
 
 // The block name's base: the dialog's field, else the main window's transfer label.
-std::string baseName(GwCore* dialog) {
+std::string baseName(const ViewerSession& session, GwCore* dialog) {
   std::string base = fieldText(dialog, "EB_DDE_Blockname");
   if (!base.empty()) return base;
-  if (GwCore* label = mainChild("LB_DDE_Transfer"); label && !label->text().empty()) {
+  if (GwCore* label = session.child("LB_DDE_Transfer"); label && !label->text().empty()) {
     return label->text();
   }
   return kDefaultBaseName;
@@ -47,43 +45,45 @@ bool isOwnFormat(const std::string& path) {
   return path.find(".dwg") != std::string::npos || path.find(".DWG") != std::string::npos;
 }
 
-bool failWith(const char* message) {
-  showMessage(message);
+bool failWith(ViewerSession& session, const char* message) {
+  showMessage(session, message);
   return false;
 }
 
 // Sends the current view document; false (reported) when the dialog is to stay open.
-bool transferCurrentDrawing(DdeClient& dde, int versionCode) {
-  const DXF_Zeichnung* current = viewDocuments().current();
+bool transferCurrentDrawing(ViewerSession& session, DdeClient& dde, int versionCode) {
+  const DXF_Zeichnung* current = session.currentDocument();
   if (!current) return true;
-  MainWindowState& window = mainWindow();
+  MainWindowState& window = session.window;
   const std::string opened = window.openedFile.str();
   if (isOwnFormat(opened)) {
-    return dde.sendDirectInsertScript(opened.c_str()) ? true : failWith(kNoAnswer);
+    return dde.sendDirectInsertScript(opened.c_str()) ? true : failWith(session, kNoAnswer);
   }
   const DXF_Interface* viewer = window.viewerInterface;
   const auto folder = transferFolder(viewer ? std::string(viewer->workPath) : "");
-  if (!folder) return failWith(kCannotPrepare);
+  if (!folder) return failWith(session, kCannotPrepare);
   const std::string file = transferFilePath(*folder, nextTransferNumber(window.transferFileCounter));
-  if (auto document = transferDocument(*current, ViewDocuments::viewName(viewState().viewType))) {
-    if (document->writeDXF(file) < 0) return failWith(kCannotPrepare);
+  if (auto document = transferDocument(*current, ViewDocuments::viewName(session.view.viewType))) {
+    if (document->writeDXF(file) < 0) return failWith(session, kCannotPrepare);
   } else if (!copyTransferFile(opened, file)) {
     // Without its file the script would only make the CAD program complain.
-    return failWith(kCannotPrepare);
+    return failWith(session, kCannotPrepare);
   }
-  const WorldWindow view = viewState().window();
+  const WorldWindow view = session.view.window();
   return dde.sendInsertScript(file.c_str(), view.minX, view.minY, view.maxX, view.maxY,
                               versionCode)
              ? true
-             : failWith(kNoAnswer);
+             : failWith(session, kNoAnswer);
 }
 
 }  // namespace
 
-int CB_insert(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
+int CB_insert(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
   DdeClient* dde = transferClient();
   if (!dde) {
-    showMessage(kCannotPrepare);
+    showMessage(*session, kCannotPrepare);
     return 1;
   }
   GwCore* dialog = widget->frame();
@@ -91,21 +91,21 @@ int CB_insert(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
     GwCore* button = dialog ? dialog->frame_child(toggle) : nullptr;
     return button && button->toggle_state() == 1;
   });
-  if (DXF_Interface* viewer = mainWindow().viewerInterface) viewer->cadVersion = version.name;
+  if (DXF_Interface* viewer = session->window.viewerInterface) viewer->cadVersion = version.name;
   if (!dde->initialize(version.service)) {
-    showMessage(kCannotPrepare);
+    showMessage(*session, kCannotPrepare);
     dde->release();
     return 1;
   }
   dde->timeStamp = transferTimeStamp(std::time(nullptr));
-  dde->blockName = transferBlockName(baseName(dialog), dde->timeStamp);
+  dde->blockName = transferBlockName(baseName(*session, dialog), dde->timeStamp);
   dde->insertX = fieldNumber(dialog, "EB_DDE_x");
   dde->insertY = fieldNumber(dialog, "EB_DDE_y");
   dde->insertAngle = fieldNumber(dialog, "EB_DDE_w");
 
-  busyBegin();
-  const bool transferred = transferCurrentDrawing(*dde, version.code);
-  busyEnd();
+  busyBegin(*session);
+  const bool transferred = transferCurrentDrawing(*session, *dde, version.code);
+  busyEnd(*session);
   dde->release();
   if (transferred) {
     if (dialog) dialog->popdown();

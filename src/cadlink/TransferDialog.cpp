@@ -11,12 +11,9 @@
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
 #include "toolkit/GwString.h"
-#include "viewer/MainWindowState.h"
-#include "viewer/WindowUtilities.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
-
-constexpr int kFixedNumberTexts = 1;  // toolkit string type: numbers with two decimals
 
 std::unique_ptr<DdeClient>& client() {
   static std::unique_ptr<DdeClient> instance;
@@ -50,26 +47,30 @@ DdeClient* transferClient() { return client().get(); }
 
 void endTransferClient() { client().reset(); }
 
-int CB_acad(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
-  const int stringType = GwString::string_type();
-  GwString::set_string_type(kFixedNumberTexts);
+int CB_acad(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  const GwStringType stringType = GwString::string_type();
+  GwString::set_string_type(GwSTRING_TWO_DECIMALS);
   std::unique_ptr<GwFrame> dialog;
   {
     CNumericLocale numbersWithPoint;
-    dialog.reset(gw_def_mgr.load("AutoCAD_Dialog", mainWindow().frame, 1));
+    dialog.reset(gw_def_mgr.load("AutoCAD_Dialog", session->window.frame, 1, session));
   }
   if (dialog) dialog->run();
   GwString::set_string_type(stringType);
   return 1;
 }
 
-int CB_DDE_create(GwCore* frame, GwEvent* /*event*/, GwUD /*userData*/) {
+int CB_DDE_create(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
+  const ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
   client() = std::make_unique<DdeClient>();
   DdeClient& dde = *client();
-  if (GwCore* label = mainChild("LB_DDE_Transfer"); label && !label->text().empty()) {
+  if (GwCore* label = session->child("LB_DDE_Transfer"); label && !label->text().empty()) {
     dde.blockName = label->text();
   }
-  const DXF_Interface* viewer = mainWindow().viewerInterface;
+  const DXF_Interface* viewer = session->window.viewerInterface;
   const std::string_view remembered = viewer ? std::string_view(viewer->cadVersion) : "";
   if (GwCore* toggle = frame->frame_child(preselectedToggle(remembered))) {
     toggle->set_toggle_state(1);

@@ -48,7 +48,7 @@ DXFText::DXFText(double x, double y, const char* text, double height, double rot
       y2_(y),
       height_(height),
       rotation_(rotation),
-      vAlign_(3),
+      vAlign_(kVAlignTop),
       hasAlignment_(1) {
   setText(text ? text : "");
 }
@@ -78,7 +78,7 @@ void DXFText::setText(std::string text) {
   text_ = std::move(text);
 }
 
-void DXFText::setAlignment(int hAlign, int vAlign) {
+void DXFText::setAlignment(HAlignCode hAlign, VAlignCode vAlign) {
   hAlign_ = hAlign;
   vAlign_ = vAlign;
   hasAlignment_ = 1;
@@ -132,15 +132,15 @@ void DXFText::transform(double s, double a, double dx, double dy, double) {
   rotation_ += a;
 }
 
-TextHAlign DXFText::platformHAlign(int hAlign) {
-  if (hAlign == 1) return TextHAlign::Centre;
-  if (hAlign >= 2 && hAlign <= 5) return TextHAlign::Right;
+TextHAlign DXFText::anchorHAlign(int hAlign) {
+  if (hAlign == kHAlignCentre) return TextHAlign::Centre;
+  if (hAlign >= kHAlignRight && hAlign <= kHAlignFit) return TextHAlign::Right;
   return TextHAlign::Left;
 }
 
-TextVAlign DXFText::platformVAlign(int vAlign) {
-  if (vAlign == 1) return TextVAlign::Bottom;
-  if (vAlign == 2 || vAlign == 3) return TextVAlign::Top;
+TextVAlign DXFText::anchorVAlign(int vAlign) {
+  if (vAlign == kVAlignBottom) return TextVAlign::Bottom;
+  if (vAlign == kVAlignMiddle || vAlign == kVAlignTop) return TextVAlign::Top;
   return TextVAlign::Baseline;
 }
 
@@ -150,8 +150,8 @@ TextStyle DXFText::styleFor(int pixelHeight, int weight) const {
   style.pixelHeight = pixelHeight;
   style.escapementTenths = escapementOf(rotation_);
   style.weight = weight;
-  style.hAlign = platformHAlign(hAlign_);
-  style.vAlign = platformVAlign(vAlign_);
+  style.hAlign = anchorHAlign(hAlign_);
+  style.vAlign = anchorVAlign(vAlign_);
   return style;
 }
 
@@ -189,6 +189,21 @@ void DXFText::drawOnDevice(DeviceContext& dc, double s, double minX, double minY
   dc.text_out(deviceX, deviceY, text_.c_str(), styleFor(static_cast<int>(pixels), 700));
 }
 
+template <class Self>
+std::array<RealGroupOf<Self>, 4> DXFText::placementGroups(Self& text) {
+  return {{{10, &text.x_}, {20, &text.y_}, {30, &text.z_}, {40, &text.height_}}};
+}
+
+template <class Self>
+std::array<RealGroupOf<Self>, 2> DXFText::styleGroups(Self& text) {
+  return {{{50, &text.rotation_}, {41, &text.widthFactor_}}};
+}
+
+template <class Self>
+std::array<RealGroupOf<Self>, 3> DXFText::alignmentGroups(Self& text) {
+  return {{{11, &text.x2_}, {21, &text.y2_}, {31, &text.z2_}}};
+}
+
 int DXFText::readGroups(DxfLineReader& in) {
   setColourNumber("256");
   hasAlignment_ = 0;
@@ -202,22 +217,18 @@ int DXFText::readGroups(DxfLineReader& in) {
   std::string continuation;
   int attachment = 0;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
+    if (readListedGroup(input, code, placementGroups(*this)) ||
+        readListedGroup(input, code, styleGroups(*this)) ||
+        readListedGroup(input, code, alignmentGroups(*this))) {
+      return true;
+    }
     switch (code) {
       case 1:
-        value.assign(input.readLine());
+        value.assign(input.readTextLine());
         return true;
       case 3:
-        appendCapped(continuation, input.readLine());
+        appendCapped(continuation, input.readTextLine());
         return true;
-      case 10: x_ = readDouble(input); return true;
-      case 20: y_ = readDouble(input); return true;
-      case 30: z_ = readDouble(input); return true;
-      case 11: x2_ = readDouble(input); return true;
-      case 21: y2_ = readDouble(input); return true;
-      case 31: z2_ = readDouble(input); return true;
-      case 40: height_ = readDouble(input); return true;
-      case 41: widthFactor_ = readDouble(input); return true;
-      case 50: rotation_ = readDouble(input); return true;
       case 71: attachment = readInt(input); return true;
       case 72:
         hAlign_ = readInt(input);
@@ -254,7 +265,7 @@ void DXFText::finishReading(int attachment) {
     if (!(nearZero(x2_) && nearZero(y2_))) rotation_ = degrees(std::atan2(y2_, x2_));
     if (attachment < 1 || attachment > 9) attachment = 1;
     hAlign_ = (attachment - 1) % 3;
-    static constexpr int kRowAlign[] = {3, 2, 1};
+    static constexpr VAlignCode kRowAlign[] = {kVAlignTop, kVAlignMiddle, kVAlignBottom};
     vAlign_ = kRowAlign[(attachment - 1) / 3];
     hasAlignment_ = 1;
     x2_ = x_;
@@ -265,42 +276,42 @@ void DXFText::finishReading(int attachment) {
     y2_ = y_;
     z2_ = z_;
   }
-  if (hasAlignment_ && (hAlign_ != 0 || vAlign_ != 0)) {
-    if (hAlign_ == 3 || hAlign_ == 5) hAlign_ = 2;
-    if (hAlign_ == 4) hAlign_ = 1;
+  if (hasAlignment_ && (hAlign_ != kHAlignLeft || vAlign_ != kVAlignBaseline)) {
+    if (hAlign_ == kHAlignAligned || hAlign_ == kHAlignFit) hAlign_ = kHAlignRight;
+    if (hAlign_ == kHAlignMiddle) hAlign_ = kHAlignCentre;
   } else {
     hasAlignment_ = 0;
     x2_ = x_;
     y2_ = y_;
     z2_ = z_;
   }
-  if (vAlign_ == 2) {
+  if (vAlign_ == kVAlignMiddle) {
     // Middle: the baseline lies half a height below the anchor, against the up direction.
     const double up = radians(rotation_ + 90.0);
     x2_ -= std::cos(up) * height_ / 2.0;
     y2_ -= std::sin(up) * height_ / 2.0;
-    vAlign_ = 0;
+    vAlign_ = kVAlignBaseline;
   }
 }
 
 int DXFText::writeGroups(std::ostream& out) const {
   // A left/baseline text anchored on a point of its own (a middle alignment moved there)
   // has no alignment codes in DXF: its anchor is written as the insertion point instead.
-  const bool anchorOnly = hasAlignment_ && hAlign_ == 0 && vAlign_ == 0;
+  const bool anchorOnly = hasAlignment_ && hAlign_ == kHAlignLeft && vAlign_ == kVAlignBaseline;
   out << "TEXT\n  8\n" << layerName_ << '\n';
   if (ownColour_) out << " 62\n" << colourNumber_ << '\n';
-  writePair(out, 10, anchorOnly ? x2_ : x_);
-  writePair(out, 20, anchorOnly ? y2_ : y_);
-  writePair(out, 30, z_);
-  writePair(out, 40, height_);
-  out << "  1\n" << TextCodes::encodeSpecials(text_) << '\n';
-  writePair(out, 50, rotation_);
-  writePair(out, 41, widthFactor_);
+  auto placement = placementGroups(*this);
+  if (anchorOnly) {
+    placement[0].field = &x2_;
+    placement[1].field = &y2_;
+  }
+  writeListedGroups(out, placement);
+  // A text with many special characters may grow beyond one value line when encoded.
+  out << "  1\n" << TextCodes::valueLine(TextCodes::encodeSpecials(text_)) << '\n';
+  writeListedGroups(out, styleGroups(*this));
   if (hasAlignment_ && !anchorOnly) {
     out << " 72\n" << hAlign_ << "\n 73\n" << vAlign_ << '\n';
-    writePair(out, 11, x2_);
-    writePair(out, 21, y2_);
-    writePair(out, 31, z2_);
+    writeListedGroups(out, alignmentGroups(*this));
   }
   writeEnd(out);
   return 0;

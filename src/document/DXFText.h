@@ -1,6 +1,7 @@
 // The single-line text entity, read from TEXT and MTEXT and always written as TEXT.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "entities/DXFGeometrie.h"
@@ -13,6 +14,25 @@ class DXFText : public DXFGeometrie {
   static constexpr int kEndOfFile = -35;
   // Longest string kept (the text field holds 200 bytes with its terminator).
   static constexpr std::size_t kMaxTextLength = 199;
+
+  // Horizontal alignment codes (group 72). Aligned, middle and fit are read only: they are
+  // kept as right, centre and right.
+  enum HAlignCode : int {
+    kHAlignLeft = 0,
+    kHAlignCentre = 1,
+    kHAlignRight = 2,
+    kHAlignAligned = 3,
+    kHAlignMiddle = 4,
+    kHAlignFit = 5,
+  };
+  // Vertical alignment codes (group 73). Middle is read only: the anchor moves to the
+  // baseline instead.
+  enum VAlignCode : int {
+    kVAlignBaseline = 0,
+    kVAlignBottom = 1,
+    kVAlignMiddle = 2,
+    kVAlignTop = 3,
+  };
 
   // Layer name "0", visible, height 10, width factor 1, no alignment.
   DXFText();
@@ -47,14 +67,14 @@ class DXFText : public DXFGeometrie {
   // Degrees counter-clockwise (group 50).
   double rotation() const { return rotation_; }
   const std::string& text() const { return text_; }
-  // 0 left, 1 centre, 2 right (group 72).
+  // An HAlignCode: left, centre or right after reading (group 72).
   int hAlign() const { return hAlign_; }
-  // 0 baseline, 1 bottom, 3 top (group 73).
+  // A VAlignCode: baseline, bottom or top after reading (group 73).
   int vAlign() const { return vAlign_; }
   // 1 when the text carries an alignment (groups 72/73 given and not both 0).
   int hasAlignment() const { return hasAlignment_; }
-  // Alignment codes as used by the print captions: h 0..2, v 0..3.
-  void setAlignment(int hAlign, int vAlign);
+  // Alignment codes as the print captions set them.
+  void setAlignment(HAlignCode hAlign, VAlignCode vAlign);
 
   const char* typeName() const override;
   void stretchX(double c, double d) override;
@@ -74,12 +94,22 @@ class DXFText : public DXFGeometrie {
   int readGroups(DxfLineReader& in) override;
   int writeGroups(std::ostream& out) const override;
 
-  // The platform alignment of the codes (hAlign 0 to 5, vAlign 0 to 3); codes outside
-  // those ranges are taken as left and baseline.
-  static TextHAlign platformHAlign(int hAlign);
-  static TextVAlign platformVAlign(int vAlign);
+  // The anchor of a text on its device point for the alignment codes; codes outside
+  // their enumerations are taken as left and baseline.
+  static TextHAlign anchorHAlign(int hAlign);
+  static TextVAlign anchorVAlign(int vAlign);
 
  private:
+  // The group tables of the reals, each in the order written: the insertion point 10, 20,
+  // 30 and height 40 come before the string (group 1), rotation 50 and width factor 41
+  // after it, and the alignment point 11, 21, 31 last, only with an alignment.
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 4> placementGroups(Self& text);
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 2> styleGroups(Self& text);
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 3> alignmentGroups(Self& text);
+
   // Interprets the alignment codes, or an MTEXT's attachment point (group 71) and
   // direction, once all groups were read.
   void finishReading(int attachment);

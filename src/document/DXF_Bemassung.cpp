@@ -2,6 +2,7 @@
 #include "document/DXF_Bemassung.h"
 
 #include <ostream>
+#include <span>
 
 #include "document/DXF_Block.h"
 #include "document/PlacedContent.h"
@@ -12,32 +13,39 @@ DXF_Bemassung::DXF_Bemassung() {
   copyField(layerName_, "LAYER");
 }
 
+template <class Self>
+std::array<RealGroupOf<Self>, 3 * DXF_Bemassung::kPoints + 2> DXF_Bemassung::groupTable(
+    Self& dimension) {
+  std::array<RealGroupOf<Self>, 3 * kPoints + 2> table{};
+  for (int i = 0; i < kPoints; ++i) {
+    table[3 * i] = {10 + i, &dimension.x_[i]};
+    table[3 * i + 1] = {20 + i, &dimension.y_[i]};
+    table[3 * i + 2] = {30 + i, &dimension.z_[i]};
+  }
+  table[3 * kPoints] = {40, &dimension.length40_};
+  table[3 * kPoints + 1] = {50, &dimension.angle50_};
+  return table;
+}
+
 int DXF_Bemassung::read(DxfLineReader& in) {
   x_[2] = y_[2] = z_[2] = 0.0;
   angle50_ = 0.0;
   bool layerSeen = false;
+  const auto reals = groupTable(*this);
   for (;;) {
     const char* line = in.readLine();
     if (in.eof()) return kEndOfFile;
     const int code = groupCode(line, GroupCodeVariant::LinetypeDimension);
     if (code == 0) return 0;
+    if (readListedGroup(in, code, reals)) continue;
     if (code == 1) {
-      text_ = utf8_ ? TextCodes::windows1252FromUtf8(in.readLine()) : in.readLine();
+      const char* text = in.readTextLine();
+      text_ = utf8_ ? TextCodes::windows1252FromUtf8(text) : text;
     } else if (code == 2) {
       copyField(blockName_, in.readLine());
     } else if (code == 8 && !layerSeen) {
       copyField(layerName_, in.readLine());
       layerSeen = true;
-    } else if (code >= 10 && code <= 16) {
-      x_[code - 10] = parseReal(in.readLine());
-    } else if (code >= 20 && code <= 26) {
-      y_[code - 20] = parseReal(in.readLine());
-    } else if (code >= 30 && code <= 36) {
-      z_[code - 30] = parseReal(in.readLine());
-    } else if (code == 40) {
-      length40_ = parseReal(in.readLine());
-    } else if (code == 50) {
-      angle50_ = parseReal(in.readLine());
     } else if (code == 70) {
       type70_ = parseInt(in.readLine());
     } else {
@@ -47,17 +55,13 @@ int DXF_Bemassung::read(DxfLineReader& in) {
 }
 
 int DXF_Bemassung::write(std::ostream& out) const {
+  const auto reals = groupTable(*this);
+  const std::span<const RealGroup<const double>> all(reals);
   out << "DIMENSION\n  8\n" << layerName_ << "\n  2\n" << blockName_ << '\n';
-  for (int i = 0; i < 3; ++i) {
-    out << ' ' << 10 + i << '\n' << x_[i] << "\n " << 20 + i << '\n' << y_[i] << "\n "
-        << 30 + i << '\n' << z_[i] << '\n';
-  }
-  out << " 70\n" << type70_ << "\n 1\n" << text_ << '\n';
-  for (int i = 3; i < kPoints; ++i) {
-    out << ' ' << 10 + i << '\n' << x_[i] << "\n " << 20 + i << '\n' << y_[i] << "\n "
-        << 30 + i << '\n' << z_[i] << '\n';
-  }
-  out << " 40\n" << length40_ << "\n 50\n" << angle50_ << "\n  0\n";
+  writeListedGroups(out, all.first(3 * kPointsBeforeText));
+  out << " 70\n" << type70_ << "\n 1\n" << TextCodes::valueLine(text_) << '\n';
+  writeListedGroups(out, all.subspan(3 * kPointsBeforeText));
+  out << "  0\n";
   return 0;
 }
 

@@ -1,10 +1,12 @@
 // A DIMENSION: drawn through the anonymous block the CAD program made for it.
 #pragma once
 
+#include <array>
 #include <iosfwd>
 #include <string>
 
 #include "document/DocumentLists.h"
+#include "dxf/GroupTable.h"
 
 // The viewer computes no dimension graphics: it draws, re-layers and explodes the block
 // named by the dimension, placed at the group 12/22 point. The other values are kept so
@@ -63,6 +65,13 @@ class DXF_Bemassung {
   int type() const { return type70_; }
 
  private:
+  // Points written before the type (70) and the text (1); the others come after them.
+  static constexpr int kPointsBeforeText = 3;
+  // The group table of the reals, in the order written: the points 10, 20, 30 to 16, 26,
+  // 36, then the length 40 and the angle 50.
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 3 * kPoints + 2> groupTable(Self& dimension);
+
   char blockName_[kNameSize];
   char layerName_[kNameSize];
   std::string text_ = "<>";

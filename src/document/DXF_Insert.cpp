@@ -1,16 +1,37 @@
 // A block reference (INSERT): a block placed by name at a point with a rotation and a scale.
 #include "document/DXF_Insert.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <numbers>
 #include <ostream>
+#include <utility>
 
 #include "document/DXF_Block.h"
 #include "document/PlacedContent.h"
 #include "document/Polylinie.h"
+#include "dxf/GroupTable.h"
 
 namespace {
+
+// The placement as the file holds it: insertion point 10, 20, 30, scales 41 (x) and 42
+// (y), rotation 50 in degrees.
+struct FilePlacement {
+  double x = 0.0;
+  double y = 0.0;
+  double z = 0.0;
+  double scaleX = 1.0;
+  double scaleY = 1.0;
+  double rotation = 0.0;
+};
+
+// The group table of a placement, in the order written.
+template <class Placement>
+std::array<RealGroupOf<Placement>, 6> groupTable(Placement& placement) {
+  return {{{10, &placement.x}, {20, &placement.y}, {30, &placement.z},
+           {41, &placement.scaleX}, {42, &placement.scaleY}, {50, &placement.rotation}}};
+}
 
 // A rotation in degrees brought into 0 <= angle < 360.
 double normalisedDegrees(double angle) {
@@ -34,9 +55,8 @@ DXF_Insert::DXF_Insert(const char* blockName, const char* layerName, double x, d
 }
 
 int DXF_Insert::read(DxfLineReader& in) {
-  x_ = y_ = z_ = rotation_ = 0.0;
-  double sx = 1.0;
-  double sy = 1.0;
+  FilePlacement placement;
+  const auto reals = groupTable(placement);
   bool layerSeen = false;
   for (;;) {
     const char* line = in.readLine();
@@ -49,6 +69,7 @@ int DXF_Insert::read(DxfLineReader& in) {
     }
     const int code = groupCode(line, GroupCodeVariant::Standard);
     if (code == 0) break;
+    if (readListedGroup(in, code, reals)) continue;
     switch (code) {
       case 2: copyField(blockName_, in.readLine()); break;
       case 8:
@@ -59,12 +80,6 @@ int DXF_Insert::read(DxfLineReader& in) {
           layerSeen = true;
         }
         break;
-      case 10: x_ = parseReal(in.readLine()); break;
-      case 20: y_ = parseReal(in.readLine()); break;
-      case 30: z_ = parseReal(in.readLine()); break;
-      case 50: rotation_ = parseReal(in.readLine()); break;
-      case 41: sx = parseReal(in.readLine()); break;
-      case 42: sy = parseReal(in.readLine()); break;
       default:
         // Values of unused groups are dropped unseen, so that a value such as "     0"
         // cannot pass for the end of the record.
@@ -72,6 +87,12 @@ int DXF_Insert::read(DxfLineReader& in) {
         break;
     }
   }
+  x_ = placement.x;
+  y_ = placement.y;
+  z_ = placement.z;
+  rotation_ = placement.rotation;
+  const double sx = placement.scaleX;
+  const double sy = placement.scaleY;
   // One signed scale and a rotation such that mirror-then-rotate in the file equals the
   // entities' transform (rotate, then mirror top to bottom for a negative scale).
   if (sx < 0 && sy < 0) {
@@ -91,14 +112,16 @@ int DXF_Insert::read(DxfLineReader& in) {
 
 int DXF_Insert::write(std::ostream& out) const {
   // A mirrored insert is written as mirrored in y, whose file rotation is the negated one.
-  const double rotation = scale_ < 0 ? normalisedDegrees(-rotation_) : rotation_;
-  out << "INSERT\n  8\n" << layerName_ << "\n  2\n" << blockName_ << "\n 10\n"
-      << x_ << "\n 20\n"
-      << y_ << "\n 30\n"
-      << z_ << "\n 41\n"
-      << std::fabs(scale_) << "\n 42\n"
-      << scale_ << "\n 50\n"
-      << rotation << "\n  0\n";
+  FilePlacement placement;
+  placement.x = x_;
+  placement.y = y_;
+  placement.z = z_;
+  placement.scaleX = std::fabs(scale_);
+  placement.scaleY = scale_;
+  placement.rotation = scale_ < 0 ? normalisedDegrees(-rotation_) : rotation_;
+  out << "INSERT\n  8\n" << layerName_ << "\n  2\n" << blockName_ << '\n';
+  writeListedGroups(out, groupTable(std::as_const(placement)));
+  out << "  0\n";
   return 0;
 }
 

@@ -242,12 +242,12 @@ void DXF_Zeichnung::rotateAll(double scale, double angle, double dx, double dy, 
 
 void DXF_Zeichnung::drawPrintCaption(DeviceContext& dc, double factor, const char* text,
                                      int corner) {
-  if (corner < 1 || corner > 4) return;
+  if (corner < kUpperLeft || corner > kLowerRight) return;
   const double m = std::fabs(maxX_ - minX_) * 0.05;
   printMargin_ = m;
   const Layer layer;
-  const bool left = corner == 1 || corner == 3;
-  const bool top = corner == 1 || corner == 2;
+  const bool left = corner == kUpperLeft || corner == kLowerLeft;
+  const bool top = corner == kUpperLeft || corner == kUpperRight;
   const double x = left ? minX_ - 1.2 * m : maxX_ + 1.2 * m;
   const double y = top ? maxY_ + 1.2 * m : minY_ - 1.2 * m;
   const double step = top ? -0.4 * m : 0.4 * m;
@@ -257,7 +257,10 @@ void DXF_Zeichnung::drawPrintCaption(DeviceContext& dc, double factor, const cha
     const std::string line(rest.substr(0, end));
     rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     DXFText caption(x, y + k * step, line.c_str(), 0.25 * m, 0.0, &layer);
-    if (corner != 1) caption.setAlignment(left ? 0 : 2, top ? 3 : 1);
+    if (corner != kUpperLeft) {
+      caption.setAlignment(left ? DXFText::kHAlignLeft : DXFText::kHAlignRight,
+                           top ? DXFText::kVAlignTop : DXFText::kVAlignBottom);
+    }
     caption.drawOnDevice(dc, factor, minX_ - 2 * m, minY_ - 2 * m, maxX_ + 2 * m, maxY_ + 2 * m,
                          0, 0, 0);
   }

@@ -86,8 +86,11 @@ class DXF_Zeichnung {
   // Turns the drawing by `angle` degrees (scale and offsets as the entities' transform).
   // Dimensions keep their place.
   void rotateAll(double scale, double angle, double dx, double dy, double dz);
-  // Writes `text` (lines split at newlines) beside corner 1 (upper left) to 4 (lower
-  // right) of the extents on a printer device context.
+  // Corners of the extents that print captions stand beside (the numbers the print
+  // layout names them by).
+  enum CaptionCorner : int { kUpperLeft = 1, kUpperRight = 2, kLowerLeft = 3, kLowerRight = 4 };
+  // Writes `text` (lines split at newlines) beside a CaptionCorner of the extents on a
+  // printer device context; other corner numbers write nothing.
   void drawPrintCaption(DeviceContext& dc, double factor, const char* text, int corner);
   // Replaces every insert, polyline and dimension by plain entities and deletes the
   // blocks; afterwards the document holds only entities, layers and linetypes.

@@ -67,9 +67,9 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A linetype whose group 73 names more pattern elements than were read would be written
-// with empty element lines, which CAD programs reject; it is written with the count of the
-// elements it holds (given as the group 73 pair the count is read from).
+// A linetype whose group 73 names more pattern elements than were read is written with the
+// count of the elements it holds (given as the group 73 pair the count is read from), so
+// that its pattern stays as read instead of gaining zero-length elements.
 void writeLinetype(std::ostream& out, const Linientyp& linetype) {
   if (linetype.elementCount() <= linetype.storedElements()) {
     linetype.write(out);

@@ -50,7 +50,7 @@ Polylinie::Polylinie(const Polylinie& other)
 void Polylinie::setLayerName(const char* name) { copyField(layerName_, name); }
 
 bool Polylinie::isClosed() const {
-  return (flags_ & 1) != 0 || std::strcmp(layerName_, "SILHOUETTE") == 0 ||
+  return (flags_ & kClosedFlag) != 0 || std::strcmp(layerName_, "SILHOUETTE") == 0 ||
          std::strcmp(layerName_, "REX_4") == 0;
 }
 
@@ -75,9 +75,15 @@ int Polylinie::read(DxfLineReader& in) {
 int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& counted) {
   bool layerSeen = false;
   long declared = 0;
+  // Vertices whose pair has ended with its group 20; the vertex list is complete once the
+  // declared count of them is reached.
+  long completed = 0;
+  // False while a pair beyond the declared count is passed over, so that its 20 and 42
+  // groups leave the last vertex kept alone.
+  bool pairKept = false;
   for (;;) {
     const int code = in.readGroupCode(GroupCodeVariant::Standard);
-    if (in.eof()) return vertices.empty() ? kEndOfFileHead : kEndOfFileVertex;
+    if (in.eof()) return counted && completed < declared ? kEndOfFileVertex : kEndOfFileHead;
     if (code == 0) return 0;
     switch (code) {
       case 8:
@@ -105,21 +111,23 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
       case 10:
         // A vertex is made only when a pair for it comes: the declared count is a limit,
         // never an allocation.
-        if (counted && static_cast<long>(vertices.size()) < declared) {
+        pairKept = counted && static_cast<long>(vertices.size()) < declared;
+        if (pairKept) {
           vertices.emplace_back().setX(in.readReal());
         } else {
           in.readLine();
         }
         break;
       case 20:
-        if (!vertices.empty()) {
+        if (pairKept) {
           vertices.back().setY(in.readReal());
+          completed = static_cast<long>(vertices.size());
         } else {
           in.readLine();
         }
         break;
       case 42:
-        if (!vertices.empty()) {
+        if (pairKept) {
           vertices.back().setBulge(in.readReal());
         } else {
           in.readLine();

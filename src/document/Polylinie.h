@@ -18,8 +18,9 @@
 class Polylinie {
  public:
   static constexpr int kNameSize = 50;
-  // Result codes when the data ends: before or between the head groups and after the
-  // vertices, inside an LWPOLYLINE vertex list, and between VERTEX records.
+  // Result codes when the data ends: among the head groups or after the vertices (after
+  // an LWPOLYLINE's or LEADER's declared vertex list too), inside such a vertex list (or a
+  // VERTEX record), and between VERTEX records.
   static constexpr int kEndOfFileHead = -32;
   static constexpr int kEndOfFileVertex = -31;
   static constexpr int kEndOfFileVertices = -30;
@@ -27,6 +28,8 @@ class Polylinie {
   static constexpr double kMinSegment = 0.01;
   // Bulges within this of 0 give a straight segment.
   static constexpr double kMinBulge = 0.001;
+  // The bit of the flags (group 70) that closes the polyline.
+  static constexpr std::int32_t kClosedFlag = 1;
 
   // Empty, layer name "LAYER", flags 0.
   Polylinie();
@@ -54,7 +57,7 @@ class Polylinie {
 
   const char* layerName() const { return layerName_; }
   void setLayerName(const char* name);
-  // Group 70; bit 1 = closed.
+  // Group 70; kClosedFlag closes the polyline.
   std::int32_t flags() const { return flags_; }
   // True when drawn closed: flag bit 1, or the layers "SILHOUETTE" and "REX_4".
   bool isClosed() const;

@@ -1,11 +1,11 @@
-// Windows-1252 <-> UTF-8 conversion for texts crossing into and out of GTK and Pango.
+// The Windows-1252 table, the UTF-8 decoder and the conversions between the two.
 #include "dxf/Cp1252.h"
 
 #include <array>
 
 namespace {
 
-// Unicode code points of the bytes 0x80-0x9F; undefined bytes keep their own number.
+// Characters of the bytes 0x80-0x9F; undefined bytes keep their own number.
 constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88
@@ -13,10 +13,12 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
 };
 
-char32_t codePointOf(unsigned char byte) {
-  if (byte >= 0x80 && byte < 0xA0) return kHighControls[byte - 0x80];
-  return byte;
-}
+constexpr unsigned char kFirstHighControl = 0x80;
+constexpr unsigned char kFirstLatin1 = 0xA0;
+constexpr char32_t kLastLatin1 = 0xFF;
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+constexpr char32_t kFirstSurrogate = 0xD800;
+constexpr char32_t kLastSurrogate = 0xDFFF;
 
 void appendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -32,61 +34,62 @@ void appendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// The code page byte of a code point, or '?' when the code page has no such character.
-char byteOf(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
-  }
-  return '?';
-}
-
-// Decodes one UTF-8 sequence at text[pos]; advances pos. Returns U+FFFD when malformed,
-// having consumed only the first byte, so decoding resynchronises on the next one.
-char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  int extra = 0;
-  char32_t cp = 0;
-  char32_t minimum = 0;
-  if (lead < 0x80) {
-    ++pos;
-    return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    extra = 1, cp = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    extra = 2, cp = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    extra = 3, cp = lead & 0x07, minimum = 0x10000;
-  } else {
-    ++pos;
-    return 0xFFFD;
-  }
-  if (pos + static_cast<std::size_t>(extra) >= text.size()) {
-    ++pos;
-    return 0xFFFD;
-  }
-  for (int i = 1; i <= extra; ++i) {
-    const auto next = static_cast<unsigned char>(text[pos + i]);
-    if ((next & 0xC0) != 0x80) {
-      ++pos;
-      return 0xFFFD;
-    }
-    cp = (cp << 6) | (next & 0x3F);
-  }
-  if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    ++pos;
-    return 0xFFFD;
-  }
-  pos += extra + 1;
-  return cp;
-}
-
 }  // namespace
+
+char32_t cp1252CodePoint(unsigned char byte) {
+  if (byte >= kFirstHighControl && byte < kFirstLatin1) {
+    return kHighControls[byte - kFirstHighControl];
+  }
+  return byte;
+}
+
+bool cp1252Defines(unsigned char byte) {
+  return byte < kFirstHighControl || byte >= kFirstLatin1 ||
+         cp1252CodePoint(byte) != static_cast<char32_t>(byte);
+}
+
+std::optional<unsigned char> cp1252ByteOf(char32_t codePoint) {
+  if (codePoint < kFirstHighControl || (codePoint >= kFirstLatin1 && codePoint <= kLastLatin1)) {
+    return static_cast<unsigned char>(codePoint);
+  }
+  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == codePoint) return static_cast<unsigned char>(kFirstHighControl + i);
+  }
+  return std::nullopt;
+}
+
+std::optional<Utf8Character> decodeUtf8At(std::string_view text, std::size_t pos) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(pos);
+  std::size_t length = 0;
+  char32_t cp = 0;
+  char32_t smallest = 0;
+  if (lead < 0x80) {
+    return Utf8Character{lead, 1};
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2, cp = lead & 0x1F, smallest = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, cp = lead & 0x0F, smallest = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, cp = lead & 0x07, smallest = 0x10000;
+  } else {
+    return std::nullopt;
+  }
+  if (length > text.size() - pos) return std::nullopt;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(pos + i) & 0xC0) != 0x80) return std::nullopt;
+    cp = (cp << 6) | (byte(pos + i) & 0x3F);
+  }
+  if (cp < smallest || cp > kLastCodePoint || (cp >= kFirstSurrogate && cp <= kLastSurrogate)) {
+    return std::nullopt;
+  }
+  return Utf8Character{cp, length};
+}
 
 std::string cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);
-  for (const char c : text) appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+  for (const char c : text) appendUtf8(out, cp1252CodePoint(static_cast<unsigned char>(c)));
   return out;
 }
 
@@ -94,6 +97,13 @@ std::string utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   std::size_t pos = 0;
-  while (pos < text.size()) out += byteOf(decodeUtf8(text, pos));
+  while (pos < text.size()) {
+    // A malformed sequence gives one '?' for its first byte; decoding goes on at the next.
+    const std::optional<Utf8Character> character = decodeUtf8At(text, pos);
+    const std::optional<unsigned char> byte =
+        character ? cp1252ByteOf(character->codePoint) : std::nullopt;
+    out += byte ? static_cast<char>(*byte) : '?';
+    pos += character ? character->length : 1;
+  }
   return out;
 }

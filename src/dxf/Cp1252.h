@@ -1,6 +1,9 @@
-// Conversion between the drawing's Windows-1252 text and the UTF-8 that GTK and Pango take.
+// The Windows-1252 code page of the drawing's texts: its one table and the one UTF-8
+// decoder, and the conversions to and from the UTF-8 that GTK and Pango take.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,3 +17,25 @@ std::string cp1252ToUtf8(std::string_view text);
 // UTF-8 back to Windows-1252 (texts typed into the user interface). Characters the code
 // page cannot hold, and malformed UTF-8 sequences, become '?'.
 std::string utf8ToCp1252(std::string_view text);
+
+// The character of a code page byte; an undefined byte gives the control character of the
+// same number.
+char32_t cp1252CodePoint(unsigned char byte);
+
+// False for the five bytes the code page leaves undefined.
+bool cp1252Defines(unsigned char byte);
+
+// The code page byte of a character, the undefined bytes' control characters included;
+// nothing when the code page has no such character.
+std::optional<unsigned char> cp1252ByteOf(char32_t codePoint);
+
+// One well-formed UTF-8 sequence: the character and the number of bytes it takes.
+struct Utf8Character {
+  char32_t codePoint;
+  std::size_t length;
+};
+
+// The UTF-8 sequence starting at text[pos]; nothing when the bytes there are no
+// well-formed UTF-8 (a stray or missing continuation byte, a sequence cut off by the end
+// of the text, an overlong form, a surrogate half, a value beyond U+10FFFF).
+std::optional<Utf8Character> decodeUtf8At(std::string_view text, std::size_t pos);

@@ -19,6 +19,10 @@
 
 // Bytes of one line buffer: a line holds at most kLineBufferSize - 1 = 99 characters.
 inline constexpr std::size_t kLineBufferSize = 100;
+inline constexpr std::size_t kMaxLineLength = kLineBufferSize - 1;
+// The longest text value line (a TEXT's or MTEXT's string, a dimension's text) kept whole:
+// the DXF limit for a line of text. The writer never writes a longer line.
+inline constexpr std::size_t kMaxTextLineLength = 255;
 
 // Which reader's rule decides a group code line (they differ only in corner cases).
 enum class GroupCodeVariant {
@@ -70,7 +74,8 @@ inline int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVaria
 // Each readLine() delivers the next line without its newline; one carriage return right
 // before the newline is dropped, so CR LF files read like LF files. A line longer than
 // 99 characters keeps its first 99 and the rest of it is skipped, never read as a line of
-// its own. Lines are not trimmed. Embedded NUL bytes end the line as a C string.
+// its own; readTextLine() does the same with 255 for the value lines of texts. Lines are
+// not trimmed. Embedded NUL bytes end the line as a C string.
 //
 // End of file follows the stream convention the readers are written against: eof() turns
 // true when a read reaches the end of the data before a newline, so a last line without a
@@ -97,12 +102,15 @@ class DxfLineReader {
   bool isOpen() const { return open_; }
 
   // Reads the next line and returns it (the same buffer as line()).
-  const char* readLine() { return readQuick() ? line_ : readLineSlow(); }
+  const char* readLine() { return readQuick() ? line_ : readLineSlow(kMaxLineLength); }
+  // Reads the next line as the value of a text, which keeps up to kMaxTextLineLength
+  // characters.
+  const char* readTextLine() { return readQuick() ? line_ : readLineSlow(kMaxTextLineLength); }
 
   // Reads the next line and returns its group code, as groupCode(readLine(), variant) does.
   int readGroupCode(GroupCodeVariant variant = GroupCodeVariant::Standard) {
     const char* const source = pos_;
-    if (!readQuick()) return groupCode(readLineSlow(), variant);
+    if (!readQuick()) return groupCode(readLineSlow(kMaxLineLength), variant);
     // A line read the quick way still stands whole in the block. Its code is read from there
     // rather than from the copy just written to the line buffer, which the processor cannot
     // hand on to the loads at once.
@@ -115,7 +123,7 @@ class DxfLineReader {
   // Reads the next line and converts it as parseReal does (the same value, just faster).
   double readReal();
 
-  // The last line read, NUL-terminated, at most 99 characters.
+  // The last line read, NUL-terminated: at most 99 characters, 255 from readTextLine().
   const char* line() const { return line_; }
   // True when the last line read equals `text` as strcmp compares (up to an embedded NUL).
   // The buffer always holds N bytes, so comparing N bytes, the NUL of `text` included, is
@@ -184,8 +192,9 @@ class DxfLineReader {
   }
   // Fetches the next block from the file or stream; false when nothing is left.
   bool refill();
-  // Any line: across blocks, overlong, or at the end of the data.
-  const char* readLineSlow();
+  // Any line: across blocks, overlong, or at the end of the data. Keeps at most `longest`
+  // characters of it.
+  const char* readLineSlow(std::size_t longest);
 
   struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -196,7 +205,7 @@ class DxfLineReader {
   std::vector<char> block_;
   const char* pos_ = nullptr;
   const char* end_ = nullptr;
-  char line_[kLineBufferSize] = {};
+  char line_[kMaxTextLineLength + 1] = {};
   std::size_t length_ = 0;
   long lineNumber_ = 0;
   bool open_ = true;

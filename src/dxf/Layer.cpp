@@ -17,10 +17,13 @@ struct LinetypeStyle {
 
 // Linetype names the drawings of the catalogue use, with the toolkit's line style codes.
 constexpr LinetypeStyle kLinetypeStyles[] = {
-    {"DASHED", 1},        {"GESTRICHELT", 1}, {"GEN3", 1},          {"HIDDEN", 2},
-    {"DASHDOT", 3},       {"MITTE", 3},       {"CENTER", 3},        {"GEN7", 3},
-    {"GEN7A", 3},         {"STRICHPUNKTX2", 3}, {"STRICHPUNKT", 3}, {"PHANTOM", 4},
-    {"GETRENNT", 4},      {"DIVIDE", 4},
+    {"DASHED", Layer::kDashed},       {"GESTRICHELT", Layer::kDashed},
+    {"GEN3", Layer::kDashed},         {"HIDDEN", Layer::kHidden},
+    {"DASHDOT", Layer::kDashDot},     {"MITTE", Layer::kDashDot},
+    {"CENTER", Layer::kDashDot},      {"GEN7", Layer::kDashDot},
+    {"GEN7A", Layer::kDashDot},       {"STRICHPUNKTX2", Layer::kDashDot},
+    {"STRICHPUNKT", Layer::kDashDot}, {"PHANTOM", Layer::kPhantom},
+    {"GETRENNT", Layer::kPhantom},    {"DIVIDE", Layer::kPhantom},
 };
 
 }  // namespace
@@ -69,7 +72,7 @@ std::int32_t Layer::lineStyleOfLinetype(const char* linetypeName) {
   for (const auto& style : kLinetypeStyles) {
     if (strcasecmp(linetypeName, style.name) == 0) return style.code;
   }
-  return 0;
+  return kSolid;
 }
 
 int Layer::read(DxfLineReader& in) {

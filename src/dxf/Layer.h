@@ -16,6 +16,15 @@ class Layer {
   static constexpr int kLinetypeNameSize = 20;
   static constexpr int kColourSize = 10;
 
+  // Line style codes, the dash patterns the painter strokes.
+  enum LineStyleCode : std::int32_t {
+    kSolid = 0,
+    kDashed = 1,
+    kHidden = 2,
+    kDashDot = 3,
+    kPhantom = 4,
+  };
+
   // End-of-file code of read().
   static constexpr int kEndOfFile = -38;
 
@@ -38,7 +47,7 @@ class Layer {
   const char* linetypeName() const { return linetypeName_; }
   // Colour as "#RRGGBB", derived from the colour number.
   const char* colour() const { return colour_; }
-  // 0 solid, 1 dashed, 2 hidden, 3 dash-dot, 4 phantom; derived from the linetype name.
+  // A LineStyleCode, derived from the linetype name.
   std::int32_t lineStyleCode() const { return lineStyleCode_; }
   // 1 = layer on, 0 = off.
   std::int32_t visible() const { return visible_; }
@@ -61,7 +70,7 @@ class Layer {
 
   // "#RRGGBB" of a DXF colour number: 1 to 6 and 40 have their colours, all others black.
   static const char* colourOfNumber(int number);
-  // Line style code of a linetype name, compared without regard to case; 0 if unknown.
+  // Line style code of a linetype name, compared without regard to case; solid if unknown.
   static std::int32_t lineStyleOfLinetype(const char* linetypeName);
 
  private:

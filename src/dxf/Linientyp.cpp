@@ -2,10 +2,37 @@
 #include "dxf/Linientyp.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "dxf/GroupLines.h"
+
+namespace {
+
+// A pattern length as written: the text read when it is a number, else the number it
+// starts with ("0.0" for an empty or missing value), since other DXF readers refuse a
+// file whose pattern holds a value line without a number.
+std::string patternNumber(const char* text) {
+  std::string_view value(text);
+  const auto first = value.find_first_not_of(' ');
+  value = first == std::string_view::npos ? std::string_view() : value.substr(first);
+  value = value.substr(0, value.find_last_not_of(' ') + 1);
+  double number = 0.0;
+  const auto whole = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (!value.empty() && whole.ec == std::errc() && whole.ptr == value.data() + value.size()) {
+    return std::string(text);
+  }
+  char digits[32];
+  const auto written = std::to_chars(digits, digits + sizeof digits, parseReal(text));
+  std::string result(digits, written.ptr);
+  if (result.find_first_not_of("-0123456789") == std::string::npos) result += ".0";
+  return result;
+}
+
+}  // namespace
 
 Linientyp::Linientyp() {
   copyField(name_, "LTYPE");
@@ -64,10 +91,11 @@ int Linientyp::read(DxfLineReader& in) {
 
 int Linientyp::write(std::ostream& out) const {
   out << "LTYPE\n  2\n" << name_ << "\n  70\n" << flags_ << "\n  3\n" << description_ << '\n';
-  out << " 72\n65\n 73\n" << elementCount_ << "\n 40\n" << patternLength_ << '\n';
-  // At most the table's room; elements named by the count but never read are empty.
+  out << " 72\n65\n 73\n" << elementCount_ << "\n 40\n" << patternNumber(patternLength_)
+      << '\n';
+  // At most the table's room; elements named by the count but never read are 0.0.
   const int written = std::clamp(elementCount_, 0, kMaxElements);
-  for (int i = 0; i < written; ++i) out << " 49\n" << element(i) << '\n';
+  for (int i = 0; i < written; ++i) out << " 49\n" << patternNumber(element(i)) << '\n';
   out << "  0\n";
   return 0;
 }

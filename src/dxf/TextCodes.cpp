@@ -2,6 +2,10 @@
 #include "dxf/TextCodes.h"
 
 #include <cstring>
+#include <optional>
+
+#include "dxf/Cp1252.h"
+#include "dxf/GroupLines.h"
 
 namespace {
 
@@ -63,86 +67,51 @@ bool isSemicolonCode(char c) { return c != '\0' && std::strchr("fFHCcAWQTp", c) 
 // Switches of underline, overline and strike-through.
 bool isSwitchCode(char c) { return c != '\0' && std::strchr("LlOoKk", c) != nullptr; }
 
-// Code points of the Windows-1252 bytes 0x80 to 0x9F (0 where the byte is undefined).
-constexpr unsigned kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// The Windows-1252 byte of a code point, or -1 when the code page has none.
-int windows1252Of(unsigned codePoint) {
-  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-    return static_cast<int>(codePoint);
-  }
-  for (int i = 0; i < 32; ++i) {
-    if (kHighControls[i] != 0 && kHighControls[i] == codePoint) return 0x80 + i;
-  }
-  return -1;
-}
-
-// Decodes one UTF-8 sequence at `pos`; its length, or 0 when the bytes are no UTF-8.
-std::size_t decodeUtf8(std::string_view text, std::size_t pos, unsigned& codePoint) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned lead = byte(pos);
-  std::size_t length = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    codePoint = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    codePoint = lead & 0x0F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    codePoint = lead & 0x07;
-  } else {
-    return 0;
-  }
-  if (pos + length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(pos + i) & 0xC0) != 0x80) return 0;
-    codePoint = (codePoint << 6) | (byte(pos + i) & 0x3F);
-  }
-  const unsigned smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (codePoint < smallest[length] || codePoint > 0x10FFFF ||
-      (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-    return 0;
-  }
-  return length;
-}
-
 }  // namespace
 
 std::string TextCodes::windows1252FromUtf8(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  constexpr char32_t kLastEscaped = 0xFFFF;
   std::string out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::optional<Utf8Character> character = decodeUtf8At(text, i);
+    if (!character) {
+      out += cp1252Defines(c) ? static_cast<char>(c) : '?';
       ++i;
       continue;
     }
-    unsigned codePoint = 0;
-    if (const std::size_t length = decodeUtf8(text, i, codePoint)) {
-      const int byte = windows1252Of(codePoint);
-      if (byte >= 0) {
-        out += static_cast<char>(byte);
-      } else if (codePoint <= 0xFFFF) {
-        static const char* kHex = "0123456789ABCDEF";
-        out += "\\U+";
-        for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(codePoint >> shift) & 0xF];
-      } else {
-        out += '?';
+    // The control characters of the undefined bytes are no characters of the code page.
+    const std::optional<unsigned char> byte = cp1252ByteOf(character->codePoint);
+    if (byte && cp1252Defines(*byte)) {
+      out += static_cast<char>(*byte);
+    } else if (character->codePoint <= kLastEscaped) {
+      out += "\\U+";
+      for (int shift = 12; shift >= 0; shift -= 4) {
+        out += kHex[(character->codePoint >> shift) & 0xF];
       }
-      i += length;
-      continue;
+    } else {
+      out += '?';
     }
-    const bool defined = c >= 0xA0 || kHighControls[c - 0x80] != 0;
-    out += defined ? static_cast<char>(c) : '?';
-    ++i;
+    i += character->length;
   }
   return out;
+}
+
+std::string_view TextCodes::valueLine(std::string_view text) {
+  constexpr std::size_t kLongestCode = 7;  // "\U+XXXX"
+  if (text.size() <= kMaxTextLineLength) return text;
+  const std::size_t cut = kMaxTextLineLength;
+  for (std::size_t start = cut - (kLongestCode - 1); start < cut; ++start) {
+    const bool special = start + 2 < text.size() && text[start] == '%' &&
+                         text[start + 1] == '%' && specialOfLetter(text[start + 2]) != 0 &&
+                         start + 3 > cut;
+    const bool escape = unicodeEscapeAt(text, start) >= 0 && start + kLongestCode > cut;
+    if (special || escape) return text.substr(0, start);
+  }
+  return text.substr(0, cut);
 }
 
 std::string TextCodes::decodeSpecials(std::string_view text) {

@@ -25,6 +25,10 @@ class TextCodes {
   // undefined, which become "?".
   static std::string windows1252FromUtf8(std::string_view text);
 
+  // The text as one value line of a file: cut to kMaxTextLineLength characters, before a
+  // special-character code ("%%c") or "\U+XXXX" escape that the cut would split.
+  static std::string_view valueLine(std::string_view text);
+
   // The shown text of an MTEXT value: inline formatting removed.
   // - "\P" (paragraph), "\N" (column break) and "\~" (non-breaking space) become a blank;
   // - "\\", "\{", "\}" stay as the escaped character;

@@ -1,4 +1,4 @@
-// Base of every drawable entity: shared attributes, the 23-operation table, pen cache.
+// Base of every drawable entity: shared attributes, the virtual operations, pen cache.
 #include "entities/DXFGeometrie.h"
 
 #include <algorithm>
@@ -210,11 +210,6 @@ void DXFGeometrie::drawChords(DrawingArea& area, int n, double s, double dx, dou
 void DXFGeometrie::writeHead(std::ostream& out, bool withColour) const {
   out << typeName() << "\n  8\n" << layerName_ << '\n';
   if (withColour && ownColour_) out << " 62\n256\n";
-}
-
-void DXFGeometrie::writePair(std::ostream& out, int code, double value) {
-  writeGroupCode(out, code);
-  out << value << '\n';
 }
 
 void DXFGeometrie::writeEnd(std::ostream& out) { out << "  0\n"; }

@@ -1,9 +1,8 @@
-// Base of every drawable entity: shared attributes, the 23-operation table, pen cache.
+// Base of every drawable entity: shared attributes, the virtual operations, pen cache.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 #include <iosfwd>
 #include <iterator>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "entities/DeviceContext.h"
 #include "entities/DrawingArea.h"
 #include "dxf/GroupLines.h"
+#include "dxf/GroupTable.h"
 #include "dxf/Layer.h"
 
 class Punkt;
@@ -20,8 +20,8 @@ class Kreisbogen;
 
 // An entity of a drawing (line, circle, arc, point, solid, text). Coordinates are doubles
 // in drawing units (mm); angle arguments are degrees. The virtual operations below are the
-// family's whole interface, in their fixed order; the base gives the fallback behaviour of
-// a kind that does not provide an operation.
+// family's whole interface; the base gives the fallback behaviour of a kind that does not
+// provide an operation.
 //
 // The entity follows its layer: assignLayer copies the layer's colour, line style code and
 // visibility; an entity whose colour was set explicitly (ownColour) keeps its colour.
@@ -31,50 +31,49 @@ class DXFGeometrie {
   static constexpr int kColourNumberSize = 10;
   static constexpr int kColourSize = 10;
 
-  // 0: destructor.
   virtual ~DXFGeometrie() = default;
 
-  // 1: the DXF entity name ("LINE", "CIRCLE", ...).
+  // The DXF entity name ("LINE", "CIRCLE", ...).
   virtual const char* typeName() const = 0;
-  // 2: 0 when the entity lies entirely outside the window by the kind's quick test, else 1.
+  // 0 when the entity lies entirely outside the window by the kind's quick test, else 1.
   virtual int touchesWindow(double minX, double minY, double maxX, double maxY) const;
-  // 3, 4: x (y) values greater than threshold c move by d (clamping per kind).
+  // The x (y) values greater than threshold c move by d (clamping per kind).
   virtual void stretchX(double c, double d);
   virtual void stretchY(double c, double d);
-  // 5, 6: every x (y) value += d.
+  // Every x (y) value grows by d.
   virtual void moveX(double d);
   virtual void moveY(double d);
-  // 7, 8: every x (y) value = value * k + b.
+  // Every x (y) value = value * k + b.
   virtual void scaleX(double k, double b);
   virtual void scaleY(double k, double b);
-  // 9: scaleX(k, bx) then scaleY(k, by) unless the kind says otherwise.
+  // Does scaleX(k, bx), then scaleY(k, by), unless the kind says otherwise.
   virtual void scaleXY(double k, double bx, double by);
-  // 10: stores the geometry placed by scale s, angle a (degrees) and offsets dx, dy; for a
+  // Stores the geometry placed by scale s, angle a (degrees) and offsets dx, dy; for a
   // negative s the result is mirrored top to bottom and lengths stay positive. dz unused.
   virtual void transform(double s, double a, double dx, double dy, double dz);
-  // 11: draws the placed entity into a world-coordinate drawing area.
+  // Draws the placed entity into a world-coordinate drawing area.
   virtual void draw(DrawingArea& area, double s, double dx, double dy, double a) const;
-  // 12: draws the placed entity on a device onto which the window (minX, minY) to
+  // Draws the placed entity on a device onto which the window (minX, minY) to
   // (maxX, maxY) is fitted.
   virtual void drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
                             double maxX, double maxY, double dx, double dy, double a) const;
-  // 13: reads the group pairs after the type name line up to and including the next group
+  // Reads the group pairs after the type name line up to and including the next group
   // code 0; 0, or the kind's negative end-of-file code.
   virtual int readGroups(DxfLineReader& in) = 0;
-  // 14: writes the entity from its type name to its closing "  0" line; returns 0. Numbers
+  // Writes the entity from its type name to its closing "  0" line; returns 0. Numbers
   // use the stream's format (the file writer sets fixed notation with four decimals).
   virtual int writeGroups(std::ostream& out) const = 0;
-  // 15: point at curve parameter t (0 start, 1 end).
+  // Point at curve parameter t (0 start, 1 end).
   virtual Punkt pointAt(double t) const;
-  // 16: curve parameter of a point on the entity; only arcs look at the marker (a non-null
+  // Curve parameter of a point on the entity; only arcs look at the marker (a non-null
   // marker makes an arc report points off it as -1 instead of 0).
   virtual double parameterOf(const Punkt& point, const void* marker) const;
-  // 17: signed distance of a point from the entity.
+  // Signed distance of a point from the entity.
   virtual double distanceTo(const Punkt& point) const;
-  // 18, 19: larger (smaller) x and y of the entity's extent.
+  // Larger (smaller) x and y of the entity's extent.
   virtual Punkt maxCorner() const;
   virtual Punkt minCorner() const;
-  // 20 to 22: number of intersection points (0 to 2) written to first, then second; -1
+  // Number of intersection points (0 to 2) written to first, then second; -1
   // when the kind does not intersect.
   virtual int intersectCircle(const Kreis& circle, Punkt& first, Punkt& second) const;
   virtual int intersectArc(const Kreisbogen& arc, Punkt& first, Punkt& second) const;
@@ -180,20 +179,15 @@ class DXFGeometrie {
   template <class OnGroup>
   int readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup);
 
-  // A kind's coordinate group: its code and the field that `readDouble` fills.
-  struct CoordinateGroup {
-    int code;
-    double* field;
-  };
-  // The read loop for kinds whose own groups are all coordinates (points, lines, circles,
-  // arcs): every listed code reads its value line into its field.
+  // The read loop for kinds whose own groups are all reals (points, lines, circles, arcs):
+  // every code of the kind's group table (dxf/GroupTable.h) reads its value line into its
+  // field; the same table writes them.
+  template <class Table>
   int readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
-                           std::initializer_list<CoordinateGroup> fields);
+                           const Table& table);
 
   // Write frame: type name, layer name, and 62/256 when ownColour is set (`withColour`).
   void writeHead(std::ostream& out, bool withColour) const;
-  // A coordinate pair: the code right-justified in three characters, then the value.
-  static void writePair(std::ostream& out, int code, double value);
   // The closing "  0" line.
   static void writeEnd(std::ostream& out);
 
@@ -253,16 +247,11 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
   }
 }
 
-inline int DXFGeometrie::readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
-                                              std::initializer_list<CoordinateGroup> fields) {
-  return readGroupLoop(in, eofCode, takeColour, [fields](int code, DxfLineReader& line) {
-    for (const CoordinateGroup& group : fields) {
-      if (group.code == code) {
-        *group.field = readDouble(line);
-        return true;
-      }
-    }
-    return false;
+template <class Table>
+int DXFGeometrie::readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
+                                       const Table& table) {
+  return readGroupLoop(in, eofCode, takeColour, [&table](int code, DxfLineReader& line) {
+    return readListedGroup(line, code, table);
   });
 }
 

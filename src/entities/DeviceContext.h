@@ -11,7 +11,7 @@ struct DevicePoint {
   double y = 0.0;
 };
 
-// How a text is anchored on its device point (the platform's text alignment flags).
+// How a text is anchored on its device point.
 enum class TextHAlign { Left, Centre, Right };
 enum class TextVAlign { Baseline, Bottom, Top };
 
@@ -27,6 +27,13 @@ struct TextStyle {
 
 class DeviceContext {
  public:
+  // Background modes (set_background_mode): whether a figure's background is painted.
+  enum BackgroundMode : int { kTransparentBackground = 1, kOpaqueBackground = 2 };
+  // The fill style (set_fill_style) that leaves polygons unfilled; any other fills them.
+  static constexpr int kHollowFill = 7;
+  // The orientation (set_orientation) set before a line is drawn.
+  static constexpr int kLineOrientation = 16;
+
   virtual ~DeviceContext() = default;
 
   // Printable size in device pixels (unsigned 16-bit counts, as the fit factor expects).
@@ -44,8 +51,8 @@ class DeviceContext {
   virtual void set_line_style(int code) = 0;
   virtual void set_foreground_color(const char* colour) = 0;
   virtual void set_background_color(const char* colour) = 0;
-  virtual void set_background_mode(int mode) = 0;  // 1 transparent, 2 opaque
-  virtual void set_fill_style(int style) = 0;      // 7 hollow, anything else solid
+  virtual void set_background_mode(int mode) = 0;  // a BackgroundMode
+  virtual void set_fill_style(int style) = 0;      // kHollowFill, or any other: solid
   virtual void set_orientation(int orientation) = 0;
 
   // Figures in device pixels with the current pen.

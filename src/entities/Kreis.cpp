@@ -103,16 +103,20 @@ void Kreis::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   const WorldPoint centre = place(cx_, cy_, s, a, dx, dy);
   const double radius = r_ * s;
   selectPen(dc);
-  dc.set_background_mode(1);
-  dc.set_fill_style(7);
+  dc.set_background_mode(DeviceContext::kTransparentBackground);
+  dc.set_fill_style(DeviceContext::kHollowFill);
   const double k = fitFactor(dc, minX, minY, maxX, maxY);
   dc.circle(k * (centre.x - minX), k * (maxY - centre.y), std::fabs(k * radius));
 }
 
+template <class Self>
+std::array<RealGroupOf<Self>, 4> Kreis::groupTable(Self& circle) {
+  return {{{10, &circle.cx_}, {20, &circle.cy_}, {30, &circle.cz_}, {40, &circle.r_}}};
+}
+
 int Kreis::readGroups(DxfLineReader& in) {
   setColourNumber("256");
-  const int result =
-      readCoordinateGroups(in, kEndOfFile, true, {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}});
+  const int result = readCoordinateGroups(in, kEndOfFile, true, groupTable(*this));
   if (result != 0) return result;
   deriveColour();
   return 0;
@@ -120,10 +124,7 @@ int Kreis::readGroups(DxfLineReader& in) {
 
 int Kreis::writeGroups(std::ostream& out) const {
   writeHead(out, true);
-  writePair(out, 10, cx_);
-  writePair(out, 20, cy_);
-  writePair(out, 30, cz_);
-  writePair(out, 40, r_);
+  writeListedGroups(out, groupTable(*this));
   writeEnd(out);
   return 0;
 }

@@ -1,6 +1,8 @@
 // A full circle: the DXF entity CIRCLE.
 #pragma once
 
+#include <array>
+
 #include "entities/DXFGeometrie.h"
 #include "entities/Punkt.h"
 
@@ -66,6 +68,10 @@ class Kreis : public DXFGeometrie {
                               double maxX, double maxY);
 
  private:
+  // The group table, in the order written: centre 10, 20, 30 and radius 40.
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 4> groupTable(Self& circle);
+
   double cx_ = 0.0;
   double cy_ = 0.0;
   double cz_ = 0.0;

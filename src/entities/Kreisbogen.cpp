@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 #include <ostream>
+#include <utility>
 
 #include "entities/Kreis.h"
 #include "entities/Linie.h"
@@ -287,12 +288,16 @@ void Kreisbogen::drawOnDevice(DeviceContext& dc, double s, double minX, double m
   }
 }
 
+template <class Self>
+std::array<RealGroupOf<Self>, 6> Kreisbogen::groupTable(Self& arc) {
+  return {{{10, &arc.cx_}, {20, &arc.cy_}, {30, &arc.cz_}, {40, &arc.r_},
+           {50, &arc.startAngle_}, {51, &arc.endAngle_}}};
+}
+
 int Kreisbogen::readGroups(DxfLineReader& in) {
   setColourNumber("256");
   startAngle_ = endAngle_ = cx_ = cy_ = cz_ = 0.0;
-  const int result = readCoordinateGroups(
-      in, kEndOfFile, true,
-      {{10, &cx_}, {20, &cy_}, {30, &cz_}, {40, &r_}, {50, &startAngle_}, {51, &endAngle_}});
+  const int result = readCoordinateGroups(in, kEndOfFile, true, groupTable(*this));
   if (result != 0) return result;
   // Angles are read in degrees; an arc across 0 degrees ends above 360.
   if (endAngle_ - startAngle_ < 0) endAngle_ += 360.0;
@@ -303,13 +308,12 @@ int Kreisbogen::readGroups(DxfLineReader& in) {
 }
 
 int Kreisbogen::writeGroups(std::ostream& out) const {
+  // The file holds the angles in degrees, the end angle within one turn.
+  Kreisbogen asWritten(*this);
+  asWritten.startAngle_ = degrees(startAngle_);
+  asWritten.endAngle_ = degrees(endAngle_ > kTwoPi ? endAngle_ - kTwoPi : endAngle_);
   writeHead(out, true);
-  writePair(out, 10, cx_);
-  writePair(out, 20, cy_);
-  writePair(out, 30, cz_);
-  writePair(out, 40, r_);
-  writePair(out, 50, degrees(startAngle_));
-  writePair(out, 51, degrees(endAngle_ > kTwoPi ? endAngle_ - kTwoPi : endAngle_));
+  writeListedGroups(out, groupTable(std::as_const(asWritten)));
   writeEnd(out);
   return 0;
 }

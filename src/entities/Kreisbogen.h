@@ -1,6 +1,8 @@
 // A circular arc: the DXF entity ARC and the arc segment of an exploded polyline.
 #pragma once
 
+#include <array>
+
 #include "entities/DXFGeometrie.h"
 #include "entities/Punkt.h"
 
@@ -70,6 +72,11 @@ class Kreisbogen : public DXFGeometrie {
   int intersectLine(const Linie& line, Punkt& first, Punkt& second) const override;
 
  private:
+  // The group table, in the order written: centre 10, 20, 30, radius 40, start and end
+  // angle 50, 51 (in the file in degrees, here in radians: see readGroups, writeGroups).
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 6> groupTable(Self& arc);
+
   // Angle of a point on the circle, 0 to 2 pi (acos argument clamped).
   double angleOf(double x, double y) const;
   // Refits through three points; false (arc unchanged) when they are collinear.

@@ -105,17 +105,21 @@ void Linie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   if (!visible_) return;
   const WorldPoint p1 = place(x1_, y1_, s, a, dx, dy);
   const WorldPoint p2 = place(x2_, y2_, s, a, dx, dy);
-  dc.set_orientation(16);
+  dc.set_orientation(DeviceContext::kLineOrientation);
   selectPen(dc);
   const double k = fitFactor(dc, minX, minY, maxX, maxY);
   dc.line(k * (p1.x - minX), k * (maxY - p1.y), k * (p2.x - minX), k * (maxY - p2.y));
 }
 
+template <class Self>
+std::array<RealGroupOf<Self>, 6> Linie::groupTable(Self& line) {
+  return {{{10, &line.x1_}, {20, &line.y1_}, {30, &line.z1_},
+           {11, &line.x2_}, {21, &line.y2_}, {31, &line.z2_}}};
+}
+
 int Linie::readGroups(DxfLineReader& in) {
   setColourNumber("256");
-  const int result = readCoordinateGroups(
-      in, kEndOfFile, true,
-      {{10, &x1_}, {20, &y1_}, {30, &z1_}, {11, &x2_}, {21, &y2_}, {31, &z2_}});
+  const int result = readCoordinateGroups(in, kEndOfFile, true, groupTable(*this));
   if (result != 0) return result;
   deriveColour();
   return 0;
@@ -123,12 +127,7 @@ int Linie::readGroups(DxfLineReader& in) {
 
 int Linie::writeGroups(std::ostream& out) const {
   writeHead(out, true);
-  writePair(out, 10, x1_);
-  writePair(out, 20, y1_);
-  writePair(out, 30, z1_);
-  writePair(out, 11, x2_);
-  writePair(out, 21, y2_);
-  writePair(out, 31, z2_);
+  writeListedGroups(out, groupTable(*this));
   writeEnd(out);
   return 0;
 }

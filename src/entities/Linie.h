@@ -1,6 +1,8 @@
 // A straight line segment: the DXF entity LINE.
 #pragma once
 
+#include <array>
+
 #include "entities/DXFGeometrie.h"
 #include "entities/Punkt.h"
 
@@ -66,6 +68,9 @@ class Linie : public DXFGeometrie {
   bool circleCandidates(double cx, double cy, double r, Punkt& first, Punkt& second) const;
 
  private:
+  // The group table, in the order written: start point 10, 20, 30, end point 11, 21, 31.
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 6> groupTable(Self& line);
 
   double x1_ = 0.0;
   double y1_ = 0.0;

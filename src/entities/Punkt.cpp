@@ -49,17 +49,25 @@ void Punkt::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   dc.dot(k * (p.x - minX), k * (maxY - p.y), colour_);
 }
 
+template <class Self>
+std::array<RealGroupOf<Self>, 3> Punkt::groupTable(Self& point) {
+  return {{{10, &point.x_}, {20, &point.y_}, {30, &point.z_}}};
+}
+
 int Punkt::readGroups(DxfLineReader& in) {
   x_ = y_ = z_ = bulge_ = 0.0;
-  return readCoordinateGroups(in, kEndOfFile, false,
-                              {{10, &x_}, {20, &y_}, {30, &z_}, {42, &bulge_}});
+  constexpr int kBulgeCode = 42;
+  const auto coordinates = groupTable(*this);
+  return readGroupLoop(in, kEndOfFile, false, [&](int code, DxfLineReader& line) {
+    if (code != kBulgeCode) return readListedGroup(line, code, coordinates);
+    bulge_ = readDouble(line);
+    return true;
+  });
 }
 
 int Punkt::writeGroups(std::ostream& out) const {
   writeHead(out, false);
-  writePair(out, 10, x_);
-  writePair(out, 20, y_);
-  writePair(out, 30, z_);
+  writeListedGroups(out, groupTable(*this));
   writeEnd(out);
   return 0;
 }

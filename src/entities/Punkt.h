@@ -2,6 +2,8 @@
 // that geometric queries return.
 #pragma once
 
+#include <array>
+
 #include "entities/DXFGeometrie.h"
 
 // A point (group codes 10, 20, 30) with the bulge (group 42) of the polyline segment that
@@ -53,6 +55,11 @@ class Punkt : public DXFGeometrie {
   Punkt minCorner() const override;
 
  private:
+  // The group table of a point, in the order written: 10, 20, 30. A polyline vertex also
+  // reads its bulge (group 42), which a POINT does not carry.
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 3> groupTable(Self& point);
+
   double x_ = 0.0;
   double y_ = 0.0;
   double z_ = 0.0;

@@ -80,31 +80,29 @@ void Solid::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
   polygon[kCorners] = polygon[0];
   selectPen(dc);
   dc.set_background_color(colour_);
-  dc.set_background_mode(2);
+  dc.set_background_mode(DeviceContext::kOpaqueBackground);
   dc.polygon(polygon, kCorners + 1);
-  dc.set_fill_style(7);
+  dc.set_fill_style(DeviceContext::kHollowFill);
+}
+
+template <class Self>
+std::array<RealGroupOf<Self>, 3 * Solid::kCorners> Solid::groupTable(Self& solid) {
+  return {{{10, &solid.x_[0]}, {20, &solid.y_[0]}, {30, &solid.z_[0]},
+           {11, &solid.x_[1]}, {21, &solid.y_[1]}, {31, &solid.z_[1]},
+           {12, &solid.x_[2]}, {22, &solid.y_[2]}, {32, &solid.z_[2]},
+           {13, &solid.x_[3]}, {23, &solid.y_[3]}, {33, &solid.z_[3]}}};
 }
 
 int Solid::readGroups(DxfLineReader& in) {
   setColourNumber("256");
-  double extrusion[3] = {1.0, 1.0, 1.0};  // groups 210, 220, 230
-  const int result =
-      readGroupLoop(in, kEndOfFile, true, [this, &extrusion](int code, DxfLineReader& line) {
-        double* field = nullptr;
-        if (code >= 10 && code <= 13) {
-          field = &x_[code - 10];
-        } else if (code >= 20 && code <= 23) {
-          field = &y_[code - 20];
-        } else if (code >= 30 && code <= 33) {
-          field = &z_[code - 30];
-        } else if (code == 210 || code == 220 || code == 230) {
-          field = &extrusion[code / 10 - 21];
-        } else {
-          return false;
-        }
-        *field = readDouble(line);
-        return true;
-      });
+  // The extrusion direction (read, not kept): only its sign in z counts.
+  double extrusion[3] = {1.0, 1.0, 1.0};
+  const std::array<RealGroup<double>, 3> extrusionGroups = {
+      {{210, &extrusion[0]}, {220, &extrusion[1]}, {230, &extrusion[2]}}};
+  const auto corners = groupTable(*this);
+  const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& line) {
+    return readListedGroup(line, code, corners) || readListedGroup(line, code, extrusionGroups);
+  });
   if (result != 0) return result;
   // Seen from below (downward extrusion), the corners are mirrored in x.
   if (extrusion[2] < 0) {
@@ -116,11 +114,7 @@ int Solid::readGroups(DxfLineReader& in) {
 
 int Solid::writeGroups(std::ostream& out) const {
   writeHead(out, true);
-  for (int i = 0; i < kCorners; ++i) {
-    writePair(out, 10 + i, x_[i]);
-    writePair(out, 20 + i, y_[i]);
-    writePair(out, 30 + i, z_[i]);
-  }
+  writeListedGroups(out, groupTable(*this));
   writeEnd(out);
   return 0;
 }

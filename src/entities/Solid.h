@@ -1,6 +1,8 @@
 // A filled quadrilateral or triangle: the DXF entity SOLID.
 #pragma once
 
+#include <array>
+
 #include "entities/DXFGeometrie.h"
 
 // Four corners (groups 10/20/30 to 13/23/33), filled as the closed polygon 1-2-3-4-1 in
@@ -41,6 +43,11 @@ class Solid : public DXFGeometrie {
   int writeGroups(std::ostream& out) const override;
 
  private:
+  // The group table, in the order written: each corner's 10, 20, 30 (first corner) to
+  // 13, 23, 33 (fourth corner).
+  template <class Self>
+  static std::array<RealGroupOf<Self>, 3 * kCorners> groupTable(Self& solid);
+
   double x_[kCorners] = {};
   double y_[kCorners] = {};
   double z_[kCorners] = {};

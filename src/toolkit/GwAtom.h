@@ -25,8 +25,10 @@ class GwAtom {
 
 // Toolkit events. A drawing area fires CBExpose when it must be painted; mouse events on
 // drawing areas and their containers fire CBButton (press and release), CBMousemove and
-// CBWheel (one notch of the mouse wheel).
+// CBWheel (one notch of the mouse wheel). A drawing area fires CBResize once its viewport
+// has a new size, after the window's layout has settled.
 inline constexpr GwAtom GwCB_EXPOSE{"CBExpose"};
+inline constexpr GwAtom GwCB_RESIZE{"CBResize"};
 inline constexpr GwAtom GwCB_BUTTON{"CBButton"};
 inline constexpr GwAtom GwCB_MOUSEMOVE{"CBMousemove"};
 inline constexpr GwAtom GwCB_WHEEL{"CBWheel"};

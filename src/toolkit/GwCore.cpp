@@ -76,7 +76,7 @@ void fillFromGdkEvent(GwEvent& event, const GdkEvent* gdk) {
     event.y = static_cast<int>(std::floor(y));
   }
   GdkModifierType state{};
-  if (gdk_event_get_state(gdk, &state)) event.state = static_cast<unsigned>(state) & 0x07FF;
+  if (gdk_event_get_state(gdk, &state)) event.state = static_cast<unsigned>(state) & GwEVENT_MODIFIERS;
   guint button = 0;
   if (gdk_event_get_button(gdk, &button)) event.button = static_cast<int>(button);
   guint key = 0;
@@ -217,7 +217,7 @@ std::string GwCore::text() const {
     return out;
   }
   if (GTK_IS_BUTTON(w)) {
-    return pictureMode_ == 2 ? pictureText_ : toProgram(gtk_button_get_label(GTK_BUTTON(w)));
+    return pictureMode_ == GwPICTURE_ONLY ? pictureText_ : toProgram(gtk_button_get_label(GTK_BUTTON(w)));
   }
   if (GTK_IS_MENU_ITEM(w)) return toProgram(gtk_menu_item_get_label(GTK_MENU_ITEM(w)));
   if (GTK_IS_FRAME(w)) return toProgram(gtk_frame_get_label(GTK_FRAME(w)));
@@ -239,7 +239,7 @@ void GwCore::set_text(const char* text) {
   } else if (GTK_IS_COMBO_BOX(w) && gtk_combo_box_get_has_entry(GTK_COMBO_BOX(w))) {
     gtk_entry_set_text(GTK_ENTRY(gtk_bin_get_child(GTK_BIN(w))), utf8.c_str());
   } else if (GTK_IS_BUTTON(w)) {
-    if (pictureMode_ == 2) {
+    if (pictureMode_ == GwPICTURE_ONLY) {
       pictureText_ = text ? text : "";
     } else {
       gtk_button_set_label(GTK_BUTTON(w), utf8.c_str());
@@ -350,11 +350,11 @@ bool GwCore::set_picture(const char* path) {
   if (!pixbuf) return false;
   if (GTK_IS_IMAGE(widget_)) {
     gtk_image_set_from_pixbuf(GTK_IMAGE(widget_), pixbuf);
-  } else if (isButton && pictureMode_ != 0) {
+  } else if (isButton && pictureMode_ != GwPICTURE_TEXT) {
     GtkButton* button = GTK_BUTTON(widget_);
     gtk_button_set_image(button, gtk_image_new_from_pixbuf(pixbuf));
     gtk_button_set_always_show_image(button, TRUE);
-    if (pictureMode_ == 2) {
+    if (pictureMode_ == GwPICTURE_ONLY) {
       const char* label = gtk_button_get_label(button);
       if (label && *label) {
         pictureText_ = toProgram(label);
@@ -427,14 +427,14 @@ void GwCore::maximize() {
   if (GTK_IS_WINDOW(top)) gtk_window_maximize(GTK_WINDOW(top));
 }
 
-int GwCore::window_state() const {
+GwWindowState GwCore::window_state() const {
   GtkWidget* top = toplevelOf(widget_);
   GdkWindow* window = gtk_widget_get_window(top);
-  if (!window) return 1;
+  if (!window) return GwWINDOW_NORMAL;
   const GdkWindowState state = gdk_window_get_state(window);
-  if (state & GDK_WINDOW_STATE_MAXIMIZED) return 3;
-  if (state & GDK_WINDOW_STATE_ICONIFIED) return 2;
-  return 1;
+  if (state & GDK_WINDOW_STATE_MAXIMIZED) return GwWINDOW_MAXIMIZED;
+  if (state & GDK_WINDOW_STATE_ICONIFIED) return GwWINDOW_ICONIFIED;
+  return GwWINDOW_NORMAL;
 }
 
 void GwCore::set_cursor(GwCursor cursor) {
@@ -454,4 +454,6 @@ void GwCore::applyCursor() {
   }
   gdk_window_set_cursor(window, cursor);
   if (cursor) g_object_unref(cursor);
+  // A busy cursor comes before work that runs no main loop: it must reach the display now.
+  gdk_display_flush(gdk_window_get_display(window));
 }

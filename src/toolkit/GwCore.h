@@ -22,6 +22,13 @@ enum GwClass {
 
 enum GwCursor { GwCURSOR_ARROW, GwCURSOR_WAIT, GwCURSOR_CROSS };
 
+// What a button shows: its text, its picture beside the text, or the picture alone (the
+// text stays the button's text and becomes its help text).
+enum GwPictureMode { GwPICTURE_TEXT = 0, GwPICTURE_AND_TEXT = 1, GwPICTURE_ONLY = 2 };
+
+// The state of the frame holding a widget.
+enum GwWindowState { GwWINDOW_NORMAL = 1, GwWINDOW_ICONIFIED = 2, GwWINDOW_MAXIMIZED = 3 };
+
 // Every GTK widget gets at most one GwCore, made on first use and deleted with the widget;
 // frames made by GwRcMgr::load are the exception: the caller owns and deletes them, which
 // destroys their windows. Widgets are found by their id in the resource file.
@@ -83,10 +90,9 @@ class GwCore {
   double scroll_value() const;
   void set_scroll_value(double value);
 
-  // Buttons: picture mode 0 shows the text, 1 picture and text, 2 the picture only (the
-  // text stays the button's text and becomes its help text). The picture is a file path;
-  // a path without extension finds "path.svg" or "path.png". False if none was found.
-  void set_picture_mode(int mode) { pictureMode_ = mode; }
+  // Buttons: what they show (GwPictureMode). The picture is a file path; a path without
+  // extension finds "path.svg" or "path.png". False if none was found.
+  void set_picture_mode(GwPictureMode mode) { pictureMode_ = mode; }
   bool set_picture(const char* path);
 
   // Callbacks by atom. Adding a registration equal in atom, handler and user data to one
@@ -104,10 +110,9 @@ class GwCore {
   // dialog and message frames: modal). On other widgets these act on nothing.
   virtual int run() { return 0; }
   virtual void popdown() {}
-  // Maximizes the frame holding this widget; window_state gives 3 when it is maximized,
-  // 2 when iconified, else 1.
+  // Maximizes the frame holding this widget; window_state tells whether it is.
   void maximize();
-  int window_state() const;
+  GwWindowState window_state() const;
   void set_cursor(GwCursor cursor);
   GwCursor cursor() const { return cursor_; }
 
@@ -130,7 +135,7 @@ class GwCore {
 
   std::vector<GwCallback> callbacks_;
   std::vector<std::string> connectedSignals_;
-  int pictureMode_ = 0;
+  GwPictureMode pictureMode_ = GwPICTURE_TEXT;
   std::string pictureText_;  // the text of a picture-only button
   GwCursor cursor_ = GwCURSOR_ARROW;
 };

@@ -29,10 +29,30 @@ GwDrawnButton::GwDrawnButton(GtkWidget* drawingArea)
   g_signal_connect(widget_, "button-release-event", G_CALLBACK(onButton), this);
   g_signal_connect(widget_, "motion-notify-event", G_CALLBACK(onMotion), this);
   g_signal_connect(widget_, "scroll-event", G_CALLBACK(onScroll), this);
+  g_signal_connect(widget_, "size-allocate", G_CALLBACK(onSizeAllocate), this);
 }
 
 GwDrawnButton::~GwDrawnButton() {
+  if (resizeSource_ != 0) g_source_remove(resizeSource_);
   for (GwEcho* echo : echoes_) echo->detach();
+}
+
+void GwDrawnButton::onSizeAllocate(GtkWidget*, GdkRectangle* allocation, gpointer data) {
+  auto* self = static_cast<GwDrawnButton*>(data);
+  const PixelSize size{allocation->width, allocation->height};
+  if (size.width == self->viewport_.width && size.height == self->viewport_.height) return;
+  self->viewport_ = size;
+  // Handlers change the canvas and show or hide widgets: not while GTK lays the window out.
+  if (self->resizeSource_ == 0) self->resizeSource_ = g_idle_add(fireResize, self);
+}
+
+gboolean GwDrawnButton::fireResize(gpointer data) {
+  auto* self = static_cast<GwDrawnButton*>(data);
+  self->resizeSource_ = 0;
+  GwEvent event;
+  event.area = {0, 0, self->viewport_.width, self->viewport_.height};
+  self->fire(GwCB_RESIZE, event);
+  return G_SOURCE_REMOVE;
 }
 
 PixelSize GwDrawnButton::container_size() const {
@@ -144,7 +164,7 @@ void GwDrawnButton::dispatchMouse(GwAtom atom, unsigned kind, double x, double y
   GwEvent event;
   event.x = static_cast<int>(std::floor(x));
   event.y = static_cast<int>(std::floor(y));
-  event.state = (state & 0x07FF) | kind;
+  event.state = (state & GwEVENT_MODIFIERS) | kind;
   event.button = button;
   const PixelSize size = canvasSize();
   const GwRectangle canvas{position_.x, position_.y, size.width, size.height};

@@ -23,11 +23,12 @@ class GwEcho;
 // Painting fires the GwCB_EXPOSE callbacks; while they run, the DrawingArea operations of
 // this object paint into the canvas. Outside an expose they paint nowhere.
 //
-// Mouse events inside the canvas go to the canvas's GwCB_BUTTON / GwCB_MOUSEMOVE /
-// GwCB_WHEEL callbacks with positions relative to the canvas; events outside it go to the
-// container's callbacks with container positions. So each event reaches exactly one of the
-// two. A wheel event is one notch (button GwWHEEL_UP or GwWHEEL_DOWN); fine-grained wheels
-// and touchpads are summed up into notches.
+// Mouse events inside the canvas go to the canvas's GwCB_BUTTON / GwCB_MOUSEMOVE / GwCB_WHEEL
+// callbacks with positions relative to the canvas; events outside it go to the container's
+// callbacks with container positions. So each event reaches exactly one of the two. CBResize fires
+// when the viewport's size changed (the window was resized or maximized), from the main loop once
+// the layout is done. A wheel event is one notch (button GwWHEEL_UP or GwWHEEL_DOWN); fine-grained
+// wheels and touchpads are summed up into notches.
 class GwDrawnButton : public GwCore, public DrawingArea {
  public:
   explicit GwDrawnButton(GtkWidget* drawingArea);
@@ -91,6 +92,8 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   static gboolean onButton(GtkWidget* widget, GdkEventButton* event, gpointer self);
   static gboolean onMotion(GtkWidget* widget, GdkEventMotion* event, gpointer self);
   static gboolean onScroll(GtkWidget* widget, GdkEventScroll* event, gpointer self);
+  static void onSizeAllocate(GtkWidget* widget, GdkRectangle* allocation, gpointer self);
+  static gboolean fireResize(gpointer self);
 
   PixelSize canvas_{-1, -1};  // -1: follow the container
   PixelPosition position_;
@@ -107,4 +110,6 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   bool keptValid_ = false;
   std::vector<GwEcho*> echoes_;
   double wheelTurn_ = 0.0;  // fine-grained wheel movement not yet a whole notch
+  PixelSize viewport_{-1, -1};  // the viewport size CBResize last reported
+  guint resizeSource_ = 0;      // the pending CBResize, fired when GTK is idle
 };

@@ -47,7 +47,7 @@ std::string extensionPattern(const std::string& pattern) {
 void GwSetFileSelectorHook(GwFileSelectorHook newHook) { hook() = std::move(newHook); }
 
 int GwFileSelector(std::string& result, GwCore* parent, const char* startDirectory,
-                   const char* pattern, int mode, const char* title) {
+                   const char* pattern, GwFileMode mode, const char* title) {
   GwFileRequest request{startDirectory ? startDirectory : "", pattern ? pattern : "", mode,
                         title ? title : ""};
   if (hook()) {
@@ -57,7 +57,7 @@ int GwFileSelector(std::string& result, GwCore* parent, const char* startDirecto
     return 1;
   }
 
-  const bool save = mode == 1;
+  const bool save = mode == GwFILE_SAVE;
   GtkWindow* owner = nullptr;
   if (parent && GTK_IS_WINDOW(parent->frame()->widget())) {
     owner = GTK_WINDOW(parent->frame()->widget());

@@ -116,6 +116,12 @@ void GwFrame::set_size(int width, int height) {
   gtk_window_resize(GTK_WINDOW(widget_), std::max(width, 1), std::max(height, 1));
 }
 
+void GwFrame::fit_to_content() {
+  GtkRequisition least{};
+  gtk_widget_get_preferred_size(widget_, &least, nullptr);
+  set_size(least.width, least.height);
+}
+
 GwPosition GwFrame::position() const {
   int x = 0;
   int y = 0;

@@ -27,6 +27,9 @@ class GwFrame : public GwCore {
   // Frames: size of the window's content and position on the screen.
   GwDimension size() const override;
   void set_size(int width, int height) override;
+  // Sizes the frame to the least its content asks for now (the sizes set on its widgets),
+  // whatever default size the resource file gives it.
+  void fit_to_content();
   GwPosition position() const override;
   void set_position(int x, int y) override;
 

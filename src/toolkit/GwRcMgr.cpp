@@ -25,6 +25,7 @@ bool isFile(const std::filesystem::path& path) {
 // What one load needs while GtkBuilder hands over the signals of the new objects.
 struct Binding {
   GwRcMgr* manager;
+  void* programData;    // the pointer every bound handler gets with its user data
   std::string missing;  // first handler name without a function, or a signal on a non-widget
 };
 
@@ -40,8 +41,8 @@ void bindSignal(GtkBuilder*, GObject* object, const gchar* signal, const gchar* 
     if (binding->missing.empty()) binding->missing = name;
     return;
   }
-  GwCore::of(GTK_WIDGET(object))
-      ->add_callback(GwAtom::intern(signal), handler, 0, GwUDStr(utf8ToCp1252(userData).c_str()));
+  const GwUDStr handlerData(utf8ToCp1252(userData).c_str(), binding->programData);
+  GwCore::of(GTK_WIDGET(object))->add_callback(GwAtom::intern(signal), handler, 0, handlerData);
 }
 
 }  // namespace
@@ -112,7 +113,7 @@ const std::string& GwRcMgr::interfaceText() {
   return cachedInterface_;
 }
 
-GwFrame* GwRcMgr::load(const char* name, GwCore* parent, int /*flags*/) {
+GwFrame* GwRcMgr::load(const char* name, GwCore* parent, int /*flags*/, void* programData) {
   if (!used_ || !name) return nullptr;
   const std::string id = cp1252ToUtf8(name);
   if (!file_.frameIds().count(id)) {
@@ -136,7 +137,7 @@ GwFrame* GwRcMgr::load(const char* name, GwCore* parent, int /*flags*/) {
     fail("frame " + id + " is no window");
   } else {
     frame = new GwFrame(GTK_WIDGET(object), parent);
-    Binding binding{this, {}};
+    Binding binding{this, programData, {}};
     gtk_builder_connect_signals_full(builder, bindSignal, &binding);
     if (!binding.missing.empty()) {
       fail("frame " + id + ": handler " + binding.missing + " is not bound to a function");

@@ -24,8 +24,9 @@ class GwRcMgr {
   // Builds a fresh instance of the named frame (a Windows-1252 name), above parent (may be
   // null); flags is reserved, callers pass 1. Null, with last_error, when the file has no
   // such frame or one of its handler names is in no registered table. The caller owns
-  // and deletes the frame.
-  GwFrame* load(const char* name, GwCore* parent, int flags);
+  // and deletes the frame. Every handler bound in the frame gets programData as the
+  // pointer of its user data (beside the text the resource file gives it).
+  GwFrame* load(const char* name, GwCore* parent, int flags, void* programData = nullptr);
 
   // A value of the toolkit's resource database: the environment variable "DXFV_" + atom
   // (e.g. DXFV_TestTool for "TestTool"); "" when it is not set.
@@ -51,7 +52,7 @@ class GwRcMgr {
   bool used_ = false;
   std::string folder_;
   std::vector<const GwFuncDesc*> tables_;
-  int language_ = 1;
+  int language_ = GwLANGUAGE_ENGLISH;
   int cachedLanguage_ = -1;
   std::string cachedInterface_;
   std::string error_;

@@ -15,6 +15,10 @@
 #include <set>
 #include <string>
 
+// The languages the settings name ([General] GwLanguage); the file may hold tables for
+// further numbers.
+enum GwLanguage { GwLANGUAGE_GERMAN = 0, GwLANGUAGE_ENGLISH = 1 };
+
 class GwResourceFile {
  public:
   // Reads and parses the file; false when it cannot be read or has no <interface>.

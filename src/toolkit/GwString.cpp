@@ -5,12 +5,12 @@
 #include <cstring>
 
 namespace {
-int stringType = 0;
+GwStringType stringType = GwSTRING_SHORTEST;
 }
 
 GwString::GwString(double value) {
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, stringType == 1 ? "%.2f" : "%g", value);
+  std::snprintf(buffer, sizeof buffer, stringType == GwSTRING_TWO_DECIMALS ? "%.2f" : "%g", value);
   // The numeric locale may use a comma; edit box texts are read back with atof under "C".
   for (char* c = buffer; *c; ++c) {
     if (*c == ',') *c = '.';
@@ -18,6 +18,6 @@ GwString::GwString(double value) {
   text_ = buffer;
 }
 
-void GwString::set_string_type(int type) { stringType = type; }
+void GwString::set_string_type(GwStringType type) { stringType = type; }
 
-int GwString::string_type() { return stringType; }
+GwStringType GwString::string_type() { return stringType; }

@@ -7,8 +7,7 @@
 #include "toolkit/GwCore.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwPath.h"
-#include "viewer/MainWindowState.h"
-#include "viewer/WindowUtilities.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 
@@ -17,21 +16,25 @@ std::string shown(const std::string& path) { return utf8ToCp1252(path); }
 
 }  // namespace
 
-int CB_move(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
-  GwCore* line = mainChild("EB_text");
-  if (line) line->set_text(shown(mainWindow().openedFile.str()).c_str());
+int CB_move(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
+  const ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  GwCore* line = session->child("EB_text");
+  if (line) line->set_text(shown(session->window.openedFile.str()).c_str());
   return 1;
 }
 
-int CB_move_out(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
-  GwCore* line = mainChild("EB_text");
+int CB_move_out(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
+  const ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  GwCore* line = session->child("EB_text");
   if (line && widget) line->set_text(widget->text().c_str());
   return 1;
 }
 
-void showOpenedFile() {
-  CB_move(nullptr, nullptr, GwUD());
-  MainWindowState& window = mainWindow();
+void showOpenedFile(ViewerSession& session) {
+  CB_move(nullptr, nullptr, session.userData());
+  MainWindowState& window = session.window;
   if (!window.frame) return;
   if (window.openedFile.empty()) {
     window.frame->set_text(window.frameTitle.c_str());

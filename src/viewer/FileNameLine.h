@@ -6,12 +6,14 @@
 #include "toolkit/GwCallback.h"
 #include "toolkit/GwEvent.h"
 
+struct ViewerSession;
+
 // Shows the path of the opened drawing ("" before the first open). Returns 1.
 int CB_move(GwCore* widget, GwEvent* event, GwUD userData);
 // Shows the text of the widget that fired. Returns 1.
 int CB_move_out(GwCore* widget, GwEvent* event, GwUD userData);
 
-// Puts the opened file (mainWindow().openedFile) into "EB_text" and its name into the
+// Puts the opened file (the session's openedFile) into "EB_text" and its name into the
 // window title, "name - " before the frame's own title; without a file the frame's own
 // title alone.
-void showOpenedFile();
+void showOpenedFile(ViewerSession& session);

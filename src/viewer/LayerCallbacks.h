@@ -1,8 +1,11 @@
-// The layer command and the callbacks of its dialog frame "Layerdefinition_Dialog".
+// The layer command and the callbacks of its dialog frame "Layerdefinition_Dialog"; each
+// gets the viewer session as the pointer of its user data.
 #pragma once
 
 #include "toolkit/GwCallback.h"
 #include "toolkit/GwEvent.h"
+
+struct ViewerSession;
 
 // Runs the layer dialog modally over the main frame, then repaints the drawing with the
 // changed layers; a failed store of the looks is reported once the dialog has closed.
@@ -26,4 +29,4 @@ int CB_Layer_cancel(GwCore* widget, GwEvent* event, GwUD userData);
 // A new view is about to be shown: closes the layer dialog and resets its frame, so that
 // it is filled from the new drawing when it is opened again, and gives the layers of the
 // current view document their stored looks.
-void layersOfNewView();
+void layersOfNewView(ViewerSession& session);

@@ -25,5 +25,3 @@ struct MainWindowState {
   int transferFileCounter = 0;                 // number of the next temporary transfer file
   std::string frameTitle;                      // the frame's own title, before any file name
 };
-
-MainWindowState& mainWindow();

@@ -6,6 +6,6 @@
 
 // Pointer motion in measuring mode: snaps (x, y) onto the axis of the larger movement from
 // the last press point and shows the distance in millimetres.
-void measureMotion(double& x, double& y);
+void measureMotion(ViewerSession& session, double& x, double& y);
 // Release in measuring mode: shows the larger extent of the drag in millimetres.
-void measureRelease(const RubberRelease& release);
+void measureRelease(ViewerSession& session, const RubberRelease& release);

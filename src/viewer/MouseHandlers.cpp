@@ -5,12 +5,10 @@
 #include <cstdlib>
 
 #include "toolkit/GwCore.h"
-#include "viewer/ViewState.h"
-#include "viewer/WindowUtilities.h"
+#include "viewer/ViewerSession.h"
 
-MouseActions& mouseActions() {
-  static MouseActions actions;
-  return actions;
+namespace {
+constexpr int kRubberDash = 10;  // dash length of the zoom rectangle's outline, pixels
 }
 
 void containerPosition(GwCore* widget, const GwEvent& event, double& x, double& y) {
@@ -23,22 +21,24 @@ void containerPosition(GwCore* widget, const GwEvent& event, double& x, double& 
   }
 }
 
-int buttonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
-  ViewState& view = viewState();
+int buttonHandler(GwCore* widget, GwEvent* event, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  ViewState& view = session->view;
   if (!event || event->button != view.activeButton) return 1;
-  GwCore* container = mainChild("DA_container");
+  GwCore* container = session->child("DA_container");
   if (!view.drawingShown) return 1;
   double x = 0.0;
   double y = 0.0;
   containerPosition(widget, *event, x, y);
   const GwPoint point{static_cast<int>(x), static_cast<int>(y)};
 
-  if ((event->state & GwEVENT_PRESS) && event->button == 1) {
+  if ((event->state & GwEVENT_PRESS) && event->button == GwBUTTON_LEFT) {
     view.rubberStartX = x;
     view.rubberStartY = y;
     view.rubberBand = std::make_unique<GwEcho>(container);
-    if (view.mouseMode == 1) {
-      view.rubberBand->start_rectangle({point.x, point.y, 0, 0}, point, 10);
+    if (view.mouseMode == MouseMode::Zoom) {
+      view.rubberBand->start_rectangle({point.x, point.y, 0, 0}, point, kRubberDash);
     } else {
       view.rubberBand->start_line(point);
     }
@@ -52,23 +52,26 @@ int buttonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
     RubberRelease release{view.rubberStartX, view.rubberStartY, x, y,
                           std::abs(static_cast<int>(std::trunc(x - view.rubberStartX))),
                           std::abs(static_cast<int>(std::trunc(y - view.rubberStartY)))};
-    const MouseActions& actions = mouseActions();
-    if (view.mouseMode == 1) {
-      if (actions.zoomWindow) return actions.zoomWindow(release);
+    const MouseActions& actions = session->mouse;
+    if (view.mouseMode == MouseMode::Zoom) {
+      if (actions.zoomWindow) return actions.zoomWindow(*session, release);
     } else if (actions.measureRelease) {
-      actions.measureRelease(release);
+      actions.measureRelease(*session, release);
     }
   }
   return 1;
 }
 
-int motionHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
-  if (!event) return 1;
-  ViewState& view = viewState();
+int motionHandler(GwCore* widget, GwEvent* event, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!event || !session) return 1;
+  ViewState& view = session->view;
   double x = 0.0;
   double y = 0.0;
   containerPosition(widget, *event, x, y);
-  if (view.mouseMode == 0 && mouseActions().measureMotion) mouseActions().measureMotion(x, y);
+  if (view.mouseMode == MouseMode::Measuring && session->mouse.measureMotion) {
+    session->mouse.measureMotion(*session, x, y);
+  }
   if (view.rubberBand) view.rubberBand->show({static_cast<int>(x), static_cast<int>(y)});
   return 1;
 }

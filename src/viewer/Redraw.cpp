@@ -3,51 +3,51 @@
 
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"
-#include "viewer/MainWindowState.h"
 #include "viewer/MouseHandlers.h"
-#include "viewer/ViewDocuments.h"
 #include "viewer/ViewScroll.h"
-#include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
-#include "viewer/WindowUtilities.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 
-void attachMouseHandlers() {
+void attachMouseHandlers(ViewerSession& session) {
+  const GwUD data = session.userData();
   for (const char* name : {"DA_draw", "DA_container"}) {
-    GwCore* widget = mainChild(name);
+    GwCore* widget = session.child(name);
     if (!widget) continue;
-    widget->add_callback(GwCB_BUTTON, buttonHandler, kButtonEventMask, GwUD());
-    widget->add_callback(GwCB_MOUSEMOVE, motionHandler, kMotionEventMask, GwUD());
-    widget->add_callback(GwCB_BUTTON, panButtonHandler, kButtonEventMask, GwUD());
-    widget->add_callback(GwCB_MOUSEMOVE, panMotionHandler, kMotionEventMask, GwUD());
-    widget->add_callback(GwCB_WHEEL, wheelHandler, GwEVENT_WHEEL, GwUD());
+    widget->add_callback(GwCB_BUTTON, buttonHandler, kButtonEventMask, data);
+    widget->add_callback(GwCB_MOUSEMOVE, motionHandler, kMotionEventMask, data);
+    widget->add_callback(GwCB_BUTTON, panButtonHandler, kButtonEventMask, data);
+    widget->add_callback(GwCB_MOUSEMOVE, panMotionHandler, kMotionEventMask, data);
+    widget->add_callback(GwCB_WHEEL, wheelHandler, GwEVENT_WHEEL, data);
   }
 }
 
 }  // namespace
 
-void detachMouseHandlers() {
+void detachMouseHandlers(ViewerSession& session) {
   for (const char* name : {"DA_draw", "DA_container"}) {
-    GwCore* widget = mainChild(name);
+    GwCore* widget = session.child(name);
     if (!widget) continue;
     for (const GwAtom& atom : {GwCB_BUTTON, GwCB_MOUSEMOVE, GwCB_WHEEL}) {
       widget->remove_callback(atom);
     }
   }
-  ViewState& view = viewState();
+  ViewState& view = session.view;
   view.rubberBand.reset();
   view.panning = 0;
 }
 
-int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
+int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 0;
   // Painting must not start another paint of the same area.
   widget->remove_callback(GwCB_EXPOSE, redrawHandler);
-  GwFrame* frame = mainWindow().frame;
+  GwFrame* frame = session->window.frame;
   if (frame) frame->set_cursor(GwCURSOR_WAIT);
 
-  ViewState& view = viewState();
-  if (GwCore* viewMenu = mainChild("MI_Ansicht")) {
+  ViewState& view = session->view;
+  if (GwCore* viewMenu = session->child("MI_Ansicht")) {
     if (view.viewType != 0) {
       viewMenu->show();
     } else {
@@ -55,17 +55,17 @@ int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD /*userData*/) {
     }
   }
   if (view.fitted) {
-    attachMouseHandlers();
+    attachMouseHandlers(*session);
     for (const char* name : {"PB_zoomp", "PB_zoomm", "PB_zoomb", "MI_Zoom"}) {
-      if (GwCore* control = mainChild(name)) control->make_sensitive();
+      if (GwCore* control = session->child(name)) control->make_sensitive();
     }
     view.fitted = 0;
   }
   auto* area = dynamic_cast<GwDrawnButton*>(widget);
-  DXF_Zeichnung* document = viewDocuments().current();
+  DXF_Zeichnung* document = session->currentDocument();
   if (area && document) document->drawAll(*area, 1.0);
 
   if (frame) frame->set_cursor(GwCURSOR_ARROW);
-  widget->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  widget->add_callback(GwCB_EXPOSE, redrawHandler, 0, userData);
   return 0;
 }

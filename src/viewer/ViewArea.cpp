@@ -2,12 +2,11 @@
 #include "viewer/ViewArea.h"
 
 #include "toolkit/GwDrawnButton.h"
-#include "viewer/WindowUtilities.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 
-void showBar(const char* name, const ScrollBarState& state) {
-  GwCore* bar = mainChild(name);
+void showBar(GwCore* bar, const ScrollBarState& state) {
   if (!bar) return;
   if (state.shown) {
     bar->set_scroll_value(state.value);
@@ -19,9 +18,10 @@ void showBar(const char* name, const ScrollBarState& state) {
 
 }  // namespace
 
-ViewArea::ViewArea()
-    : area_(dynamic_cast<GwDrawnButton*>(mainChild("DA_draw"))),
-      container_(mainChild("DA_container")) {}
+ViewArea::ViewArea(const ViewerSession& session)
+    : session_(session),
+      area_(dynamic_cast<GwDrawnButton*>(session.child("DA_draw"))),
+      container_(session.child("DA_container")) {}
 
 AreaState ViewArea::state() const {
   const GwPosition position = area_->position();
@@ -35,9 +35,10 @@ void ViewArea::place(int width, int height, int x, int y) const {
   area_->set_position(x, y);
 }
 
-void ViewArea::showScrollBars(const ScrollBarState& horizontal, const ScrollBarState& vertical) {
-  showBar("SB_hori", horizontal);
-  showBar("SB_vert", vertical);
+void ViewArea::showScrollBars(const ScrollBarState& horizontal,
+                              const ScrollBarState& vertical) const {
+  showBar(session_.child("SB_hori"), horizontal);
+  showBar(session_.child("SB_vert"), vertical);
 }
 
-void ViewArea::hideScrollBars() { showScrollBars({}, {}); }
+void ViewArea::hideScrollBars() const { showScrollBars({}, {}); }

@@ -7,13 +7,14 @@
 
 class GwCore;
 class GwDrawnButton;
+struct ViewerSession;
 
 class ViewArea {
  public:
-  // Looks both widgets up in the main frame.
-  ViewArea();
+  // Looks both widgets up in the session's main frame.
+  explicit ViewArea(const ViewerSession& session);
 
-  // False without a main frame or either widget; nothing else may be called then.
+  // False without a main frame or either widget; only the scroll bars may be changed then.
   explicit operator bool() const { return area_ && container_; }
   GwDrawnButton& area() const { return *area_; }
 
@@ -23,10 +24,11 @@ class ViewArea {
   void place(int width, int height, int x, int y) const;
 
   // Shows or hides "SB_hori" and "SB_vert" and sets their values.
-  static void showScrollBars(const ScrollBarState& horizontal, const ScrollBarState& vertical);
-  static void hideScrollBars();
+  void showScrollBars(const ScrollBarState& horizontal, const ScrollBarState& vertical) const;
+  void hideScrollBars() const;
 
  private:
+  const ViewerSession& session_;
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
 };

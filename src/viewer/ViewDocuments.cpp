@@ -1,8 +1,6 @@
 // The per-view document table.
 #include "viewer/ViewDocuments.h"
 
-#include "viewer/ViewState.h"
-
 namespace {
 bool inRange(int viewType) { return viewType >= 0 && viewType < ViewDocuments::kSlots; }
 }
@@ -10,8 +8,6 @@ bool inRange(int viewType) { return viewType >= 0 && viewType < ViewDocuments::k
 DXF_Zeichnung* ViewDocuments::at(int viewType) const {
   return inRange(viewType) ? slots_[static_cast<std::size_t>(viewType)].get() : nullptr;
 }
-
-DXF_Zeichnung* ViewDocuments::current() const { return at(viewState().viewType); }
 
 void ViewDocuments::replace(int viewType, std::unique_ptr<DXF_Zeichnung> document) {
   if (inRange(viewType)) slots_[static_cast<std::size_t>(viewType)] = std::move(document);
@@ -25,9 +21,4 @@ const char* ViewDocuments::viewName(int viewType) {
   static const char* const names[] = {"NO_VIEW", "_VIEW_1", "_VIEW_2", "_VIEW_3", "_VIEW_4",
                                       "_VIEW_5", "_VIEW_6", "_VIEW_7", "VIEW_ALL"};
   return viewType >= 0 && viewType < 9 ? names[viewType] : "";
-}
-
-ViewDocuments& viewDocuments() {
-  static ViewDocuments documents;
-  return documents;
 }

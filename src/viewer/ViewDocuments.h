@@ -14,8 +14,6 @@ class ViewDocuments {
 
   // The document of a view type; null when the slot is empty or out of range.
   DXF_Zeichnung* at(int viewType) const;
-  // The document of the current view type (viewState().viewType).
-  DXF_Zeichnung* current() const;
   // Puts document into the slot, deleting the one there; out of range deletes document.
   void replace(int viewType, std::unique_ptr<DXF_Zeichnung> document);
   // Deletes every document.
@@ -27,5 +25,3 @@ class ViewDocuments {
  private:
   std::array<std::unique_ptr<DXF_Zeichnung>, kSlots> slots_;
 };
-
-ViewDocuments& viewDocuments();

@@ -6,46 +6,50 @@
 #include "toolkit/GwDrawnButton.h"
 #include "viewer/MouseHandlers.h"
 #include "viewer/ViewArea.h"
-#include "viewer/ViewState.h"
-#include "viewer/WindowUtilities.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 
-double barValue(const char* name) {
-  const GwCore* bar = mainChild(name);
+double barValue(const ViewerSession& session, const char* name) {
+  const GwCore* bar = session.child(name);
   return bar ? bar->scroll_value() : 0.0;
 }
 
 }  // namespace
 
-int CB_moveHori(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
-  const ViewArea view;
+int CB_moveHori(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
+  const ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  const ViewArea view(*session);
   if (!view) return 1;
   const AreaState state = view.state();
-  const int x =
-      ScrollGeometry::scrolled(barValue("SB_hori"), state.x, state.containerWidth, state.width);
+  const int x = ScrollGeometry::scrolled(barValue(*session, "SB_hori"), state.x,
+                                         state.containerWidth, state.width);
   view.area().set_position(x, state.y);
   return 1;
 }
 
-int CB_moveVert(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) {
-  const ViewArea view;
+int CB_moveVert(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
+  const ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  const ViewArea view(*session);
   if (!view) return 1;
   const AreaState state = view.state();
-  const int y =
-      ScrollGeometry::scrolled(barValue("SB_vert"), state.y, state.containerHeight, state.height);
+  const int y = ScrollGeometry::scrolled(barValue(*session, "SB_vert"), state.y,
+                                         state.containerHeight, state.height);
   view.area().set_position(state.x, y);
   return 1;
 }
 
-int panButtonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
-  ViewState& viewing = viewState();
-  if (!event || event->button != kPanButton) return 1;
+int panButtonHandler(GwCore* widget, GwEvent* event, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session || !event || event->button != kPanButton) return 1;
+  ViewState& viewing = session->view;
   if (!(event->state & GwEVENT_PRESS)) {
     viewing.panning = 0;
     return 1;
   }
-  const ViewArea view;
+  const ViewArea view(*session);
   if (!viewing.drawingShown || !view) return 1;
   containerPosition(widget, *event, viewing.panStartX, viewing.panStartY);
   const AreaState state = view.state();
@@ -55,11 +59,12 @@ int panButtonHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
   return 1;
 }
 
-int panMotionHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
-  ViewState& viewing = viewState();
-  if (!event || !viewing.panning) return 1;
+int panMotionHandler(GwCore* widget, GwEvent* event, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session || !event || !session->view.panning) return 1;
+  ViewState& viewing = session->view;
   // A release that never arrived (another window took the pointer) ends the drag too.
-  const ViewArea view;
+  const ViewArea view(*session);
   if (!(event->state & GDK_BUTTON2_MASK) || !view) {
     viewing.panning = 0;
     return 1;
@@ -76,8 +81,7 @@ int panMotionHandler(GwCore* widget, GwEvent* event, GwUD /*userData*/) {
                                         state.containerHeight, state.height);
   if (nx == state.x && ny == state.y) return 1;
   view.area().set_position(nx, ny);
-  ViewArea::showScrollBars(
-      ScrollGeometry::bar(state.containerWidth, nx, state.width, state.width),
-      ScrollGeometry::bar(state.containerHeight, ny, state.height, state.height));
+  view.showScrollBars(ScrollGeometry::bar(state.containerWidth, nx, state.width, state.width),
+                      ScrollGeometry::bar(state.containerHeight, ny, state.height, state.height));
   return 1;
 }

@@ -6,7 +6,7 @@
 #include "toolkit/GwEvent.h"
 
 // Mouse button that drags the drawing (the rubber bands keep to the active button).
-inline constexpr int kPanButton = 2;
+inline constexpr int kPanButton = GwBUTTON_MIDDLE;
 
 // Value-changed callbacks of "SB_hori" and "SB_vert": move the drawing area to the bar's
 // value; its size stays. Return 1.

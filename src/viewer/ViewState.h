@@ -7,10 +7,16 @@
 #include "toolkit/GwWaitObject.h"
 #include "viewer/WorldWindow.h"
 
-// One instance for the process (viewState()), read and written on the GUI thread only.
+// What the mouse drags in the drawing area.
+enum class MouseMode {
+  Measuring = 0,  // a line, measured in millimetres
+  Zoom = 1,       // a rectangle that is zoomed to
+};
+
+// Part of the viewer's session, read and written on the GUI thread only.
 // Drawing units are millimetres; pixel values are those of "DA_draw" and "DA_container".
 struct ViewState {
-  int mouseMode = 0;       // 1 zoom mode (drag a rectangle), 0 measuring mode (drag a line)
+  MouseMode mouseMode = MouseMode::Measuring;
   int activeButton = 0;    // mouse button that drives rubber bands
   double scale = 0.0;      // pixels of "DA_draw" per drawing unit
   double rubberStartX = 0.0;  // press point of the rubber band, container pixels
@@ -23,6 +29,7 @@ struct ViewState {
   double viewMaxY = 0.0;
   int drawingShown = 0;    // 1 while a drawing is displayed
   int fitted = 0;          // set by every fit; the next redraw attaches the mouse handlers
+  int wholeShown = 0;      // 1 from a fit or zoom back to the next zoom: a resize fits again
   int viewType = 0;        // 0 to 8: index of the current view document
   int rotation = 0;        // degrees the standard views have turned the current document
   int startViewType = 0;   // start view of the viewer interface
@@ -42,5 +49,3 @@ struct ViewState {
     viewMaxY = window.maxY;
   }
 };
-
-ViewState& viewState();

@@ -3,44 +3,37 @@
 
 #include <string>
 
+#include "interface/DXF_Interface.h"
+#include "platform/MessagePump.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
-#include "viewer/MainWindowState.h"
-#include "platform/MessagePump.h"
-#include "viewer/ViewState.h"
-
-#include "interface/DXF_Interface.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 constexpr char kBullet = '\x95';  // Windows-1252 bullet
 }
 
-GwCore* mainChild(const char* name) {
-  GwFrame* frame = mainWindow().frame;
-  return frame ? frame->frame_child(name) : nullptr;
+void busyBegin(ViewerSession& session) {
+  session.view.busy.reset();
+  session.view.busy = std::make_unique<GwWaitObject>(1);
 }
 
-void busyBegin() {
-  viewState().busy.reset();
-  viewState().busy = std::make_unique<GwWaitObject>(1);
+void busyEnd(ViewerSession& session) { session.view.busy.reset(); }
+
+void statusSet(const ViewerSession& session, const char* text) {
+  if (GwCore* status = session.child("EB_status")) status->set_text(text);
 }
 
-void busyEnd() { viewState().busy.reset(); }
+void statusClear(const ViewerSession& session) { statusSet(session, ""); }
 
-void statusSet(const char* text) {
-  if (GwCore* status = mainChild("EB_status")) status->set_text(text);
+void statusTitle(const ViewerSession& session) {
+  statusClear(session);
+  const DXF_Interface* viewer = session.window.viewerInterface;
+  statusSet(session, viewer ? viewer->drawingTitle.c_str() : "");
 }
 
-void statusClear() { statusSet(""); }
-
-void statusTitle() {
-  statusClear();
-  const DXF_Interface* viewer = mainWindow().viewerInterface;
-  statusSet(viewer ? viewer->drawingTitle.c_str() : "");
-}
-
-void statusProgress() {
-  GwCore* status = mainChild("EB_status");
+void statusProgress(const ViewerSession& session) {
+  GwCore* status = session.child("EB_status");
   if (!status) return;
   const int width = status->size().width;
   std::string text = status->text() + kBullet;
@@ -49,8 +42,8 @@ void statusProgress() {
   pumpMessages();
 }
 
-void showMessage(const char* key) {
-  busyEnd();
-  std::unique_ptr<GwFrame> message(gw_def_mgr.load(key, mainWindow().frame, 1));
+void showMessage(ViewerSession& session, const char* key) {
+  busyEnd(session);
+  std::unique_ptr<GwFrame> message(gw_def_mgr.load(key, session.window.frame, 1));
   if (message) message->run();
 }

@@ -69,9 +69,18 @@ AreaLayout ZoomGeometry::zoomBack(int containerWidth, int containerHeight,
   return layout;
 }
 
-bool ZoomGeometry::tooLarge(double width, double height, const WorldWindow& window) {
+bool ZoomGeometry::tooLarge(double factor, double width, double height,
+                            const WorldWindow& window) {
+  if (!(factor > 1.0)) return false;
   return window.width() * kMaxScale < width || window.height() * kMaxScale < height ||
          width > kMaxPixels || height > kMaxPixels;
+}
+
+bool ZoomGeometry::tooSmall(double factor, double width, double height,
+                            const WorldWindow& window) {
+  if (!(factor < 1.0)) return false;
+  return window.width() * kMinScale > width || window.height() * kMinScale > height ||
+         width < kMinPixels || height < kMinPixels;
 }
 
 ZoomStep ZoomGeometry::byFactor(const AreaState& area, double factor, const WorldWindow& window,
@@ -80,13 +89,11 @@ ZoomStep ZoomGeometry::byFactor(const AreaState& area, double factor, const Worl
   step.factor = factor;
   step.exactWidth = area.width * factor;
   step.exactHeight = area.height * factor;
-  if (tooLarge(step.exactWidth, step.exactHeight, window)) {
+  if (tooLarge(factor, step.exactWidth, step.exactHeight, window)) {
     step.verdict = ZoomVerdict::TooLarge;
     return step;
   }
-  if (window.width() * kMinScale > step.exactWidth ||
-      window.height() * kMinScale > step.exactHeight || step.exactWidth < kMinPixels ||
-      step.exactHeight < kMinPixels) {
+  if (tooSmall(factor, step.exactWidth, step.exactHeight, window)) {
     step.verdict = ZoomVerdict::TooSmall;
     return step;
   }
@@ -108,7 +115,7 @@ ZoomStep ZoomGeometry::toRectangle(const AreaState& area, const RubberRelease& d
                          static_cast<double>(area.containerHeight) / drag.dy);
   step.exactWidth = area.width * step.factor;
   step.exactHeight = area.height * step.factor;
-  if (tooLarge(step.exactWidth, step.exactHeight, window)) {
+  if (tooLarge(step.factor, step.exactWidth, step.exactHeight, window)) {
     step.verdict = ZoomVerdict::TooLarge;
     return step;
   }

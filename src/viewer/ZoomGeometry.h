@@ -28,8 +28,8 @@ struct AreaLayout {
 
 enum class ZoomVerdict {
   Done,      // the step below is to be applied
-  TooLarge,  // the area would pass 32000 pixels or 100 pixels per drawing unit
-  TooSmall,  // the area would fall below 10 pixels or 0.0001 pixels per drawing unit
+  TooLarge,  // an enlarging zoom would pass 32000 pixels or 100 pixels per drawing unit
+  TooSmall,  // a reducing zoom would fall below 10 pixels or 0.0001 pixels per drawing unit
   NoArea,    // a dragged rectangle without width or height
 };
 
@@ -68,14 +68,17 @@ class ZoomGeometry {
   // The whole world window in the container less kInset pixels, centred.
   static AreaLayout zoomBack(int containerWidth, int containerHeight, const WorldWindow& window);
   // Zoom by factor, keeping the point (anchorX, anchorY) of the container in place; the
-  // limits are measured against the world window.
+  // limits are measured against the world window. Only the limits in the zoom's own
+  // direction apply: a drawing shown beyond one (a small drawing fitted at more than 100
+  // pixels per unit) can always be zoomed back towards it.
   static ZoomStep byFactor(const AreaState& area, double factor, const WorldWindow& window,
                            double anchorX, double anchorY);
   // Zoom so that the dragged rectangle fills the container, its left and top edges at the
-  // container's edges. Only the upper limits apply (TooLarge).
+  // container's edges. Only the upper limits apply (TooLarge), to an enlarging zoom.
   static ZoomStep toRectangle(const AreaState& area, const RubberRelease& drag,
                               const WorldWindow& window);
 
  private:
-  static bool tooLarge(double width, double height, const WorldWindow& window);
+  static bool tooLarge(double factor, double width, double height, const WorldWindow& window);
+  static bool tooSmall(double factor, double width, double height, const WorldWindow& window);
 };

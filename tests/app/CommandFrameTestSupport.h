@@ -14,13 +14,10 @@
 #include "toolkit/GwRcMgr.h"
 #include "settings/IniFile.h"
 #include "app/MainWindow.h"
-#include "viewer/MainWindowState.h"
-#include "viewer/MouseHandlers.h"
 #include "viewer/Measuring.h"
 #include "TestSupport.h"
-#include "viewer/ViewDocuments.h"
-#include "viewer/ViewState.h"
 #include "viewer/ViewZoom.h"
+#include "viewer/ViewerSession.h"
 #include "gui/GtkTestSupport.h"
 
 namespace testsupport {
@@ -90,33 +87,22 @@ class CommandFrameTest : public GtkTest {
     settings_ = std::make_unique<IniFile>(folder_.file("orvel.ini").c_str(), true);
     ASSERT_TRUE(gw_def_mgr.use(DXFV_RESOURCES "/geo.cgw")) << gw_def_mgr.last_error();
     gw_def_mgr.use_func_desc(FuncDescTable);
-    viewState() = ViewState();
-    viewDocuments().clear();
-    MainWindowState& window = mainWindow();
+    MainWindowState& window = session_.window;
     window.frameSettings = settings_.get();
     window.alternativeLayer = 1;
     window.viewerPath = folder_.path().string() + "/";
-    frame_.reset(gw_def_mgr.load("DXFViewer_Dialog", nullptr, 1));
+    frame_.reset(gw_def_mgr.load("DXFViewer_Dialog", nullptr, 1, &session_));
     ASSERT_NE(frame_, nullptr) << gw_def_mgr.last_error();
     window.frame = frame_.get();
-    mouseActions() = MouseActions{zoomWindow, measureRelease, measureMotion};
-    CB_create_frame(frame_.get(), nullptr, GwUD());
-    viewState().activeButton = 1;
-    CB_start(frame_.get(), nullptr, GwUD());
+    session_.mouse = MouseActions{zoomWindow, measureRelease, measureMotion};
+    CB_create_frame(frame_.get(), nullptr, session_.userData());
+    session_.view.activeButton = GwBUTTON_LEFT;
+    CB_start(frame_.get(), nullptr, session_.userData());
     gtk_widget_show(frame_->widget());
     pumpEventsFor(150);
   }
   void TearDown() override {
     GwSetFileSelectorHook({});
-    mouseActions() = MouseActions{};
-    viewState() = ViewState();
-    viewDocuments().clear();
-    MainWindowState& window = mainWindow();
-    window.frame = nullptr;
-    window.frameSettings = nullptr;
-    window.openedFile = "";
-    window.drawingTitle = "";
-    window.frameTitle.clear();
   }
 
   // The next file selectors answer with path (or cancel when it is empty); their
@@ -133,7 +119,7 @@ class CommandFrameTest : public GtkTest {
     const std::string path = folder_.file(name).string();
     writeFile(path, text);
     choose(path);
-    CB_open(frame_.get(), nullptr, GwUD());
+    CB_open(frame_.get(), nullptr, session_.userData());
     return path;
   }
   GwCore* child(const char* name) const { return frame_->frame_child(name); }
@@ -142,6 +128,7 @@ class CommandFrameTest : public GtkTest {
   TempDir folder_;
   std::unique_ptr<IniFile> settings_;
   std::unique_ptr<GwFrame> frame_;
+  ViewerSession session_;  // declared after the frame: its rubber band goes first
   std::vector<GwFileRequest> requests;
   MessageAnswerer messages;  // a refusal never leaves a test waiting
 };

@@ -21,16 +21,16 @@ constexpr const char* kCommands[] = {"PB_mass", "PB_zoom", "MI_zoom", "PB_Layer"
 class FileCommandsTest : public testsupport::CommandFrameTest {};
 
 TEST_F(FileCommandsTest, DrawingWithTheSilLayerIsShownWithItsCommandsAndFitted) {
-  const std::string startFolder = mainWindow().viewerPath.str();
+  const std::string startFolder = session_.window.viewerPath.str();
   const std::string path =
       openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].pattern, "*.dxf");
-  EXPECT_EQ(requests[0].mode, 0);
+  EXPECT_EQ(requests[0].mode, GwFILE_OPEN);
   EXPECT_EQ(requests[0].title, "Open drawing");
   EXPECT_EQ(requests[0].startDirectory, startFolder);
 
-  const ViewState& view = viewState();
+  const ViewState& view = session_.view;
   EXPECT_EQ(view.drawingShown, 1);
   EXPECT_EQ(view.fitted, 1);
   EXPECT_EQ(view.viewType, 0);
@@ -45,24 +45,24 @@ TEST_F(FileCommandsTest, DrawingWithTheSilLayerIsShownWithItsCommandsAndFitted) 
   EXPECT_DOUBLE_EQ(view.viewMaxX, 105.0);
   EXPECT_DOUBLE_EQ(view.viewMinY, -2.5);
   EXPECT_DOUBLE_EQ(view.viewMaxY, 52.5);
-  EXPECT_DOUBLE_EQ(viewDocuments().at(0)->maxX(), 105.0);
+  EXPECT_DOUBLE_EQ(session_.documents.at(0)->maxX(), 105.0);
   EXPECT_GT(view.scale, 0.0);
 
-  EXPECT_EQ(mainWindow().openedFile, path);
+  EXPECT_EQ(session_.window.openedFile, path);
   EXPECT_EQ(child("EB_text")->text(), path);
   EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
-  EXPECT_EQ(mainWindow().viewerPath, (folder_.path() / "").string());
+  EXPECT_EQ(session_.window.viewerPath, (folder_.path() / "").string());
 }
 
 TEST_F(FileCommandsTest, DrawingWithBothLayersIsShownWithoutItsCommands) {
   openDrawing("both.dxf", drawingText({"0", "MASSBILD"}, lineRecord("0", 0, 0, 10, 10)));
-  EXPECT_EQ(viewState().drawingShown, 1);
+  EXPECT_EQ(session_.view.drawingShown, 1);
   for (const char* name : kCommands) EXPECT_FALSE(shown(name)) << name;
 }
 
 TEST_F(FileCommandsTest, AlternativeLayerAloneAdmitsWithoutTheCommands) {
   openDrawing("massbild.dxf", drawingText({"MASSBILD"}, lineRecord("MASSBILD", 0, 0, 10, 10)));
-  EXPECT_EQ(viewState().drawingShown, 1);
+  EXPECT_EQ(session_.view.drawingShown, 1);
   EXPECT_FALSE(shown("PB_Layer"));
   EXPECT_FALSE(shown("PB_mass"));
 }
@@ -70,11 +70,11 @@ TEST_F(FileCommandsTest, AlternativeLayerAloneAdmitsWithoutTheCommands) {
 TEST_F(FileCommandsTest, DrawingWithoutAnAdmittingLayerIsRefusedButKept) {
   openDrawing("foreign.dxf", drawingText({"KONTUR"}, lineRecord("KONTUR", 0, 0, 10, 10)));
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Kann_nicht_anzeigen"});
-  EXPECT_EQ(viewState().drawingShown, 0);
-  EXPECT_NE(viewDocuments().at(0), nullptr);
+  EXPECT_EQ(session_.view.drawingShown, 0);
+  EXPECT_NE(session_.documents.at(0), nullptr);
   EXPECT_FALSE(shown("DA_draw"));
   EXPECT_FALSE(child("PB_zoomp")->is_sensitive());
-  EXPECT_TRUE(mainWindow().openedFile.empty());
+  EXPECT_TRUE(session_.window.openedFile.empty());
   EXPECT_EQ(frame_->text(), "DXF Viewer");
 }
 
@@ -91,12 +91,12 @@ TEST_F(FileCommandsTest, EveryUnreadableFileIsRefusedAndItsDocumentDeleted) {
     messages.keys.clear();
     openDrawing(file.name, file.text);
     EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Kann_nicht_anzeigen"}) << file.name;
-    EXPECT_EQ(viewDocuments().at(0), nullptr) << file.name;
-    EXPECT_EQ(viewState().drawingShown, 0);
+    EXPECT_EQ(session_.documents.at(0), nullptr) << file.name;
+    EXPECT_EQ(session_.view.drawingShown, 0);
   }
   messages.keys.clear();
   choose(folder_.file("missing.dxf").string());
-  CB_open(frame_.get(), nullptr, GwUD());
+  CB_open(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(messages.keys.size(), 1u);
 }
 
@@ -104,21 +104,21 @@ TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {
   openDrawing("empty.dxf", "");
   requests.clear();
   choose(folder_.file("out.dxf").string());
-  EXPECT_EQ(CB_saveas(frame_.get(), nullptr, GwUD()), 1);
+  EXPECT_EQ(CB_saveas(frame_.get(), nullptr, session_.userData()), 1);
   EXPECT_TRUE(requests.empty());
   EXPECT_FALSE(std::filesystem::exists(folder_.file("out.dxf")));
 }
 
 TEST_F(FileCommandsTest, CancelledOpenKeepsTheDrawingButTakesTheMouseOff) {
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
-  const DXF_Zeichnung* before = viewDocuments().at(0);
+  const DXF_Zeichnung* before = session_.documents.at(0);
   testsupport::pumpEventsFor(100);
   ASSERT_TRUE(child("DA_draw")->has_callback(GwCB_BUTTON));
   choose("");
-  CB_open(frame_.get(), nullptr, GwUD());
-  EXPECT_EQ(viewDocuments().at(0), before);
-  EXPECT_EQ(viewState().drawingShown, 0);
-  EXPECT_EQ(viewState().fitted, 0);
+  CB_open(frame_.get(), nullptr, session_.userData());
+  EXPECT_EQ(session_.documents.at(0), before);
+  EXPECT_EQ(session_.view.drawingShown, 0);
+  EXPECT_EQ(session_.view.fitted, 0);
   EXPECT_FALSE(child("DA_draw")->has_callback(GwCB_BUTTON));
   EXPECT_FALSE(child("DA_container")->has_callback(GwCB_MOUSEMOVE));
 }
@@ -126,7 +126,7 @@ TEST_F(FileCommandsTest, CancelledOpenKeepsTheDrawingButTakesTheMouseOff) {
 TEST_F(FileCommandsTest, SinglePointDrawingOpensWithAMinimalWorldWindow) {
   openDrawing("point.dxf",
               drawingText({"0"}, "  0\nPOINT\n  8\n0\n 10\n5.0\n 20\n7.0\n 30\n0.0\n"));
-  const ViewState& view = viewState();
+  const ViewState& view = session_.view;
   ASSERT_EQ(view.drawingShown, 1);
   EXPECT_DOUBLE_EQ(view.viewMaxX - view.viewMinX, 1.0);
   EXPECT_DOUBLE_EQ(view.viewMaxY - view.viewMinY, 1.0);
@@ -137,7 +137,7 @@ TEST_F(FileCommandsTest, SinglePointDrawingOpensWithAMinimalWorldWindow) {
 
 TEST_F(FileCommandsTest, DrawingWithNothingDrawnOpensEmptyInsteadOfInverted) {
   openDrawing("empty_layer.dxf", drawingText({"0"}, ""));
-  const ViewState& view = viewState();
+  const ViewState& view = session_.view;
   ASSERT_EQ(view.drawingShown, 1);
   EXPECT_DOUBLE_EQ(view.viewMaxX - view.viewMinX, 1.0);
   EXPECT_DOUBLE_EQ(view.viewMaxY - view.viewMinY, 1.0);
@@ -146,7 +146,7 @@ TEST_F(FileCommandsTest, DrawingWithNothingDrawnOpensEmptyInsteadOfInverted) {
 
 TEST_F(FileCommandsTest, HorizontalLineOpensWithAMinimalHeight) {
   openDrawing("line.dxf", drawingText({"0"}, lineRecord("0", 0, 3, 40, 3)));
-  const ViewState& view = viewState();
+  const ViewState& view = session_.view;
   ASSERT_EQ(view.drawingShown, 1);
   EXPECT_DOUBLE_EQ(view.viewMinX, -2.0);
   EXPECT_DOUBLE_EQ(view.viewMinY, 2.5);
@@ -156,21 +156,21 @@ TEST_F(FileCommandsTest, HorizontalLineOpensWithAMinimalHeight) {
 
 TEST_F(FileCommandsTest, SaveAsProposesTheTitleWithUnderscoresAndWritesTheDrawing) {
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
-  mainWindow().drawingTitle = "Flansch DN50/PN16?";
+  session_.window.drawingTitle = "Flansch DN50/PN16?";
   std::filesystem::create_directories(folder_.file("out"));
   const std::string target = folder_.file("out/copy.dxf").string();
   requests.clear();
   choose(target);
-  CB_saveas(frame_.get(), nullptr, GwUD());
+  CB_saveas(frame_.get(), nullptr, session_.userData());
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].pattern, "Flansch DN50_PN16_.dxf");
-  EXPECT_EQ(requests[0].mode, 1);
+  EXPECT_EQ(requests[0].mode, GwFILE_SAVE);
   EXPECT_EQ(requests[0].title, "Save drawing as");
   EXPECT_TRUE(messages.keys.empty());
-  EXPECT_EQ(mainWindow().openedFile, target);
+  EXPECT_EQ(session_.window.openedFile, target);
   EXPECT_EQ(child("EB_text")->text(), target);
   EXPECT_EQ(frame_->text(), "copy.dxf - DXF Viewer");
-  EXPECT_EQ(mainWindow().viewerPath, (folder_.path() / "out/").string());
+  EXPECT_EQ(session_.window.viewerPath, (folder_.path() / "out/").string());
   DXF_Zeichnung copy;
   ASSERT_EQ(copy.readDXF(target), 0);
   EXPECT_EQ(copy.entities().count(), 1);
@@ -182,9 +182,9 @@ TEST_F(FileCommandsTest, FailedSaveShowsTheMessageAndKeepsTheFileOpenedBefore) {
       openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
   const std::string target = folder_.file("no/such/folder/copy.dxf").string();
   choose(target);
-  CB_saveas(frame_.get(), nullptr, GwUD());
+  CB_saveas(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Fehler_beim_Speichern"});
-  EXPECT_EQ(mainWindow().openedFile, path);
+  EXPECT_EQ(session_.window.openedFile, path);
   EXPECT_EQ(child("EB_text")->text(), path);
   EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
   EXPECT_FALSE(std::filesystem::exists(target));
@@ -198,17 +198,17 @@ TEST_F(FileCommandsTest, PathTooLongForTheOpenedFileIsNotWritten) {
   std::filesystem::create_directories(deep);
   const std::string target = (deep / "copy.dxf").string();
   choose(target);
-  CB_saveas(frame_.get(), nullptr, GwUD());
+  CB_saveas(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Fehler_beim_Speichern"});
   EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 TEST_F(FileCommandsTest, OpeningInMeasuringModeReturnsToZoomMode) {
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
-  CB_zoom(frame_.get(), nullptr, GwUD());
-  ASSERT_EQ(viewState().mouseMode, 0);
+  CB_zoom(frame_.get(), nullptr, session_.userData());
+  ASSERT_EQ(session_.view.mouseMode, MouseMode::Measuring);
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
-  EXPECT_EQ(viewState().mouseMode, 1);
+  EXPECT_EQ(session_.view.mouseMode, MouseMode::Zoom);
   EXPECT_FALSE(child("PB_zoom")->is_sensitive());
   EXPECT_TRUE(child("PB_mass")->is_sensitive());
   EXPECT_EQ(child("MI_zoom")->toggle_state(), 1);

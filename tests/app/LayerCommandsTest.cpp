@@ -22,11 +22,11 @@ class LayerCommandsTest : public testsupport::CommandFrameTest {
   void SetUp() override {
     CommandFrameTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    mainWindow().layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame_.get(), 1));
-    ASSERT_NE(mainWindow().layerDialog, nullptr) << gw_def_mgr.last_error();
+    session_.window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame_.get(), 1, &session_));
+    ASSERT_NE(session_.window.layerDialog, nullptr) << gw_def_mgr.last_error();
   }
   void TearDown() override {
-    mainWindow().layerDialog.reset();
+    session_.window.layerDialog.reset();
     CommandFrameTest::TearDown();
   }
 
@@ -34,11 +34,11 @@ class LayerCommandsTest : public testsupport::CommandFrameTest {
   void runLayerCommand(std::function<void(GwFrame&, LayerDialogFrame&)> inDialog) {
     action_ = std::move(inDialog);
     g_timeout_add(20, actInDialog, this);
-    CB_Layer(frame_.get(), nullptr, GwUD());
+    CB_Layer(frame_.get(), nullptr, session_.userData());
   }
   static gboolean actInDialog(gpointer self) {
     auto* test = static_cast<LayerCommandsTest*>(self);
-    GwFrame* dialog = mainWindow().layerDialog.get();
+    GwFrame* dialog = test->session_.window.layerDialog.get();
     if (!dialog->running()) return G_SOURCE_CONTINUE;
     LayerDialogFrame widgets(*dialog);
     test->action_(*dialog, widgets);
@@ -65,13 +65,13 @@ TEST_F(LayerCommandsTest, OpeningADrawingGivesItsLayersTheStoredLooks) {
   settings_->addEntry("DXFViewer", "Color_WAND", "5~");
   openDrawing("wall.dxf", drawingText({"0", "WAND"}, lineRecord("0", 0, 0, 10, 10) +
                                                          lineRecord("WAND", 0, 10, 10, 0)));
-  const Layer* wall = viewDocuments().at(0)->findLayerByShownName("WAND");
+  const Layer* wall = session_.documents.at(0)->findLayerByShownName("WAND");
   ASSERT_NE(wall, nullptr);
   EXPECT_STREQ(wall->name(), "Wand");
   EXPECT_STREQ(wall->colour(), "#0000FF");
   EXPECT_EQ(wall->lineStyleCode(), 1);
   EXPECT_EQ(wall->visible(), 0);
-  EXPECT_FALSE(mainWindow().layerDialog->is_shown());
+  EXPECT_FALSE(session_.window.layerDialog->is_shown());
 }
 
 TEST_F(LayerCommandsTest, EachRunShowsTheDrawingOnScreenAndDropsEditsNotConfirmed) {
@@ -84,7 +84,7 @@ TEST_F(LayerCommandsTest, EachRunShowsTheDrawingOnScreenAndDropsEditsNotConfirme
     gtk_window_close(GTK_WINDOW(dialog.widget()));
   });
   EXPECT_EQ(seen, "A|1 red|CONTINUOUS|yes rows 1");
-  EXPECT_STREQ(viewDocuments().at(0)->findLayer("A")->colourNumber(), "1");
+  EXPECT_STREQ(session_.documents.at(0)->findLayer("A")->colourNumber(), "1");
 
   runLayerCommand([&](GwFrame& dialog, LayerDialogFrame& widgets) {
     seen = rowText(widgets, 0);
@@ -107,8 +107,8 @@ TEST_F(LayerCommandsTest, OkAppliesAndStoresTheLooks) {
     widgets.setCell(0, LayerColumn::Visible, widgets.noText());
     click(dialog, "PB_Layer_ok");
   });
-  EXPECT_FALSE(mainWindow().layerDialog->is_shown());
-  EXPECT_EQ(viewDocuments().at(0)->findLayer("A")->visible(), 0);
+  EXPECT_FALSE(session_.window.layerDialog->is_shown());
+  EXPECT_EQ(session_.documents.at(0)->findLayer("A")->visible(), 0);
   const std::string stored = testsupport::readFile(folder_.file("orvel.ini"));
   EXPECT_NE(stored.find("Color_A=1~\n"), std::string::npos) << stored;
   EXPECT_TRUE(messages.keys.empty());
@@ -117,16 +117,16 @@ TEST_F(LayerCommandsTest, OkAppliesAndStoresTheLooks) {
 TEST_F(LayerCommandsTest, AFailedStoreIsReportedAndTheDrawingKeepsTheChanges) {
   openDrawing("plate.dxf", drawingText({"0", "A"}, lineRecord("A", 0, 0, 10, 10)));
   IniFile unwritable((folder_.path() / "missing" / "orvel.ini").c_str(), true);
-  mainWindow().frameSettings = &unwritable;
+  session_.window.frameSettings = &unwritable;
   runLayerCommand([&](GwFrame& dialog, LayerDialogFrame& widgets) {
     widgets.setCell(0, LayerColumn::Colour, "5");
     click(dialog, "PB_Layer_ok");
   });
   pumpEventsFor(100);
-  mainWindow().frameSettings = settings_.get();
+  session_.window.frameSettings = settings_.get();
   ASSERT_EQ(messages.keys.size(), 1u);
   EXPECT_EQ(messages.keys[0], "MsgBox_Layer_nicht_gespeichert");
-  EXPECT_STREQ(viewDocuments().at(0)->findLayer("A")->colourNumber(), "5");
+  EXPECT_STREQ(session_.documents.at(0)->findLayer("A")->colourNumber(), "5");
 }
 
 }  // namespace

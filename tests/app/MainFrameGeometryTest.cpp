@@ -20,31 +20,31 @@ FrameGeometry geometry(int x, int y, int w, int h) {
 }
 
 TEST(ClampFramePosition, NegativePositionsMoveToTheScreenCorner) {
-  const GwPosition p = clampFramePosition(geometry(-50, -20, 640, 480), {1024, 768});
+  const GwPosition p = clampFramePosition({-50, -20}, {640, 480}, {1024, 768});
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 0);
 }
 
 TEST(ClampFramePosition, FrameReachingPastTheBottomKeepsFortyPixelsFree) {
-  const GwPosition p = clampFramePosition(geometry(10, 500, 640, 480), {1024, 768});
+  const GwPosition p = clampFramePosition({10, 500}, {640, 480}, {1024, 768});
   EXPECT_EQ(p.x, 10);
   EXPECT_EQ(p.y, 248);
 }
 
 TEST(ClampFramePosition, FrameReachingPastTheRightEdgeEndsThere) {
-  const GwPosition p = clampFramePosition(geometry(600, 0, 640, 480), {1024, 768});
+  const GwPosition p = clampFramePosition({600, 0}, {640, 480}, {1024, 768});
   EXPECT_EQ(p.x, 384);
 }
 
 TEST(ClampFramePosition, FrameLargerThanTheScreenKeepsItsTitleBarOnIt) {
-  const GwPosition p = clampFramePosition(geometry(100, 100, 1600, 900), {1024, 768});
+  const GwPosition p = clampFramePosition({100, 100}, {1600, 900}, {1024, 768});
   EXPECT_EQ(p.x, 0);
   EXPECT_EQ(p.y, 0);
 }
 
 TEST(GeometryOnHide, MaximizedFrameKeepsTheSizeAndPlaceOfItsLastNormalState) {
   FrameGeometry g = geometry(40, 30, 800, 500);
-  geometryOnHide(g, 3, {1900, 1000}, {0, 0});
+  geometryOnHide(g, GwWINDOW_MAXIMIZED, {1900, 1000}, {0, 0});
   EXPECT_EQ(g.state, 1);
   EXPECT_EQ(g.dimW, 800);
   EXPECT_EQ(g.posX, 40);
@@ -53,7 +53,7 @@ TEST(GeometryOnHide, MaximizedFrameKeepsTheSizeAndPlaceOfItsLastNormalState) {
 TEST(GeometryOnHide, NormalFrameTakesItsContentSizeAndPosition) {
   FrameGeometry g = geometry(40, 30, 800, 500);
   g.state = 1;
-  geometryOnHide(g, 1, {700, 450}, {12, 34});
+  geometryOnHide(g, GwWINDOW_NORMAL, {700, 450}, {12, 34});
   EXPECT_EQ(g.state, 0);
   EXPECT_EQ(g.dimW, 700);
   EXPECT_EQ(g.dimH, 450);

@@ -10,7 +10,6 @@
 #include "settings/IniFile.h"
 #include "MainWindowTestSupport.h"
 #include "viewer/Redraw.h"
-#include "viewer/ViewState.h"
 
 namespace {
 
@@ -33,10 +32,11 @@ class MainWindowTest : public testsupport::GtkTest {
     settings_ = std::make_unique<IniFile>(folder_.file("orvel.ini").c_str(), true);
     viewer_.settingsFile = settings_.get();
     testsupport::closeMainWindowWhenRunning(std::move(inspect));
-    buildMainWindow(&viewer_, 0);
+    buildMainWindow(session_, &viewer_, 0);
   }
 
   TempDir folder_;
+  ViewerSession session_;
   DXF_Interface viewer_;
   std::unique_ptr<IniFile> settings_;
 };
@@ -58,22 +58,22 @@ TEST_F(MainWindowTest, StartsWithTheControlsThatNeedADrawingHiddenAndZoomModeOn)
               EXPECT_TRUE(help->is_shown());
               EXPECT_EQ(help->text(), "Info");
               EXPECT_EQ(help->help_text(), "Info");
-              EXPECT_DOUBLE_EQ(viewState().zoomStep, 0.5);
-              EXPECT_EQ(viewState().mouseMode, 1);
-              EXPECT_EQ(viewState().activeButton, 1);
+              EXPECT_DOUBLE_EQ(session_.view.zoomStep, 0.5);
+              EXPECT_EQ(session_.view.mouseMode, MouseMode::Zoom);
+              EXPECT_EQ(session_.view.activeButton, 1);
               EXPECT_EQ(frame.position().x, 0);
               EXPECT_EQ(frame.position().y, 0);
               EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
-              EXPECT_NE(mainWindow().layerDialog, nullptr);
-              EXPECT_EQ(mainWindow().viewerPath, std::string_view("/srv/drawings"));
+              EXPECT_NE(session_.window.layerDialog, nullptr);
+              EXPECT_EQ(session_.window.viewerPath, std::string_view("/srv/drawings"));
               EXPECT_TRUE(frame.frame_child("DA_draw")->has_callback(GwCB_EXPOSE));
               EXPECT_EQ(frame.text(), "DXF Viewer");
             });
   EXPECT_TRUE(ran);
-  EXPECT_EQ(mainWindow().frame, nullptr);
-  EXPECT_EQ(mainWindow().layerDialog, nullptr);
-  EXPECT_EQ(mainWindow().viewerInterface, nullptr);
-  EXPECT_EQ(std::string(mainWindow().logoPath.c_str()), DXFV_RESOURCES "/dxflogo.svg");
+  EXPECT_EQ(session_.window.frame, nullptr);
+  EXPECT_EQ(session_.window.layerDialog, nullptr);
+  EXPECT_EQ(session_.window.viewerInterface, nullptr);
+  EXPECT_EQ(std::string(session_.window.logoPath.c_str()), DXFV_RESOURCES "/dxflogo.svg");
 }
 
 TEST_F(MainWindowTest, WithoutAWindowTheStoredFolderIsKept) {
@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, WithoutAWindowTheStoredFolderIsKept) {
             testsupport::normalSettings("State=0\nDimW=640\nDimH=360\nPosX=30\nPosY=40\n"));
   IniFile settings(folder_.file("orvel.ini").c_str(), true);
   viewer_.settingsFile = &settings;
-  buildMainWindow(&viewer_, 0);
+  buildMainWindow(session_, &viewer_, 0);
   const std::string stored = readFile(folder_.file("orvel.ini"));
   EXPECT_NE(stored.find("ViewerPath=/srv/drawings\n"), std::string::npos) << stored;
   EXPECT_NE(stored.find("PosX=30\n"), std::string::npos);
@@ -100,12 +100,51 @@ TEST_F(MainWindowTest, PicturesComeFromThePictureFolderOrTheCurrentFolder) {
               GwCore* button = frame.frame_child("PB_zoomp");
               settings_->setValue("General", "BmpPath", "");
               gtk_button_set_image(GTK_BUTTON(button->widget()), nullptr);
-              init_picture(button, nullptr, GwUDStr("dxfinfo"));
+              init_picture(button, nullptr, GwUDStr("dxfinfo", &session_));
               EXPECT_NE(gtk_button_get_image(GTK_BUTTON(button->widget())), nullptr);
               gtk_button_set_image(GTK_BUTTON(button->widget()), nullptr);
-              init_picture(button, nullptr, GwUDStr("zoomm"));
+              init_picture(button, nullptr, GwUDStr("zoomm", &session_));
               EXPECT_EQ(gtk_button_get_image(GTK_BUTTON(button->widget())), nullptr);
             });
+}
+
+TEST_F(MainWindowTest, StoredSizeSmallerThanTheResourceDefaultDecidesTheFirstLayout) {
+  InFolder in(folder_);
+  GwDimension content;
+  runWindow(testsupport::normalSettings("State=0\nDimW=920\nDimH=300\nPosX=20\nPosY=20\n"),
+            [&](GwFrame& frame) { content = frame.frame_child("C_cont")->size(); });
+  EXPECT_EQ(content.width, 920);
+  EXPECT_EQ(content.height, 300);
+  // Closed unchanged, it keeps that size for the next start.
+  const std::string stored = readFile(folder_.file("orvel.ini"));
+  EXPECT_NE(stored.find("DimW=920\n"), std::string::npos) << stored;
+  EXPECT_NE(stored.find("DimH=300\n"), std::string::npos) << stored;
+}
+
+TEST_F(MainWindowTest, WithoutAStoredSizeTheResourceDefaultApplies) {
+  InFolder in(folder_);
+  GwDimension size;
+  runWindow(testsupport::normalSettings("State=0\nDimW=0\nDimH=0\nPosX=20\nPosY=20\n"),
+            [&](GwFrame& frame) { size = frame.size(); });
+  EXPECT_GE(size.width, 960);
+  EXPECT_GE(size.height, 680);
+}
+
+TEST_F(MainWindowTest, PlacementKeepsTheWholeFrameWithMenuAndStatusLineOnTheScreen) {
+  InFolder in(folder_);
+  const GwDimension screen = GwCore::screen_size();
+  const std::string near = "PosX=" + std::to_string(screen.width - 100) +
+                           "\nPosY=" + std::to_string(screen.height - 100) + "\n";
+  GwPosition position;
+  GwDimension size;
+  runWindow(testsupport::normalSettings("State=0\nDimW=640\nDimH=360\n" + near),
+            [&](GwFrame& frame) {
+              position = frame.position();
+              size = frame.size();
+            });
+  EXPECT_GT(size.height, 360);  // menu, tool bar and status line above and below
+  EXPECT_LE(position.x + size.width, screen.width);
+  EXPECT_LE(position.y + size.height + 40, screen.height);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "toolkit/GwFrame.h"
-#include "viewer/MainWindowState.h"
+#include "viewer/ViewerSession.h"
 #include "platform/MessageBox.h"
 #include "TestSupport.h"
 #include "gui/GtkTestSupport.h"
@@ -19,9 +19,29 @@ inline std::function<void(GwFrame&)>& whileRunning() {
   return inspect;
 }
 
+// The application frame whose event loop runs, or null.
+inline GwFrame* runningApplicationFrame() {
+  GwFrame* running = nullptr;
+  GList* windows = gtk_window_list_toplevels();
+  for (GList* item = windows; item; item = item->next) {
+    auto* frame = dynamic_cast<GwFrame*>(GwCore::find(GTK_WIDGET(item->data)));
+    if (frame && frame->class_id() == GwAPPLFRAME_CLASS && frame->running()) running = frame;
+  }
+  g_list_free(windows);
+  return running;
+}
+
+// The viewer session the frame's callbacks were bound with; null when they carry none.
+inline ViewerSession* sessionOf(const GwFrame& frame) {
+  for (const GwCallback& callback : frame.callback_list()) {
+    if (ViewerSession* session = ViewerSession::of(callback.userData)) return session;
+  }
+  return nullptr;
+}
+
 inline gboolean inspectAndClose(gpointer) {
-  GwFrame* frame = mainWindow().frame;
-  if (!frame || !frame->running()) return G_SOURCE_CONTINUE;
+  GwFrame* frame = runningApplicationFrame();
+  if (!frame) return G_SOURCE_CONTINUE;
   pumpEventsFor(100);
   if (whileRunning()) whileRunning()(*frame);
   gtk_window_close(GTK_WINDOW(frame->widget()));

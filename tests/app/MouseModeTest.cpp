@@ -27,9 +27,9 @@ class MouseModeTest : public testsupport::CommandFrameTest {
 };
 
 TEST_F(MouseModeTest, FirstSwitchGoesToMeasuringWithTheMeasuringButtonInsensitive) {
-  ASSERT_EQ(viewState().mouseMode, 1);
-  EXPECT_EQ(CB_zoom(frame_.get(), nullptr, GwUD()), 1);
-  EXPECT_EQ(viewState().mouseMode, 0);
+  ASSERT_EQ(session_.view.mouseMode, MouseMode::Zoom);
+  EXPECT_EQ(CB_zoom(frame_.get(), nullptr, session_.userData()), 1);
+  EXPECT_EQ(session_.view.mouseMode, MouseMode::Measuring);
   EXPECT_FALSE(child("PB_mass")->is_sensitive());
   EXPECT_TRUE(child("PB_zoom")->is_sensitive());
   EXPECT_EQ(child("MI_zoom")->toggle_state(), 0);
@@ -38,11 +38,11 @@ TEST_F(MouseModeTest, FirstSwitchGoesToMeasuringWithTheMeasuringButtonInsensitiv
 }
 
 TEST_F(MouseModeTest, SecondSwitchReturnsToZoomAndShowsTheTitle) {
-  mainWindow().drawingTitle = "Ventil 20";
+  session_.window.drawingTitle = "Ventil 20";
   child("EB_status")->set_text(" 12.0 mm");
-  CB_zoom(frame_.get(), nullptr, GwUD());
-  CB_zoom(frame_.get(), nullptr, GwUD());
-  EXPECT_EQ(viewState().mouseMode, 1);
+  CB_zoom(frame_.get(), nullptr, session_.userData());
+  CB_zoom(frame_.get(), nullptr, session_.userData());
+  EXPECT_EQ(session_.view.mouseMode, MouseMode::Zoom);
   EXPECT_FALSE(child("PB_zoom")->is_sensitive());
   EXPECT_TRUE(child("PB_mass")->is_sensitive());
   EXPECT_EQ(child("MI_zoom")->toggle_state(), 1);
@@ -55,10 +55,10 @@ TEST_F(MouseModeTest, SecondSwitchReturnsToZoomAndShowsTheTitle) {
 TEST_F(MouseModeTest, MenuToggleSwitchesOnceWithoutNotifyingItself) {
   // Choosing the menu item toggles it and fires the callback once.
   gtk_menu_item_activate(GTK_MENU_ITEM(child("MI_zoom")->widget()));
-  EXPECT_EQ(viewState().mouseMode, 0);
+  EXPECT_EQ(session_.view.mouseMode, MouseMode::Measuring);
   EXPECT_EQ(child("MI_zoom")->toggle_state(), 0);
   gtk_menu_item_activate(GTK_MENU_ITEM(child("MI_zoom")->widget()));
-  EXPECT_EQ(viewState().mouseMode, 1);
+  EXPECT_EQ(session_.view.mouseMode, MouseMode::Zoom);
   EXPECT_EQ(child("MI_zoom")->toggle_state(), 1);
 }
 

@@ -3,14 +3,14 @@
 
 #include "toolkit/GwUDStr.h"
 #include "TestSupport.h"
-#include "viewer/ViewState.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 
 double stepFrom(const char* text) {
-  viewState().zoomStep = 0.0;
-  EXPECT_EQ(CB_get_factor(nullptr, nullptr, GwUDStr(text)), 1);
-  return viewState().zoomStep;
+  ViewerSession session;
+  EXPECT_EQ(CB_get_factor(nullptr, nullptr, GwUDStr(text, &session)), 1);
+  return session.view.zoomStep;
 }
 
 TEST(CB_get_factor, TakesTheFactorOfTheMenuItem) {
@@ -22,6 +22,17 @@ TEST(CB_get_factor, TextThatIsNoPositiveNumberGivesHalfSteps) {
   for (const char* text : {"0", "abc", "", "-2", "nan", "inf"}) {
     EXPECT_DOUBLE_EQ(stepFrom(text), 0.5) << text;
   }
+}
+
+TEST(CB_get_factor, ChangesOnlyTheSessionItIsBoundWith) {
+  ViewerSession bound;
+  ViewerSession other;
+  other.view.zoomStep = 0.75;
+  CB_get_factor(nullptr, nullptr, GwUDStr("0.25", &bound));
+  EXPECT_DOUBLE_EQ(bound.view.zoomStep, 0.25);
+  EXPECT_DOUBLE_EQ(other.view.zoomStep, 0.75);
+  // Without a session in its user data the callback has nothing to change.
+  EXPECT_EQ(CB_get_factor(nullptr, nullptr, GwUDStr("0.25")), 1);
 }
 
 TEST(ShellCallbacks, DoNothingCallbacksAnswerOne) {

@@ -40,9 +40,11 @@ TEST_F(ViewerStartupWindow, NonNumericGeometryStillBuildsTheWindowAndIsReplacedO
             testsupport::normalSettings("State=no\nDimH=300px\nDimW=wide\nPosX=-7\nPosY=\n"));
   InFolder in(folder);
   bool ran = false;
-  testsupport::closeMainWindowWhenRunning([&](GwFrame&) {
+  testsupport::closeMainWindowWhenRunning([&](GwFrame& frame) {
     ran = true;
-    mainWindow().viewerPath = "/home/anna/parts/";
+    ViewerSession* session = testsupport::sessionOf(frame);
+    ASSERT_NE(session, nullptr);
+    session->window.viewerPath = "/home/anna/parts/";
   });
   EXPECT_EQ(runViewer(), 0);
   EXPECT_TRUE(ran);

@@ -28,8 +28,8 @@ class TransferCommand : public testsupport::CommandFrameTest {
     CommandFrameTest::SetUp();
     if (HasFatalFailure()) return;
     viewer.workPath = folder_.path().string().c_str();
-    mainWindow().viewerInterface = &viewer;
-    mainWindow().transferFileCounter = 0;
+    session_.window.viewerInterface = &viewer;
+    session_.window.transferFileCounter = 0;
     setMessageBoxHook([this](const std::string& text, const std::string&) {
       boxes.push_back(text);
     });
@@ -38,18 +38,18 @@ class TransferCommand : public testsupport::CommandFrameTest {
     dialog.reset();
     endTransferClient();
     setMessageBoxHook({});
-    mainWindow().viewerInterface = nullptr;
+    session_.window.viewerInterface = nullptr;
     CommandFrameTest::TearDown();
   }
 
   // Loads and fills the dialog as its opening would; the toggle given is switched on.
   void openDialog(const char* toggle = nullptr) {
-    dialog.reset(gw_def_mgr.load("AutoCAD_Dialog", frame_.get(), 1));
+    dialog.reset(gw_def_mgr.load("AutoCAD_Dialog", frame_.get(), 1, &session_));
     ASSERT_NE(dialog, nullptr) << gw_def_mgr.last_error();
-    CB_DDE_create(dialog.get(), nullptr, GwUD());
+    CB_DDE_create(dialog.get(), nullptr, session_.userData());
     if (toggle) dialog->frame_child(toggle)->set_toggle_state(1);
   }
-  void insert() { CB_insert(dialog->frame_child("PB_DDE_insert"), nullptr, GwUD()); }
+  void insert() { CB_insert(dialog->frame_child("PB_DDE_insert"), nullptr, session_.userData()); }
 
   std::string plainDrawing() {
     return drawingText({"0"}, lineRecord("0", 0, 0, 40, 20) + lineRecord("0", 5, 5, 6, 6));
@@ -110,8 +110,8 @@ TEST_F(TransferCommand, OpenedFileIsCopiedAndNamedInTheScript) {
   EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.zoom _w ", 0), 0u) << scripts[0];
   EXPECT_NE(scripts[0].find("_.dxfin " + copy + "\n_filedia 1 "), std::string::npos);
   EXPECT_NE(scripts[0].find("_.block DUMMY_"), std::string::npos) << scripts[0];
-  EXPECT_EQ(mainWindow().openedFile.str(), opened);
-  EXPECT_EQ(mainWindow().transferFileCounter, 1);
+  EXPECT_EQ(session_.window.openedFile.str(), opened);
+  EXPECT_EQ(session_.window.transferFileCounter, 1);
 }
 
 TEST_F(TransferCommand, ViewBlockIsWrittenAloneAndExploded) {
@@ -131,7 +131,7 @@ TEST_F(TransferCommand, ViewBlockIsWrittenAloneAndExploded) {
   EXPECT_EQ(sent.entities().count(), 2);  // the block's lines, not the drawing's own
   EXPECT_EQ(sent.blocks().count(), 0);
   EXPECT_EQ(peer.scripts().size(), 1u);
-  EXPECT_EQ(mainWindow().openedFile.str(), opened);
+  EXPECT_EQ(session_.window.openedFile.str(), opened);
 }
 
 TEST_F(TransferCommand, DrawingFileOfTheCadProgramIsInsertedDirectly) {
@@ -146,7 +146,7 @@ TEST_F(TransferCommand, DrawingFileOfTheCadProgramIsInsertedDirectly) {
   EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.insert BRACKET_", 0), 0u) << scripts[0];
   EXPECT_NE(scripts[0].find("=" + opened + "\n"), std::string::npos) << scripts[0];
   EXPECT_FALSE(fs::exists(folder_.file("dde_0.dxf")));
-  EXPECT_EQ(mainWindow().transferFileCounter, 0);
+  EXPECT_EQ(session_.window.transferFileCounter, 0);
 }
 
 TEST_F(TransferCommand, FailedCopyIsReportedAndNothingIsSent) {
@@ -172,7 +172,7 @@ TEST_F(TransferCommand, RefusedScriptKeepsTheDialogAndItsClientForAnotherTry) {
   EXPECT_EQ(transferClient()->serviceName, "");  // released
   insert();
   EXPECT_EQ(peer.scripts().size(), 2u);
-  EXPECT_EQ(mainWindow().transferFileCounter, 2);
+  EXPECT_EQ(session_.window.transferFileCounter, 2);
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -121,6 +121,43 @@ TEST(DXFTextMText, LongTextIsCutToTheField) {
   EXPECT_EQ(text.text().substr(0, 90), std::string(90, 'a'));
 }
 
+// Texts longer than a plain line: a TEXT keeps up to 199 characters, an MTEXT joined from
+// long groups too, and what is written is read back unchanged.
+TEST(DXFTextLongTexts, KeptWholeUpToTheFieldAndThroughASave) {
+  const std::string words = "Bohrung 12 H7, Senkung 90 Grad, Toleranz 0,1 mm; ";
+  std::string long150;
+  while (long150.size() < 150) long150 += words;
+  long150.resize(150);
+  const struct {
+    std::string groups;
+    bool mtext;
+    std::size_t length;
+  } cases[] = {
+      {"  1\n" + long150 + "\n  0\n", false, 150},
+      {"  1\n" + std::string(250, 'w') + "\n  0\n", false, DXFText::kMaxTextLength},
+      {"  3\n" + std::string(120, 'm') + "\n  1\n" + std::string(60, 'n') + "\n  0\n", true, 180},
+      {"  3\n" + std::string(250, 'm') + "\n  1\nend\n  0\n", true, DXFText::kMaxTextLength},
+  };
+  for (const auto& c : cases) {
+    const DXFText text = readText(c.groups, c.mtext);
+    EXPECT_EQ(text.text().size(), c.length) << c.groups.substr(0, 20);
+    const std::string file = written(text);
+    const DXFText again = readText(file.substr(file.find('\n') + 1));
+    EXPECT_EQ(again.text(), text.text()) << c.groups.substr(0, 20);
+  }
+}
+
+TEST(DXFTextLongTexts, WrittenLineStaysWithin255Characters) {
+  // Each Ø is written as "%%c": 84 of them after the "x" fill 253 characters, and the
+  // 85th would not fit whole.
+  const DXFText text(0, 0, ("x" + std::string(198, '\xD8')).c_str(), 2.5, 0);
+  const std::string file = written(text);
+  const std::size_t start = file.find("  1\n") + 4;
+  std::string expected = "x";
+  for (int i = 0; i < 84; ++i) expected += "%%c";
+  EXPECT_EQ(file.substr(start, file.find('\n', start) - start), expected);
+}
+
 TEST(DXFTextMText, ContinuationGroupsOfATextAreIgnored) {
   EXPECT_EQ(readText("  3\nstyle?\n  1\nplain\n  0\n").text(), "plain");
 }
@@ -134,7 +171,7 @@ TEST(DXFTextSpecials, EveryCodeIsReadAndWrittenBack) {
 
 TEST(DXFTextWriting, GroupsInTheirOrder) {
   DXFText text(1, 2, "A\nB", 3.5, 90);
-  text.setAlignment(1, 0);
+  text.setAlignment(DXFText::kHAlignCentre, DXFText::kVAlignBaseline);
   EXPECT_EQ(written(text),
             "TEXT\n  8\n0\n 10\n1.0000\n 20\n2.0000\n 30\n0.0000\n 40\n3.5000\n  1\nA B\n"
             " 50\n90.0000\n 41\n1.0000\n 72\n1\n 73\n0\n 11\n1.0000\n 21\n2.0000\n 31\n0.0000\n"
@@ -168,7 +205,7 @@ TEST(DXFTextDrawing, ScreenTextUsesPixelHeightAndEscapement) {
   RecordingDrawingArea area;
   area.dc.yFactor = 0.5;
   DXFText text(10, 20, "Hello", 5, 370.7);
-  text.setAlignment(2, 1);
+  text.setAlignment(DXFText::kHAlignRight, DXFText::kVAlignBottom);
   text.draw(area, 1.0, 0, 0, 0);
   const auto calls = area.log.named("text_out");
   ASSERT_EQ(calls.size(), 1u);
@@ -213,14 +250,14 @@ TEST(DXFTextDrawing, PrintedTextIsBoldAndBlack) {
 }
 
 TEST(DXFTextDrawing, AlignmentTable) {
-  EXPECT_EQ(DXFText::platformHAlign(0), TextHAlign::Left);
-  EXPECT_EQ(DXFText::platformHAlign(1), TextHAlign::Centre);
-  EXPECT_EQ(DXFText::platformHAlign(4), TextHAlign::Right);
-  EXPECT_EQ(DXFText::platformHAlign(9), TextHAlign::Left);
-  EXPECT_EQ(DXFText::platformVAlign(1), TextVAlign::Bottom);
-  EXPECT_EQ(DXFText::platformVAlign(2), TextVAlign::Top);
-  EXPECT_EQ(DXFText::platformVAlign(3), TextVAlign::Top);
-  EXPECT_EQ(DXFText::platformVAlign(-4), TextVAlign::Baseline);
+  EXPECT_EQ(DXFText::anchorHAlign(0), TextHAlign::Left);
+  EXPECT_EQ(DXFText::anchorHAlign(1), TextHAlign::Centre);
+  EXPECT_EQ(DXFText::anchorHAlign(4), TextHAlign::Right);
+  EXPECT_EQ(DXFText::anchorHAlign(9), TextHAlign::Left);
+  EXPECT_EQ(DXFText::anchorVAlign(1), TextVAlign::Bottom);
+  EXPECT_EQ(DXFText::anchorVAlign(2), TextVAlign::Top);
+  EXPECT_EQ(DXFText::anchorVAlign(3), TextVAlign::Top);
+  EXPECT_EQ(DXFText::anchorVAlign(-4), TextVAlign::Baseline);
 }
 
 }  // namespace

@@ -136,6 +136,41 @@ TEST(PolylinieLightweight, ZeroCountEndsWithTheRecord) {
   EXPECT_STREQ(in.readLine(), "LINE");
 }
 
+TEST(PolylinieLightweight, PairsBeyondTheCountArePassedOverWhole) {
+  for (const std::string countCode : {" 90\n", " 76\n"}) {
+    Polylinie polyline;
+    ASSERT_EQ(readInto(polyline, "  8\n0\n" + countCode +
+                                     "2\n 10\n0\n 20\n0\n 10\n1\n 20\n2\n 42\n0.5\n"
+                                     " 10\n9\n 20\n8\n 42\n-1\n 10\n7\n 20\n6\n  0\n"),
+              0)
+        << countCode;
+    ASSERT_EQ(polyline.vertexCount(), 2) << countCode;
+    EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->x(), 1.0) << countCode;
+    EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->y(), 2.0) << countCode;
+    EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->bulge(), 0.5) << countCode;
+  }
+}
+
+// The data ends inside an LWPOLYLINE's declared vertex list, or after it.
+TEST(PolylinieLightweight, EndOfDataInsideOrAfterTheVertexList) {
+  const struct {
+    const char* text;
+    int expected;
+  } cases[] = {
+      {"  8\n0\n 90\n2\n", Polylinie::kEndOfFileVertex},
+      {"  8\n0\n 90\n2\n 10\n1\n 20\n1\n 10\n2\n", Polylinie::kEndOfFileVertex},
+      {"  8\n0\n 76\n3\n 10\n1\n 20\n1\n 42\n0.5\n", Polylinie::kEndOfFileVertex},
+      {"  8\n0\n 90\n1\n 10\n1\n 20\n1\n", Polylinie::kEndOfFileHead},
+      {"  8\n0\n 90\n1\n 10\n1\n 20\n1\n 42\n0.5\n 43\n0\n", Polylinie::kEndOfFileHead},
+      {"  8\n0\n 90\n1\n 10\n1\n 20\n1\n 10\n2\n 20\n2\n", Polylinie::kEndOfFileHead},
+      {"  8\n0\n 90\n0\n", Polylinie::kEndOfFileHead},
+  };
+  for (const auto& c : cases) {
+    Polylinie polyline;
+    EXPECT_EQ(readInto(polyline, c.text), c.expected) << c.text;
+  }
+}
+
 TEST(PolylinieReading, EndOfDataCodes) {
   Polylinie head;
   EXPECT_EQ(readInto(head, "  8\n0\n 70\n1\n"), Polylinie::kEndOfFileHead);

@@ -76,6 +76,27 @@ TEST(DxfLineReader, LineOf99CharactersFitsWithItsCarriageReturn) {
   EXPECT_STREQ(reader.readLine(), "z");
 }
 
+// Text values keep up to 255 characters, every other line 99; the rest is skipped either
+// way, and a carriage return goes only from a line kept whole.
+TEST(DxfLineReader, TextValueLinesKeep255CharactersOtherLines99) {
+  const struct {
+    std::size_t length;
+    bool asText;
+    std::size_t kept;
+  } cases[] = {
+      {99, false, 99},   {100, false, 99},  {150, true, 150},
+      {255, true, 255},  {256, true, 255},  {600, true, 255},
+  };
+  for (const auto& c : cases) {
+    for (const std::string ending : {"\n", "\r\n"}) {
+      auto reader = DxfLineReader::fromString(std::string(c.length, 't') + ending + "next\n");
+      const std::string line = c.asText ? reader.readTextLine() : reader.readLine();
+      EXPECT_EQ(line, std::string(c.kept, 't')) << c.length << (c.asText ? " text" : "");
+      EXPECT_STREQ(reader.readLine(), "next") << c.length;
+    }
+  }
+}
+
 TEST(DxfLineReader, NulBytesAndBinaryDataDoNotDerailTheReader) {
   std::string bytes("A\0B\n", 4);
   for (int i = 0; i < 256; ++i) bytes.push_back(static_cast<char>(i));

@@ -1,4 +1,5 @@
 // Tests of linetype entries: reading, writing, element counts and limits.
+#include <cstring>
 #include <sstream>
 #include <string>
 
@@ -56,11 +57,25 @@ TEST(Linientyp, KeepsMoreElementsThanCountedButWritesOnlyTheCount) {
   EXPECT_EQ(text.find(" 49\n3\n"), std::string::npos);
 }
 
-TEST(Linientyp, CountBeyondTheElementsReadWritesEmptyElements) {
-  Linientyp linetype;
-  ASSERT_EQ(readLinetype(linetype, " 73\n3\n 49\n1\n  0\n"), 0);
-  EXPECT_EQ(written(linetype).substr(written(linetype).find(" 49")),
-            " 49\n1\n 49\n\n 49\n\n  0\n");
+// Every pattern value line holds a number, since other readers refuse the file otherwise.
+TEST(Linientyp, PatternValuesWithoutANumberAreWrittenAsNumbers) {
+  const struct {
+    const char* groups;
+    const char* pattern;
+  } cases[] = {
+      {" 73\n3\n 49\n1\n  0\n", " 40\n0.0\n 49\n1\n 49\n0.0\n 49\n0.0\n"},
+      {" 73\n1\n 40\n\n 49\n\n  0\n", " 40\n0.0\n 49\n0.0\n"},
+      {" 73\n2\n 40\n  \n 49\n -0.25 \n 49\n2.5mm\n  0\n", " 40\n0.0\n 49\n -0.25 \n 49\n2.5\n"},
+      {" 73\n1\n 40\n1e3\n 49\n-2\n  0\n", " 40\n1e3\n 49\n-2\n"},
+  };
+  for (const auto& c : cases) {
+    Linientyp linetype;
+    ASSERT_EQ(readLinetype(linetype, c.groups), 0) << c.groups;
+    const std::string text = written(linetype);
+    EXPECT_EQ(text.substr(text.find(" 40\n"), std::strlen(c.pattern) + 4),
+              std::string(c.pattern) + "  0\n")
+        << c.groups;
+  }
 }
 
 TEST(Linientyp, AtMostFiftyElementsAreKeptAndWritten) {

@@ -71,3 +71,27 @@ TEST(TextCodesMText, UnterminatedCodesEndTheText) {
 }
 
 }  // namespace
+
+namespace {
+
+// Texts are written as one value line of at most 255 characters, never splitting a code.
+TEST(TextCodesValueLine, CutsAt255WithoutSplittingACode) {
+  const std::string filler(250, 'x');
+  const struct {
+    std::string text;
+    std::string expected;
+  } cases[] = {
+      {filler, filler},
+      {std::string(255, 'y'), std::string(255, 'y')},
+      {std::string(300, 'y'), std::string(255, 'y')},
+      {filler + "abc%%c%%d", filler + "abc"},
+      {filler + "ab%%c%%d", filler + "ab%%c"},
+      {filler + "\\U+2205x", filler},
+      {filler + "%%%%%%zz", (filler + "%%%%%%zz").substr(0, 255)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(TextCodes::valueLine(c.text), c.expected) << c.text.substr(250);
+  }
+}
+
+}  // namespace

@@ -34,7 +34,7 @@ void answerFileSelector() {
   openPath = env("DXFV_TestOpen");
   GwSetFileSelectorHook([](const GwFileRequest& request, std::string& chosen) {
     report("selector " + std::to_string(request.mode) + " " + request.pattern);
-    chosen = request.mode == 0 ? openPath : env("DXFV_TestSaveAs");
+    chosen = request.mode == GwFILE_OPEN ? openPath : env("DXFV_TestSaveAs");
     return !chosen.empty();
   });
 }

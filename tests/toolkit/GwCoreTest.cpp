@@ -17,9 +17,11 @@ namespace {
 using testsupport::TempDir;
 
 std::vector<std::string> calls;
+std::vector<void*> pointers;
 
 int record(GwCore* widget, GwEvent* event, GwUD userData) {
   calls.push_back(widget->name() + " " + event->type.name() + " " + userData.str());
+  pointers.push_back(userData.pointer());
   return 7;
 }
 
@@ -107,6 +109,7 @@ class GwCoreTest : public testsupport::GtkTest {
     GtkTest::SetUp();
     if (IsSkipped()) return;
     calls.clear();
+    pointers.clear();
     gw_def_mgr.set_language(1);
     ASSERT_TRUE(testsupport::useResource(folder_, kBody, kHandlers,
                                          "<texts language=\"0\"><text en=\"Go\">Los</text></texts>"));
@@ -148,6 +151,17 @@ TEST_F(GwCoreTest, SignalsReachTheHandlerWithTheUserDataOfTheResourceFile) {
   gtk_button_clicked(GTK_BUTTON(frame_->frame_child("PB_go")->widget()));
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0], "PB_go clicked 0.5");
+  EXPECT_EQ(pointers[0], nullptr);
+}
+
+TEST_F(GwCoreTest, HandlersOfAFrameLoadedWithProgramDataGetItBesideTheirText) {
+  int program = 0;
+  std::unique_ptr<GwFrame> frame(gw_def_mgr.load("Frame", nullptr, 1, &program));
+  ASSERT_NE(frame, nullptr);
+  gtk_button_clicked(GTK_BUTTON(frame->frame_child("PB_go")->widget()));
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0], "PB_go clicked 0.5");
+  EXPECT_EQ(pointers[0], &program);
 }
 
 TEST_F(GwCoreTest, TextsCrossTheBoundaryAsWindows1252) {
@@ -235,7 +249,7 @@ TEST_F(GwCoreTest, ReparentMovesAWidgetIntoTheBoxOfAnotherFrame) {
 
 TEST_F(GwCoreTest, PicturesAreFoundWithOrWithoutTheirExtension) {
   GwCore* button = frame_->frame_child("PB_go");
-  button->set_picture_mode(2);
+  button->set_picture_mode(GwPICTURE_ONLY);
   EXPECT_TRUE(button->set_picture(DXFV_RESOURCES "/zoomp"));
   EXPECT_TRUE(GTK_IS_IMAGE(gtk_button_get_image(GTK_BUTTON(button->widget()))));
   // A picture-only button keeps its text as its text and help text.

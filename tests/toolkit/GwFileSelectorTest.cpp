@@ -1,4 +1,4 @@
-// The file selector as tests drive it: through the hook that stands in for the dialog.
+// The file selector as tests drive it: through the hook that answers instead of the dialog.
 #include "toolkit/GwFileSelector.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +18,11 @@ TEST_F(GwFileSelectorTest, ConfirmedChoiceComesBackWithTheRequestAsAsked) {
     return true;
   });
   std::string result;
-  EXPECT_EQ(GwFileSelector(result, nullptr, "/data", "*.dxf", 0, "Open drawing"), 1);
+  EXPECT_EQ(GwFileSelector(result, nullptr, "/data", "*.dxf", GwFILE_OPEN, "Open drawing"), 1);
   EXPECT_EQ(result, "/data/Flansch.dxf");
   EXPECT_EQ(seen.startDirectory, "/data");
   EXPECT_EQ(seen.pattern, "*.dxf");
-  EXPECT_EQ(seen.mode, 0);
+  EXPECT_EQ(seen.mode, GwFILE_OPEN);
   EXPECT_EQ(seen.title, "Open drawing");
 }
 
@@ -32,7 +32,7 @@ TEST_F(GwFileSelectorTest, CancelLeavesTheResultAlone) {
     return false;
   });
   std::string result = "before";
-  EXPECT_EQ(GwFileSelector(result, nullptr, nullptr, "Teil.dxf", 1, nullptr), 0);
+  EXPECT_EQ(GwFileSelector(result, nullptr, nullptr, "Teil.dxf", GwFILE_SAVE, nullptr), 0);
   EXPECT_EQ(result, "before");
 }
 

@@ -42,10 +42,10 @@ TEST(GwUD, UserDataComparesByTextAndPointer) {
 }
 
 TEST(GwString, NumbersFollowTheStringTypeAndAlwaysUseADecimalPoint) {
-  const int saved = GwString::string_type();
-  GwString::set_string_type(0);
+  const GwStringType saved = GwString::string_type();
+  GwString::set_string_type(GwSTRING_SHORTEST);
   EXPECT_STREQ(GwString(12.5).c_str(), "12.5");
-  GwString::set_string_type(1);
+  GwString::set_string_type(GwSTRING_TWO_DECIMALS);
   EXPECT_STREQ(GwString(12.5).c_str(), "12.50");
   EXPECT_STREQ(GwString(-0.125).c_str(), "-0.12");
   GwString::set_string_type(saved);

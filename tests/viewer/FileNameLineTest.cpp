@@ -8,11 +8,11 @@ namespace {
 class FileNameLineTest : public testsupport::ViewerFrameTest {};
 
 TEST_F(FileNameLineTest, ShowsTheOpenedDrawingOrThePointedControl) {
-  mainWindow().openedFile = "/data/Flansch.dxf";
+  session_.window.openedFile = "/data/Flansch.dxf";
   GwCore* button = frame_->frame_child("PB_zoomp");
-  EXPECT_EQ(CB_move_out(button, nullptr, GwUD()), 1);
+  EXPECT_EQ(CB_move_out(button, nullptr, session_.userData()), 1);
   EXPECT_EQ(frame_->frame_child("EB_text")->text(), "Zoom in");
-  EXPECT_EQ(CB_move(button, nullptr, GwUD()), 1);
+  EXPECT_EQ(CB_move(button, nullptr, session_.userData()), 1);
   EXPECT_EQ(frame_->frame_child("EB_text")->text(), "/data/Flansch.dxf");
 }
 

@@ -26,10 +26,10 @@ class RedrawTest : public testsupport::ViewerFrameTest {
 };
 
 TEST_F(RedrawTest, AfterAFitTheMouseHandlersAreAttachedOnceAndZoomingIsEnabled) {
-  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
-  viewState().fitted = 1;
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
+  session_.view.fitted = 1;
   paint();
-  EXPECT_EQ(viewState().fitted, 0);
+  EXPECT_EQ(session_.view.fitted, 0);
   for (GwCore* widget : {static_cast<GwCore*>(area_), container_}) {
     EXPECT_EQ(registrations(widget, GwCB_BUTTON, buttonHandler), 1);
     EXPECT_EQ(registrations(widget, GwCB_MOUSEMOVE, motionHandler), 1);
@@ -39,14 +39,14 @@ TEST_F(RedrawTest, AfterAFitTheMouseHandlersAreAttachedOnceAndZoomingIsEnabled) 
   }
 
   // The next fit attaches them again, still once each.
-  viewState().fitted = 1;
+  session_.view.fitted = 1;
   paint();
   EXPECT_EQ(registrations(area_, GwCB_BUTTON, buttonHandler), 1);
   EXPECT_EQ(registrations(container_, GwCB_MOUSEMOVE, motionHandler), 1);
 }
 
 TEST_F(RedrawTest, WithoutAFitNoHandlerIsAttached) {
-  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
   paint();
   EXPECT_FALSE(area_->has_callback(GwCB_BUTTON));
   EXPECT_FALSE(container_->has_callback(GwCB_MOUSEMOVE));
@@ -54,8 +54,8 @@ TEST_F(RedrawTest, WithoutAFitNoHandlerIsAttached) {
 }
 
 TEST_F(RedrawTest, PaintsTheCurrentViewDocumentAndPutsItselfBack) {
-  viewDocuments().replace(0, oneLineDocument());
-  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  session_.documents.replace(0, oneLineDocument());
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
   paint();
   ASSERT_EQ(recorder_.log.count("wc_line"), 1);
   EXPECT_EQ(recorder_.log.named("wc_line")[0].str(), "wc_line 10 20 30 40");
@@ -63,27 +63,27 @@ TEST_F(RedrawTest, PaintsTheCurrentViewDocumentAndPutsItselfBack) {
   EXPECT_EQ(frame_->cursor(), GwCURSOR_ARROW);
 
   // Another view type has no document: nothing is painted.
-  viewState().viewType = 3;
+  session_.view.viewType = 3;
   paint();
   EXPECT_EQ(recorder_.log.count("wc_line"), 0);
 }
 
 TEST_F(RedrawTest, ViewMenuIsShownOnlyForViewsOtherThanTheOpenedDrawing) {
-  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
   paint();
   EXPECT_FALSE(frame_->frame_child("MI_Ansicht")->is_shown());
-  viewState().viewType = 5;
+  session_.view.viewType = 5;
   paint();
   EXPECT_TRUE(frame_->frame_child("MI_Ansicht")->is_shown());
 }
 
 TEST_F(RedrawTest, RealRepaintOfTheWindowRunsTheRedraw) {
-  viewDocuments().replace(0, oneLineDocument());
+  session_.documents.replace(0, oneLineDocument());
   area_->set_wc_coords(0.0, 0.0, 40.0, 40.0);
-  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
-  viewState().fitted = 1;
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
+  session_.view.fitted = 1;
   testsupport::pumpEventsFor(200);
-  EXPECT_EQ(viewState().fitted, 0);
+  EXPECT_EQ(session_.view.fitted, 0);
   EXPECT_TRUE(area_->has_callback(GwCB_BUTTON));
 }
 

@@ -18,22 +18,16 @@ class ViewCommandsTest : public testsupport::ViewerFrameTest {
   void SetUp() override {
     ViewerFrameTest::SetUp();
     if (IsSkipped()) return;
-    viewDocuments().replace(0, oneLineDocument());
-    ViewState& view = viewState();
+    session_.documents.replace(0, oneLineDocument());
+    ViewState& view = session_.view;
     view.setWindow({10.0, 20.0, 30.0, 40.0});
     view.drawingShown = 1;
     view.zoomStep = 0.5;
-    view.activeButton = 1;
-    view.mouseMode = 1;
-    mouseActions() = MouseActions{zoomWindow, measureRelease, measureMotion};
+    view.activeButton = GwBUTTON_LEFT;
+    view.mouseMode = MouseMode::Zoom;
+    session_.mouse = MouseActions{zoomWindow, measureRelease, measureMotion};
     container = container_->size();
   }
-  void TearDown() override {
-    mouseActions() = MouseActions{};
-    mainWindow().drawingTitle = "";
-    ViewerFrameTest::TearDown();
-  }
-
   // The drawing x coordinate under the container column cx (the world spans the area).
   double worldX(double cx) const {
     return 10.0 + (cx - area_->position().x) * 20.0 / area_->size().width;
@@ -54,45 +48,45 @@ class ViewCommandsTest : public testsupport::ViewerFrameTest {
   // A button event in container pixels.
   int button(int x, int y, unsigned kind, int number = 1) {
     GwEvent event = mouse(x, y, kind, number);
-    return buttonHandler(container_, &event, GwUD());
+    return buttonHandler(container_, &event, session_.userData());
   }
 
   GwDimension container;
 };
 
 TEST_F(ViewCommandsTest, FitPutsTheWholeDocumentCentredIntoTheContainer) {
-  fitCurrentView();
+  fitCurrentView(session_);
   const GwDimension size = area_->size();
   const GwPosition position = area_->position();
-  EXPECT_EQ(viewState().fitted, 1);
+  EXPECT_EQ(session_.view.fitted, 1);
   EXPECT_LE(size.width, container.width - 2);
   EXPECT_LE(size.height, container.height - 2);
   EXPECT_TRUE(size.width >= container.width - 3 || size.height >= container.height - 3);
   EXPECT_EQ(position.x, (container.width - 2 - size.width) / 2);
   EXPECT_EQ(position.y, (container.height - 2 - size.height) / 2);
-  EXPECT_NEAR(viewState().scale * 20.0, size.width, 1.0);
+  EXPECT_NEAR(session_.view.scale * 20.0, size.width, 1.0);
   EXPECT_FALSE(bar("SB_hori")->is_shown());
   EXPECT_FALSE(bar("SB_vert")->is_shown());
 }
 
 TEST_F(ViewCommandsTest, FitWithoutADocumentOnlyShowsTheArea) {
-  viewDocuments().clear();
+  session_.documents.clear();
   area_->hide();
-  fitCurrentView();
+  fitCurrentView(session_);
   EXPECT_TRUE(area_->is_shown());
-  EXPECT_EQ(viewState().fitted, 0);
+  EXPECT_EQ(session_.view.fitted, 0);
 }
 
 TEST_F(ViewCommandsTest, ZoomInDoublesTheAreaKeepsTheCentreAndShowsTheScrollBars) {
-  fitCurrentView();
+  fitCurrentView(session_);
   const GwDimension before = area_->size();
-  const double scale = viewState().scale;
+  const double scale = session_.view.scale;
   const double centreX = worldX(container.width * 0.5);
   const double centreY = worldY(container.height * 0.5);
-  EXPECT_EQ(CB_zoomp(nullptr, nullptr, GwUD()), 1);
+  EXPECT_EQ(CB_zoomp(nullptr, nullptr, session_.userData()), 1);
   EXPECT_EQ(area_->size().width, 2 * before.width);
   EXPECT_EQ(area_->size().height, 2 * before.height);
-  EXPECT_DOUBLE_EQ(viewState().scale, 2 * scale);
+  EXPECT_DOUBLE_EQ(session_.view.scale, 2 * scale);
   EXPECT_NEAR(worldX(container.width * 0.5), centreX, 20.0 / area_->size().width);
   EXPECT_NEAR(worldY(container.height * 0.5), centreY, 20.0 / area_->size().height);
   // A bar for each direction in which the area now passes the container.
@@ -101,40 +95,40 @@ TEST_F(ViewCommandsTest, ZoomInDoublesTheAreaKeepsTheCentreAndShowsTheScrollBars
   ASSERT_TRUE(bar("SB_vert")->is_shown());
   EXPECT_GT(bar("SB_vert")->scroll_value(), 0.0);
   EXPECT_LT(bar("SB_vert")->scroll_value(), 100.0);
-  CB_zoomm(nullptr, nullptr, GwUD());
+  CB_zoomm(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->size().width, before.width);
-  EXPECT_DOUBLE_EQ(viewState().scale, scale);
+  EXPECT_DOUBLE_EQ(session_.view.scale, scale);
 }
 
 TEST_F(ViewCommandsTest, ZoomCommandsDoNothingWhileNoDrawingIsShown) {
-  fitCurrentView();
+  fitCurrentView(session_);
   const GwDimension before = area_->size();
-  viewState().drawingShown = 0;
-  CB_zoomp(nullptr, nullptr, GwUD());
-  CB_zoomm(nullptr, nullptr, GwUD());
+  session_.view.drawingShown = 0;
+  CB_zoomp(nullptr, nullptr, session_.userData());
+  CB_zoomm(nullptr, nullptr, session_.userData());
   area_->set_size(50, 50);
-  CB_zoom_back(nullptr, nullptr, GwUD());
+  CB_zoom_back(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->size().width, 50);
   EXPECT_NE(before.width, 50);
 }
 
 TEST_F(ViewCommandsTest, RefusedZoomChangesNothing) {
-  fitCurrentView();
+  fitCurrentView(session_);
   const GwDimension before = area_->size();
   const GwPosition position = area_->position();
-  const double scale = viewState().scale;
+  const double scale = session_.view.scale;
   // A world window half a unit wide allows at most 50 pixels.
-  viewState().setWindow({10.0, 20.0, 10.5, 20.5});
-  EXPECT_EQ(zoomByFactor(2.0), ZoomVerdict::TooLarge);
+  session_.view.setWindow({10.0, 20.0, 10.5, 20.5});
+  EXPECT_EQ(zoomByFactor(session_, 2.0), ZoomVerdict::TooLarge);
   EXPECT_EQ(area_->size().width, before.width);
   EXPECT_EQ(area_->position().x, position.x);
-  EXPECT_DOUBLE_EQ(viewState().scale, scale);
+  EXPECT_DOUBLE_EQ(session_.view.scale, scale);
   EXPECT_FALSE(bar("SB_hori")->is_shown());
 }
 
 TEST_F(ViewCommandsTest, DraggedRectangleMovesItsTopLeftCornerToTheContainerCorner) {
-  fitCurrentView();
-  mainWindow().drawingTitle = "Part 7";
+  fitCurrentView(session_);
+  session_.window.drawingTitle = "Part 7";
   const GwPosition origin = area_->position();
   const double cornerX = worldX(origin.x + 20);
   const double cornerY = worldY(origin.y + 10);
@@ -148,20 +142,20 @@ TEST_F(ViewCommandsTest, DraggedRectangleMovesItsTopLeftCornerToTheContainerCorn
 }
 
 TEST_F(ViewCommandsTest, ClickWithoutDraggingChangesNothing) {
-  fitCurrentView();
+  fitCurrentView(session_);
   const GwDimension before = area_->size();
   button(40, 30, GwEVENT_PRESS);
   EXPECT_EQ(button(40, 30, GwEVENT_RELEASE), 0);
   EXPECT_EQ(area_->size().width, before.width);
-  EXPECT_EQ(viewState().rubberBand, nullptr);
+  EXPECT_EQ(session_.view.rubberBand, nullptr);
 }
 
 TEST_F(ViewCommandsTest, ZoomBackShowsTheWholeWindowAgainAndHidesTheBars) {
-  fitCurrentView();
+  fitCurrentView(session_);
   const GwDimension fitted = area_->size();
-  CB_zoomp(nullptr, nullptr, GwUD());
-  CB_zoomp(nullptr, nullptr, GwUD());
-  CB_zoom_back(nullptr, nullptr, GwUD());
+  CB_zoomp(nullptr, nullptr, session_.userData());
+  CB_zoomp(nullptr, nullptr, session_.userData());
+  CB_zoom_back(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->size().width, fitted.width);
   EXPECT_EQ(area_->size().height, fitted.height);
   EXPECT_FALSE(bar("SB_hori")->is_shown());
@@ -169,84 +163,84 @@ TEST_F(ViewCommandsTest, ZoomBackShowsTheWholeWindowAgainAndHidesTheBars) {
 }
 
 TEST_F(ViewCommandsTest, ScrollBarValuesMoveTheAreaAcrossItsRange) {
-  fitCurrentView();
-  CB_zoomp(nullptr, nullptr, GwUD());
-  CB_zoomp(nullptr, nullptr, GwUD());
+  fitCurrentView(session_);
+  CB_zoomp(nullptr, nullptr, session_.userData());
+  CB_zoomp(nullptr, nullptr, session_.userData());
   const GwDimension size = area_->size();
   const int y = area_->position().y;
   bar("SB_hori")->set_scroll_value(0.0);
-  CB_moveHori(nullptr, nullptr, GwUD());
+  CB_moveHori(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->position().x, 0);
   bar("SB_hori")->set_scroll_value(100.0);
-  CB_moveHori(nullptr, nullptr, GwUD());
+  CB_moveHori(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->position().x, container.width - size.width);
   EXPECT_EQ(area_->position().y, y);
   bar("SB_vert")->set_scroll_value(100.0);
-  CB_moveVert(nullptr, nullptr, GwUD());
+  CB_moveVert(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->position().y, container.height - size.height);
   EXPECT_EQ(area_->size().width, size.width);
 }
 
 TEST_F(ViewCommandsTest, WheelZoomsByTheStepAboutThePointer) {
-  fitCurrentView();
+  fitCurrentView(session_);
   const GwDimension before = area_->size();
   const double pointX = worldX(container.width * 0.25);
   GwEvent up = mouse(static_cast<int>(container.width * 0.25), 10, GwEVENT_WHEEL, GwWHEEL_UP);
-  EXPECT_EQ(wheelHandler(container_, &up, GwUD()), 1);
+  EXPECT_EQ(wheelHandler(container_, &up, session_.userData()), 1);
   EXPECT_EQ(area_->size().width, 2 * before.width);
   EXPECT_NEAR(worldX(container.width * 0.25), pointX, 20.0 / area_->size().width);
   GwEvent down = mouse(static_cast<int>(container.width * 0.25), 10, GwEVENT_WHEEL, GwWHEEL_DOWN);
-  wheelHandler(container_, &down, GwUD());
+  wheelHandler(container_, &down, session_.userData());
   EXPECT_EQ(area_->size().width, before.width);
 }
 
 TEST_F(ViewCommandsTest, MiddleButtonDragMovesTheAreaWithinTheScrollRange) {
-  fitCurrentView();
-  CB_zoomp(nullptr, nullptr, GwUD());
-  CB_zoomp(nullptr, nullptr, GwUD());
+  fitCurrentView(session_);
+  CB_zoomp(nullptr, nullptr, session_.userData());
+  CB_zoomp(nullptr, nullptr, session_.userData());
   const GwPosition start = area_->position();
   GwEvent press = mouse(100, 50, GwEVENT_PRESS, kPanButton);
-  panButtonHandler(container_, &press, GwUD());
-  EXPECT_EQ(buttonHandler(container_, &press, GwUD()), 1);
-  EXPECT_EQ(viewState().rubberBand, nullptr);
+  panButtonHandler(container_, &press, session_.userData());
+  EXPECT_EQ(buttonHandler(container_, &press, session_.userData()), 1);
+  EXPECT_EQ(session_.view.rubberBand, nullptr);
   GwEvent move = mouse(90, 45, GwEVENT_MOTION | GDK_BUTTON2_MASK, 0);
-  panMotionHandler(container_, &move, GwUD());
+  panMotionHandler(container_, &move, session_.userData());
   EXPECT_EQ(area_->position().x, start.x - 10);
   EXPECT_EQ(area_->position().y, start.y - 5);
   EXPECT_TRUE(bar("SB_hori")->is_shown());
   // Far beyond the range: the area stops at its edge.
   GwEvent far = mouse(100000, 50, GwEVENT_MOTION | GDK_BUTTON2_MASK, 0);
-  panMotionHandler(container_, &far, GwUD());
+  panMotionHandler(container_, &far, session_.userData());
   EXPECT_EQ(area_->position().x, 0);
   GwEvent release = mouse(100000, 50, GwEVENT_RELEASE, kPanButton);
-  panButtonHandler(container_, &release, GwUD());
+  panButtonHandler(container_, &release, session_.userData());
   GwEvent after = mouse(10, 10, GwEVENT_MOTION | GDK_BUTTON2_MASK, 0);
-  panMotionHandler(container_, &after, GwUD());
+  panMotionHandler(container_, &after, session_.userData());
   EXPECT_EQ(area_->position().x, 0);
 }
 
 TEST_F(ViewCommandsTest, MeasuringShowsLiveAndFinalDistancesInMillimetres) {
-  fitCurrentView();
-  viewState().mouseMode = 0;
-  viewState().scale = 2.0;
+  fitCurrentView(session_);
+  session_.view.mouseMode = MouseMode::Measuring;
+  session_.view.scale = 2.0;
   button(20, 20, GwEVENT_PRESS);
   GwEvent move = mouse(70, 30, GwEVENT_MOTION, 0);
-  motionHandler(container_, &move, GwUD());
+  motionHandler(container_, &move, session_.userData());
   GwCore* status = frame_->frame_child("EB_status");
   EXPECT_EQ(status->text(), " 25.0 mm");
-  ASSERT_NE(viewState().rubberBand, nullptr);
-  EXPECT_LE(viewState().rubberBand->bounds().height, 5);  // kept horizontal
+  ASSERT_NE(session_.view.rubberBand, nullptr);
+  EXPECT_LE(session_.view.rubberBand->bounds().height, 5);  // kept horizontal
   button(70, 30, GwEVENT_RELEASE);
   EXPECT_EQ(status->text(), " 25.0 mm");
   // Moving without a press measures from the last press point.
   GwEvent down = mouse(22, 80, GwEVENT_MOTION, 0);
-  motionHandler(container_, &down, GwUD());
+  motionHandler(container_, &down, session_.userData());
   EXPECT_EQ(status->text(), " 30.0 mm");
 }
 
 TEST_F(ViewCommandsTest, RedrawAttachesWheelAndDragHandlersAndOpeningTakesThemAllOff) {
-  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, GwUD());
-  viewState().fitted = 1;
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
+  session_.view.fitted = 1;
   testsupport::RecordingDrawingArea recorder;
   area_->paint_with(recorder);
   for (GwCore* widget : {static_cast<GwCore*>(area_), container_}) {
@@ -257,15 +251,15 @@ TEST_F(ViewCommandsTest, RedrawAttachesWheelAndDragHandlersAndOpeningTakesThemAl
               1);
   }
   button(10, 10, GwEVENT_PRESS);
-  viewState().panning = 1;
-  detachMouseHandlers();
+  session_.view.panning = 1;
+  detachMouseHandlers(session_);
   for (GwCore* widget : {static_cast<GwCore*>(area_), container_}) {
     EXPECT_FALSE(widget->has_callback(GwCB_BUTTON));
     EXPECT_FALSE(widget->has_callback(GwCB_MOUSEMOVE));
     EXPECT_FALSE(widget->has_callback(GwCB_WHEEL));
   }
-  EXPECT_EQ(viewState().rubberBand, nullptr);
-  EXPECT_EQ(viewState().panning, 0);
+  EXPECT_EQ(session_.view.rubberBand, nullptr);
+  EXPECT_EQ(session_.view.panning, 0);
   EXPECT_TRUE(area_->has_callback(GwCB_EXPOSE));
 }
 

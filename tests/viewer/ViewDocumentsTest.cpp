@@ -3,16 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "viewer/ViewState.h"
+#include "viewer/ViewerSession.h"
 
 namespace {
 
 class ViewDocumentsTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    viewState().viewType = 0;
-    table_.clear();
-  }
   ViewDocuments table_;
 };
 
@@ -27,13 +23,14 @@ TEST_F(ViewDocumentsTest, ReplacingASlotGivesItTheNewDocument) {
   EXPECT_EQ(table_.at(0), nullptr);
 }
 
-TEST_F(ViewDocumentsTest, CurrentDocumentIsThatOfTheCurrentViewType) {
-  table_.replace(5, std::make_unique<DXF_Zeichnung>());
-  EXPECT_EQ(table_.current(), nullptr);
-  viewState().viewType = 5;
-  EXPECT_EQ(table_.current(), table_.at(5));
-  table_.clear();
-  EXPECT_EQ(table_.current(), nullptr);
+TEST(ViewerSessionTest, CurrentDocumentIsThatOfTheCurrentViewType) {
+  ViewerSession session;
+  session.documents.replace(5, std::make_unique<DXF_Zeichnung>());
+  EXPECT_EQ(session.currentDocument(), nullptr);
+  session.view.viewType = 5;
+  EXPECT_EQ(session.currentDocument(), session.documents.at(5));
+  session.documents.clear();
+  EXPECT_EQ(session.currentDocument(), nullptr);
 }
 
 TEST_F(ViewDocumentsTest, NumbersOutsideTheTableHaveNoDocument) {

@@ -9,9 +9,7 @@
 #include "toolkit/GwFrame.h"
 #include "dxf/Layer.h"
 #include "entities/Linie.h"
-#include "viewer/MainWindowState.h"
-#include "viewer/ViewDocuments.h"
-#include "viewer/ViewState.h"
+#include "viewer/ViewerSession.h"
 #include "gui/GtkTestSupport.h"
 #include "gui/ResourceTestSupport.h"
 
@@ -119,30 +117,21 @@ inline const char* const kViewerFrame = R"(
   </object>
 )";
 
-// Loads the frame as the main window and resets the view state around each test.
+// Loads the frame as the main window of the test's own viewer session.
 class ViewerFrameTest : public GtkTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
     if (IsSkipped()) return;
     ASSERT_TRUE(useResource(folder_, kViewerFrame, nullptr));
-    frame_.reset(gw_def_mgr.load("Main", nullptr, 1));
+    frame_.reset(gw_def_mgr.load("Main", nullptr, 1, &session_));
     ASSERT_NE(frame_, nullptr);
-    mainWindow().frame = frame_.get();
-    viewState() = ViewState();
-    viewDocuments().clear();
+    session_.window.frame = frame_.get();
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");
     gtk_widget_show(frame_->widget());
     pumpEventsFor(100);
   }
-  void TearDown() override {
-    viewState() = ViewState();
-    viewDocuments().clear();
-    mainWindow().frame = nullptr;
-    mainWindow().openedFile = "";
-  }
-
   // A document with one line from (10, 20) to (30, 40) on layer "0".
   static std::unique_ptr<DXF_Zeichnung> oneLineDocument() {
     auto document = std::make_unique<DXF_Zeichnung>();
@@ -156,6 +145,7 @@ class ViewerFrameTest : public GtkTest {
 
   TempDir folder_;
   std::unique_ptr<GwFrame> frame_;
+  ViewerSession session_;  // declared after the frame: its rubber band goes first
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
 };

@@ -13,26 +13,26 @@ class WindowUtilitiesTest : public testsupport::ViewerFrameTest {
 };
 
 TEST_F(WindowUtilitiesTest, StatusLineTakesTextsAndTheDrawingTitle) {
-  statusSet("Reading");
+  statusSet(session_, "Reading");
   EXPECT_EQ(status(), "Reading");
-  statusClear();
+  statusClear(session_);
   EXPECT_EQ(status(), "");
   DXF_Interface viewer;
   viewer.drawingTitle = "Flansch DN 50";
-  mainWindow().viewerInterface = &viewer;
-  statusTitle();
+  session_.window.viewerInterface = &viewer;
+  statusTitle(session_);
   EXPECT_EQ(status(), "Flansch DN 50");
-  mainWindow().viewerInterface = nullptr;
-  statusTitle();
+  session_.window.viewerInterface = nullptr;
+  statusTitle(session_);
   EXPECT_EQ(status(), "");
 }
 
 TEST_F(WindowUtilitiesTest, ProgressStartsAgainWithOneBulletWhenTheLineIsFull) {
-  statusClear();
+  statusClear(session_);
   std::string previous;
   bool restarted = false;
   for (int step = 0; step < 200 && !restarted; ++step) {
-    statusProgress();
+    statusProgress(session_);
     const std::string now = status();
     restarted = now.size() < previous.size();
     previous = now;
@@ -42,17 +42,17 @@ TEST_F(WindowUtilitiesTest, ProgressStartsAgainWithOneBulletWhenTheLineIsFull) {
 }
 
 TEST_F(WindowUtilitiesTest, BusyCursorLastsFromBeginToEnd) {
-  busyBegin();
-  busyBegin();
+  busyBegin(session_);
+  busyBegin(session_);
   EXPECT_TRUE(GwWaitObject::active());
-  busyEnd();
+  busyEnd(session_);
   EXPECT_FALSE(GwWaitObject::active());
-  busyEnd();
+  busyEnd(session_);
   EXPECT_FALSE(GwWaitObject::active());
 }
 
 TEST_F(WindowUtilitiesTest, MessageEndsTheBusyCursorAndRunsTheFrameModally) {
-  busyBegin();
+  busyBegin(session_);
   g_idle_add(
       [](gpointer) {
         GList* windows = gtk_window_list_toplevels();
@@ -66,20 +66,21 @@ TEST_F(WindowUtilitiesTest, MessageEndsTheBusyCursorAndRunsTheFrameModally) {
         return G_SOURCE_REMOVE;
       },
       nullptr);
-  showMessage("MsgBox_Test");
+  showMessage(session_, "MsgBox_Test");
   EXPECT_FALSE(GwWaitObject::active());
 }
 
 TEST_F(WindowUtilitiesTest, UnknownMessageKeyShowsNothing) {
-  showMessage("MsgBox_Nowhere");
-  EXPECT_EQ(mainChild("MsgBox_Nowhere"), nullptr);
+  showMessage(session_, "MsgBox_Nowhere");
+  EXPECT_EQ(session_.child("MsgBox_Nowhere"), nullptr);
 }
 
 TEST(WindowUtilitiesWithoutFrame, HelpersDoNothingWithoutAMainFrame) {
-  mainWindow().frame = nullptr;
-  EXPECT_EQ(mainChild("EB_status"), nullptr);
-  statusSet("ignored");
-  statusProgress();
+  ViewerSession session;
+  EXPECT_EQ(session.child("EB_status"), nullptr);
+  statusSet(session, "ignored");
+  statusProgress(session);
+  EXPECT_EQ(session.child("EB_status"), nullptr);
 }
 
 }  // namespace

@@ -174,3 +174,37 @@ TEST(ZoomGeometryRectangle, OnlyTheUpperLimitsApply) {
 }
 
 }  // namespace
+
+// Each limit refuses only the zoom that would go further past it: a small drawing fitted
+// at more than 100 pixels per unit zooms out, an area already below ten pixels zooms in.
+struct DirectionCase {
+  const char* what;
+  AreaState area;
+  double factor;
+  WorldWindow world;
+  ZoomVerdict verdict;
+};
+
+TEST(ZoomGeometryByFactor, LimitsRefuseOnlyTheDirectionThatPassesThem) {
+  const WorldWindow threeWide{0.0, 0.0, 3.0, 2.0};  // fitted at about 190 pixels per unit
+  const DirectionCase cases[] = {
+      {"small drawing zooms out", area(10, 10, 570, 380), 0.5, threeWide, ZoomVerdict::Done},
+      {"small drawing zooms in", area(10, 10, 570, 380), 2.0, threeWide, ZoomVerdict::TooLarge},
+      {"tiny area zooms in", area(0, 0, 6, 6), 2.0, kWideWorld, ZoomVerdict::Done},
+      {"tiny area zooms out", area(0, 0, 6, 6), 0.5, kWideWorld, ZoomVerdict::TooSmall},
+      {"oversized area zooms out", area(0, 0, 40000, 400), 0.5, kWideWorld, ZoomVerdict::Done},
+      {"a factor of one changes nothing", area(0, 0, 6, 6), 1.0, threeWide, ZoomVerdict::Done},
+  };
+  for (const DirectionCase& c : cases) {
+    EXPECT_EQ(ZoomGeometry::byFactor(c.area, c.factor, c.world, 300, 200).verdict, c.verdict)
+        << c.what;
+  }
+}
+
+TEST(ZoomGeometryRectangle, ARectangleLargerThanTheContainerMayReduceASmallDrawing) {
+  const WorldWindow small{0.0, 0.0, 2.5, 2.0};  // 285 pixels are still 114 per unit
+  const ZoomStep step =
+      ZoomGeometry::toRectangle(area(10, 10, 570, 380), drag(0, 0, 1200, 800), small);
+  EXPECT_EQ(step.verdict, ZoomVerdict::Done);
+  EXPECT_EQ(step.width, 285);
+}

@@ -147,7 +147,8 @@ void CairoDeviceContext::drawPolygon(const DevicePoint* points, int count, bool 
       for (std::size_t i = 1; i < area.size(); ++i) cairo_line_to(cr_, area[i].x, area[i].y);
       cairo_close_path(cr_);
       const cairo_fill_rule_t previous = cairo_get_fill_rule(cr_);
-      // Self-crossing corners fill alternately, as the platform's polygon fill does.
+      // Self-crossing outlines fill alternately (even-odd rule): what they enclose twice
+      // stays empty.
       cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
       cairo_set_source_rgb(cr_, background_.red, background_.green, background_.blue);
       cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);

@@ -14,12 +14,12 @@
 // Implements the entities' device context on any cairo_t whose user space is device
 // pixels: an image, PNG, SVG or PDF surface, the printer's page or the screen.
 //
-// Device coordinates name pixels as the platform does: (x, y) is the pixel whose top-left
-// corner lies at x, y. Strokes are one pixel wide and run through pixel centres, so a
-// horizontal line at integer y covers exactly that pixel row, from its start pixel up to
-// (not including) its end pixel, as the platform's lines do. Figures are not
-// anti-aliased: thin lines stay crisp and full strength, as on the platform, and draw about
-// four times faster; texts keep their smooth glyphs. Colours are "#RRGGBB"
+// Device coordinates name whole pixels: (x, y) is the pixel whose top-left corner lies at
+// x, y. Strokes are one pixel wide and run through pixel centres, so a horizontal line at
+// integer y covers exactly that pixel row, from its start pixel up to (not including) its
+// end pixel, and lines drawn end to end never paint a pixel twice. Figures are not
+// anti-aliased: thin lines stay crisp and full strength, and draw about four times
+// faster; texts keep their smooth glyphs. Colours are "#RRGGBB"
 // texts; anything else paints black. Pen state starts as a solid black line, a white
 // background colour, transparent background mode and a solid fill style.
 class CairoDeviceContext : public DeviceContext {

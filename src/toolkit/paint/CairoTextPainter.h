@@ -1,4 +1,5 @@
-// Single-line text output through Pango, anchored and rotated like the platform's text call.
+// Single-line text output through Pango: one font per call, anchored on its device point and
+// turned about it.
 #pragma once
 
 #include <cairo.h>
