@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """Runs dxftool and its peers on the same drawings and prints a table of times and memory.
 
+Tasks: read (info), render (a picture of the view) and print (the printed sheet as PDF).
+
 For every file and task, each tool runs several times; the table shows the median wall
 time, the peak resident memory (from /usr/bin/time -v) and the ratio of the tool's median
 to ours (above 1 means ours is faster). Normally started by compare.sh, which builds the
@@ -25,7 +27,7 @@ GOALS = {"dxflib": 5, "ezdxf readfile": 50, "librecad dxf2pdf": 5}
 
 class Tool:
     def __init__(self, task, name, command, reference=False, max_mib=None):
-        self.task = task            # "read" or "render"
+        self.task = task            # "read", "render" or "print"
         self.name = name
         self.command = command      # function (input path, scratch folder) -> argv, env
         self.reference = reference  # our own program: the others are compared with it
@@ -79,6 +81,9 @@ def tools(args):
         os.symlink(os.path.abspath(path), link)
         return ["librecad", "dxf2pdf", "--fit", link], env
 
+    def dxftool_print(path, scratch):
+        return [args.dxftool, "print", path, os.path.join(scratch, "sheet.pdf")], env
+
     def ezdxf_render(path, scratch):
         return [PYTHON, os.path.join(HERE, "tools", "ezdxf_render.py"), path,
                 os.path.join(scratch, "ezdxf.png")] + size, env
@@ -93,8 +98,11 @@ def tools(args):
         # Cairo's PDF surface holds the whole page in memory, about 11 KiB per object.
         Tool("render", "dxftool render pdf", dxftool_render("pdf"), max_mib=50),
     ]
+    # The printed sheet: our streaming PDF against the same export of LibreCAD.
+    found.append(Tool("print", "dxftool print pdf", dxftool_print, reference=True))
     if shutil.which("librecad"):
         found.append(Tool("render", "librecad dxf2pdf", librecad))
+        found.append(Tool("print", "librecad dxf2pdf", librecad))
     else:
         print("note: librecad is not installed; its export is left out", file=sys.stderr)
     # The drawing add-on paints through matplotlib at about 4 ms per object: larger files
@@ -137,8 +145,8 @@ def main():
     parser.add_argument("--height", type=int, default=1200)
     parser.add_argument("--samples", default="/work/shared/samples")
     parser.add_argument("--largest-samples", type=int, default=3)
-    parser.add_argument("--tasks", nargs="+", choices=["read", "render"],
-                        default=["read", "render"])
+    parser.add_argument("--tasks", nargs="+", choices=["read", "render", "print"],
+                        default=["read", "render", "print"])
     args = parser.parse_args()
 
     files = list(args.files)
@@ -172,8 +180,10 @@ def main():
                     if wanted:
                         goals.append((os.path.basename(path), f"{tool.name} / ours >= {wanted}",
                                       ratio, ratio >= wanted))
-                if records >= 100_000 and tool.name == "dxftool info" and peak is not None:
-                    goals.append((os.path.basename(path), "info peak memory <= 3 x file size",
+                if (records >= 100_000 and tool.name in ("dxftool info", "dxftool print pdf")
+                        and peak is not None):
+                    goals.append((os.path.basename(path),
+                                  f"{tool.name.split()[1]} peak memory <= 3 x file size",
                                   peak / size_mib, peak <= 3 * size_mib))
     finally:
         shutil.rmtree(scratch, ignore_errors=True)

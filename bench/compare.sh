@@ -10,6 +10,7 @@ build=${BUILD:-$root/build/bench-release}
 data=$root/build/bench-data
 records=${RECORDS:-10000 100000 1000000}
 
+"$root/scripts/install-deps" --bench
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target dxftool -j2 >/dev/null
 mkdir -p "$build/bench-peers"

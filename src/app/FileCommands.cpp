@@ -1,10 +1,12 @@
 // Open and save-as.
 #include "app/FileCommands.h"
 
+#include <cctype>
 #include <memory>
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
+#include "document/ReadResult.h"
 #include "viewer/FileNameLine.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFileSelector.h"
@@ -15,6 +17,7 @@
 #include "app/OpenAdmission.h"
 #include "viewer/Redraw.h"
 #include "app/SaveAsName.h"
+#include "viewer/StandardViews.h"
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
@@ -92,15 +95,24 @@ void takeExtents(ViewerSession& session, DXF_Zeichnung& drawing) {
 }
 
 // Reads the chosen file and shows it when admitted; the steps after the file selector.
-void openChosen(ViewerSession& session, const std::string& path) {
+// False when the file could not be read: the user is told why, and the drawing open before
+// stays as it was.
+bool openChosen(ViewerSession& session, const std::string& path) {
   MainWindowState& window = session.window;
   ViewState& view = session.view;
   busyBegin(session);
+  auto read = std::make_unique<DXF_Zeichnung>();
+  if (const int code = read->readDXF(path); code < 0) {
+    std::string reason = readResultMeaning(code);
+    reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    showMessage(session, kCannotShow, "This drawing cannot be shown. " + reason + ".");
+    return false;
+  }
   // Off the screen while loading: a repaint must not show a half-read drawing.
   GwCore* area = session.child("DA_draw");
   if (area && area->is_shown()) area->hide();
-  view.viewType = 0;
-  session.documents.replace(0, std::make_unique<DXF_Zeichnung>());
+  forgetStandardViews(session);
+  session.documents.replace(0, std::move(read));
   DXF_Zeichnung& drawing = *session.documents.at(0);
   statusClear(session);
   window.openedFile = "";
@@ -112,19 +124,16 @@ void openChosen(ViewerSession& session, const std::string& path) {
           hideWidget);
   showZoomMode(session);
 
-  if (drawing.readDXF(path) < 0) {
-    session.documents.replace(0, nullptr);
-    cannotShow(session);
-    return;
-  }
   const Admission admission = admitDrawing(drawing, setting(session, "SilLayer").c_str(),
                                            setting(session, "MassblLayer").c_str(),
                                            window.alternativeLayer != 0);
   if (admission == Admission::Refused) {
     cannotShow(session);
-    return;
+    return true;
   }
   if (admission == Admission::WithCommands) showCommands(session);
+  forEach(session, {"PB_info", "MI_info"}, showWidget);
+  offerStandardViews(session);
 
   window.openedFile = path;
   showOpenedFile(session);
@@ -134,6 +143,7 @@ void openChosen(ViewerSession& session, const std::string& path) {
   fitCurrentView(session);
   view.fitted = 1;
   window.drawingTitle = "";
+  return true;
 }
 
 }  // namespace
@@ -143,13 +153,18 @@ int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   if (!session) return 1;
   detachMouseHandlers(*session);
   ViewState& view = session->view;
+  const int wasShown = view.drawingShown;
   view.drawingShown = 0;
   view.fitted = 0;
   std::string path;
   if (GwFileSelector(path, frame, session->window.viewerPath.c_str(), "*.dxf", GwFILE_OPEN,
                      labelText(*session, "LB_Translate_Anzeigen").c_str())) {
     rememberFolder(*session, path);
-    openChosen(*session, path);
+    if (!openChosen(*session, path) && wasShown) {
+      // The drawing shown before is shown again, fitted, with its mouse handlers.
+      view.drawingShown = 1;
+      view.fitted = 1;
+    }
   }
   busyEnd(*session);
   if (auto* area = dynamic_cast<GwDrawnButton*>(session->child("DA_draw"))) area->clear_window();
@@ -160,7 +175,8 @@ int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
   MainWindowState& window = session->window;
-  const std::string proposed = proposedSaveName(window.drawingTitle.c_str());
+  const std::string proposed =
+      proposedSaveName(window.drawingTitle.c_str(), window.openedFile.str());
   const DXF_Zeichnung* drawing = session->currentDocument();
   if (!drawing) return 1;
   std::string path;
@@ -168,6 +184,7 @@ int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
                       labelText(*session, "LB_Translate_Speichern_unter").c_str())) {
     return 1;
   }
+  path = withDxfExtension(path);
   rememberFolder(*session, path);
   const std::string before = window.openedFile.str();
   window.openedFile = path;

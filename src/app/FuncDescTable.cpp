@@ -8,7 +8,9 @@
 #include "app/MainWindow.h"
 #include "viewer/LayerCallbacks.h"
 #include "app/MouseMode.h"
+#include "app/PrintCommand.h"
 #include "app/ShellCallbacks.h"
+#include "viewer/StandardViews.h"
 #include "viewer/ViewScroll.h"
 #include "viewer/ViewZoom.h"
 
@@ -29,14 +31,14 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_saveas", CB_saveas},
     {"CB_zoom_back", CB_zoom_back},
     {"CB_start", CB_start},
-    {"CB_ViewTop", CB_not_available},
-    {"CB_ViewRight", CB_not_available},
-    {"CB_ViewBottom", CB_not_available},
-    {"CB_ViewLeft", CB_not_available},
-    {"CB_ViewBack", CB_not_available},
-    {"CB_ViewAll", CB_not_available},
-    {"CB_ViewFront", CB_not_available},
-    {"CB_print", CB_not_available},
+    {"CB_ViewTop", CB_ViewTop},
+    {"CB_ViewRight", CB_ViewRight},
+    {"CB_ViewBottom", CB_ViewBottom},
+    {"CB_ViewLeft", CB_ViewLeft},
+    {"CB_ViewBack", CB_ViewBack},
+    {"CB_ViewAll", CB_ViewAll},
+    {"CB_ViewFront", CB_ViewFront},
+    {"CB_print", CB_print},
     {"CB_moveVert", CB_moveVert},
     {"CB_moveHori", CB_moveHori},
     {"CB_hilfe", CB_hilfe},
@@ -44,7 +46,7 @@ const GwFuncDesc FuncDescTable[] = {
     {"CB_acad", CB_acad},
     {"CB_Layer", CB_Layer},
     {"CB_zoom", CB_zoom},
-    {"CB_ViewCut", CB_not_available},
+    {"CB_ViewCut", CB_ViewCut},
     {"CB_get_factor", CB_get_factor},
     {"CB_DDE_create", CB_DDE_create},
     {"CB_SHOW_DDE_call", CB_SHOW_DDE_call},

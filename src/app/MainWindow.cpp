@@ -1,12 +1,12 @@
 // Building and running the main window; its frame callbacks.
 #include "app/MainWindow.h"
 
-#include <clocale>
 #include <memory>
 #include <string>
 
 #include "interface/DXF_Interface.h"
 #include "app/FuncDescTable.h"
+#include "dxf/CNumericLocale.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwPath.h"
 #include "toolkit/GwRcMgr.h"
@@ -18,27 +18,12 @@
 #include "viewer/Measuring.h"
 #include "viewer/Redraw.h"
 #include "app/ShellCallbacks.h"
+#include "viewer/StandardViews.h"
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
 #include "viewer/WindowUtilities.h"
 
 namespace {
-
-// The numeric locale "C" for the life of the object, the previous one again afterwards.
-class NumericLocaleC {
- public:
-  NumericLocaleC() {
-    const char* current = std::setlocale(LC_NUMERIC, nullptr);
-    saved_ = current ? current : "C";
-    std::setlocale(LC_NUMERIC, "C");
-  }
-  ~NumericLocaleC() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
-  NumericLocaleC(const NumericLocaleC&) = delete;
-  NumericLocaleC& operator=(const NumericLocaleC&) = delete;
-
- private:
-  std::string saved_;
-};
 
 void forEachChild(GwCore* frame, std::initializer_list<const char*> names, void (*action)(GwCore*)) {
   for (const char* name : names) {
@@ -87,7 +72,7 @@ void mergeFrames(GwFrame& application, GwFrame& dialog) {
 }  // namespace
 
 void buildMainWindow(ViewerSession& session, DXF_Interface* viewer, int viewType) {
-  NumericLocaleC numbersWithPoint;
+  CNumericLocale numbersWithPoint;
   session.documents.clear();
   MainWindowState& window = session.window;
   ViewState& view = session.view;
@@ -182,7 +167,7 @@ int CB_show_frame(GwCore* frame, GwEvent* event, GwUD userData) {
   const GwStringType stringType = GwString::string_type();
   GwString::set_string_type(GwSTRING_TWO_DECIMALS);
   {
-    NumericLocaleC numbersWithPoint;
+    CNumericLocale numbersWithPoint;
     window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame, 1, session));
   }
   if (stringType != GwSTRING_TWO_DECIMALS) GwString::set_string_type(stringType);
@@ -226,6 +211,7 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD userData) {
     area->add_callback(GwCB_RESIZE, resizeHandler, 0, session->userData());
   }
   frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, session->userData());
+  offerStandardViews(*session);
   return 1;
 }
 

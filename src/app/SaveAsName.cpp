@@ -2,6 +2,7 @@
 #include "app/SaveAsName.h"
 
 #include <cstring>
+#include <filesystem>
 
 std::string proposedSaveName(const char* drawingTitle) {
   if (!drawingTitle || !*drawingTitle) return "*.dxf";
@@ -11,4 +12,15 @@ std::string proposedSaveName(const char* drawingTitle) {
     if (std::strchr("*/:<>?\\|", c)) c = '_';
   }
   return name + ".dxf";
+}
+
+std::string proposedSaveName(const char* drawingTitle, const std::string& openedFile) {
+  if ((drawingTitle && *drawingTitle) || openedFile.empty()) return proposedSaveName(drawingTitle);
+  return std::filesystem::path(openedFile).filename().string();
+}
+
+std::string withDxfExtension(const std::string& path) {
+  const std::filesystem::path name = std::filesystem::path(path).filename();
+  if (name.empty() || name.has_extension()) return path;
+  return path + ".dxf";
 }

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/DrawingInformation.h"
+#include "document/DXF_Zeichnung.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
 #include "viewer/ViewerSession.h"
@@ -20,7 +22,14 @@ int CB_hilfe(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
   return 1;
 }
 
-int CB_info(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
+int CB_info(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
+  ViewerSession* session = ViewerSession::of(userData);
+  if (!session) return 1;
+  if (const DXF_Zeichnung* drawing = session->currentDocument()) {
+    showMessage(*session, "MsgBox_Zeichnungsinformation", drawingInformation(*drawing));
+  }
+  return 1;
+}
 
 int CB_zoom_navigator(GwCore* /*widget*/, GwEvent* /*event*/, GwUD /*userData*/) { return 1; }
 

@@ -216,7 +216,12 @@ int DXFText::readGroups(DxfLineReader& in) {
   std::string value;
   std::string continuation;
   int attachment = 0;
+  Extrusion extrusion;
+  // From group 101 on, an MTEXT carries an embedded object whose groups 10 to 41 would
+  // overwrite the text's own position and height.
+  bool embeddedObject = false;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
+    if (embeddedObject && ((code >= 10 && code <= 41) || code == 50)) return false;
     if (readListedGroup(input, code, placementGroups(*this)) ||
         readListedGroup(input, code, styleGroups(*this)) ||
         readListedGroup(input, code, alignmentGroups(*this))) {
@@ -241,11 +246,24 @@ int DXFText::readGroups(DxfLineReader& in) {
       case 100:
         if (std::strcmp(input.readLine(), "AcDbMText") == 0) mtext_ = true;
         return true;
+      case 101:
+        embeddedObject = true;
+        return false;
+      case 210:
+      case 220:
+      case 230:
+        return extrusion.take(code, readDouble(input));
       default:
         return false;
     }
   });
   if (result < 0) return result;
+  // A TEXT lies in the plane of its extrusion direction; an MTEXT gives world points.
+  if (!mtext_ && !extrusion.isWorld()) {
+    extrusion.toWorld(x_, y_, z_);
+    if (!(nearZero(x2_) && nearZero(y2_))) extrusion.toWorld(x2_, y2_, z2_);
+    rotation_ = extrusion.angleToWorld(rotation_);
+  }
   if (mtext_) {
     appendCapped(continuation, value.c_str());
     value = TextCodes::stripMTextFormatting(continuation);
@@ -298,8 +316,7 @@ int DXFText::writeGroups(std::ostream& out) const {
   // A left/baseline text anchored on a point of its own (a middle alignment moved there)
   // has no alignment codes in DXF: its anchor is written as the insertion point instead.
   const bool anchorOnly = hasAlignment_ && hAlign_ == kHAlignLeft && vAlign_ == kVAlignBaseline;
-  out << "TEXT\n  8\n" << layerName_ << '\n';
-  if (ownColour_) out << " 62\n" << colourNumber_ << '\n';
+  writeHead(out, true);
   auto placement = placementGroups(*this);
   if (anchorOnly) {
     placement[0].field = &x2_;

@@ -27,59 +27,81 @@ DXF_Block::DXF_Block(const DXF_Block& other) : flags_(other.flags_) {
   }
 }
 
-int DXF_Block::readName(DxfLineReader& in) {
+int DXF_Block::readHead(DxfLineReader& in) {
   for (;;) {
-    const char* line = in.readLine();
+    const int code = in.readGroupCode(GroupCodeVariant::Standard);
     if (in.eof()) return kEndOfFile;
-    const bool isName = matchCode(line, 2);
+    if (code == 0) return 0;
     const char* value = in.readLine();
-    if (isName) {
-      copyField(name_, value);
-      return 0;
+    switch (code) {
+      case 2: copyField(name_, value); break;
+      case 70: flags_ = parseInt(value); break;
+      case 10: baseX_ = parseReal(value); break;
+      case 20: baseY_ = parseReal(value); break;
+      default: break;
     }
   }
 }
 
-int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts) {
-  if (readName(in) < 0) return kEndOfFile;
+int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
+                    SkippedKinds& skipped) {
+  if (readHead(in) < 0) return kEndOfFile;
   ObjectLists lists{entities_, polylines_, inserts_, dimensions_};
-  bool afterZero = false;  // the line before reads as group code 0
-  bool inHead = true;      // still before the block's first "  0" line
   for (;;) {
-    const char* line = in.readLine();
+    // The line after a group code 0: the kind of the next record.
+    const char* kind = in.readLine();
+    if (std::strcmp(kind, "ENDBLK") == 0) break;
     if (in.eof()) return kEndOfFile;
-    if (afterZero) inHead = false;
-    if (matchCode(line, 70)) {
-      // Only the block's own group 70 counts: flags of the objects inside must not become
-      // the block's (their bits would mark it as an external reference).
-      const int flags = parseInt(in.readLine());
-      if (inHead) flags_ = flags;
-      afterZero = false;
+    const ObjectReader::Outcome outcome =
+        ObjectReader::read(kind, in, ObjectReader::Context::Block, lists, layers, utf8Texts);
+    if (outcome.recognised) {
+      // A failing insert or dimension ends the block; the blocks reader then meets the
+      // end of the data.
+      if (outcome.result < 0) return outcome.insertOrDimension ? 0 : outcome.result;
+      if (in.eof()) return kEndOfFile;
       continue;
     }
-    if (afterZero) {
-      const ObjectReader::Outcome outcome =
-          ObjectReader::read(line, in, ObjectReader::Context::Block, lists, layers, utf8Texts);
-      if (outcome.recognised) {
-        // A failing insert or dimension ends the block; the blocks reader then meets the
-        // end of the data.
-        if (outcome.result < 0) return outcome.insertOrDimension ? 0 : outcome.result;
-        if (in.eof()) return kEndOfFile;
-        afterZero = ObjectReader::isZeroCodeLine(in.line());
-        continue;
-      }
+    if (std::strcmp(kind, "SEQEND") != 0) skipped.add(kind);
+    // The groups of a record of another kind, up to the next group code 0.
+    for (;;) {
+      const int code = in.readGroupCode(GroupCodeVariant::Standard);
+      if (in.eof()) return kEndOfFile;
+      if (code == 0) break;
+      in.readLine();
     }
-    if (std::strcmp(line, "ENDBLK") == 0) return 0;
-    afterZero = ObjectReader::isZeroCodeLine(line);
   }
+  // The ENDBLK record's own groups.
+  for (;;) {
+    const int code = in.readGroupCode(GroupCodeVariant::Standard);
+    if (in.eof() || code == 0) break;
+    in.readLine();
+  }
+  moveToBase();
+  return 0;
 }
 
-int DXF_Block::write(std::ostream& out) const {
+void DXF_Block::moveToBase() {
+  if (baseX_ == 0.0 && baseY_ == 0.0) return;
+  const double dx = -baseX_;
+  const double dy = -baseY_;
+  for (int i = 0; i < entities_.count(); ++i) {
+    entities_.at(i)->moveX(dx);
+    entities_.at(i)->moveY(dy);
+  }
+  for (int i = 0; i < polylines_.count(); ++i) polylines_.at(i)->transform(1.0, 0.0, dx, dy, 0.0);
+  for (int i = 0; i < inserts_.count(); ++i) inserts_.at(i)->transform(1.0, 0.0, dx, dy, 0.0);
+  baseX_ = baseY_ = 0.0;
+}
+
+int DXF_Block::write(std::ostream& out,
+                     const std::unordered_set<const DXF_Insert*>* leftOut) const {
   out << "BLOCK\n  8\n0\n  2\n" << name_ << "\n 70\n" << flags_
       << "\n 10\n0\n 20\n0\n 30\n0\n  3\n" << name_ << "\n  0\n";
   for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->writeGroups(out);
   for (int i = polylines_.count() - 1; i >= 0; --i) polylines_.at(i)->write(out);
-  for (int i = inserts_.count() - 1; i >= 0; --i) inserts_.at(i)->write(out);
+  for (int i = inserts_.count() - 1; i >= 0; --i) {
+    if (!leftOut || !leftOut->contains(inserts_.at(i))) inserts_.at(i)->write(out);
+  }
   for (int i = dimensions_.count() - 1; i >= 0; --i) dimensions_.at(i)->write(out);
   out << "ENDBLK\n  8\n0\n  0\n";
   return 0;

@@ -11,9 +11,11 @@
 #include "document/DocumentLists.h"
 #include "document/LayerIndex.h"
 #include "document/Polylinie.h"
+#include "document/SkippedKinds.h"
 
-// The block owns the objects of its four lists. Its base point is not kept: blocks are
-// placed as if their base were at the origin.
+// The block owns the objects of its four lists. Its content is kept relative to its base
+// point (BLOCK groups 10/20): reading moves it by minus the base point, so that inserts
+// place the base point at their insertion point and the block is written with base 0, 0.
 class DXF_Block {
  public:
   static constexpr int kNameSize = 50;
@@ -30,12 +32,16 @@ class DXF_Block {
   DXF_Block& operator=(const DXF_Block&) = delete;
   ~DXF_Block() = default;
 
-  // Reads the block's head and body after the line "BLOCK" up to the line "ENDBLK";
-  // entities and polylines take the first layer of their name from `layers`, texts are
-  // converted from UTF-8 when `utf8Texts`. 0 or a negative code.
-  int read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts);
-  // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0"; returns 0.
-  int write(std::ostream& out) const;
+  // Reads the block's head and body after the line "BLOCK" up to the ENDBLK record and its
+  // groups, ending on the next group code 0 line; entities and polylines take the first
+  // layer of their name from `layers`, texts are converted from UTF-8 when `utf8Texts`,
+  // objects of kinds the viewer does not know are counted in `skipped`. 0 or a negative
+  // code.
+  int read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts, SkippedKinds& skipped);
+  // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0", leaving out the
+  // inserts in `leftOut`; returns 0.
+  int write(std::ostream& out,
+            const std::unordered_set<const DXF_Insert*>* leftOut = nullptr) const;
 
   const char* name() const { return name_; }
   // Group 70.
@@ -74,8 +80,11 @@ class DXF_Block {
   static void visitReachable(const BlockList& blocks, DXF_Block& start, Fn fn);
 
  private:
-  // Group pairs up to the block name (group 2); 0 or kEndOfFile.
-  int readName(DxfLineReader& in);
+  // The head's group pairs (name, flags, base point) up to the first group code 0; 0 or
+  // kEndOfFile.
+  int readHead(DxfLineReader& in);
+  // Moves the content by minus the base point, which then is the origin.
+  void moveToBase();
 
   EntityList entities_{200};
   PolylineList polylines_{50};
@@ -83,6 +92,8 @@ class DXF_Block {
   DimensionList dimensions_{10};
   char name_[kNameSize];
   std::int32_t flags_ = 0;
+  double baseX_ = 0.0;
+  double baseY_ = 0.0;
 };
 
 template <class Fn>

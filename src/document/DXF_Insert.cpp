@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <numbers>
 #include <ostream>
 #include <utility>
 
@@ -12,6 +11,7 @@
 #include "document/PlacedContent.h"
 #include "document/Polylinie.h"
 #include "dxf/GroupTable.h"
+#include "entities/QuarterTurns.h"
 
 namespace {
 
@@ -58,6 +58,7 @@ int DXF_Insert::read(DxfLineReader& in) {
   FilePlacement placement;
   const auto reals = groupTable(placement);
   bool layerSeen = false;
+  Extrusion extrusion;
   for (;;) {
     const char* line = in.readLine();
     if (in.eof()) return kEndOfFile;
@@ -80,6 +81,11 @@ int DXF_Insert::read(DxfLineReader& in) {
           layerSeen = true;
         }
         break;
+      case 62: colourNumber_ = parseInt(in.readLine()); break;
+      case 67: paperSpace_ = parseInt(in.readLine()) == 1; break;
+      case 210:
+      case 220:
+      case 230: extrusion.take(code, parseReal(in.readLine())); break;
       default:
         // Values of unused groups are dropped unseen, so that a value such as "     0"
         // cannot pass for the end of the record.
@@ -91,8 +97,16 @@ int DXF_Insert::read(DxfLineReader& in) {
   y_ = placement.y;
   z_ = placement.z;
   rotation_ = placement.rotation;
-  const double sx = placement.scaleX;
+  double sx = placement.scaleX;
   const double sy = placement.scaleY;
+  if (!extrusion.isWorld()) {
+    // The insertion point and the block's x axis lie in the plane of the extrusion
+    // direction; seen from below, the block is mirrored in its x axis as well.
+    extrusion.toWorld(x_, y_, z_);
+    const bool mirrored = extrusion.mirrors();
+    rotation_ = extrusion.angleToWorld(rotation_) + (mirrored ? 180.0 : 0.0);
+    if (mirrored) sx = -sx;
+  }
   // One signed scale and a rotation such that mirror-then-rotate in the file equals the
   // entities' transform (rotate, then mirror top to bottom for a negative scale).
   if (sx < 0 && sy < 0) {
@@ -121,6 +135,8 @@ int DXF_Insert::write(std::ostream& out) const {
   placement.rotation = scale_ < 0 ? normalisedDegrees(-rotation_) : rotation_;
   out << "INSERT\n  8\n" << layerName_ << "\n  2\n" << blockName_ << '\n';
   writeListedGroups(out, groupTable(std::as_const(placement)));
+  if (colourNumber_ != DXFGeometrie::kByLayer) out << " 62\n" << colourNumber_ << '\n';
+  if (paperSpace_) out << " 67\n1\n";
   out << "  0\n";
   return 0;
 }
@@ -167,9 +183,7 @@ int DXF_Insert::applyLayer(const BlockList& blocks, const Layer& layer, const ch
 }
 
 void DXF_Insert::transform(double s, double a, double dx, double dy, double dz) {
-  const double angle = a / 180.0 * std::numbers::pi;
-  const double c = std::cos(angle);
-  const double n = std::sin(angle);
+  const auto [c, n] = cosSinOfDegrees(a);
   const double placedX = std::fabs(s) * (c * x_ - n * y_) + dx;
   y_ = s * (n * x_ + c * y_) + dy;
   x_ = placedX;

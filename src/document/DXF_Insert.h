@@ -54,6 +54,13 @@ class DXF_Insert {
 
   const char* blockName() const { return blockName_; }
   const char* layerName() const { return layerName_; }
+  // The layer of that name the insert was attached to, or null.
+  const Layer* layer() const { return layer_; }
+  void assignLayer(const Layer* layer) { layer_ = layer; }
+  // Group 62 as read: 256 BYLAYER, 0 BYBLOCK, else a colour number.
+  int colourNumber() const { return colourNumber_; }
+  // Group 67 = 1: the insert belongs to paper space and is not drawn in the model view.
+  bool inPaperSpace() const { return paperSpace_; }
   double x() const { return x_; }
   double y() const { return y_; }
   double z() const { return z_; }
@@ -69,4 +76,7 @@ class DXF_Insert {
   double z_ = 0.0;
   double rotation_ = 0.0;
   double scale_ = 1.0;
+  const Layer* layer_ = nullptr;
+  int colourNumber_ = DXFGeometrie::kByLayer;
+  bool paperSpace_ = false;
 };

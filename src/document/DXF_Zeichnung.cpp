@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "document/DXFText.h"
@@ -12,7 +15,9 @@
 #include "document/DxfReader.h"
 #include "document/DxfWriter.h"
 #include "document/EntityCopy.h"
+#include "dxf/BinaryDxf.h"
 #include "document/PlacedContent.h"
+#include "entities/QuarterTurns.h"
 
 namespace {
 
@@ -43,13 +48,32 @@ DXF_Zeichnung::~DXF_Zeichnung() {
 }
 
 int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
+  {
+    std::ifstream probe(path, std::ios::binary);
+    if (!probe) return DxfReader::kCannotOpen;
+    char start[BinaryDxf::kSentinel.size()];
+    probe.read(start, sizeof start);
+    if (BinaryDxf::isBinary(std::string_view(start, static_cast<std::size_t>(probe.gcount())))) {
+      const std::string bytes((std::istreambuf_iterator<char>(probe.seekg(0))),
+                              std::istreambuf_iterator<char>());
+      return readBinary(bytes);
+    }
+  }
   DxfLineReader in = DxfLineReader::openFile(path);
   if (!in.isOpen()) return DxfReader::kCannotOpen;
   return DxfReader(*this, in).read();
 }
 
 int DXF_Zeichnung::readDXFFromMemory(std::string_view bytes) {
+  if (BinaryDxf::isBinary(bytes)) return readBinary(bytes);
   DxfLineReader in = DxfLineReader::fromBytes(bytes);
+  return DxfReader(*this, in).read();
+}
+
+int DXF_Zeichnung::readBinary(std::string_view bytes) {
+  std::optional<std::string> text = BinaryDxf::toText(bytes);
+  if (!text) return DxfReader::kUnreadableBinary;
+  DxfLineReader in = DxfLineReader::fromString(std::move(*text));
   return DxfReader(*this, in).read();
 }
 
@@ -139,6 +163,13 @@ void DXF_Zeichnung::growExtents(double x1, double y1, double x2, double y2) {
   if (y2 > maxY_) maxY_ = y2;
 }
 
+void DXF_Zeichnung::setExtents(double x1, double y1, double x2, double y2) {
+  minX_ = x1;
+  minY_ = y1;
+  maxX_ = x2;
+  maxY_ = y2;
+}
+
 int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
   DXFGeometrie::resetPenCache();
   for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->draw(area, factor, 0, 0, 0);
@@ -226,9 +257,7 @@ void DXF_Zeichnung::rotateAll(double scale, double angle, double dx, double dy, 
   for (int i = dimensions_.count() - 1; i >= 0; --i) dimensions_.at(i)->relayer(blocks_, layers_);
   // An empty box stays empty; a real one becomes the box around its turned corners.
   if (maxX_ < minX_ || maxY_ < minY_) return;
-  const double a = angle / 180.0 * std::numbers::pi;
-  const double c = std::cos(a);
-  const double s = std::sin(a);
+  const auto [c, s] = cosSinOfDegrees(angle);
   DrawingExtents::Box box;
   for (double x : {minX_, maxX_}) {
     for (double y : {minY_, maxY_}) box.add(x * c - y * s + dx, x * s + y * c + dy);

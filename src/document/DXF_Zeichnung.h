@@ -13,6 +13,7 @@
 #include "document/DocumentLists.h"
 #include "dxf/Linientyp.h"
 #include "document/Polylinie.h"
+#include "document/SkippedKinds.h"
 
 // One DXF drawing held in memory. The document owns every object in its lists; lists keep
 // the order of reading or adding, and lookups by name search from the last element to the
@@ -27,10 +28,11 @@ class DXF_Zeichnung {
   DXF_Zeichnung(const DXF_Zeichnung&) = delete;
   DXF_Zeichnung& operator=(const DXF_Zeichnung&) = delete;
 
-  // Reads an ASCII DXF file, appending to the lists; 0 or a negative result code (-50 when
-  // the file cannot be opened or is a binary DXF, -51 when it is empty, -30 to -38 and -52
-  // to -55 when it ends too early). When the header gives no usable extents, they are
-  // computed from what is drawn.
+  // Reads an ASCII or binary DXF file, appending to the lists; 0 or a negative result code
+  // (-50 when the file cannot be opened, -51 when it is empty, -30 to -38 and -52 to -55
+  // when it ends inside an object or a section, -56 when it is no DXF file, -57 for a
+  // binary DXF that cannot be read). When the header gives no plausible extents that hold
+  // the drawing, they are computed from what is drawn.
   int readDXF(const std::filesystem::path& path);
   // The same from bytes in memory (kept alive by the caller during the call).
   int readDXFFromMemory(std::string_view bytes);
@@ -73,6 +75,8 @@ class DXF_Zeichnung {
   void copyBlockFrom(const DXF_Zeichnung& other, const char* name);
   // Widens the extents to take in the box (x1, y1) to (x2, y2).
   void growExtents(double x1, double y1, double x2, double y2);
+  // Makes the box (x1, y1) to (x2, y2) the extents, whatever they were.
+  void setExtents(double x1, double y1, double x2, double y2);
 
   // Draws everything, each list from its last element to its first: entities, polylines,
   // inserts, dimensions. `factor` is the scale (callers pass 1.0). Returns 0.
@@ -92,6 +96,18 @@ class DXF_Zeichnung {
   // Writes `text` (lines split at newlines) beside a CaptionCorner of the extents on a
   // printer device context; other corner numbers write nothing.
   void drawPrintCaption(DeviceContext& dc, double factor, const char* text, int corner);
+  // The printed sheet, on a device onto which the extents widened by 2m (m = 5 % of the
+  // width) are fitted; callers pass the factor 1.0, each returns 0. A frame 1.5m outside
+  // the extents with the title (null: none) in its lower left corner:
+  int drawSheetFrame(DeviceContext& dc, double factor, const char* title);
+  // A scale bar with its length in "mm" in corner 1 to 4 (no other corner, and nothing for
+  // a drawing without a finite, non-zero width):
+  int drawScaleBar(DeviceContext& dc, double factor, int corner);
+  // The picture file at `path` one margin unit high in corner 1 to 4 (nothing when the
+  // device cannot open it):
+  int drawLogo(DeviceContext& dc, double factor, const char* path, int corner);
+  // Everything of the drawing, as drawAll does, within the printed window.
+  int printAll(DeviceContext& dc, double factor);
   // Replaces every insert, polyline and dimension by plain entities and deletes the
   // blocks; afterwards the document holds only entities, layers and linetypes.
   void explodeAll();
@@ -100,6 +116,9 @@ class DXF_Zeichnung {
   // inserts with their blocks, dimension blocks); false, extents unchanged, when nothing
   // is drawn.
   bool computeExtents();
+
+  // Objects of kinds the viewer does not show, passed over while reading, by kind.
+  const SkippedKinds& skippedKinds() const { return skipped_; }
 
   EntityList& entities() { return entities_; }
   const EntityList& entities() const { return entities_; }
@@ -118,6 +137,9 @@ class DXF_Zeichnung {
 
  private:
   friend class DxfReader;
+
+  // Reads the groups of a binary DXF file.
+  int readBinary(std::string_view bytes);
 
   // Appends a copy of `source` and of the blocks it uses; `chain` holds the blocks on the
   // way there, `copied` those copied in this call.
@@ -138,4 +160,5 @@ class DXF_Zeichnung {
   double maxY_ = 0.0;
   double linetypeScale_ = 1.0;
   double printMargin_ = 0.0;
+  SkippedKinds skipped_;
 };

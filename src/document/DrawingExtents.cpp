@@ -3,11 +3,11 @@
 
 #include <cmath>
 #include <cstring>
-#include <numbers>
 
 #include "document/DXFText.h"
 #include "document/DXF_Zeichnung.h"
 #include "entities/Solid.h"
+#include "entities/QuarterTurns.h"
 
 namespace {
 
@@ -16,9 +16,7 @@ DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, d
                            double dy) {
   DrawingExtents::Box result;
   if (box.empty) return result;
-  const double angle = a / 180.0 * std::numbers::pi;
-  const double c = std::cos(angle);
-  const double n = std::sin(angle);
+  const auto [c, n] = cosSinOfDegrees(a);
   const double xs[] = {box.minX, box.maxX};
   const double ys[] = {box.minY, box.maxY};
   for (double x : xs) {
@@ -88,6 +86,8 @@ DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
   }
   for (int i = 0; i < inserts.count(); ++i) {
     const DXF_Insert& insert = *inserts.at(i);
+    const Layer* layer = insert.layer();
+    if (insert.inPaperSpace() || (layer && !layer->visible())) continue;
     box.add(placed(ofBlockNamed(insert.blockName(), depth), insert.scale(), insert.rotation(),
                    insert.x(), insert.y()));
   }

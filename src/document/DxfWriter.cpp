@@ -13,26 +13,11 @@
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
+#include "document/DrawingExtents.h"
+#include "document/InsertCycles.h"
+#include "dxf/CNumericLocale.h"
 
 namespace {
-
-// Switches the C library's numeric locale to "C" while the file is written and restores
-// the previous one on every way out.
-class NumericLocaleGuard {
- public:
-  NumericLocaleGuard() {
-    if (const char* current = std::setlocale(LC_NUMERIC, nullptr)) previous_ = current;
-    std::setlocale(LC_NUMERIC, "C");
-  }
-  ~NumericLocaleGuard() {
-    if (!previous_.empty()) std::setlocale(LC_NUMERIC, previous_.c_str());
-  }
-  NumericLocaleGuard(const NumericLocaleGuard&) = delete;
-  NumericLocaleGuard& operator=(const NumericLocaleGuard&) = delete;
-
- private:
-  std::string previous_;
-};
 
 // Closes a file descriptor once.
 class FileDescriptor {
@@ -93,7 +78,7 @@ void writeHeaderReal(std::ostream& out, double value) {
 DxfWriter::DxfWriter(const DXF_Zeichnung& document) : document_(document) {}
 
 int DxfWriter::write(const std::filesystem::path& path) const {
-  NumericLocaleGuard locale;
+  CNumericLocale locale;
   std::ostringstream text;
   writeTo(text);
   if (!text) return kCannotWrite;
@@ -110,15 +95,21 @@ void DxfWriter::writeTo(std::ostream& out) const {
 }
 
 void DxfWriter::writeHeader(std::ostream& out) const {
+  // The box of what is drawn, not the window the viewer widened around it; a drawing with
+  // nothing drawn keeps the document's extents.
+  DrawingExtents::Box box = DrawingExtents(document_).compute();
+  if (box.empty) {
+    box = {document_.minX(), document_.minY(), document_.maxX(), document_.maxY(), false};
+  }
   out << "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n";
   out << "  9\n$EXTMIN\n 10\n";
-  writeHeaderReal(out, document_.minX());
+  writeHeaderReal(out, box.minX);
   out << " 20\n";
-  writeHeaderReal(out, document_.minY());
+  writeHeaderReal(out, box.minY);
   out << " 30\n0.0\n  9\n$EXTMAX\n 10\n";
-  writeHeaderReal(out, document_.maxX());
+  writeHeaderReal(out, box.maxX);
   out << " 20\n";
-  writeHeaderReal(out, document_.maxY());
+  writeHeaderReal(out, box.maxY);
   out << " 30\n0.0\n  9\n$LTSCALE\n 40\n";
   writeHeaderReal(out, document_.linetypeScale());
   out << "  0\nENDSEC\n";
@@ -138,7 +129,8 @@ void DxfWriter::writeTables(std::ostream& out) const {
 void DxfWriter::writeBlocks(std::ostream& out) const {
   const BlockList& blocks = document_.blocks();
   out << "  0\nSECTION\n  2\nBLOCKS\n  0\n";
-  for (int i = blocks.count() - 1; i >= 0; --i) blocks.at(i)->write(out);
+  const std::unordered_set<const DXF_Insert*> cyclic = cyclicInserts(blocks);
+  for (int i = blocks.count() - 1; i >= 0; --i) blocks.at(i)->write(out, &cyclic);
   out << "ENDSEC\n";
 }
 

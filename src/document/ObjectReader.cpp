@@ -94,14 +94,6 @@ int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list,
 
 }  // namespace
 
-bool ObjectReader::isZeroCodeLine(const char* line) {
-  while (*line == ' ' || *line == '\t') ++line;
-  if (*line != '0') return false;
-  ++line;
-  while (*line == ' ' || *line == '\t') ++line;
-  return *line == '\0';
-}
-
 ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in,
                                          Context context, ObjectLists& lists,
                                          const LayerIndex& layers, bool utf8Texts) {
@@ -116,7 +108,10 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
   switch (*kind) {
     case Kind::Insert:
       outcome.insertOrDimension = true;
-      outcome.result = readInto(std::make_unique<DXF_Insert>(), in, lists.inserts, none);
+      outcome.result = readInto(std::make_unique<DXF_Insert>(), in, lists.inserts,
+                                [&](DXF_Insert& insert) {
+                                  insert.assignLayer(layers.firstNamed(insert.layerName()));
+                                });
       break;
     case Kind::Dimension: {
       outcome.insertOrDimension = true;

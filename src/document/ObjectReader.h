@@ -25,9 +25,4 @@ class ObjectReader {
   // texts are converted from UTF-8 when `utf8Texts`; a failed object is discarded.
   static Outcome read(const char* typeName, DxfLineReader& in, Context context,
                       ObjectLists& lists, const LayerIndex& layers, bool utf8Texts);
-
-  // True when the line reads as group code 0 in the plain sense: its text, blanks aside,
-  // is "0". Only after such a line does a type name start an object, so that a value that
-  // happens to read "SOLID" or "TEXT" starts nothing.
-  static bool isZeroCodeLine(const char* line);
 };

@@ -1,6 +1,8 @@
 // The entities that inserts and dimensions put on the drawing, as placed copies.
 #include "document/PlacedContent.h"
 
+#include <cstring>
+
 #include "document/DXF_Block.h"
 #include "document/EntityCopy.h"
 
@@ -15,8 +17,28 @@ const DXF_Block* PlacedContent::find(const char* name) const {
 int PlacedContent::ofInsert(const DXF_Insert& insert, const Sink& sink) {
   const DXF_Block* block = find(insert.blockName());
   if (!block) return DXF_Insert::kBlockNotFound;
-  enter(*block, {insert.scale(), insert.rotation(), insert.x(), insert.y()}, sink);
+  const Layer* layer = insert.layer();
+  if (purpose_ == Purpose::Draw && (insert.inPaperSpace() || (layer && !layer->visible()))) {
+    return 0;
+  }
+  enter(*block, insertPlacement(insert), sink);
   return 0;
+}
+
+PlacedContent::Placement PlacedContent::insertPlacement(const DXF_Insert& insert) const {
+  Placement placement{insert.scale(), insert.rotation(), insert.x(), insert.y()};
+  const Placement* outer = depth_ > 0 ? &placements_[depth_ - 1] : nullptr;
+  const bool onLayerZero = std::strcmp(insert.layerName(), "0") == 0;
+  placement.layer = onLayerZero && outer && outer->layer ? outer->layer : insert.layer();
+  const int number = insert.colourNumber();
+  if (number == DXFGeometrie::kByBlock) {
+    placement.colour = outer ? outer->colour : nullptr;
+  } else if (number == DXFGeometrie::kByLayer) {
+    placement.colour = placement.layer ? placement.layer->colour() : nullptr;
+  } else {
+    placement.colour = DXFGeometrie::colourOfNumber(number);
+  }
+  return placement;
 }
 
 int PlacedContent::ofDimension(const DXF_Bemassung& dimension, const Sink& sink) {
@@ -59,9 +81,11 @@ void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
   const InsertList& inserts = block.inserts();
   for (int i = inserts.count() - 1; i >= 0; --i) {
     const DXF_Insert& insert = *inserts.at(i);
-    if (const DXF_Block* nested = find(insert.blockName())) {
-      enter(*nested, {insert.scale(), insert.rotation(), insert.x(), insert.y()}, sink);
-    }
+    const DXF_Block* nested = find(insert.blockName());
+    const Layer* layer = insert.layer();
+    const bool hidden = purpose_ == Purpose::Draw && layer && !layer->visible() &&
+                        std::strcmp(insert.layerName(), "0") != 0;
+    if (nested && !hidden) enter(*nested, insertPlacement(insert), sink);
   }
   const DimensionList& dimensions = block.dimensions();
   for (int i = dimensions.count() - 1; i >= 0; --i) {
@@ -72,11 +96,24 @@ void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
   }
 }
 
+void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& copy) const {
+  if (depth_ == 0) return;
+  const Placement& inner = placements_[depth_ - 1];
+  if (inner.layer && std::strcmp(source.layerName(), "0") == 0) copy.assignLayer(inner.layer);
+  const int number = parseInt(source.colourNumber());
+  if (number == DXFGeometrie::kByBlock) {
+    if (inner.colour) copy.setColour(inner.colour);
+  } else if (number != DXFGeometrie::kByLayer) {
+    copy.setColour(source.colour());
+  }
+}
+
 void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {
   if (placed_ >= kMaxPlaced) return;
-  if (purpose_ == Purpose::Draw && !source.visible()) return;
   std::unique_ptr<DXFGeometrie> copy = EntityCopy::of(source);
   if (!copy) return;
+  takeFromInsert(source, *copy);
+  if (purpose_ == Purpose::Draw && !copy->visible()) return;
   ++placed_;
   for (int i = depth_ - 1; i >= 0; --i) {
     const Placement& p = placements_[i];

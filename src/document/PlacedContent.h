@@ -11,6 +11,11 @@
 // the chain of placements that leads to it (innermost first). Drawing and exploding share
 // this walk, so an insert is drawn exactly where the explode puts its entities.
 //
+// Entities on layer "0" inside a block take the layer of the insert that places them, and
+// BYBLOCK colours take the insert's colour, the innermost insert deciding unless it is on
+// layer "0" (or BYBLOCK) itself. When drawing, an insert on a layer that is off or frozen
+// shows nothing.
+//
 // A block already on the chain (a block that inserts itself, directly or through others)
 // is not entered again, nesting stops at kMaxDepth levels, and one walk places at most
 // kMaxPlaced copies, so no drawing makes the walk endless.
@@ -45,13 +50,21 @@ class PlacedContent {
     double angle = 0.0;
     double dx = 0.0;
     double dy = 0.0;
+    // What layer-0 entities and BYBLOCK colours become inside; null: they stay.
+    const Layer* layer = nullptr;
+    const char* colour = nullptr;
   };
+
+  // The placement of an insert inside the current chain.
+  Placement insertPlacement(const DXF_Insert& insert) const;
 
   const DXF_Block* find(const char* name) const;
   // Walks `block` under `placement` unless it is already on the chain or too deep.
   void enter(const DXF_Block& block, const Placement& placement, const Sink& sink);
   void walk(const DXF_Block& block, const Sink& sink);
   void emit(const DXFGeometrie& source, const Sink& sink);
+  // Layer "0" and BYBLOCK of `source` resolved by the innermost insert, into its copy.
+  void takeFromInsert(const DXFGeometrie& source, DXFGeometrie& copy) const;
   Placement dimensionPlacement(const DXF_Bemassung& dimension) const;
 
   const BlockList& blocks_;

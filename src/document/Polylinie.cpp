@@ -40,7 +40,10 @@ Polylinie::Polylinie() {
 }
 
 Polylinie::Polylinie(const Polylinie& other)
-    : vertexStore_(other.vertexStore_), segmentStore_(other.segmentStore_), flags_(other.flags_) {
+    : vertexStore_(other.vertexStore_),
+      segmentStore_(other.segmentStore_),
+      flags_(other.flags_),
+      paperSpace_(other.paperSpace_) {
   copyField(layerName_, other.layerName_);
   // Vertex order carries the bulges' meaning, so both lists keep their order.
   linkVertices();
@@ -56,6 +59,8 @@ bool Polylinie::isClosed() const {
 
 int Polylinie::read(DxfLineReader& in) {
   flags_ = 0;
+  extrusion_ = Extrusion();
+  elevation_ = 0.0;
   std::vector<Punkt>& vertices = gatherBuffer();
   vertices.clear();
   bool counted = false;
@@ -64,6 +69,7 @@ int Polylinie::read(DxfLineReader& in) {
   // POLYLINE continues with VERTEX records.
   if (result == 0 && !counted) result = readVertexRecords(in, vertices);
   if (result == 0) {
+    verticesToWorld(vertices);
     addVertices(vertices);
     buildSegments();
   }
@@ -126,6 +132,22 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
           in.readLine();
         }
         break;
+      case 67:
+        paperSpace_ = parseInt(in.readLine()) == 1;
+        break;
+      case 30:  // a POLYLINE's elevation, before its vertices
+      case 38:  // an LWPOLYLINE's elevation
+        if (vertices.empty()) {
+          elevation_ = in.readReal();
+        } else {
+          in.readLine();
+        }
+        break;
+      case 210:
+      case 220:
+      case 230:
+        extrusion_.take(code, in.readReal());
+        break;
       case 42:
         if (pairKept) {
           vertices.back().setBulge(in.readReal());
@@ -147,6 +169,14 @@ int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices
     if (in.lineIs("VERTEX")) {
       const int result = vertices.emplace_back().readGroups(in);
       if (result < 0) return result;
+    } else {
+      // A record of another kind among the vertices is passed over pair by pair.
+      for (;;) {
+        const int code = in.readGroupCode(GroupCodeVariant::Standard);
+        if (in.eof()) return kEndOfFileVertices;
+        if (code == 0) break;
+        in.readLine();
+      }
     }
     in.readLine();
     if (in.eof()) return kEndOfFileVertices;
@@ -157,6 +187,22 @@ int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices
     if (in.eof()) return kEndOfFileHead;
     if (code == 0) return 0;
     in.readLine();
+  }
+}
+
+void Polylinie::verticesToWorld(std::vector<Punkt>& vertices) const {
+  // 3-D polylines, meshes and polyface meshes give world points.
+  constexpr std::int32_t kWorldVertices = 8 | 16 | 64;
+  if (extrusion_.isWorld() || (flags_ & kWorldVertices) != 0) return;
+  const bool mirrored = extrusion_.mirrors();
+  for (Punkt& vertex : vertices) {
+    double x = vertex.x();
+    double y = vertex.y();
+    extrusion_.toWorld(x, y, elevation_);
+    vertex.setX(x);
+    vertex.setY(y);
+    // Seen from below, every arc turns the other way.
+    if (mirrored) vertex.setBulge(-vertex.bulge());
   }
 }
 
@@ -192,6 +238,7 @@ void Polylinie::addSegment(std::vector<Segment>& store, const Punkt& from,
   DXFGeometrie& segment = asGeometry(added);
   segment.setLayerName(layerName_);
   segment.setColour("#000000");
+  if (paperSpace_) segment.setPaperSpace(true);
 }
 
 void Polylinie::buildSegments() {
@@ -225,7 +272,9 @@ void Polylinie::linkSegments() {
 
 int Polylinie::write(std::ostream& out) const {
   out << "POLYLINE\n  8\n" << layerName_ << "\n 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n"
-      << flags_ << "\n  0\n";
+      << flags_ << '\n';
+  if (paperSpace_) out << " 67\n1\n";
+  out << "  0\n";
   for (const Punkt& vertex : vertexStore_) {
     out << "VERTEX\n  8\n" << layerName_ << "\n 10\n"
         << vertex.x() << "\n 20\n"

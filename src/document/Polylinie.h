@@ -79,6 +79,9 @@ class Polylinie {
   int readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices);
   // Appends `read` to the vertices.
   void addVertices(const std::vector<Punkt>& read);
+  // Brings the vertices of a 2-D polyline from the plane of its extrusion direction into
+  // the world.
+  void verticesToWorld(std::vector<Punkt>& vertices) const;
   void buildSegments();
   // True when a segment is drawn from `from` to `to` (they lie far enough apart).
   static bool spans(const Punkt& from, const Punkt& to);
@@ -102,4 +105,9 @@ class Polylinie {
   std::optional<AT_Vector> segments_;
   char layerName_[kNameSize];
   std::int32_t flags_ = 0;
+  bool paperSpace_ = false;
+  // The plane of a 2-D polyline's vertices (groups 210, 220, 230) and its distance from
+  // the origin along the extrusion direction (group 30 of a POLYLINE, 38 of an LWPOLYLINE).
+  Extrusion extrusion_;
+  double elevation_ = 0.0;
 };

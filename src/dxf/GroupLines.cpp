@@ -151,13 +151,15 @@ const char* DxfLineReader::readLineSlow(std::size_t longest) {
 }
 
 bool matchCode(const char* line, int code) {
-  if (line[0] != ' ') return false;
   const char* rest = line;
   while (*rest == ' ') ++rest;
   char digits[16];
   const auto result = std::to_chars(digits, digits + sizeof digits, code);
   const auto size = static_cast<std::size_t>(result.ptr - digits);
-  return std::strncmp(rest, digits, size) == 0 && rest[size] == '\0';
+  if (std::strncmp(rest, digits, size) != 0) return false;
+  rest += size;
+  while (*rest == ' ') ++rest;
+  return *rest == '\0';
 }
 
 int groupCodeOfOddLine(const char* line, GroupCodeVariant variant) {

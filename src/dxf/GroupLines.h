@@ -26,9 +26,11 @@ inline constexpr std::size_t kMaxTextLineLength = 255;
 
 // Which reader's rule decides a group code line (they differ only in corner cases).
 enum class GroupCodeVariant {
-  // Layer entries, inserts, polylines: a code line starts with a blank.
+  // Layer entries, inserts, polylines: a whole number is a code line, and so is an odd
+  // line that starts with a blank.
   Standard,
-  // Entities: like Standard, and the unindented lines 100, 210, 220, 230 count too.
+  // Entities: like Standard, and the odd unindented lines that read as 100, 210, 220 or
+  // 230 count too.
   Entity,
   // Linetype entries and dimensions: an indented line that reads as 0 is code 0 only when
   // every character after the first is a '0' or a blank (so a line of blanks is code 0).
@@ -38,13 +40,13 @@ enum class GroupCodeVariant {
 // groupCode (below) for the lines that are no plain code lines (see plainGroupCode).
 int groupCodeOfOddLine(const char* line, GroupCodeVariant variant);
 
-// The code of a plain code line: blanks, then one to nine digits, then the end of the line,
-// which `atEnd(p)` recognises. Indented, such a line reads as its digits under every variant
-// (a digit string that reads as 0 is all zeros, so "  0" is code 0 everywhere); unindented,
-// it counts only in the entity variant and only as 100, 210, 220 or 230. Nothing for every
-// other line.
+// The code of a plain code line: blanks, then one to nine digits, then blanks up to the end
+// of the line, which `atEnd(p)` recognises. Such a line reads as its digits under every
+// variant, with or without blanks before it, since writers differ in how they pad codes
+// (a digit string that reads as 0 is all zeros, so "0" and "  0" are code 0 everywhere).
+// Nothing for every other line.
 template <class AtEnd>
-std::optional<int> plainGroupCode(const char* line, AtEnd atEnd, GroupCodeVariant variant) {
+std::optional<int> plainGroupCode(const char* line, AtEnd atEnd, GroupCodeVariant /*variant*/) {
   const char* p = line;
   while (*p == ' ') ++p;
   const char* const digits = p;
@@ -53,15 +55,16 @@ std::optional<int> plainGroupCode(const char* line, AtEnd atEnd, GroupCodeVarian
     value = value * 10 + (*p - '0');
     ++p;
   }
-  if (!atEnd(p) || p == digits) return std::nullopt;
-  if (line[0] == ' ') return value;
-  const bool entityCode = value == 100 || value == 210 || value == 220 || value == 230;
-  return variant == GroupCodeVariant::Entity && entityCode ? value : -1;
+  if (p == digits) return std::nullopt;
+  while (!atEnd(p) && *p == ' ') ++p;
+  if (!atEnd(p)) return std::nullopt;
+  return value;
 }
 
-// The group code of a code line, or -1 for a line that is no code line. A code line starts
-// with a blank; its code is the integer it reads as, or 0 when that is 0 and the line holds
-// a '0' somewhere (the variants above differ in this). Inline for the plain code lines,
+// The group code of a code line, or -1 for a line that is no code line. A code line is a
+// whole number with blanks around it, or else a line that starts with a blank; the code of
+// such a line is the integer it reads as, or 0 when that is 0 and the line holds a '0'
+// somewhere (the variants above differ in this). Inline for the plain code lines,
 // since every other line of a file is one.
 inline int groupCode(const char* line, GroupCodeVariant variant = GroupCodeVariant::Standard) {
   const auto atNul = [](const char* p) { return *p == '\0'; };
@@ -212,8 +215,8 @@ class DxfLineReader {
   bool eof_ = false;
 };
 
-// True when `line` starts with a blank and, after all leading blanks, equals the decimal
-// text of `code` exactly (" 10" and "  10" match 10; "10" and " 10 " do not).
+// True when `line`, blanks before and after aside, equals the decimal text of `code`
+// exactly (" 10", "  10", "10" and " 10 " match 10; " 010" and "\t10" do not).
 bool matchCode(const char* line, int code);
 
 // A real read the way strtod reads it in the "C" locale, whatever the process locale:

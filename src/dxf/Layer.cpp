@@ -77,6 +77,7 @@ std::int32_t Layer::lineStyleOfLinetype(const char* linetypeName) {
 
 int Layer::read(DxfLineReader& in) {
   visible_ = 1;
+  flags_ = 0;
   for (;;) {
     const char* line = in.readLine();
     if (in.eof()) return kEndOfFile;
@@ -109,9 +110,12 @@ int Layer::read(DxfLineReader& in) {
         break;
       }
       case 70:
-        in.readLine();
+        flags_ = parseInt(in.readLine()) & (kFrozen | kLocked);
+        if (flags_ & kFrozen) visible_ = 0;
         break;
       default:
+        // Every code line is followed by its value line, which is never a code.
+        in.readLine();
         break;
     }
   }
@@ -121,7 +125,7 @@ int Layer::read(DxfLineReader& in) {
 }
 
 int Layer::write(std::ostream& out) const {
-  out << "LAYER\n  2\n" << name_ << "\n 70\n0\n 62\n";
+  out << "LAYER\n  2\n" << name_ << "\n 70\n" << flags_ << "\n 62\n";
   if (visible_) {
     out << colourNumber_ << '\n';
   } else {

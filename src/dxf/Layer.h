@@ -16,6 +16,10 @@ class Layer {
   static constexpr int kLinetypeNameSize = 20;
   static constexpr int kColourSize = 10;
 
+  // Group 70 bits: a frozen layer is not drawn, like one switched off.
+  static constexpr std::int32_t kFrozen = 1;
+  static constexpr std::int32_t kLocked = 4;
+
   // Line style codes, the dash patterns the painter strokes.
   enum LineStyleCode : std::int32_t {
     kSolid = 0,
@@ -49,12 +53,18 @@ class Layer {
   const char* colour() const { return colour_; }
   // A LineStyleCode, derived from the linetype name.
   std::int32_t lineStyleCode() const { return lineStyleCode_; }
-  // 1 = layer on, 0 = off.
+  // 1 = layer on, 0 = off (switched off, or frozen).
   std::int32_t visible() const { return visible_; }
+  // Group 70 bits kept and written again: frozen and locked.
+  std::int32_t flags() const { return flags_; }
 
   // Renames the layer (the layer dialog's display name); shownName stays.
   void setName(const char* name);
-  void setVisible(std::int32_t visible) { visible_ = visible; }
+  // Switching a layer on also thaws it.
+  void setVisible(std::int32_t visible) {
+    visible_ = visible;
+    if (visible) flags_ &= ~kFrozen;
+  }
   void setColourNumber(const char* number);
   void setLinetypeName(const char* name);
   void setColour(const char* colour);
@@ -81,4 +91,5 @@ class Layer {
   char colour_[kColourSize];
   std::int32_t lineStyleCode_ = 0;
   std::int32_t visible_ = 1;
+  std::int32_t flags_ = 0;
 };

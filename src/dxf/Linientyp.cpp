@@ -81,8 +81,10 @@ int Linientyp::read(DxfLineReader& in) {
       }
       case 70: flags_ = parseInt(in.readLine()); break;
       case 73: elementCount_ = parseInt(in.readLine()); break;
-      case 74: in.readLine(); break;
-      default: break;
+      default:
+        // Every code line is followed by its value line, which is never a code.
+        in.readLine();
+        break;
     }
   }
   if (std::strcmp(name_, "DIVIDE") == 0) copyField(name_, "GETRENNT");

@@ -1,12 +1,17 @@
 // Base of every drawable entity: shared attributes, the virtual operations, pen cache.
 #include "entities/DXFGeometrie.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <unordered_set>
 
 #include "entities/Punkt.h"
+#include "entities/QuarterTurns.h"
 
 std::uint16_t DXFGeometrie::penStyleCache_ = 0;
 char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
@@ -16,6 +21,11 @@ namespace {
 // Line style and colour that no layer or entity produces, so the next draw sets both.
 constexpr std::uint16_t kResetStyle = 111;
 constexpr const char* kResetColour = "#0F0F0F";
+
+bool sameLetters(std::string_view text, const char* name) {
+  return text.size() == std::strlen(name) &&
+         strncasecmp(text.data(), name, text.size()) == 0;
+}
 
 bool isUnsetColour(const char* colour) {
   return std::strcmp(colour, "BYBLOCK") == 0 || std::strcmp(colour, "BYLAYER") == 0 ||
@@ -35,7 +45,9 @@ DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
     : layer_(other.layer_),
       lineStyleCode_(other.lineStyleCode_),
       ownColour_(0),
-      visible_(other.visible_) {
+      visible_(other.visible_),
+      paperSpace_(other.paperSpace_),
+      linetype_(other.linetype_) {
   copyField(layerName_, other.layerName_);
   copyField(colourNumber_, "256");
   copyField(colour_, other.colour_);
@@ -91,8 +103,9 @@ void DXFGeometrie::assignLayer(const Layer* layer) {
   } else {
     ownColour_ = 1;
   }
-  lineStyleCode_ = static_cast<std::uint16_t>(layer->lineStyleCode());
-  visible_ = layer->visible();
+  lineStyleCode_ = static_cast<std::uint16_t>(
+      *linetype_ ? Layer::lineStyleOfLinetype(linetype_) : layer->lineStyleCode());
+  visible_ = layer->visible() && !paperSpace_;
 }
 
 int DXFGeometrie::attachLayer(const std::vector<Layer*>& layers) {
@@ -119,17 +132,13 @@ void DXFGeometrie::resetPenCache() {
 int DXFGeometrie::readInt(DxfLineReader& in) { return parseInt(in.readLine()); }
 
 WorldPoint DXFGeometrie::place(double x, double y, double s, double a, double dx, double dy) {
-  const double angle = a / 180.0 * std::numbers::pi;
-  const double c = std::cos(angle);
-  const double n = std::sin(angle);
+  const auto [c, n] = cosSinOfDegrees(a);
   return {(c * x - n * y) * s + dx, (n * x + c * y) * s + dy};
 }
 
 void DXFGeometrie::transformPoint(double& x, double& y, double s, double a, double dx,
                                   double dy) {
-  const double angle = a / 180.0 * std::numbers::pi;
-  const double c = std::cos(angle);
-  const double n = std::sin(angle);
+  const auto [c, n] = cosSinOfDegrees(a);
   const double placedX = (c * x - n * y) * (s < 0 ? -s : s) + dx;
   y = (n * x + c * y) * s + dy;
   x = placedX;
@@ -209,7 +218,27 @@ void DXFGeometrie::drawChords(DrawingArea& area, int n, double s, double dx, dou
 
 void DXFGeometrie::writeHead(std::ostream& out, bool withColour) const {
   out << typeName() << "\n  8\n" << layerName_ << '\n';
-  if (withColour && ownColour_) out << " 62\n256\n";
+  if (*linetype_) out << "  6\n" << linetype_ << '\n';
+  if (paperSpace_) out << " 67\n1\n";
+  // The colour number as read, so that an explicit colour survives even where the drawing
+  // takes the layer's.
+  if (withColour) {
+    const int number = parseInt(colourNumber_);
+    if (number != kByLayer) out << " 62\n" << number << '\n';
+  }
+}
+
+void DXFGeometrie::setLinetypeName(const char* name) {
+  std::string_view text(name);
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (text.empty() || sameLetters(text, "BYLAYER")) {
+    linetype_ = "";
+    return;
+  }
+  // Names are few; each is kept once for the whole run.
+  static std::unordered_set<std::string> names;
+  linetype_ = names.emplace(text).first->c_str();
 }
 
 void DXFGeometrie::writeEnd(std::ostream& out) { out << "  0\n"; }

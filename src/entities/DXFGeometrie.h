@@ -9,6 +9,7 @@
 
 #include "entities/DeviceContext.h"
 #include "entities/DrawingArea.h"
+#include "entities/Extrusion.h"
 #include "dxf/GroupLines.h"
 #include "dxf/GroupTable.h"
 #include "dxf/Layer.h"
@@ -30,6 +31,9 @@ class DXFGeometrie {
   static constexpr int kLayerNameSize = 50;
   static constexpr int kColourNumberSize = 10;
   static constexpr int kColourSize = 10;
+  // Colour numbers with a meaning of their own.
+  static constexpr int kByBlock = 0;
+  static constexpr int kByLayer = 256;
 
   virtual ~DXFGeometrie() = default;
 
@@ -106,6 +110,14 @@ class DXFGeometrie {
   std::int32_t ownColour() const { return ownColour_; }
   // 0: every drawing operation does nothing.
   std::int32_t visible() const { return visible_; }
+  // Group 67 = 1: the entity belongs to paper space and is not drawn in the model view.
+  bool inPaperSpace() const { return paperSpace_; }
+  void setPaperSpace(bool paperSpace) {
+    paperSpace_ = paperSpace;
+    if (paperSpace) visible_ = 0;
+  }
+  // The entity's own linetype (group 6), or "" when it follows its layer.
+  const char* linetypeName() const { return linetype_; }
 
   // Colour text of a DXF colour number: the layer colours, 0 "BYBLOCK", 256 "BYLAYER".
   static const char* colourOfNumber(int number);
@@ -173,21 +185,26 @@ class DXFGeometrie {
   static double stretchClamped(double v, double c, double d);
 
   // The read loop shared by the kinds. Reads pairs until group code 0; takes the first
-  // group 8 into layerName, group 62 into colourNumber when `takeColour`, and hands every
-  // other code to onGroup(code, in), which returns true when it read the value line
-  // itself. Returns 0, or eofCode when the data ends inside the entity.
+  // group 8 into layerName, group 62 into colourNumber when `takeColour`, group 6 into the
+  // linetype, group 67 into the paper space mark, and hands every other code to
+  // onGroup(code, in), which returns true when it read the value line itself. Returns 0,
+  // or eofCode when the data ends inside the entity.
   template <class OnGroup>
   int readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup);
 
   // The read loop for kinds whose own groups are all reals (points, lines, circles, arcs):
   // every code of the kind's group table (dxf/GroupTable.h) reads its value line into its
-  // field; the same table writes them.
+  // field; the same table writes them. With `extrusion`, the groups 210, 220 and 230 go
+  // there.
   template <class Table>
   int readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
-                           const Table& table);
+                           const Table& table, Extrusion* extrusion = nullptr);
 
-  // Write frame: type name, layer name, and 62/256 when ownColour is set (`withColour`).
+  // Write frame: type name, layer name, the entity's own linetype and paper space mark,
+  // and, when `withColour`, its own colour number unless that is BYLAYER.
   void writeHead(std::ostream& out, bool withColour) const;
+  // Keeps a linetype name (group 6); BYLAYER and "" mean none.
+  void setLinetypeName(const char* name);
   // The closing "  0" line.
   static void writeEnd(std::ostream& out);
 
@@ -198,6 +215,9 @@ class DXFGeometrie {
   char colour_[kColourSize];
   std::int32_t ownColour_ = 0;
   std::int32_t visible_ = 1;
+  bool paperSpace_ = false;
+  // Interned, so every entity of one linetype shares the text.
+  const char* linetype_ = "";
 
  private:
   static std::uint16_t penStyleCache_;
@@ -241,6 +261,11 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
       copyField(layerName_, in.readLine());
     } else if (code == 62 && takeColour) {
       copyField(colourNumber_, in.readLine());
+    } else if (code == 6) {
+      setLinetypeName(in.readLine());
+    } else if (code == 67) {
+      paperSpace_ = parseInt(in.readLine()) == 1;
+      if (paperSpace_) visible_ = 0;
     } else if (!onGroup(code, in)) {
       in.readLine();
     }
@@ -249,9 +274,13 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
 
 template <class Table>
 int DXFGeometrie::readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
-                                       const Table& table) {
-  return readGroupLoop(in, eofCode, takeColour, [&table](int code, DxfLineReader& line) {
-    return readListedGroup(line, code, table);
+                                       const Table& table, Extrusion* extrusion) {
+  return readGroupLoop(in, eofCode, takeColour, [&table, extrusion](int code, DxfLineReader& line) {
+    if (readListedGroup(line, code, table)) return true;
+    if (extrusion && (code == 210 || code == 220 || code == 230)) {
+      return extrusion->take(code, readDouble(line));
+    }
+    return false;
   });
 }
 

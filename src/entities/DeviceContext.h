@@ -6,6 +6,8 @@
 // table; "BYLAYER" and "BYBLOCK" (an entity whose layer was never found) paint black.
 #pragma once
 
+#include <memory>
+
 struct DevicePoint {
   double x = 0.0;
   double y = 0.0;
@@ -23,6 +25,25 @@ struct TextStyle {
   int weight = 400;          // 400 normal, 700 bold
   TextHAlign hAlign = TextHAlign::Left;
   TextVAlign vAlign = TextVAlign::Baseline;
+};
+
+// A rectangle in device pixels: left and top edge (y grows downwards), width and height.
+struct DeviceRectangle {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// A picture file (the logo of a printed sheet) opened for one device context.
+class DeviceMetaFile {
+ public:
+  virtual ~DeviceMetaFile() = default;
+  // Natural width and height of the picture; callers use their ratio.
+  virtual double width() const = 0;
+  virtual double height() const = 0;
+  // Draws the picture stretched into the rectangle on the device it was opened for.
+  virtual void draw(const DeviceRectangle& target) = 0;
 };
 
 class DeviceContext {
@@ -73,4 +94,8 @@ class DeviceContext {
 
   // Native text output at a device point; `text` is Windows-1252.
   virtual void text_out(double x, double y, const char* text, const TextStyle& style) = 0;
+
+  // Opens a picture file (SVG or PNG) for drawing on this device; null when it cannot be
+  // read or the device draws no pictures, which is what a device without this says.
+  virtual std::unique_ptr<DeviceMetaFile> open_metafile(const char* /*path*/) { return nullptr; }
 };

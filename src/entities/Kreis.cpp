@@ -116,8 +116,11 @@ std::array<RealGroupOf<Self>, 4> Kreis::groupTable(Self& circle) {
 
 int Kreis::readGroups(DxfLineReader& in) {
   setColourNumber("256");
-  const int result = readCoordinateGroups(in, kEndOfFile, true, groupTable(*this));
+  Extrusion extrusion;
+  const int result =
+      readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
   if (result != 0) return result;
+  extrusion.toWorld(cx_, cy_, cz_);
   deriveColour();
   return 0;
 }

@@ -297,8 +297,18 @@ std::array<RealGroupOf<Self>, 6> Kreisbogen::groupTable(Self& arc) {
 int Kreisbogen::readGroups(DxfLineReader& in) {
   setColourNumber("256");
   startAngle_ = endAngle_ = cx_ = cy_ = cz_ = 0.0;
-  const int result = readCoordinateGroups(in, kEndOfFile, true, groupTable(*this));
+  Extrusion extrusion;
+  const int result =
+      readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
   if (result != 0) return result;
+  if (!extrusion.isWorld()) {
+    extrusion.toWorld(cx_, cy_, cz_);
+    const double start = extrusion.angleToWorld(startAngle_);
+    const double end = extrusion.angleToWorld(endAngle_);
+    // Seen from below, the arc runs the other way round: its ends change places.
+    startAngle_ = extrusion.mirrors() ? end : start;
+    endAngle_ = extrusion.mirrors() ? start : end;
+  }
   // Angles are read in degrees; an arc across 0 degrees ends above 360.
   if (endAngle_ - startAngle_ < 0) endAngle_ += 360.0;
   startAngle_ = radians(startAngle_);

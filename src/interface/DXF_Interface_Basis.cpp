@@ -49,6 +49,11 @@ DXF_Bauteil* DXF_Interface_Basis::findComponent(int viewType, int key, int n) co
   return nullptr;
 }
 
+DXF_Bauteil* DXF_Interface_Basis::firstComponent(int viewType) const {
+  const int r = registryRow(viewType);
+  return r < 0 ? nullptr : registry_[r][0].get();
+}
+
 int DXF_Interface_Basis::nextComponentKey(int viewType) {
   const int r = registryRow(viewType);
   if (r < 0 || registryCursor_ < 0 || registryCursor_ >= slotsPerRow ||

@@ -44,6 +44,9 @@ class DXF_Interface_Basis {
 
   /// The n-th (from 0) component of the row with `key`, or null.
   virtual DXF_Bauteil* findComponent(int viewType, int key, int n) const;
+  /// The component in the first slot of the view number's row, or null (the registry
+  /// cursor is left alone).
+  DXF_Bauteil* firstComponent(int viewType) const;
   /// Key of the component in slot `registryCursor`, advancing the cursor; at an empty slot,
   /// past the last slot or for a view number without row: 0, and the cursor goes back to 0.
   virtual int nextComponentKey(int viewType);

@@ -2,6 +2,7 @@
 #include "toolkit/GwComboBox.h"
 
 #include "dxf/Cp1252.h"
+#include "toolkit/GObjectHandle.h"
 
 void GwComboBox::clear() {
   ++notifyBlocked_;
@@ -27,7 +28,6 @@ std::string GwComboBox::item(int index) const {
   gchar* text = nullptr;
   gtk_tree_model_get(model, &iter, gtk_combo_box_get_entry_text_column(GTK_COMBO_BOX(widget_)),
                      &text, -1);
-  std::string out = text ? utf8ToCp1252(text) : std::string();
-  g_free(text);
-  return out;
+  const GStringPtr owned(text);
+  return text ? utf8ToCp1252(text) : std::string();
 }

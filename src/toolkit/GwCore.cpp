@@ -10,6 +10,7 @@
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwFrameWindow.h"
+#include "toolkit/GObjectHandle.h"
 #include "toolkit/GwPicture.h"
 #include "toolkit/GwSelectionTable.h"
 #include "toolkit/GwWaitObject.h"
@@ -200,9 +201,7 @@ std::string GwCore::text() const {
   if (GTK_IS_MESSAGE_DIALOG(w)) {
     gchar* message = nullptr;
     g_object_get(w, "text", &message, nullptr);
-    std::string out = toProgram(message);
-    g_free(message);
-    return out;
+    return toProgram(GStringPtr(message).get());
   }
   if (GTK_IS_WINDOW(w)) return toProgram(gtk_window_get_title(GTK_WINDOW(w)));
   if (GTK_IS_LABEL(w)) return toProgram(gtk_label_get_text(GTK_LABEL(w)));
@@ -211,10 +210,7 @@ std::string GwCore::text() const {
     return toProgram(gtk_entry_get_text(GTK_ENTRY(gtk_bin_get_child(GTK_BIN(w)))));
   }
   if (GTK_IS_COMBO_BOX_TEXT(w)) {
-    gchar* active = gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(w));
-    std::string out = toProgram(active);
-    g_free(active);
-    return out;
+    return toProgram(GStringPtr(gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(w))).get());
   }
   if (GTK_IS_BUTTON(w)) {
     return pictureMode_ == GwPICTURE_ONLY ? pictureText_ : toProgram(gtk_button_get_label(GTK_BUTTON(w)));
@@ -253,18 +249,14 @@ void GwCore::set_text(const char* text) {
 }
 
 int GwCore::text_width(const char* text) const {
-  PangoLayout* layout = gtk_widget_create_pango_layout(widget_, toGtk(text).c_str());
+  const GObjectPtr<PangoLayout> layout(gtk_widget_create_pango_layout(widget_, toGtk(text).c_str()));
   int width = 0;
-  pango_layout_get_pixel_size(layout, &width, nullptr);
-  g_object_unref(layout);
+  pango_layout_get_pixel_size(layout.get(), &width, nullptr);
   return width;
 }
 
 std::string GwCore::help_text() const {
-  gchar* tip = gtk_widget_get_tooltip_text(widget_);
-  std::string out = toProgram(tip);
-  g_free(tip);
-  return out;
+  return toProgram(GStringPtr(gtk_widget_get_tooltip_text(widget_)).get());
 }
 
 void GwCore::set_help_text(const char* text) {
@@ -346,7 +338,8 @@ bool GwCore::set_picture(const char* path) {
   const std::string file = GwPicture::find(path ? path : "");
   if (file.empty()) return false;
   const bool isButton = GTK_IS_BUTTON(widget_);
-  GdkPixbuf* pixbuf = GwPicture::load(file, isButton ? kPictureSize : 0);
+  const GObjectPtr<GdkPixbuf> picture(GwPicture::load(file, isButton ? kPictureSize : 0));
+  GdkPixbuf* pixbuf = picture.get();
   if (!pixbuf) return false;
   if (GTK_IS_IMAGE(widget_)) {
     gtk_image_set_from_pixbuf(GTK_IMAGE(widget_), pixbuf);
@@ -363,7 +356,6 @@ bool GwCore::set_picture(const char* path) {
       }
     }
   }
-  g_object_unref(pixbuf);
   return true;
 }
 
@@ -446,14 +438,13 @@ void GwCore::applyCursor() {
   GdkWindow* window = gtk_widget_get_window(widget_);
   if (!window) return;
   const GwCursor shown = GwWaitObject::active() ? GwCURSOR_WAIT : cursor_;
-  GdkCursor* cursor = nullptr;
+  GObjectPtr<GdkCursor> cursor;
   if (shown == GwCURSOR_WAIT) {
-    cursor = gdk_cursor_new_from_name(gdk_window_get_display(window), "wait");
+    cursor.reset(gdk_cursor_new_from_name(gdk_window_get_display(window), "wait"));
   } else if (shown == GwCURSOR_CROSS) {
-    cursor = gdk_cursor_new_from_name(gdk_window_get_display(window), "crosshair");
+    cursor.reset(gdk_cursor_new_from_name(gdk_window_get_display(window), "crosshair"));
   }
-  gdk_window_set_cursor(window, cursor);
-  if (cursor) g_object_unref(cursor);
+  gdk_window_set_cursor(window, cursor.get());
   // A busy cursor comes before work that runs no main loop: it must reach the display now.
   gdk_display_flush(gdk_window_get_display(window));
 }

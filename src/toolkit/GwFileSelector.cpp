@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "dxf/Cp1252.h"
+#include "toolkit/GObjectHandle.h"
 #include "toolkit/GwCore.h"
 
 namespace {
@@ -85,11 +86,9 @@ int GwFileSelector(std::string& result, GwCore* parent, const char* startDirecto
 
   int confirmed = 0;
   if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
-    gchar* file = gtk_file_chooser_get_filename(chooser);
-    if (file) {
-      result = file;
+    if (const GStringPtr file{gtk_file_chooser_get_filename(chooser)}) {
+      result = file.get();
       confirmed = 1;
-      g_free(file);
     }
   }
   gtk_widget_destroy(dialog);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "toolkit/GObjectHandle.h"
 #include "toolkit/paint/PaintHandle.h"
 
 namespace {
@@ -23,11 +24,11 @@ bool hasSvgExtension(const std::string& file) {
 }
 
 GdkPixbuf* renderSvg(const std::string& file, int size) {
-  RsvgHandle* handle = rsvg_handle_new_from_file(file.c_str(), nullptr);
+  const GObjectPtr<RsvgHandle> handle(rsvg_handle_new_from_file(file.c_str(), nullptr));
   if (!handle) return nullptr;
   gdouble width = 0;
   gdouble height = 0;
-  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &width, &height) || width <= 0 ||
+  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &width, &height) || width <= 0 ||
       height <= 0) {
     width = height = size > 0 ? size : 24;
   }
@@ -37,8 +38,7 @@ GdkPixbuf* renderSvg(const std::string& file, int size) {
   CairoSurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
   CairoPtr cr(cairo_create(surface.get()));
   const RsvgRectangle viewport{0, 0, static_cast<double>(w), static_cast<double>(h)};
-  const bool rendered = rsvg_handle_render_document(handle, cr.get(), &viewport, nullptr);
-  g_object_unref(handle);
+  const bool rendered = rsvg_handle_render_document(handle.get(), cr.get(), &viewport, nullptr);
   if (!rendered) return nullptr;
   cairo_surface_flush(surface.get());
   return gdk_pixbuf_get_from_surface(surface.get(), 0, 0, w, h);

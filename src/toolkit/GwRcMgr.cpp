@@ -10,6 +10,7 @@
 #include "dxf/Cp1252.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwFrameWindow.h"
+#include "toolkit/GObjectHandle.h"
 #include "toolkit/GwInstallLayout.h"
 #include "toolkit/GwUDStr.h"
 
@@ -121,7 +122,8 @@ GwFrame* GwRcMgr::load(const char* name, GwCore* parent, int /*flags*/, void* pr
     return nullptr;
   }
   g_type_ensure(GW_TYPE_FRAME_WINDOW);
-  GtkBuilder* builder = gtk_builder_new();
+  const GObjectPtr<GtkBuilder> owner(gtk_builder_new());
+  GtkBuilder* builder = owner.get();
   const std::string& text = interfaceText();
   std::vector<gchar*> ids{const_cast<gchar*>(id.c_str())};
   for (const std::string& helper : file_.helperIds()) ids.push_back(const_cast<gchar*>(helper.c_str()));
@@ -145,6 +147,5 @@ GwFrame* GwRcMgr::load(const char* name, GwCore* parent, int /*flags*/, void* pr
       frame = nullptr;
     }
   }
-  g_object_unref(builder);
   return frame;
 }

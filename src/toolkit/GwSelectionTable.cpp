@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "dxf/Cp1252.h"
+#include "toolkit/GObjectHandle.h"
 
 GwSelectionTable::GwSelectionTable(GtkWidget* treeView) : GwCore(treeView) {
   GtkTreeView* view = GTK_TREE_VIEW(treeView);
   if (GTK_IS_LIST_STORE(gtk_tree_view_get_model(view))) return;
   const int count = std::max(1, static_cast<int>(gtk_tree_view_get_n_columns(view)));
   std::vector<GType> types(static_cast<std::size_t>(count), G_TYPE_STRING);
-  GtkListStore* model = gtk_list_store_newv(count, types.data());
-  gtk_tree_view_set_model(view, GTK_TREE_MODEL(model));
-  g_object_unref(model);
+  const GObjectPtr<GtkListStore> model(gtk_list_store_newv(count, types.data()));
+  gtk_tree_view_set_model(view, GTK_TREE_MODEL(model.get()));
   gtk_tree_selection_set_mode(gtk_tree_view_get_selection(view), GTK_SELECTION_SINGLE);
 }
 
@@ -59,9 +59,8 @@ std::string GwSelectionTable::cell(int row, int column) const {
   if (column < 0 || column >= columns() || !iterAt(row, iter)) return {};
   gchar* value = nullptr;
   gtk_tree_model_get(GTK_TREE_MODEL(store()), &iter, column, &value, -1);
-  std::string out = value ? utf8ToCp1252(value) : std::string();
-  g_free(value);
-  return out;
+  const GStringPtr owned(value);
+  return value ? utf8ToCp1252(value) : std::string();
 }
 
 void GwSelectionTable::set_cell(int row, int column, const char* text) {

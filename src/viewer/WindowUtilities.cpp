@@ -47,3 +47,11 @@ void showMessage(ViewerSession& session, const char* key) {
   std::unique_ptr<GwFrame> message(gw_def_mgr.load(key, session.window.frame, 1));
   if (message) message->run();
 }
+
+void showMessage(ViewerSession& session, const char* key, const std::string& text) {
+  busyEnd(session);
+  std::unique_ptr<GwFrame> message(gw_def_mgr.load(key, session.window.frame, 1));
+  if (!message) return;
+  message->set_text(text.c_str());
+  message->run();
+}

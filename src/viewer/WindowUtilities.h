@@ -1,6 +1,8 @@
 // Small window helpers every viewer command uses: busy cursor, status line, messages.
 #pragma once
 
+#include <string>
+
 struct ViewerSession;
 
 // Ends a busy cursor still in force, then shows a new one until busyEnd.
@@ -19,3 +21,5 @@ void statusProgress(const ViewerSession& session);
 // Ends the busy cursor and runs the message frame of that resource key modally over the
 // main frame. A key the resource file lacks shows nothing.
 void showMessage(ViewerSession& session, const char* key);
+// The same with the frame's main text replaced by `text` (Windows-1252).
+void showMessage(ViewerSession& session, const char* key, const std::string& text);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,8 @@
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
 #include "gui/GtkTestSupport.h"
+#include "support/DecimalCommaLocale.h"
+#include "support/GtkFrameTest.h"
 
 namespace testsupport {
 
@@ -42,9 +46,11 @@ inline std::string drawingText(const std::vector<std::string>& layers,
 // A line record on layer from (x1, y1) to (x2, y2).
 inline std::string lineRecord(const std::string& layer, double x1, double y1, double x2,
                               double y2) {
-  return "  0\nLINE\n  8\n" + layer + "\n 10\n" + std::to_string(x1) + "\n 20\n" +
-         std::to_string(y1) + "\n 30\n0.0\n 11\n" + std::to_string(x2) + "\n 21\n" +
-         std::to_string(y2) + "\n 31\n0.0\n";
+  // A string stream writes a decimal point whatever the C library's numeric locale.
+  std::ostringstream record;
+  record << "  0\nLINE\n  8\n" << layer << "\n 10\n" << x1 << "\n 20\n" << y1
+         << "\n 30\n0.0\n 11\n" << x2 << "\n 21\n" << y2 << "\n 31\n0.0\n";
+  return record.str();
 }
 
 // Notes the resource key of every message frame that comes up and confirms it.
@@ -56,6 +62,8 @@ class MessageAnswerer {
   MessageAnswerer& operator=(const MessageAnswerer&) = delete;
 
   std::vector<std::string> keys;
+  // The main text of each message, as shown.
+  std::vector<std::string> texts;
 
  private:
   static gboolean answer(gpointer self) {
@@ -65,6 +73,10 @@ class MessageAnswerer {
       if (!GTK_IS_MESSAGE_DIALOG(window) || !gtk_widget_get_mapped(window)) continue;
       const char* id = gtk_buildable_get_name(GTK_BUILDABLE(window));
       static_cast<MessageAnswerer*>(self)->keys.push_back(id ? id : "");
+      gchar* text = nullptr;
+      g_object_get(window, "text", &text, nullptr);
+      static_cast<MessageAnswerer*>(self)->texts.push_back(text ? text : "");
+      g_free(text);
       gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_OK);
     }
     g_list_free(windows);
@@ -80,7 +92,8 @@ class CommandFrameTest : public GtkTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
+    numbersWithPoint_.emplace();
     writeFile(folder_.file("orvel.ini"),
               "[DXFViewer]\nSilLayer=0\nMassblLayer=MASSBILD\n"
               "[General]\nBmpPath=" DXFV_RESOURCES "\n");
@@ -98,8 +111,7 @@ class CommandFrameTest : public GtkTest {
     CB_create_frame(frame_.get(), nullptr, session_.userData());
     session_.view.activeButton = GwBUTTON_LEFT;
     CB_start(frame_.get(), nullptr, session_.userData());
-    gtk_widget_show(frame_->widget());
-    pumpEventsFor(150);
+    ASSERT_TRUE(showAndWait(*frame_, child("DA_container")));
   }
   void TearDown() override {
     GwSetFileSelectorHook({});
@@ -131,6 +143,10 @@ class CommandFrameTest : public GtkTest {
   ViewerSession session_;  // declared after the frame: its rubber band goes first
   std::vector<GwFileRequest> requests;
   MessageAnswerer messages;  // a refusal never leaves a test waiting
+
+ private:
+  // As while the main window runs; from after GTK's start, which takes the user's locale.
+  std::optional<NumericLocaleC> numbersWithPoint_;
 };
 
 }  // namespace testsupport

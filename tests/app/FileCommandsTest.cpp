@@ -9,6 +9,7 @@
 #include "document/DXF_Zeichnung.h"
 #include "toolkit/GwDrawnButton.h"
 #include "app/MouseMode.h"
+#include "app/ShellCallbacks.h"
 
 namespace {
 
@@ -100,6 +101,43 @@ TEST_F(FileCommandsTest, EveryUnreadableFileIsRefusedAndItsDocumentDeleted) {
   EXPECT_EQ(messages.keys.size(), 1u);
 }
 
+TEST_F(FileCommandsTest, RefusedFileSaysWhyAndKeepsTheDrawingOpenBefore) {
+  const std::string good = drawingText({"0"}, lineRecord("0", 0, 0, 10, 10));
+  const std::string path = openDrawing("plate.dxf", good);
+  const DXF_Zeichnung* before = session_.documents.at(0);
+  ASSERT_NE(before, nullptr);
+  const struct {
+    const char* name;
+    std::string text;
+    const char* reason;
+  } files[] = {{"letter.dxf", "Dear reader,\nthis is no drawing.\n", "not a DXF file"},
+               {"cut.dxf", good.substr(0, good.find(" 21\n")), "ends inside a line"},
+               {"binary.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22), "binary DXF"}};
+  for (const auto& file : files) {
+    messages.keys.clear();
+    messages.texts.clear();
+    openDrawing(file.name, file.text);
+    ASSERT_EQ(messages.texts.size(), 1u) << file.name;
+    EXPECT_NE(messages.texts[0].find(file.reason), std::string::npos) << messages.texts[0];
+    EXPECT_EQ(session_.documents.at(0), before) << file.name;
+    EXPECT_EQ(session_.window.openedFile, path);
+    EXPECT_EQ(session_.view.drawingShown, 1);
+  }
+}
+
+TEST_F(FileCommandsTest, DrawingInformationTellsWhatWasPassedOver) {
+  EXPECT_FALSE(shown("PB_info"));
+  openDrawing("hatched.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) +
+                                                    "  0\nHATCH\n  8\n0\n  2\nSOLID\n"));
+  EXPECT_TRUE(shown("PB_info"));
+  messages.keys.clear();
+  messages.texts.clear();
+  CB_info(frame_.get(), nullptr, session_.userData());
+  EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Zeichnungsinformation"});
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_NE(messages.texts[0].find("HATCH 1"), std::string::npos) << messages.texts[0];
+}
+
 TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {
   openDrawing("empty.dxf", "");
   requests.clear();
@@ -112,8 +150,7 @@ TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {
 TEST_F(FileCommandsTest, CancelledOpenKeepsTheDrawingButTakesTheMouseOff) {
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
   const DXF_Zeichnung* before = session_.documents.at(0);
-  testsupport::pumpEventsFor(100);
-  ASSERT_TRUE(child("DA_draw")->has_callback(GwCB_BUTTON));
+  ASSERT_TRUE(testsupport::waitUntil([&] { return child("DA_draw")->has_callback(GwCB_BUTTON); }));
   choose("");
   CB_open(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(session_.documents.at(0), before);
@@ -175,6 +212,24 @@ TEST_F(FileCommandsTest, SaveAsProposesTheTitleWithUnderscoresAndWritesTheDrawin
   ASSERT_EQ(copy.readDXF(target), 0);
   EXPECT_EQ(copy.entities().count(), 1);
   EXPECT_NE(copy.findLayer("0"), nullptr);
+}
+
+TEST_F(FileCommandsTest, SaveAsProposesTheOpenedFileAndAddsTheExtension) {
+  openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  const std::string typed = folder_.file("copy").string();
+  requests.clear();
+  choose(typed);
+  CB_saveas(frame_.get(), nullptr, session_.userData());
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].pattern, "plate.dxf");
+  EXPECT_EQ(session_.window.openedFile, typed + ".dxf");
+  EXPECT_TRUE(std::filesystem::exists(typed + ".dxf"));
+  EXPECT_FALSE(std::filesystem::exists(typed));
+  // The file keeps the drawing's extents, not the window the viewer widened around it.
+  DXF_Zeichnung copy;
+  ASSERT_EQ(copy.readDXF(typed + ".dxf"), 0);
+  EXPECT_DOUBLE_EQ(copy.minX(), 0.0);
+  EXPECT_DOUBLE_EQ(copy.maxX(), 100.0);
 }
 
 TEST_F(FileCommandsTest, FailedSaveShowsTheMessageAndKeepsTheFileOpenedBefore) {

@@ -15,13 +15,12 @@ namespace {
 
 using testsupport::drawingText;
 using testsupport::lineRecord;
-using testsupport::pumpEventsFor;
 
 class LayerCommandsTest : public testsupport::CommandFrameTest {
  protected:
   void SetUp() override {
     CommandFrameTest::SetUp();
-    if (IsSkipped() || HasFatalFailure()) return;
+    if (HasFatalFailure()) return;
     session_.window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame_.get(), 1, &session_));
     ASSERT_NE(session_.window.layerDialog, nullptr) << gw_def_mgr.last_error();
   }
@@ -122,7 +121,7 @@ TEST_F(LayerCommandsTest, AFailedStoreIsReportedAndTheDrawingKeepsTheChanges) {
     widgets.setCell(0, LayerColumn::Colour, "5");
     click(dialog, "PB_Layer_ok");
   });
-  pumpEventsFor(100);
+  testsupport::waitUntil([&] { return !messages.keys.empty(); });
   session_.window.frameSettings = settings_.get();
   ASSERT_EQ(messages.keys.size(), 1u);
   EXPECT_EQ(messages.keys[0], "MsgBox_Layer_nicht_gespeichert");

@@ -22,7 +22,7 @@ class MainWindowTest : public testsupport::GtkTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     IniFile::clearError();
   }
 

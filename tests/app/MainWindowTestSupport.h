@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "TestSupport.h"
 #include "gui/GtkTestSupport.h"
+#include "support/GtkFrameTest.h"
 
 namespace testsupport {
 
@@ -42,7 +43,7 @@ inline ViewerSession* sessionOf(const GwFrame& frame) {
 inline gboolean inspectAndClose(gpointer) {
   GwFrame* frame = runningApplicationFrame();
   if (!frame) return G_SOURCE_CONTINUE;
-  pumpEventsFor(100);
+  if (!onScreen(frame->widget())) return G_SOURCE_CONTINUE;
   if (whileRunning()) whileRunning()(*frame);
   gtk_window_close(GTK_WINDOW(frame->widget()));
   return G_SOURCE_REMOVE;

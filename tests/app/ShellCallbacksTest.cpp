@@ -3,11 +3,14 @@
 
 #include "toolkit/GwUDStr.h"
 #include "TestSupport.h"
+#include "support/DecimalCommaLocale.h"
 #include "viewer/ViewerSession.h"
 
 namespace {
 
+// The menu items call it while the main window runs, under the numeric locale "C".
 double stepFrom(const char* text) {
+  testsupport::NumericLocaleC numbersWithPoint;
   ViewerSession session;
   EXPECT_EQ(CB_get_factor(nullptr, nullptr, GwUDStr(text, &session)), 1);
   return session.view.zoomStep;
@@ -25,6 +28,7 @@ TEST(CB_get_factor, TextThatIsNoPositiveNumberGivesHalfSteps) {
 }
 
 TEST(CB_get_factor, ChangesOnlyTheSessionItIsBoundWith) {
+  testsupport::NumericLocaleC numbersWithPoint;  // as while the main window runs
   ViewerSession bound;
   ViewerSession other;
   other.view.zoomStep = 0.75;

@@ -119,8 +119,8 @@ TEST(CadScripts, PathsWithBlanksAreQuotedAsOneInput) {
 }
 
 TEST(CadScripts, DecimalCommaLocaleStillWritesPointsAndIsRestored) {
-  DecimalCommaLocale locale;
-  ASSERT_TRUE(locale.active()) << "a decimal-comma locale could not be made";
+  testsupport::DecimalCommaLocale comma;
+  ASSERT_TRUE(comma.active()) << testsupport::kNoDecimalCommaLocale;
   ScriptOptions chosen = options(false, false, 12.5);
   chosen.insertX = 0.5;
   EXPECT_EQ(insertScript(chosen, kFile, kZoom, 15),

@@ -91,6 +91,7 @@ TEST(InsertPlacement, ScaleAppliesToGeometryAndNestedPositions) {
 TEST(InsertLookup, DrawingIsExactButExplodeIgnoresCase) {
   auto document = readOk(dxfFile(insert("b", 0, 0), block("B", line(0, 0, 1, 1))));
   EXPECT_TRUE(picture(*document).empty());
+  ASSERT_GT(document->inserts().count(), 0);
   EXPECT_EQ(document->inserts().at(0)->findBlock(document->blocks()), DXF_Insert::kBlockNotFound);
   document->explodeAll();
   EXPECT_EQ(document->entities().count(), 1);
@@ -143,6 +144,8 @@ TEST(BlockNesting, BlocksThatInsertEachOtherEndEverything) {
   EXPECT_EQ(copy.blocks().count(), 2);
   Layer layer("NEW");
   EXPECT_EQ(document->applyLayer(&layer, "0"), 1);
+  ASSERT_GT(document->blocks().count(), 1);
+  ASSERT_GT(document->blocks().at(1)->entities().count(), 0);
   EXPECT_STREQ(document->blocks().at(1)->entities().at(0)->layerName(), "NEW");
   document->rotateAll(1.0, 90, 0, 0, 0);
   document->explodeAll();
@@ -186,6 +189,7 @@ TEST(BlockCopy, CopyHoldsEachListReversed) {
   auto document =
       readOk(dxfFile("", block("B", line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) +
                                         insert("Y", 0, 0))));
+  ASSERT_GT(document->blocks().count(), 0);
   const DXF_Block copy(*document->blocks().at(0));
   EXPECT_STREQ(copy.name(), "B");
   ASSERT_EQ(copy.entities().count(), 2);
@@ -207,7 +211,9 @@ TEST(BlockLayers, RelayerGivesLayerZeroObjectsTheInsertLayer) {
   auto document = readOk(dxfFile(insert("B", 0, 0, 1, 0, "RED"),
                                  block("B", line(0, 0, 1, 1) + line(0, 0, 2, 2, "KEEP")),
                                  layerEntry("0", 7) + layerEntry("RED", 1)));
+  ASSERT_GT(document->blocks().count(), 0);
   const DXF_Block& b = *document->blocks().at(0);
+  ASSERT_GT(document->inserts().count(), 0);
   EXPECT_EQ(document->inserts().at(0)->relayer(document->blocks(), document->layers()), 1);
   EXPECT_STREQ(b.entityAt(0)->layerName(), "RED");
   EXPECT_STREQ(b.entityAt(0)->colour(), "#FF0000");

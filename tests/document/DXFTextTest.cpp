@@ -32,9 +32,9 @@ std::string written(const DXFText& text) {
 
 TEST(DXFTextReading, PlainTextTakesItsGroups) {
   const DXFText text = readText(
-      "  8\nNOTES\n 10\n5.0\n 20\n6.0\n 40\n2.5\n 50\n30\n  1\nPart 12\n 41\n0.8\n  0\n");
+      "  8\nNOTES\n 10\n5.0\n 20\n6.0\n 40\n2.5\n 50\n30\n  1\nBracket 12\n 41\n0.8\n  0\n");
   EXPECT_STREQ(text.layerName(), "NOTES");
-  EXPECT_EQ(text.text(), "Part 12");
+  EXPECT_EQ(text.text(), "Bracket 12");
   EXPECT_DOUBLE_EQ(text.height(), 2.5);
   EXPECT_DOUBLE_EQ(text.rotation(), 30.0);
   EXPECT_DOUBLE_EQ(text.widthFactor(), 0.8);

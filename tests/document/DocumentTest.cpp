@@ -43,6 +43,7 @@ TEST(DocumentState, GrowExtentsOnlyWidens) {
 TEST(DocumentLookups, LastOfANameWinsAndCaseMatters) {
   auto document = readOk(dxfFile("", block("B", line(0, 0, 1, 1)) + block("B", ""),
                                  layerEntry("A", 1) + layerEntry("a", 2) + layerEntry("A", 3)));
+  ASSERT_GT(document->blocks().count(), 1);
   EXPECT_EQ(document->findBlock("B"), document->blocks().at(1));
   EXPECT_EQ(document->findBlock("b"), nullptr);
   EXPECT_EQ(document->findLayer("A"), document->layerAt(2));
@@ -110,6 +111,7 @@ TEST(DocumentLayers, ApplyLayerIgnoresCaseAndReachesBlocks) {
   a->setColourNumber("5");
   a->deriveColourAndStyle();
   EXPECT_EQ(document->applyLayer(a, "a"), 1);
+  ASSERT_GT(document->entities().count(), 2);
   EXPECT_STREQ(document->entities().at(0)->colour(), "#0000FF");
   EXPECT_STREQ(document->entities().at(1)->colour(), "#0000FF");
   EXPECT_STREQ(document->entities().at(2)->colour(), "#149E0A");
@@ -142,6 +144,7 @@ TEST(DocumentRotation, EntitiesAndExtentsTurnDimensionsStay) {
                                  block("*D1", line(0, 0, 5, 0)), layerEntry("0", 7),
                                  "  9\n$EXTMIN\n 10\n0\n 20\n0\n  9\n$EXTMAX\n 10\n20\n 20\n10\n"));
   document->rotateAll(1.0, 90, 0, 0, 0);
+  ASSERT_GT(document->entities().count(), 0);
   const auto& turned = static_cast<const Linie&>(*document->entities().at(0));
   EXPECT_NEAR(turned.x1(), 0.0, 1e-9);
   EXPECT_NEAR(turned.y1(), 10.0, 1e-9);
@@ -175,6 +178,24 @@ TEST(DocumentRotation, MirroredInsertTurnsWithTheDrawing) {
   document->rotateAll(1.0, 90, 0, 0, 0);
   exploded->rotateAll(1.0, 90, 0, 0, 0);
   EXPECT_EQ(picture(*document), picture(*exploded));
+}
+
+// A mirroring scale (negative) places inserts, plain and already mirrored ones, where it
+// places the entities of the same drawing exploded.
+TEST(DocumentRotation, MirroringScaleMovesInsertsLikeTheirExplodedEntities) {
+  const std::string inserts =
+      insert("B", 5, 2, 1, 30) + "  0\nINSERT\n  8\n0\n  2\nB\n 10\n-4\n 20\n3\n 41\n-1\n 42\n1\n 50\n20\n";
+  for (const double scale : {-1.0, -2.0}) {
+    for (const double angle : {0.0, 90.0, 30.0}) {
+      SCOPED_TRACE(testing::Message() << "scale " << scale << ", angle " << angle);
+      auto document = readOk(dxfFile(inserts, block("B", line(1, 0, 2, 1))));
+      auto exploded = readOk(dxfFile(inserts, block("B", line(1, 0, 2, 1))));
+      exploded->explodeAll();
+      document->rotateAll(scale, angle, 3, -1, 0);
+      exploded->rotateAll(scale, angle, 3, -1, 0);
+      EXPECT_EQ(picture(*document), picture(*exploded));
+    }
+  }
 }
 
 TEST(DocumentRotation, EmptyBoxStaysEmpty) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdio>
 #include <iomanip>
 #include <memory>
 #include <sstream>
@@ -113,10 +112,11 @@ inline std::vector<std::string> picture(const DXF_Zeichnung& document) {
   for (const auto& call : area.log.calls) {
     if (call.name.rfind("set_", 0) == 0) continue;
     std::string entry = call.name;
-    char number[48];
     for (double value : call.args) {
-      std::snprintf(number, sizeof number, " %.4f", value);
-      entry += std::string(number) == " -0.0000" ? " 0.0000" : number;
+      // A string stream writes a decimal point whatever the C library's numeric locale.
+      std::ostringstream number;
+      number << std::fixed << std::setprecision(4) << ' ' << value;
+      entry += number.str() == " -0.0000" ? " 0.0000" : number.str();
     }
     figures.push_back(entry + " " + call.text);
   }

@@ -42,7 +42,7 @@ TEST(ObjectDispatch, EveryTypeNameGoesToItsList) {
   }
   EXPECT_TRUE(readOne("INSERT", lists, layers).insertOrDimension);
   EXPECT_TRUE(readOne("DIMENSION", lists, layers).insertOrDimension);
-  EXPECT_EQ(lists.entities.count(), 7);
+  ASSERT_EQ(lists.entities.count(), 7);
   EXPECT_EQ(lists.polylines.count(), 3);
   EXPECT_EQ(lists.inserts.count(), 1);
   EXPECT_EQ(lists.dimensions.count(), 1);
@@ -73,7 +73,9 @@ TEST(ObjectDispatch, ObjectsTakeTheFirstLayerOfTheirName) {
   Lists lists;
   readOne("LINE", lists, layers);
   readOne("LWPOLYLINE", lists, layers);
+  ASSERT_GT(lists.entities.count(), 0);
   EXPECT_EQ(lists.entities.at(0)->layer(), layers.at(1));
+  ASSERT_GT(lists.polylines.count(), 0);
   ASSERT_EQ(lists.polylines.at(0)->segmentCount(), 0);
   EXPECT_STREQ(lists.polylines.at(0)->layerName(), "L");
 }

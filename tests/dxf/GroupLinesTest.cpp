@@ -162,12 +162,13 @@ TEST(DxfLineReader, CrLfFileReadsLikeItsLfCopy) {
   EXPECT_GT(lines.size(), 50u);
 }
 
-TEST(MatchCode, NeedsLeadingBlankAndNothingAfterTheCode) {
+TEST(MatchCode, TheCodeWithAnyBlanksAroundIt) {
   EXPECT_TRUE(matchCode(" 10", 10));
   EXPECT_TRUE(matchCode("  10", 10));
   EXPECT_TRUE(matchCode("  0", 0));
-  EXPECT_FALSE(matchCode("10", 10));
-  EXPECT_FALSE(matchCode(" 10 ", 10));
+  EXPECT_TRUE(matchCode("10", 10));
+  EXPECT_TRUE(matchCode(" 10 ", 10));
+  EXPECT_TRUE(matchCode("0", 0));
   EXPECT_FALSE(matchCode("\t10", 10));
   EXPECT_FALSE(matchCode(" 100", 10));
   EXPECT_FALSE(matchCode(" 010", 10));
@@ -179,7 +180,10 @@ TEST(GroupCode, StandardRule) {
   EXPECT_EQ(groupCode(" 10"), 10);
   EXPECT_EQ(groupCode("  10"), 10);
   EXPECT_EQ(groupCode(" 10 "), 10);
-  EXPECT_EQ(groupCode("10"), -1);
+  EXPECT_EQ(groupCode("10"), 10);
+  EXPECT_EQ(groupCode("10  "), 10);
+  EXPECT_EQ(groupCode("0"), 0);
+  EXPECT_EQ(groupCode("10x"), -1);
   EXPECT_EQ(groupCode("\t10"), -1);
   EXPECT_EQ(groupCode(" 0"), 0);
   EXPECT_EQ(groupCode("  0"), 0);
@@ -190,14 +194,15 @@ TEST(GroupCode, StandardRule) {
   EXPECT_EQ(groupCode(" 99999999999999"), INT_MAX);
 }
 
-TEST(GroupCode, EntityRuleAcceptsFourUnindentedCodes) {
+TEST(GroupCode, EntityRuleAcceptsFourUnindentedOddCodes) {
   const auto entity = GroupCodeVariant::Entity;
   EXPECT_EQ(groupCode("100", entity), 100);
   EXPECT_EQ(groupCode("210", entity), 210);
-  EXPECT_EQ(groupCode("220", entity), 220);
-  EXPECT_EQ(groupCode("230", entity), 230);
-  EXPECT_EQ(groupCode("10", entity), -1);
-  EXPECT_EQ(groupCode("0", entity), -1);
+  EXPECT_EQ(groupCode("220x", entity), 220);
+  EXPECT_EQ(groupCode("230 y", entity), 230);
+  EXPECT_EQ(groupCode("10x", entity), -1);
+  EXPECT_EQ(groupCode("10", entity), 10);
+  EXPECT_EQ(groupCode("0", entity), 0);
   EXPECT_EQ(groupCode(" 10", entity), 10);
   EXPECT_EQ(groupCode("  ", entity), -1);
 }
@@ -209,8 +214,8 @@ TEST(GroupCode, LinetypeRuleTakesBlanksAndZerosAsCodeZero) {
   EXPECT_EQ(groupCode(" 0 0", linetype), 0);
   EXPECT_EQ(groupCode(" x0", linetype), -1);
   EXPECT_EQ(groupCode(" 72", linetype), 72);
-  EXPECT_EQ(groupCode("65", linetype), -1);
-  EXPECT_EQ(groupCode("100", linetype), -1);
+  EXPECT_EQ(groupCode("65", linetype), 65);
+  EXPECT_EQ(groupCode("100x", linetype), -1);
 }
 
 TEST(Numbers, RealsFollowStrtod) {

@@ -172,9 +172,18 @@ TEST(RealConversion, NumbersAtTheEndOfAFullLineBuffer) {
   }
 }
 
-// The group code rule written out plainly: the value is atoi of the line (clamped), and a
-// line that reads as 0 is code 0 only as the variant says.
+// The group code rule written out plainly: one to nine digits with blanks around them are
+// that code; otherwise the value is atoi of the line (clamped), and a line that reads as 0
+// is code 0 only as the variant says.
 int referenceCode(const std::string& line, GroupCodeVariant variant) {
+  const std::size_t first = line.find_first_not_of(' ');
+  if (first != std::string::npos) {
+    const std::size_t afterDigits = line.find_first_not_of("0123456789", first);
+    const std::size_t count = (afterDigits == std::string::npos ? line.size() : afterDigits) - first;
+    const bool blanksAfter = afterDigits == std::string::npos ||
+                             line.find_first_not_of(' ', afterDigits) == std::string::npos;
+    if (count >= 1 && count <= 9 && blanksAfter) return std::stoi(line.substr(first, count));
+  }
   const int saved = errno;
   const long long read = std::strtoll(line.c_str(), nullptr, 10);
   errno = saved;

@@ -246,11 +246,11 @@ TEST(ReadLoop, LongLayerNameAndColourAreCut) {
   EXPECT_STREQ(line.colourNumber(), "000000000");
 }
 
-TEST(WriteFrame, OwnColourWritesBylayerColour) {
+TEST(WriteFrame, OwnColourIsWrittenAsRead) {
   Layer blue = makeLayer("L", "5");
   Linie own = readLine("1");
   own.assignLayer(&blue);
-  EXPECT_EQ(written(own).substr(0, 18), "LINE\n  8\nL\n 62\n256");
+  EXPECT_EQ(written(own).substr(0, 17), "LINE\n  8\nL\n 62\n1\n");
   Linie follows = readLine("");
   follows.assignLayer(&blue);
   EXPECT_EQ(written(follows).find(" 62"), std::string::npos);

@@ -191,7 +191,8 @@ TEST(KreisFile, ReadAndWrite) {
   ASSERT_EQ(readFrom(circle, "  8\nK\n 10\n1.5\n 20\n-2\n 30\n0\n 40\n3\n 62\n3\n  0\n"), 0);
   EXPECT_STREQ(circle.colour(), "#149E0A");
   EXPECT_EQ(written(circle),
-            "CIRCLE\n  8\nK\n 10\n1.5000\n 20\n-2.0000\n 30\n0.0000\n 40\n3.0000\n  0\n");
+            "CIRCLE\n  8\nK\n 62\n3\n 10\n1.5000\n 20\n-2.0000\n 30\n0.0000\n 40\n3.0000\n"
+            "  0\n");
   Kreis truncated;
   EXPECT_EQ(readFrom(truncated, " 40\n3\n"), Kreis::kEndOfFile);
 }

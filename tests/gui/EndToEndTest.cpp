@@ -1,8 +1,9 @@
 // End-to-end tests: the real dxfviewer under the X display, driven by the TestTool module.
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -125,18 +126,83 @@ TEST_F(EndToEnd, OpensZoomsMeasuresSavesAndReopensACatalogueDrawing) {
   const double width = (original.maxX() - original.minX()) * 1.1;
   const double height = (original.maxY() - original.minY()) * 1.1;
   const double scale = std::min((container[0] - 2) / width, (container[1] - 2) / height);
-  char expected[64];
-  std::snprintf(expected, sizeof expected, "%5.1f mm", 100 / scale);
+  // The window shows numbers with a decimal point under any locale.
+  std::ostringstream shown;
+  shown << std::fixed << std::setprecision(1) << std::setw(5) << 100 / scale << " mm";
+  const std::string expected = shown.str();
   EXPECT_TRUE(contains(run.report, std::string("measure live ") + expected + "\n")) << run.report;
   EXPECT_TRUE(contains(run.report, std::string("measure final ") + expected + "\n")) << run.report;
 
   // Saved under the chosen name and opened again with everything it held.
-  EXPECT_TRUE(contains(run.report, "selector 1 *.dxf\n")) << run.report;
+  // The dialog proposes the name of the opened file.
+  EXPECT_TRUE(contains(run.report, "selector 1 driver_mounting_plate.dxf\n")) << run.report;
   EXPECT_TRUE(contains(run.report, "saved " + saved + "\n")) << run.report;
   EXPECT_TRUE(contains(run.report, "reopened " + saved + "\n")) << run.report;
   DXF_Zeichnung copy;
   ASSERT_EQ(copy.readDXF(saved), 0);
   EXPECT_EQ(counts(copy), counts(original));
+}
+
+// Printing needs a display as much as the rest: without one the test fails.
+class PrintDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* display = std::getenv("DISPLAY");
+    ASSERT_TRUE(display && *display) << "the print dialog needs an X display";
+  }
+  const std::string drawing =
+      testsupport::dataPath("samples/respiraworks/driver_mounting_plate.dxf").string();
+  // GTK's print backends are modules it loads and unloads again; what they keep cannot be
+  // traced back to them, so the leak check is off for the viewer behind the print dialog.
+  static constexpr const char* kAsanOptions = "detect_leaks=0:abort_on_error=1";
+};
+
+TEST_F(PrintDialog, PrintToFileThroughTheDialogWritesTheSheetAsPdf) {
+  TempDir folder;
+  writeFile(folder.file("orvel.ini"), kSettings);
+  const std::string pdf = folder.file("sheet.pdf").string();
+
+  const RunResult run =
+      runViewer(folder.path(), {},
+                {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf}, {"ASAN_OPTIONS", kAsanOptions}});
+
+  ASSERT_TRUE(run.exited) << run.report;
+  EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
+  EXPECT_FALSE(contains(run.report, "message ")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print dialog shown\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "printer Print to File\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print done\n")) << run.report;
+  ASSERT_TRUE(std::filesystem::exists(pdf)) << run.report;
+  EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+  // The sheet's texts: the caption, the file as title (no drawing title when the viewer
+  // runs on its own) and the drawing's own dimension texts.
+  const std::string text = folder.file("sheet.txt").string();
+  const std::string command = "/usr/bin/pdftotext '" + pdf + "' '" + text + "'";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string words = readFile(text);
+  EXPECT_TRUE(contains(words, "For information only")) << words;
+  EXPECT_TRUE(contains(words, "driver_mounting_plate.dxf")) << words;
+  EXPECT_TRUE(contains(words, "83.5")) << words;
+}
+
+TEST_F(PrintDialog, CancelPrintsNothing) {
+  TempDir folder;
+  writeFile(folder.file("orvel.ini"), kSettings);
+  const std::string pdf = folder.file("sheet.pdf").string();
+
+  const RunResult run = runViewer(folder.path(), {},
+                                  {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf},
+                                   {"DXFV_TestPrintCancel", "1"}, {"ASAN_OPTIONS", kAsanOptions}});
+
+  ASSERT_TRUE(run.exited) << run.report;
+  EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
+  EXPECT_FALSE(contains(run.report, "message ")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print dialog shown\n")) << run.report;
+  EXPECT_TRUE(contains(run.report, "print done\n")) << run.report;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    EXPECT_NE(entry.path().extension(), ".pdf") << entry.path();
+  }
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-// Shared by the tests that need GTK: they run on the X display in $DISPLAY and skip without
+// Shared by the tests that need GTK: they run on the X display in $DISPLAY and fail without
 // one; GTK is started once per test program.
 #pragma once
 
 #include <gtk/gtk.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -28,21 +30,24 @@ inline void pumpEvents() {
   while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
 }
 
-// Handles events for a while, so that the X server's answers (mapping, sizes) arrive.
-inline void pumpEventsFor(int milliseconds) {
-  const gint64 end = g_get_monotonic_time() + gint64{milliseconds} * 1000;
-  while (g_get_monotonic_time() < end) {
+// Handles events until condition holds or limit has passed; true when it holds. The limit
+// is generous: it only ends a wait that would otherwise never end.
+inline bool waitUntil(const std::function<bool()>& condition,
+                      std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  const gint64 end = g_get_monotonic_time() + gint64{limit.count()} * 1000;
+  for (;;) {
     pumpEvents();
-    g_usleep(10000);
+    if (condition()) return true;
+    if (g_get_monotonic_time() >= end) return false;
+    g_usleep(2000);
   }
-  pumpEvents();
 }
 
-// Base of GTK tests: skips the test when no display can be opened.
+// Base of GTK tests: a test fails when no display can be opened.
 class GtkTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!gtkReady()) GTEST_SKIP() << "no X display";
+    ASSERT_TRUE(gtkReady()) << "no X display in DISPLAY: GUI tests need one (./test starts Xvfb)";
   }
 };
 

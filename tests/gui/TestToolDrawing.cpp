@@ -108,15 +108,9 @@ void measure(GtkWidget* main) {
 }  // namespace
 
 gboolean drawingTick(gpointer) {
-  ++ticks;
-  if (testtool::answerMessage()) return G_SOURCE_CONTINUE;
-  GtkWidget* main = testtool::visibleWindow("Anwendungsfenster");
-  if (!main) {
-    if (step != Step::FindWindow) report("FAIL main window gone");
-    return step == Step::FindWindow ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
-  }
-  // Each step waits for the repaint of the one before.
-  if (ticks < 4) return G_SOURCE_CONTINUE;
+  const testtool::TickStart start = testtool::startTick(ticks, step == Step::FindWindow);
+  if (!start.main) return start.source;
+  GtkWidget* main = start.main;
   GtkWidget* area = findByName(main, "DA_draw");
   switch (step) {
     case Step::FindWindow:

@@ -216,14 +216,9 @@ void lookAtReopened(GtkWidget* main) {
 }  // namespace
 
 gboolean layerTick(gpointer) {
-  ++ticks;
-  if (testtool::answerMessage()) return G_SOURCE_CONTINUE;
-  GtkWidget* main = testtool::visibleWindow("Anwendungsfenster");
-  if (!main) {
-    if (step != Step::FindWindow) report("FAIL main window gone");
-    return step == Step::FindWindow ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
-  }
-  if (ticks < 4) return G_SOURCE_CONTINUE;
+  const testtool::TickStart start = testtool::startTick(ticks, step == Step::FindWindow);
+  if (!start.main) return start.source;
+  GtkWidget* main = start.main;
   const bool editRun = env("DXFV_TestLayerRun") == "edit";
   if (!editRun && layerDialog()) report("FAIL dialog shown");
   GtkWidget* dialog = layerDialog();

@@ -5,8 +5,11 @@
 // Environment: DXFV_TestReport (report file), DXFV_TestArtifacts (folder for pictures),
 // DXFV_TestMove ("x y": where to move the frame before closing it), DXFV_TestOpen (a
 // drawing: run the drawing scenario of TestToolDrawing.cpp instead of the start scenario),
+// DXFV_TestViews (a drawing with views: run the views scenario of TestToolViews.cpp),
 // DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp),
-// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp).
+// DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp),
+// DXFV_TestPrint (with DXFV_TestOpen, a PDF file: the printing scenario of
+// TestToolPrinting.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -15,8 +18,11 @@
 #include <string>
 
 #include "TestToolSupport.h"
+#include "toolkit/GObjectHandle.h"
 
 gboolean drawingTick(gpointer);
+gboolean viewsTick(gpointer);
+gboolean printingTick(gpointer);
 gboolean transferTick(gpointer);
 gboolean layerTick(gpointer);
 
@@ -51,8 +57,8 @@ void checkMainWindow(GtkWidget* window) {
     report(std::string(widget && gtk_widget_is_visible(widget) ? "shown " : "FAIL shown ") + name);
   }
   if (GtkWidget* help = findByName(window, "PB_hilfe")) {
-    const gchar* tip = gtk_widget_get_tooltip_text(help);
-    report(std::string("help tooltip ") + (tip ? tip : ""));
+    const GStringPtr tip(gtk_widget_get_tooltip_text(help));
+    report(std::string("help tooltip ") + (tip ? tip.get() : ""));
   }
 }
 
@@ -143,6 +149,8 @@ extern "C" int init_test_func() {
   report("loaded");
   GSourceFunc scenario = tick;
   if (std::getenv("DXFV_TestOpen")) scenario = drawingTick;
+  if (std::getenv("DXFV_TestViews")) scenario = viewsTick;
+  if (std::getenv("DXFV_TestPrint")) scenario = printingTick;
   if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
   if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
   g_timeout_add(100, scenario, nullptr);

@@ -156,6 +156,27 @@ inline bool answerMessage() {
   return true;
 }
 
+// What a scenario's tick does before its own step: counts the tick, answers a message box
+// (with the scenario's own answerer where it reports more),
+// waits for the main window and lets the last step's repaint settle (four ticks). `main` is
+// set when the step may run; otherwise `source` says whether the tick keeps running.
+struct TickStart {
+  GtkWidget* main = nullptr;
+  gboolean source = G_SOURCE_CONTINUE;
+};
+
+inline TickStart startTick(int& ticks, bool findingWindow, bool (*answer)() = answerMessage) {
+  ++ticks;
+  if (answer()) return {};
+  GtkWidget* main = visibleWindow("Anwendungsfenster");
+  if (!main) {
+    if (!findingWindow) report("FAIL main window gone");
+    return {nullptr, findingWindow ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE};
+  }
+  if (ticks < 4) return {};
+  return {main, G_SOURCE_CONTINUE};
+}
+
 // Drags with the left button from (x0, y0) to (x1, y1) of the widget.
 inline void drag(GtkWidget* widget, double x0, double y0, double x1, double y1) {
   mouse(widget, GDK_BUTTON_PRESS, x0, y0, 1);

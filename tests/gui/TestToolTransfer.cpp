@@ -149,14 +149,9 @@ void fillAndInsert(GtkWidget* dialog, const Transfer& planned) {
 }  // namespace
 
 gboolean transferTick(gpointer) {
-  ++ticks;
-  if (answerMessage()) return G_SOURCE_CONTINUE;
-  GtkWidget* main = testtool::visibleWindow("Anwendungsfenster");
-  if (!main) {
-    if (step != Step::FindWindow) report("FAIL main window gone");
-    return step == Step::FindWindow ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE;
-  }
-  if (ticks < 4) return G_SOURCE_CONTINUE;
+  const testtool::TickStart start = testtool::startTick(ticks, step == Step::FindWindow, answerMessage);
+  if (!start.main) return start.source;
+  GtkWidget* main = start.main;
   GtkWidget* dialog = testtool::visibleWindow("AutoCAD_Dialog");
   static const std::vector<Transfer> transfers = plan();
   switch (step) {

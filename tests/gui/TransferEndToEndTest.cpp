@@ -1,10 +1,11 @@
 // The transfer end to end: the real viewer, driven by the TestTool module, sends the
 // opened drawing to cadpeer on the private session bus the test runs on.
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iomanip>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,11 @@ int occurrences(const std::string& text, const std::string& part) {
   return count;
 }
 
+// Six decimals after a decimal point, as the scripts carry them whatever the locale.
 std::string fixed(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%f", value);
-  return text;
+  std::ostringstream text;
+  text << std::fixed << std::setprecision(6) << value;
+  return text.str();
 }
 
 // The zoom words for the drawing's extents widened by 5 % on each side, as the viewer

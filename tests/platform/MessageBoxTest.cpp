@@ -2,10 +2,14 @@
 #include "platform/MessageBox.h"
 
 #include <gdk/gdk.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include "support/WithoutDisplay.h"
 
 namespace {
 
@@ -23,11 +27,16 @@ TEST_F(MessageBoxTest, HookReceivesTextAndCaption) {
   EXPECT_EQ(seen, "Error: Ini-File-Error !!");
 }
 
-TEST_F(MessageBoxTest, WithoutDisplayTheMessageGoesToStandardErrorInUtf8) {
-  if (gdk_display_get_default()) GTEST_SKIP() << "GTK runs in this program";
-  testing::internal::CaptureStderr();
-  messageBox("Ma\xDF fehlt", "Error");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Ma\xC3\x9F fehlt\n");
+class MessageBoxWithoutDisplay : public testsupport::WithoutDisplayTest {};
+
+TEST_F(MessageBoxWithoutDisplay, TheMessageGoesToStandardErrorInUtf8) {
+  EXPECT_EXIT(
+      {
+        if (gdk_display_get_default()) std::exit(100);
+        messageBox("Ma\xDF fehlt", "Error");
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), testing::StrEq("Error: Ma\xC3\x9F fehlt\n"));
 }
 
 TEST(FatalAppExitDeathTest, EndsTheProcessWithCodeThreeAfterSayingWhy) {

@@ -1,10 +1,7 @@
 // Tests of the value cell: ownership, renderings and conversions.
 #include <climits>
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -127,8 +124,8 @@ TEST(AT_ItemConversion, ShortByteBlocksArePaddedWithZeros) {
 }
 
 TEST(AT_ItemLocale, NumbersUseADecimalPointUnderADecimalCommaLocale) {
-  DecimalCommaLocale locale;
-  if (!locale.active()) GTEST_SKIP() << "no decimal-comma locale available";
+  testsupport::DecimalCommaLocale comma;
+  ASSERT_TRUE(comma.active()) << testsupport::kNoDecimalCommaLocale;
   AT_Item item;
   EXPECT_DOUBLE_EQ(item.setText("2.5").toDouble(), 2.5);
   EXPECT_STREQ(item.setDouble(1.5).text(), "1.5");

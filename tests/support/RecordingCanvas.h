@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,23 @@ class CallLog {
   void clear() { calls.clear(); }
 
   std::vector<RecordedCall> calls;
+};
+
+// A picture opened on a recording device context: its draw calls go to the same log.
+class RecordingMetaFile : public DeviceMetaFile {
+ public:
+  RecordingMetaFile(CallLog& log, double width, double height)
+      : log_(log), width_(width), height_(height) {}
+  double width() const override { return width_; }
+  double height() const override { return height_; }
+  void draw(const DeviceRectangle& r) override {
+    log_.add("metafile_draw", {double(r.left), double(r.top), double(r.width), double(r.height)});
+  }
+
+ private:
+  CallLog& log_;
+  double width_;
+  double height_;
 };
 
 // A device context that records every drawing call. Its world-to-device mapping is
@@ -123,8 +141,17 @@ class RecordingDeviceContext : public DeviceContext {
               text);
   }
 
+  // Records the path; pictures open with the natural size below unless it is 0 x 0.
+  std::unique_ptr<DeviceMetaFile> open_metafile(const char* path) override {
+    log_->add("open_metafile", {}, path);
+    if (metaFileWidth <= 0.0 && metaFileHeight <= 0.0) return nullptr;
+    return std::make_unique<RecordingMetaFile>(*log_, metaFileWidth, metaFileHeight);
+  }
+
   unsigned short width = 1000;
   unsigned short height = 1000;
+  double metaFileWidth = 0.0;
+  double metaFileHeight = 0.0;
   double yFactor = 1.0;
   double scaleX = 1.0;
   double scaleY = 1.0;

@@ -9,12 +9,10 @@
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
 #include "toolkit/GwUDStr.h"
-#include "gui/GtkTestSupport.h"
-#include "gui/ResourceTestSupport.h"
+#include "support/GtkFrameTest.h"
 
 namespace {
 
-using testsupport::TempDir;
 
 std::vector<std::string> calls;
 std::vector<void*> pointers;
@@ -103,22 +101,17 @@ const char* const kBody = R"(
   </object>
 )";
 
-class GwCoreTest : public testsupport::GtkTest {
+class GwCoreTest : public testsupport::GtkFrameTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     calls.clear();
     pointers.clear();
     gw_def_mgr.set_language(1);
-    ASSERT_TRUE(testsupport::useResource(folder_, kBody, kHandlers,
-                                         "<texts language=\"0\"><text en=\"Go\">Los</text></texts>"));
-    frame_.reset(gw_def_mgr.load("Frame", nullptr, 1));
-    ASSERT_NE(frame_, nullptr) << gw_def_mgr.last_error();
+    loadFrame(kBody, "Frame", kHandlers,
+              "<texts language=\"0\"><text en=\"Go\">Los</text></texts>");
   }
-
-  TempDir folder_;
-  std::unique_ptr<GwFrame> frame_;
 };
 
 TEST_F(GwCoreTest, FindsWidgetsByNameAlsoInsideMenusAndFromAnyWidgetOfTheFrame) {
@@ -263,13 +256,14 @@ TEST_F(GwCoreTest, PicturesAreFoundWithOrWithoutTheirExtension) {
 TEST_F(GwCoreTest, SizeRequestIsDroppedAfterTheFirstLayoutSoTheUserMayShrinkTheWindow) {
   GwCore* entry = frame_->frame_child("EB_text");
   entry->set_size(400, 90);
-  gtk_widget_show(frame_->widget());
-  testsupport::pumpEventsFor(300);
+  showFrame(entry);
+  // The request is dropped once the frame has been laid out with it.
   int width = 0;
   int height = 0;
-  gtk_widget_get_size_request(entry->widget(), &width, &height);
-  EXPECT_EQ(width, -1);
-  EXPECT_EQ(height, -1);
+  EXPECT_TRUE(testsupport::waitUntil([&] {
+    gtk_widget_get_size_request(entry->widget(), &width, &height);
+    return width == -1 && height == -1;
+  })) << width << " x " << height;
   // The window keeps the room it made for the asked size.
   EXPECT_GE(frame_->size().width, 400);
   EXPECT_GE(frame_->size().height, 90);

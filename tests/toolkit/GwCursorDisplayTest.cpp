@@ -7,6 +7,7 @@
 #include "toolkit/GwRcMgr.h"
 #include "toolkit/GwWaitObject.h"
 #include "gui/GtkTestSupport.h"
+#include "support/GtkFrameTest.h"
 #include "gui/ResourceTestSupport.h"
 
 // Last: Xlib's macros (None, Bool, Status) would clash with names in the headers above.
@@ -102,20 +103,19 @@ class GwCursorDisplayTest : public testsupport::GtkTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     ASSERT_TRUE(testsupport::useResource(folder_, kBody, nullptr));
     frame_.reset(gw_def_mgr.load("Window", nullptr, 1));
     ASSERT_NE(frame_, nullptr);
     // Away from the corner where other tests' windows appear: the pointer must stay on ours.
     frame_->set_position(1200, 40);
-    gtk_widget_show(frame_->widget());
+    ASSERT_TRUE(testsupport::showAndWait(*frame_)) << "the frame did not come on the screen";
     ASSERT_TRUE(observer_.ready());
     GdkWindow* window = gtk_widget_get_window(frame_->widget());
     ASSERT_NE(window, nullptr);
-    testsupport::pumpEventsFor(100);
     observer_.pointTo(GDK_WINDOW_XID(window), 50, 50);
-    testsupport::pumpEventsFor(50);
-    ASSERT_TRUE(observer_.pointsInto(GDK_WINDOW_XID(window))) << "another window covers ours";
+    ASSERT_TRUE(testsupport::waitUntil([&] { return observer_.pointsInto(GDK_WINDOW_XID(window)); }))
+        << "another window covers ours";
   }
 
   testsupport::TempDir folder_;

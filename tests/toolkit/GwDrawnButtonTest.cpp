@@ -9,13 +9,12 @@
 #include "toolkit/GwEcho.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
-#include "gui/GtkTestSupport.h"
-#include "gui/ResourceTestSupport.h"
+#include "support/GtkFrameTest.h"
+#include "toolkit/paint/PaintHandle.h"
 #include "support/RecordingCanvas.h"
 
 namespace {
 
-using testsupport::TempDir;
 
 int exposeCount = 0;
 std::vector<std::string> mouse;
@@ -55,34 +54,32 @@ const char* const kBody = R"(
   </object>
 )";
 
-class GwDrawnButtonTest : public testsupport::GtkTest {
+class GwDrawnButtonTest : public testsupport::GtkFrameTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     exposeCount = 0;
     mouse.clear();
-    ASSERT_TRUE(testsupport::useResource(folder_, kBody, nullptr));
-    frame_.reset(gw_def_mgr.load("Frame", nullptr, 1));
-    ASSERT_NE(frame_, nullptr);
+    loadFrame(kBody, "Frame");
+    if (HasFatalFailure()) return;
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");
     ASSERT_NE(area_, nullptr);
-    gtk_widget_show(frame_->widget());
-    testsupport::pumpEventsFor(200);
+    showFrame(area_);
   }
 
   // What the viewport shows now, drawn as GTK would draw it.
-  cairo_surface_t* snapshot() {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 100);
-    cairo_t* cr = cairo_create(surface);
-    gtk_widget_draw(area_->widget(), cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
+  CairoSurfacePtr snapshot() {
+    CairoSurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 100));
+    const CairoPtr cr(cairo_create(surface.get()));
+    gtk_widget_draw(area_->widget(), cr.get());
+    cairo_surface_flush(surface.get());
     return surface;
   }
 
-  static unsigned pixel(cairo_surface_t* surface, int x, int y) {
+  static unsigned pixel(const CairoSurfacePtr& picture, int x, int y) {
+    cairo_surface_t* surface = picture.get();
     const unsigned char* row =
         cairo_image_surface_get_data(surface) + y * cairo_image_surface_get_stride(surface);
     return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
@@ -100,8 +97,6 @@ class GwDrawnButtonTest : public testsupport::GtkTest {
     gdk_event_free(event);
   }
 
-  TempDir folder_;
-  std::unique_ptr<GwFrame> frame_;
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
 };
@@ -135,24 +130,23 @@ TEST_F(GwDrawnButtonTest, ScrolledCanvasShowsOnlyItsVisiblePart) {
   area_->set_position(-100, -50);
   area_->set_wc_coords(0.0, 0.0, 40.0, 20.0);
   area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
-  cairo_surface_t* picture = snapshot();
+  const CairoSurfacePtr picture = snapshot();
   // World x 10..20, y 5..10 is canvas 100..200, 100..150: container 0..100, 50..100.
   EXPECT_EQ(pixel(picture, 50, 75), 0xFF0000u);
   EXPECT_EQ(pixel(picture, 150, 75), 0xFFFFFFu);
   EXPECT_EQ(pixel(picture, 50, 25), 0xFFFFFFu);
-  cairo_surface_destroy(picture);
 }
 
 TEST_F(GwDrawnButtonTest, KeptPictureIsReusedUntilTheCanvasChanges) {
   area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());
-  cairo_surface_destroy(snapshot());
-  cairo_surface_destroy(snapshot());
+  snapshot();
+  snapshot();
   EXPECT_EQ(exposeCount, 1);
   area_->clear_window();
-  cairo_surface_destroy(snapshot());
+  snapshot();
   EXPECT_EQ(exposeCount, 2);
   area_->set_position(3, 3);
-  cairo_surface_destroy(snapshot());
+  snapshot();
   EXPECT_EQ(exposeCount, 3);
 }
 
@@ -172,14 +166,12 @@ TEST_F(GwDrawnButtonTest, RubberRectangleIsDrawnOverTheKeptPictureAndGoesAgain) 
   echo->start_rectangle({20, 20, 0, 0}, {20, 20}, 10);
   echo->show({120, 70});
   EXPECT_TRUE(echo->visible());
-  cairo_surface_t* shown = snapshot();
+  const CairoSurfacePtr shown = snapshot();
   EXPECT_EQ(pixel(shown, 22, 20), 0x000000u);   // on the dashed top edge
   EXPECT_EQ(pixel(shown, 60, 45), 0xFFFFFFu);   // inside stays as painted
-  cairo_surface_destroy(shown);
   echo->hide();
-  cairo_surface_t* hidden = snapshot();
+  const CairoSurfacePtr hidden = snapshot();
   EXPECT_EQ(pixel(hidden, 22, 20), 0xFFFFFFu);
-  cairo_surface_destroy(hidden);
   EXPECT_EQ(exposeCount, 1);  // the drawing itself was painted only once
 }
 

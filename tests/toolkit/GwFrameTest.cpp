@@ -93,7 +93,7 @@ class GwFrameTest : public testsupport::GtkTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     events.clear();
     closeOnStart = nullptr;
     ASSERT_TRUE(testsupport::useResource(folder_, kBody, kHandlers));

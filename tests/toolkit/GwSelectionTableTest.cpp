@@ -8,12 +8,10 @@
 #include "toolkit/GwComboBox.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
-#include "gui/GtkTestSupport.h"
-#include "gui/ResourceTestSupport.h"
+#include "support/GtkFrameTest.h"
 
 namespace {
 
-using testsupport::TempDir;
 
 int selections = 0;
 int countSelection(GwCore*, GwEvent*, GwUD) {
@@ -58,22 +56,19 @@ const char* const kBody = R"(
   </object>
 )";
 
-class ListWidgetsTest : public testsupport::GtkTest {
+class ListWidgetsTest : public testsupport::GtkFrameTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     selections = 0;
-    ASSERT_TRUE(testsupport::useResource(folder_, kBody, kHandlers));
-    frame_.reset(gw_def_mgr.load("Dialog", nullptr, 1));
-    ASSERT_NE(frame_, nullptr) << gw_def_mgr.last_error();
+    loadFrame(kBody, "Dialog", kHandlers);
+    if (HasFatalFailure()) return;
     table_ = dynamic_cast<GwSelectionTable*>(frame_->frame_child("ST_table"));
     combo_ = dynamic_cast<GwComboBox*>(frame_->frame_child("CB_colour"));
     ASSERT_NE(table_, nullptr);
     ASSERT_NE(combo_, nullptr);
   }
-  TempDir folder_;
-  std::unique_ptr<GwFrame> frame_;
   GwSelectionTable* table_ = nullptr;
   GwComboBox* combo_ = nullptr;
 };

@@ -1,13 +1,13 @@
 // The toolkit's small value types: atoms, colours, user data and number texts.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 
 #include "toolkit/GwAtom.h"
 #include "toolkit/GwPixel.h"
 #include "toolkit/GwString.h"
 #include "toolkit/GwUDStr.h"
+#include "support/DecimalCommaLocale.h"
 
 namespace {
 
@@ -42,6 +42,8 @@ TEST(GwUD, UserDataComparesByTextAndPointer) {
 }
 
 TEST(GwString, NumbersFollowTheStringTypeAndAlwaysUseADecimalPoint) {
+  testsupport::DecimalCommaLocale comma;
+  ASSERT_TRUE(comma.active()) << testsupport::kNoDecimalCommaLocale;
   const GwStringType saved = GwString::string_type();
   GwString::set_string_type(GwSTRING_SHORTEST);
   EXPECT_STREQ(GwString(12.5).c_str(), "12.5");

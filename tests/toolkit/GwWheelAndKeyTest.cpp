@@ -7,8 +7,7 @@
 
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
-#include "gui/GtkTestSupport.h"
-#include "gui/ResourceTestSupport.h"
+#include "support/GtkFrameTest.h"
 
 namespace {
 
@@ -38,19 +37,19 @@ const char* const kBody = R"(
   </object>
 )";
 
-class GwWheelAndKeyTest : public testsupport::GtkTest {
+class GwWheelAndKeyTest : public testsupport::GtkFrameTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
+    if (HasFatalFailure()) return;
     seen.clear();
-    ASSERT_TRUE(testsupport::useResource(folder_, kBody, nullptr));
-    frame_.reset(gw_def_mgr.load("Frame", nullptr, 1));
-    ASSERT_NE(frame_, nullptr);
+    loadFrame(kBody, "Frame");
+    if (HasFatalFailure()) return;
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");
-    gtk_widget_show(frame_->widget());
-    testsupport::pumpEventsFor(150);
+    ASSERT_NE(area_, nullptr);
+    showFrame(area_);
+    if (HasFatalFailure()) return;
     area_->set_size(100, 50);
     area_->set_position(20, 10);
     area_->add_callback(GwCB_WHEEL, note, GwEVENT_WHEEL, GwUD());
@@ -70,8 +69,6 @@ class GwWheelAndKeyTest : public testsupport::GtkTest {
     gdk_event_free(event);
   }
 
-  testsupport::TempDir folder_;
-  std::unique_ptr<GwFrame> frame_;
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
 };

@@ -114,3 +114,29 @@ TEST(CommandLineErrors, RenderNeedsAKnownPictureType) {
   EXPECT_FALSE(parse({"render", "a.dxf", "dir.png/picture"}).ok);
   EXPECT_TRUE(parse({"render", "a.dxf", "dir.v2/picture.Pdf"}).ok);
 }
+
+TEST(CommandLinePrint, PaperOrientationAndTitle) {
+  const Parsed defaults = parse({"print", "a.dxf", "b.pdf"});
+  ASSERT_TRUE(defaults.ok) << defaults.error;
+  EXPECT_EQ(defaults.request.command, Subcommand::Print);
+  EXPECT_EQ(defaults.request.paper, "A4");
+  EXPECT_EQ(defaults.request.orientation, "");
+  const Parsed chosen =
+      parse({"print", "a.dxf", "b.PDF", "--paper=Letter", "--landscape", "--title", "Ø 12"});
+  ASSERT_TRUE(chosen.ok) << chosen.error;
+  EXPECT_EQ(chosen.request.paper, "Letter");
+  EXPECT_EQ(chosen.request.orientation, "landscape");
+  EXPECT_EQ(chosen.request.title, "Ø 12");
+}
+
+TEST(CommandLinePrint, RefusesOtherPapersFilesAndOptions) {
+  for (auto args : {std::initializer_list<const char*>{"print", "a.dxf", "b.pdf", "--paper", "A5"},
+                    {"print", "a.dxf", "b.png"},
+                    {"print", "a.dxf", "b.pdf", "--paper"},
+                    {"print", "a.dxf", "b.pdf", "--width", "100"},
+                    {"render", "a.dxf", "b.pdf", "--landscape"}}) {
+    const Parsed parsed = parse(args);
+    EXPECT_FALSE(parsed.ok);
+    EXPECT_FALSE(parsed.error.empty());
+  }
+}

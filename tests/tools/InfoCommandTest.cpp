@@ -90,15 +90,16 @@ TEST(InfoFailures, ReaderFailureStillPrintsJsonWithItsCode) {
   EXPECT_NE(run.err.find("HEADER"), std::string::npos) << run.err;
 }
 
-TEST(InfoFailures, BinaryDxfIsNamedAsSuch) {
+TEST(InfoBinary, BinaryDxfIsReadAndSkippedKindsCounted) {
   TempDir dir;
-  const auto run = runTool({"info", testsupport::dataPath("bin_dxf_r12.dxf").string()}, dir);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("binary DXF"), std::string::npos) << run.err;
+  const auto run = runTool({"info", testsupport::dataPath("BINARY_wipeout.dxf").string()}, dir);
+  EXPECT_EQ(run.status, 0) << run.err;
   const auto flat = flattenJson(run.out, dir);
   ASSERT_FALSE(flat.empty()) << run.out;
-  EXPECT_NE(flat.at("code"), "0");
-  EXPECT_EQ(flat.at("counts.layers"), "0");
+  EXPECT_EQ(flat.at("code"), "0");
+  EXPECT_NE(flat.at("counts.layers"), "0");
+  ASSERT_EQ(flat.count("skipped.WIPEOUT"), 1u) << run.out;
+  EXPECT_GE(std::stoi(flat.at("skipped.WIPEOUT")), 1) << run.out;
 }
 
 TEST(InfoFailures, UnreadablePathsAreUsageErrorsWithoutJson) {

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
+#include "support/DecimalCommaLocale.h"
+
 #include <cmath>
 #include <limits>
 #include <sstream>
@@ -54,10 +55,8 @@ TEST(JsonWriterEscaping, InvalidUtf8BecomesReplacementCharacter) {
 }
 
 TEST(JsonWriterNumbers, ShortestExactFormWithDecimalPoint) {
-  const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-  const std::string saved = previous ? previous : "C";
-  // Where a decimal-comma locale exists, numbers must still use a point.
-  std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+  testsupport::DecimalCommaLocale comma;
+  ASSERT_TRUE(comma.active()) << testsupport::kNoDecimalCommaLocale;
   std::ostringstream out;
   JsonWriter json(out);
   json.beginArray();
@@ -67,7 +66,6 @@ TEST(JsonWriterNumbers, ShortestExactFormWithDecimalPoint) {
   json.value(1e300);
   json.value(static_cast<long long>(-9007199254740993LL));
   json.endArray();
-  std::setlocale(LC_NUMERIC, saved.c_str());
   EXPECT_EQ(out.str(), "[1.5, -0.1, 10000, 1e+300, -9007199254740993]");
 }
 

@@ -105,11 +105,11 @@ TEST(RenderFailures, UnwritablePictureAndBadInputExitWithOne) {
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("-50"), std::string::npos) << unwritable.err;
 
-  const auto binary = runTool({"render", testsupport::dataPath("bin_dxf_r12.dxf").string(),
-                               dir.file("b.png").string()},
-                              dir);
-  EXPECT_EQ(binary.status, 1);
-  EXPECT_NE(binary.err.find("binary DXF"), std::string::npos) << binary.err;
+  testsupport::writeFile(dir.file("not.dxf"), "a letter, not a drawing\n");
+  const auto foreign = runTool({"render", dir.file("not.dxf").string(), dir.file("b.png").string()},
+                               dir);
+  EXPECT_EQ(foreign.status, 1);
+  EXPECT_NE(foreign.err.find("no DXF file"), std::string::npos) << foreign.err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("b.png")));
 
   const auto missing = runTool({"render", dir.file("gone.dxf").string(),

@@ -82,8 +82,7 @@ TEST_F(RedrawTest, RealRepaintOfTheWindowRunsTheRedraw) {
   area_->set_wc_coords(0.0, 0.0, 40.0, 40.0);
   area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
   session_.view.fitted = 1;
-  testsupport::pumpEventsFor(200);
-  EXPECT_EQ(session_.view.fitted, 0);
+  EXPECT_TRUE(testsupport::waitUntil([&] { return session_.view.fitted == 0; }));
   EXPECT_TRUE(area_->has_callback(GwCB_BUTTON));
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
@@ -10,8 +11,8 @@
 #include "dxf/Layer.h"
 #include "entities/Linie.h"
 #include "viewer/ViewerSession.h"
-#include "gui/GtkTestSupport.h"
-#include "gui/ResourceTestSupport.h"
+#include "support/DecimalCommaLocale.h"
+#include "support/GtkFrameTest.h"
 
 namespace testsupport {
 
@@ -118,19 +119,18 @@ inline const char* const kViewerFrame = R"(
 )";
 
 // Loads the frame as the main window of the test's own viewer session.
-class ViewerFrameTest : public GtkTest {
+class ViewerFrameTest : public GtkFrameTest {
  protected:
   void SetUp() override {
     GtkTest::SetUp();
-    if (IsSkipped()) return;
-    ASSERT_TRUE(useResource(folder_, kViewerFrame, nullptr));
-    frame_.reset(gw_def_mgr.load("Main", nullptr, 1, &session_));
-    ASSERT_NE(frame_, nullptr);
+    if (HasFatalFailure()) return;
+    numbersWithPoint_.emplace();
+    loadFrame(kViewerFrame, "Main", nullptr, {}, &session_);
+    if (HasFatalFailure()) return;
     session_.window.frame = frame_.get();
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");
-    gtk_widget_show(frame_->widget());
-    pumpEventsFor(100);
+    showFrame(container_);
   }
   // A document with one line from (10, 20) to (30, 40) on layer "0".
   static std::unique_ptr<DXF_Zeichnung> oneLineDocument() {
@@ -143,11 +143,13 @@ class ViewerFrameTest : public GtkTest {
     return document;
   }
 
-  TempDir folder_;
-  std::unique_ptr<GwFrame> frame_;
   ViewerSession session_;  // declared after the frame: its rubber band goes first
   GwDrawnButton* area_ = nullptr;
   GwCore* container_ = nullptr;
+
+ private:
+  // As while the main window runs; from after GTK's start, which takes the user's locale.
+  std::optional<NumericLocaleC> numbersWithPoint_;
 };
 
 }  // namespace testsupport

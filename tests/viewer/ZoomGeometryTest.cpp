@@ -102,6 +102,8 @@ TEST(ZoomGeometryByFactor, ExactlyThirtyTwoThousandPixelsIsAllowedOneMoreIsTooLa
 TEST(ZoomGeometryByFactor, ExactlyTenPixelsIsAllowedNineIsTooSmall) {
   EXPECT_EQ(ZoomGeometry::byFactor(area(0, 0, 200, 20), 0.5, kWideWorld, 0, 0).verdict,
             ZoomVerdict::Done);
+  EXPECT_EQ(ZoomGeometry::byFactor(area(0, 0, 20, 200), 0.5, kWideWorld, 0, 0).verdict,
+            ZoomVerdict::Done);
   EXPECT_EQ(ZoomGeometry::byFactor(area(0, 0, 200, 18), 0.5, kWideWorld, 0, 0).verdict,
             ZoomVerdict::TooSmall);
   EXPECT_EQ(ZoomGeometry::byFactor(area(0, 0, 18, 200), 0.5, kWideWorld, 0, 0).verdict,

@@ -37,6 +37,7 @@ bool subcommandByName(std::string_view name, Subcommand& command) {
   if (name == "info") command = Subcommand::Info;
   else if (name == "convert") command = Subcommand::Convert;
   else if (name == "render") command = Subcommand::Render;
+  else if (name == "print") command = Subcommand::Print;
   else return false;
   return true;
 }
@@ -80,6 +81,22 @@ bool parseArguments(const std::vector<std::string_view>& args, ToolRequest& requ
                 std::to_string(CommandLine::kMaxPixels) + ", not \"" + std::string(value) + "\".";
         return false;
       }
+    } else if ((name == "--landscape" || name == "--portrait") &&
+               request.command == Subcommand::Print && !hasValue) {
+      request.orientation = name.substr(2);
+    } else if ((name == "--paper" || name == "--title") && request.command == Subcommand::Print) {
+      if (!hasValue) {
+        if (i + 1 >= args.size()) {
+          error = "The option " + std::string(name) + " needs a value.";
+          return false;
+        }
+        value = args[++i];
+      }
+      if (name == "--paper" && value != "A4" && value != "A3" && value != "Letter") {
+        error = "The paper must be A4, A3 or Letter, not \"" + std::string(value) + "\".";
+        return false;
+      }
+      (name == "--paper" ? request.paper : request.title) = std::string(value);
     } else {
       error = "Unknown option \"" + std::string(arg) + "\" for this command.";
       return false;
@@ -124,6 +141,10 @@ bool CommandLine::parse(int argc, const char* const* argv, ToolRequest& request,
     error = "A file name is empty.";
     return false;
   }
+  if (request.command == Subcommand::Print && lowerExtension(request.output) != ".pdf") {
+    error = "The printed sheet is written as PDF: the file must end in .pdf.";
+    return false;
+  }
   if (request.command == Subcommand::Render) {
     const std::string ext = lowerExtension(request.output);
     if (ext != ".png" && ext != ".svg" && ext != ".pdf") {
@@ -145,6 +166,11 @@ std::string CommandLine::usage() {
          "  dxftool render IN OUT [--width PX] [--height PX]\n"
          "      Paint IN as the viewer shows it when fitted, on white, into OUT\n"
          "      (.png, .svg or .pdf; default 1600 x 1200 pixels).\n"
+         "  dxftool print IN OUT.pdf [--paper A4|A3|Letter] [--landscape|--portrait]\n"
+         "                [--title TEXT]\n"
+         "      Print IN on one sheet into OUT.pdf as the viewer's print command does:\n"
+         "      frame, title (the file name, or TEXT with a scale bar), caption, logo.\n"
+         "      Default A4, landscape when the drawing is wider than high.\n"
          "  dxftool --help\n"
          "\n"
          "Exit status: 0 success, 1 the drawing could not be read, written or painted,\n"

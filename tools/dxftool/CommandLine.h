@@ -5,7 +5,7 @@
 
 namespace dxftool {
 
-enum class Subcommand { Help, Info, Convert, Render };
+enum class Subcommand { Help, Info, Convert, Render, Print };
 
 // What the user asked for. Paths are taken as given (bytes of the command line).
 struct ToolRequest {
@@ -15,6 +15,9 @@ struct ToolRequest {
   bool explode = false;    // convert --explode
   int width = 1600;        // render picture size in pixels
   int height = 1200;
+  std::string paper = "A4";     // print: "A4", "A3" or "Letter"
+  std::string orientation;      // print: "landscape", "portrait", or empty (by the drawing)
+  std::string title;            // print: the sheet's title instead of the file name
 };
 
 // Exit statuses shared by every subcommand.

@@ -23,7 +23,10 @@ LoadOutcome DrawingLoader::load(const std::string& path) {
 
 std::string DrawingLoader::problem(const std::string& path, const LoadOutcome& outcome) {
   if (outcome.ok()) return {};
-  if (outcome.kind != InputKind::Readable) return InputFile::problem(path, outcome.kind);
+  // Binary files are read like ASCII ones; what stops them is the reader's result.
+  if (outcome.kind != InputKind::Readable && outcome.kind != InputKind::BinaryDxf) {
+    return InputFile::problem(path, outcome.kind);
+  }
   return "Cannot read " + path + ": result " + std::to_string(outcome.code) + ", " +
          ResultCodes::readMeaning(outcome.code) + ".";
 }

@@ -60,6 +60,17 @@ void writeCounts(const DXF_Zeichnung& drawing, JsonWriter& json) {
   json.endObject();
 }
 
+// Objects of kinds the viewer does not show, passed over while reading.
+void writeSkipped(const DXF_Zeichnung& drawing, JsonWriter& json) {
+  json.key("skipped");
+  json.beginObject();
+  for (const auto& [kind, count] : drawing.skippedKinds().kinds()) {
+    json.key(cp1252ToUtf8(kind));
+    json.value(static_cast<long long>(count));
+  }
+  json.endObject();
+}
+
 void writeLayers(const DXF_Zeichnung& drawing, JsonWriter& json) {
   json.key("layers");
   json.beginArray();
@@ -128,6 +139,7 @@ void InfoCommand::writeSummary(const DXF_Zeichnung& drawing, const std::string& 
   json.key("linetypeScale");
   json.value(drawing.linetypeScale());
   writeCounts(drawing, json);
+  writeSkipped(drawing, json);
   writeLayers(drawing, json);
   writeBlocks(drawing, json);
   json.endObject();

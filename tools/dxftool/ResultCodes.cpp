@@ -17,10 +17,12 @@ std::string ResultCodes::readMeaning(int code) {
     case -38: return "the file ends inside a layer entry";
     case -50: return "the file cannot be opened";
     case -51: return "the file is empty";
-    case -52: return "the file ends in the HEADER section (no ENDSEC found)";
-    case -53: return "the file ends while looking for or reading the LTYPE or LAYER table";
-    case -54: return "the file ends while looking for or reading the BLOCKS section";
-    case -55: return "the file ends while looking for or reading the ENTITIES section";
+    case -52: return "the file ends inside the HEADER section";
+    case -53: return "the file ends inside the TABLES section";
+    case -54: return "the file ends inside the BLOCKS section";
+    case -55: return "the file ends inside the ENTITIES section, or before it";
+    case -56: return "the file is no DXF file (it holds no section)";
+    case -57: return "the binary DXF file is of an unknown version or damaged";
     default: return "the drawing could not be read";
   }
 }

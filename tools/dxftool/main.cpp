@@ -1,4 +1,4 @@
-// dxftool: the viewer's drawing core on the command line (info, convert, render).
+// dxftool: the viewer's drawing core on the command line (info, convert, render, print).
 #include <exception>
 #include <iostream>
 #include <new>
@@ -7,6 +7,7 @@
 #include "dxftool/ConvertCommand.h"
 #include "dxftool/InfoCommand.h"
 #include "toolkit/paint/PaintCaches.h"
+#include "dxftool/PrintCommand.h"
 #include "dxftool/RenderCommand.h"
 
 using namespace dxftool;
@@ -24,6 +25,8 @@ int runRequest(const ToolRequest& request) {
       return ConvertCommand::run(request, std::cerr);
     case Subcommand::Render:
       return RenderCommand::run(request, std::cerr);
+    case Subcommand::Print:
+      return PrintCommand::run(request, std::cerr);
   }
   return kExitUsage;
 }

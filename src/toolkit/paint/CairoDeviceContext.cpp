@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "toolkit/paint/PenGeometry.h"
+
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
@@ -16,35 +18,8 @@ constexpr double kCentre = 0.5;
 // Largest distance between a flattened curve and the true one, in pixels.
 constexpr double kFlatness = 0.25;
 
-// Dash patterns of the line style codes in device pixels (on, off, on, off ...).
-std::span<const double> dashesFor(int code) {
-  static constexpr double kDashed[] = {12.0, 6.0};
-  static constexpr double kHidden[] = {6.0, 4.0};
-  static constexpr double kDashDot[] = {12.0, 4.0, 2.0, 4.0};
-  static constexpr double kPhantom[] = {18.0, 4.0, 3.0, 4.0, 3.0, 4.0};
-  switch (code) {
-    case 1: return kDashed;
-    case 2: return kHidden;
-    case 3: return kDashDot;
-    case 4: return kPhantom;
-    default: return {};
-  }
-}
-
 unsigned short resolution(int pixels) {
   return static_cast<unsigned short>(std::clamp(pixels, 0, 65535));
-}
-
-// Sweep of an arc from `start` to `end` going the positive way, in (0, 2 pi]; 0 when the
-// two angles are equal.
-double positiveSweep(double start, double end) {
-  double sweep = end - start;
-  if (sweep == 0.0) return 0.0;
-  if (sweep > kTwoPi) return kTwoPi;
-  if (sweep < 0.0) {
-    sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
-  }
-  return sweep;
 }
 
 bool finite(std::initializer_list<double> values) {
@@ -75,39 +50,6 @@ void CairoDeviceContext::set_background_color(const char* colour) {
 void CairoDeviceContext::line(double x1, double y1, double x2, double y2) {
   const DevicePoint points[2] = {{x1, y1}, {x2, y2}};
   strokePolyline(points, 2, false);
-}
-
-void CairoDeviceContext::circle(double cx, double cy, double r) { ellipse(cx, cy, r, r); }
-
-void CairoDeviceContext::ellipse(double cx, double cy, double rx, double ry) {
-  strokeEllipticArc(cx, cy, std::abs(rx), std::abs(ry), 0.0, kTwoPi);
-}
-
-void CairoDeviceContext::arc(double cx, double cy, double rx, double ry, double startAngle,
-                             double endAngle) {
-  if (!finite({startAngle, endAngle})) return;
-  const double sweep = positiveSweep(startAngle, endAngle);
-  if (sweep == 0.0) return;
-  // Angles count counter-clockwise with y up, the device's y grows downwards: negating
-  // the y radius turns the parametric curve into exactly that.
-  strokeEllipticArc(cx, cy, rx, -ry, startAngle, sweep);
-}
-
-void CairoDeviceContext::native_arc(double left, double top, double right, double bottom,
-                                    double startX, double startY, double endX, double endY) {
-  if (!finite({left, top, right, bottom, startX, startY, endX, endY})) return;
-  const double cx = (left + right) / 2.0;
-  const double cy = (top + bottom) / 2.0;
-  const double rx = std::abs(right - left) / 2.0;
-  const double ry = std::abs(bottom - top) / 2.0;
-  if (rx == 0.0 || ry == 0.0) return;
-  // The start and end points only give directions from the centre. In the y-down
-  // parameter u of (cx + rx cos u, cy - ry sin u), counter-clockwise on the screen is
-  // increasing u; equal directions mean the whole ellipse.
-  const double u0 = std::atan2(-(startY - cy) / ry, (startX - cx) / rx);
-  const double u1 = std::atan2(-(endY - cy) / ry, (endX - cx) / rx);
-  const double sweep = u1 == u0 ? kTwoPi : positiveSweep(u0, u1);
-  strokeEllipticArc(cx, cy, rx, -ry, u0, sweep);
 }
 
 void CairoDeviceContext::polygon(const DevicePoint* points, int count) {
@@ -248,7 +190,7 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
 }
 
 void CairoDeviceContext::strokeWithPen(double dashOffset) {
-  const std::span<const double> dashes = dashesFor(lineStyle_);
+  const std::span<const double> dashes = PenGeometry::dashPattern(lineStyle_);
   cairo_set_source_rgb(cr_, foreground_.red, foreground_.green, foreground_.blue);
   cairo_set_line_width(cr_, 1.0);
   double period = 0.0;

@@ -7,7 +7,7 @@
 
 #include "toolkit/paint/CairoTextPainter.h"
 #include "toolkit/paint/DeviceClip.h"
-#include "entities/DeviceContext.h"
+#include "toolkit/paint/EllipticArcContext.h"
 #include "toolkit/paint/PaintColour.h"
 #include "toolkit/paint/WorldMapping.h"
 
@@ -22,7 +22,7 @@
 // faster; texts keep their smooth glyphs. Colours are "#RRGGBB"
 // texts; anything else paints black. Pen state starts as a solid black line, a white
 // background colour, transparent background mode and a solid fill style.
-class CairoDeviceContext : public DeviceContext {
+class CairoDeviceContext : public EllipticArcContext {
  public:
   static constexpr int kHollow = 7;        // fill style that leaves polygons unfilled
   static constexpr int kOpaqueMode = 2;    // background mode that fills polygons anyway
@@ -37,8 +37,6 @@ class CairoDeviceContext : public DeviceContext {
   const WorldMapping& mapping() const { return mapping_; }
   void setSize(int width, int height);
 
-  // Ellipse with centre (cx, cy) and radii rx, ry in device pixels (signs are ignored).
-  void ellipse(double cx, double cy, double rx, double ry);
   // Polygon filled with the background colour whatever the fill style, outlined with the
   // pen; the drawing area's filled polygons come here.
   void filledPolygon(const DevicePoint* points, int count);
@@ -72,23 +70,17 @@ class CairoDeviceContext : public DeviceContext {
   // Kept for whoever prints the page; it does not change what is drawn.
   void set_orientation(int orientation) override { orientation_ = orientation; }
 
+  // Circles and arcs (from the elliptic-arc base) are outlines only, never filled.
   void line(double x1, double y1, double x2, double y2) override;
-  // Outline only: circles and arcs are never filled.
-  void circle(double cx, double cy, double r) override;
-  void arc(double cx, double cy, double rx, double ry, double startAngle,
-           double endAngle) override;
   void polygon(const DevicePoint* points, int count) override;
   void dot(double x, double y, const char* colour) override;
-  void native_arc(double left, double top, double right, double bottom, double startX,
-                  double startY, double endX, double endY) override;
   void text_out(double x, double y, const char* text, const TextStyle& style) override;
 
  private:
   void drawPolygon(const DevicePoint* points, int count, bool fill);
   void dotAt(double x, double y, const PaintColour& colour);
-  // Strokes the elliptic arc (cx + rx cos t, cy + ry sin t) for t from t0 to t0 + sweep,
-  // 0 < sweep <= 2 pi; the signs of rx and ry choose the direction on the device.
-  void strokeEllipticArc(double cx, double cy, double rx, double ry, double t0, double sweep);
+  void strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
+                         double sweep) override;
   // Strokes the polyline through the points (back to the first when closed), cut to the
   // addressable box when it reaches outside.
   void strokePolyline(const DevicePoint* points, std::size_t count, bool closed);

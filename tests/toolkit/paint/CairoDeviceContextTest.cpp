@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "PixelCanvas.h"
+#include "toolkit/paint/DeviceClip.h"
 
 namespace {
 
@@ -86,6 +87,56 @@ TEST_F(CairoDeviceContextTest, DashPatternsDifferBetweenStyles) {
   const std::vector<int> dashDot = runsAlongRow(30, 0, 99);
   EXPECT_GT(dashed[0], hidden[0]);  // hidden draws shorter dashes
   EXPECT_LT(dashDot[2], dashDot[0]);  // the dot after the first dash is short
+}
+
+// Every dash and every gap of each style, along a line that starts with a dash at pixel 0.
+TEST_F(CairoDeviceContextTest, EachStyleRepeatsItsDashesAndGapsAtTheirLengths) {
+  struct Style {
+    int code;
+    std::vector<int> pattern;  // dash, gap, dash, gap ... in pixels
+  };
+  const Style styles[] = {{1, {12, 6}},
+                          {2, {6, 4}},
+                          {3, {12, 4, 2, 4}},
+                          {4, {18, 4, 3, 4, 3, 4}}};
+  for (const Style& style : styles) {
+    const int row = 10 + 20 * (style.code - 1);
+    dc.set_line_style(style.code);
+    dc.line(0, row, 99, row);
+    // The runs the pattern gives over the row, the last one (cut by the line's end) left out.
+    std::vector<int> expected;
+    for (int covered = 0, k = 0;; ++k) {
+      const int run = style.pattern[k % style.pattern.size()];
+      if (covered + run >= 99) break;
+      expected.push_back(run);
+      covered += run;
+    }
+    std::vector<int> runs = runsAlongRow(row, 0, 98);
+    ASSERT_GT(runs.size(), expected.size()) << "style " << style.code;
+    runs.resize(expected.size());
+    EXPECT_EQ(runs, expected) << "style " << style.code;
+  }
+}
+
+// A line cut at the clipping box keeps its dashes where the uncut line has them: drawn
+// from far outside, it looks like a line from a point inside at the same phase.
+TEST_F(CairoDeviceContextTest, DashesOfALineCutAtTheClippingBoxStayInStep) {
+  const double limit = DeviceClip::kDefaultLimit;
+  struct Case {
+    int style;
+    int period;
+    double beyond;  // how far outside the box the line starts
+  };
+  for (const Case& c : {Case{1, 18, 5.0}, Case{1, 18, 13.0}, Case{3, 22, 7.0}}) {
+    canvas.fill(1.0, 1.0, 1.0);
+    dc.set_line_style(c.style);
+    const double start = -(limit + c.beyond);
+    dc.line(start, 10, 99, 10);
+    const int phase = static_cast<int>(limit + c.beyond) % c.period;
+    dc.line(-phase, 30, 99, 30);
+    EXPECT_EQ(runsAlongRow(10, 0, 97), runsAlongRow(30, 0, 97))
+        << "style " << c.style << ", " << c.beyond << " pixels outside";
+  }
 }
 
 TEST_F(CairoDeviceContextTest, UnknownLineStyleDrawsSolid) {

@@ -1,0 +1,298 @@
+// Device context that writes its figures and texts as PDF page content.
+#include "toolkit/paint/PdfDeviceContext.h"
+
+#include <pango/pangocairo.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+#include <span>
+#include <vector>
+
+#include "dxf/Cp1252.h"
+#include "toolkit/paint/PaintHandle.h"
+#include "toolkit/paint/PenGeometry.h"
+
+namespace {
+
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+constexpr double kQuarter = std::numbers::pi / 2.0;
+constexpr int kMaxTextHeight = 32767;
+// Texts are measured at this size and scaled.
+constexpr double kMeasureSize = 1000.0;
+
+bool finite(std::initializer_list<double> values) {
+  return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// A number as PDF writes it: fixed point, at most three decimals, no exponent.
+void appendNumber(std::string& out, double value) {
+  char text[48];
+  const auto [end, error] = std::to_chars(text, text + sizeof text, value,
+                                          std::chars_format::fixed, 3);
+  if (error != std::errc()) {
+    out += '0';
+    return;
+  }
+  char* last = end;
+  if (std::find(text, end, '.') != end) {
+    while (last[-1] == '0') --last;
+    if (last[-1] == '.') --last;
+  }
+  if (last - text == 2 && text[0] == '-' && text[1] == '0') {
+    out += '0';
+  } else {
+    out.append(text, last);
+  }
+}
+
+void appendNumbers(std::string& out, std::initializer_list<double> values) {
+  for (double value : values) {
+    appendNumber(out, value);
+    out += ' ';
+  }
+}
+
+// A Windows-1252 text as a PDF string literal.
+void appendString(std::string& out, const char* text) {
+  out += '(';
+  for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+    if (*c == '(' || *c == ')' || *c == '\\') {
+      out += '\\';
+      out += static_cast<char>(*c);
+    } else if (*c < 32) {
+      char octal[8];
+      std::snprintf(octal, sizeof octal, "\\%03o", *c);
+      out += octal;
+    } else {
+      out += static_cast<char>(*c);
+    }
+  }
+  out += ')';
+}
+
+// The printed face's ascent and descent per unit of font size (Arial and its metric twin
+// Liberation Sans: 1854 and 434 of 2048 units), the cell the Cairo text painter aligns
+// with. Constants, so that the usual left-aligned texts need no font machinery at all.
+constexpr double kAscent = 1854.0 / 2048.0;
+constexpr double kDescent = 434.0 / 2048.0;
+
+// One layout in the printed face at the measuring size, kept for the whole run.
+PangoLayout* measuringLayout() {
+  static const PangoLayoutPtr layout = [] {
+    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    PangoLayoutPtr made(pango_layout_new(context));
+    g_object_unref(context);  // the layout keeps its own reference
+    const FontDescriptionPtr font(pango_font_description_new());
+    pango_font_description_set_family(font.get(), "Arial");
+    pango_font_description_set_weight(font.get(), PANGO_WEIGHT_BOLD);
+    pango_font_description_set_absolute_size(font.get(), kMeasureSize * PANGO_SCALE);
+    pango_layout_set_font_description(made.get(), font.get());
+    return made;
+  }();
+  return layout.get();
+}
+
+// The width of a text in the printed face per unit of font size.
+double textWidth(const char* text) {
+  PangoLayout* layout = measuringLayout();
+  const std::string utf8 = cp1252ToUtf8(text);
+  pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+  PangoRectangle logical;
+  pango_layout_get_extents(layout, nullptr, &logical);
+  return logical.width / (kMeasureSize * PANGO_SCALE);
+}
+
+}  // namespace
+
+PdfDeviceContext::PdfDeviceContext(PdfWriter& pdf, int width, int height)
+    : pdf_(pdf), width_(width), height_(height) {
+  pdf_.content("1 w\n");
+}
+
+unsigned short PdfDeviceContext::width_resolution() const {
+  return static_cast<unsigned short>(std::clamp(width_, 0, 65535));
+}
+
+unsigned short PdfDeviceContext::height_resolution() const {
+  return static_cast<unsigned short>(std::clamp(height_, 0, 65535));
+}
+
+void PdfDeviceContext::set_foreground_color(const char* colour) {
+  foreground_ = PaintColour::parse(colour);
+}
+
+void PdfDeviceContext::set_background_color(const char* colour) {
+  background_ = PaintColour::parse(colour);
+}
+
+void PdfDeviceContext::point(char op, double x, double y) {
+  appendNumbers(ops_, {x, y});
+  ops_ += op;
+  ops_ += '\n';
+}
+
+void PdfDeviceContext::strokeColour() {
+  if (!(foreground_ == writtenStroke_)) {
+    appendNumbers(ops_, {foreground_.red, foreground_.green, foreground_.blue});
+    ops_ += "RG\n";
+    writtenStroke_ = foreground_;
+  }
+  if (lineStyle_ != writtenDash_) {
+    ops_ += '[';
+    for (double length : PenGeometry::dashPattern(lineStyle_)) appendNumbers(ops_, {length});
+    ops_ += "] 0 d\n";
+    writtenDash_ = lineStyle_;
+  }
+}
+
+void PdfDeviceContext::fillColour(const PaintColour& colour) {
+  if (colour == writtenFill_) return;
+  appendNumbers(ops_, {colour.red, colour.green, colour.blue});
+  ops_ += "rg\n";
+  writtenFill_ = colour;
+}
+
+void PdfDeviceContext::stroke(const char* op) {
+  ops_ += op;
+  ops_ += '\n';
+  pdf_.content(ops_);
+  ops_.clear();
+}
+
+void PdfDeviceContext::line(double x1, double y1, double x2, double y2) {
+  if (!finite({x1, y1, x2, y2})) return;
+  DevicePoint a{x1, y1};
+  DevicePoint b{x2, y2};
+  double cut = 0.0;
+  if (!clip_.clipSegment(a, b, cut)) return;
+  strokeColour();
+  // Strokes run through pixel centres, as on the screen.
+  point('m', a.x + 0.5, a.y + 0.5);
+  point('l', b.x + 0.5, b.y + 0.5);
+  stroke("S");
+}
+
+void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
+                                   double sweep) {
+  if (!finite({cx, cy, rx, ry, t0, sweep}) || rx == 0.0 || ry == 0.0 || sweep <= 0.0) return;
+  const double ax = std::abs(rx);
+  const double ay = std::abs(ry);
+  if (clip_.missesBox(cx - ax, cy - ay, cx + ax, cy + ay)) return;
+  const int pieces = static_cast<int>(std::ceil(sweep / kQuarter - 1e-9));
+  if (!clip_.contains({cx - ax, cy - ay}) || !clip_.contains({cx + ax, cy + ay})) {
+    // Reaching far outside: chords of at most a degree, each cut to the box.
+    const int chords = std::clamp(static_cast<int>(std::ceil(sweep / 0.0174)), 8, 65536);
+    DevicePoint previous{cx + rx * std::cos(t0), cy + ry * std::sin(t0)};
+    for (int i = 1; i <= chords; ++i) {
+      const double t = t0 + sweep * i / chords;
+      const DevicePoint next{cx + rx * std::cos(t), cy + ry * std::sin(t)};
+      line(previous.x, previous.y, next.x, next.y);
+      previous = next;
+    }
+    return;
+  }
+  strokeColour();
+  const double step = sweep / pieces;
+  const double handle = 4.0 / 3.0 * std::tan(step / 4.0);
+  const double x0 = cx + 0.5;
+  const double y0 = cy + 0.5;
+  point('m', x0 + rx * std::cos(t0), y0 + ry * std::sin(t0));
+  for (int i = 0; i < pieces; ++i) {
+    const double a = t0 + step * i;
+    const double b = a + step;
+    const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
+    appendNumbers(ops_, {x0 + rx * (ca - handle * sa), y0 + ry * (sa + handle * ca),
+                         x0 + rx * (cb + handle * sb), y0 + ry * (sb - handle * cb),
+                         x0 + rx * cb, y0 + ry * sb});
+    ops_ += "c\n";
+  }
+  stroke(sweep >= kTwoPi ? "h S" : "S");
+}
+
+void PdfDeviceContext::polygon(const DevicePoint* points, int count) {
+  if (!points || count < 2) return;
+  const std::span<const DevicePoint> corners(points, static_cast<std::size_t>(count));
+  if (!std::all_of(corners.begin(), corners.end(),
+                   [](const DevicePoint& p) { return finite({p.x, p.y}); })) {
+    return;
+  }
+  const bool inside = std::all_of(corners.begin(), corners.end(),
+                                  [this](const DevicePoint& p) { return clip_.contains(p); });
+  const std::vector<DevicePoint> area =
+      inside ? std::vector<DevicePoint>(corners.begin(), corners.end())
+             : clip_.clipPolygon(points, count);
+  if (area.size() < 2) return;
+  const bool fill = count >= 3 && (fillStyle_ != kHollow || backgroundMode_ == kOpaqueMode);
+  if (fill) fillColour(background_);
+  strokeColour();
+  point('m', area[0].x + 0.5, area[0].y + 0.5);
+  for (std::size_t i = 1; i < area.size(); ++i) point('l', area[i].x + 0.5, area[i].y + 0.5);
+  // Self-crossing corners fill alternately (even-odd), as on the screen.
+  stroke(fill ? "b*" : "s");
+}
+
+void PdfDeviceContext::dot(double x, double y, const char* colour) {
+  if (!finite({x, y}) || !clip_.contains({x, y})) return;
+  fillColour(PaintColour::parse(colour));
+  appendNumbers(ops_, {std::floor(x), std::floor(y), 1.0, 1.0});
+  stroke("re f");
+}
+
+void PdfDeviceContext::text_out(double x, double y, const char* text, const TextStyle& style) {
+  if (!text || !*text || style.pixelHeight < 1 || style.pixelHeight > kMaxTextHeight) return;
+  if (!finite({x, y}) || !clip_.contains({x, y})) return;
+  const double size = style.pixelHeight;
+  double along = 0.0;  // from the anchor along the baseline
+  double up = 0.0;     // from the anchor towards the top of the letters
+  if (style.hAlign == TextHAlign::Centre) along = -textWidth(text) * size / 2.0;
+  if (style.hAlign == TextHAlign::Right) along = -textWidth(text) * size;
+  if (style.vAlign == TextVAlign::Top) up = -kAscent * size;
+  if (style.vAlign == TextVAlign::Bottom) up = kDescent * size;
+  const double angle = style.escapementTenths / 10.0 * std::numbers::pi / 180.0;
+  const double c = std::cos(angle);
+  const double s = std::sin(angle);
+  // Baseline direction (c, -s) and the letters' up (-s, -c) on the y-down device.
+  const double originX = x + along * c - up * s;
+  const double originY = y - along * s - up * c;
+  fillColour(foreground_);
+  ops_ += "BT /F1 ";
+  appendNumbers(ops_, {size});
+  ops_ += "Tf ";
+  appendNumbers(ops_, {c, -s, -s, -c, originX, originY});
+  ops_ += "Tm ";
+  appendString(ops_, text);
+  stroke(" Tj ET");
+}
+
+void PdfDeviceContext::image(const DeviceRectangle& target, cairo_surface_t* argb) {
+  if (!argb || target.width <= 0 || target.height <= 0) return;
+  cairo_surface_flush(argb);
+  PdfImage image;
+  image.width = cairo_image_surface_get_width(argb);
+  image.height = cairo_image_surface_get_height(argb);
+  const int stride = cairo_image_surface_get_stride(argb);
+  const unsigned char* data = cairo_image_surface_get_data(argb);
+  if (!data || image.width <= 0 || image.height <= 0) return;
+  for (int row = 0; row < image.height; ++row) {
+    const auto* pixels = reinterpret_cast<const std::uint32_t*>(data + row * stride);
+    for (int column = 0; column < image.width; ++column) {
+      const std::uint32_t pixel = pixels[column];
+      const unsigned alpha = pixel >> 24;
+      image.alpha.push_back(static_cast<std::uint8_t>(alpha));
+      // Cairo keeps the colour multiplied by alpha.
+      for (int shift : {16, 8, 0}) {
+        const unsigned channel = (pixel >> shift) & 0xFF;
+        image.rgb.push_back(static_cast<std::uint8_t>(alpha ? std::min(255u, channel * 255 / alpha) : 255));
+      }
+    }
+  }
+  const std::string name = pdf_.addImage(std::move(image));
+  ops_ += "q ";
+  appendNumbers(ops_, {double(target.width), 0.0, 0.0, -double(target.height),
+                       double(target.left), double(target.top + target.height)});
+  ops_ += "cm " + name;
+  stroke(" Do Q");
+}
