@@ -79,10 +79,12 @@ void dropped(GtkWidget* /*widget*/, GdkDragContext* /*context*/, gint /*x*/, gin
 std::vector<std::string> localFiles(const std::vector<std::string>& uris) {
   std::vector<std::string> files;
   for (const std::string& uri : uris) {
-    gchar* path = g_filename_from_uri(uri.c_str(), nullptr, nullptr);
-    if (!path) continue;
-    files.emplace_back(path);
+    gchar* host = nullptr;
+    gchar* path = g_filename_from_uri(uri.c_str(), &host, nullptr);
+    // A file on another host is not one this viewer can open.
+    if (path && (!host || g_strcmp0(host, "localhost") == 0)) files.emplace_back(path);
     g_free(path);
+    g_free(host);
   }
   return files;
 }

@@ -15,5 +15,6 @@ struct ViewerSession;
 // the frame.
 void acceptDesktopOpening(ViewerSession& session, GwCore& frame);
 
-// The local files named by the URIs of a drop ("file://…"); other URIs are passed over.
+// The local files named by the URIs of a drop ("file:///…" or "file://localhost/…"), in
+// their order; other URIs are passed over.
 std::vector<std::string> localFiles(const std::vector<std::string>& uris);
