@@ -94,7 +94,8 @@ void acceptDesktopOpening(ViewerSession& session, GwCore& frame) {
   auto* state = new DesktopOpening;
   state->session = &session;
   state->frame = frame.widget();
-  if (const IniFile* settings = session.window.frameSettings; settings && !settings->path().empty()) {
+  const IniFile* settings = session.window.frameSettings;
+  if (settings && !settings->path().empty()) {
     state->folder = std::filesystem::path(settings->path()).parent_path();
   }
   g_object_set_data_full(G_OBJECT(state->frame), kStateKey, state, forget);

@@ -88,15 +88,20 @@ std::string layerLines(const DXF_Zeichnung& drawing) {
     const Layer* layer = drawing.entities().at(i)->layer();
     count(layer ? layer->name() : nullptr);
   }
-  for (int i = 0; i < drawing.polylines().count(); ++i) count(drawing.polylines().at(i)->layerName());
+  for (int i = 0; i < drawing.polylines().count(); ++i) {
+    count(drawing.polylines().at(i)->layerName());
+  }
   for (int i = 0; i < drawing.inserts().count(); ++i) {
     const Layer* layer = drawing.inserts().at(i)->layer();
     count(layer ? layer->name() : nullptr);
   }
-  for (int i = 0; i < drawing.dimensions().count(); ++i) count(drawing.dimensions().at(i)->layerName());
+  for (int i = 0; i < drawing.dimensions().count(); ++i) {
+    count(drawing.dimensions().at(i)->layerName());
+  }
   std::string text = "Layers:";
   for (const auto& [name, objects] : layers) {
-    text += "\n  " + name + ": " + std::to_string(objects) + (objects == 1 ? " object" : " objects");
+    text += "\n  " + name + ": " + std::to_string(objects) +
+            (objects == 1 ? " object" : " objects");
   }
   return text;
 }

@@ -93,10 +93,16 @@ bool run(KeyCommand command, ViewerSession& session, GwCore& frame) {
     case KeyCommand::ZoomIn: CB_zoomp(&frame, &event, data); return true;
     case KeyCommand::ZoomOut: CB_zoomm(&frame, &event, data); return true;
     case KeyCommand::ZoomBack: CB_zoom_back(&frame, &event, data); return true;
-    case KeyCommand::ScrollLeft: scrollBySteps(session, -1, 0); return true;
-    case KeyCommand::ScrollRight: scrollBySteps(session, 1, 0); return true;
-    case KeyCommand::ScrollUp: scrollBySteps(session, 0, -1); return true;
-    case KeyCommand::ScrollDown: scrollBySteps(session, 0, 1); return true;
+    case KeyCommand::ScrollLeft:
+    case KeyCommand::ScrollRight:
+    case KeyCommand::ScrollUp:
+    case KeyCommand::ScrollDown:
+      // Without a drawing the arrow keys move the focus, as in any window.
+      if (!session.view.drawingShown) return false;
+      scrollBySteps(session,
+                    (command == KeyCommand::ScrollRight) - (command == KeyCommand::ScrollLeft),
+                    (command == KeyCommand::ScrollDown) - (command == KeyCommand::ScrollUp));
+      return true;
     case KeyCommand::Cancel:
       if (!session.view.rubberBand) return false;
       cancelDrag(session);

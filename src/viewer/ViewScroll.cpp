@@ -98,9 +98,11 @@ void scrollBySteps(const ViewerSession& session, int stepsX, int stepsY) {
   if (!session.view.drawingShown || !view) return;
   const AreaState state = view.state();
   // The drawing moves against the view.
-  const int nx = ScrollGeometry::panned(state.x, -stepsX * (state.containerWidth / kScrollStepParts),
-                                        state.containerWidth, state.width);
-  const int ny = ScrollGeometry::panned(state.y, -stepsY * (state.containerHeight / kScrollStepParts),
-                                        state.containerHeight, state.height);
+  const int stepX = state.containerWidth / kScrollStepParts;
+  const int stepY = state.containerHeight / kScrollStepParts;
+  const int nx =
+      ScrollGeometry::panned(state.x, -stepsX * stepX, state.containerWidth, state.width);
+  const int ny =
+      ScrollGeometry::panned(state.y, -stepsY * stepY, state.containerHeight, state.height);
   moveArea(view, state, nx, ny);
 }
