@@ -150,7 +150,8 @@ bool openChosen(ViewerSession& session, const std::string& path) {
 
 // The open road shared by the open command, the launcher's requests, dropped files and the
 // recent files: the mouse handlers go, the file is read and shown when admitted. An empty
-// path (the file selector was cancelled) leaves the drawing as it was.
+// path (the file selector was cancelled) reads nothing: the drawing stays on the screen,
+// without mouse handlers until the next open.
 template <typename ChoosePath>
 void openDrawing(ViewerSession& session, ChoosePath choosePath) {
   detachMouseHandlers(session);
