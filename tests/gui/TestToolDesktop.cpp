@@ -26,7 +26,9 @@ using testtool::screenshot;
 
 namespace {
 
-enum class Step { FindWindow, First, Second, Drop, Dropped, Pointer, Close, Recent, Done };
+enum class Step {
+  FindWindow, First, Second, Drop, Dropped, Pointer, PointerPicture, Close, Recent, Done
+};
 Step step = Step::FindWindow;
 int ticks = 0;
 constexpr int kPatience = 300;  // ticks of 100 ms to wait for a drawing
@@ -213,7 +215,6 @@ void checkPointer(GtkWidget* main) {
                   py, shown.c_str(), expectedX, expectedY);
     report(line);
   }
-  screenshot(main, "desktop_pointer.png");
 }
 
 void reportRecent(GtkWidget* main) {
@@ -264,6 +265,12 @@ gboolean desktopTick(gpointer) {
       break;
     case Step::Pointer:
       checkPointer(main);
+      next(Step::PointerPicture);
+      break;
+    case Step::PointerPicture:
+      // The status line shows the last position once it has been repainted.
+      if (ticks < 2) break;
+      screenshot(main, "desktop_pointer.png");
       next(Step::Close);
       break;
     case Step::Recent:
