@@ -228,8 +228,9 @@ void reportRecent(GtkWidget* main) {
   GList* items = gtk_container_get_children(GTK_CONTAINER(menu));
   for (GList* item = items; item; item = item->next) {
     const gchar* label = gtk_menu_item_get_label(GTK_MENU_ITEM(item->data));
-    const gchar* tip = gtk_widget_get_tooltip_text(GTK_WIDGET(item->data));
+    gchar* tip = gtk_widget_get_tooltip_text(GTK_WIDGET(item->data));
     report(std::string("recent ") + (label ? label : "") + " | " + (tip ? tip : ""));
+    g_free(tip);
   }
   g_list_free(items);
 }
