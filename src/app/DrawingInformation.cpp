@@ -1,7 +1,7 @@
 // The text of the drawing information: what the open drawing holds and what it passed over.
 #include "app/DrawingInformation.h"
 
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -28,10 +28,11 @@ constexpr Release kReleases[] = {
     {"AC1032", "2018"},
 };
 
+// Three decimals with a decimal point whatever the locale.
 std::string number(double value) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.3f", value);
-  return text;
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
+  return std::string(text, end.ptr);
 }
 
 std::string versionLine(const DXF_Zeichnung& drawing) {

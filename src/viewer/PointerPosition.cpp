@@ -4,7 +4,7 @@
 #include <gtk/gtk.h>
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 #include "toolkit/GwDrawnButton.h"
 #include "viewer/ViewerSession.h"
@@ -19,9 +19,13 @@ std::string pointerPositionText(double x, double y) {
     const double r = std::round(v * 10.0) / 10.0;
     return r == 0.0 ? 0.0 : r;
   };
-  char text[96];
-  std::snprintf(text, sizeof text, "x %.1f  y %.1f mm", rounded(x), rounded(y));
-  return text;
+  // With a decimal point whatever the locale, like every number the viewer shows.
+  const auto fixed = [](double v) {
+    char text[48];
+    const auto end = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 1);
+    return std::string(text, end.ptr);
+  };
+  return "x " + fixed(rounded(x)) + "  y " + fixed(rounded(y)) + " mm";
 }
 
 void showPointerPosition(const ViewerSession& session, GwCore* widget, const GwEvent& event) {
