@@ -16,6 +16,7 @@
 #include "settings/IniFile.h"
 #include "app/MouseMode.h"
 #include "app/OpenAdmission.h"
+#include "app/RecentMenu.h"
 #include "viewer/Redraw.h"
 #include "app/SaveAsName.h"
 #include "viewer/StandardViews.h"
@@ -147,7 +148,33 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   fitCurrentView(session);
   view.fitted = 1;
   window.drawingTitle = "";
+  rememberOpenedFile(session, path);
   return true;
+}
+
+// The open road shared by the open command, the launcher's requests, dropped files and the
+// recent files: the mouse handlers go, the file is read and shown when admitted. An empty
+// path (the file selector was cancelled) reads nothing: the drawing stays on the screen,
+// without mouse handlers until the next open.
+template <typename ChoosePath>
+void openDrawing(ViewerSession& session, ChoosePath choosePath) {
+  detachMouseHandlers(session);
+  ViewState& view = session.view;
+  const int wasShown = view.drawingShown;
+  view.drawingShown = 0;
+  view.fitted = 0;
+  const std::string path = choosePath();
+  if (!path.empty()) {
+    rememberFolder(session, path);
+    if (!openChosen(session, path) && wasShown) {
+      // The drawing shown before is shown again, fitted, with its mouse handlers.
+      view.drawingShown = 1;
+      view.fitted = 1;
+    }
+  }
+  busyEnd(session);
+  showFileCommands(session);
+  if (auto* area = dynamic_cast<GwDrawnButton*>(session.child("DA_draw"))) area->clear_window();
 }
 
 }  // namespace
@@ -155,24 +182,25 @@ bool openChosen(ViewerSession& session, const std::string& path) {
 int CB_open(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
-  detachMouseHandlers(*session);
-  ViewState& view = session->view;
-  const int wasShown = view.drawingShown;
-  view.drawingShown = 0;
-  view.fitted = 0;
   std::string path;
-  if (GwFileSelector(path, frame, session->window.viewerPath.c_str(), "*.dxf", GwFILE_OPEN,
-                     labelText(*session, "LB_Translate_Anzeigen").c_str())) {
-    rememberFolder(*session, path);
-    if (!openChosen(*session, path) && wasShown) {
-      // The drawing shown before is shown again, fitted, with its mouse handlers.
-      view.drawingShown = 1;
-      view.fitted = 1;
-    }
-  }
-  busyEnd(*session);
-  if (auto* area = dynamic_cast<GwDrawnButton*>(session->child("DA_draw"))) area->clear_window();
+  openDrawing(*session, [&] {
+    return GwFileSelector(path, frame, session->window.viewerPath.c_str(), "*.dxf", GwFILE_OPEN,
+                          labelText(*session, "LB_Translate_Anzeigen").c_str())
+               ? path
+               : std::string();
+  });
   return 1;
+}
+
+void showFileCommands(const ViewerSession& session) {
+  const bool shown = session.currentDocument() &&
+                     (session.view.drawingShown || !session.window.openedFile.empty());
+  forEach(session, {"MI_saveas", "MI_print", "PB_saveas", "PB_print"},
+          shown ? makeSensitive : makeInsensitive);
+}
+
+void openDrawingFile(ViewerSession& session, const std::string& path) {
+  openDrawing(session, [&path] { return path; });
 }
 
 int CB_saveas(GwCore* frame, GwEvent* /*event*/, GwUD userData) {

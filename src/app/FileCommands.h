@@ -1,6 +1,8 @@
 // The open and save-as commands: a DXF file into the viewer, the shown drawing out again.
 #pragma once
 
+#include <string>
+
 #include "toolkit/GwCallback.h"
 #include "toolkit/GwEvent.h"
 
@@ -10,6 +12,16 @@
 // shown. A file that cannot be read, or a drawing without an admitting layer, is answered with
 // "MsgBox_Kann_nicht_anzeigen". Returns 1.
 int CB_open(GwCore* frame, GwEvent* event, GwUD userData);
+
+struct ViewerSession;
+
+// Opens the file at path as the open command does after its file selector: the same
+// admission, the same messages. Used for the launcher's requests, dropped files and the
+// recent files.
+void openDrawingFile(ViewerSession& session, const std::string& path);
+
+// Save-as and print are sensitive only while a drawing is on the screen.
+void showFileCommands(const ViewerSession& session);
 
 // Asks for a file name, proposing the drawing title, and writes the current view document
 // there as DXF. When writing fails, "MsgBox_Fehler_beim_Speichern" is shown and the

@@ -1,15 +1,45 @@
-// Keyboard shortcuts of the main window: open, save as, quit, and zooming by keys.
+// Keyboard shortcuts of the main window: the file commands, help, zooming, scrolling and
+// cancelling a drag by keys.
 #pragma once
 
-#include "toolkit/GwCallback.h"
-#include "toolkit/GwEvent.h"
+struct ViewerSession;
+class GwCore;
 
-enum class KeyCommand { None, Open, SaveAs, Quit, ZoomIn, ZoomOut, ZoomBack };
+enum class KeyCommand {
+  None,
+  Open,
+  SaveAs,
+  Print,
+  Quit,
+  Help,
+  ZoomIn,
+  ZoomOut,
+  ZoomBack,
+  ScrollLeft,
+  ScrollRight,
+  ScrollUp,
+  ScrollDown,
+  Cancel,
+};
 
 // The command of a key (a GDK key value) with the modifier state of the event: Ctrl+O,
-// Ctrl+S and Ctrl+Q; +, - and 0 or Home (main or number pad) without Ctrl or Alt.
+// Ctrl+S, Ctrl+P and Ctrl+Q in either case; Ctrl with plus (or =) and minus zoom; F1 help;
+// without Ctrl: +, - and 0 or Home (main or number pad) zoom, the arrow keys scroll and
+// Escape cancels. Nothing with Alt, which belongs to the menu mnemonics.
 KeyCommand keyCommand(unsigned key, unsigned state);
 
-// "key-press-event" handler of the application frame: runs the key's command (the same
-// callbacks as the menu and the buttons). Returns 1.
-int keyPressHandler(GwCore* frame, GwEvent* event, GwUD userData);
+// Runs the key commands on the application frame (the same callbacks as the menu and the
+// buttons); other keys go on to the window as before.
+void acceptKeyCommands(ViewerSession& session, GwCore& frame);
+
+// The accelerators the menu entries show; the keys are those keyCommand knows.
+struct MenuAccelerator {
+  const char* item;  // the menu entry of the resource file
+  unsigned key;      // GDK key value
+  unsigned modifiers;
+};
+extern const MenuAccelerator kMenuAccelerators[];
+extern const int kMenuAcceleratorCount;
+
+// Shows the accelerators of kMenuAccelerators beside their menu entries.
+void showMenuAccelerators(const ViewerSession& session);

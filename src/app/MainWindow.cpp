@@ -13,10 +13,14 @@
 #include "toolkit/GwString.h"
 #include "toolkit/GwUDStr.h"
 #include "settings/IniFile.h"
+#include "app/DesktopOpening.h"
+#include "app/FileCommands.h"
 #include "app/KeyCommands.h"
 #include "app/MainFrameGeometry.h"
 #include "viewer/Measuring.h"
+#include "viewer/PointerPosition.h"
 #include "viewer/Redraw.h"
+#include "app/RecentMenu.h"
 #include "app/ShellCallbacks.h"
 #include "viewer/StandardViews.h"
 #include "viewer/ViewZoom.h"
@@ -210,8 +214,15 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD userData) {
     area->add_callback(GwCB_EXPOSE, redrawHandler, 0, session->userData());
     area->add_callback(GwCB_RESIZE, resizeHandler, 0, session->userData());
   }
-  frame->add_callback(GwAtom("key-press-event"), keyPressHandler, 0, session->userData());
   offerStandardViews(*session);
+  // What the desktop expects of the window: keys shown in the menus, files dropped on it or
+  // handed over by the launcher, the recent files, the pointer's place.
+  acceptKeyCommands(*session, *frame);
+  showMenuAccelerators(*session);
+  showFileCommands(*session);
+  showRecentFiles(*session);
+  acceptDesktopOpening(*session, *frame);
+  clearPositionOnLeave(*session);
   return 1;
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/DrawingInformation.h"
+#include "app/DrawingInformationDialog.h"
 #include "document/DXF_Zeichnung.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
@@ -26,7 +27,7 @@ int CB_info(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
   ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
   if (const DXF_Zeichnung* drawing = session->currentDocument()) {
-    showMessage(*session, "MsgBox_Zeichnungsinformation", drawingInformation(*drawing));
+    showDrawingInformation(*session, drawingInformation(*drawing));
   }
   return 1;
 }

@@ -136,6 +136,9 @@ class DXF_Zeichnung {
 
   // Objects of kinds the viewer does not show, passed over while reading, by kind.
   const SkippedKinds& skippedKinds() const { return skipped_; }
+  // The release the file's header names ($ACADVER, for instance "AC1009"); empty when it
+  // names none.
+  const std::string& dxfVersion() const { return dxfVersion_; }
 
   EntityList& entities() { return entities_; }
   const EntityList& entities() const { return entities_; }
@@ -174,6 +177,7 @@ class DXF_Zeichnung {
   LayerList layers_{20};
   PolylineList polylines_{100};
   LinetypeList linetypes_{20};
+  std::string dxfVersion_;
   double minX_ = 10000.0;
   double maxX_ = 0.0;
   double minY_ = 10000.0;

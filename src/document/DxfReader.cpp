@@ -13,6 +13,8 @@
 
 namespace {
 
+// Longest $ACADVER kept: the names are six characters ("AC1009"); more is not a name.
+constexpr std::size_t kVersionLength = 16;
 // Header extents at or beyond this size are the "nothing drawn" sentinels of CAD programs.
 constexpr double kExtentsSentinel = 1e20;
 // How far, as a share of the header box's size, what is drawn may stand out of it before
@@ -115,6 +117,7 @@ int DxfReader::readHeader() {
       document_.linetypeScale_ = parseReal(value);
     } else if (variable == "$ACADVER" && code == 1) {
       const std::string_view version = trimmed(value);
+      document_.dxfVersion_ = std::string(version.substr(0, kVersionLength));
       utf8Texts_ = version.substr(0, 2) == "AC" && version >= "AC1021";
     }
   }

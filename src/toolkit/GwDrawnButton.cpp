@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "toolkit/GwEcho.h"
+#include "toolkit/paint/WorldMapping.h"
 
 namespace {
 
@@ -239,6 +240,14 @@ void GwDrawnButton::wc_fill_polygon(const WorldPoint* points, int count) {
 }
 
 DevicePoint GwDrawnButton::wc_to_dc(double x, double y) const { return current().wc_to_dc(x, y); }
+
+WorldPoint GwDrawnButton::dc_to_wc(double x, double y) const {
+  if (!hasWorld_) return {x, y};
+  const PixelSize canvas = canvasSize();
+  const WorldMapping mapping(world_[0], world_[1], world_[2], world_[3], canvas.width,
+                             canvas.height);
+  return {mapping.worldX(x), mapping.worldY(y)};
+}
 
 void GwDrawnButton::add_echo(GwEcho* echo) {
   if (std::find(echoes_.begin(), echoes_.end(), echo) == echoes_.end()) echoes_.push_back(echo);

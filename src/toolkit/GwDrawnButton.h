@@ -68,6 +68,9 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void wc_dot(double x, double y) override;
   void wc_fill_polygon(const WorldPoint* points, int count) override;
   DevicePoint wc_to_dc(double x, double y) const override;
+  // The world point at a canvas pixel position, the inverse of wc_to_dc; the position
+  // itself while the area has no world rectangle.
+  WorldPoint dc_to_wc(double x, double y) const;
   PixelSize container_size() const override;
   PixelPosition position_in_container() const override;
   DeviceContext& device_context() override { return current().device_context(); }

@@ -11,6 +11,7 @@
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwFrameWindow.h"
 #include "toolkit/GObjectHandle.h"
+#include "toolkit/GwInstallLayout.h"
 #include "toolkit/GwUDStr.h"
 
 GwRcMgr gw_def_mgr;
@@ -60,6 +61,11 @@ bool GwRcMgr::use(const char* file) {
   if (!name.has_parent_path()) {
     const std::string configured = database_value("ResourcePath");
     if (!configured.empty()) candidates.push_back(std::filesystem::path(configured) / name);
+#if defined(DXFV_INSTALL_BINDIR) && defined(DXFV_INSTALL_DATADIR)
+    const std::filesystem::path installed =
+        GwInstalledDataFolder(GwRunningProgram(), DXFV_INSTALL_BINDIR, DXFV_INSTALL_DATADIR);
+    if (!installed.empty()) candidates.push_back(installed / name);
+#endif
 #ifdef DXFV_RESOURCE_DIR
     candidates.push_back(std::filesystem::path(DXFV_RESOURCE_DIR) / name);
 #endif

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "toolkit/GwCore.h"
+#include "viewer/PointerPosition.h"
 #include "viewer/ViewerSession.h"
 
 namespace {
@@ -68,6 +69,7 @@ int motionHandler(GwCore* widget, GwEvent* event, GwUD userData) {
   ViewState& view = session->view;
   double x = 0.0;
   double y = 0.0;
+  showPointerPosition(*session, widget, *event);
   containerPosition(widget, *event, x, y);
   if (view.mouseMode == MouseMode::Measuring && session->mouse.measureMotion) {
     session->mouse.measureMotion(*session, x, y);

@@ -4,6 +4,7 @@
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"
 #include "viewer/MouseHandlers.h"
+#include "viewer/PointerPosition.h"
 #include "viewer/ViewScroll.h"
 #include "viewer/ViewZoom.h"
 #include "viewer/ViewerSession.h"
@@ -37,6 +38,7 @@ void detachMouseHandlers(ViewerSession& session) {
   ViewState& view = session.view;
   view.rubberBand.reset();
   view.panning = 0;
+  clearPointerPosition(session);
 }
 
 int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD userData) {

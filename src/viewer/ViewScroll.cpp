@@ -10,6 +10,16 @@
 
 namespace {
 
+constexpr int kScrollStepParts = 10;  // an arrow key moves a tenth of the container
+
+// Puts the area at (x, y) and the scroll bars where that is.
+void moveArea(const ViewArea& view, const AreaState& state, int x, int y) {
+  if (x == state.x && y == state.y) return;
+  view.area().set_position(x, y);
+  view.showScrollBars(ScrollGeometry::bar(state.containerWidth, x, state.width, state.width),
+                      ScrollGeometry::bar(state.containerHeight, y, state.height, state.height));
+}
+
 double barValue(const ViewerSession& session, const char* name) {
   const GwCore* bar = session.child(name);
   return bar ? bar->scroll_value() : 0.0;
@@ -79,9 +89,20 @@ int panMotionHandler(GwCore* widget, GwEvent* event, GwUD userData) {
   const int ny = ScrollGeometry::panned(viewing.panStartAreaY,
                                         static_cast<int>(std::trunc(y - viewing.panStartY)),
                                         state.containerHeight, state.height);
-  if (nx == state.x && ny == state.y) return 1;
-  view.area().set_position(nx, ny);
-  view.showScrollBars(ScrollGeometry::bar(state.containerWidth, nx, state.width, state.width),
-                      ScrollGeometry::bar(state.containerHeight, ny, state.height, state.height));
+  moveArea(view, state, nx, ny);
   return 1;
+}
+
+void scrollBySteps(const ViewerSession& session, int stepsX, int stepsY) {
+  const ViewArea view(session);
+  if (!session.view.drawingShown || !view) return;
+  const AreaState state = view.state();
+  // The drawing moves against the view.
+  const int stepX = state.containerWidth / kScrollStepParts;
+  const int stepY = state.containerHeight / kScrollStepParts;
+  const int nx =
+      ScrollGeometry::panned(state.x, -stepsX * stepX, state.containerWidth, state.width);
+  const int ny =
+      ScrollGeometry::panned(state.y, -stepsY * stepY, state.containerHeight, state.height);
+  moveArea(view, state, nx, ny);
 }

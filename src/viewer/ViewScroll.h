@@ -18,3 +18,9 @@ int CB_moveVert(GwCore* widget, GwEvent* event, GwUD userData);
 // and the bars follow. Return 1.
 int panButtonHandler(GwCore* widget, GwEvent* event, GwUD userData);
 int panMotionHandler(GwCore* widget, GwEvent* event, GwUD userData);
+
+struct ViewerSession;
+
+// Arrow keys: moves the view a tenth of the container per step (positive: right or down),
+// within the range the scroll bars reach, and the bars follow. Nothing without a drawing.
+void scrollBySteps(const ViewerSession& session, int stepsX, int stepsY);

@@ -64,6 +64,8 @@ class MessageAnswerer {
   std::vector<std::string> keys;
   // The main text of each message, as shown.
   std::vector<std::string> texts;
+  // The secondary text of each message.
+  std::vector<std::string> details;
 
  private:
   static gboolean answer(gpointer self) {
@@ -76,6 +78,9 @@ class MessageAnswerer {
       gchar* text = nullptr;
       g_object_get(window, "text", &text, nullptr);
       static_cast<MessageAnswerer*>(self)->texts.push_back(text ? text : "");
+      g_free(text);
+      g_object_get(window, "secondary-text", &text, nullptr);
+      static_cast<MessageAnswerer*>(self)->details.push_back(text ? text : "");
       g_free(text);
       gtk_dialog_response(GTK_DIALOG(window), GTK_RESPONSE_OK);
     }

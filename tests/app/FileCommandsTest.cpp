@@ -132,10 +132,17 @@ TEST_F(FileCommandsTest, DrawingInformationTellsWhatWasPassedOver) {
   EXPECT_TRUE(shown("PB_info"));
   messages.keys.clear();
   messages.texts.clear();
+  messages.details.clear();
   CB_info(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Zeichnungsinformation"});
   ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("MLINE 1"), std::string::npos) << messages.texts[0];
+  EXPECT_EQ(messages.texts[0], "multiline.dxf");
+  ASSERT_EQ(messages.details.size(), 1u);
+  const std::string& details = messages.details[0];
+  EXPECT_NE(details.find("MLINE 1"), std::string::npos) << details;
+  EXPECT_NE(details.find("\n  0: 1 object\n"), std::string::npos) << details;
+  EXPECT_NE(details.find("Extents: x 0.000 to 10.000, y 0.000 to 10.000"), std::string::npos)
+      << details;
 }
 
 TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {

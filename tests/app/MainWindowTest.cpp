@@ -3,9 +3,12 @@
 
 #include <clocale>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "interface/DXF_Interface.h"
 #include "toolkit/GwDrawnButton.h"
+#include "toolkit/GwEcho.h"
 #include "toolkit/GwUDStr.h"
 #include "settings/IniFile.h"
 #include "MainWindowTestSupport.h"
@@ -74,6 +77,64 @@ TEST_F(MainWindowTest, StartsWithTheControlsThatNeedADrawingHiddenAndZoomModeOn)
   EXPECT_EQ(session_.window.layerDialog, nullptr);
   EXPECT_EQ(session_.window.viewerInterface, nullptr);
   EXPECT_EQ(std::string(session_.window.logoPath.c_str()), DXFV_RESOURCES "/dxflogo.svg");
+}
+
+// Sends a key press with modifiers to the frame, as the keyboard would.
+void pressKey(GwFrame& frame, guint keyval, guint state = 0) {
+  GdkEvent* event = gdk_event_new(GDK_KEY_PRESS);
+  event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(frame.widget())));
+  event->key.keyval = keyval;
+  event->key.state = state;
+  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(
+                                  gdk_display_get_default())));
+  gtk_widget_event(frame.widget(), event);
+  gdk_event_free(event);
+}
+
+std::string accelerator(GwFrame& frame, const char* item) {
+  GtkWidget* label = gtk_bin_get_child(GTK_BIN(frame.frame_child(item)->widget()));
+  guint key = 0;
+  GdkModifierType modifiers{};
+  gtk_accel_label_get_accel(GTK_ACCEL_LABEL(label), &key, &modifiers);
+  gchar* shown = gtk_accelerator_get_label(key, modifiers);
+  std::string text = shown;
+  g_free(shown);
+  return text;
+}
+
+TEST_F(MainWindowTest, DesktopStartRecentFilesAcceleratorsAndNothingToSaveOrPrint) {
+  InFolder in(folder_);
+  bool ran = false;
+  runWindow(testsupport::normalSettings("State=0\nDimW=700\nDimH=400\nPosX=0\nPosY=0\n") +
+                "\n[Recent]\nFile1=/d/newest.dxf\nFile2=\nFile3=/d/older_one.dxf\n",
+            [&](GwFrame& frame) {
+              ran = true;
+              for (const char* name : {"MI_saveas", "MI_print", "PB_saveas", "PB_print"}) {
+                EXPECT_FALSE(frame.frame_child(name)->is_sensitive()) << name;
+              }
+              EXPECT_EQ(accelerator(frame, "MI_open"), "Ctrl+O");
+              EXPECT_EQ(accelerator(frame, "MI_print"), "Ctrl+P");
+              EXPECT_EQ(accelerator(frame, "MI_hilfe"), "F1");
+              GwCore* recent = frame.frame_child("MI_recent");
+              ASSERT_NE(recent, nullptr);
+              EXPECT_TRUE(recent->is_sensitive());
+              GtkWidget* menu = gtk_menu_item_get_submenu(GTK_MENU_ITEM(recent->widget()));
+              std::vector<std::string> labels;
+              GList* items = gtk_container_get_children(GTK_CONTAINER(menu));
+              for (GList* item = items; item; item = item->next) {
+                labels.emplace_back(gtk_menu_item_get_label(GTK_MENU_ITEM(item->data)));
+              }
+              g_list_free(items);
+              EXPECT_EQ(labels,
+                        (std::vector<std::string>{"_1  newest.dxf", "_2  older__one.dxf"}));
+
+              // Escape drops a rectangle being dragged, and only then takes the key.
+              session_.view.rubberBand =
+                  std::make_unique<GwEcho>(frame.frame_child("DA_container"));
+              pressKey(frame, GDK_KEY_Escape);
+              EXPECT_EQ(session_.view.rubberBand, nullptr);
+            });
+  EXPECT_TRUE(ran);
 }
 
 TEST_F(MainWindowTest, WithoutAWindowTheStoredFolderIsKept) {

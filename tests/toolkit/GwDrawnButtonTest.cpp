@@ -114,6 +114,28 @@ TEST_F(GwDrawnButtonTest, CanvasFollowsTheContainerUntilItGetsASizeOfItsOwn) {
   EXPECT_EQ(area_->container_size().width, 200);
 }
 
+// The pointer position shown in the status line is read back through dc_to_wc: it must
+// be the point wc_to_dc draws there, on a scrolled canvas with unequal scales too.
+TEST_F(GwDrawnButtonTest, CanvasPixelsMapBackToTheWorldPointsDrawnThere) {
+  EXPECT_EQ(area_->dc_to_wc(12.0, 7.0).x, 12.0);  // no world rectangle yet
+  area_->set_size(400, 100);
+  area_->set_position(-150, 0);
+  area_->set_wc_coords(-10.0, 20.0, 30.0, 70.0);
+  const WorldPoint corners[] = {{-10.0, 70.0}, {30.0, 20.0}, {0.0, 45.0}, {12.5, 21.25}};
+  for (const WorldPoint& world : corners) {
+    const DevicePoint pixel = area_->wc_to_dc(world.x, world.y);
+    const WorldPoint back = area_->dc_to_wc(pixel.x, pixel.y);
+    EXPECT_NEAR(back.x, world.x, 1e-9) << world.x << " " << world.y;
+    EXPECT_NEAR(back.y, world.y, 1e-9) << world.x << " " << world.y;
+  }
+  const WorldPoint topLeft = area_->dc_to_wc(0.0, 0.0);
+  EXPECT_DOUBLE_EQ(topLeft.x, -10.0);
+  EXPECT_DOUBLE_EQ(topLeft.y, 70.0);
+  const WorldPoint bottomRight = area_->dc_to_wc(400.0, 100.0);
+  EXPECT_DOUBLE_EQ(bottomRight.x, 30.0);
+  EXPECT_DOUBLE_EQ(bottomRight.y, 20.0);
+}
+
 TEST_F(GwDrawnButtonTest, ExposeCallbacksPaintThroughTheGivenPainter) {
   testsupport::RecordingDrawingArea recorder;
   area_->add_callback(GwCB_EXPOSE, paintRed, 0, GwUD());

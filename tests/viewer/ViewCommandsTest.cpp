@@ -3,6 +3,7 @@
 #include "viewer/ViewZoom.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "viewer/Measuring.h"
 #include "viewer/MouseHandlers.h"
@@ -179,6 +180,46 @@ TEST_F(ViewCommandsTest, ScrollBarValuesMoveTheAreaAcrossItsRange) {
   CB_moveVert(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->position().y, container.height - size.height);
   EXPECT_EQ(area_->size().width, size.width);
+}
+
+TEST_F(ViewCommandsTest, ArrowKeysScrollATenthOfTheContainerWithinTheRange) {
+  fitCurrentView(session_);
+  CB_zoomp(nullptr, nullptr, session_.userData());
+  CB_zoomp(nullptr, nullptr, session_.userData());
+  const GwPosition start = area_->position();
+  scrollBySteps(session_, 1, 0);
+  EXPECT_EQ(area_->position().x, start.x - container.width / 10);
+  EXPECT_EQ(area_->position().y, start.y);
+  scrollBySteps(session_, 0, -1);
+  EXPECT_EQ(area_->position().y, start.y + container.height / 10);
+  EXPECT_DOUBLE_EQ(bar("SB_hori")->scroll_value(),
+                   100.0 * area_->position().x / (container.width - area_->size().width));
+  // Far to the left the area stops at its edge.
+  scrollBySteps(session_, -1000, 0);
+  EXPECT_EQ(area_->position().x, 0);
+  session_.view.drawingShown = 0;
+  scrollBySteps(session_, 5, 5);
+  EXPECT_EQ(area_->position().x, 0);
+}
+
+// The status line shows the drawing point under the pointer while it is over the drawing
+// area, and nothing over the container around it.
+TEST_F(ViewCommandsTest, PointerOverTheDrawingShowsItsDrawingPoint) {
+  fitCurrentView(session_);
+  GwCore* position = frame_->frame_child("EB_position");
+  ASSERT_NE(position, nullptr);
+  const GwPosition at = area_->position();
+  const int px = area_->size().width / 4;
+  const int py = area_->size().height / 2;
+  GwEvent over = mouse(px, py, GwEVENT_MOTION, 0);
+  motionHandler(area_, &over, session_.userData());
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "x %.1f  y %.1f mm", worldX(at.x + px + 0.5),
+                worldY(at.y + py + 0.5));
+  EXPECT_EQ(position->text(), expected);
+  GwEvent outside = mouse(1, 1, GwEVENT_MOTION, 0);
+  motionHandler(container_, &outside, session_.userData());
+  EXPECT_EQ(position->text(), "");
 }
 
 TEST_F(ViewCommandsTest, WheelZoomsByTheStepAboutThePointer) {

@@ -83,6 +83,11 @@ inline const char* const kViewerFrame = R"(
           </object>
         </child>
         <child>
+          <object class="GtkEntry" id="EB_position">
+            <property name="visible">True</property>
+          </object>
+        </child>
+        <child>
           <object class="GtkEntry" id="EB_text">
             <property name="visible">True</property>
           </object>

@@ -15,6 +15,9 @@ class WorldMapping {
 
   double x(double worldX) const { return (worldX - originX_) * scaleX_; }
   double y(double worldY) const { return flipY_ ? (originY_ - worldY) * scaleY_ : worldY; }
+  // The inverse: the world coordinates at a device position.
+  double worldX(double pixelX) const { return pixelX / scaleX_ + originX_; }
+  double worldY(double pixelY) const { return flipY_ ? originY_ - pixelY / scaleY_ : pixelY; }
 
   // Pixels per world unit along each axis.
   double scaleX() const { return scaleX_; }
