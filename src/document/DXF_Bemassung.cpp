@@ -95,8 +95,12 @@ int DXF_Bemassung::drawOnDevice(DeviceContext& dc, const BlockList& blocks, doub
 int DXF_Bemassung::applyLayer(const BlockList& blocks, const Layer& layer) {
   const int index = findBlock(blocks);
   if (index < 0) return kBlockNotFound;
+  // The block's content on the dimension's layer or on layer "0" follows it; content on
+  // layers of its own (definition points) stays there.
+  const std::string before = layerName_;
   copyField(layerName_, layer.name());
-  blocks.at(index)->giveLayerToAll(layer);
+  blocks.at(index)->giveLayerWhereNamed(layer, before.c_str());
+  blocks.at(index)->giveLayerWhereNamed(layer, "0");
   return 1;
 }
 

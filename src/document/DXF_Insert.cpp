@@ -227,7 +227,9 @@ WorldPoint DXF_Insert::cellOffset(int column, int row) const {
 }
 
 void DXF_Insert::transform(double s, double a, double dx, double dy, double dz) {
-  const auto [c, n] = cosSinOfDegrees(a);
+  const auto turn = cosSinOfDegrees(a);
+  const double c = turn.cos;
+  const double n = turn.sin;
   const auto map = [&](WorldPoint& p, double ox, double oy) {
     const double placedX = std::fabs(s) * (c * p.x - n * p.y) + ox;
     p.y = s * (n * p.x + c * p.y) + oy;

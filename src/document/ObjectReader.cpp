@@ -92,13 +92,19 @@ std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
   }
 }
 
+// A record with no group at all (only the next record's code line was read since `start`)
+// places nothing; kept, a file of such records would cost far more memory than its text.
+bool heldNoGroup(const DxfLineReader& in, long start) { return in.lineNumber() - start <= 1; }
+
 // Reads a circle or an arc; one in a tilted plane is replaced by the ellipse it is seen
-// as from above.
+// as from above. `entity` stays empty for a record without groups.
 template <class Circular>
 int readCircular(DxfLineReader& in, std::unique_ptr<DXFGeometrie>& entity) {
   auto circular = std::make_unique<Circular>();
   std::optional<EllipseArc> tiltedOutline;
+  const long start = in.lineNumber();
   const int result = circular->readGroups(in, tiltedOutline);
+  if (heldNoGroup(in, start)) return result;
   if (tiltedOutline) {
     entity = std::make_unique<Ellipse>(*circular, *tiltedOutline);
   } else {
@@ -120,10 +126,7 @@ int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list,
   } else {
     result = target.read(in);
   }
-  if (result < 0) return result;
-  // A record with no group at all (only the next record's code line was read) places
-  // nothing; kept, a file of such records would cost far more memory than its text.
-  if (in.lineNumber() - start <= 1) return result;
+  if (result < 0 || heldNoGroup(in, start)) return result;
   attach(target);
   list.append(std::move(object));
   return result;
@@ -140,8 +143,9 @@ int readAttribute(DxfLineReader& in, EntityList& entities, const LayerIndex& lay
   auto attribute = std::make_unique<DXFText>();
   attribute->markAsAttribute();
   if (utf8Texts) attribute->markAsUtf8();
+  const long start = in.lineNumber();
   const int result = attribute->readGroups(in);
-  if (result < 0 || attribute->isHiddenAttribute()) return result;
+  if (result < 0 || heldNoGroup(in, start) || attribute->isHiddenAttribute()) return result;
   attachEntity(*attribute, layers);
   entities.append(std::move(attribute));
   return result;
@@ -176,7 +180,6 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
   const std::optional<Kind> kind = kindOf(std::string_view(typeName, length));
   if (!kind || (*kind == Kind::Leader && context == Context::Block)) return outcome;
   outcome.recognised = true;
-  auto none = [](auto&) {};
   switch (*kind) {
     case Kind::Insert:
       outcome.insertOrDimension = true;
@@ -189,7 +192,7 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       outcome.insertOrDimension = true;
       auto dimension = std::make_unique<DXF_Bemassung>();
       if (utf8Texts) dimension->markAsUtf8();
-      outcome.result = readInto(std::move(dimension), in, lists.dimensions, none);
+      outcome.result = readInto(std::move(dimension), in, lists.dimensions, [](auto&) {});
       break;
     }
     case Kind::Polyline:
@@ -206,7 +209,7 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       std::unique_ptr<DXFGeometrie> entity;
       outcome.result = *kind == Kind::Arc ? readCircular<Kreisbogen>(in, entity)
                                           : readCircular<Kreis>(in, entity);
-      if (outcome.result < 0) break;
+      if (outcome.result < 0 || !entity) break;
       attachEntity(*entity, layers);
       lists.entities.append(std::move(entity));
       break;

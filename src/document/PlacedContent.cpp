@@ -51,10 +51,12 @@ int PlacedContent::ofInsert(const DXF_Insert& insert, const Sink& sink) {
 void PlacedContent::enterGrid(const DXF_Block& block, const DXF_Insert& insert,
                               const Sink& sink) {
   const Placement first = insertPlacement(insert);
+  const bool grid = insert.rows() * insert.columns() > 1;
   for (int row = 0; row < insert.rows(); ++row) {
     for (int column = 0; column < insert.columns(); ++column) {
-      // Each cell costs a unit of its own: a grid of a block that places nothing must end.
-      if (!budget_->take()) return;
+      // Each cell of a grid costs a unit of its own: a grid of a block that places nothing
+      // must end.
+      if (grid && !budget_->take()) return;
       Placement cell = first;
       const WorldPoint offset = insert.cellOffset(column, row);
       cell.dx += offset.x;

@@ -18,8 +18,8 @@ using testsupport::TempDir;
 
 using LayerDialogEndToEnd = testsupport::EndToEndTest;
 
-// A floor plan on a dozen layers: "topography" and "nivel" black (colours 132 and 30),
-// "wall high" blue.
+// A floor plan on a dozen layers: "topography" teal and "nivel" orange (colours 132 and
+// 30), "wall high" blue, texts black.
 const std::string kDrawing =
     testsupport::dataPath("samples/dxf-js/Ceco.NET-Architecture-Tm-53.dxf").string();
 
@@ -55,8 +55,8 @@ TEST_F(LayerDialogEndToEnd, EditedLooksShowAtOnceAreStoredAndComeBackOnTheNextSt
   EXPECT_TRUE(contains(edit.report, "cancel picture same\n")) << edit.report;
   EXPECT_TRUE(contains(edit.report, "cancel settings same\n")) << edit.report;
 
-  // After OK the lines of "topography" are red and those of "nivel" gone; the rest
-  // of the drawing stays black.
+  // After OK the lines of "topography" are red and those of "nivel" gone; what was black
+  // stays black.
   const std::vector<long> changes = numbersAfter(edit.report, "changes ");
   ASSERT_EQ(changes.size(), 3u) << edit.report;
   const long red = changes[0];

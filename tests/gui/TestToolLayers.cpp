@@ -121,7 +121,8 @@ void reportChanges(GdkPixbuf* now) {
   long dark = 0;
   for (int y = 0; y < gdk_pixbuf_get_height(now); ++y) {
     for (int x = 0; x < gdk_pixbuf_get_width(now); ++x) {
-      if (toneOf(pixelAt(opened, x, y)) != Tone::Dark) continue;
+      // Only what was inked when the drawing opened.
+      if (toneOf(pixelAt(opened, x, y)) == Tone::White) continue;
       const Tone tone = toneOf(pixelAt(now, x, y));
       red += tone == Tone::Red ? 1 : 0;
       white += tone == Tone::White ? 1 : 0;
