@@ -2,6 +2,7 @@
 #include "document/PlacementBudget.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <unordered_map>
 
@@ -89,10 +90,15 @@ std::string PlacementCut::sentence() const {
   char text[240];
   std::string result;
   if (refused > 0) {
+    // With a decimal point whatever the locale, like every number the program shows.
+    char copies[32];
+    const auto end = std::to_chars(copies, copies + sizeof copies - 1, wanted,
+                                   std::chars_format::general, 3);
+    *end.ptr = '\0';
     std::snprintf(text, sizeof text,
-                  "The drawing was cut: its blocks place %.3g copies, more than the %ld "
+                  "The drawing was cut: its blocks place %s copies, more than the %ld "
                   "this viewer draws; the rest is left out.",
-                  wanted, limit);
+                  copies, limit);
     result = text;
   }
   if (tooDeep > 0) {
