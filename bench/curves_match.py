@@ -19,7 +19,6 @@ viewer draws and saves. Then:
 import argparse
 import math
 import os
-import subprocess
 import sys
 import tempfile
 
@@ -28,7 +27,8 @@ from ezdxf import path as ezpath
 from ezdxf.render import hatching
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry_match import explode  # noqa: E402
+from geometry_match import (explode, exploded_document, sample_paths,  # noqa: E402
+                            segment_distance)
 
 # A spline point matches within this part of the spline's size, plus the written
 # file's four decimals.
@@ -120,27 +120,16 @@ def our_pieces(dxftool, entities, scratch):
         copy.dxf.layer = "0"
         msp.add_entity(copy)
     source = os.path.join(scratch, "curves.dxf")
-    out = os.path.join(scratch, "exploded.dxf")
     doc.saveas(source)
-    if os.path.exists(out):
-        os.remove(out)
-    done = subprocess.run([dxftool, "convert", source, out, "--explode"],
-                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    if done.returncode != 0 or not os.path.exists(out):
+    exploded = exploded_document(dxftool, source, scratch)
+    if exploded is None:
         return [], []
-    result = ezdxf.recover.readfile(out)[0].modelspace()
+    result = exploded.modelspace()
     lines = [((e.dxf.start.x, e.dxf.start.y), (e.dxf.end.x, e.dxf.end.y))
              for e in result if e.dxftype() == "LINE"]
     solids = [[(v.x, v.y) for v in (e.dxf.vtx0, e.dxf.vtx1, e.dxf.vtx3, e.dxf.vtx2)]
               for e in result if e.dxftype() == "SOLID"]
     return lines, solids
-
-
-def distance_to_segment(p, a, b):
-    dx, dy = b[0] - a[0], b[1] - a[1]
-    length2 = dx * dx + dy * dy
-    t = 0.0 if length2 == 0 else max(0.0, min(1.0, ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / length2))
-    return math.hypot(a[0] + t * dx - p[0], a[1] + t * dy - p[1])
 
 
 class SegmentGrid:
@@ -165,9 +154,9 @@ class SegmentGrid:
         for dx in (-1, 0, 1):
             for dy in (-1, 0, 1):
                 for segment in self.grid.get((kx + dx, ky + dy), ()):
-                    if distance_to_segment(p, *segment) <= tol:
+                    if segment_distance(p, *segment) <= tol:
                         return True
-        return any(distance_to_segment(p, *s) <= tol for s in self.grid.get(("long",), ()))
+        return any(segment_distance(p, *s) <= tol for s in self.grid.get(("long",), ()))
 
 
 def main():
@@ -175,10 +164,7 @@ def main():
     parser.add_argument("dxftool")
     parser.add_argument("samples")
     args = parser.parse_args()
-    paths = []
-    for folder, _, files in os.walk(args.samples):
-        paths += [os.path.join(folder, f) for f in files if f.lower().endswith(".dxf")]
-    paths.sort()
+    paths = sample_paths(args.samples)
     print("| file | splines matched | solid hatch area ours/ezdxf | pattern length ours/ezdxf |")
     print("|---|---|---|---|")
     with tempfile.TemporaryDirectory(prefix="curves-match-") as scratch:

@@ -192,7 +192,9 @@ def reference_items(path):
     return collect(explode(doc.modelspace()), reference=True)
 
 
-def our_items(dxftool, path, scratch):
+def exploded_document(dxftool, path, scratch):
+    """dxftool's exploded copy of `path` as ezdxf's recover mode reads it: None when
+    dxftool refuses the file, an empty drawing when ezdxf cannot load what it wrote."""
     out = os.path.join(scratch, "exploded.dxf")
     if os.path.exists(out):
         os.remove(out)
@@ -201,10 +203,14 @@ def our_items(dxftool, path, scratch):
     if done.returncode != 0 or not os.path.exists(out):
         return None
     try:
-        doc, _ = recover.readfile(out)
+        return recover.readfile(out)[0]
     except Exception:  # a written file ezdxf cannot load matches nothing
-        return []
-    return collect(doc.modelspace())
+        return ezdxf.new()
+
+
+def our_items(dxftool, path, scratch):
+    doc = exploded_document(dxftool, path, scratch)
+    return None if doc is None else collect(doc.modelspace())
 
 
 class Index:
@@ -304,15 +310,18 @@ def match(reference, ours):
     return matched
 
 
+def sample_paths(folder):
+    """Every DXF file below `folder`, sorted."""
+    return sorted(os.path.join(root, name) for root, _, names in os.walk(folder)
+                  for name in names if name.lower().endswith(".dxf"))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("dxftool")
     parser.add_argument("samples")
     args = parser.parse_args()
-    paths = []
-    for folder, _, files in os.walk(args.samples):
-        paths += [os.path.join(folder, f) for f in files if f.lower().endswith(".dxf")]
-    paths.sort()
+    paths = sample_paths(args.samples)
     print(f"| file | matched/reference | share |")
     print(f"|---|---|---|")
     below_goal = 0

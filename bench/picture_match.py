@@ -36,6 +36,9 @@ from ezdxf.addons.drawing.matplotlib import MatplotlibBackend  # noqa: E402
 from ezdxf.addons.drawing import properties as drawing_properties  # noqa: E402
 from ezdxf.addons.drawing.properties import LayoutProperties  # noqa: E402
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from geometry_match import sample_paths  # noqa: E402
+
 # A layer missing from the table is drawn as a new layer would be: colour 7, black on
 # white (ezdxf's fallback is white, meant for its dark background).
 drawing_properties.DEFAULT_LAYER_PROPERTIES.color = "#000000"
@@ -193,8 +196,7 @@ def main():
     if os.path.isfile(args.samples):
         files = [args.samples]
     else:
-        files = sorted(os.path.join(root, f) for root, _, names in os.walk(args.samples)
-                       for f in names if f.lower().endswith(".dxf"))
+        files = sample_paths(args.samples)
     if args.keep:
         os.makedirs(args.keep, exist_ok=True)
     jobs = [(os.path.abspath(args.dxftool), f, args.width, args.height, args.keep)

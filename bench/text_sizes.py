@@ -31,7 +31,8 @@ from ezdxf import recover
 from PIL import Image
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from geometry_match import EXPLODED, MAX_DEPTH  # noqa: E402  (the same reference explode)
+from geometry_match import (EXPLODED, MAX_DEPTH,  # noqa: E402  (the same reference explode)
+                            exploded_document, sample_paths)
 
 HEIGHT_TOLERANCE = 0.05
 ANCHOR_TOLERANCE = 2e-3
@@ -84,14 +85,9 @@ def explode_with_attributes(entities, depth=0):
 
 
 def our_texts(dxftool, path, scratch):
-    out = os.path.join(scratch, "exploded.dxf")
-    if os.path.exists(out):
-        os.remove(out)
-    done = subprocess.run([dxftool, "convert", path, out, "--explode"],
-                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    if done.returncode != 0 or not os.path.exists(out):
+    doc = exploded_document(dxftool, path, scratch)
+    if doc is None:
         return None
-    doc, _ = recover.readfile(out)
     texts = []
     for entity in doc.modelspace().query("TEXT"):
         anchors = [wcs(entity, entity.dxf.insert)]
@@ -124,9 +120,7 @@ def compare(reference, ours):
 
 
 def samples_table(dxftool, folder):
-    paths = []
-    for root, _, files in os.walk(folder):
-        paths += [os.path.join(root, f) for f in files if f.lower().endswith(".dxf")]
+    paths = sample_paths(folder)
     print("| file | reference texts (attributes) | found | height within 5 % |")
     print("|---|---|---|---|")
     totals = [0, 0, 0]

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
+
+#include "entities/BulgeArc.h"
 
 namespace PolylineBands {
 
@@ -34,26 +37,22 @@ std::vector<WorldPoint> outline(const Punkt& from, const Punkt& to) {
             {to.x() - nx * w1, to.y() - ny * w1},
             {from.x() - nx * w0, from.y() - ny * w0}};
   }
-  // The arc through both ends whose sweep is 4 atan(bulge), counter-clockwise when positive.
-  const double sweep = 4.0 * std::atan(bulge);
-  const double radius = chord * (1.0 + bulge * bulge) / (4.0 * std::fabs(bulge));
-  const double toCentre = chord * (1.0 - bulge * bulge) / (4.0 * bulge);
-  const double centreX = (from.x() + to.x()) / 2.0 - cy / chord * toCentre;
-  const double centreY = (from.y() + to.y()) / 2.0 + cx / chord * toCentre;
-  const double start = std::atan2(from.y() - centreY, from.x() - centreX);
+  const std::optional<BulgeArc> arc = bulgeArc({from.x(), from.y()}, {to.x(), to.y()}, bulge);
+  if (!arc) return {};
   const int pieces =
-      std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / kArcStep)), 2, kMaxArcPieces);
+      std::clamp(static_cast<int>(std::ceil(std::fabs(arc->sweep) / kArcStep)), 2, kMaxArcPieces);
   std::vector<WorldPoint> outer;
   std::vector<WorldPoint> inner;
   for (int i = 0; i <= pieces; ++i) {
     const double t = static_cast<double>(i) / pieces;
-    const double angle = start + sweep * t;
+    const double angle = arc->start + arc->sweep * t;
     const double half = w0 + (w1 - w0) * t;
     const double c = std::cos(angle);
     const double s = std::sin(angle);
-    outer.push_back({centreX + (radius + half) * c, centreY + (radius + half) * s});
-    inner.push_back({centreX + std::max(0.0, radius - half) * c,
-                     centreY + std::max(0.0, radius - half) * s});
+    const double outside = arc->radius + half;
+    const double inside = std::max(0.0, arc->radius - half);
+    outer.push_back({arc->centre.x + outside * c, arc->centre.y + outside * s});
+    inner.push_back({arc->centre.x + inside * c, arc->centre.y + inside * s});
   }
   outer.insert(outer.end(), inner.rbegin(), inner.rend());
   return outer;

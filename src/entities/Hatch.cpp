@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <utility>
 
+#include "dxf/ColourIndex.h"
 #include "entities/HatchBoundary.h"
 #include "entities/Linie.h"
 #include "entities/Punkt.h"
@@ -102,7 +102,7 @@ std::vector<Ring> styled(std::vector<Ring> rings, HatchStyle style) {
 Hatch::Hatch() = default;
 
 Hatch::Hatch(const Hatch& other)
-    : DXFGeometrie(other), triangles_(other.triangles_), strokes_(other.strokes_) {
+    : PointMappedEntity(other), triangles_(other.triangles_), strokes_(other.strokes_) {
   setColourNumber(other.colourNumber_);
 }
 
@@ -116,37 +116,6 @@ void Hatch::mapPoints(const std::function<WorldPoint(WorldPoint)>& map) {
     stroke.from = map(stroke.from);
     stroke.to = map(stroke.to);
   }
-}
-
-void Hatch::stretchX(double c, double d) {
-  mapPoints([c, d](WorldPoint p) { return WorldPoint{stretchValue(p.x, c, d), p.y}; });
-}
-
-void Hatch::stretchY(double c, double d) {
-  mapPoints([c, d](WorldPoint p) { return WorldPoint{p.x, stretchValue(p.y, c, d)}; });
-}
-
-void Hatch::moveX(double d) {
-  mapPoints([d](WorldPoint p) { return WorldPoint{p.x + d, p.y}; });
-}
-
-void Hatch::moveY(double d) {
-  mapPoints([d](WorldPoint p) { return WorldPoint{p.x, p.y + d}; });
-}
-
-void Hatch::scaleX(double k, double b) {
-  mapPoints([k, b](WorldPoint p) { return WorldPoint{p.x * k + b, p.y}; });
-}
-
-void Hatch::scaleY(double k, double b) {
-  mapPoints([k, b](WorldPoint p) { return WorldPoint{p.x, p.y * k + b}; });
-}
-
-void Hatch::transform(double s, double a, double dx, double dy, double) {
-  mapPoints([=](WorldPoint p) {
-    transformPoint(p.x, p.y, s, a, dx, dy);
-    return p;
-  });
 }
 
 void Hatch::forEachPiece(const std::function<void(DXFGeometrie&)>& use) const {
@@ -264,8 +233,8 @@ int Hatch::readGroups(DxfLineReader& in) {
     setColourNumber(std::to_string(fill.gradientColourNumber).c_str());
     deriveColour();
   } else if (fill.gradient && fill.gradientTrueColour >= 0) {
-    char colour[kColourSize];
-    std::snprintf(colour, sizeof colour, "#%06lX", fill.gradientTrueColour);
+    char colour[8];
+    ColourIndex::formatRgb(static_cast<ColourIndex::Rgb>(fill.gradientTrueColour), colour);
     setColour(colour);
     ownColour_ = 1;
   }

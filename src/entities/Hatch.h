@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "entities/DXFGeometrie.h"
+#include "entities/PointMappedEntity.h"
 #include "entities/EvenOddRegion.h"
 #include "entities/HatchPattern.h"
 #include "entities/WorldBox.h"
@@ -21,7 +21,7 @@
 // Both are worked out once when the hatch is read, and drawn, saved and exploded as the
 // same R12 pieces: SOLID triangles, LINE dashes and POINT dots, all in the hatch's colour,
 // layer and linetype. So the saved drawing, the exploded one and the open one look alike.
-class Hatch : public DXFGeometrie {
+class Hatch : public PointMappedEntity {
  public:
   static constexpr int kEndOfFile = -38;
   static constexpr long kStrokeBudget = 20000;
@@ -38,13 +38,6 @@ class Hatch : public DXFGeometrie {
 
   const char* typeName() const override;
   int touchesWindow(double minX, double minY, double maxX, double maxY) const override;
-  void stretchX(double c, double d) override;
-  void stretchY(double c, double d) override;
-  void moveX(double d) override;
-  void moveY(double d) override;
-  void scaleX(double k, double b) override;
-  void scaleY(double k, double b) override;
-  void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
                     double maxY, double dx, double dy, double a) const override;
@@ -55,7 +48,7 @@ class Hatch : public DXFGeometrie {
   Punkt minCorner() const override;
 
  private:
-  void mapPoints(const std::function<WorldPoint(WorldPoint)>& map);
+  void mapPoints(const std::function<WorldPoint(WorldPoint)>& map) override;
   WorldBox box() const;
 
   std::vector<Triangle> triangles_;

@@ -7,6 +7,7 @@
 
 #include "dxf/GroupLines.h"
 #include "entities/BSpline.h"
+#include "entities/BulgeArc.h"
 
 namespace {
 
@@ -173,19 +174,10 @@ void appendEllipticArc(Ring& ring, WorldPoint centre, WorldPoint major, WorldPoi
 }
 
 void appendBulgeArc(Ring& ring, WorldPoint from, WorldPoint to, double bulge) {
-  const double dx = to.x - from.x;
-  const double dy = to.y - from.y;
-  const double chord = std::hypot(dx, dy);
-  if (chord == 0.0 || !std::isfinite(bulge) || bulge == 0.0) {
-    append(ring, to);
-    return;
+  if (const std::optional<BulgeArc> arc = bulgeArc(from, to, bulge)) {
+    appendEllipticArc(ring, arc->centre, {arc->radius, 0.0}, {0.0, arc->radius}, arc->start,
+                      arc->sweep);
   }
-  // The centre lies on the chord's left normal for a counter-clockwise arc.
-  const double along = (1.0 - bulge * bulge) / (4.0 * bulge);
-  const WorldPoint centre{from.x + dx / 2 - dy * along, from.y + dy / 2 + dx * along};
-  const double radius = std::hypot(from.x - centre.x, from.y - centre.y);
-  const double start = std::atan2(from.y - centre.y, from.x - centre.x);
-  appendEllipticArc(ring, centre, {radius, 0.0}, {0.0, radius}, start, 4.0 * std::atan(bulge));
   append(ring, to);
 }
 

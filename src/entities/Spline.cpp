@@ -37,45 +37,14 @@ std::vector<WorldPoint> spacedApart(const std::vector<WorldPoint>& points, doubl
 
 Spline::Spline() = default;
 
-Spline::Spline(const Spline& other) : DXFGeometrie(other), curve_(other.curve_) {
+Spline::Spline(const Spline& other) : PointMappedEntity(other), curve_(other.curve_) {
   setColourNumber(other.colourNumber_);
 }
 
 const char* Spline::typeName() const { return "SPLINE"; }
 
-void Spline::mapCurve(const std::function<WorldPoint(WorldPoint)>& map) {
+void Spline::mapPoints(const std::function<WorldPoint(WorldPoint)>& map) {
   if (curve_) curve_->mapControlPoints(map);
-}
-
-void Spline::stretchX(double c, double d) {
-  mapCurve([c, d](WorldPoint p) { return WorldPoint{stretchValue(p.x, c, d), p.y}; });
-}
-
-void Spline::stretchY(double c, double d) {
-  mapCurve([c, d](WorldPoint p) { return WorldPoint{p.x, stretchValue(p.y, c, d)}; });
-}
-
-void Spline::moveX(double d) {
-  mapCurve([d](WorldPoint p) { return WorldPoint{p.x + d, p.y}; });
-}
-
-void Spline::moveY(double d) {
-  mapCurve([d](WorldPoint p) { return WorldPoint{p.x, p.y + d}; });
-}
-
-void Spline::scaleX(double k, double b) {
-  mapCurve([k, b](WorldPoint p) { return WorldPoint{p.x * k + b, p.y}; });
-}
-
-void Spline::scaleY(double k, double b) {
-  mapCurve([k, b](WorldPoint p) { return WorldPoint{p.x, p.y * k + b}; });
-}
-
-void Spline::transform(double s, double a, double dx, double dy, double) {
-  mapCurve([=](WorldPoint p) {
-    transformPoint(p.x, p.y, s, a, dx, dy);
-    return p;
-  });
 }
 
 std::optional<BSpline> Spline::placed(double s, double a, double dx, double dy) const {

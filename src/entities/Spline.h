@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "entities/BSpline.h"
-#include "entities/DXFGeometrie.h"
+#include "entities/PointMappedEntity.h"
 
 // A B-spline from its control points (10/20), knots (40) and weights (41, rational), or,
 // where no control points are given, the curve through its fit points (11/21) with the end
 // tangents 12/22 and 13/23. On the screen and on paper it is drawn as chords no further
 // than half a pixel from the curve, refined only where it is seen. It is saved as a
 // POLYLINE and exploded into LINEs, both with chords within kSavedChordError of its size.
-class Spline : public DXFGeometrie {
+class Spline : public PointMappedEntity {
  public:
   static constexpr int kEndOfFile = -37;
   // Chord error on the screen and on paper, in pixels.
@@ -40,13 +40,6 @@ class Spline : public DXFGeometrie {
 
   const char* typeName() const override;
   int touchesWindow(double minX, double minY, double maxX, double maxY) const override;
-  void stretchX(double c, double d) override;
-  void stretchY(double c, double d) override;
-  void moveX(double d) override;
-  void moveY(double d) override;
-  void scaleX(double k, double b) override;
-  void scaleY(double k, double b) override;
-  void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
                     double maxY, double dx, double dy, double a) const override;
@@ -59,7 +52,7 @@ class Spline : public DXFGeometrie {
  private:
   // The curve placed by scale, angle and offsets.
   std::optional<BSpline> placed(double s, double a, double dx, double dy) const;
-  void mapCurve(const std::function<WorldPoint(WorldPoint)>& map);
+  void mapPoints(const std::function<WorldPoint(WorldPoint)>& map) override;
   WorldBox savedBox() const;
 
   std::optional<BSpline> curve_;
