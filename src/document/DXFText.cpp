@@ -157,9 +157,17 @@ TextVAlign DXFText::anchorVAlign(int hAlign, int vAlign) {
   if (hAlign == kHAlignMiddle) return TextVAlign::Middle;
   if (hAlign == kHAlignAligned || hAlign == kHAlignFit) return TextVAlign::Baseline;
   if (vAlign == kVAlignBottom) return TextVAlign::Bottom;
-  if (vAlign == kVAlignMiddle) return TextVAlign::Middle;
   if (vAlign == kVAlignTop) return TextVAlign::Top;
+  // A middle text is drawn from its baseline below the anchor (drawnAnchor).
   return TextVAlign::Baseline;
+}
+
+WorldPoint DXFText::drawnAnchor() const {
+  const bool middle = hasAlignment_ && vAlign_ == kVAlignMiddle && hAlign_ >= kHAlignLeft &&
+                      hAlign_ <= kHAlignRight;
+  if (!middle) return {x2_, y2_};
+  const double up = radians(rotation_ + 90.0);
+  return {x2_ - std::cos(up) * height_ / 2.0, y2_ - std::sin(up) * height_ / 2.0};
 }
 
 TextStyle DXFText::styleFor(double pixelHeight, int weight) const {
@@ -198,8 +206,9 @@ void DXFText::draw(DrawingArea& area, double s, double dx, double dy, double a) 
   if (!(unitsPerPixel > 0.0)) return;
   const double pixels = std::min(s * height_ / unitsPerPixel, kMaxPixelHeight);
   if (!(pixels >= 1.0)) return;
+  const WorldPoint anchor = drawnAnchor();
   const WorldPoint first = place(x_, y_, s, a, dx, dy);
-  const WorldPoint second = place(x2_, y2_, s, a, dx, dy);
+  const WorldPoint second = place(anchor.x, anchor.y, s, a, dx, dy);
   // The text colour goes to the device context, which the cached pen of the drawing area
   // need not share, so it is set every time and the cache is made to set its pen afresh.
   dc.set_foreground_color(colour_);
@@ -222,7 +231,8 @@ void DXFText::drawOnDevice(DeviceContext& dc, double s, double minX, double minY
   dc.set_foreground_color("#000000");
   dc.set_background_color("#FFFFFF");
   resetPenCache();
-  output(dc, device(x_, y_), device(x2_, y2_), styleFor(pixels, 700));
+  const WorldPoint anchor = drawnAnchor();
+  output(dc, device(x_, y_), device(anchor.x, anchor.y), styleFor(pixels, 700));
 }
 
 template <class Self>
@@ -385,30 +395,15 @@ void DXFText::finishReading(int attachment) {
     y2_ = y_;
     z2_ = z_;
   }
-  if (vAlign_ == kVAlignMiddle) {
-    // Middle: the baseline lies half a height below the anchor, against the up direction.
-    const double up = radians(rotation_ + 90.0);
-    x2_ -= std::cos(up) * height_ / 2.0;
-    y2_ -= std::sin(up) * height_ / 2.0;
-    vAlign_ = kVAlignBaseline;
-  }
 }
 
 int DXFText::writeGroups(std::ostream& out) const {
-  // A left/baseline text anchored on a point of its own (a middle alignment moved there)
-  // has no alignment codes in DXF: its anchor is written as the insertion point instead.
-  const bool anchorOnly = hasAlignment_ && hAlign_ == kHAlignLeft && vAlign_ == kVAlignBaseline;
   writeHead(out, true);
-  auto placement = placementGroups(*this);
-  if (anchorOnly) {
-    placement[0].field = &x2_;
-    placement[1].field = &y2_;
-  }
-  writeListedGroups(out, placement);
+  writeListedGroups(out, placementGroups(*this));
   // A text with many special characters may grow beyond one value line when encoded.
   out << "  1\n" << TextCodes::valueLine(TextCodes::encodeSpecials(text_)) << '\n';
   writeListedGroups(out, styleGroups(*this));
-  if (hasAlignment_ && !anchorOnly) {
+  if (hasAlignment_) {
     out << " 72\n" << hAlign_ << "\n 73\n" << vAlign_ << '\n';
     writeListedGroups(out, alignmentGroups(*this));
   }

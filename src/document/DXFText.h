@@ -33,8 +33,8 @@ class DXFText : public DXFGeometrie {
     kHAlignMiddle = 4,
     kHAlignFit = 5,
   };
-  // Vertical alignment codes (group 73). Middle is read only: the anchor moves to the
-  // baseline instead.
+  // Vertical alignment codes (group 73). A middle text's anchor lies half its height above
+  // its baseline.
   enum VAlignCode : int {
     kVAlignBaseline = 0,
     kVAlignBottom = 1,
@@ -95,7 +95,7 @@ class DXFText : public DXFGeometrie {
   const std::string& text() const { return text_; }
   // An HAlignCode (group 72).
   int hAlign() const { return hAlign_; }
-  // A VAlignCode: baseline, bottom or top after reading (group 73).
+  // A VAlignCode (group 73).
   int vAlign() const { return vAlign_; }
   // 1 when the text carries an alignment (groups 72/73 given and not both 0).
   int hasAlignment() const { return hasAlignment_; }
@@ -147,6 +147,10 @@ class DXFText : public DXFGeometrie {
   TextStyle styleFor(double pixelHeight, int weight) const;
   // Aligned or fit: the text fills the span between its two points.
   bool fillsItsSpan() const;
+  // The point the text is drawn from: the alignment point, moved down onto the baseline by
+  // half the height for a middle text (group 73 = 2), since a capital is as high as the
+  // height says.
+  WorldPoint drawnAnchor() const;
   // Outputs the text given its insertion and alignment points on the device.
   void output(DeviceContext& dc, DevicePoint first, DevicePoint second, TextStyle style) const;
 

@@ -453,20 +453,20 @@ void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double mi
       });
 }
 
-template <class Thin, class Wide>
-void Polylinie::walkPieces(Thin thin, Wide wide) const {
+template <class Centre, class Band>
+void Polylinie::walkPieces(Centre centre, Band band) const {
   // The segments were built from the same vertex pairs with the same test, in this order.
   const std::size_t n = vertexStore_.size();
   int index = 0;
   const auto piece = [&](const Punkt& from, const Punkt& to) {
     if (index >= segmentCount()) return;
-    if (!PolylineBands::isWide(from)) {
-      thin(index++);
-      return;
+    if (PolylineBands::isWide(from)) {
+      const std::vector<WorldPoint> outline = PolylineBands::outline(from, to);
+      if (!outline.empty()) band(outline);
     }
-    ++index;
-    const std::vector<WorldPoint> outline = PolylineBands::outline(from, to);
-    if (!outline.empty()) wide(outline);
+    // A band keeps its centre line: it is the polyline's geometry, and it stays visible
+    // where the band is narrower than a pixel.
+    centre(index++);
   };
   for (std::size_t i = 1; i < n; ++i) {
     if (spans(vertexStore_[i - 1], vertexStore_[i])) piece(vertexStore_[i - 1], vertexStore_[i]);

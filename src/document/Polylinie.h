@@ -72,7 +72,7 @@ class Polylinie {
   // True when a vertex gives its segment a width: the polyline is then drawn as filled bands.
   bool isWide() const;
   // What the polyline is made of, as plain entities for exploding and for inserts: its
-  // segments, and for a wide segment its band as filled triangles (SOLID).
+  // segments, and for a wide segment first its band as filled triangles (SOLID).
   void forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const;
   // The polyline's own colour number (group 62, "256" by layer), true colour (-1: none),
   // linetype (group 6, "" by layer) and linetype scale (group 48).
@@ -124,10 +124,10 @@ class Polylinie {
   void linkSegments();
   // Gives vertices without widths of their own the head's default or constant width.
   void applyDefaultWidths(std::vector<Punkt>& vertices) const;
-  // Walks the pieces in segment order: thin(index) for a segment without width,
-  // wide(outline) with the band's outline (the polyline's coordinates) for a wide one.
-  template <class Thin, class Wide>
-  void walkPieces(Thin thin, Wide wide) const;
+  // Walks the pieces in segment order: for a wide segment first band(outline) with the
+  // band's outline (the polyline's coordinates), then for every segment centre(index).
+  template <class Centre, class Band>
+  void walkPieces(Centre centre, Band band) const;
 
   // The objects themselves: each store is allocated once at its final size, so a polyline
   // costs a few allocations instead of two per vertex and per segment. The item vectors

@@ -65,12 +65,35 @@ TEST(DXFTextAlignment, ZeroCodesDropTheAlignmentPoint) {
   EXPECT_DOUBLE_EQ(text.y2(), 2.0);
 }
 
-TEST(DXFTextAlignment, MiddleMovesTheAnchorDownByHalfTheHeight) {
-  const DXFText text =
-      readText(" 10\n0\n 20\n0\n 11\n10\n 21\n10\n 40\n4\n 72\n1\n 73\n2\n  0\n");
-  EXPECT_EQ(text.vAlign(), 0);
-  EXPECT_NEAR(text.x2(), 10.0, 1e-12);
-  EXPECT_NEAR(text.y2(), 8.0, 1e-12);
+TEST(DXFTextAlignment, MiddleKeepsItsAnchorAndStandsHalfAHeightBelowIt) {
+  // Centred on (5, 5), 2 high: the capitals' middle is the anchor, so the baseline runs
+  // one unit below it, against the up direction of the rotation. Printed at 10 pixels a
+  // unit, device y growing downwards.
+  struct Case {
+    const char* rotation;
+    double baselineX, baselineY;
+  };
+  for (const Case& c : {Case{"0", 5, 4}, Case{"90", 6, 5}}) {
+    SCOPED_TRACE(c.rotation);
+    const DXFText text = readText(std::string(" 10\n0\n 20\n0\n 11\n5\n 21\n5\n 40\n2\n 50\n") +
+                                  c.rotation + "\n 72\n1\n 73\n2\n  1\nM\n  0\n");
+    EXPECT_EQ(text.vAlign(), DXFText::kVAlignMiddle);
+    EXPECT_DOUBLE_EQ(text.x2(), 5.0);
+    EXPECT_DOUBLE_EQ(text.y2(), 5.0);
+    RecordingDeviceContext dc;
+    dc.width = 100;
+    dc.height = 100;
+    text.drawOnDevice(dc, 1.0, 0, 0, 10, 10, 0, 0, 0);
+    const auto calls = dc.log().named("text_out");
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_NEAR(calls[0].args[0], 10 * c.baselineX, 1.0);
+    EXPECT_NEAR(calls[0].args[1], 10 * (10 - c.baselineY), 1.0);
+    EXPECT_EQ(calls[0].args[8], static_cast<double>(TextHAlign::Centre));
+    EXPECT_EQ(calls[0].args[9], static_cast<double>(TextVAlign::Baseline));
+    // Written back as read: middle alignment on the file's own anchor.
+    EXPECT_NE(written(text).find(" 72\n1\n 73\n2\n 11\n5.0000\n 21\n5.0000\n"),
+              std::string::npos);
+  }
 }
 
 TEST(DXFTextAlignment, AlignedFitAndMiddleCodesAreKept) {
@@ -262,7 +285,8 @@ TEST(DXFTextDrawing, AlignmentTable) {
   };
   for (const Case& c : {Case{0, 0, TextHAlign::Left, TextVAlign::Baseline},
                         Case{1, 1, TextHAlign::Centre, TextVAlign::Bottom},
-                        Case{2, 2, TextHAlign::Right, TextVAlign::Middle},
+                        // middle: drawn from its baseline, half a height lower
+                        Case{2, 2, TextHAlign::Right, TextVAlign::Baseline},
                         Case{2, 3, TextHAlign::Right, TextVAlign::Top},
                         Case{3, 3, TextHAlign::Left, TextVAlign::Baseline},   // aligned
                         Case{4, 0, TextHAlign::Centre, TextVAlign::Middle},   // middle
