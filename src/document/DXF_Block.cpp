@@ -54,7 +54,7 @@ int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
     if (std::strcmp(kind, "ENDBLK") == 0) break;
     if (in.eof()) return kEndOfFile;
     const ObjectReader::Outcome outcome =
-        ObjectReader::read(kind, in, ObjectReader::Context::Block, lists, layers, utf8Texts);
+        ObjectReader::read(kind, in, lists, layers, utf8Texts);
     if (outcome.recognised) {
       // A failing insert or dimension ends the block; the blocks reader then meets the
       // end of the data.

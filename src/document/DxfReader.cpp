@@ -9,6 +9,7 @@
 #include "document/DrawingExtents.h"
 #include "document/LayerCompletion.h"
 #include "document/LayerIndex.h"
+#include "document/LeaderReader.h"
 #include "document/ObjectReader.h"
 
 namespace {
@@ -163,6 +164,10 @@ int DxfReader::readTables() {
       auto layer = std::make_unique<Layer>();
       result = layer->read(in_);
       if (result >= 0) document_.layers_.append(std::move(layer));
+    } else if (std::strcmp(kind, "DIMSTYLE") == 0) {
+      result = leaderStyles_.readStyle(in_) ? 0 : kEndInTables;
+    } else if (std::strcmp(kind, "BLOCK_RECORD") == 0) {
+      result = leaderStyles_.readBlockRecord(in_) ? 0 : kEndInTables;
     } else {
       return 0;
     }
@@ -187,9 +192,14 @@ int DxfReader::readEntities() {
   ObjectLists lists{document_.entities_, document_.polylines_, document_.inserts_,
                     document_.dimensions_};
   const LayerIndex layers(document_.layers_);
+  const LeaderReader leaders(leaderStyles_, document_.blocks_, layers);
   return readRecords(kEndInEntities, [&](const char* kind) {
-    const ObjectReader::Outcome outcome = ObjectReader::read(
-        kind, in_, ObjectReader::Context::Entities, lists, layers, utf8Texts_);
+    if (std::strcmp(kind, "LEADER") == 0) {
+      const int result = leaders.read(in_, lists);
+      return result < 0 ? result : 1;
+    }
+    const ObjectReader::Outcome outcome =
+        ObjectReader::read(kind, in_, lists, layers, utf8Texts_);
     if (!outcome.recognised) {
       if (!isStructural(kind)) document_.skipped_.add(kind);
       return 0;

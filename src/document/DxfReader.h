@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "document/LeaderStyles.h"
 #include "dxf/GroupLines.h"
 
 class DXF_Zeichnung;
@@ -63,4 +64,6 @@ class DxfReader {
   bool entitiesRead_ = false;
   // Files of release 2007 ($ACADVER AC1021) and later store their texts in UTF-8.
   bool utf8Texts_ = false;
+  // Dimension styles and block records, for the arrowheads and hook lines of leaders.
+  LeaderStyles leaderStyles_;
 };

@@ -22,7 +22,7 @@
 
 namespace {
 
-enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Leader, Text, MText,
+enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Text, MText,
                   Attribute, Solid, Dimension, Spline, Hatch };
 
 // The kind a type name line stands for. Telling the names apart by length first settles
@@ -46,7 +46,6 @@ std::optional<Kind> kindOf(std::string_view name) {
     case 6:
       if (name == "INSERT") return Kind::Insert;
       if (name == "CIRCLE") return Kind::Circle;
-      if (name == "LEADER") return Kind::Leader;
       if (name == "ATTRIB") return Kind::Attribute;
       if (name == "SPLINE") return Kind::Spline;
       break;
@@ -169,8 +168,8 @@ int readMText(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
 }  // namespace
 
 ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in,
-                                         Context context, ObjectLists& lists,
-                                         const LayerIndex& layers, bool utf8Texts) {
+                                         ObjectLists& lists, const LayerIndex& layers,
+                                         bool utf8Texts) {
   Outcome outcome;
   // No type name is longer than kLongestName characters, so the length is measured no
   // further.
@@ -178,7 +177,7 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
   std::size_t length = 0;
   while (length <= kLongestName && typeName[length] != '\0') ++length;
   const std::optional<Kind> kind = kindOf(std::string_view(typeName, length));
-  if (!kind || (*kind == Kind::Leader && context == Context::Block)) return outcome;
+  if (!kind) return outcome;
   outcome.recognised = true;
   switch (*kind) {
     case Kind::Insert:
@@ -196,7 +195,6 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       break;
     }
     case Kind::Polyline:
-    case Kind::Leader:
       outcome.result = readInto(std::make_unique<Polylinie>(), in, lists.polylines,
                                 [&](Polylinie& polyline) {
                                   if (const Layer* layer = layers.firstNamed(polyline.layerName())) {

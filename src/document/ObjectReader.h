@@ -8,11 +8,8 @@
 // the matching list, as the ENTITIES section and block bodies both do.
 class ObjectReader {
  public:
-  // Where the type name stands: block bodies know no LEADER.
-  enum class Context { Entities, Block };
-
   struct Outcome {
-    // False when the line names no object kind of the context; nothing was read then.
+    // False when the line names no object kind read here; nothing was read then.
     bool recognised = false;
     // The object reader's result: 0, or its negative end-of-file code.
     int result = 0;
@@ -23,6 +20,6 @@ class ObjectReader {
   // Reads the object named by `typeName` from `in` (positioned after that line) into
   // `lists`. Entities and polylines take the first layer of their name from `layers`;
   // texts are converted from UTF-8 when `utf8Texts`; a failed object is discarded.
-  static Outcome read(const char* typeName, DxfLineReader& in, Context context,
-                      ObjectLists& lists, const LayerIndex& layers, bool utf8Texts);
+  static Outcome read(const char* typeName, DxfLineReader& in, ObjectLists& lists,
+                      const LayerIndex& layers, bool utf8Texts);
 };

@@ -47,8 +47,8 @@ TEST(DxfReaderSections, EveryKindGoesToItsList) {
       "  0\nLEADER\n  8\n0\n 76\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n5\n  0\nDIMENSION\n  8\n0\n"
       "  2\n*D1\n 70\n1\n  1\n<>\n" + insert("B", 0, 0);
   auto document = readOk(dxfFile(entities, block("B", "")));
-  // The MTEXT gives a text for each of its two lines.
-  ASSERT_EQ(document->entities().count(), 8);
+  // The MTEXT gives a text for each of its two lines, the LEADER its arrowhead (a SOLID).
+  ASSERT_EQ(document->entities().count(), 9);
   EXPECT_EQ(document->polylines().count(), 3);
   EXPECT_EQ(document->dimensions().count(), 1);
   EXPECT_EQ(document->inserts().count(), 1);

@@ -1,0 +1,242 @@
+// A LEADER record: its path, drawn as a polyline, and what its dimension style adds.
+#include "document/LeaderReader.h"
+
+#include <cmath>
+#include <locale>
+#include <memory>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/DXF_Block.h"
+#include "document/ObjectReader.h"
+#include "document/Polylinie.h"
+#include "dxf/RoundTripNumbers.h"
+
+namespace {
+
+// A record of more pairs than this is no leader a program wrote; the rest is passed over.
+constexpr std::size_t kMaxPairs = 1 << 16;
+// Half the width of the closed filled arrow, as a share of its length.
+constexpr double kArrowHalfWidth = 1.0 / 6.0;
+// The leader's annotation (group 73) is a text.
+constexpr int kTextAnnotation = 0;
+
+enum LeaderGroup : int {
+  kStyleName = 3,
+  kTextWidth = 41,
+  kArrowFlag = 71,
+  kAnnotationType = 73,
+  kHookDirection = 74,
+  kHookFlag = 75,
+  kHorizontalX = 211,
+  kHorizontalY = 221,
+  kXDataString = 1000,
+  kXDataApplication = 1001,
+  kXDataBrace = 1002,
+  kXDataInteger = 1070,
+};
+
+// Groups the leader's pieces share: layer, linetype, colour, true colour, linetype scale
+// and paper space.
+bool isLooks(int code) {
+  return code == 8 || code == 6 || code == 62 || code == 420 || code == 48 || code == 67;
+}
+
+// Groups of the path: vertices and extrusion direction. Groups 40 and 41 of a leader are
+// its text's height and width, no widths of the path.
+bool isPath(int code) {
+  return code == 10 || code == 20 || code == 30 || code == 210 || code == 220 || code == 230;
+}
+
+struct Point {
+  double x, y;
+};
+
+// The groups of one LEADER record, sorted by what they are for.
+struct LeaderGroups {
+  std::string looks;  // group lines of the shared looks, first layer name only
+  std::string path;   // group lines of the path
+  long vertexCount = -1;  // group 76
+  long vertexPairs = 0;   // groups 10 given
+  bool ended = false; // the record ended with a group code 0 (not with the file)
+  bool any = false;
+  std::string styleName;
+  bool arrow = true;
+  int annotation = 3;
+  bool hook = false;
+  bool hookReversed = false;
+  double textWidth = 0.0;
+  Point horizontal{1.0, 0.0};
+  // Dimension variables the leader sets for itself (its "DSTYLE" extended data).
+  std::vector<std::pair<int, std::string>> overrides;
+};
+
+void addPair(std::string& lines, int code, const char* value) {
+  lines += std::to_string(code);
+  lines += '\n';
+  lines += value;
+  lines += '\n';
+}
+
+// Follows the "ACAD" extended data: 1000 "DSTYLE", 1002 "{", then pairs of a 1070 naming
+// the variable and a group holding its value, up to 1002 "}".
+class OverrideReader {
+ public:
+  void take(int code, const std::string& value, LeaderGroups& groups) {
+    if (code == kXDataApplication) {
+      application_ = value == "ACAD";
+      styleNamed_ = inside_ = false;
+      return;
+    }
+    if (!application_) return;
+    if (code == kXDataBrace) {
+      inside_ = styleNamed_ && value == "{";
+      if (value == "}") styleNamed_ = false;
+      variable_ = -1;
+    } else if (!inside_) {
+      if (code == kXDataString) styleNamed_ = value == "DSTYLE";
+    } else if (variable_ < 0) {
+      if (code == kXDataInteger) variable_ = parseInt(value.c_str());
+    } else {
+      groups.overrides.emplace_back(variable_, value);
+      variable_ = -1;
+    }
+  }
+
+ private:
+  bool application_ = false;
+  bool styleNamed_ = false;
+  bool inside_ = false;
+  int variable_ = -1;
+};
+
+LeaderGroups readGroups(DxfLineReader& in) {
+  LeaderGroups groups;
+  OverrideReader overrides;
+  bool layerSeen = false;
+  for (std::size_t pairs = 0;; ++pairs) {
+    const int code = in.readGroupCode(GroupCodeVariant::Standard);
+    if (in.eof()) return groups;
+    if (code == 0) {
+      groups.ended = true;
+      return groups;
+    }
+    const std::string value = in.readLine();
+    if (in.eof()) return groups;
+    groups.any = true;
+    if (pairs >= kMaxPairs) continue;
+    if (isPath(code)) addPair(groups.path, code, value.c_str());
+    if (code == 10) ++groups.vertexPairs;
+    if (code == 76) groups.vertexCount = parseInt(value.c_str());
+    if (isLooks(code) && !(code == 8 && layerSeen)) {
+      addPair(groups.looks, code, value.c_str());
+      layerSeen = layerSeen || code == 8;
+    }
+    overrides.take(code, value, groups);
+    switch (code) {
+      case kStyleName: groups.styleName = value; break;
+      case kTextWidth: groups.textWidth = parseReal(value.c_str()); break;
+      case kArrowFlag: groups.arrow = parseInt(value.c_str()) != 0; break;
+      case kAnnotationType: groups.annotation = parseInt(value.c_str()); break;
+      case kHookDirection: groups.hookReversed = parseInt(value.c_str()) == 1; break;
+      case kHookFlag: groups.hook = parseInt(value.c_str()) == 1; break;
+      case kHorizontalX: groups.horizontal.x = parseReal(value.c_str()); break;
+      case kHorizontalY: groups.horizontal.y = parseReal(value.c_str()); break;
+      default: break;
+    }
+  }
+}
+
+// Group lines of points and numbers, written so that they read back exactly.
+class RecordText {
+ public:
+  explicit RecordText(const std::string& looks) {
+    out_.imbue(withRoundTripNumbers(std::locale::classic()));
+    out_ << looks;
+  }
+  RecordText& number(int code, double value) {
+    out_ << code << '\n' << value << '\n';
+    return *this;
+  }
+  RecordText& point(int code, Point p) { return number(code, p.x).number(code + 10, p.y); }
+  RecordText& text(int code, const std::string& value) {
+    out_ << code << '\n' << value << '\n';
+    return *this;
+  }
+  std::string finished() { return out_.str() + "0\n"; }
+
+ private:
+  std::ostringstream out_;
+};
+
+Point unit(Point v) {
+  const double length = std::hypot(v.x, v.y);
+  if (!(length > 0.0) || !std::isfinite(length)) return {1.0, 0.0};
+  return {v.x / length, v.y / length};
+}
+
+}  // namespace
+
+int LeaderReader::read(DxfLineReader& in, ObjectLists& lists) const {
+  const LeaderGroups groups = readGroups(in);
+  auto path = std::make_unique<Polylinie>();
+  // Read as a polyline with its vertex count first, which a leader that leaves it out
+  // gets from its vertices.
+  const long count = groups.vertexCount >= 0 ? groups.vertexCount : groups.vertexPairs;
+  auto pathIn = DxfLineReader::fromString("76\n" + std::to_string(count) + "\n" + groups.looks +
+                                          groups.path + (groups.ended ? "0\n" : ""));
+  const int result = path->read(pathIn);
+  if (result < 0 || !groups.any) return result;
+  if (const Layer* layer = layers_.firstNamed(path->layerName())) path->assignLayer(layer);
+  std::vector<Point> vertices;
+  for (int i = 0; i < path->vertexCount(); ++i) {
+    vertices.push_back({path->vertexAt(i)->x(), path->vertexAt(i)->y()});
+  }
+  lists.polylines.append(std::move(path));
+  if (vertices.size() < 2) return 0;
+
+  LeaderStyle style = styles_.find(groups.styleName);
+  for (const auto& [code, value] : groups.overrides) style.take(code, value.c_str());
+  const auto add = [&](const char* kind, RecordText& record) {
+    auto recordIn = DxfLineReader::fromString(record.finished());
+    ObjectReader::read(kind, recordIn, lists, layers_, false);
+  };
+
+  // The hook line runs on from the last vertex under the text, as long as the text and
+  // the gap before it, when the style puts the text above it.
+  if (groups.annotation == kTextAnnotation && groups.hook && style.textAbove != 0 &&
+      groups.textWidth > 0.0 && std::isfinite(groups.textWidth)) {
+    Point direction = unit(groups.horizontal);
+    if (groups.hookReversed) direction = {-direction.x, -direction.y};
+    const double length = style.gap * style.effectiveScale() + groups.textWidth;
+    const Point from = vertices.back();
+    RecordText line(groups.looks);
+    line.point(10, from).point(11, {from.x + direction.x * length, from.y + direction.y * length});
+    add("LINE", line);
+  }
+
+  // The arrowhead points from the second vertex to the first, its tip on the first.
+  const double size = style.scaledArrowSize();
+  if (!groups.arrow || !(size > 0.0) || !std::isfinite(size)) return 0;
+  const Point tip = vertices[0];
+  const Point along = unit({tip.x - vertices[1].x, tip.y - vertices[1].y});
+  const std::string block = style.arrowBlock.empty() ? "" : styles_.blockName(style.arrowBlock);
+  if (sameNameIgnoringCase(block.c_str(), "_NONE")) return 0;
+  if (!block.empty() && DXF_Block::indexIn(blocks_, block.c_str(), false) >= 0) {
+    RecordText arrow(groups.looks);
+    arrow.text(2, block).point(10, tip).number(41, size).number(42, size);
+    arrow.number(50, std::atan2(along.y, along.x) * 180.0 / std::numbers::pi);
+    add("INSERT", arrow);
+    return 0;
+  }
+  // The closed filled arrow, the format's default: a triangle one size long.
+  const Point back{tip.x - along.x * size, tip.y - along.y * size};
+  const Point side{-along.y * size * kArrowHalfWidth, along.x * size * kArrowHalfWidth};
+  RecordText solid(groups.looks);
+  solid.point(10, tip).point(11, {back.x + side.x, back.y + side.y});
+  solid.point(12, {back.x - side.x, back.y - side.y}).point(13, {back.x - side.x, back.y - side.y});
+  add("SOLID", solid);
+  return 0;
+}
