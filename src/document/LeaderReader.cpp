@@ -17,7 +17,7 @@
 namespace {
 
 // A record of more pairs than this is no leader a program wrote; the rest is passed over.
-constexpr std::size_t kMaxPairs = 1 << 16;
+constexpr std::size_t kMaxPairs = 1 << 14;
 // Half the width of the closed filled arrow, as a share of its length.
 constexpr double kArrowHalfWidth = 1.0 / 6.0;
 // The leader's annotation (group 73) is a text.

@@ -464,8 +464,8 @@ void Polylinie::walkPieces(Centre centre, Band band) const {
       const std::vector<WorldPoint> outline = PolylineBands::outline(from, to);
       if (!outline.empty()) band(outline);
     }
-    // A band keeps its centre line: it is the polyline's geometry, and it stays visible
-    // where the band is narrower than a pixel.
+    // A band keeps its centre line or arc: that is the polyline's geometry, which the
+    // exploded drawing must hold too; drawn inside the band, it changes nothing seen.
     centre(index++);
   };
   for (std::size_t i = 1; i < n; ++i) {

@@ -240,11 +240,6 @@ TEST(WidePolylinePicture, BandsAreAsWideAsTheirWidths) {
   std::string thin = heavy;
   thin.replace(thin.find(" 40\n3\n 41\n3\n"), 12, "");
   EXPECT_EQ(paint(*read(drawing(1.0, {"10", "-5"}, thin))).columnInk(100), 1);
-  // A band a tenth of a pixel wide keeps its centre line: one pixel of full colour.
-  std::string hairline = constant;
-  hairline.replace(hairline.find(" 43\n4\n"), 7, " 43\n0.05\n 62\n1\n");
-  const Picture faint = paint(*read(drawing(1.0, {"10", "-5"}, hairline)));
-  EXPECT_EQ(faint.at(100, faint.inkiestRow()), 0xFF0000u);
 }
 
 TEST(SavedLineStyles, ReadBackDrawsTheSamePicture) {
