@@ -177,10 +177,11 @@ int DxfReader::readTables() {
 
 int DxfReader::readBlocks() {
   const LayerIndex layers(document_.layers_);
+  const LeaderReader leaders(leaderStyles_, layers);
   return readRecords(kEndInBlocks, [&](const char* kind) {
     if (std::strcmp(kind, "BLOCK") != 0) return 0;
     auto block = std::make_unique<DXF_Block>();
-    const int result = block->read(in_, layers, utf8Texts_, document_.skipped_);
+    const int result = block->read(in_, layers, utf8Texts_, leaders, document_.skipped_);
     if (result < 0) return result;
     document_.blocks_.append(std::move(block));
     return 1;
@@ -192,7 +193,7 @@ int DxfReader::readEntities() {
   ObjectLists lists{document_.entities_, document_.polylines_, document_.inserts_,
                     document_.dimensions_};
   const LayerIndex layers(document_.layers_);
-  const LeaderReader leaders(leaderStyles_, document_.blocks_, layers);
+  const LeaderReader leaders(leaderStyles_, layers);
   return readRecords(kEndInEntities, [&](const char* kind) {
     if (std::strcmp(kind, "LEADER") == 0) {
       const int result = leaders.read(in_, lists);

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "document/DXF_Block.h"
 #include "document/ObjectReader.h"
 #include "document/Polylinie.h"
 #include "dxf/RoundTripNumbers.h"
@@ -225,7 +224,8 @@ int LeaderReader::read(DxfLineReader& in, ObjectLists& lists) const {
   const Point along = unit({tip.x - vertices[1].x, tip.y - vertices[1].y});
   const std::string block = style.arrowBlock.empty() ? "" : styles_.blockName(style.arrowBlock);
   if (sameNameIgnoringCase(block.c_str(), "_NONE")) return 0;
-  if (!block.empty() && DXF_Block::indexIn(blocks_, block.c_str(), false) >= 0) {
+  // The drawing names the arrow's block by its record, which it lists with every block.
+  if (!block.empty()) {
     RecordText arrow(groups.looks);
     arrow.text(2, block).point(10, tip).number(41, size).number(42, size);
     arrow.number(50, std::atan2(along.y, along.x) * 180.0 / std::numbers::pi);

@@ -9,8 +9,8 @@
 
 class LeaderReader {
  public:
-  LeaderReader(const LeaderStyles& styles, const BlockList& blocks, const LayerIndex& layers)
-      : styles_(styles), blocks_(blocks), layers_(layers) {}
+  LeaderReader(const LeaderStyles& styles, const LayerIndex& layers)
+      : styles_(styles), layers_(layers) {}
 
   // Reads the groups after the "LEADER" line up to the group code 0 that ends them, as
   // the object readers do, and files the path into the polylines and the hook line and
@@ -20,6 +20,5 @@ class LeaderReader {
 
  private:
   const LeaderStyles& styles_;
-  const BlockList& blocks_;
   const LayerIndex& layers_;
 };

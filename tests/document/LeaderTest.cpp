@@ -150,3 +150,21 @@ TEST(LeaderArrowhead, ArrowBlockIsPlacedOnTheTipAlongTheFirstSegment) {
   }
   EXPECT_TRUE(found);
 }
+
+TEST(LeaderInBlock, PlacedWithTheInsertAndExploded) {
+  // The leader of style "S" in a block inserted at (100,0): the arrow's tip lands on
+  // (100,0), the hook line runs from (120,10) to (128.75,10).
+  auto document = readOk(dxfFile(insert("L", 100, 0), kDotBlock + block("L", leader("S")), kTables));
+  document->explodeAll();
+  const Solid* arrow = onlyOf<Solid>(*document, "SOLID");
+  ASSERT_NE(arrow, nullptr);
+  EXPECT_NEAR(arrow->cornerX(0), 100.0, 1e-9);
+  EXPECT_NEAR(arrow->cornerY(0), 0.0, 1e-9);
+  bool hook = false;
+  for (int i = 0; i < document->entities().count(); ++i) {
+    const auto* line = dynamic_cast<const Linie*>(document->entities().at(i));
+    hook = hook || (line && std::hypot(line->x1() - 120, line->y1() - 10) < 1e-9 &&
+                    std::hypot(line->x2() - 128.75, line->y2() - 10) < 1e-9);
+  }
+  EXPECT_TRUE(hook);
+}
