@@ -44,11 +44,10 @@ bool isLooks(int code) {
   return code == 8 || code == 6 || code == 62 || code == 420 || code == 48 || code == 67;
 }
 
-// Groups of the path: vertices and extrusion direction. Groups 40 and 41 of a leader are
-// its text's height and width, no widths of the path.
-bool isPath(int code) {
-  return code == 10 || code == 20 || code == 30 || code == 210 || code == 220 || code == 230;
-}
+// Groups of the path: its vertices, which are world points whatever the leader's normal
+// (210/220/230) says. Groups 40 and 41 of a leader are its text's height and width, no
+// widths of the path.
+bool isPath(int code) { return code == 10 || code == 20 || code == 30; }
 
 struct Point {
   double x, y;
@@ -237,7 +236,8 @@ int LeaderReader::read(DxfLineReader& in, ObjectLists& lists) const {
   const Point side{-along.y * size * kArrowHalfWidth, along.x * size * kArrowHalfWidth};
   RecordText solid(groups.looks);
   solid.point(10, tip).point(11, {back.x + side.x, back.y + side.y});
-  solid.point(12, {back.x - side.x, back.y - side.y}).point(13, {back.x - side.x, back.y - side.y});
+  const Point otherBase{back.x - side.x, back.y - side.y};
+  solid.point(12, otherBase).point(13, otherBase);
   add("SOLID", solid);
   return 0;
 }

@@ -154,7 +154,8 @@ TEST(LeaderArrowhead, ArrowBlockIsPlacedOnTheTipAlongTheFirstSegment) {
 TEST(LeaderInBlock, PlacedWithTheInsertAndExploded) {
   // The leader of style "S" in a block inserted at (100,0): the arrow's tip lands on
   // (100,0), the hook line runs from (120,10) to (128.75,10).
-  auto document = readOk(dxfFile(insert("L", 100, 0), kDotBlock + block("L", leader("S")), kTables));
+  auto document =
+      readOk(dxfFile(insert("L", 100, 0), kDotBlock + block("L", leader("S")), kTables));
   document->explodeAll();
   const Solid* arrow = onlyOf<Solid>(*document, "SOLID");
   ASSERT_NE(arrow, nullptr);
