@@ -2,6 +2,7 @@
 #include "document/DXF_Zeichnung.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -33,9 +34,14 @@ std::unique_ptr<Linientyp> renamedCopy(const Linientyp& linetype, const char* na
   return copy;
 }
 
+// Revisions of every document of the run, so none is ever given twice.
+std::atomic<std::uint64_t> lastRevision{0};
+
 }  // namespace
 
-DXF_Zeichnung::DXF_Zeichnung() = default;
+DXF_Zeichnung::DXF_Zeichnung() { touch(); }
+
+void DXF_Zeichnung::touch() { revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1; }
 
 DXF_Zeichnung::~DXF_Zeichnung() {
   entities_.reset(0);
@@ -48,6 +54,7 @@ DXF_Zeichnung::~DXF_Zeichnung() {
 }
 
 int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
+  touch();
   {
     std::ifstream probe(path, std::ios::binary);
     if (!probe) return DxfReader::kCannotOpen;
@@ -65,6 +72,7 @@ int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
 }
 
 int DXF_Zeichnung::readDXFFromMemory(std::string_view bytes) {
+  touch();
   if (BinaryDxf::isBinary(bytes)) return readBinary(bytes);
   DxfLineReader in = DxfLineReader::fromBytes(bytes);
   return DxfReader(*this, in).read();
@@ -101,11 +109,13 @@ Layer* DXF_Zeichnung::findLayerByShownName(const char* name) const {
 }
 
 void DXF_Zeichnung::addBlock(const char* name) {
+  touch();
   blocks_.append(std::make_unique<DXF_Block>(name));
 }
 
 void DXF_Zeichnung::addInsert(const char* blockName, const char* layerName, double x, double y,
                               double z, double rotation, double scale) {
+  touch();
   inserts_.append(std::make_unique<DXF_Insert>(blockName, layerName, x, y, z, rotation, scale));
 }
 
@@ -132,6 +142,7 @@ void DXF_Zeichnung::mergeLinetypes(const DXF_Zeichnung& other) {
 }
 
 void DXF_Zeichnung::copyBlockFrom(const DXF_Zeichnung& other, const char* name) {
+  touch();
   const DXF_Block* source = other.findBlock(name);
   if (!source) return;
   std::vector<const DXF_Block*> chain;
@@ -204,6 +215,7 @@ int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX
 }
 
 int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
+  touch();
   if (!layer || !name) return 0;
   int changed = 0;
   for (int i = entities_.count() - 1; i >= 0; --i) {
@@ -243,6 +255,7 @@ int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
 }
 
 void DXF_Zeichnung::rotateAll(double scale, double angle, double dx, double dy, double dz) {
+  touch();
   for (int i = entities_.count() - 1; i >= 0; --i) {
     entities_.at(i)->transform(scale, angle, dx, dy, dz);
   }
@@ -297,6 +310,7 @@ void DXF_Zeichnung::drawPrintCaption(DeviceContext& dc, double factor, const cha
 }
 
 void DXF_Zeichnung::explodeAll() {
+  touch();
   auto intoEntities = [this](std::unique_ptr<DXFGeometrie> placed) {
     entities_.append(std::move(placed));
   };

@@ -84,19 +84,27 @@ DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
     const Polylinie& polyline = *polylines.at(i);
     for (int k = 0; k < polyline.segmentCount(); ++k) box.add(ofEntity(*polyline.segmentAt(k)));
   }
-  for (int i = 0; i < inserts.count(); ++i) {
-    const DXF_Insert& insert = *inserts.at(i);
-    const Layer* layer = insert.layer();
-    if (insert.inPaperSpace() || (layer && !layer->visible())) continue;
-    box.add(placed(ofBlockNamed(insert.blockName(), depth), insert.scale(), insert.rotation(),
-                   insert.x(), insert.y()));
-  }
-  for (int i = 0; i < dimensions.count(); ++i) {
-    const DXF_Bemassung& dimension = *dimensions.at(i);
-    box.add(placed(ofBlockNamed(dimension.blockName(), depth), 1.0, 0.0, dimension.pointX(2),
-                   dimension.pointY(2)));
-  }
+  for (int i = 0; i < inserts.count(); ++i) box.add(ofInsert(*inserts.at(i), depth));
+  for (int i = 0; i < dimensions.count(); ++i) box.add(ofDimension(*dimensions.at(i), depth));
   return box;
+}
+
+DrawingExtents::Box DrawingExtents::ofInsert(const DXF_Insert& insert) { return ofInsert(insert, 0); }
+
+DrawingExtents::Box DrawingExtents::ofDimension(const DXF_Bemassung& dimension) {
+  return ofDimension(dimension, 0);
+}
+
+DrawingExtents::Box DrawingExtents::ofInsert(const DXF_Insert& insert, int depth) {
+  const Layer* layer = insert.layer();
+  if (insert.inPaperSpace() || (layer && !layer->visible())) return {};
+  return placed(ofBlockNamed(insert.blockName(), depth), insert.scale(), insert.rotation(),
+                insert.x(), insert.y());
+}
+
+DrawingExtents::Box DrawingExtents::ofDimension(const DXF_Bemassung& dimension, int depth) {
+  return placed(ofBlockNamed(dimension.blockName(), depth), 1.0, 0.0, dimension.pointX(2),
+                dimension.pointY(2));
 }
 
 DrawingExtents::Box DrawingExtents::ofBlockNamed(const char* name, int depth) {

@@ -32,11 +32,16 @@ class DrawingExtents {
 
   // The box of one entity: its corners (the anchors of a text); empty for a hidden entity.
   static Box ofEntity(const DXFGeometrie& entity);
+  // The box of a placed insert or dimension block; empty when hidden or without a block.
+  Box ofInsert(const DXF_Insert& insert);
+  Box ofDimension(const DXF_Bemassung& dimension);
 
  private:
   // The box of a block in its own coordinates, with nested inserts and dimensions.
   Box ofBlock(const DXF_Block& block, int depth);
   Box ofBlockNamed(const char* name, int depth);
+  Box ofInsert(const DXF_Insert& insert, int depth);
+  Box ofDimension(const DXF_Bemassung& dimension, int depth);
   Box ofObjects(const EntityList& entities, const PolylineList& polylines,
                 const InsertList& inserts, const DimensionList& dimensions, int depth);
 

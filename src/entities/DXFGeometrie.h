@@ -220,8 +220,9 @@ class DXFGeometrie {
   const char* linetype_ = "";
 
  private:
-  static std::uint16_t penStyleCache_;
-  static char penColourCache_[kColourSize];
+  // One pen cache per thread: several threads may paint bands of one picture at once.
+  static thread_local std::uint16_t penStyleCache_;
+  static thread_local char penColourCache_[kColourSize];
 };
 
 template <class Iterator>

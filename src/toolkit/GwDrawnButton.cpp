@@ -130,7 +130,30 @@ void GwDrawnButton::paintCanvas(cairo_t* cr, int width, int height) {
   CairoDrawingArea area(cr, {width, height}, canvasSize(), position_);
   if (hasWorld_) area.set_wc_coords(world_[0], world_[1], world_[2], world_[3]);
   area.paintBackground("#FFFFFF");
+  viewportPainter_ = &area;
   paint_with(area);
+  viewportPainter_ = nullptr;
+}
+
+ViewPlacement GwDrawnButton::placement(PixelSize viewport) const {
+  ViewPlacement view{viewport, canvasSize(), position_};
+  view.hasWorld = hasWorld_;
+  view.worldX1 = world_[0];
+  view.worldY1 = world_[1];
+  view.worldX2 = world_[2];
+  view.worldY2 = world_[3];
+  return view;
+}
+
+void GwDrawnButton::paint_scene(const ScenePainter& scene) {
+  static const std::atomic<bool> never{false};
+  if (!painting_ || !active_) return;
+  if (active_ != viewportPainter_ || !kept_) {
+    scene(*active_, never);
+    return;
+  }
+  viewportPainter_->flush();
+  paintViewPicture(kept_.get(), placement(keptSize_), scene, never);
 }
 
 gboolean GwDrawnButton::onDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {

@@ -9,6 +9,7 @@
 #include "toolkit/GwPoint.h"
 #include "toolkit/GwRectangle.h"
 #include "toolkit/paint/PaintHandle.h"
+#include "toolkit/paint/ViewPicture.h"
 
 class GwEcho;
 
@@ -49,6 +50,9 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void clear_window();
   // Runs the expose callbacks with target as the painter (printing, pictures, tests).
   void paint_with(DrawingArea& target);
+  // Paints a scene during an expose. On the screen it is painted on all painting threads
+  // into the viewport image; on any other painter (paint_with) it paints there directly.
+  void paint_scene(const ScenePainter& scene);
 
   // A closed polygon in canvas pixels with the current pen.
   void polygon(const GwPoint* points, int count);
@@ -86,6 +90,7 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void invalidate();
   void updateIdleArea();
   void paintCanvas(cairo_t* cr, int width, int height);
+  ViewPlacement placement(PixelSize viewport) const;
   void dispatchMouse(GwAtom atom, unsigned kind, double x, double y, unsigned state,
                      int button);
   static gboolean onDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
@@ -101,6 +106,7 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   bool hasWorld_ = false;
 
   DrawingArea* active_ = nullptr;  // the painter while expose callbacks run
+  CairoDrawingArea* viewportPainter_ = nullptr;  // the painter of the viewport image
   bool painting_ = false;
   CairoSurfacePtr scratch_;        // 1 x 1 target of drawing outside an expose
   CairoPtr scratchCr_;

@@ -1,6 +1,9 @@
 // Painting the current view document into the drawing area.
 #include "viewer/Redraw.h"
 
+#include <memory>
+
+#include "document/IndexedDrawing.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"
 #include "viewer/MouseHandlers.h"
@@ -63,7 +66,14 @@ int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
   }
   auto* area = dynamic_cast<GwDrawnButton*>(widget);
   DXF_Zeichnung* document = session->currentDocument();
-  if (area && document) document->drawAll(*area, 1.0);
+  if (area && document) {
+    std::shared_ptr<const IndexedDrawing> scene = session->scenes.of(*document);
+    area->paint_scene([scene](DrawingArea& target, const std::atomic<bool>& cancelled) {
+      PaintOptions options;
+      options.cancelled = &cancelled;
+      scene->paint(target, options);
+    });
+  }
 
   if (frame) frame->set_cursor(GwCURSOR_ARROW);
   widget->add_callback(GwCB_EXPOSE, redrawHandler, 0, userData);

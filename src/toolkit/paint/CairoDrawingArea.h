@@ -38,6 +38,8 @@ class CairoDrawingArea : public DrawingArea {
 
   // Paints the visible part of the canvas in one colour ("#RRGGBB").
   void paintBackground(const char* colour = "#FFFFFF");
+  // Strokes what the device context still collects, before painting on the Cairo context.
+  void flush() { dc_.flush(); }
 
   void set_line_style(int code) override { dc_.set_line_style(code); }
   void set_drawing_foreground(const char* colour) override { dc_.set_foreground_color(colour); }
