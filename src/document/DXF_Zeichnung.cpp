@@ -36,14 +36,21 @@ std::unique_ptr<Linientyp> renamedCopy(const Linientyp& linetype, const char* na
 
 // Revisions of every document of the run, so none is ever given twice.
 std::atomic<std::uint64_t> lastRevision{0};
+std::atomic<DXF_Zeichnung::ChangeHook> changeHook{nullptr};
 
 }  // namespace
 
 DXF_Zeichnung::DXF_Zeichnung() { touch(); }
 
-void DXF_Zeichnung::touch() { revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1; }
+void DXF_Zeichnung::touch() {
+  if (const ChangeHook hook = changeHook.load()) hook(*this);
+  revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+void DXF_Zeichnung::setChangeHook(ChangeHook hook) { changeHook = hook; }
 
 DXF_Zeichnung::~DXF_Zeichnung() {
+  if (const ChangeHook hook = changeHook.load()) hook(*this);
   entities_.reset(0);
   blocks_.reset(0);
   inserts_.reset(0);

@@ -122,6 +122,10 @@ class DXF_Zeichnung {
   // accessor counts as a change); no two documents of the run ever share one, so a
   // picture or index made for a revision belongs to exactly one state of one document.
   std::uint64_t revision() const { return revision_; }
+  // Called, when set, on the thread that changes a document, before any change and before
+  // the document goes away: a picture of it painted on other threads must stop first.
+  using ChangeHook = void (*)(const DXF_Zeichnung& document);
+  static void setChangeHook(ChangeHook hook);
 
   // Objects of kinds the viewer does not show, passed over while reading, by kind.
   const SkippedKinds& skippedKinds() const { return skipped_; }

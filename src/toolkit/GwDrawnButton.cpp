@@ -21,6 +21,7 @@ GwDrawnButton::GwDrawnButton(GtkWidget* drawingArea)
       scratch_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1)),
       scratchCr_(cairo_create(scratch_.get())) {
   updateIdleArea();
+  livePainters().push_back(this);
   gtk_widget_add_events(widget_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
                                      GDK_POINTER_MOTION_MASK | GDK_SCROLL_MASK |
                                      GDK_SMOOTH_SCROLL_MASK);
@@ -33,6 +34,7 @@ GwDrawnButton::GwDrawnButton(GtkWidget* drawingArea)
 }
 
 GwDrawnButton::~GwDrawnButton() {
+  forgetPicture();
   if (resizeSource_ != 0) g_source_remove(resizeSource_);
   for (GwEcho* echo : echoes_) echo->detach();
 }
@@ -94,6 +96,7 @@ void GwDrawnButton::set_wc_coords(double x1, double y1, double x2, double y2) {
 void GwDrawnButton::clear_window() { invalidate(); }
 
 void GwDrawnButton::invalidate() {
+  cancelPicture();
   keptValid_ = false;
   updateIdleArea();
   gtk_widget_queue_draw(widget_);
@@ -148,12 +151,21 @@ ViewPlacement GwDrawnButton::placement(PixelSize viewport) const {
 void GwDrawnButton::paint_scene(const ScenePainter& scene) {
   static const std::atomic<bool> never{false};
   if (!painting_ || !active_) return;
-  if (active_ != viewportPainter_ || !kept_) {
+  if (active_ != viewportPainter_ || gtk_widget_get_scale_factor(widget_) != 1) {
     scene(*active_, never);
     return;
   }
-  viewportPainter_->flush();
-  paintViewPicture(kept_.get(), placement(keptSize_), scene, never);
+  // The picture is painted off the GUI thread; the viewport keeps the previous one.
+  startPicture(scene);
+  active_ = nullptr;
+}
+
+CairoSurfacePtr GwDrawnButton::newPicture(int width, int height) const {
+  // At the screen's scale factor, so that the picture stays sharp on dense screens.
+  CairoSurfacePtr picture(gdk_window_create_similar_image_surface(
+      gtk_widget_get_window(widget_), CAIRO_FORMAT_RGB24, width, height,
+      gtk_widget_get_scale_factor(widget_)));
+  return picture;
 }
 
 gboolean GwDrawnButton::onDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
@@ -162,19 +174,29 @@ gboolean GwDrawnButton::onDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
   const int height = gtk_widget_get_allocated_height(widget);
   if (width <= 0 || height <= 0) return FALSE;
   if (!self->kept_ || self->keptSize_.width != width || self->keptSize_.height != height) {
-    // At the screen's scale factor, so that the picture stays sharp on dense screens.
-    self->kept_.reset(gdk_window_create_similar_image_surface(
-        gtk_widget_get_window(widget), CAIRO_FORMAT_RGB24, width, height,
-        gtk_widget_get_scale_factor(widget)));
+    self->cancelPicture();
+    self->kept_ = self->newPicture(width, height);
+    const CairoPtr blank(cairo_create(self->kept_.get()));
+    cairo_set_source_rgb(blank.get(), 1.0, 1.0, 1.0);
+    cairo_paint(blank.get());
     self->keptSize_ = {width, height};
+    self->keptView_.reset();
     self->keptValid_ = false;
     self->updateIdleArea();
   }
   if (!self->keptValid_) {
     // Valid before painting: a handler that asks for another repaint gets one.
     self->keptValid_ = true;
-    CairoPtr keptCr(cairo_create(self->kept_.get()));
-    self->paintCanvas(keptCr.get(), width, height);
+    CairoSurfacePtr next = self->newPicture(width, height);
+    {
+      const CairoPtr nextCr(cairo_create(next.get()));
+      self->pictureStarted_ = false;
+      self->paintCanvas(nextCr.get(), width, height);
+    }
+    if (!self->pictureStarted_) {
+      self->kept_ = std::move(next);
+      self->keptView_.reset();
+    }
   }
   cairo_set_source_surface(cr, self->kept_.get(), 0, 0);
   cairo_paint(cr);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "toolkit/paint/CairoDrawingArea.h"
@@ -50,9 +51,17 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void clear_window();
   // Runs the expose callbacks with target as the painter (printing, pictures, tests).
   void paint_with(DrawingArea& target);
-  // Paints a scene during an expose. On the screen it is painted on all painting threads
-  // into the viewport image; on any other painter (paint_with) it paints there directly.
+  // Paints a scene during an expose, as the last thing the expose paints. On the screen
+  // it is painted off the GUI thread on all painting threads while the viewport goes on
+  // showing the previous picture; the new one replaces it when complete. A change of the
+  // canvas abandons a picture still being painted: it is never shown. On any other
+  // painter (paint_with) the scene paints there at once.
   void paint_scene(const ScenePainter& scene);
+  // True while a picture is being painted off the GUI thread.
+  bool picture_pending() const { return job_ != nullptr; }
+  // Abandons every picture being painted and returns when none is; the canvases paint
+  // again. Call it before something a picture is painted from changes or goes away.
+  static void settle_paints();
 
   // A closed polygon in canvas pixels with the current pen.
   void polygon(const GwPoint* points, int count);
@@ -90,6 +99,15 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void invalidate();
   void updateIdleArea();
   void paintCanvas(cairo_t* cr, int width, int height);
+  CairoSurfacePtr newPicture(int width, int height) const;
+  // The picture job (GwDrawnButtonPicture.cpp).
+  struct PictureJob;
+  void startPicture(const ScenePainter& scene);
+  void cancelPicture();
+  // Cancels the job, waits for the picture thread and stops watching.
+  void forgetPicture();
+  static gboolean pollPicture(gpointer self);
+  static std::vector<GwDrawnButton*>& livePainters();
   ViewPlacement placement(PixelSize viewport) const;
   void dispatchMouse(GwAtom atom, unsigned kind, double x, double y, unsigned state,
                      int button);
@@ -112,6 +130,10 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   CairoPtr scratchCr_;
   std::unique_ptr<CairoDrawingArea> idle_;
   CairoSurfacePtr kept_;           // the painted viewport
+  std::optional<ViewPlacement> keptView_;  // what kept_ shows, when painted as a scene
+  std::shared_ptr<PictureJob> job_;        // the picture being painted off the GUI thread
+  bool pictureStarted_ = false;            // the current expose handed its scene to a job
+  guint pollSource_ = 0;                   // watches the job from the GUI thread
   PixelSize keptSize_;
   bool keptValid_ = false;
   std::vector<GwEcho*> echoes_;

@@ -1,8 +1,10 @@
 // Painting the current view document into the drawing area.
 #include "viewer/Redraw.h"
 
+#include <atomic>
 #include <memory>
 
+#include "document/DXF_Zeichnung.h"
 #include "document/IndexedDrawing.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"
@@ -24,6 +26,31 @@ void attachMouseHandlers(ViewerSession& session) {
     widget->add_callback(GwCB_MOUSEMOVE, panMotionHandler, kMotionEventMask, data);
     widget->add_callback(GwCB_WHEEL, wheelHandler, GwEVENT_WHEEL, data);
   }
+}
+
+// The document whose picture may be painting off the GUI thread.
+std::atomic<const DXF_Zeichnung*> paintedDocument{nullptr};
+
+// Before that document changes or goes away, the picture of it stops.
+void settleBeforeChange(const DXF_Zeichnung& document) {
+  if (&document != paintedDocument.load()) return;
+  paintedDocument = nullptr;
+  GwDrawnButton::settle_paints();
+}
+
+void paintScene(GwDrawnButton& area, ViewerSession& session, const DXF_Zeichnung& document) {
+  static const bool hooked = [] {
+    DXF_Zeichnung::setChangeHook(settleBeforeChange);
+    return true;
+  }();
+  (void)hooked;
+  std::shared_ptr<const IndexedDrawing> scene = session.scenes.of(document);
+  paintedDocument = &document;
+  area.paint_scene([scene](DrawingArea& target, const std::atomic<bool>& cancelled) {
+    PaintOptions options;
+    options.cancelled = &cancelled;
+    scene->paint(target, options);
+  });
 }
 
 }  // namespace
@@ -66,14 +93,7 @@ int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
   }
   auto* area = dynamic_cast<GwDrawnButton*>(widget);
   DXF_Zeichnung* document = session->currentDocument();
-  if (area && document) {
-    std::shared_ptr<const IndexedDrawing> scene = session->scenes.of(*document);
-    area->paint_scene([scene](DrawingArea& target, const std::atomic<bool>& cancelled) {
-      PaintOptions options;
-      options.cancelled = &cancelled;
-      scene->paint(target, options);
-    });
-  }
+  if (area && document) paintScene(*area, *session, *document);
 
   if (frame) frame->set_cursor(GwCURSOR_ARROW);
   widget->add_callback(GwCB_EXPOSE, redrawHandler, 0, userData);

@@ -18,3 +18,10 @@ void SceneCache::clear() {
   document_ = nullptr;
   revision_ = 0;
 }
+
+void SceneCache::adopt(std::shared_ptr<const IndexedDrawing> drawing) {
+  if (!drawing) return;
+  document_ = &drawing->document();
+  revision_ = document_->revision();
+  drawing_ = std::move(drawing);
+}

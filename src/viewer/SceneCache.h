@@ -12,6 +12,9 @@ class IndexedDrawing;
 class SceneCache {
  public:
   std::shared_ptr<const IndexedDrawing> of(const DXF_Zeichnung& document);
+  // Takes an index built elsewhere (while the drawing was read) for the document's
+  // present revision.
+  void adopt(std::shared_ptr<const IndexedDrawing> drawing);
   // Drops the index (the document goes away).
   void clear();
 
