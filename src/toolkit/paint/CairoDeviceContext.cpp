@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <numbers>
 #include <span>
@@ -32,7 +33,7 @@ bool finite(std::initializer_list<double> values) {
 }  // namespace
 
 CairoDeviceContext::CairoDeviceContext(cairo_t* cr, int width, int height)
-    : cr_(cr), width_(width), height_(height), text_(cr) {}
+    : cr_(cr), width_(width), height_(height), text_(cr), batch_(cr, edges()) {}
 
 CairoDeviceContext::~CairoDeviceContext() { flush(); }
 
@@ -42,12 +43,22 @@ cairo_antialias_t CairoDeviceContext::edges() const {
   return antialias_ ? CAIRO_ANTIALIAS_FAST : CAIRO_ANTIALIAS_NONE;
 }
 
-void CairoDeviceContext::flush() { batch_.flush(cr_, edges()); }
+void CairoDeviceContext::flush() { batch_.flush(); }
 
 FigureBatch::Pen CairoDeviceContext::pen() const { return {lineStyle_, foreground_}; }
 
-void CairoDeviceContext::collected() {
-  if (batch_.full()) flush();
+bool CairoDeviceContext::outsideClip(std::span<const DevicePoint> points) const {
+  double left = 0.0;
+  double top = 0.0;
+  double right = 0.0;
+  double bottom = 0.0;
+  cairo_clip_extents(cr_, &left, &top, &right, &bottom);
+  const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(),
+      [](const DevicePoint& a, const DevicePoint& b) { return a.x < b.x; });
+  const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(),
+      [](const DevicePoint& a, const DevicePoint& b) { return a.y < b.y; });
+  return maxX->x + 1.0 < left || minX->x - 1.0 > right || maxY->y + 1.0 < top ||
+         minY->y - 1.0 > bottom;
 }
 
 void CairoDeviceContext::setSize(int width, int height) {
@@ -86,7 +97,11 @@ void CairoDeviceContext::dot(double x, double y, const char* colour) {
 void CairoDeviceContext::foregroundDot(double x, double y) { dotAt(x, y, foreground_); }
 
 void CairoDeviceContext::text_out(double x, double y, const char* text, const TextStyle& style) {
-  if (!finite({x, y}) || !clip_.contains({x, y})) return;
+  if (!finite({x, y}) || !clip_.contains({x, y}) || !text) return;
+  // A text that cannot reach the part painted does not interrupt the collected figures.
+  const double reach = style.pixelHeight * (static_cast<double>(std::strlen(text)) + 2.0);
+  const DevicePoint around[] = {{x - reach, y - reach}, {x + reach, y + reach}};
+  if (outsideClip(around)) return;
   flush();
   text_.draw(x, y, text, style, foreground_);
 }
@@ -101,9 +116,9 @@ void CairoDeviceContext::drawPolygon(const DevicePoint* points, int count, bool 
   if (fill && count >= 3) {
     const bool inside = std::all_of(corners.begin(), corners.end(),
                                     [this](const DevicePoint& p) { return clip_.contains(p); });
+    if (inside && outsideClip(corners)) return;
     if (inside && count <= kCollectedCorners) {
       batch_.addFill(background_, points, corners.size());
-      collected();
       strokePolyline(points, corners.size(), true);
       return;
     }
@@ -131,7 +146,6 @@ void CairoDeviceContext::drawPolygon(const DevicePoint* points, int count, bool 
 void CairoDeviceContext::dotAt(double x, double y, const PaintColour& colour) {
   if (!finite({x, y}) || !clip_.contains({x, y})) return;
   batch_.addDot(colour, std::floor(x), std::floor(y));
-  collected();
 }
 
 void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry,
@@ -143,8 +157,7 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
 
   if (clip_.contains({cx - ax, cy - ay}) && clip_.contains({cx + ax, cy + ay})) {
     batch_.addArc(pen(), cx + kCentre, cy + kCentre, rx, ry, t0, t0 + sweep, sweep >= kTwoPi);
-    collected();
-    return;
+      return;
   }
 
   // Too far out for Cairo's fixed-point path: flatten, then cut the chords to the box.
@@ -172,8 +185,7 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
                                   [this](const DevicePoint& p) { return clip_.contains(p); });
   if (inside) {
     batch_.addPolyline(pen(), points, count, closed, kCentre);
-    collected();
-    return;
+      return;
   }
 
   // A cut figure's dashes start at its own offset: it is stroked alone.

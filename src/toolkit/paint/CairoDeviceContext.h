@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <cstddef>
+#include <span>
 
 #include "toolkit/paint/CairoTextPainter.h"
 #include "toolkit/paint/DeviceClip.h"
@@ -23,9 +24,9 @@
 // texts; anything else paints black. Pen state starts as a solid black line, a white
 // background colour, transparent background mode and a solid fill style.
 //
-// Figures inside the addressable box are collected in a FigureBatch and painted a few
-// calls at a time (see there for the order they take); texts and larger fills paint what
-// is collected first. flush() and the destructor paint what is still collected: call
+// Figures inside the addressable box are collected in a FigureBatch: consecutive figures
+// with the same pen are painted in one call, in the order drawn; texts and larger fills
+// paint what is collected first. flush() and the destructor paint what is still collected: call
 // flush() before painting on the Cairo context directly or changing its transformation.
 class CairoDeviceContext : public EllipticArcContext {
  public:
@@ -41,7 +42,10 @@ class CairoDeviceContext : public EllipticArcContext {
 
   // Strokes the collected figures.
   void flush();
-  void setAntialias(bool on) { antialias_ = on; }
+  void setAntialias(bool on) {
+    antialias_ = on;
+    batch_.setEdges(edges());
+  }
 
   // The world rectangle the screen's drawing area maps onto this context; without one
   // (printer, files) world and device coordinates are the same.
@@ -99,8 +103,8 @@ class CairoDeviceContext : public EllipticArcContext {
   // Strokes the current path with the pen; `dashOffset` in pixels.
   void strokeWithPen(double dashOffset);
   FigureBatch::Pen pen() const;
-  // A figure went into the batch: paint it when it is full.
-  void collected();
+  // True when the box around the points lies wholly outside the Cairo clip.
+  bool outsideClip(std::span<const DevicePoint> points) const;
   cairo_antialias_t edges() const;
 
   cairo_t* cr_;

@@ -10,15 +10,15 @@
 #include "toolkit/paint/PaintColour.h"
 
 // A Cairo stroke or fill costs a few microseconds before it paints a single pixel, which
-// is most of the cost of the small figures a large drawing is made of. So figures are
-// collected, grouped by pen or colour, and painted together when flushed: first the small
-// filled polygons (in the order given), then the dots, then the outlines, each group in
-// one call. Outlines and dots of different pens may cross in another order than drawn;
-// fills lie under the outlines collected with them. Coordinates are the Cairo user space's,
-// which must not change between collecting and flushing.
+// is much of the cost of the small figures a large drawing is made of. So consecutive
+// figures of one kind (outlines, small fills, dots) with the same pen are collected into
+// one path and painted in one call when the kind or the pen changes, when the batch is
+// full or when flushed. The painting order stays exactly as drawn, so every part of a
+// picture (a band, a scrolled strip) paints the same pixels as the whole. Coordinates are
+// the Cairo user space's, which must not change between collecting and flushing.
 class FigureBatch {
  public:
-  // Figures collected before the batch flushes itself.
+  // Figures collected before the batch paints itself.
   static constexpr std::size_t kMaxFigures = 4096;
 
   struct Pen {
@@ -26,6 +26,10 @@ class FigureBatch {
     PaintColour colour;
     bool operator==(const Pen& other) const;
   };
+
+  // Paints on `cr` (not owned), with `edges` as the anti-aliasing of figures.
+  FigureBatch(cairo_t* cr, cairo_antialias_t edges) : cr_(cr), edges_(edges) {}
+  void setEdges(cairo_antialias_t edges);
 
   bool empty() const { return figures_ == 0; }
 
@@ -39,23 +43,23 @@ class FigureBatch {
   void addFill(const PaintColour& colour, const DevicePoint* points, std::size_t count);
   // The pixel whose top-left corner is (x, y).
   void addDot(const PaintColour& colour, double x, double y);
-  bool full() const { return figures_ >= kMaxFigures; }
 
-  // Paints everything collected on `cr` and forgets it.
-  void flush(cairo_t* cr, cairo_antialias_t edges);
+  // Paints everything collected and forgets it.
+  void flush();
 
  private:
+  enum class Kind { Stroke, Fill, Dot };
   enum class Op : int { Move, Line, Close, Arc, Rect };
-  struct Group {
-    Pen pen;
-    std::vector<double> ops;  // an Op code followed by its numbers
-  };
 
-  static Group& groupFor(std::vector<Group>& groups, const Pen& pen);
-  static void replay(cairo_t* cr, const std::vector<double>& ops);
+  // Makes the batch collect figures of that kind and pen, painting what it held first
+  // when that was of another kind or pen, or when it is full.
+  std::vector<double>& collect(Kind kind, const Pen& pen);
+  void replay() const;
 
-  std::vector<Group> fills_;
-  std::vector<Group> dots_;
-  std::vector<Group> strokes_;
+  cairo_t* cr_;
+  cairo_antialias_t edges_;
+  Kind kind_ = Kind::Stroke;
+  Pen pen_;
+  std::vector<double> ops_;  // an Op code followed by its numbers
   std::size_t figures_ = 0;
 };
