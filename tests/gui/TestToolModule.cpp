@@ -9,7 +9,8 @@
 // DXFV_TestLayers (a drawing: run the layer dialog scenario of TestToolLayers.cpp),
 // DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp),
 // DXFV_TestPrint (with DXFV_TestOpen, a PDF file: the printing scenario of
-// TestToolPrinting.cpp).
+// TestToolPrinting.cpp), DXFV_TestLoadKey (a large drawing: the loading scenario of
+// TestToolLoading.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -25,6 +26,7 @@ gboolean viewsTick(gpointer);
 gboolean printingTick(gpointer);
 gboolean transferTick(gpointer);
 gboolean layerTick(gpointer);
+gboolean loadingTick(gpointer);
 
 namespace {
 
@@ -153,6 +155,7 @@ extern "C" int init_test_func() {
   if (std::getenv("DXFV_TestPrint")) scenario = printingTick;
   if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
   if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
+  if (std::getenv("DXFV_TestLoadKey")) scenario = loadingTick;
   g_timeout_add(100, scenario, nullptr);
   return 1;  // stay loaded: the timer lives in this module
 }
