@@ -93,7 +93,11 @@ void GwDrawnButton::set_wc_coords(double x1, double y1, double x2, double y2) {
   invalidate();
 }
 
-void GwDrawnButton::clear_window() { invalidate(); }
+void GwDrawnButton::clear_window() {
+  // What is drawn changed: the picture on screen cannot be scrolled into the next one.
+  keptView_.reset();
+  invalidate();
+}
 
 void GwDrawnButton::invalidate() {
   cancelPicture();
@@ -110,7 +114,7 @@ void GwDrawnButton::updateIdleArea() {
 
 void GwDrawnButton::callbackAdded(GwAtom atom) {
   // A new painter must get its turn, unless it is the expose handler putting itself back.
-  if (atom == GwCB_EXPOSE && !painting_) invalidate();
+  if (atom == GwCB_EXPOSE && !painting_) clear_window();
 }
 
 void GwDrawnButton::paint_with(DrawingArea& target) {

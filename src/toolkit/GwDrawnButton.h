@@ -47,7 +47,8 @@ class GwDrawnButton : public GwCore, public DrawingArea {
 
   // World rectangle in drawing units, the corner with the smaller coordinates first.
   void set_wc_coords(double x1, double y1, double x2, double y2);
-  // Paints the canvas anew: the expose callbacks run at the next repaint.
+  // Paints the canvas anew: the expose callbacks run at the next repaint. Call it
+  // whenever what the callbacks paint changed (only a scroll may reuse painted pixels).
   void clear_window();
   // Runs the expose callbacks with target as the painter (printing, pictures, tests).
   void paint_with(DrawingArea& target);

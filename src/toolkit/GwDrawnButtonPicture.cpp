@@ -9,6 +9,9 @@ namespace {
 
 // How often the GUI thread looks whether the picture is done, in milliseconds.
 constexpr guint kPollMilliseconds = 4;
+// Widget data that is non-null while a picture is painted off the GUI thread, for tools
+// that look at the screen from outside the toolkit (the end-to-end tests).
+constexpr const char* kPendingKey = "dxfv-picture-pending";
 
 }  // namespace
 
@@ -51,6 +54,7 @@ void GwDrawnButton::startPicture(const ScenePainter& scene) {
     job->done = true;
   });
   job_ = std::move(job);
+  g_object_set_data(G_OBJECT(widget_), kPendingKey, GINT_TO_POINTER(1));
   pictureStarted_ = true;
   if (pollSource_ == 0) pollSource_ = g_timeout_add(kPollMilliseconds, pollPicture, this);
 }
@@ -64,6 +68,7 @@ gboolean GwDrawnButton::pollPicture(gpointer data) {
   if (self->job_ && !self->job_->done) return G_SOURCE_CONTINUE;
   self->pollSource_ = 0;
   const std::shared_ptr<PictureJob> job = std::move(self->job_);
+  g_object_set_data(G_OBJECT(self->widget_), kPendingKey, nullptr);
   // Cancelled only ever on this thread, so a picture abandoned here is never shown.
   if (job && !job->cancelled) {
     self->kept_ = std::move(job->picture);
@@ -88,7 +93,7 @@ void GwDrawnButton::settle_paints() {
   for (GwDrawnButton* painter : livePainters()) {
     if (!painter->job_) continue;
     waiting = true;
-    painter->invalidate();
+    painter->clear_window();
   }
   if (waiting) PictureThread::shared().waitIdle();
 }

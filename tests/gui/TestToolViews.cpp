@@ -134,7 +134,8 @@ int visible(GtkWidget* main, const char* name) {
 // tick, then presses the button that leads to the picture after it.
 void takePicture(GtkWidget* main) {
   const unsigned long now = checksumOf(main);
-  const bool settled = now != 0 && now != reported && now == seenBefore;
+  const bool settled = now != 0 && now != reported && now == seenBefore &&
+                       !testtool::picturePending(main);
   seenBefore = now;
   if (!settled && ticks < kPatience) return;
   const Picture& taken = kPictures[picture];
