@@ -125,6 +125,22 @@ void DXFText::scaleY(double k, double b) {
   y2_ = k * y2_ + b;
 }
 
+void DXFText::scaleAcrossY(double k) {
+  if (!(k > 0.0) || !std::isfinite(k)) return;
+  scaleY(k, 0.0);
+  const double turn = rotation_ * std::numbers::pi / 180.0;
+  const double alongX = std::cos(turn);
+  const double alongY = k * std::sin(turn);
+  // The baseline's unit length after the stretch, and the height across it: the stretch
+  // multiplies areas by k.
+  const double along = std::hypot(alongX, alongY);
+  const double across = k / along;
+  const double factor = widthFactor_ > 0.0 && std::isfinite(widthFactor_) ? widthFactor_ : 1.0;
+  rotation_ = std::atan2(alongY, alongX) * 180.0 / std::numbers::pi;
+  height_ *= across;
+  widthFactor_ = factor * along / across;
+}
+
 void DXFText::scaleXY(double k, double bx, double by) {
   scaleX(k, bx);
   scaleY(k, by);

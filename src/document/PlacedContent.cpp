@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "document/DXFText.h"
 #include "document/DXF_Block.h"
 #include "document/EntityCopy.h"
 #include "entities/Ellipse.h"
@@ -168,7 +169,11 @@ void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {
     const Placement& p = placements_[i];
     if (p.yStretch != 1.0) {
       copy = stretchable(std::move(copy));
-      copy->scaleY(p.yStretch, 0.0);
+      if (std::strcmp(copy->typeName(), "TEXT") == 0) {
+        static_cast<DXFText&>(*copy).scaleAcrossY(p.yStretch);
+      } else {
+        copy->scaleY(p.yStretch, 0.0);
+      }
     }
     copy->transform(p.scale, p.angle, p.dx, p.dy, 0.0);
   }
