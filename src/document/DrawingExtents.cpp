@@ -90,8 +90,7 @@ DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
   }
   for (int i = 0; i < inserts.count(); ++i) {
     const DXF_Insert& insert = *inserts.at(i);
-    const Layer* layer = insert.layer();
-    if (insert.inPaperSpace() || (layer && !layer->visible())) continue;
+    if (insert.hidesItsBlock()) continue;
     const Box block = ofBlockNamed(insert.blockName(), depth);
     // The grid's corner cells hold every other cell between them.
     for (int row : {0, insert.rows() - 1}) {

@@ -1,6 +1,7 @@
 // The dispatch of DXF type names to the readers of the drawing objects.
 #include "document/ObjectReader.h"
 
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -137,15 +138,19 @@ void attachEntity(DXFGeometrie& entity, const LayerIndex& layers) {
 }
 
 // An attribute of the insert before it: drawn as a text of its own where it stands,
-// unless its flags hide it.
-int readAttribute(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
-                  bool utf8Texts) {
+// unless its flags hide it. One on layer "0" belongs to its insert's layer, as the block's
+// content on layer "0" does, and shows or hides with it.
+int readAttribute(DxfLineReader& in, EntityList& entities, const InsertList& inserts,
+                  const LayerIndex& layers, bool utf8Texts) {
   auto attribute = std::make_unique<DXFText>();
   attribute->markAsAttribute();
   if (utf8Texts) attribute->markAsUtf8();
   const long start = in.lineNumber();
   const int result = attribute->readGroups(in);
   if (result < 0 || heldNoGroup(in, start) || attribute->isHiddenAttribute()) return result;
+  if (!inserts.empty() && std::strcmp(attribute->layerName(), "0") == 0) {
+    attribute->setLayerName(inserts.at(inserts.count() - 1)->layerName());
+  }
   attachEntity(*attribute, layers);
   entities.append(std::move(attribute));
   return result;
@@ -192,7 +197,10 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       outcome.insertOrDimension = true;
       auto dimension = std::make_unique<DXF_Bemassung>();
       if (utf8Texts) dimension->markAsUtf8();
-      outcome.result = readInto(std::move(dimension), in, lists.dimensions, [](auto&) {});
+      outcome.result = readInto(std::move(dimension), in, lists.dimensions,
+                                [&](DXF_Bemassung& read) {
+                                  read.assignLayer(layers.firstNamed(read.layerName()));
+                                });
       break;
     }
     case Kind::Polyline:
@@ -215,7 +223,7 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       break;
     }
     case Kind::Attribute:
-      outcome.result = readAttribute(in, lists.entities, layers, utf8Texts);
+      outcome.result = readAttribute(in, lists.entities, lists.inserts, layers, utf8Texts);
       break;
     case Kind::MText:
       outcome.result = readMText(in, lists.entities, layers, utf8Texts);
