@@ -12,6 +12,7 @@
 #include "document/DXF_Insert.h"
 #include "document/MTextLines.h"
 #include "entities/Ellipse.h"
+#include "entities/Face3D.h"
 #include "entities/Kreis.h"
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
@@ -24,7 +25,7 @@
 namespace {
 
 enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Leader, Text, MText,
-                  Attribute, Solid, Dimension, Spline, Hatch };
+                  Attribute, Solid, Dimension, Spline, Hatch, Face };
 
 // The kind a type name line stands for. Telling the names apart by length first settles
 // almost every line with one short comparison.
@@ -46,6 +47,7 @@ std::optional<Kind> kindOf(std::string_view name) {
       break;
     case 6:
       if (name == "INSERT") return Kind::Insert;
+      if (name == "3DFACE") return Kind::Face;
       if (name == "CIRCLE") return Kind::Circle;
       if (name == "LEADER") return Kind::Leader;
       if (name == "ATTRIB") return Kind::Attribute;
@@ -156,6 +158,17 @@ int readAttribute(DxfLineReader& in, EntityList& entities, const InsertList& ins
   return result;
 }
 
+// A face in space: each of its visible edges becomes a line of its own.
+int readFace(DxfLineReader& in, EntityList& entities, const LayerIndex& layers) {
+  Face3D face;
+  const long start = in.lineNumber();
+  const int result = face.readGroups(in);
+  if (result < 0 || heldNoGroup(in, start)) return result;
+  attachEntity(face, layers);
+  for (std::unique_ptr<DXFGeometrie>& edge : face.edges()) entities.append(std::move(edge));
+  return result;
+}
+
 // A multi-line text: each of its lines becomes a text of its own.
 int readMText(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
               bool utf8Texts) {
@@ -227,6 +240,9 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       break;
     case Kind::MText:
       outcome.result = readMText(in, lists.entities, layers, utf8Texts);
+      break;
+    case Kind::Face:
+      outcome.result = readFace(in, lists.entities, layers);
       break;
     default:
       outcome.result = readInto(makeEntity(*kind, utf8Texts), in, lists.entities,
