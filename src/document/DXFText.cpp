@@ -270,12 +270,13 @@ int DXFText::readGroups(DxfLineReader& in) {
   int attachment = 0;
   Extrusion extrusion;
   // From group 101 on, an MTEXT (or an attribute) carries an embedded object whose groups
-  // 10 to 44 would overwrite the text's own position, height and line spacing.
+  // would overwrite the text's own position, height, line spacing, attachment and flags;
+  // the text's own groups all come before it.
   bool embeddedObject = false;
   double referenceWidth = 0.0;
   double spacingFactor = 1.0;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
-    if (embeddedObject && ((code >= 10 && code <= 44) || code == 50)) return false;
+    if (embeddedObject) return false;
     if (mtext_ && (code == 41 || code == 44)) {
       (code == 41 ? referenceWidth : spacingFactor) = readDouble(input);
       return true;
@@ -287,12 +288,9 @@ int DXFText::readGroups(DxfLineReader& in) {
     }
     switch (code) {
       case 1:
-        // The value of an attribute, not that of the multi-line text it may carry.
-        if (embeddedObject && attribute_) return false;
         value.assign(input.readTextLine());
         return true;
       case 3:
-        if (embeddedObject && attribute_) return false;
         appendCapped(continuation, input.readTextLine());
         return true;
       case 70:
