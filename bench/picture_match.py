@@ -35,6 +35,8 @@ from ezdxf.addons.drawing import Frontend, RenderContext  # noqa: E402
 from ezdxf.addons.drawing.matplotlib import MatplotlibBackend  # noqa: E402
 from ezdxf.addons.drawing import properties as drawing_properties  # noqa: E402
 from ezdxf.addons.drawing.properties import LayoutProperties  # noqa: E402
+from ezdxf.addons.drawing import mpl_text_renderer  # noqa: E402
+from matplotlib.font_manager import FontProperties  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from geometry_match import sample_paths  # noqa: E402
@@ -44,6 +46,19 @@ from geometry_match import sample_paths  # noqa: E402
 drawing_properties.DEFAULT_LAYER_PROPERTIES.color = "#000000"
 # Fonts that the drawings name but the machine lacks are replaced without a word.
 logging.getLogger("matplotlib.font_manager").setLevel(logging.ERROR)
+
+# dxftool draws every text in the face fontconfig gives for "Arial"; ezdxf takes the
+# style's font where matplotlib knows it and DejaVu Sans elsewhere. Both sides draw with
+# the same face, so letter shapes do not count as a difference; slant and weight stay
+# ezdxf's own.
+SHARED_FACE = "Liberation Sans"
+
+
+def _shared_face_properties(font):
+    return FontProperties(family=SHARED_FACE, style=font.style, weight=font.weight)
+
+
+mpl_text_renderer._get_font_properties = _shared_face_properties
 
 # Pixels that close to another picture's ink count as matched.
 NEAR_PIXELS = 2
@@ -110,7 +125,7 @@ def render_reference(doc, window, width, height, out):
     ctx.set_current_layout(msp)
     properties = LayoutProperties.from_layout(msp)
     properties.set_colors("#ffffff")
-    backend = MatplotlibBackend(ax, adjust_figure=False)
+    backend = MatplotlibBackend(ax, adjust_figure=False, font=FontProperties(family=SHARED_FACE))
     Frontend(ctx, backend).draw_layout(msp, finalize=False, layout_properties=properties)
     ax.set_xlim(window[0], window[2])
     ax.set_ylim(window[1], window[3])
@@ -201,7 +216,9 @@ def main():
         os.makedirs(args.keep, exist_ok=True)
     jobs = [(os.path.abspath(args.dxftool), f, args.width, args.height, args.keep)
             for f in files]
-    with multiprocessing.Pool(max(1, args.jobs)) as pool:
+    # A fresh process per file: ezdxf's and matplotlib's caches filled by one drawing must
+    # not change the picture of the next.
+    with multiprocessing.Pool(max(1, args.jobs), maxtasksperchild=1) as pool:
         rows = pool.map(compare, jobs, chunksize=1)
     print("| file | ours near ezdxf | ezdxf near ours | min |")
     print("|---|---|---|---|")

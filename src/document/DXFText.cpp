@@ -125,6 +125,22 @@ void DXFText::scaleY(double k, double b) {
   y2_ = k * y2_ + b;
 }
 
+void DXFText::scaleAcrossY(double k) {
+  if (!(k > 0.0) || !std::isfinite(k)) return;
+  scaleY(k, 0.0);
+  const double turn = rotation_ * std::numbers::pi / 180.0;
+  const double alongX = std::cos(turn);
+  const double alongY = k * std::sin(turn);
+  // The baseline's unit length after the stretch, and the height across it: the stretch
+  // multiplies areas by k.
+  const double along = std::hypot(alongX, alongY);
+  const double across = k / along;
+  const double factor = widthFactor_ > 0.0 && std::isfinite(widthFactor_) ? widthFactor_ : 1.0;
+  rotation_ = std::atan2(alongY, alongX) * 180.0 / std::numbers::pi;
+  height_ *= across;
+  widthFactor_ = factor * along / across;
+}
+
 void DXFText::scaleXY(double k, double bx, double by) {
   scaleX(k, bx);
   scaleY(k, by);
@@ -264,12 +280,13 @@ int DXFText::readGroups(DxfLineReader& in) {
   int attachment = 0;
   Extrusion extrusion;
   // From group 101 on, an MTEXT (or an attribute) carries an embedded object whose groups
-  // 10 to 44 would overwrite the text's own position, height and line spacing.
+  // would overwrite the text's own position, height, line spacing, attachment and flags;
+  // the text's own groups all come before it.
   bool embeddedObject = false;
   double referenceWidth = 0.0;
   double spacingFactor = 1.0;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
-    if (embeddedObject && ((code >= 10 && code <= 44) || code == 50)) return false;
+    if (embeddedObject) return false;
     if (mtext_ && (code == 41 || code == 44)) {
       (code == 41 ? referenceWidth : spacingFactor) = readDouble(input);
       return true;
@@ -281,12 +298,9 @@ int DXFText::readGroups(DxfLineReader& in) {
     }
     switch (code) {
       case 1:
-        // The value of an attribute, not that of the multi-line text it may carry.
-        if (embeddedObject && attribute_) return false;
         value.assign(input.readTextLine());
         return true;
       case 3:
-        if (embeddedObject && attribute_) return false;
         appendCapped(continuation, input.readTextLine());
         return true;
       case 70:

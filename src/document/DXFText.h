@@ -110,6 +110,11 @@ class DXFText : public DXFGeometrie {
   void scaleX(double k, double b) override;
   void scaleY(double k, double b) override;
   void scaleXY(double k, double bx, double by) override;
+  // y values multiplied by k > 0 with the letters following them, as an insert whose y
+  // scale is k times its x scale places its block's texts: the baseline turns as its
+  // direction is stretched, capitals grow by the stretch across the baseline and the width
+  // factor takes the rest, so the text covers the stretched outline of the original.
+  void scaleAcrossY(double k);
   // Points placed (mirrored top to bottom for a negative s), rotation grows by a (and is
   // mirrored with the points); the height scales with |s|.
   void transform(double s, double a, double dx, double dy, double dz) override;

@@ -99,6 +99,7 @@ int DXF_Bemassung::applyLayer(const BlockList& blocks, const Layer& layer) {
   // layers of its own (definition points) stays there.
   const std::string before = layerName_;
   copyField(layerName_, layer.name());
+  layer_ = &layer;
   blocks.at(index)->giveLayerWhereNamed(layer, before.c_str());
   blocks.at(index)->giveLayerWhereNamed(layer, "0");
   return 1;

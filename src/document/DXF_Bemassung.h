@@ -54,6 +54,10 @@ class DXF_Bemassung {
 
   const char* blockName() const { return blockName_; }
   const char* layerName() const { return layerName_; }
+  // The layer of that name the dimension was attached to, or null; the block's content on
+  // layer "0" takes it.
+  const Layer* layer() const { return layer_; }
+  void assignLayer(const Layer* layer) { layer_ = layer; }
   // Group 1: the dimension text as read ("<>" for the measured value).
   const std::string& text() const { return text_; }
   // Point i (0 for groups 10/20 to 6 for 16/26); out-of-range indices give 0.
@@ -81,5 +85,6 @@ class DXF_Bemassung {
   double length40_ = 0.0;
   double angle50_ = 0.0;
   int type70_ = 32;
+  const Layer* layer_ = nullptr;
   bool utf8_ = false;
 };

@@ -222,6 +222,8 @@ int DXF_Insert::applyLayer(const BlockList& blocks, const Layer& layer, const ch
   return changed > 0 ? 1 : 0;
 }
 
+bool DXF_Insert::hidesItsBlock() const { return paperSpace_ || (layer_ && layer_->frozen()); }
+
 WorldPoint DXF_Insert::cellOffset(int column, int row) const {
   return {column * columnStep_.x + row * rowStep_.x, column * columnStep_.y + row * rowStep_.y};
 }

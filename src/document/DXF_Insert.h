@@ -68,6 +68,10 @@ class DXF_Insert {
   int colourNumber() const { return colourNumber_; }
   // Group 67 = 1: the insert belongs to paper space and is not drawn in the model view.
   bool inPaperSpace() const { return paperSpace_; }
+  // Nothing of the block shows: the insert is in paper space or on a frozen layer. On a
+  // layer that is only switched off, the block's content on layer "0" takes that layer and
+  // hides with it, while content on layers of its own still shows.
+  bool hidesItsBlock() const;
   double x() const { return x_; }
   double y() const { return y_; }
   double z() const { return z_; }

@@ -128,8 +128,7 @@ DrawingExtents::Box DrawingExtents::ofDimension(const DXF_Bemassung& dimension) 
 }
 
 DrawingExtents::Box DrawingExtents::ofInsert(const DXF_Insert& insert, int depth) {
-  const Layer* layer = insert.layer();
-  if (insert.inPaperSpace() || (layer && !layer->visible())) return {};
+  if (insert.hidesItsBlock()) return {};
   const Box block = ofBlockNamed(insert.blockName(), depth);
   Box box;
   // The grid's corner cells hold every other cell between them.

@@ -45,7 +45,7 @@ void LayerCompletion::complete(bool createLayers) {
   }
   const LayerList& layers = document_.layers();
   forEachObjectList(document_, [&layers](EntityList& entities, PolylineList& polylines,
-                                         InsertList& inserts, DimensionList&) {
+                                         InsertList& inserts, DimensionList& dimensions) {
     for (int i = 0; i < entities.count(); ++i) {
       DXFGeometrie& entity = *entities.at(i);
       if (entity.layer()) continue;
@@ -63,6 +63,12 @@ void LayerCompletion::complete(bool createLayers) {
     for (int i = 0; i < inserts.count(); ++i) {
       DXF_Insert& insert = *inserts.at(i);
       if (!insert.layer()) insert.assignLayer(firstLayerNamed(layers, insert.layerName()));
+    }
+    for (int i = 0; i < dimensions.count(); ++i) {
+      DXF_Bemassung& dimension = *dimensions.at(i);
+      if (!dimension.layer()) {
+        dimension.assignLayer(firstLayerNamed(layers, dimension.layerName()));
+      }
     }
   });
 }

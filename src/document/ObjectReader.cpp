@@ -1,6 +1,7 @@
 // The dispatch of DXF type names to the readers of the drawing objects.
 #include "document/ObjectReader.h"
 
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "document/DXF_Insert.h"
 #include "document/MTextLines.h"
 #include "entities/Ellipse.h"
+#include "entities/Face3D.h"
 #include "entities/Kreis.h"
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
@@ -23,7 +25,7 @@
 namespace {
 
 enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Text, MText,
-                  Attribute, Solid, Dimension, Spline, Hatch };
+                  Attribute, Solid, Dimension, Spline, Hatch, Face };
 
 // The kind a type name line stands for. Telling the names apart by length first settles
 // almost every line with one short comparison.
@@ -45,6 +47,7 @@ std::optional<Kind> kindOf(std::string_view name) {
       break;
     case 6:
       if (name == "INSERT") return Kind::Insert;
+      if (name == "3DFACE") return Kind::Face;
       if (name == "CIRCLE") return Kind::Circle;
       if (name == "ATTRIB") return Kind::Attribute;
       if (name == "SPLINE") return Kind::Spline;
@@ -136,17 +139,32 @@ void attachEntity(DXFGeometrie& entity, const LayerIndex& layers) {
 }
 
 // An attribute of the insert before it: drawn as a text of its own where it stands,
-// unless its flags hide it.
-int readAttribute(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
-                  bool utf8Texts) {
+// unless its flags hide it. One on layer "0" belongs to its insert's layer, as the block's
+// content on layer "0" does, and shows or hides with it.
+int readAttribute(DxfLineReader& in, EntityList& entities, const InsertList& inserts,
+                  const LayerIndex& layers, bool utf8Texts) {
   auto attribute = std::make_unique<DXFText>();
   attribute->markAsAttribute();
   if (utf8Texts) attribute->markAsUtf8();
   const long start = in.lineNumber();
   const int result = attribute->readGroups(in);
   if (result < 0 || heldNoGroup(in, start) || attribute->isHiddenAttribute()) return result;
+  if (!inserts.empty() && std::strcmp(attribute->layerName(), "0") == 0) {
+    attribute->setLayerName(inserts.at(inserts.count() - 1)->layerName());
+  }
   attachEntity(*attribute, layers);
   entities.append(std::move(attribute));
+  return result;
+}
+
+// A face in space: each of its visible edges becomes a line of its own.
+int readFace(DxfLineReader& in, EntityList& entities, const LayerIndex& layers) {
+  Face3D face;
+  const long start = in.lineNumber();
+  const int result = face.readGroups(in);
+  if (result < 0 || heldNoGroup(in, start)) return result;
+  attachEntity(face, layers);
+  for (std::unique_ptr<DXFGeometrie>& edge : face.edges()) entities.append(std::move(edge));
   return result;
 }
 
@@ -191,7 +209,10 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       outcome.insertOrDimension = true;
       auto dimension = std::make_unique<DXF_Bemassung>();
       if (utf8Texts) dimension->markAsUtf8();
-      outcome.result = readInto(std::move(dimension), in, lists.dimensions, [](auto&) {});
+      outcome.result = readInto(std::move(dimension), in, lists.dimensions,
+                                [&](DXF_Bemassung& read) {
+                                  read.assignLayer(layers.firstNamed(read.layerName()));
+                                });
       break;
     }
     case Kind::Polyline:
@@ -213,10 +234,13 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
       break;
     }
     case Kind::Attribute:
-      outcome.result = readAttribute(in, lists.entities, layers, utf8Texts);
+      outcome.result = readAttribute(in, lists.entities, lists.inserts, layers, utf8Texts);
       break;
     case Kind::MText:
       outcome.result = readMText(in, lists.entities, layers, utf8Texts);
+      break;
+    case Kind::Face:
+      outcome.result = readFace(in, lists.entities, layers);
       break;
     default:
       outcome.result = readInto(makeEntity(*kind, utf8Texts), in, lists.entities,

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "document/DXFText.h"
 #include "document/DXF_Block.h"
 #include "document/EntityCopy.h"
 #include "entities/Ellipse.h"
@@ -40,10 +41,7 @@ const DXF_Block* PlacedContent::find(const char* name) const {
 int PlacedContent::ofInsert(const DXF_Insert& insert, const Sink& sink) {
   const DXF_Block* block = find(insert.blockName());
   if (!block) return DXF_Insert::kBlockNotFound;
-  const Layer* layer = insert.layer();
-  if (purpose_ == Purpose::Draw && (insert.inPaperSpace() || (layer && !layer->visible()))) {
-    return 0;
-  }
+  if (purpose_ == Purpose::Draw && insert.hidesItsBlock()) return 0;
   enterGrid(*block, insert, sink);
   return 0;
 }
@@ -92,6 +90,9 @@ int PlacedContent::ofDimension(const DXF_Bemassung& dimension, const Sink& sink)
 
 PlacedContent::Placement PlacedContent::dimensionPlacement(const DXF_Bemassung& dimension) const {
   Placement placement;
+  const Placement* outer = depth_ > 0 ? &placements_[depth_ - 1] : nullptr;
+  const bool onLayerZero = std::strcmp(dimension.layerName(), "0") == 0;
+  placement.layer = onLayerZero && outer && outer->layer ? outer->layer : dimension.layer();
   if (purpose_ == Purpose::Draw) {
     placement.dx = dimension.pointX(2);
     placement.dy = dimension.pointY(2);
@@ -129,7 +130,7 @@ void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
     const DXF_Insert& insert = *inserts.at(i);
     const DXF_Block* nested = find(insert.blockName());
     const Layer* layer = insert.layer();
-    const bool hidden = purpose_ == Purpose::Draw && layer && !layer->visible() &&
+    const bool hidden = purpose_ == Purpose::Draw && layer && layer->frozen() &&
                         std::strcmp(insert.layerName(), "0") != 0;
     if (nested && !hidden) enterGrid(*nested, insert, sink);
   }
@@ -168,7 +169,11 @@ void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {
     const Placement& p = placements_[i];
     if (p.yStretch != 1.0) {
       copy = stretchable(std::move(copy));
-      copy->scaleY(p.yStretch, 0.0);
+      if (std::strcmp(copy->typeName(), "TEXT") == 0) {
+        static_cast<DXFText&>(*copy).scaleAcrossY(p.yStretch);
+      } else {
+        copy->scaleY(p.yStretch, 0.0);
+      }
     }
     copy->transform(p.scale, p.angle, p.dx, p.dy, 0.0);
   }

@@ -14,13 +14,14 @@
 // this walk, so an insert is drawn exactly where the explode puts its entities.
 //
 // An insert whose y scale differs from its x scale stretches its block's y values first:
-// circles and arcs found there become ellipses. A MINSERT places its block once per cell of
+// circles and arcs found there become ellipses, texts turn and grow with it. A MINSERT places its block once per cell of
 // its grid.
 //
 // Entities on layer "0" inside a block take the layer of the insert that places them, and
 // BYBLOCK colours take the insert's colour, the innermost insert deciding unless it is on
-// layer "0" (or BYBLOCK) itself. When drawing, an insert on a layer that is off or frozen
-// shows nothing.
+// layer "0" (or BYBLOCK) itself; a dimension's block takes the dimension's layer alike. When
+// drawing, an insert on a frozen layer shows nothing, and one on a layer that is only off
+// hides the content that takes its layer.
 //
 // A block already on the chain (a block that inserts itself, directly or through others)
 // is not entered again, nesting stops at kMaxDepth levels, and every block entered and

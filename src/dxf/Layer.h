@@ -57,6 +57,9 @@ class Layer {
   std::int32_t visible() const { return visible_; }
   // Group 70 bits kept and written again: frozen and locked.
   std::int32_t flags() const { return flags_; }
+  // Frozen (group 70 bit 1) and not switched on since: unlike a layer that is merely off,
+  // it hides the whole content of the inserts on it.
+  bool frozen() const { return (flags_ & kFrozen) != 0; }
 
   // Renames the layer (the layer dialog's display name); shownName stays.
   void setName(const char* name);

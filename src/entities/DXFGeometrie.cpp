@@ -54,6 +54,7 @@ DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
       ownColour_(0),
       visible_(other.visible_),
       paperSpace_(other.paperSpace_),
+      markedInvisible_(other.markedInvisible_),
       linetype_(other.linetype_),
       linetypeScale_(other.linetypeScale_) {
   copyField(layerName_, other.layerName_);
@@ -113,7 +114,7 @@ void DXFGeometrie::assignLayer(const Layer* layer) {
   }
   lineStyleCode_ = static_cast<std::uint16_t>(
       *linetype_ ? Layer::lineStyleOfLinetype(linetype_) : layer->lineStyleCode());
-  visible_ = layer->visible() && !paperSpace_;
+  visible_ = layer->visible() && !paperSpace_ && !markedInvisible_;
 }
 
 int DXFGeometrie::attachLayer(const std::vector<Layer*>& layers) {
@@ -130,6 +131,7 @@ void DXFGeometrie::takeAttributesOf(const DXFGeometrie& other) {
   ownColour_ = other.ownColour_;
   visible_ = other.visible_;
   paperSpace_ = other.paperSpace_;
+  markedInvisible_ = other.markedInvisible_;
   linetype_ = other.linetype_;
 }
 
@@ -333,6 +335,7 @@ void DXFGeometrie::writeHead(std::ostream& out, bool withColour, const char* asT
   out << (asType ? asType : typeName()) << "\n  8\n" << layerName_ << '\n';
   if (*linetype_) out << "  6\n" << linetype_ << '\n';
   if (paperSpace_) out << " 67\n1\n";
+  if (markedInvisible_) out << " 60\n1\n";
   // The colour number as read, so that an explicit colour survives even where the drawing
   // takes the layer's.
   if (withColour) {

@@ -122,6 +122,8 @@ class DXFGeometrie {
     paperSpace_ = paperSpace;
     if (paperSpace) visible_ = 0;
   }
+  // Group 60 = 1: the file marks the entity invisible; it is kept and saved, not drawn.
+  bool markedInvisible() const { return markedInvisible_; }
   // The entity's own linetype (group 6), or "" when it follows its layer.
   const char* linetypeName() const { return linetype_; }
   // The linetype drawn: the entity's own, else its layer's ("" without either).
@@ -241,6 +243,7 @@ class DXFGeometrie {
   std::int32_t ownColour_ = 0;
   std::int32_t visible_ = 1;
   bool paperSpace_ = false;
+  bool markedInvisible_ = false;
   // Interned, so every entity of one linetype shares the text.
   const char* linetype_ = "";
   double linetypeScale_ = 1.0;
@@ -312,6 +315,9 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
     } else if (code == 67) {
       paperSpace_ = parseInt(in.readLine()) == 1;
       if (paperSpace_) visible_ = 0;
+    } else if (code == 60) {
+      markedInvisible_ = parseInt(in.readLine()) == 1;
+      if (markedInvisible_) visible_ = 0;
     } else if (!onGroup(code, in)) {
       in.readLine();
     }

@@ -18,8 +18,9 @@ Punkt::Punkt(const Punkt& other)
       bulge_(other.bulge_),
       startWidth_(other.startWidth_),
       endWidth_(other.endWidth_) {
-  // Copies (blocks being copied) start visible until a layer is assigned again.
-  visible_ = 1;
+  // Copies (blocks being copied) start visible until a layer is assigned again, unless the
+  // file marked the point invisible.
+  visible_ = markedInvisible() ? 0 : 1;
 }
 
 const char* Punkt::typeName() const { return "POINT"; }

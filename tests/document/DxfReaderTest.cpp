@@ -76,7 +76,7 @@ TEST(DxfReaderSections, ObjectsTakeTheFirstLayerOfTheirName) {
 TEST(DxfReaderSections, UnknownEntitiesArePassedOver) {
   const std::string multiline =
       "  0\nMLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n5\n 21\n0\n 40\n0.5\n";
-  auto document = readOk(dxfFile(multiline + line(0, 0, 1, 1) + "  0\n3DFACE\n  8\n0\n 10\n1\n"));
+  auto document = readOk(dxfFile(multiline + line(0, 0, 1, 1) + "  0\nXLINE\n  8\n0\n 10\n1\n"));
   EXPECT_EQ(document->entities().count(), 1);
 }
 

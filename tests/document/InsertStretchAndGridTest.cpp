@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
+#include "document/DXFText.h"
 #include "entities/Ellipse.h"
 #include "entities/Linie.h"
 
@@ -146,6 +147,60 @@ TEST(InsertStretchFile, BothScalesAreWrittenBack) {
   EXPECT_DOUBLE_EQ(document->maxX(), 2.0);
   EXPECT_DOUBLE_EQ(document->maxY(), 3.0);
 }
+
+// ---- texts in a stretched insert cover the stretched outline of the original
+
+struct TextStretchCase {
+  const char* name;
+  double scaleX, scaleY, insertRotation, textRotation, widthFactor;
+};
+
+class TextInStretchedInsert : public testing::TestWithParam<TextStretchCase> {};
+
+// The block's text (height 1) has its baseline direction d and its up vector u; the
+// insert maps them by M = R(50) diag(41, 42). The placed text runs along M d, its capitals
+// are as high as M u reaches across that line (|det M| / |M d|), and its letters are as
+// long along it as |M d| times the original width factor.
+TEST_P(TextInStretchedInsert, HeightWidthAndDirectionFollowBothScales) {
+  const TextStretchCase c = GetParam();
+  std::ostringstream text;
+  text << "  0\nTEXT\n  8\n0\n 10\n1\n 20\n2\n 40\n1\n 41\n" << c.widthFactor
+       << "\n 50\n" << c.textRotation << "\n  1\nHE\n";
+  auto document = readOk(dxfFile(placedInsert("B", 5, 5, c.scaleX, c.scaleY, c.insertRotation),
+                                 block("B", text.str())));
+  auto again = readOk(writtenText(*document));
+  EXPECT_EQ(picture(*again), picture(*document));
+  const auto drawn = picture(*document);
+  const auto texts = exploded(*document, "TEXT");
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(picture(*document), drawn);
+  const auto& placed = static_cast<const DXFText&>(*texts[0]);
+  const double a = c.insertRotation * kPi / 180;
+  const double t = c.textRotation * kPi / 180;
+  const auto map = [&](double x, double y) {
+    return WorldPoint{std::cos(a) * c.scaleX * x - std::sin(a) * c.scaleY * y,
+                      std::sin(a) * c.scaleX * x + std::cos(a) * c.scaleY * y};
+  };
+  const WorldPoint along = map(std::cos(t), std::sin(t));
+  const double length = std::hypot(along.x, along.y);
+  const double height = std::fabs(c.scaleX * c.scaleY) / length;
+  EXPECT_NEAR(placed.height(), height, 1e-9);
+  EXPECT_NEAR(placed.widthFactor() * placed.height(), c.widthFactor * length, 1e-9);
+  const double turn = std::remainder(placed.rotation() * kPi / 180 - std::atan2(along.y, along.x),
+                                     2 * kPi);
+  EXPECT_NEAR(turn, 0.0, 1e-9);
+  const WorldPoint anchor = map(1, 2);
+  EXPECT_NEAR(placed.x(), 5 + anchor.x, 1e-9);
+  EXPECT_NEAR(placed.y(), 5 + anchor.y, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, TextInStretchedInsert,
+                         testing::Values(TextStretchCase{"wider", 2, 1, 0, 0, 0.5},
+                                         TextStretchCase{"taller", 1, 2, 0, 0, 1},
+                                         TextStretchCase{"tallerUpright", 1, 2, 0, 90, 1},
+                                         TextStretchCase{"slanted", 2, 3, 0, 30, 0.8},
+                                         TextStretchCase{"turnedInsert", 0.5, 1.5, 40, 10, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- MINSERT: cell (i, j) moves by R(rotation) (i * 44, j * 45)
 

@@ -367,6 +367,33 @@ TEST(ReaderTexts, MTextEmbeddedObjectKeepsTheTextsPlace) {
   EXPECT_DOUBLE_EQ(text.rotation(), 0.0);
 }
 
+// The embedded object repeats attachment (71), direction (72) and alignment groups for its
+// own columns; the text keeps the ones it gave before it.
+TEST(ReaderTexts, MTextEmbeddedObjectKeepsTheTextsAttachment) {
+  auto document = readOk(entitiesOnly(
+      "  0\nMTEXT\n  8\n0\n100\nAcDbMText\n 10\n12\n 20\n34\n 40\n2\n 41\n50\n 71\n1\n"
+      " 72\n5\n  1\nfirst\\Psecond\n 73\n1\n 44\n1\n"
+      "101\nEmbedded Object\n 70\n1\n 10\n1\n 20\n0\n 71\n2\n 72\n1\n 73\n0\n 74\n0\n"));
+  ASSERT_EQ(document->entities().count(), 2);
+  for (int i = 0; i < 2; ++i) {
+    const auto& line = static_cast<const DXFText&>(*document->entities().at(i));
+    // Top left: every line starts at the insertion point's x, unaligned.
+    EXPECT_DOUBLE_EQ(line.x(), 12.0);
+    EXPECT_EQ(line.hasAlignment(), 0);
+  }
+}
+
+TEST(ReaderTexts, AttributeEmbeddedObjectDoesNotHideIt) {
+  auto document = readOk(dxfFile(
+      insert("E", 0, 0) + " 66\n1\n"
+      "  0\nATTRIB\n  8\n0\n 10\n1\n 20\n2\n 40\n1\n  1\nshown\n  2\nTAG\n 70\n0\n"
+      "101\nEmbedded Object\n 70\n1\n 10\n1\n 20\n0\n  1\nother\n"
+      "  0\nSEQEND\n  8\n0\n",
+      block("E", "")));
+  ASSERT_EQ(document->entities().count(), 1);
+  EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(0)).text(), "shown");
+}
+
 // ---- visibility
 
 TEST(ReaderVisibility, FrozenLayersAndPaperSpaceAreNotDrawn) {
