@@ -4,7 +4,8 @@
 #include <cmath>
 
 bool PolylineVertices::isWide(std::size_t index) const {
-  return !widths_.empty() && (widths_[index].start > 0.0 || widths_[index].end > 0.0);
+  // A negative width draws as wide as its size.
+  return !widths_.empty() && (widths_[index].start != 0.0 || widths_[index].end != 0.0);
 }
 
 Punkt PolylineVertices::point(std::size_t index) const {

@@ -26,7 +26,7 @@ class PolylineVertices {
   double endWidth(std::size_t index) const { return widths_.empty() ? 0.0 : widths_[index].end; }
   // True when some vertex has a width of its own.
   bool anyWidth() const { return !widths_.empty(); }
-  // True when the segment from the vertex has a width at either end.
+  // True when the segment from the vertex has a width at either end (groups 40 and 41).
   bool isWide(std::size_t index) const;
 
   // The vertex as a point with its bulge and widths.

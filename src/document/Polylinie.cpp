@@ -23,12 +23,6 @@ PolylineVertices& gatherBuffer() {
   return vertices;
 }
 
-// A VERTEX record is read into this point, then kept as a compact vertex.
-Punkt& vertexRecord() {
-  thread_local Punkt record;
-  return record;
-}
-
 }  // namespace
 
 Polylinie::Polylinie() { copyField(layerName_, "LAYER"); }
@@ -213,9 +207,10 @@ int Polylinie::readHead(DxfLineReader& in, PolylineVertices& vertices, bool& cou
 int Polylinie::readVertexRecords(DxfLineReader& in, PolylineVertices& vertices) {
   in.readLine();
   if (in.eof()) return kEndOfFileVertices;
+  // Each VERTEX record is read into this point, then kept as a compact vertex.
+  Punkt record;
   while (!in.lineIs("SEQEND")) {
     if (in.lineIs("VERTEX")) {
-      Punkt& record = vertexRecord();
       const int result = record.readGroups(in);
       if (result < 0) return result;
       vertices.add(record.x(), record.y());

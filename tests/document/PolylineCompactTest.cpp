@@ -236,6 +236,9 @@ TEST(PolylineVertices, WidthsOnlyWherePresentAndInStep) {
   EXPECT_TRUE(vertices.isWide(1));
   EXPECT_FALSE(vertices.isWide(2));
   EXPECT_DOUBLE_EQ(vertices.endWidth(2), 0.0);
+  vertices.setWidths(2, -0.5, 0.0);  // drawn as wide as its size
+  EXPECT_TRUE(vertices.isWide(2));
+  vertices.setWidths(2, 0.0, 0.0);
 
   PolylineVertices thin;
   thin.add(7, 7);
