@@ -25,7 +25,7 @@ PolylineVertices& gatherBuffer() {
 
 }  // namespace
 
-Polylinie::Polylinie() { copyField(layerName_, "LAYER"); }
+Polylinie::Polylinie() { looks_.setLayerName("LAYER"); }
 
 Polylinie::Polylinie(const Polylinie& other)
     : vertices_(other.vertices_),
@@ -33,63 +33,54 @@ Polylinie::Polylinie(const Polylinie& other)
       segmentEnds_(other.segmentEnds_),
       planeSegments_(other.planeSegments_),
       flags_(other.flags_),
-      paperSpace_(other.paperSpace_),
-      trueColour_(other.trueColour_),
-      linetype_(other.linetype_),
-      linetypeScale_(other.linetypeScale_) {
-  copyField(layerName_, other.layerName_);
-  copyField(colourNumber_, other.colourNumber_);
+      linetype_(other.linetype_) {
   looks_.takeAllAttributesOf(other.looks_);
 }
 
-void Polylinie::setLayerName(const char* name) { copyField(layerName_, name); }
+void Polylinie::setLayerName(const char* name) { looks_.setLayerName(name); }
 
 bool Polylinie::isClosed() const {
-  return (flags_ & kClosedFlag) != 0 || std::strcmp(layerName_, "SILHOUETTE") == 0 ||
-         std::strcmp(layerName_, "REX_4") == 0;
+  return (flags_ & kClosedFlag) != 0 || std::strcmp(layerName(), "SILHOUETTE") == 0 ||
+         std::strcmp(layerName(), "REX_4") == 0;
 }
 
 int Polylinie::read(DxfLineReader& in) {
   flags_ = 0;
-  extrusion_ = Extrusion();
-  elevation_ = 0.0;
-  copyField(colourNumber_, "256");
-  trueColour_ = -1;
   linetype_.clear();
-  linetypeScale_ = 1.0;
-  defaultStartWidth_ = defaultEndWidth_ = constantWidth_ = -1.0;
+  Head head;
+  head.paperSpace = looks_.inPaperSpace();
   PolylineVertices& vertices = gatherBuffer();
   vertices.clear(kKeptGatherCapacity);
   bool counted = false;
-  int result = readHead(in, vertices, counted);
+  int result = readHead(in, head, vertices, counted);
   // An LWPOLYLINE or LEADER (a vertex count was given) ends with its own groups; a
   // POLYLINE continues with VERTEX records.
   if (result == 0 && !counted) result = readVertexRecords(in, vertices);
   if (result == 0) {
-    const bool tilted = inTiltedPlane();
-    applyDefaultWidths(vertices);
-    if (!tilted) verticesToWorld(vertices);
-    takeReadLooks();
+    const bool tilted = inTiltedPlane(head);
+    applyDefaultWidths(head, vertices);
+    if (!tilted) verticesToWorld(head, vertices);
+    takeReadLooks(head);
     spellOutSegmentEnds();
     vertices_.append(vertices);
-    addSegments();
-    if (tilted) verticesToWorld(vertices_);
+    addSegments(head);
+    if (tilted) verticesToWorld(head, vertices_);
   }
   vertices.clear(kKeptGatherCapacity);
   return result < 0 ? result : 0;
 }
 
-void Polylinie::takeReadLooks() {
-  looks_.setLayerName(layerName_);
-  looks_.takeLooks(colourNumber_, trueColour_, linetype_.c_str(), linetypeScale_);
+void Polylinie::takeReadLooks(const Head& head) {
+  looks_.takeLooks(head.colourNumber, head.trueColour, linetype_.c_str(), head.linetypeScale);
   // Without a colour of its own the polyline waits, black, for its layer's.
-  if (trueColour_ < 0 && parseInt(colourNumber_) == DXFGeometrie::kByLayer) {
+  if (head.trueColour < 0 && parseInt(head.colourNumber) == DXFGeometrie::kByLayer) {
     looks_.setColour("#000000");
   }
-  looks_.setPaperSpace(paperSpace_);
+  looks_.setPaperSpace(head.paperSpace);
 }
 
-int Polylinie::readHead(DxfLineReader& in, PolylineVertices& vertices, bool& counted) {
+int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices,
+                        bool& counted) {
   bool layerSeen = false;
   long declared = 0;
   // Vertices whose pair has ended with its group 20; the vertex list is complete once the
@@ -105,7 +96,7 @@ int Polylinie::readHead(DxfLineReader& in, PolylineVertices& vertices, bool& cou
     switch (code) {
       case 8:
         if (!layerSeen) {
-          copyField(layerName_, in.readLine());
+          looks_.setLayerName(in.readLine());
           layerSeen = true;
         } else {
           in.readLine();
@@ -144,12 +135,12 @@ int Polylinie::readHead(DxfLineReader& in, PolylineVertices& vertices, bool& cou
         }
         break;
       case 67:
-        paperSpace_ = parseInt(in.readLine()) == 1;
+        head.paperSpace = parseInt(in.readLine()) == 1;
         break;
       case 30:  // a POLYLINE's elevation, before its vertices
       case 38:  // an LWPOLYLINE's elevation
         if (vertices.empty()) {
-          elevation_ = in.readReal();
+          head.elevation = in.readReal();
         } else {
           in.readLine();
         }
@@ -157,7 +148,7 @@ int Polylinie::readHead(DxfLineReader& in, PolylineVertices& vertices, bool& cou
       case 210:
       case 220:
       case 230:
-        extrusion_.take(code, in.readReal());
+        head.extrusion.take(code, in.readReal());
         break;
       case 42:
         if (pairKept) {
@@ -176,25 +167,25 @@ int Polylinie::readHead(DxfLineReader& in, PolylineVertices& vertices, bool& cou
           if (code == 40) vertices.setWidths(last, width, vertices.endWidth(last));
           else vertices.setWidths(last, vertices.startWidth(last), width);
         } else if (vertices.empty()) {
-          (code == 40 ? defaultStartWidth_ : defaultEndWidth_) = width;
+          (code == 40 ? head.defaultStartWidth : head.defaultEndWidth) = width;
         }
         break;
       }
       case 43:
-        constantWidth_ = in.readReal();
+        head.constantWidth = in.readReal();
         break;
       case 62:
-        copyField(colourNumber_, in.readLine());
+        copyField(head.colourNumber, in.readLine());
         break;
       case 420:
-        trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
+        head.trueColour = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
         break;
       case 6:
         linetype_ = in.readLine();
         break;
       case 48: {
         const double scale = in.readReal();
-        linetypeScale_ = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
+        head.linetypeScale = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
         break;
       }
       default:
@@ -237,16 +228,16 @@ int Polylinie::readVertexRecords(DxfLineReader& in, PolylineVertices& vertices) 
   }
 }
 
-bool Polylinie::inTiltedPlane() const {
-  return extrusion_.isTilted() && (flags_ & kWorldVertices) == 0;
+bool Polylinie::inTiltedPlane(const Head& head) const {
+  return head.extrusion.isTilted() && (flags_ & kWorldVertices) == 0;
 }
 
-void Polylinie::verticesToWorld(PolylineVertices& vertices) const {
-  if (extrusion_.isWorld() || (flags_ & kWorldVertices) != 0) return;
-  const bool mirrored = extrusion_.mirrors();
+void Polylinie::verticesToWorld(const Head& head, PolylineVertices& vertices) const {
+  if (head.extrusion.isWorld() || (flags_ & kWorldVertices) != 0) return;
+  const bool mirrored = head.extrusion.mirrors();
   for (std::size_t i = 0; i < vertices.size(); ++i) {
     PolylineVertices::Vertex& vertex = vertices[i];
-    extrusion_.toWorld(vertex.x, vertex.y, elevation_);
+    head.extrusion.toWorld(vertex.x, vertex.y, head.elevation);
     // Seen from below, every arc turns the other way.
     if (mirrored) vertex.bulge = -vertex.bulge;
   }
@@ -265,18 +256,20 @@ bool Polylinie::spans(const PolylineVertices::Vertex& from, const PolylineVertic
   return std::hypot(dx, dy) > kMinSegment;
 }
 
-Polylinie::Segment Polylinie::planeSegment(std::size_t from, std::size_t to) const {
+Polylinie::Segment Polylinie::planeSegment(const Head& head, std::size_t from,
+                                           std::size_t to) const {
   const Punkt start = vertices_.point(from);
   const Punkt end = vertices_.point(to);
   const bool curved = start.bulge() > kMinBulge || start.bulge() < -kMinBulge;
   if (curved) {
     const Ellipse inPlane{Kreisbogen(start.bulge(), start, end)};
-    return Segment(std::in_place_type<Ellipse>, extrusion_.seenFromAbove(inPlane.arc(), elevation_));
+    return Segment(std::in_place_type<Ellipse>,
+                   head.extrusion.seenFromAbove(inPlane.arc(), head.elevation));
   }
   double x1 = start.x(), y1 = start.y();
   double x2 = end.x(), y2 = end.y();
-  extrusion_.toWorld(x1, y1, elevation_);
-  extrusion_.toWorld(x2, y2, elevation_);
+  head.extrusion.toWorld(x1, y1, head.elevation);
+  head.extrusion.toWorld(x2, y2, head.elevation);
   return Segment(std::in_place_type<Linie>, x1, y1, x2, y2);
 }
 
@@ -288,7 +281,7 @@ void Polylinie::spellOutSegmentEnds() {
   segmentEnds_.swap(ends);
 }
 
-void Polylinie::addSegments() {
+void Polylinie::addSegments(const Head& head) {
   const std::size_t n = vertices_.size();
   const bool closing = isClosed() && n >= 1;
   std::size_t spanning = 0;
@@ -311,14 +304,14 @@ void Polylinie::addSegments() {
     segmentEnds_.swap(ends);
   }
   segmentCount_ += static_cast<int>(count);
-  if (!inTiltedPlane()) return;
+  if (!inTiltedPlane(head)) return;
   // Built in the plane, before the vertices are brought into the world.
   std::vector<Segment> store;
   store.reserve(planeSegments_.size() + count);
   store.insert(store.end(), planeSegments_.begin(), planeSegments_.end());
   for (int k = static_cast<int>(first); k < segmentCount_; ++k) {
     const SegmentEnds ends = endsOf(k);
-    store.push_back(planeSegment(ends.from, ends.to));
+    store.push_back(planeSegment(head, ends.from, ends.to));
   }
   planeSegments_.swap(store);
 }
@@ -343,9 +336,9 @@ PolylineSegment Polylinie::segmentAt(int index) const {
   return PolylineSegment(looks_, std::in_place_type<Linie>, from.x, from.y, to.x, to.y);
 }
 
-void Polylinie::applyDefaultWidths(PolylineVertices& vertices) const {
-  const double start = defaultStartWidth_ >= 0.0 ? defaultStartWidth_ : constantWidth_;
-  const double end = defaultEndWidth_ >= 0.0 ? defaultEndWidth_ : constantWidth_;
+void Polylinie::applyDefaultWidths(const Head& head, PolylineVertices& vertices) {
+  const double start = head.defaultStartWidth >= 0.0 ? head.defaultStartWidth : head.constantWidth;
+  const double end = head.defaultEndWidth >= 0.0 ? head.defaultEndWidth : head.constantWidth;
   if (start <= 0.0 && end <= 0.0) return;
   for (std::size_t i = 0; i < vertices.size(); ++i) {
     if (vertices.startWidth(i) == 0.0 && vertices.endWidth(i) == 0.0) {
@@ -363,21 +356,21 @@ bool Polylinie::isWide() const {
 }
 
 int Polylinie::write(std::ostream& out) const {
-  out << "POLYLINE\n  8\n" << layerName_ << '\n';
+  out << "POLYLINE\n  8\n" << layerName() << '\n';
   if (!linetype_.empty()) out << "  6\n" << linetype_ << '\n';
   // Release 12 knows only the colour index: a true colour becomes the nearest.
-  const int colour = trueColour_ >= 0
-                         ? ColourIndex::nearestIndex(static_cast<ColourIndex::Rgb>(trueColour_))
-                         : parseInt(colourNumber_);
+  const int colour = trueColour() >= 0
+                         ? ColourIndex::nearestIndex(static_cast<ColourIndex::Rgb>(trueColour()))
+                         : parseInt(colourNumber());
   if (colour != DXFGeometrie::kByLayer) out << " 62\n" << colour << '\n';
-  if (linetypeScale_ != 1.0) out << " 48\n" << linetypeScale_ << '\n';
+  if (linetypeScale() != 1.0) out << " 48\n" << linetypeScale() << '\n';
   out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n" << flags_ << '\n';
-  if (paperSpace_) out << " 67\n1\n";
+  if (looks_.inPaperSpace()) out << " 67\n1\n";
   out << "  0\n";
   const auto writeVertices = [&](const PolylineVertices& vertices) {
     for (std::size_t i = 0; i < vertices.size(); ++i) {
       const PolylineVertices::Vertex& vertex = vertices[i];
-      out << "VERTEX\n  8\n" << layerName_ << "\n 10\n"
+      out << "VERTEX\n  8\n" << layerName() << "\n 10\n"
           << vertex.x << "\n 20\n"
           << vertex.y << "\n 30\n0\n";
       if (vertices.startWidth(i) != 0.0) out << " 40\n" << vertices.startWidth(i) << '\n';
@@ -427,9 +420,7 @@ PolylineVertices Polylinie::writtenVertices() const {
 }
 
 void Polylinie::assignLayer(const Layer* layer) {
-  if (!layer) return;
-  copyField(layerName_, layer->name());
-  looks_.assignLayer(layer);
+  if (layer) looks_.assignLayer(layer);
 }
 
 void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
@@ -502,10 +493,10 @@ void Polylinie::forEachPiece(const std::function<void(const DXFGeometrie&)>& emi
                  for (const auto& corners : {std::array{o0, o1, i1}, std::array{o0, i1, i0}}) {
                    Solid triangle;
                    triangle.setLayerName(looks.layerName());
-                   triangle.takeLooks(colourNumber_, trueColour_, linetype_.c_str(),
-                                      linetypeScale_);
+                   triangle.takeLooks(colourNumber(), trueColour(), linetype_.c_str(),
+                                      linetypeScale());
                    triangle.assignLayer(looks.layer());
-                   if (paperSpace_) triangle.setPaperSpace(true);
+                   if (looks_.inPaperSpace()) triangle.setPaperSpace(true);
                    for (int c = 0; c < 3; ++c) triangle.setCorner(c, corners[c].x, corners[c].y);
                    triangle.setCorner(3, corners[2].x, corners[2].y);
                    emit(triangle);

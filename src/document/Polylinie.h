@@ -22,7 +22,6 @@
 // from above as elliptical arcs; those few polylines keep their segments made once.
 class Polylinie {
  public:
-  static constexpr int kNameSize = 50;
   // Result codes when the data ends: among the head groups or after the vertices (after
   // an LWPOLYLINE's or LEADER's declared vertex list too), inside such a vertex list (or a
   // VERTEX record), and between VERTEX records.
@@ -63,7 +62,7 @@ class Polylinie {
   // Every segment (last to first), then every vertex (first to last).
   void transform(double s, double a, double dx, double dy, double dz);
 
-  const char* layerName() const { return layerName_; }
+  const char* layerName() const { return looks_.layerName(); }
   void setLayerName(const char* name);
   // Group 70; kClosedFlag closes the polyline.
   std::int32_t flags() const { return flags_; }
@@ -77,10 +76,10 @@ class Polylinie {
   void forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const;
   // The polyline's own colour number (group 62, "256" by layer), true colour (-1: none),
   // linetype (group 6, "" by layer) and linetype scale (group 48).
-  const char* colourNumber() const { return colourNumber_; }
-  std::int32_t trueColour() const { return trueColour_; }
+  const char* colourNumber() const { return looks_.colourNumber(); }
+  std::int32_t trueColour() const { return looks_.trueColour(); }
   const std::string& linetypeName() const { return linetype_; }
-  double linetypeScale() const { return linetypeScale_; }
+  double linetypeScale() const { return looks_.linetypeScale(); }
 
   int vertexCount() const { return static_cast<int>(vertices_.size()); }
   // The vertex at `index` (within the list) as a point with its bulge and widths.
@@ -101,23 +100,40 @@ class Polylinie {
     std::uint32_t to;
   };
 
+  // What reading takes from the head groups besides the vertices: the looks until the
+  // polyline takes them, the plane of a 2-D polyline's vertices (groups 210, 220, 230) and
+  // its distance from the origin along the extrusion direction (group 30 of a POLYLINE, 38
+  // of an LWPOLYLINE), and the widths of groups 40 and 41 (defaults of a POLYLINE's
+  // vertices) and 43 (an LWPOLYLINE's constant width; negative: not given).
+  struct Head {
+    char colourNumber[DXFGeometrie::kColourNumberSize] = "256";
+    std::int32_t trueColour = -1;
+    double linetypeScale = 1.0;
+    bool paperSpace = false;
+    Extrusion extrusion;
+    double elevation = 0.0;
+    double defaultStartWidth = -1.0;
+    double defaultEndWidth = -1.0;
+    double constantWidth = -1.0;
+  };
+
   // Head groups and, for LWPOLYLINE and LEADER, the vertex pairs, into `vertices`.
-  int readHead(DxfLineReader& in, PolylineVertices& vertices, bool& counted);
+  int readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices, bool& counted);
   // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups, into `vertices`.
   int readVertexRecords(DxfLineReader& in, PolylineVertices& vertices);
   // The vertices as written: the stored ones, or with the chords of elliptical arcs.
   PolylineVertices writtenVertices() const;
   // Brings the vertices of a 2-D polyline from the plane of its extrusion direction into
   // the world.
-  void verticesToWorld(PolylineVertices& vertices) const;
+  void verticesToWorld(const Head& head, PolylineVertices& vertices) const;
   // True for a 2-D polyline in a plane that is not parallel to the x-y plane: its segments
   // are built in that plane and then seen from above.
-  bool inTiltedPlane() const;
+  bool inTiltedPlane(const Head& head) const;
   // The looks of the segments from the head groups just read.
-  void takeReadLooks();
+  void takeReadLooks(const Head& head);
   // Adds the segments of the vertices to the list: one for each pair of vertices far
   // enough apart, and the closing one.
-  void addSegments();
+  void addSegments(const Head& head);
   // Fills segmentEnds_ for segments kept without it, before vertices are added.
   void spellOutSegmentEnds();
   // True when a segment is drawn from `from` to `to` (they lie far enough apart).
@@ -126,9 +142,9 @@ class Polylinie {
   SegmentEnds endsOf(int index) const;
   // The line or the arc (by the bulge of `from`) from `from` to `to` in a tilted plane, seen
   // from above.
-  Segment planeSegment(std::size_t from, std::size_t to) const;
+  Segment planeSegment(const Head& head, std::size_t from, std::size_t to) const;
   // Gives vertices without widths of their own the head's default or constant width.
-  void applyDefaultWidths(PolylineVertices& vertices) const;
+  static void applyDefaultWidths(const Head& head, PolylineVertices& vertices);
   // Walks the pieces in segment order: thin(segment) for a segment without width,
   // wide(segment, outline) with the band's outline (the polyline's coordinates) for a wide
   // one.
@@ -142,22 +158,10 @@ class Polylinie {
   std::vector<SegmentEnds> segmentEnds_;
   // The segments of a polyline in a tilted plane, made once; empty for every other.
   std::vector<Segment> planeSegments_;
-  // The layer, colour and linetype every segment gets.
+  // The layer, layer name, colour, linetype and its scale, and paper space mark of the
+  // polyline, which every segment gets.
   Linie looks_;
-  char layerName_[kNameSize];
   std::int32_t flags_ = 0;
-  bool paperSpace_ = false;
-  // The plane of a 2-D polyline's vertices (groups 210, 220, 230) and its distance from
-  // the origin along the extrusion direction (group 30 of a POLYLINE, 38 of an LWPOLYLINE).
-  Extrusion extrusion_;
-  double elevation_ = 0.0;
-  char colourNumber_[DXFGeometrie::kColourNumberSize] = "256";
-  std::int32_t trueColour_ = -1;
+  // The linetype name as read (group 6), written back as it stands.
   std::string linetype_;
-  double linetypeScale_ = 1.0;
-  // Head groups 40 and 41 (defaults of a POLYLINE's vertices) and 43 (an LWPOLYLINE's
-  // constant width); negative: not given.
-  double defaultStartWidth_ = -1.0;
-  double defaultEndWidth_ = -1.0;
-  double constantWidth_ = -1.0;
 };
