@@ -7,7 +7,8 @@ for each and prints a table of the peak resident memory, its ratio to the file's
 the wall time. The goal is a ratio of at most 3 for every row.
 
 Inputs: records without groups ("  0" / "LINE" repeated) of 20 MB and 200 MB, 200 MB of
-LINE records with coordinates, polylines of many vertices as release 12 POLYLINE/VERTEX
+LINE records with coordinates, LINE records far shorter than the objects they make (a layer
+only; one-digit coordinates), polylines of many vertices as release 12 POLYLINE/VERTEX
 records and as release 2000 LWPOLYLINE records, with and without bulges, the generated
 catalogue drawings of 1 000 000 records (bench/generate_drawings.py) and binary DXF files
 of the 100 000 and 1 000 000 record drawings written by ezdxf (its reading and writing of the
@@ -49,6 +50,14 @@ def write_repeated(path, record, size):
 
 def bare_records(path, size):
     write_repeated(path, "  0\nLINE\n", size)
+
+
+def one_group_records(path, size):
+    write_repeated(path, "  0\nLINE\n  8\n0\n", size)
+
+
+def short_line_records(path, size):
+    write_repeated(path, "  0\nLINE\n 10\n1\n 20\n2\n 11\n3\n 21\n4\n", size)
 
 
 def line_records(path, size):
@@ -116,6 +125,10 @@ INPUTS = [
     ("empty records 20 MB", "mem_bare_20MB.dxf", bare_records, 20 * MB),
     ("empty records 200 MB", "mem_bare_200MB.dxf", bare_records, 200 * MB),
     ("LINE records 200 MB", "mem_lines_200MB.dxf", line_records, 200 * MB),
+    # Records far shorter than the objects they make: a line with only its layer, and one
+    # of one-digit coordinates.
+    ("LINE records, layer only, 20 MB", "mem_one_group_20MB.dxf", one_group_records, 20 * MB),
+    ("LINE records, short numbers, 20 MB", "mem_short_lines_20MB.dxf", short_line_records, 20 * MB),
     ("POLYLINE/VERTEX R12 100 MB", "mem_poly_r12_100MB.dxf", polylines(polyline_r12, False), 100 * MB),
     ("POLYLINE/VERTEX R12 bulges 100 MB", "mem_poly_r12_bulge_100MB.dxf",
      polylines(polyline_r12, True), 100 * MB),
