@@ -42,7 +42,8 @@ TEST(PolylineLooks, LightweightGroupsReachVerticesAndSegments) {
   EXPECT_DOUBLE_EQ(polyline.vertexAt(1).endWidth(), 2.5);
   EXPECT_TRUE(polyline.isWide());
   ASSERT_EQ(polyline.segmentCount(), 2);
-  const DXFGeometrie& segment = *polyline.segmentAt(0);
+  const PolylineSegment made = polyline.segmentAt(0);
+  const DXFGeometrie& segment = *made;
   EXPECT_STREQ(segment.colour(), "#149E0A");
   EXPECT_STREQ(segment.linetypeName(), "DASHED");
   EXPECT_DOUBLE_EQ(segment.linetypeScale(), 2.0);

@@ -98,7 +98,8 @@ TEST(BinaryDxfStream, EveryValueTypeInBothLayouts) {
         .chunk(310, std::string("\x01\xAB\x00", 3), "01AB00")
         .real(1010, 1e-3, "0.001")
         .text(0, "EOF");
-    BinaryDxfStream stream(groups.bytes() + std::string("\x00\x07garbage", 9));
+    const std::string bytes = groups.bytes() + std::string("\x00\x07garbage", 9);
+    BinaryDxfStream stream(bytes);
     EXPECT_EQ(textOf(stream), groups.text()) << wide;
     EXPECT_FALSE(stream.damaged());
   }
@@ -128,10 +129,17 @@ TEST(BinaryDxfStream, LargeDrawingFromMemoryAndFile) {
 // Bytes that end inside a group, or that are no groups of either layout, are damaged; the
 // text stops where the damage starts.
 TEST(BinaryDxfStream, DamageIsReported) {
-  const Groups groups = manyLines(false, 50);
+  // Cuts inside a real value, inside a 16-bit value and inside the last text.
+  Groups groups(false);
+  groups.text(0, "SECTION").text(2, "ENTITIES").text(0, "LINE").text(8, "EDGE");
+  const std::size_t real = groups.bytes().size();
+  groups.real(10, 1.5, "1.5");
+  const std::size_t integer = groups.bytes().size();
+  groups.int16(62, 3).text(0, "ENDSEC").text(0, "EOF");
   const std::string& bytes = groups.bytes();
-  for (std::size_t cut : {bytes.size() - 1, bytes.size() - 5, bytes.size() / 2 + 3}) {
-    BinaryDxfStream stream(bytes.substr(0, cut));
+  for (std::size_t cut : {real + 4, integer + 2, bytes.size() - 2}) {
+    const std::string cutBytes = bytes.substr(0, cut);
+    BinaryDxfStream stream(cutBytes);
     const std::string text = textOf(stream);
     EXPECT_TRUE(stream.damaged()) << cut;
     EXPECT_LT(text.size(), groups.text().size()) << cut;
