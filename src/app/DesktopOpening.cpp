@@ -46,7 +46,9 @@ void frameDestroyed(GtkWidget* /*frame*/, gpointer data) {
 gboolean tick(gpointer data) {
   auto* state = static_cast<DesktopOpening*>(data);
   // A modal dialog, a menu or an open in progress: the files wait for the next tick.
-  if (state->opening || gtk_grab_get_current()) return G_SOURCE_CONTINUE;
+  if (state->opening || state->session->window.loading || gtk_grab_get_current()) {
+    return G_SOURCE_CONTINUE;
+  }
   if (!state->folder.empty()) {
     const std::vector<std::string> requested = takeOpenRequest(state->folder);
     if (!requested.empty()) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/DXF_Zeichnung.h"
+#include "document/IndexedDrawing.h"
 #include "document/ReadResult.h"
 #include "dxf/Cp1252.h"
 #include "viewer/FileNameLine.h"
@@ -14,6 +15,7 @@
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwPath.h"
 #include "settings/IniFile.h"
+#include "platform/BackgroundWork.h"
 #include "app/MouseMode.h"
 #include "app/OpenAdmission.h"
 #include "app/RecentMenu.h"
@@ -105,7 +107,20 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   ViewState& view = session.view;
   busyBegin(session);
   auto read = std::make_unique<DXF_Zeichnung>();
-  if (const int code = read->readDXF(path); code < 0) {
+  int code = 0;
+  std::shared_ptr<const IndexedDrawing> scene;
+  // Read and index on a thread of their own: the window answers meanwhile, the status
+  // line grows a bullet now and then, and the drawing shown before stays on screen.
+  window.loading = true;
+  statusClear(session);
+  runWhileAnswering(
+      [&] {
+        code = read->readDXF(path);
+        if (code >= 0) scene = std::make_shared<const IndexedDrawing>(*read);
+      },
+      [&session] { statusProgress(session); });
+  window.loading = false;
+  if (code < 0) {
     std::string reason = readResultMeaning(code);
     reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
     // The system's words come in the locale's encoding, UTF-8.
@@ -119,6 +134,7 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   forgetStandardViews(session);
   session.documents.replace(0, std::move(read));
   DXF_Zeichnung& drawing = *session.documents.at(0);
+  session.scenes.adopt(std::move(scene));
   statusClear(session);
   window.openedFile = "";
   showOpenedFile(session);
@@ -158,6 +174,8 @@ bool openChosen(ViewerSession& session, const std::string& path) {
 // without mouse handlers until the next open.
 template <typename ChoosePath>
 void openDrawing(ViewerSession& session, ChoosePath choosePath) {
+  // The window answers while a drawing loads; a second open waits until the first is done.
+  if (session.window.loading) return;
   detachMouseHandlers(session);
   ViewState& view = session.view;
   const int wasShown = view.drawingShown;

@@ -2,6 +2,7 @@
 #include "document/DXF_Zeichnung.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -39,11 +40,23 @@ std::unique_ptr<Linientyp> patternlessNamesake(const Linientyp& linetype, const 
   return copy;
 }
 
+// Revisions of every document of the run, so none is ever given twice.
+std::atomic<std::uint64_t> lastRevision{0};
+std::atomic<DXF_Zeichnung::ChangeHook> changeHook{nullptr};
+
 }  // namespace
 
-DXF_Zeichnung::DXF_Zeichnung() = default;
+DXF_Zeichnung::DXF_Zeichnung() { touch(); }
+
+void DXF_Zeichnung::touch() {
+  if (const ChangeHook hook = changeHook.load()) hook(*this);
+  revision_ = lastRevision.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+void DXF_Zeichnung::setChangeHook(ChangeHook hook) { changeHook = hook; }
 
 DXF_Zeichnung::~DXF_Zeichnung() {
+  if (const ChangeHook hook = changeHook.load()) hook(*this);
   entities_.reset(0);
   blocks_.reset(0);
   inserts_.reset(0);
@@ -54,6 +67,7 @@ DXF_Zeichnung::~DXF_Zeichnung() {
 }
 
 int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
+  touch();
   readProblem_.clear();
   const RegularFile opened = RegularFile::open(path);
   if (!opened.file) {
@@ -85,6 +99,7 @@ int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
 }
 
 int DXF_Zeichnung::readDXFFromMemory(std::string_view bytes) {
+  touch();
   if (BinaryDxf::isBinary(bytes)) {
     BinaryDxfStream groups(bytes);
     return readBinary(groups);
@@ -129,15 +144,19 @@ Layer* DXF_Zeichnung::findLayerByShownName(const char* name) const {
 }
 
 void DXF_Zeichnung::addBlock(const char* name) {
+  touch();
   blocks_.append(std::make_unique<DXF_Block>(name));
 }
 
 void DXF_Zeichnung::addInsert(const char* blockName, const char* layerName, double x, double y,
                               double z, double rotation, double scale) {
+  touch();
+  touch();
   inserts_.append(std::make_unique<DXF_Insert>(blockName, layerName, x, y, z, rotation, scale));
 }
 
 int DXF_Zeichnung::addLinetype(std::unique_ptr<Linientyp> linetype) {
+  touch();
   if (!linetype) return 0;
   for (int i = 0; i < linetypes_.count(); ++i) {
     if (std::strcmp(linetypes_.at(i)->name(), linetype->name()) == 0) return 0;
@@ -147,6 +166,7 @@ int DXF_Zeichnung::addLinetype(std::unique_ptr<Linientyp> linetype) {
 }
 
 void DXF_Zeichnung::mergeLayers(const DXF_Zeichnung& other) {
+  touch();
   for (int i = other.layers_.count() - 1; i >= 0; --i) {
     const Layer& layer = *other.layers_.at(i);
     if (!findLayer(layer.name())) layers_.append(std::make_unique<Layer>(&layer));
@@ -160,6 +180,7 @@ void DXF_Zeichnung::mergeLinetypes(const DXF_Zeichnung& other) {
 }
 
 void DXF_Zeichnung::copyBlockFrom(const DXF_Zeichnung& other, const char* name) {
+  touch();
   const DXF_Block* source = other.findBlock(name);
   if (!source) return;
   std::vector<const DXF_Block*> chain;
@@ -266,6 +287,7 @@ int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX
 }
 
 int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
+  touch();
   if (!layer || !name) return 0;
   int changed = 0;
   for (int i = entities_.count() - 1; i >= 0; --i) {
@@ -305,6 +327,7 @@ int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
 }
 
 void DXF_Zeichnung::rotateAll(double scale, double angle, double dx, double dy, double dz) {
+  touch();
   for (int i = entities_.count() - 1; i >= 0; --i) {
     entities_.at(i)->transform(scale, angle, dx, dy, dz);
   }
@@ -359,6 +382,7 @@ void DXF_Zeichnung::drawPrintCaption(DeviceContext& dc, double factor, const cha
 }
 
 PlacementCut DXF_Zeichnung::explodeAll() {
+  touch();
   PlacementBudget budget = PlacementBudget::forExplode(*this);
   const double wanted = placedCopiesWanted(*this);
   // Kinds R12 does not know become their pieces, where they stood in the list.

@@ -1,6 +1,7 @@
 // The drawing document: every object of one DXF drawing, in seven lists, and its extents.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -136,25 +137,55 @@ class DXF_Zeichnung {
   // is drawn.
   bool computeExtents();
 
+  // A number that changes whenever the drawing may have changed (every non-const list
+  // accessor counts as a change); no two documents of the run ever share one, so a
+  // picture or index made for a revision belongs to exactly one state of one document.
+  std::uint64_t revision() const { return revision_; }
+  // Called, when set, on the thread that changes a document, before any change and before
+  // the document goes away: a picture of it painted on other threads must stop first.
+  using ChangeHook = void (*)(const DXF_Zeichnung& document);
+  static void setChangeHook(ChangeHook hook);
+
   // Objects of kinds the viewer does not show, passed over while reading, by kind.
   const SkippedKinds& skippedKinds() const { return skipped_; }
   // The release the file's header names ($ACADVER, for instance "AC1009"); empty when it
   // names none.
   const std::string& dxfVersion() const { return dxfVersion_; }
 
-  EntityList& entities() { return entities_; }
+  EntityList& entities() {
+    touch();
+    return entities_;
+  }
   const EntityList& entities() const { return entities_; }
-  BlockList& blocks() { return blocks_; }
+  BlockList& blocks() {
+    touch();
+    return blocks_;
+  }
   const BlockList& blocks() const { return blocks_; }
-  InsertList& inserts() { return inserts_; }
+  InsertList& inserts() {
+    touch();
+    return inserts_;
+  }
   const InsertList& inserts() const { return inserts_; }
-  DimensionList& dimensions() { return dimensions_; }
+  DimensionList& dimensions() {
+    touch();
+    return dimensions_;
+  }
   const DimensionList& dimensions() const { return dimensions_; }
-  LayerList& layers() { return layers_; }
+  LayerList& layers() {
+    touch();
+    return layers_;
+  }
   const LayerList& layers() const { return layers_; }
-  PolylineList& polylines() { return polylines_; }
+  PolylineList& polylines() {
+    touch();
+    return polylines_;
+  }
   const PolylineList& polylines() const { return polylines_; }
-  LinetypeList& linetypes() { return linetypes_; }
+  LinetypeList& linetypes() {
+    touch();
+    return linetypes_;
+  }
   const LinetypeList& linetypes() const { return linetypes_; }
 
  private:
@@ -171,6 +202,9 @@ class DXF_Zeichnung {
   void copyBlockTree(const DXF_Zeichnung& other, const DXF_Block& source,
                      std::vector<const DXF_Block*>& chain,
                      std::unordered_set<const DXF_Block*>& copied);
+
+  // Gives the document a new revision.
+  void touch();
 
   EntityList entities_{200};
   BlockList blocks_{20};
@@ -189,4 +223,5 @@ class DXF_Zeichnung {
   SkippedKinds skipped_;
   mutable PlacementCut lastCut_;
   std::string readProblem_;
+  std::uint64_t revision_ = 0;
 };

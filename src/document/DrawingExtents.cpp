@@ -51,7 +51,8 @@ void DrawingExtents::Box::add(const Box& other) {
   add(other.maxX, other.maxY);
 }
 
-DrawingExtents::DrawingExtents(const DXF_Zeichnung& document) : document_(document) {}
+DrawingExtents::DrawingExtents(const DXF_Zeichnung& document, TextReach reach)
+    : document_(document), reach_(reach) {}
 
 DrawingExtents::Box DrawingExtents::compute() {
   return ofObjects(document_.entities(), document_.polylines(), document_.inserts(),
@@ -78,36 +79,73 @@ DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity) {
   return box;
 }
 
+DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, TextReach reach) {
+  Box box = ofEntity(entity);
+  if (reach == TextReach::Anchors || box.empty || std::strcmp(entity.typeName(), "TEXT") != 0) {
+    return box;
+  }
+  // Without measuring the font here, every letter is taken as wide as the text is high,
+  // which no font exceeds much, and the line may run either way from the anchor, reaching
+  // a height below and above.
+  const auto& text = static_cast<const DXFText&>(entity);
+  const double height = std::fabs(text.height());
+  const double length = height * (static_cast<double>(text.text().size()) + 1.0);
+  const auto [c, s] = cosSinOfDegrees(text.rotation());
+  for (const double along : {-length, length}) {
+    for (const double across : {-height, 1.5 * height}) {
+      box.add(text.x2() + c * along - s * across, text.y2() + s * along + c * across);
+    }
+  }
+  return box;
+}
+
+DrawingExtents::Box DrawingExtents::ofPolyline(const Polylinie& polyline, TextReach reach) {
+  Box box;
+  if (reach == TextReach::Letters && polyline.isWide()) {
+    polyline.forEachPiece([&box](const DXFGeometrie& piece) { box.add(ofEntity(piece)); });
+    return box;
+  }
+  for (int k = 0; k < polyline.segmentCount(); ++k) box.add(ofEntity(*polyline.segmentAt(k)));
+  return box;
+}
+
 DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
                                               const PolylineList& polylines,
                                               const InsertList& inserts,
                                               const DimensionList& dimensions, int depth) {
   Box box;
-  for (int i = 0; i < entities.count(); ++i) box.add(ofEntity(*entities.at(i)));
-  for (int i = 0; i < polylines.count(); ++i) {
-    const Polylinie& polyline = *polylines.at(i);
-    for (int k = 0; k < polyline.segmentCount(); ++k) box.add(ofEntity(*polyline.segmentAt(k)));
-  }
-  for (int i = 0; i < inserts.count(); ++i) {
-    const DXF_Insert& insert = *inserts.at(i);
-    const Layer* layer = insert.layer();
-    if (insert.inPaperSpace() || (layer && !layer->visible())) continue;
-    const Box block = ofBlockNamed(insert.blockName(), depth);
-    // The grid's corner cells hold every other cell between them.
-    for (int row : {0, insert.rows() - 1}) {
-      for (int column : {0, insert.columns() - 1}) {
-        const WorldPoint offset = insert.cellOffset(column, row);
-        box.add(placed(block, insert.scale(), insert.rotation(), insert.x() + offset.x,
-                       insert.y() + offset.y, insert.yStretch()));
-      }
+  for (int i = 0; i < entities.count(); ++i) box.add(ofEntity(*entities.at(i), reach_));
+  for (int i = 0; i < polylines.count(); ++i) box.add(ofPolyline(*polylines.at(i), reach_));
+  for (int i = 0; i < inserts.count(); ++i) box.add(ofInsert(*inserts.at(i), depth));
+  for (int i = 0; i < dimensions.count(); ++i) box.add(ofDimension(*dimensions.at(i), depth));
+  return box;
+}
+
+DrawingExtents::Box DrawingExtents::ofInsert(const DXF_Insert& insert) { return ofInsert(insert, 0); }
+
+DrawingExtents::Box DrawingExtents::ofDimension(const DXF_Bemassung& dimension) {
+  return ofDimension(dimension, 0);
+}
+
+DrawingExtents::Box DrawingExtents::ofInsert(const DXF_Insert& insert, int depth) {
+  const Layer* layer = insert.layer();
+  if (insert.inPaperSpace() || (layer && !layer->visible())) return {};
+  const Box block = ofBlockNamed(insert.blockName(), depth);
+  Box box;
+  // The grid's corner cells hold every other cell between them.
+  for (int row : {0, insert.rows() - 1}) {
+    for (int column : {0, insert.columns() - 1}) {
+      const WorldPoint offset = insert.cellOffset(column, row);
+      box.add(placed(block, insert.scale(), insert.rotation(), insert.x() + offset.x,
+                     insert.y() + offset.y, insert.yStretch()));
     }
   }
-  for (int i = 0; i < dimensions.count(); ++i) {
-    const DXF_Bemassung& dimension = *dimensions.at(i);
-    box.add(placed(ofBlockNamed(dimension.blockName(), depth), 1.0, 0.0, dimension.pointX(2),
-                   dimension.pointY(2)));
-  }
   return box;
+}
+
+DrawingExtents::Box DrawingExtents::ofDimension(const DXF_Bemassung& dimension, int depth) {
+  return placed(ofBlockNamed(dimension.blockName(), depth), 1.0, 0.0, dimension.pointX(2),
+                dimension.pointY(2));
 }
 
 DrawingExtents::Box DrawingExtents::ofBlockNamed(const char* name, int depth) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -14,11 +15,11 @@
 #include "entities/Punkt.h"
 #include "entities/QuarterTurns.h"
 
-std::uint16_t DXFGeometrie::penStyleCache_ = 0;
-char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
-const char* DXFGeometrie::penPatternNameCache_ = nullptr;
-const LinePatterns* DXFGeometrie::penPatternTableCache_ = nullptr;
-double DXFGeometrie::penPatternScaleCache_ = 0.0;
+thread_local std::uint16_t DXFGeometrie::penStyleCache_ = 0;
+thread_local char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
+thread_local const char* DXFGeometrie::penPatternNameCache_ = nullptr;
+thread_local const LinePatterns* DXFGeometrie::penPatternTableCache_ = nullptr;
+thread_local double DXFGeometrie::penPatternScaleCache_ = 0.0;
 
 namespace {
 
@@ -352,8 +353,11 @@ void DXFGeometrie::setLinetypeName(const char* name) {
     linetype_ = "";
     return;
   }
-  // Names are few; each is kept once for the whole run.
+  // Names are few; each is kept once for the whole run. Drawings may be read on a
+  // loading thread while another is read on the main thread.
+  static std::mutex guard;
   static std::unordered_set<std::string> names;
+  const std::lock_guard<std::mutex> lock(guard);
   linetype_ = names.emplace(text).first->c_str();
 }
 

@@ -258,12 +258,13 @@ class DXFGeometrie {
   template <class Target>
   static void selectSolidPen(Target& target);
 
-  static std::uint16_t penStyleCache_;
-  static char penColourCache_[kColourSize];
+  // One pen cache per thread: several threads may paint bands of one picture at once.
+  static thread_local std::uint16_t penStyleCache_;
+  static thread_local char penColourCache_[kColourSize];
   // The linetype name, pattern table and scale the pen's dash pattern was made for.
-  static const char* penPatternNameCache_;
-  static const LinePatterns* penPatternTableCache_;
-  static double penPatternScaleCache_;
+  static thread_local const char* penPatternNameCache_;
+  static thread_local const LinePatterns* penPatternTableCache_;
+  static thread_local double penPatternScaleCache_;
 };
 
 template <class Iterator>

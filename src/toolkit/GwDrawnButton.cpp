@@ -22,6 +22,7 @@ GwDrawnButton::GwDrawnButton(GtkWidget* drawingArea)
       scratch_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1)),
       scratchCr_(cairo_create(scratch_.get())) {
   updateIdleArea();
+  livePainters().push_back(this);
   gtk_widget_add_events(widget_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK |
                                      GDK_POINTER_MOTION_MASK | GDK_SCROLL_MASK |
                                      GDK_SMOOTH_SCROLL_MASK);
@@ -34,6 +35,7 @@ GwDrawnButton::GwDrawnButton(GtkWidget* drawingArea)
 }
 
 GwDrawnButton::~GwDrawnButton() {
+  forgetPicture();
   if (resizeSource_ != 0) g_source_remove(resizeSource_);
   for (GwEcho* echo : echoes_) echo->detach();
 }
@@ -92,9 +94,14 @@ void GwDrawnButton::set_wc_coords(double x1, double y1, double x2, double y2) {
   invalidate();
 }
 
-void GwDrawnButton::clear_window() { invalidate(); }
+void GwDrawnButton::clear_window() {
+  // What is drawn changed: the picture on screen cannot be scrolled into the next one.
+  keptView_.reset();
+  invalidate();
+}
 
 void GwDrawnButton::invalidate() {
+  cancelPicture();
   keptValid_ = false;
   updateIdleArea();
   gtk_widget_queue_draw(widget_);
@@ -108,7 +115,7 @@ void GwDrawnButton::updateIdleArea() {
 
 void GwDrawnButton::callbackAdded(GwAtom atom) {
   // A new painter must get its turn, unless it is the expose handler putting itself back.
-  if (atom == GwCB_EXPOSE && !painting_) invalidate();
+  if (atom == GwCB_EXPOSE && !painting_) clear_window();
 }
 
 void GwDrawnButton::paint_with(DrawingArea& target) {
@@ -131,7 +138,41 @@ void GwDrawnButton::paintCanvas(cairo_t* cr, int width, int height) {
   CairoDrawingArea area(cr, {width, height}, canvasSize(), position_);
   if (hasWorld_) area.set_wc_coords(world_[0], world_[1], world_[2], world_[3]);
   area.paintBackground("#FFFFFF");
+  viewportPainter_ = &area;
   paint_with(area);
+  viewportPainter_ = nullptr;
+}
+
+ViewPlacement GwDrawnButton::placement(PixelSize viewport) const {
+  ViewPlacement view{viewport, canvasSize(), position_};
+  view.hasWorld = hasWorld_;
+  view.worldX1 = world_[0];
+  view.worldY1 = world_[1];
+  view.worldX2 = world_[2];
+  view.worldY2 = world_[3];
+  return view;
+}
+
+void GwDrawnButton::paint_scene(const ScenePainter& scene, std::uint64_t sceneKey,
+                                const std::function<void()>& shown) {
+  static const std::atomic<bool> never{false};
+  if (!painting_ || !active_) return;
+  if (active_ != viewportPainter_ || gtk_widget_get_scale_factor(widget_) != 1) {
+    scene(*active_, never);
+    if (shown) shown();
+    return;
+  }
+  // The picture is painted off the GUI thread; the viewport keeps the previous one.
+  startPicture(scene, sceneKey, shown);
+  active_ = nullptr;
+}
+
+CairoSurfacePtr GwDrawnButton::newPicture(int width, int height) const {
+  // At the screen's scale factor, so that the picture stays sharp on dense screens.
+  CairoSurfacePtr picture(gdk_window_create_similar_image_surface(
+      gtk_widget_get_window(widget_), CAIRO_FORMAT_RGB24, width, height,
+      gtk_widget_get_scale_factor(widget_)));
+  return picture;
 }
 
 gboolean GwDrawnButton::onDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
@@ -140,19 +181,29 @@ gboolean GwDrawnButton::onDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
   const int height = gtk_widget_get_allocated_height(widget);
   if (width <= 0 || height <= 0) return FALSE;
   if (!self->kept_ || self->keptSize_.width != width || self->keptSize_.height != height) {
-    // At the screen's scale factor, so that the picture stays sharp on dense screens.
-    self->kept_.reset(gdk_window_create_similar_image_surface(
-        gtk_widget_get_window(widget), CAIRO_FORMAT_RGB24, width, height,
-        gtk_widget_get_scale_factor(widget)));
+    self->cancelPicture();
+    self->kept_ = self->newPicture(width, height);
+    const CairoPtr blank(cairo_create(self->kept_.get()));
+    cairo_set_source_rgb(blank.get(), 1.0, 1.0, 1.0);
+    cairo_paint(blank.get());
     self->keptSize_ = {width, height};
+    self->keptView_.reset();
     self->keptValid_ = false;
     self->updateIdleArea();
   }
   if (!self->keptValid_) {
     // Valid before painting: a handler that asks for another repaint gets one.
     self->keptValid_ = true;
-    CairoPtr keptCr(cairo_create(self->kept_.get()));
-    self->paintCanvas(keptCr.get(), width, height);
+    CairoSurfacePtr next = self->newPicture(width, height);
+    {
+      const CairoPtr nextCr(cairo_create(next.get()));
+      self->pictureStarted_ = false;
+      self->paintCanvas(nextCr.get(), width, height);
+    }
+    if (!self->pictureStarted_) {
+      self->kept_ = std::move(next);
+      self->keptView_.reset();
+    }
   }
   cairo_set_source_surface(cr, self->kept_.get(), 0, 0);
   cairo_paint(cr);

@@ -1,7 +1,10 @@
 // A drawing area with world coordinates: a virtual canvas seen through its container.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "toolkit/paint/CairoDrawingArea.h"
@@ -9,6 +12,7 @@
 #include "toolkit/GwPoint.h"
 #include "toolkit/GwRectangle.h"
 #include "toolkit/paint/PaintHandle.h"
+#include "toolkit/paint/ViewPicture.h"
 
 class GwEcho;
 
@@ -45,10 +49,26 @@ class GwDrawnButton : public GwCore, public DrawingArea {
 
   // World rectangle in drawing units, the corner with the smaller coordinates first.
   void set_wc_coords(double x1, double y1, double x2, double y2);
-  // Paints the canvas anew: the expose callbacks run at the next repaint.
+  // Paints the canvas anew: the expose callbacks run at the next repaint. Call it
+  // whenever what the callbacks paint changed (only a scroll may reuse painted pixels).
   void clear_window();
   // Runs the expose callbacks with target as the painter (printing, pictures, tests).
   void paint_with(DrawingArea& target);
+  // Paints a scene during an expose, as the last thing the expose paints. On the screen
+  // it is painted off the GUI thread on all painting threads while the viewport goes on
+  // showing the previous picture; the new one replaces it when complete. A change of the
+  // canvas abandons a picture still being painted: it is never shown. On any other
+  // painter (paint_with) the scene paints there at once. `sceneKey` names what the scene
+  // paints (a drawing in one state): only a picture of the same key may be scrolled into
+  // the new one. `shown`, when given, runs on the GUI thread once the picture is complete
+  // and shown (never for an abandoned one).
+  void paint_scene(const ScenePainter& scene, std::uint64_t sceneKey,
+                   const std::function<void()>& shown = {});
+  // True while a picture is being painted off the GUI thread.
+  bool picture_pending() const { return job_ != nullptr; }
+  // Abandons every picture being painted and returns when none is; the canvases paint
+  // again. Call it before something a picture is painted from changes or goes away.
+  static void settle_paints();
 
   // A closed polygon in canvas pixels with the current pen.
   void polygon(const GwPoint* points, int count);
@@ -95,6 +115,17 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void invalidate();
   void updateIdleArea();
   void paintCanvas(cairo_t* cr, int width, int height);
+  CairoSurfacePtr newPicture(int width, int height) const;
+  // The picture job (GwDrawnButtonPicture.cpp).
+  struct PictureJob;
+  void startPicture(const ScenePainter& scene, std::uint64_t sceneKey,
+                    const std::function<void()>& shown);
+  void cancelPicture();
+  // Cancels the job, waits for the picture thread and stops watching.
+  void forgetPicture();
+  static gboolean pollPicture(gpointer self);
+  static std::vector<GwDrawnButton*>& livePainters();
+  ViewPlacement placement(PixelSize viewport) const;
   void dispatchMouse(GwAtom atom, unsigned kind, double x, double y, unsigned state,
                      int button);
   static gboolean onDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
@@ -110,11 +141,17 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   bool hasWorld_ = false;
 
   DrawingArea* active_ = nullptr;  // the painter while expose callbacks run
+  CairoDrawingArea* viewportPainter_ = nullptr;  // the painter of the viewport image
   bool painting_ = false;
   CairoSurfacePtr scratch_;        // 1 x 1 target of drawing outside an expose
   CairoPtr scratchCr_;
   std::unique_ptr<CairoDrawingArea> idle_;
   CairoSurfacePtr kept_;           // the painted viewport
+  std::optional<ViewPlacement> keptView_;  // what kept_ shows, when painted as a scene
+  std::uint64_t keptScene_ = 0;           // the scene key of kept_
+  std::shared_ptr<PictureJob> job_;        // the picture being painted off the GUI thread
+  bool pictureStarted_ = false;            // the current expose handed its scene to a job
+  guint pollSource_ = 0;                   // watches the job from the GUI thread
   PixelSize keptSize_;
   bool keptValid_ = false;
   std::vector<GwEcho*> echoes_;

@@ -126,6 +126,7 @@ int GwPrinterDC::start_page() {
 void GwPrinterDC::fit_window(double width, double height) {
   if (!page_) return;
   const DevicePoint offset = PrintPage::centring(pageWidth(), pageHeight(), width, height);
+  cairoPage_->flush();  // what is collected was placed before the page moved
   cairo_translate(recordingCairo_, offset.x, offset.y);
 }
 
@@ -236,8 +237,10 @@ std::unique_ptr<DeviceMetaFile> GwPrinterDC::open_metafile(const char* path) {
   auto file = std::make_unique<MetaFile>(path);
   if (!file->loaded()) return nullptr;
   cairo_t* cr = recordingCairo_;
+  CairoDeviceContext* page = cairoPage_.get();
   return std::make_unique<PagePicture>(
-      std::move(file), [cr](const MetaFile& picture, const DeviceRectangle& target) {
+      std::move(file), [cr, page](const MetaFile& picture, const DeviceRectangle& target) {
+        page->flush();  // the lines drawn before lie under the picture
         picture.draw(cr, rectangleOf(target));
       });
 }

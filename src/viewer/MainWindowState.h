@@ -24,4 +24,5 @@ struct MainWindowState {
   FixedText<260> openedFile;                   // path of the drawing last opened or saved
   int transferFileCounter = 0;                 // number of the next temporary transfer file
   std::string frameTitle;                      // the frame's own title, before any file name
+  bool loading = false;                        // a drawing is being read: no other open meanwhile
 };

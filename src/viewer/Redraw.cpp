@@ -1,6 +1,12 @@
 // Painting the current view document into the drawing area.
 #include "viewer/Redraw.h"
 
+#include <atomic>
+#include <memory>
+
+#include "document/DXF_Zeichnung.h"
+#include "document/IndexedDrawing.h"
+#include "document/PlacementBudget.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"
 #include "viewer/MouseHandlers.h"
@@ -23,6 +29,48 @@ void attachMouseHandlers(ViewerSession& session) {
     widget->add_callback(GwCB_MOUSEMOVE, panMotionHandler, kMotionEventMask, data);
     widget->add_callback(GwCB_WHEEL, wheelHandler, GwEVENT_WHEEL, data);
   }
+}
+
+// A budget the bands of one picture share (the budget itself can be neither copied nor moved).
+struct SharedBudget {
+  explicit SharedBudget(const DXF_Zeichnung& document)
+      : budget(PlacementBudget::forDrawing(document)) {}
+  PlacementBudget budget;
+};
+
+// The document whose picture may be painting off the GUI thread.
+std::atomic<const DXF_Zeichnung*> paintedDocument{nullptr};
+
+// Before that document changes or goes away, the picture of it stops.
+void settleBeforeChange(const DXF_Zeichnung& document) {
+  if (&document != paintedDocument.load()) return;
+  paintedDocument = nullptr;
+  GwDrawnButton::settle_paints();
+}
+
+void paintScene(GwDrawnButton& area, ViewerSession& session, const DXF_Zeichnung& document) {
+  static const bool hooked = [] {
+    DXF_Zeichnung::setChangeHook(settleBeforeChange);
+    return true;
+  }();
+  (void)hooked;
+  std::shared_ptr<const IndexedDrawing> scene = session.scenes.of(document);
+  paintedDocument = &document;
+  // One budget for every band of the picture; what it left out is said once it shows.
+  auto budget = std::make_shared<SharedBudget>(document);
+  area.paint_scene(
+      [scene, budget](DrawingArea& target, const std::atomic<bool>& cancelled) {
+        PaintOptions options;
+        options.cancelled = &cancelled;
+        options.budget = &budget->budget;
+        scene->paint(target, options);
+      },
+      document.revision(),
+      [&session, scene, budget] {
+        const PlacementCut cut = cutOf(scene->document(), budget->budget);
+        // Said in the status line: a dialog from inside painting would paint again.
+        if (cut.cut()) statusSet(session, cut.sentence().c_str());
+      });
 }
 
 }  // namespace
@@ -66,11 +114,7 @@ int redrawHandler(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
   }
   auto* area = dynamic_cast<GwDrawnButton*>(widget);
   DXF_Zeichnung* document = session->currentDocument();
-  if (area && document) {
-    document->drawAll(*area, 1.0);
-    // Said in the status line: a dialog from inside painting would paint again.
-    if (document->lastCut().cut()) statusSet(*session, document->lastCut().sentence().c_str());
-  }
+  if (area && document) paintScene(*area, *session, *document);
 
   if (frame) frame->set_cursor(GwCURSOR_ARROW);
   widget->add_callback(GwCB_EXPOSE, redrawHandler, 0, userData);

@@ -26,7 +26,7 @@ namespace {
 
 enum class Step {
   FindWindow, Open, Opened, CancelDialog, CancelEdited, CancelReturned, Cancelled,
-  OkDialog, OkEdited, Applied, Close, Done
+  OkDialog, OkEdited, OkSettled, Applied, Close, Done
 };
 Step step = Step::FindWindow;
 int ticks = 0;
@@ -288,7 +288,10 @@ gboolean layerTick(gpointer) {
       next(Step::OkEdited);
       break;
     case Step::OkEdited:
-      if (dialog) break;
+      // The picture of the new looks is painted off the GUI thread once the dialog is gone.
+      if (!dialog) next(Step::OkSettled);
+      break;
+    case Step::OkSettled:
       {
         GdkPixbuf* now = areaPicture(main);
         if (now) {

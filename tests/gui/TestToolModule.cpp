@@ -10,7 +10,8 @@
 // DXFV_TestTransfer (with DXFV_TestOpen: the transfer scenario of TestToolTransfer.cpp),
 // DXFV_TestPrint (with DXFV_TestOpen, a PDF file: the printing scenario of
 // TestToolPrinting.cpp), DXFV_TestDesktop ("session" or "recent": the desktop scenarios of
-// TestToolDesktop.cpp, for a viewer the launcher started).
+// TestToolDesktop.cpp, for a viewer the launcher started), DXFV_TestLoadKey (a large drawing:
+// the loading scenario of TestToolLoading.cpp).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -27,6 +28,7 @@ gboolean printingTick(gpointer);
 gboolean transferTick(gpointer);
 gboolean layerTick(gpointer);
 gboolean desktopTick(gpointer);
+gboolean loadingTick(gpointer);
 
 namespace {
 
@@ -156,6 +158,7 @@ extern "C" int init_test_func() {
   if (std::getenv("DXFV_TestLayers")) scenario = layerTick;
   if (std::getenv("DXFV_TestTransfer")) scenario = transferTick;
   if (std::getenv("DXFV_TestDesktop")) scenario = desktopTick;
+  if (std::getenv("DXFV_TestLoadKey")) scenario = loadingTick;
   g_timeout_add(100, scenario, nullptr);
   return 1;  // stay loaded: the timer lives in this module
 }

@@ -165,6 +165,12 @@ struct TickStart {
   gboolean source = G_SOURCE_CONTINUE;
 };
 
+// True while the viewer paints the drawing's next picture off the GUI thread.
+inline bool picturePending(GtkWidget* main) {
+  GtkWidget* area = findByName(main, "DA_draw");
+  return area && g_object_get_data(G_OBJECT(area), "dxfv-picture-pending") != nullptr;
+}
+
 inline TickStart startTick(int& ticks, bool findingWindow, bool (*answer)() = answerMessage) {
   ++ticks;
   if (answer()) return {};
@@ -173,6 +179,9 @@ inline TickStart startTick(int& ticks, bool findingWindow, bool (*answer)() = an
     if (!findingWindow) report("FAIL main window gone");
     return {nullptr, findingWindow ? G_SOURCE_CONTINUE : G_SOURCE_REMOVE};
   }
+  // The drawing's picture is painted off the GUI thread: the settling starts once it is
+  // on the screen.
+  if (picturePending(main)) ticks = 0;
   if (ticks < 4) return {};
   return {main, G_SOURCE_CONTINUE};
 }

@@ -31,9 +31,22 @@ constexpr ViewColour kColours[] = {
     {"red", 0xFF, 0x00, 0x00},    {"blue", 0x00, 0x00, 0xFF},    {"orange", 0xFF, 0xBE, 0x00},
 };
 constexpr int kColourCount = sizeof kColours / sizeof kColours[0];
-// Squared RGB distance within which a pixel counts as drawn in a colour (lines are
-// smoothed towards the white ground at their edges).
-constexpr int kNear = 70 * 70;
+// Lines are smoothed towards the white ground at their edges: a pixel counts as drawn in
+// a colour when it is a blend of white and that colour (within this squared RGB distance)
+// with at least kCoverage of the colour in it.
+constexpr double kNear = 40.0 * 40.0;
+constexpr double kCoverage = 0.3;
+
+bool drawnIn(const guchar* p, const ViewColour& colour) {
+  const double d[] = {colour.r - 255.0, colour.g - 255.0, colour.b - 255.0};
+  const double q[] = {p[0] - 255.0, p[1] - 255.0, p[2] - 255.0};
+  const double share = (q[0] * d[0] + q[1] * d[1] + q[2] * d[2]) /
+                       (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+  if (share < kCoverage) return false;
+  double off = 0.0;
+  for (int i = 0; i < 3; ++i) off += (q[i] - share * d[i]) * (q[i] - share * d[i]);
+  return off <= kNear;
+}
 
 enum class Step { FindWindow, Opened, Pictures, Close, Done };
 Step step = Step::FindWindow;
@@ -102,10 +115,7 @@ void reportPicture(GtkWidget* main, const char* label) {
     for (int x = 0; x < width; ++x) {
       const guchar* p = pixels + y * stride + x * channels;
       for (int c = 0; c < kColourCount; ++c) {
-        const int dr = p[0] - kColours[c].r;
-        const int dg = p[1] - kColours[c].g;
-        const int db = p[2] - kColours[c].b;
-        if (dr * dr + dg * dg + db * db > kNear) continue;
+        if (!drawnIn(p, kColours[c])) continue;
         ++count[c];
         box[c][0] = std::min(box[c][0], x);
         box[c][1] = std::min(box[c][1], y);
@@ -134,7 +144,8 @@ int visible(GtkWidget* main, const char* name) {
 // tick, then presses the button that leads to the picture after it.
 void takePicture(GtkWidget* main) {
   const unsigned long now = checksumOf(main);
-  const bool settled = now != 0 && now != reported && now == seenBefore;
+  const bool settled = now != 0 && now != reported && now == seenBefore &&
+                       !testtool::picturePending(main);
   seenBefore = now;
   if (!settled && ticks < kPatience) return;
   const Picture& taken = kPictures[picture];

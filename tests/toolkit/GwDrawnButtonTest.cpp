@@ -2,7 +2,12 @@
 // routing between canvas and container, and rubber bands over the kept picture.
 #include "toolkit/GwDrawnButton.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -170,6 +175,104 @@ TEST_F(GwDrawnButtonTest, KeptPictureIsReusedUntilTheCanvasChanges) {
   area_->set_position(3, 3);
   snapshot();
   EXPECT_EQ(exposeCount, 3);
+}
+
+// A scene painted off the GUI thread: the whole canvas in one colour, after the latch
+// opens (the first scene waits for it, so a newer one comes while it still paints).
+std::atomic<bool> latchOpen{false};
+std::atomic<bool> sceneStarted{false};
+const char* sceneColour = "#FF0000";
+std::uint64_t sceneKey = 1;
+
+void fillCanvas(DrawingArea& area, const char* colour) {
+  area.set_drawing_foreground(colour);
+  area.set_drawing_background(colour);
+  const WorldPoint corners[] = {{-1, -1}, {50, -1}, {50, 30}, {-1, 30}};
+  area.wc_fill_polygon(corners, 4);
+}
+
+int paintScene(GwCore* widget, GwEvent*, GwUD) {
+  ++exposeCount;
+  const char* colour = sceneColour;
+  dynamic_cast<GwDrawnButton*>(widget)->paint_scene(
+      [colour](DrawingArea& area, const std::atomic<bool>&) {
+        sceneStarted = true;
+        while (!latchOpen) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        fillCanvas(area, colour);  // paints through even when cancelled
+      },
+      sceneKey);
+  return 0;
+}
+
+void waitForPicture(GwDrawnButton& area) {
+  for (int i = 0; i < 2000 && area.picture_pending(); ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
+TEST_F(GwDrawnButtonTest, AnotherScenesPictureIsPaintedWholeNeverScrolled) {
+  latchOpen = true;
+  sceneColour = "#FF0000";
+  sceneKey = 1;
+  area_->set_wc_coords(0.0, 0.0, 40.0, 20.0);
+  area_->add_callback(GwCB_EXPOSE, paintScene, 0, GwUD());
+  snapshot();
+  waitForPicture(*area_);
+  ASSERT_EQ(pixel(snapshot(), 100, 50), 0xFF0000u);
+  // A scroll by one pixel, but of another drawing: no red pixel may be moved into it.
+  sceneColour = "#0000FF";
+  sceneKey = 2;
+  area_->set_position(1, 0);
+  snapshot();
+  waitForPicture(*area_);
+  ASSERT_FALSE(area_->picture_pending());
+  EXPECT_EQ(pixel(snapshot(), 100, 50), 0x0000FFu);
+  sceneKey = 1;
+}
+
+TEST_F(GwDrawnButtonTest, AbandonedPictureNeverShowsAndTheNewestDoes) {
+  latchOpen = false;
+  sceneColour = "#FF0000";
+  area_->set_wc_coords(0.0, 0.0, 40.0, 20.0);
+  area_->add_callback(GwCB_EXPOSE, paintScene, 0, GwUD());
+  EXPECT_EQ(pixel(snapshot(), 100, 50), 0xFFFFFFu);  // the red picture is still painting
+  EXPECT_TRUE(area_->picture_pending());
+  sceneColour = "#0000FF";
+  area_->set_position(1, 0);  // the red one is obsolete now
+  EXPECT_EQ(pixel(snapshot(), 100, 50), 0xFFFFFFu);
+  EXPECT_EQ(exposeCount, 2);
+  latchOpen = true;
+  std::vector<unsigned> seen;
+  for (int i = 0; i < 2000 && area_->picture_pending(); ++i) {
+    g_main_context_iteration(nullptr, FALSE);
+    seen.push_back(pixel(snapshot(), 100, 50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  ASSERT_FALSE(area_->picture_pending());
+  EXPECT_EQ(pixel(snapshot(), 100, 50), 0x0000FFu);
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), 0xFF0000u), 0);
+}
+
+TEST_F(GwDrawnButtonTest, SettlingAbandonsThePictureBeingPainted) {
+  latchOpen = false;
+  sceneColour = "#FF0000";
+  area_->add_callback(GwCB_EXPOSE, paintScene, 0, GwUD());
+  sceneStarted = false;
+  snapshot();
+  ASSERT_TRUE(area_->picture_pending());
+  while (!sceneStarted) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  std::thread opener([] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    latchOpen = true;
+  });
+  GwDrawnButton::settle_paints();
+  // Back only once the scene (which waits for the latch) has ended.
+  EXPECT_TRUE(latchOpen);
+  opener.join();
+  // The abandoned picture is not shown, even though it was painted to the end.
+  for (int i = 0; i < 5; ++i) g_main_context_iteration(nullptr, FALSE);
+  EXPECT_EQ(pixel(snapshot(), 100, 50), 0xFFFFFFu);
 }
 
 TEST_F(GwDrawnButtonTest, ClicksInsideTheCanvasGoToItAndOutsideToTheContainer) {

@@ -1,10 +1,14 @@
 // dxftool render: paints a drawing into a PNG, SVG or PDF file as the viewer shows it.
 #include "dxftool/RenderCommand.h"
 
-#include "toolkit/paint/CairoDrawingArea.h"
+#include <atomic>
+
 #include "document/DXF_Zeichnung.h"
+#include "document/IndexedDrawing.h"
+#include "document/PlacementBudget.h"
 #include "dxftool/DrawingLoader.h"
 #include "toolkit/paint/PaintFile.h"
+#include "toolkit/paint/ViewPicture.h"
 
 namespace dxftool {
 
@@ -52,22 +56,39 @@ int RenderCommand::run(const ToolRequest& request, std::ostream& err) {
         << " has no extents to show; the picture stays white.\n";
   }
 
+  // One budget for every band of the picture.
+  PlacementBudget budget = PlacementBudget::forDrawing(drawing);
   const int code = PaintFile::write(
       request.output, *format, request.width, request.height, [&](cairo_t* cr) {
         cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
         cairo_paint(cr);
         if (fit.empty) return;
-        CairoDrawingArea area(cr, {request.width, request.height}, {fit.width, fit.height},
-                              {fit.x, fit.y});
-        area.set_wc_coords(fit.world.minX, fit.world.minY, fit.world.maxX, fit.world.maxY);
-        drawing.drawAll(area, 1.0);
+        // The viewer's own road: the spatial index, level of detail, all painting threads.
+        const IndexedDrawing scene(drawing);
+        ViewPlacement view{{request.width, request.height}, {fit.width, fit.height}, {fit.x, fit.y}};
+        view.hasWorld = true;
+        view.worldX1 = fit.world.minX;
+        view.worldY1 = fit.world.minY;
+        view.worldX2 = fit.world.maxX;
+        view.worldY2 = fit.world.maxY;
+        const std::atomic<bool> never{false};
+        cairo_surface_flush(cairo_get_target(cr));
+        paintViewPicture(cairo_get_target(cr), view,
+                         [&scene, &budget](DrawingArea& area,
+                                           const std::atomic<bool>& cancelled) {
+                           PaintOptions options;
+                           options.cancelled = &cancelled;
+                           options.budget = &budget;
+                           scene.paint(area, options);
+                         },
+                         never);
       });
   if (code < 0) {
     err << "dxftool: Cannot write " << request.output << ": result " << code << ", "
         << paintFailure(code) << ".\n";
     return kExitFailed;
   }
-  return noteCut(drawing.lastCut(), request.input, err);
+  return noteCut(cutOf(drawing, budget), request.input, err);
 }
 
 }  // namespace dxftool

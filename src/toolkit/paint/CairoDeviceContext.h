@@ -10,6 +10,7 @@
 #include "toolkit/paint/CairoTextPainter.h"
 #include "toolkit/paint/DeviceClip.h"
 #include "toolkit/paint/EllipticArcContext.h"
+#include "toolkit/paint/FigureBatch.h"
 #include "toolkit/paint/PaintColour.h"
 #include "toolkit/paint/WorldMapping.h"
 
@@ -19,11 +20,15 @@
 // Device coordinates name whole pixels: (x, y) is the pixel whose top-left corner lies at
 // x, y. Strokes are one pixel wide and run through pixel centres, so a horizontal line at
 // integer y covers exactly that pixel row, from its start pixel up to (not including) its
-// end pixel, and lines drawn end to end never paint a pixel twice. Figures are not
-// anti-aliased: thin lines stay crisp and full strength, and draw about four times
-// faster; texts keep their smooth glyphs. Colours are "#RRGGBB"
+// end pixel. Figures and texts are anti-aliased unless setAntialias(false) asks for hard
+// edges. Colours are "#RRGGBB"
 // texts; anything else paints black. Pen state starts as a solid black line, a white
 // background colour, transparent background mode and a solid fill style.
+//
+// Figures inside the addressable box are collected in a FigureBatch: consecutive figures
+// with the same pen are painted in one call, in the order drawn; texts and larger fills
+// paint what is collected first. flush() and the destructor paint what is still collected: call
+// flush() before painting on the Cairo context directly or changing its transformation.
 class CairoDeviceContext : public EllipticArcContext {
  public:
   static constexpr int kHollow = 7;        // fill style that leaves polygons unfilled
@@ -32,6 +37,16 @@ class CairoDeviceContext : public EllipticArcContext {
   // `cr` is not owned and must outlive this object; width x height is the printable
   // size in device pixels that the resolution queries report.
   CairoDeviceContext(cairo_t* cr, int width, int height);
+  ~CairoDeviceContext() override;
+  CairoDeviceContext(const CairoDeviceContext&) = delete;
+  CairoDeviceContext& operator=(const CairoDeviceContext&) = delete;
+
+  // Strokes the collected figures.
+  void flush();
+  void setAntialias(bool on) {
+    antialias_ = on;
+    batch_.setEdges(edges());
+  }
 
   // The world rectangle the screen's drawing area maps onto this context; without one
   // (printer, files) world and device coordinates are the same.
@@ -94,6 +109,10 @@ class CairoDeviceContext : public EllipticArcContext {
   void strokePolyline(const DevicePoint* points, std::size_t count, bool closed);
   // Strokes the current path, `length` pixels long, with the pen; `dashOffset` in pixels.
   void strokeWithPen(double dashOffset, double length);
+  FigureBatch::Pen pen() const;
+  // True when the box around the points lies wholly outside the Cairo clip.
+  bool outsideClip(std::span<const DevicePoint> points) const;
+  cairo_antialias_t edges() const;
 
   cairo_t* cr_;
   int width_;
@@ -108,4 +127,6 @@ class CairoDeviceContext : public EllipticArcContext {
   int backgroundMode_ = 1;
   int fillStyle_ = 0;
   int orientation_ = 0;
+  bool antialias_ = true;
+  FigureBatch batch_;
 };

@@ -26,7 +26,10 @@ CairoDrawingArea::CairoDrawingArea(cairo_t* cr, PixelSize container, PixelSize a
   applyPlacement();
 }
 
-CairoDrawingArea::~CairoDrawingArea() { cairo_restore(cr_); }
+CairoDrawingArea::~CairoDrawingArea() {
+  dc_.flush();
+  cairo_restore(cr_);
+}
 
 void CairoDrawingArea::set_wc_coords(double x1, double y1, double x2, double y2) {
   worldX1_ = x1;
@@ -50,6 +53,7 @@ void CairoDrawingArea::setPosition(PixelPosition position) {
 }
 
 void CairoDrawingArea::paintBackground(const char* colour) {
+  dc_.flush();
   const PaintColour paint = PaintColour::parse(colour);
   cairo_set_source_rgb(cr_, paint.red, paint.green, paint.blue);
   cairo_paint(cr_);
@@ -99,6 +103,7 @@ void CairoDrawingArea::wc_fill_polygon(const WorldPoint* points, int count) {
 void CairoDrawingArea::applyPlacement() {
   // Pop the previous placement back to the caller's state and save that again, so the
   // destructor's restore always returns the context as it was handed in.
+  dc_.flush();
   cairo_restore(cr_);
   cairo_save(cr_);
   cairo_new_path(cr_);

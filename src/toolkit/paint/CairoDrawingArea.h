@@ -38,6 +38,8 @@ class CairoDrawingArea : public DrawingArea {
 
   // Paints the visible part of the canvas in one colour ("#RRGGBB").
   void paintBackground(const char* colour = "#FFFFFF");
+  // Strokes what the device context still collects, before painting on the Cairo context.
+  void flush() { dc_.flush(); }
 
   void set_line_style(int code) override { dc_.set_line_style(code); }
   // Lengths in drawing units become pixels at the mean of the two axes' scales.

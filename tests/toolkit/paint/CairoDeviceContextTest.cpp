@@ -22,6 +22,13 @@ class CairoDeviceContextTest : public ::testing::Test {
   PixelCanvas canvas{100, 100};
   CairoDeviceContext dc{canvas.cr(), 100, 100};
 
+  // The pen geometry is checked pixel by pixel, on hard edges; what the context collects
+  // is painted before each look.
+  CairoDeviceContextTest() {
+    dc.setAntialias(false);
+    canvas.beforeRead = [this] { dc.flush(); };
+  }
+
   // Lengths of the painted and unpainted runs along row y from x0 to x1.
   std::vector<int> runsAlongRow(int y, int x0, int x1) {
     std::vector<int> runs;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 
 #include "toolkit/paint/PaintHandle.h"
 
@@ -47,7 +48,11 @@ class PixelCanvas {
     cairo_restore(cr_.get());
   }
 
+  // Runs before every pixel is read: a painter that collects figures paints them there.
+  std::function<void()> beforeRead;
+
   Rgb at(int x, int y) const {
+    if (beforeRead) beforeRead();
     cairo_surface_flush(surface_.get());
     const unsigned char* data = cairo_image_surface_get_data(surface_.get());
     const int stride = cairo_image_surface_get_stride(surface_.get());

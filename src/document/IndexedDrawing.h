@@ -1,0 +1,49 @@
+// Paints a drawing through its spatial index, with level of detail for tiny objects.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "document/DrawIndex.h"
+#include "document/PlacementBudget.h"
+#include "entities/DrawingArea.h"
+
+class DXF_Zeichnung;
+
+// What a paint may skip or simplify, and how it is stopped early.
+struct PaintOptions {
+  // Objects under a pixel become one dot and tiny texts a thin line; off: drawn in full.
+  bool levelOfDetail = true;
+  // Set by another thread when the picture is no longer wanted; the paint then stops soon.
+  const std::atomic<bool>* cancelled = nullptr;
+  // Shared by every band of one picture, so that the picture as a whole keeps to it; when
+  // null, the paint has a budget of its own.
+  PlacementBudget* budget = nullptr;
+};
+
+// A document together with the index built for it. The document must stay unchanged and
+// alive while an IndexedDrawing of it is used; any number of threads may paint it at once,
+// each into its own drawing area.
+class IndexedDrawing {
+ public:
+  // Texts lower than this many pixels are drawn as a thin line where their letters are.
+  static constexpr double kThinTextPixels = 3.0;
+
+  explicit IndexedDrawing(const DXF_Zeichnung& document);
+
+  const DXF_Zeichnung& document() const { return document_; }
+  const DrawIndex& index() const { return index_; }
+
+  // Paints what meets the visible part of the area (its container), in the order drawAll
+  // paints, with factor 1. Returns false when it was cancelled before the end.
+  bool paint(DrawingArea& area, const PaintOptions& options = {}) const;
+
+ private:
+  bool paintFound(DrawingArea& area, const PaintOptions& options,
+                  const std::vector<std::uint32_t>& found) const;
+
+  const DXF_Zeichnung& document_;
+  DrawIndex index_;
+};
