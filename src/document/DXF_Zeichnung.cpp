@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <istream>
 #include <iterator>
 #include <numbers>
 #include <optional>
@@ -78,16 +79,12 @@ int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
   const std::size_t got = std::fread(start, 1, sizeof start, opened.file);
   int result = 0;
   if (BinaryDxf::isBinary(std::string_view(start, got))) {
-    std::string bytes(start, got);
-    char block[64 * 1024];
-    for (std::size_t n; (n = std::fread(block, 1, sizeof block, opened.file)) > 0;) {
-      bytes.append(block, n);
-    }
-    if (std::ferror(opened.file)) {
-      readProblem_ = std::strerror(errno);
+    BinaryDxfStream groups(opened.file);
+    result = readBinary(groups);
+    if (groups.readError() != 0) {
+      readProblem_ = std::strerror(groups.readError());
       return DxfReader::kCannotOpen;
     }
-    result = readBinary(bytes);
   } else if (std::fseek(opened.file, 0, SEEK_SET) != 0) {
     readProblem_ = std::strerror(errno);
     return DxfReader::kCannotOpen;
@@ -103,16 +100,21 @@ int DXF_Zeichnung::readDXF(const std::filesystem::path& path) {
 
 int DXF_Zeichnung::readDXFFromMemory(std::string_view bytes) {
   touch();
-  if (BinaryDxf::isBinary(bytes)) return readBinary(bytes);
+  if (BinaryDxf::isBinary(bytes)) {
+    BinaryDxfStream groups(bytes);
+    return readBinary(groups);
+  }
   DxfLineReader in = DxfLineReader::fromBytes(bytes);
   return DxfReader(*this, in).read();
 }
 
-int DXF_Zeichnung::readBinary(std::string_view bytes) {
-  std::optional<std::string> text = BinaryDxf::toText(bytes);
-  if (!text) return DxfReader::kUnreadableBinary;
-  DxfLineReader in = DxfLineReader::fromString(std::move(*text));
-  return DxfReader(*this, in).read();
+int DXF_Zeichnung::readBinary(BinaryDxfStream& groups) {
+  std::istream text(&groups);
+  DxfLineReader in = DxfLineReader::fromStream(text);
+  const int result = DxfReader(*this, in).read();
+  // Groups that are no binary DXF, or that end inside a group, make no drawing, whatever
+  // the text made of them before looked like.
+  return groups.damaged() ? DxfReader::kUnreadableBinary : result;
 }
 
 int DXF_Zeichnung::writeDXF(const std::filesystem::path& path, WriteReport* report) const {

@@ -20,6 +20,8 @@
 #include "document/Polylinie.h"
 #include "document/SkippedKinds.h"
 
+class BinaryDxfStream;
+
 // One DXF drawing held in memory. The document owns every object in its lists; lists keep
 // the order of reading or adding, and lookups by name search from the last element to the
 // first, so the most recently added one wins. Extents are in drawing units; a new document
@@ -192,8 +194,8 @@ class DXF_Zeichnung {
   // drawAll's lists, with the pen and patterns already set up.
   PlacementCut drawLists(DrawingArea& area, double factor) const;
 
-  // Reads the groups of a binary DXF file.
-  int readBinary(std::string_view bytes);
+  // Reads the groups of a binary DXF file as they are turned into text.
+  int readBinary(BinaryDxfStream& groups);
 
   // Appends a copy of `source` and of the blocks it uses; `chain` holds the blocks on the
   // way there, `copied` those copied in this call.

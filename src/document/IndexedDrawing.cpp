@@ -89,9 +89,9 @@ class DotPixels {
 const char* colourOf(const DXF_Zeichnung& document, const DrawItem& item) {
   switch (item.kind) {
     case DrawKind::Entity: return document.entities().at(item.object)->colour();
+    // Every segment of a polyline has the polyline's looks.
     case DrawKind::PolylineSegment:
-      return document.polylines().at(item.object)->segmentAt(item.part)->colour();
-    case DrawKind::WidePolyline: return document.polylines().at(item.object)->segmentAt(0)->colour();
+    case DrawKind::WidePolyline: return document.polylines().at(item.object)->looks().colour();
     case DrawKind::Insert: {
       const Layer* layer = document.inserts().at(item.object)->layer();
       return layer ? layer->colour() : kNoColour;
@@ -135,7 +135,9 @@ void drawTextBar(const DXFText& text, DrawingArea& area) {
   if (h == TextHAlign::Right) start = -length;
   double middle = kBarHeight * height;
   if (DXFText::anchorVAlign(text.hAlign(), text.vAlign()) == TextVAlign::Top) middle -= height;
-  const auto [c, s] = cosSinOfDegrees(text.rotation());
+  const auto turn = cosSinOfDegrees(text.rotation());
+  const double c = turn.first;
+  const double s = turn.second;
   const auto at = [&](double along) {
     return WorldPoint{text.x2() + c * along - s * middle, text.y2() + s * along + c * middle};
   };

@@ -18,7 +18,7 @@ void forEachObjectList(DXF_Zeichnung& document, Fn fn) {
 
 // True when the polyline's segments have no layer yet (a polyline keeps none itself).
 bool withoutLayer(const Polylinie& polyline) {
-  return polyline.segmentCount() > 0 && polyline.segmentAt(0)->layer() == nullptr;
+  return polyline.segmentCount() > 0 && polyline.looks().layer() == nullptr;
 }
 
 }  // namespace

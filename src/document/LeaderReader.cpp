@@ -191,7 +191,8 @@ int LeaderReader::read(DxfLineReader& in, ObjectLists& lists) const {
   if (const Layer* layer = layers_.firstNamed(path->layerName())) path->assignLayer(layer);
   std::vector<Point> vertices;
   for (int i = 0; i < path->vertexCount(); ++i) {
-    vertices.push_back({path->vertexAt(i)->x(), path->vertexAt(i)->y()});
+    const Punkt vertex = path->vertexAt(i);
+    vertices.push_back({vertex.x(), vertex.y()});
   }
   lists.polylines.append(std::move(path));
   if (vertices.size() < 2) return 0;

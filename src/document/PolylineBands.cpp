@@ -18,8 +18,6 @@ constexpr int kMaxArcPieces = 72;
 
 }  // namespace
 
-bool isWide(const Punkt& from) { return from.startWidth() != 0.0 || from.endWidth() != 0.0; }
-
 std::vector<WorldPoint> outline(const Punkt& from, const Punkt& to) {
   const double w0 = std::fabs(from.startWidth()) / 2.0;
   const double w1 = std::fabs(from.endWidth()) / 2.0;

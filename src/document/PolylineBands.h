@@ -8,9 +8,6 @@
 
 namespace PolylineBands {
 
-// True when the segment from `from` has a width at either end (groups 40 and 41).
-bool isWide(const Punkt& from);
-
 // The closed outline, in the polyline's own coordinates, of the band from `from` to `to`:
 // the straight segment or the arc of `from`'s bulge, its width growing evenly from
 // `from`'s start width to its end width, half of it on each side.

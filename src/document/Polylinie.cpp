@@ -13,90 +13,74 @@
 
 namespace {
 
-// Vertices are gathered here while a polyline is read, then copied into the polyline's
-// store at its final size. The buffer is kept from one polyline to the next, so gathering
-// costs no allocation, unless it grew beyond this many vertices: then it is given back.
+// Vertices are gathered here while a polyline is read, then copied into the polyline at
+// their final number. The buffer is kept from one polyline to the next, so gathering costs
+// no allocation, unless it grew beyond this many vertices: then it is given back.
 constexpr std::size_t kKeptGatherCapacity = 4096;
 
-std::vector<Punkt>& gatherBuffer() {
-  thread_local std::vector<Punkt> vertices;
+PolylineVertices& gatherBuffer() {
+  thread_local PolylineVertices vertices;
   return vertices;
-}
-
-DXFGeometrie& asGeometry(std::variant<Linie, Kreisbogen, Ellipse>& segment) {
-  return std::visit([](auto& kind) -> DXFGeometrie& { return kind; }, segment);
-}
-
-// Makes `list` anew as an item vector of growth step 10 whose `count` cells point at
-// `objectAt(0)` .. `objectAt(count - 1)`.
-template <class ObjectAt>
-void pointAt(std::optional<AT_Vector>& list, std::size_t count, ObjectAt objectAt) {
-  list.emplace(static_cast<int>(count), 10);
-  for (std::size_t i = 0; i < count; ++i) {
-    list->cellAt(static_cast<int>(i)).setRaw(objectAt(i), 0);
-  }
 }
 
 }  // namespace
 
-Polylinie::Polylinie() {
-  copyField(layerName_, "LAYER");
-  linkVertices();
-  linkSegments();
-}
+Polylinie::Polylinie() { looks_.setLayerName("LAYER"); }
 
 Polylinie::Polylinie(const Polylinie& other)
-    : vertexStore_(other.vertexStore_),
-      segmentStore_(other.segmentStore_),
+    : vertices_(other.vertices_),
+      segmentCount_(other.segmentCount_),
+      segmentEnds_(other.segmentEnds_),
+      planeSegments_(other.planeSegments_),
       flags_(other.flags_),
-      paperSpace_(other.paperSpace_),
-      trueColour_(other.trueColour_),
-      linetype_(other.linetype_),
-      linetypeScale_(other.linetypeScale_) {
-  copyField(layerName_, other.layerName_);
-  copyField(colourNumber_, other.colourNumber_);
-  // Vertex order carries the bulges' meaning, so both lists keep their order.
-  linkVertices();
-  linkSegments();
+      linetype_(other.linetype_) {
+  looks_.takeAllAttributesOf(other.looks_);
 }
 
-void Polylinie::setLayerName(const char* name) { copyField(layerName_, name); }
+void Polylinie::setLayerName(const char* name) { looks_.setLayerName(name); }
 
 bool Polylinie::isClosed() const {
-  return (flags_ & kClosedFlag) != 0 || std::strcmp(layerName_, "SILHOUETTE") == 0 ||
-         std::strcmp(layerName_, "REX_4") == 0;
+  return (flags_ & kClosedFlag) != 0 || std::strcmp(layerName(), "SILHOUETTE") == 0 ||
+         std::strcmp(layerName(), "REX_4") == 0;
 }
 
 int Polylinie::read(DxfLineReader& in) {
   flags_ = 0;
-  extrusion_ = Extrusion();
-  elevation_ = 0.0;
-  copyField(colourNumber_, "256");
-  trueColour_ = -1;
   linetype_.clear();
-  linetypeScale_ = 1.0;
-  defaultStartWidth_ = defaultEndWidth_ = constantWidth_ = -1.0;
-  std::vector<Punkt>& vertices = gatherBuffer();
-  vertices.clear();
+  Head head;
+  head.paperSpace = looks_.inPaperSpace();
+  PolylineVertices& vertices = gatherBuffer();
+  vertices.clear(kKeptGatherCapacity);
   bool counted = false;
-  int result = readHead(in, vertices, counted);
+  int result = readHead(in, head, vertices, counted);
   // An LWPOLYLINE or LEADER (a vertex count was given) ends with its own groups; a
   // POLYLINE continues with VERTEX records.
   if (result == 0 && !counted) result = readVertexRecords(in, vertices);
   if (result == 0) {
-    const bool tilted = inTiltedPlane();
-    applyDefaultWidths(vertices);
-    if (!tilted) verticesToWorld(vertices);
-    addVertices(vertices);
-    buildSegments();
-    if (tilted) verticesToWorld(vertexStore_);
+    const bool tilted = inTiltedPlane(head);
+    applyDefaultWidths(head, vertices);
+    if (!tilted) verticesToWorld(head, vertices);
+    takeReadLooks(head);
+    spellOutSegmentEnds();
+    vertices_.append(vertices);
+    addSegments(head);
+    if (tilted) verticesToWorld(head, vertices_);
   }
-  vertices.clear();
-  if (vertices.capacity() > kKeptGatherCapacity) std::vector<Punkt>().swap(vertices);
+  vertices.clear(kKeptGatherCapacity);
   return result < 0 ? result : 0;
 }
 
-int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& counted) {
+void Polylinie::takeReadLooks(const Head& head) {
+  looks_.takeLooks(head.colourNumber, head.trueColour, linetype_.c_str(), head.linetypeScale);
+  // Without a colour of its own the polyline waits, black, for its layer's.
+  if (head.trueColour < 0 && parseInt(head.colourNumber) == DXFGeometrie::kByLayer) {
+    looks_.setColour("#000000");
+  }
+  looks_.setPaperSpace(head.paperSpace);
+}
+
+int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices,
+                        bool& counted) {
   bool layerSeen = false;
   long declared = 0;
   // Vertices whose pair has ended with its group 20; the vertex list is complete once the
@@ -112,7 +96,7 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
     switch (code) {
       case 8:
         if (!layerSeen) {
-          copyField(layerName_, in.readLine());
+          looks_.setLayerName(in.readLine());
           layerSeen = true;
         } else {
           in.readLine();
@@ -137,26 +121,26 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
         // never an allocation.
         pairKept = counted && static_cast<long>(vertices.size()) < declared;
         if (pairKept) {
-          vertices.emplace_back().setX(in.readReal());
+          vertices.add(in.readReal(), 0.0);
         } else {
           in.readLine();
         }
         break;
       case 20:
         if (pairKept) {
-          vertices.back().setY(in.readReal());
+          vertices.back().y = in.readReal();
           completed = static_cast<long>(vertices.size());
         } else {
           in.readLine();
         }
         break;
       case 67:
-        paperSpace_ = parseInt(in.readLine()) == 1;
+        head.paperSpace = parseInt(in.readLine()) == 1;
         break;
       case 30:  // a POLYLINE's elevation, before its vertices
       case 38:  // an LWPOLYLINE's elevation
         if (vertices.empty()) {
-          elevation_ = in.readReal();
+          head.elevation = in.readReal();
         } else {
           in.readLine();
         }
@@ -164,11 +148,11 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
       case 210:
       case 220:
       case 230:
-        extrusion_.take(code, in.readReal());
+        head.extrusion.take(code, in.readReal());
         break;
       case 42:
         if (pairKept) {
-          vertices.back().setBulge(in.readReal());
+          vertices.back().bulge = in.readReal();
         } else {
           in.readLine();
         }
@@ -179,29 +163,29 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
         // vertex's own widths.
         const double width = in.readReal();
         if (pairKept) {
-          Punkt& vertex = vertices.back();
-          if (code == 40) vertex.setWidths(width, vertex.endWidth());
-          else vertex.setWidths(vertex.startWidth(), width);
+          const std::size_t last = vertices.size() - 1;
+          if (code == 40) vertices.setWidths(last, width, vertices.endWidth(last));
+          else vertices.setWidths(last, vertices.startWidth(last), width);
         } else if (vertices.empty()) {
-          (code == 40 ? defaultStartWidth_ : defaultEndWidth_) = width;
+          (code == 40 ? head.defaultStartWidth : head.defaultEndWidth) = width;
         }
         break;
       }
       case 43:
-        constantWidth_ = in.readReal();
+        head.constantWidth = in.readReal();
         break;
       case 62:
-        copyField(colourNumber_, in.readLine());
+        copyField(head.colourNumber, in.readLine());
         break;
       case 420:
-        trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
+        head.trueColour = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
         break;
       case 6:
         linetype_ = in.readLine();
         break;
       case 48: {
         const double scale = in.readReal();
-        linetypeScale_ = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
+        head.linetypeScale = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
         break;
       }
       default:
@@ -211,13 +195,18 @@ int Polylinie::readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& c
   }
 }
 
-int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices) {
+int Polylinie::readVertexRecords(DxfLineReader& in, PolylineVertices& vertices) {
   in.readLine();
   if (in.eof()) return kEndOfFileVertices;
+  // Each VERTEX record is read into this point, then kept as a compact vertex.
+  Punkt record;
   while (!in.lineIs("SEQEND")) {
     if (in.lineIs("VERTEX")) {
-      const int result = vertices.emplace_back().readGroups(in);
+      const int result = record.readGroups(in);
       if (result < 0) return result;
+      vertices.add(record.x(), record.y());
+      vertices.back().bulge = record.bulge();
+      vertices.setWidths(vertices.size() - 1, record.startWidth(), record.endWidth());
     } else {
       // A record of another kind among the vertices is passed over pair by pair.
       for (;;) {
@@ -239,37 +228,24 @@ int Polylinie::readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices
   }
 }
 
-bool Polylinie::inTiltedPlane() const {
-  return extrusion_.isTilted() && (flags_ & kWorldVertices) == 0;
+bool Polylinie::inTiltedPlane(const Head& head) const {
+  return head.extrusion.isTilted() && (flags_ & kWorldVertices) == 0;
 }
 
-void Polylinie::verticesToWorld(std::vector<Punkt>& vertices) const {
-  if (extrusion_.isWorld() || (flags_ & kWorldVertices) != 0) return;
-  const bool mirrored = extrusion_.mirrors();
-  for (Punkt& vertex : vertices) {
-    double x = vertex.x();
-    double y = vertex.y();
-    extrusion_.toWorld(x, y, elevation_);
-    vertex.setX(x);
-    vertex.setY(y);
+void Polylinie::verticesToWorld(const Head& head, PolylineVertices& vertices) const {
+  if (head.extrusion.isWorld() || (flags_ & kWorldVertices) != 0) return;
+  const bool mirrored = head.extrusion.mirrors();
+  for (std::size_t i = 0; i < vertices.size(); ++i) {
+    PolylineVertices::Vertex& vertex = vertices[i];
+    head.extrusion.toWorld(vertex.x, vertex.y, head.elevation);
     // Seen from below, every arc turns the other way.
-    if (mirrored) vertex.setBulge(-vertex.bulge());
+    if (mirrored) vertex.bulge = -vertex.bulge;
   }
 }
 
-void Polylinie::addVertices(const std::vector<Punkt>& read) {
-  if (read.empty()) return;
-  std::vector<Punkt> all;
-  all.reserve(vertexStore_.size() + read.size());
-  all.insert(all.end(), vertexStore_.begin(), vertexStore_.end());
-  all.insert(all.end(), read.begin(), read.end());
-  vertexStore_.swap(all);
-  linkVertices();
-}
-
-bool Polylinie::spans(const Punkt& from, const Punkt& to) {
-  const double dx = to.x() - from.x();
-  const double dy = to.y() - from.y();
+bool Polylinie::spans(const PolylineVertices::Vertex& from, const PolylineVertices::Vertex& to) {
+  const double dx = to.x - from.x;
+  const double dy = to.y - from.y;
   // The sum of squares is off by a few units in the last place at most (an overflow or an
   // underflow only pushes it further from the limit), so only close to the limit is the
   // careful, slower hypot needed to decide.
@@ -280,121 +256,151 @@ bool Polylinie::spans(const Punkt& from, const Punkt& to) {
   return std::hypot(dx, dy) > kMinSegment;
 }
 
-Polylinie::Segment& Polylinie::addPlaneSegment(std::vector<Segment>& store, const Punkt& from,
-                                               const Punkt& to) const {
-  const bool curved = from.bulge() > kMinBulge || from.bulge() < -kMinBulge;
+Polylinie::Segment Polylinie::planeSegment(const Head& head, std::size_t from,
+                                           std::size_t to) const {
+  const Punkt start = vertices_.point(from);
+  const Punkt end = vertices_.point(to);
+  const bool curved = start.bulge() > kMinBulge || start.bulge() < -kMinBulge;
   if (curved) {
-    const Ellipse inPlane{Kreisbogen(from.bulge(), from, to)};
-    return store.emplace_back(std::in_place_type<Ellipse>,
-                              extrusion_.seenFromAbove(inPlane.arc(), elevation_));
+    const Ellipse inPlane{Kreisbogen(start.bulge(), start, end)};
+    return Segment(std::in_place_type<Ellipse>,
+                   head.extrusion.seenFromAbove(inPlane.arc(), head.elevation));
   }
-  double x1 = from.x(), y1 = from.y();
-  double x2 = to.x(), y2 = to.y();
-  extrusion_.toWorld(x1, y1, elevation_);
-  extrusion_.toWorld(x2, y2, elevation_);
-  return store.emplace_back(std::in_place_type<Linie>, x1, y1, x2, y2);
+  double x1 = start.x(), y1 = start.y();
+  double x2 = end.x(), y2 = end.y();
+  head.extrusion.toWorld(x1, y1, head.elevation);
+  head.extrusion.toWorld(x2, y2, head.elevation);
+  return Segment(std::in_place_type<Linie>, x1, y1, x2, y2);
 }
 
-void Polylinie::addSegment(std::vector<Segment>& store, const Punkt& from,
-                           const Punkt& to) const {
-  const bool curved = from.bulge() > kMinBulge || from.bulge() < -kMinBulge;
-  Segment& added =
-      inTiltedPlane() ? addPlaneSegment(store, from, to)
-      : curved ? store.emplace_back(std::in_place_type<Kreisbogen>, from.bulge(), from, to)
-               : store.emplace_back(std::in_place_type<Linie>, from.x(), from.y(), to.x(), to.y());
-  DXFGeometrie& segment = asGeometry(added);
-  segment.setLayerName(layerName_);
-  segment.takeLooks(colourNumber_, trueColour_, linetype_.c_str(), linetypeScale_);
-  // Without a colour of its own the segment waits, black, for its layer's.
-  if (trueColour_ < 0 && parseInt(colourNumber_) == DXFGeometrie::kByLayer) {
-    segment.setColour("#000000");
-  }
-  if (paperSpace_) segment.setPaperSpace(true);
+void Polylinie::spellOutSegmentEnds() {
+  if (segmentCount_ == 0 || !segmentEnds_.empty()) return;
+  std::vector<SegmentEnds> ends;
+  ends.reserve(static_cast<std::size_t>(segmentCount_));
+  for (int k = 0; k < segmentCount_; ++k) ends.push_back(endsOf(k));
+  segmentEnds_.swap(ends);
 }
 
-void Polylinie::buildSegments() {
-  const auto n = vertexStore_.size();
+void Polylinie::addSegments(const Head& head) {
+  const std::size_t n = vertices_.size();
   const bool closing = isClosed() && n >= 1;
-  std::size_t count = closing ? 1 : 0;
-  for (std::size_t i = 1; i < n; ++i) count += spans(vertexStore_[i - 1], vertexStore_[i]);
+  std::size_t spanning = 0;
+  for (std::size_t i = 1; i < n; ++i) spanning += spans(vertices_[i - 1], vertices_[i]);
+  const std::size_t count = spanning + (closing ? 1 : 0);
   if (count == 0) return;
-  // Built into a store of the final size, after the segments there may be already.
-  std::vector<Segment> store;
-  store.reserve(segmentStore_.size() + count);
-  store.insert(store.end(), segmentStore_.begin(), segmentStore_.end());
-  for (std::size_t i = 1; i < n; ++i) {
-    if (spans(vertexStore_[i - 1], vertexStore_[i])) {
-      addSegment(store, vertexStore_[i - 1], vertexStore_[i]);
+  const std::size_t first = static_cast<std::size_t>(segmentCount_);
+  // The usual polyline, every vertex apart from the one before it, needs no list of ends.
+  const bool consecutive = segmentCount_ == 0 && spanning + 1 == n;
+  if (!consecutive) {
+    std::vector<SegmentEnds> ends;
+    ends.reserve(segmentEnds_.size() + count);
+    ends.insert(ends.end(), segmentEnds_.begin(), segmentEnds_.end());
+    for (std::size_t i = 1; i < n; ++i) {
+      if (spans(vertices_[i - 1], vertices_[i])) {
+        ends.push_back({static_cast<std::uint32_t>(i - 1), static_cast<std::uint32_t>(i)});
+      }
     }
+    if (closing) ends.push_back({static_cast<std::uint32_t>(n - 1), 0});
+    segmentEnds_.swap(ends);
   }
-  if (closing) addSegment(store, vertexStore_[n - 1], vertexStore_[0]);
-  segmentStore_.swap(store);
-  linkSegments();
+  segmentCount_ += static_cast<int>(count);
+  if (!inTiltedPlane(head)) return;
+  // Built in the plane, before the vertices are brought into the world.
+  std::vector<Segment> store;
+  store.reserve(planeSegments_.size() + count);
+  store.insert(store.end(), planeSegments_.begin(), planeSegments_.end());
+  for (int k = static_cast<int>(first); k < segmentCount_; ++k) {
+    const SegmentEnds ends = endsOf(k);
+    store.push_back(planeSegment(head, ends.from, ends.to));
+  }
+  planeSegments_.swap(store);
 }
 
-void Polylinie::linkVertices() {
-  pointAt(vertices_, vertexStore_.size(), [this](std::size_t i) { return &vertexStore_[i]; });
+Polylinie::SegmentEnds Polylinie::endsOf(int index) const {
+  if (!segmentEnds_.empty()) return segmentEnds_[static_cast<std::size_t>(index)];
+  const auto from = static_cast<std::uint32_t>(index);
+  return {from, from + 1 < vertices_.size() ? from + 1 : 0};
 }
 
-void Polylinie::linkSegments() {
-  pointAt(segments_, segmentStore_.size(),
-          [this](std::size_t i) { return &asGeometry(segmentStore_[i]); });
+PolylineSegment Polylinie::segmentAt(int index) const {
+  if (!planeSegments_.empty()) {
+    return PolylineSegment(looks_, planeSegments_[static_cast<std::size_t>(index)]);
+  }
+  const SegmentEnds ends = endsOf(index);
+  const PolylineVertices::Vertex& from = vertices_[ends.from];
+  const PolylineVertices::Vertex& to = vertices_[ends.to];
+  if (from.bulge > kMinBulge || from.bulge < -kMinBulge) {
+    return PolylineSegment(looks_, std::in_place_type<Kreisbogen>, from.bulge,
+                           Punkt(from.x, from.y), Punkt(to.x, to.y));
+  }
+  return PolylineSegment(looks_, std::in_place_type<Linie>, from.x, from.y, to.x, to.y);
 }
 
-void Polylinie::applyDefaultWidths(std::vector<Punkt>& vertices) const {
-  const double start = defaultStartWidth_ >= 0.0 ? defaultStartWidth_ : constantWidth_;
-  const double end = defaultEndWidth_ >= 0.0 ? defaultEndWidth_ : constantWidth_;
+void Polylinie::applyDefaultWidths(const Head& head, PolylineVertices& vertices) {
+  const double start = head.defaultStartWidth >= 0.0 ? head.defaultStartWidth : head.constantWidth;
+  const double end = head.defaultEndWidth >= 0.0 ? head.defaultEndWidth : head.constantWidth;
   if (start <= 0.0 && end <= 0.0) return;
-  for (Punkt& vertex : vertices) {
-    if (vertex.startWidth() == 0.0 && vertex.endWidth() == 0.0) {
-      vertex.setWidths(std::max(start, 0.0), std::max(end, 0.0));
+  for (std::size_t i = 0; i < vertices.size(); ++i) {
+    if (vertices.startWidth(i) == 0.0 && vertices.endWidth(i) == 0.0) {
+      vertices.setWidths(i, std::max(start, 0.0), std::max(end, 0.0));
     }
   }
 }
 
 bool Polylinie::isWide() const {
-  return std::any_of(vertexStore_.begin(), vertexStore_.end(), PolylineBands::isWide);
+  if (!vertices_.anyWidth()) return false;
+  for (std::size_t i = 0; i < vertices_.size(); ++i) {
+    if (vertices_.isWide(i)) return true;
+  }
+  return false;
 }
 
 int Polylinie::write(std::ostream& out) const {
-  out << "POLYLINE\n  8\n" << layerName_ << '\n';
+  out << "POLYLINE\n  8\n" << layerName() << '\n';
   if (!linetype_.empty()) out << "  6\n" << linetype_ << '\n';
   // Release 12 knows only the colour index: a true colour becomes the nearest.
-  const int colour = trueColour_ >= 0
-                         ? ColourIndex::nearestIndex(static_cast<ColourIndex::Rgb>(trueColour_))
-                         : parseInt(colourNumber_);
+  const int colour = trueColour() >= 0
+                         ? ColourIndex::nearestIndex(static_cast<ColourIndex::Rgb>(trueColour()))
+                         : parseInt(colourNumber());
   if (colour != DXFGeometrie::kByLayer) out << " 62\n" << colour << '\n';
-  if (linetypeScale_ != 1.0) out << " 48\n" << linetypeScale_ << '\n';
+  if (linetypeScale() != 1.0) out << " 48\n" << linetypeScale() << '\n';
   out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n" << flags_ << '\n';
-  if (paperSpace_) out << " 67\n1\n";
+  if (looks_.inPaperSpace()) out << " 67\n1\n";
   out << "  0\n";
-  for (const Punkt& vertex : writtenVertices()) {
-    out << "VERTEX\n  8\n" << layerName_ << "\n 10\n"
-        << vertex.x() << "\n 20\n"
-        << vertex.y() << "\n 30\n0\n";
-    if (vertex.startWidth() != 0.0) out << " 40\n" << vertex.startWidth() << '\n';
-    if (vertex.endWidth() != 0.0) out << " 41\n" << vertex.endWidth() << '\n';
-    if (vertex.bulge() != 0.0) out << " 42\n" << vertex.bulge() << '\n';
-    out << "  0\n";
+  const auto writeVertices = [&](const PolylineVertices& vertices) {
+    for (std::size_t i = 0; i < vertices.size(); ++i) {
+      const PolylineVertices::Vertex& vertex = vertices[i];
+      out << "VERTEX\n  8\n" << layerName() << "\n 10\n"
+          << vertex.x << "\n 20\n"
+          << vertex.y << "\n 30\n0\n";
+      if (vertices.startWidth(i) != 0.0) out << " 40\n" << vertices.startWidth(i) << '\n';
+      if (vertices.endWidth(i) != 0.0) out << " 41\n" << vertices.endWidth(i) << '\n';
+      if (vertex.bulge != 0.0) out << " 42\n" << vertex.bulge << '\n';
+      out << "  0\n";
+    }
+  };
+  // Only a polyline in a tilted plane has elliptical arcs, written as their chords.
+  if (planeSegments_.empty()) {
+    writeVertices(vertices_);
+  } else {
+    writeVertices(writtenVertices());
   }
   out << "SEQEND\n  0\n";
   return 0;
 }
 
-std::vector<Punkt> Polylinie::writtenVertices() const {
+PolylineVertices Polylinie::writtenVertices() const {
   const auto elliptical = [](const Segment& segment) {
     return std::holds_alternative<Ellipse>(segment);
   };
-  if (std::none_of(segmentStore_.begin(), segmentStore_.end(), elliptical)) return vertexStore_;
-  std::vector<Punkt> points;
-  if (vertexStore_.empty()) return points;
+  if (std::none_of(planeSegments_.begin(), planeSegments_.end(), elliptical)) return vertices_;
+  PolylineVertices points;
+  if (vertices_.empty()) return points;
   // Each segment from where the last one ended: a line by its start, an elliptical arc by
   // its chords, taken in the direction that starts there.
-  Punkt reached = vertexStore_.front();
-  const auto distance = [](const Punkt& p, WorldPoint q) {
-    return std::hypot(p.x() - q.x, p.y() - q.y);
-  };
-  for (const Segment& segment : segmentStore_) {
+  WorldPoint reached{vertices_[0].x, vertices_[0].y};
+  const auto distance = [](WorldPoint p, WorldPoint q) { return std::hypot(p.x - q.x, p.y - q.y); };
+  for (const Segment& segment : planeSegments_) {
     std::vector<WorldPoint> run;
     if (const auto* ellipse = std::get_if<Ellipse>(&segment)) {
       const EllipseArc& arc = ellipse->arc();
@@ -406,29 +412,27 @@ std::vector<Punkt> Polylinie::writtenVertices() const {
       const auto& line = std::get<Linie>(segment);
       run = {{line.x1(), line.y1()}, {line.x2(), line.y2()}};
     }
-    for (std::size_t i = 0; i + 1 < run.size(); ++i) points.emplace_back(run[i].x, run[i].y);
-    reached = Punkt(run.back().x, run.back().y);
+    for (std::size_t i = 0; i + 1 < run.size(); ++i) points.add(run[i].x, run[i].y);
+    reached = run.back();
   }
-  if (!isClosed()) points.push_back(reached);
+  if (!isClosed()) points.add(reached.x, reached.y);
   return points;
 }
 
 void Polylinie::assignLayer(const Layer* layer) {
-  if (!layer) return;
-  copyField(layerName_, layer->name());
-  for (int i = segmentCount() - 1; i >= 0; --i) segment(i).assignLayer(layer);
+  if (layer) looks_.assignLayer(layer);
 }
 
 void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
   if (!isWide()) {
-    for (int i = segmentCount() - 1; i >= 0; --i) segment(i).draw(area, s, dx, dy, a);
+    for (int i = segmentCount() - 1; i >= 0; --i) segmentAt(i)->draw(area, s, dx, dy, a);
     return;
   }
-  walkPieces([&](int index) { segment(index).draw(area, s, dx, dy, a); },
-             [&](const std::vector<WorldPoint>& outline) {
+  walkPieces([&](const DXFGeometrie& segment) { segment.draw(area, s, dx, dy, a); },
+             [&](const DXFGeometrie& segment, const std::vector<WorldPoint>& outline) {
                std::vector<WorldPoint> band;
                for (const WorldPoint& p : outline) band.push_back(DXFGeometrie::place(p.x, p.y, s, a, dx, dy));
-               segment(0).fillPolygon(area, band.data(), static_cast<int>(band.size()));
+               segment.fillPolygon(area, band.data(), static_cast<int>(band.size()));
              });
 }
 
@@ -436,55 +440,51 @@ void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double mi
                              double maxX, double maxY, double dx, double dy, double a) const {
   if (!isWide()) {
     for (int i = segmentCount() - 1; i >= 0; --i) {
-      segment(i).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+      segmentAt(i)->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
     }
     return;
   }
   const double k = DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY);
   walkPieces(
-      [&](int index) { segment(index).drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a); },
-      [&](const std::vector<WorldPoint>& outline) {
+      [&](const DXFGeometrie& segment) {
+        segment.drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+      },
+      [&](const DXFGeometrie& segment, const std::vector<WorldPoint>& outline) {
         std::vector<DevicePoint> pixels;
         for (const WorldPoint& p : outline) {
           const WorldPoint placed = DXFGeometrie::place(p.x, p.y, s, a, dx, dy);
           pixels.push_back({k * (placed.x - minX), k * (maxY - placed.y)});
         }
-        segment(0).fillPolygonOnDevice(dc, pixels.data(), static_cast<int>(pixels.size()));
+        segment.fillPolygonOnDevice(dc, pixels.data(), static_cast<int>(pixels.size()));
       });
 }
 
 template <class Centre, class Band>
 void Polylinie::walkPieces(Centre centre, Band band) const {
-  // The segments were built from the same vertex pairs with the same test, in this order.
-  const std::size_t n = vertexStore_.size();
-  int index = 0;
-  const auto piece = [&](const Punkt& from, const Punkt& to) {
-    if (index >= segmentCount()) return;
-    if (PolylineBands::isWide(from)) {
-      const std::vector<WorldPoint> outline = PolylineBands::outline(from, to);
-      if (!outline.empty()) band(outline);
+  for (int index = 0; index < segmentCount(); ++index) {
+    const PolylineSegment segment = segmentAt(index);
+    const SegmentEnds ends = endsOf(index);
+    if (vertices_.isWide(ends.from)) {
+      const std::vector<WorldPoint> outline =
+          PolylineBands::outline(vertices_.point(ends.from), vertices_.point(ends.to));
+      if (!outline.empty()) band(*segment, outline);
     }
     // A band keeps its centre line or arc: that is the polyline's geometry, which the
     // exploded drawing must hold too; drawn inside the band, it changes nothing seen.
-    centre(index++);
-  };
-  for (std::size_t i = 1; i < n; ++i) {
-    if (spans(vertexStore_[i - 1], vertexStore_[i])) piece(vertexStore_[i - 1], vertexStore_[i]);
+    centre(*segment);
   }
-  if (isClosed() && n >= 1) piece(vertexStore_[n - 1], vertexStore_[0]);
 }
 
 void Polylinie::forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const {
   if (!isWide()) {
-    for (int k = 0; k < segmentCount(); ++k) emit(segment(k));
+    for (int k = 0; k < segmentCount(); ++k) emit(*segmentAt(k));
     return;
   }
-  walkPieces([&](int index) { emit(segment(index)); },
-             [&](const std::vector<WorldPoint>& outline) {
+  walkPieces([&](const DXFGeometrie& segment) { emit(segment); },
+             [&](const DXFGeometrie& looks, const std::vector<WorldPoint>& outline) {
                // Outer edge forwards, inner edge backwards: each step between them is a
                // quadrilateral, given as two triangles, which fill alike whatever the
                // order the corners of a SOLID are joined in.
-               const DXFGeometrie& looks = segment(0);
                const std::size_t steps = outline.size() / 2 - 1;
                for (std::size_t i = 0; i < steps; ++i) {
                  const WorldPoint& o0 = outline[i];
@@ -494,10 +494,10 @@ void Polylinie::forEachPiece(const std::function<void(const DXFGeometrie&)>& emi
                  for (const auto& corners : {std::array{o0, o1, i1}, std::array{o0, i1, i0}}) {
                    Solid triangle;
                    triangle.setLayerName(looks.layerName());
-                   triangle.takeLooks(colourNumber_, trueColour_, linetype_.c_str(),
-                                      linetypeScale_);
+                   triangle.takeLooks(colourNumber(), trueColour(), linetype_.c_str(),
+                                      linetypeScale());
                    triangle.assignLayer(looks.layer());
-                   if (paperSpace_) triangle.setPaperSpace(true);
+                   if (looks_.inPaperSpace()) triangle.setPaperSpace(true);
                    for (int c = 0; c < 3; ++c) triangle.setCorner(c, corners[c].x, corners[c].y);
                    triangle.setCorner(3, corners[2].x, corners[2].y);
                    emit(triangle);
@@ -507,12 +507,8 @@ void Polylinie::forEachPiece(const std::function<void(const DXFGeometrie&)>& emi
 }
 
 void Polylinie::transform(double s, double a, double dx, double dy, double dz) {
-  for (int i = segmentCount() - 1; i >= 0; --i) segment(i).transform(s, a, dx, dy, dz);
-  for (int i = 0; i < vertexCount(); ++i) {
-    Punkt& vertex = *vertices_->objectAt<Punkt>(i);
-    vertex.transform(s, a, dx, dy, dz);
-    vertex.setWidths(vertex.startWidth() * std::fabs(s), vertex.endWidth() * std::fabs(s));
-    // A mirror turns every arc the other way round.
-    if (s < 0) vertex.setBulge(-vertex.bulge());
+  for (Segment& segment : planeSegments_) {
+    std::visit([&](auto& kind) { kind.transform(s, a, dx, dy, dz); }, segment);
   }
+  vertices_.transform(s, a, dx, dy, dz);
 }

@@ -4,24 +4,24 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
-#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "settings/AT_Vector.h"
+#include "document/PolylineSegment.h"
+#include "document/PolylineVertices.h"
 #include "entities/DXFGeometrie.h"
 #include "entities/Ellipse.h"
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
 #include "entities/Punkt.h"
 
-// Vertices are kept as points with their bulges (for writing); the segments, lines and arcs
-// built once when the polyline is read, are what is drawn, transformed and exploded. The
-// arcs of a polyline in a tilted plane are seen from above as elliptical arcs.
+// Vertices are kept as compact points with their bulges (and widths where a vertex has
+// them); the segments, lines and arcs, are made from them whenever they are asked for, so a
+// polyline costs what its coordinates need. The arcs of a polyline in a tilted plane are seen
+// from above as elliptical arcs; those few polylines keep their segments made once.
 class Polylinie {
  public:
-  static constexpr int kNameSize = 50;
   // Result codes when the data ends: among the head groups or after the vertices (after
   // an LWPOLYLINE's or LEADER's declared vertex list too), inside such a vertex list (or a
   // VERTEX record), and between VERTEX records.
@@ -38,7 +38,7 @@ class Polylinie {
 
   // Empty, layer name "LAYER", flags 0.
   Polylinie();
-  // Layer name, flags, and copies of the vertices and segments, each list in its order.
+  // Layer name, flags, looks, and copies of the vertices and segments, each in its order.
   Polylinie(const Polylinie& other);
   Polylinie& operator=(const Polylinie&) = delete;
   ~Polylinie() = default;
@@ -62,7 +62,7 @@ class Polylinie {
   // Every segment (last to first), then every vertex (first to last).
   void transform(double s, double a, double dx, double dy, double dz);
 
-  const char* layerName() const { return layerName_; }
+  const char* layerName() const { return looks_.layerName(); }
   void setLayerName(const char* name);
   // Group 70; kClosedFlag closes the polyline.
   std::int32_t flags() const { return flags_; }
@@ -76,82 +76,91 @@ class Polylinie {
   void forEachPiece(const std::function<void(const DXFGeometrie&)>& emit) const;
   // The polyline's own colour number (group 62, "256" by layer), true colour (-1: none),
   // linetype (group 6, "" by layer) and linetype scale (group 48).
-  const char* colourNumber() const { return colourNumber_; }
-  std::int32_t trueColour() const { return trueColour_; }
+  const char* colourNumber() const { return looks_.colourNumber(); }
+  std::int32_t trueColour() const { return looks_.trueColour(); }
   const std::string& linetypeName() const { return linetype_; }
-  double linetypeScale() const { return linetypeScale_; }
+  double linetypeScale() const { return looks_.linetypeScale(); }
 
-  int vertexCount() const { return vertices_->count(); }
-  const Punkt* vertexAt(int index) const { return vertices_->objectAt<Punkt>(index); }
-  int segmentCount() const { return segments_->count(); }
-  // A line, arc or elliptical arc, or null outside the list.
-  const DXFGeometrie* segmentAt(int index) const {
-    return segments_->objectAt<DXFGeometrie>(index);
-  }
+  int vertexCount() const { return static_cast<int>(vertices_.size()); }
+  // The vertex at `index` (within the list) as a point with its bulge and widths.
+  Punkt vertexAt(int index) const { return vertices_.point(static_cast<std::size_t>(index)); }
+  int segmentCount() const { return segmentCount_; }
+  // The segment at `index` (within the list): a line, arc or elliptical arc, made now.
+  PolylineSegment segmentAt(int index) const;
+  // What every segment looks like: layer, layer name, colour, linetype, visibility.
+  const DXFGeometrie& looks() const { return looks_; }
 
  private:
-  using Segment = std::variant<Linie, Kreisbogen, Ellipse>;
+  using Segment = PolylineSegment::Shape;
   // Flags of 3-D polylines, meshes and polyface meshes, whose vertices are world points.
   static constexpr std::int32_t kWorldVertices = 8 | 16 | 64;
+  // The vertices a segment joins, where they are not simply one after the other.
+  struct SegmentEnds {
+    std::uint32_t from;
+    std::uint32_t to;
+  };
+
+  // What reading takes from the head groups besides the vertices: the looks until the
+  // polyline takes them, the plane of a 2-D polyline's vertices (groups 210, 220, 230) and
+  // its distance from the origin along the extrusion direction (group 30 of a POLYLINE, 38
+  // of an LWPOLYLINE), and the widths of groups 40 and 41 (defaults of a POLYLINE's
+  // vertices) and 43 (an LWPOLYLINE's constant width; negative: not given).
+  struct Head {
+    char colourNumber[DXFGeometrie::kColourNumberSize] = "256";
+    std::int32_t trueColour = -1;
+    double linetypeScale = 1.0;
+    bool paperSpace = false;
+    Extrusion extrusion;
+    double elevation = 0.0;
+    double defaultStartWidth = -1.0;
+    double defaultEndWidth = -1.0;
+    double constantWidth = -1.0;
+  };
 
   // Head groups and, for LWPOLYLINE and LEADER, the vertex pairs, into `vertices`.
-  int readHead(DxfLineReader& in, std::vector<Punkt>& vertices, bool& counted);
+  int readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices, bool& counted);
   // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups, into `vertices`.
-  int readVertexRecords(DxfLineReader& in, std::vector<Punkt>& vertices);
+  int readVertexRecords(DxfLineReader& in, PolylineVertices& vertices);
   // The vertices as written: the stored ones, or with the chords of elliptical arcs.
-  std::vector<Punkt> writtenVertices() const;
-  // Appends `read` to the vertices.
-  void addVertices(const std::vector<Punkt>& read);
+  PolylineVertices writtenVertices() const;
   // Brings the vertices of a 2-D polyline from the plane of its extrusion direction into
   // the world.
-  void verticesToWorld(std::vector<Punkt>& vertices) const;
+  void verticesToWorld(const Head& head, PolylineVertices& vertices) const;
   // True for a 2-D polyline in a plane that is not parallel to the x-y plane: its segments
   // are built in that plane and then seen from above.
-  bool inTiltedPlane() const;
-  void buildSegments();
+  bool inTiltedPlane(const Head& head) const;
+  // The looks of the segments from the head groups just read.
+  void takeReadLooks(const Head& head);
+  // Adds the segments of the vertices to the list: one for each pair of vertices far
+  // enough apart, and the closing one.
+  void addSegments(const Head& head);
+  // Fills segmentEnds_ for segments kept without it, before vertices are added.
+  void spellOutSegmentEnds();
   // True when a segment is drawn from `from` to `to` (they lie far enough apart).
-  static bool spans(const Punkt& from, const Punkt& to);
-  // The line or the arc (by the bulge of `from`) from `from` to `to`, on this layer.
-  void addSegment(std::vector<Segment>& store, const Punkt& from, const Punkt& to) const;
-  // The same for vertices in a tilted plane: the segment seen from above.
-  Segment& addPlaneSegment(std::vector<Segment>& store, const Punkt& from,
-                           const Punkt& to) const;
-  // The segment at `index`, which must lie in the list.
-  DXFGeometrie& segment(int index) const { return *segments_->objectAt<DXFGeometrie>(index); }
-  // Makes the item vectors anew, exactly as long as the stores, pointing at their objects
-  // in store order.
-  void linkVertices();
-  void linkSegments();
+  static bool spans(const PolylineVertices::Vertex& from, const PolylineVertices::Vertex& to);
+  // The vertices segment `index` joins.
+  SegmentEnds endsOf(int index) const;
+  // The line or the arc (by the bulge of `from`) from `from` to `to` in a tilted plane, seen
+  // from above.
+  Segment planeSegment(const Head& head, std::size_t from, std::size_t to) const;
   // Gives vertices without widths of their own the head's default or constant width.
-  void applyDefaultWidths(std::vector<Punkt>& vertices) const;
-  // Walks the pieces in segment order: for a wide segment first band(outline) with the
-  // band's outline (the polyline's coordinates), then for every segment centre(index).
+  static void applyDefaultWidths(const Head& head, PolylineVertices& vertices);
+  // Walks the pieces in segment order: for a wide segment first band(segment, outline) with
+  // the band's outline (the polyline's coordinates), then for every segment centre(segment).
   template <class Centre, class Band>
   void walkPieces(Centre centre, Band band) const;
 
-  // The objects themselves: each store is allocated once at its final size, so a polyline
-  // costs a few allocations instead of two per vertex and per segment. The item vectors
-  // below point into them, in order.
-  std::vector<Punkt> vertexStore_;
-  std::vector<Segment> segmentStore_;
-  // The vertices and segments as the item vectors of a polyline, growth step 10; made anew
-  // whenever a store changes.
-  std::optional<AT_Vector> vertices_;
-  std::optional<AT_Vector> segments_;
-  char layerName_[kNameSize];
+  PolylineVertices vertices_;
+  // The segments: segmentCount_ of them. Without `segmentEnds_`, segment k joins vertex k
+  // and k + 1, the last one of a closed polyline the last vertex and the first.
+  int segmentCount_ = 0;
+  std::vector<SegmentEnds> segmentEnds_;
+  // The segments of a polyline in a tilted plane, made once; empty for every other.
+  std::vector<Segment> planeSegments_;
+  // The layer, layer name, colour, linetype and its scale, and paper space mark of the
+  // polyline, which every segment gets.
+  Linie looks_;
   std::int32_t flags_ = 0;
-  bool paperSpace_ = false;
-  // The plane of a 2-D polyline's vertices (groups 210, 220, 230) and its distance from
-  // the origin along the extrusion direction (group 30 of a POLYLINE, 38 of an LWPOLYLINE).
-  Extrusion extrusion_;
-  double elevation_ = 0.0;
-  char colourNumber_[DXFGeometrie::kColourNumberSize] = "256";
-  std::int32_t trueColour_ = -1;
+  // The linetype name as read (group 6), written back as it stands.
   std::string linetype_;
-  double linetypeScale_ = 1.0;
-  // Head groups 40 and 41 (defaults of a POLYLINE's vertices) and 43 (an LWPOLYLINE's
-  // constant width); negative: not given.
-  double defaultStartWidth_ = -1.0;
-  double defaultEndWidth_ = -1.0;
-  double constantWidth_ = -1.0;
 };

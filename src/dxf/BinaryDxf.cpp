@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <type_traits>
 
@@ -35,157 +34,208 @@ ValueType typeOf(int code) {
   return ValueType::Text;
 }
 
-// Reads the file's bytes from front to back; every read fails once the data is used up.
-class ByteCursor {
- public:
-  explicit ByteCursor(std::string_view bytes) : bytes_(bytes) {}
+// One-byte group codes announce a two-byte code with this value.
+constexpr std::uint8_t kWideCodeFollows = 255;
 
-  bool atEnd() const { return pos_ >= bytes_.size(); }
+}  // namespace
 
-  template <class T>
-  bool little(T& value) {
-    if (bytes_.size() - pos_ < sizeof(T)) return false;
-    std::uint64_t bits = 0;
-    for (std::size_t i = 0; i < sizeof(T); ++i) {
-      bits |= std::uint64_t{static_cast<unsigned char>(bytes_[pos_ + i])} << (8 * i);
+bool BinaryDxf::isBinary(std::string_view bytes) { return bytes.substr(0, kSentinel.size()) == kSentinel; }
+
+BinaryDxfStream::BinaryDxfStream(std::string_view bytes) {
+  if (!BinaryDxf::isBinary(bytes)) {
+    damaged_ = true;
+    return;
+  }
+  data_ = bytes.substr(BinaryDxf::kSentinel.size());
+}
+
+BinaryDxfStream::BinaryDxfStream(std::FILE* file) : file_(file) {}
+
+BinaryDxfStream::int_type BinaryDxfStream::underflow() {
+  if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  text_.clear();
+  if (!finished_ && !damaged_ && (layoutKnown_ || findLayout())) {
+    while (text_.size() < kBlockSize && appendGroup()) {
     }
-    pos_ += sizeof(T);
-    if constexpr (sizeof(T) == 8 && std::is_same_v<T, double>) {
-      std::memcpy(&value, &bits, sizeof value);
-    } else {
-      value = static_cast<T>(bits);
+  }
+  if (text_.empty()) return traits_type::eof();
+  setg(text_.data(), text_.data(), text_.data() + text_.size());
+  return traits_type::to_int_type(*gptr());
+}
+
+bool BinaryDxfStream::findLayout() {
+  // Every file starts with the group 0 "SECTION": one code byte or two tell the layout.
+  constexpr std::string_view kFirstValue{"SECTION\0", 8};
+  if (!available(kFirstValue.size() + 2)) {
+    damaged_ = true;
+    return false;
+  }
+  const std::string_view body = data_.substr(pos_);
+  if (body[0] == '\0' && body.substr(1, kFirstValue.size()) == kFirstValue) {
+    wideCodes_ = false;
+  } else if (body[0] == '\0' && body[1] == '\0' && body.substr(2, kFirstValue.size()) == kFirstValue) {
+    wideCodes_ = true;
+  } else {
+    damaged_ = true;
+    return false;
+  }
+  layoutKnown_ = true;
+  return true;
+}
+
+bool BinaryDxfStream::appendGroup() {
+  if (!available(1)) {
+    finished_ = true;
+    return false;
+  }
+  int code = 0;
+  bool complete;
+  if (wideCodes_) {
+    std::int16_t wide = 0;
+    complete = little(wide);
+    code = wide;
+  } else {
+    std::uint8_t narrow = 0;
+    complete = little(narrow);
+    code = narrow;
+    if (complete && narrow == kWideCodeFollows) {
+      std::int16_t wide = 0;
+      complete = little(wide);
+      code = wide;
     }
-    return true;
   }
-
-  bool text(std::string_view& value) {
-    const std::size_t end = bytes_.find('\0', pos_);
-    if (end == std::string_view::npos) return false;
-    value = bytes_.substr(pos_, end - pos_);
-    pos_ = end + 1;
-    return true;
+  char line[16];
+  const int length = complete ? std::snprintf(line, sizeof line, "%3d\n", code) : 0;
+  text_.append(line, static_cast<std::size_t>(length));
+  const std::size_t valueStart = text_.size();
+  if (!complete || !appendValue(code)) {
+    damaged_ = true;
+    return false;
   }
-
-  bool chunk(std::string_view& value) {
-    std::uint8_t length = 0;
-    if (!little(length) || bytes_.size() - pos_ < length) return false;
-    value = bytes_.substr(pos_, length);
-    pos_ += length;
-    return true;
+  // Whatever follows the end of the file is not read, as in ASCII files.
+  if (code == 0 && std::string_view(text_).substr(valueStart) == "EOF\n") {
+    finished_ = true;
+    return false;
   }
+  return true;
+}
 
- private:
-  std::string_view bytes_;
-  std::size_t pos_ = 0;
-};
-
-// Appends one value line for `type`; false when the data ends inside it.
-bool appendValue(ByteCursor& in, ValueType type, std::string& out) {
+bool BinaryDxfStream::appendValue(int code) {
   char number[40];
   int length = 0;
-  switch (type) {
+  switch (typeOf(code)) {
     case ValueType::Text: {
       std::string_view text;
-      if (!in.text(text)) return false;
+      if (!nulEnded(text)) return false;
       // A line break inside a value would split it into two lines.
-      for (char c : text) out += c == '\n' || c == '\r' ? ' ' : c;
-      out += '\n';
+      for (char c : text) text_ += c == '\n' || c == '\r' ? ' ' : c;
+      text_ += '\n';
       return true;
     }
     case ValueType::Chunk: {
       std::string_view chunk;
-      if (!in.chunk(chunk)) return false;
+      if (!lengthPrefixed(chunk)) return false;
       static constexpr char kHex[] = "0123456789ABCDEF";
       for (unsigned char c : chunk) {
-        out += kHex[c >> 4];
-        out += kHex[c & 15];
+        text_ += kHex[c >> 4];
+        text_ += kHex[c & 15];
       }
-      out += '\n';
+      text_ += '\n';
       return true;
     }
     case ValueType::Real: {
       double value = 0.0;
-      if (!in.little(value)) return false;
+      if (!little(value)) return false;
       // Shortest exact form with a decimal point, whatever the locale.
       length = static_cast<int>(std::to_chars(number, number + sizeof number, value).ptr - number);
       break;
     }
     case ValueType::Int16: {
       std::int16_t value = 0;
-      if (!in.little(value)) return false;
+      if (!little(value)) return false;
       length = std::snprintf(number, sizeof number, "%d", value);
       break;
     }
     case ValueType::Int32: {
       std::int32_t value = 0;
-      if (!in.little(value)) return false;
+      if (!little(value)) return false;
       length = std::snprintf(number, sizeof number, "%d", value);
       break;
     }
     case ValueType::Int64: {
       std::int64_t value = 0;
-      if (!in.little(value)) return false;
+      if (!little(value)) return false;
       length = std::snprintf(number, sizeof number, "%lld", static_cast<long long>(value));
       break;
     }
     case ValueType::Bool: {
       std::uint8_t value = 0;
-      if (!in.little(value)) return false;
+      if (!little(value)) return false;
       length = std::snprintf(number, sizeof number, "%d", value);
       break;
     }
   }
-  out.append(number, static_cast<std::size_t>(length));
-  out += '\n';
+  text_.append(number, static_cast<std::size_t>(length));
+  text_ += '\n';
   return true;
 }
 
-}  // namespace
+bool BinaryDxfStream::available(std::size_t count) {
+  while (data_.size() - pos_ < count) {
+    if (!refill()) return false;
+  }
+  return true;
+}
 
-bool BinaryDxf::isBinary(std::string_view bytes) { return bytes.substr(0, kSentinel.size()) == kSentinel; }
+bool BinaryDxfStream::refill() {
+  if (!file_) return false;
+  // The bytes converted already are dropped; what is left moves to the front.
+  window_.erase(0, pos_);
+  pos_ = 0;
+  const std::size_t kept = window_.size();
+  window_.resize(kept + kBlockSize);
+  const std::size_t got = std::fread(window_.data() + kept, 1, kBlockSize, file_);
+  window_.resize(kept + got);
+  data_ = window_;
+  if (got == 0 && std::ferror(file_)) readError_ = errno != 0 ? errno : EIO;
+  return got > 0;
+}
 
-std::optional<std::string> BinaryDxf::toText(std::string_view bytes) {
-  if (!isBinary(bytes)) return std::nullopt;
-  const std::string_view body = bytes.substr(kSentinel.size());
-  // Every file starts with the group 0 "SECTION": one code byte or two tell the layout.
-  constexpr std::string_view kFirstValue{"SECTION\0", 8};
-  bool wideCodes;
-  if (body.size() < kFirstValue.size() + 2) return std::nullopt;
-  if (body.substr(1, kFirstValue.size()) == kFirstValue && body[0] == '\0') {
-    wideCodes = false;
-  } else if (body.substr(2, kFirstValue.size()) == kFirstValue && body[0] == '\0' &&
-             body[1] == '\0') {
-    wideCodes = true;
+template <class T>
+bool BinaryDxfStream::little(T& value) {
+  if (!available(sizeof(T))) return false;
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < sizeof(T); ++i) {
+    bits |= std::uint64_t{static_cast<unsigned char>(data_[pos_ + i])} << (8 * i);
+  }
+  pos_ += sizeof(T);
+  if constexpr (std::is_same_v<T, double>) {
+    std::memcpy(&value, &bits, sizeof value);
   } else {
-    return std::nullopt;
+    value = static_cast<T>(bits);
   }
-  constexpr std::uint8_t kWideCodeFollows = 255;
-  ByteCursor in(body);
-  std::string text;
-  text.reserve(body.size() * 2);
-  while (!in.atEnd()) {
-    int code = 0;
-    if (wideCodes) {
-      std::int16_t wide = 0;
-      if (!in.little(wide)) return std::nullopt;
-      code = wide;
-    } else {
-      std::uint8_t narrow = 0;
-      if (!in.little(narrow)) return std::nullopt;
-      code = narrow;
-      if (narrow == kWideCodeFollows) {
-        std::int16_t wide = 0;
-        if (!in.little(wide)) return std::nullopt;
-        code = wide;
-      }
+  return true;
+}
+
+bool BinaryDxfStream::nulEnded(std::string_view& value) {
+  // Bytes after pos_ looked at so far; a refill moves pos_ but not this count.
+  std::size_t searched = 0;
+  for (;;) {
+    const std::size_t end = data_.find('\0', pos_ + searched);
+    if (end != std::string_view::npos) {
+      value = data_.substr(pos_, end - pos_);
+      pos_ = end + 1;
+      return true;
     }
-    char line[16];
-    const int length = std::snprintf(line, sizeof line, "%3d\n", code);
-    text.append(line, static_cast<std::size_t>(length));
-    if (!appendValue(in, typeOf(code), text)) return std::nullopt;
-    // Whatever follows the end of the file is not read, as in ASCII files.
-    constexpr std::string_view kEnd{"  0\nEOF\n"};
-    if (code == 0 && std::string_view(text).ends_with(kEnd)) break;
+    searched = data_.size() - pos_;
+    if (!refill()) return false;
   }
-  return text;
+}
+
+bool BinaryDxfStream::lengthPrefixed(std::string_view& value) {
+  std::uint8_t length = 0;
+  if (!little(length) || !available(length)) return false;
+  value = data_.substr(pos_, length);
+  pos_ += length;
+  return true;
 }

@@ -91,6 +91,9 @@ class DXFGeometrie {
   // visibility, paper space mark and linetype of `other`: the pieces a kind is drawn and
   // saved as look like the entity they stand for.
   void takeAttributesOf(const DXFGeometrie& other);
+  // Takes every attribute of `other`, its linetype scale and true colour too: the segments
+  // a polyline makes when asked for look exactly like the polyline.
+  void takeAllAttributesOf(const DXFGeometrie& other) { DXFGeometrie::operator=(other); }
   // Assigns the first layer, in list order, whose name equals layerName exactly; 1 when
   // one was found, else 0 (the entity then keeps no layer).
   int attachLayer(const std::vector<Layer*>& layers);

@@ -77,11 +77,11 @@ TEST(LeaderPath, TextSizesAreNoWidthsOfThePath) {
   const Polylinie& path = *document->polylines().at(0);
   EXPECT_FALSE(path.isWide());
   ASSERT_EQ(path.vertexCount(), 3);
-  EXPECT_DOUBLE_EQ(path.vertexAt(2)->x(), 20.0);
+  EXPECT_DOUBLE_EQ(path.vertexAt(2).x(), 20.0);
   EXPECT_EQ(path.segmentCount(), 2);
   // The vertices are world points: a leader seen from below keeps them where they are.
   const auto mirrored = readLeader(leader("S", "210\n0\n220\n0\n230\n-1\n"));
-  EXPECT_DOUBLE_EQ(mirrored->polylines().at(0)->vertexAt(1)->x(), 10.0);
+  EXPECT_DOUBLE_EQ(mirrored->polylines().at(0)->vertexAt(1).x(), 10.0);
 }
 
 TEST(LeaderHookLine, RunsUnderTheTextByGapAndWidth) {

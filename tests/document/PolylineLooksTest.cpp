@@ -36,13 +36,14 @@ TEST(PolylineLooks, LightweightGroupsReachVerticesAndSegments) {
   Polylinie polyline;
   ASSERT_EQ(readInto(polyline, kLooks), 0);
   ASSERT_EQ(polyline.vertexCount(), 3);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(0)->startWidth(), 1.5);  // the constant width
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(0)->endWidth(), 1.5);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->startWidth(), 0.5);  // its own
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->endWidth(), 2.5);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(0).startWidth(), 1.5);  // the constant width
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(0).endWidth(), 1.5);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(1).startWidth(), 0.5);  // its own
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(1).endWidth(), 2.5);
   EXPECT_TRUE(polyline.isWide());
   ASSERT_EQ(polyline.segmentCount(), 2);
-  const DXFGeometrie& segment = *polyline.segmentAt(0);
+  const PolylineSegment made = polyline.segmentAt(0);
+  const DXFGeometrie& segment = *made;
   EXPECT_STREQ(segment.colour(), "#149E0A");
   EXPECT_STREQ(segment.linetypeName(), "DASHED");
   EXPECT_DOUBLE_EQ(segment.linetypeScale(), 2.0);
@@ -69,8 +70,8 @@ TEST(PolylineLooks, WrittenAndReadAgainKeepsLooksAndWidths) {
   ASSERT_EQ(readInto(again, text.substr(text.find('\n') + 1)), 0);
   ASSERT_EQ(again.vertexCount(), polyline.vertexCount());
   for (int i = 0; i < polyline.vertexCount(); ++i) {
-    EXPECT_DOUBLE_EQ(again.vertexAt(i)->startWidth(), polyline.vertexAt(i)->startWidth()) << i;
-    EXPECT_DOUBLE_EQ(again.vertexAt(i)->endWidth(), polyline.vertexAt(i)->endWidth()) << i;
+    EXPECT_DOUBLE_EQ(again.vertexAt(i).startWidth(), polyline.vertexAt(i).startWidth()) << i;
+    EXPECT_DOUBLE_EQ(again.vertexAt(i).endWidth(), polyline.vertexAt(i).endWidth()) << i;
   }
   EXPECT_STREQ(again.segmentAt(0)->colour(), "#149E0A");
   EXPECT_STREQ(again.segmentAt(0)->linetypeName(), "DASHED");

@@ -41,7 +41,7 @@ TEST(PolylinieStore, CopiesOutliveAndIgnoreTheirOriginal) {
   original.reset();
   ASSERT_EQ(copy.vertexCount(), 3);
   ASSERT_EQ(copy.segmentCount(), 3);
-  EXPECT_DOUBLE_EQ(copy.vertexAt(1)->x(), 4.0);
+  EXPECT_DOUBLE_EQ(copy.vertexAt(1).x(), 4.0);
   EXPECT_STREQ(copy.segmentAt(0)->typeName(), "ARC");
   EXPECT_STREQ(copy.segmentAt(1)->typeName(), "LINE");
   EXPECT_DOUBLE_EQ(copy.segmentAt(1)->pointAt(1.0).y(), 3.0);
@@ -51,17 +51,17 @@ TEST(PolylinieStore, CopiesOutliveAndIgnoreTheirOriginal) {
 TEST(PolylinieStore, ASecondReadAddsToTheFirst) {
   Polylinie polyline;
   ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(0, 0) + pair(1, 0), 2)), 0);
-  const Punkt* firstVertex = polyline.vertexAt(0);
+  const Punkt firstVertex = polyline.vertexAt(0);
   ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(1, 5) + pair(2, 5), 2)), 0);
   ASSERT_EQ(polyline.vertexCount(), 4);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(0)->x(), 0.0);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(3)->x(), 2.0);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(0).x(), 0.0);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(3).x(), 2.0);
   // The first read's segment stays; the second read builds over all four vertices.
   ASSERT_EQ(polyline.segmentCount(), 4);
   EXPECT_DOUBLE_EQ(polyline.segmentAt(0)->pointAt(1.0).x(), 1.0);
   EXPECT_DOUBLE_EQ(polyline.segmentAt(2)->pointAt(1.0).y(), 5.0);
   EXPECT_DOUBLE_EQ(polyline.segmentAt(3)->pointAt(1.0).x(), 2.0);
-  EXPECT_NE(firstVertex, nullptr);
+  EXPECT_DOUBLE_EQ(firstVertex.x(), polyline.vertexAt(0).x());
 }
 
 TEST(PolylinieStore, LongPolylinesAndTheNextOneReadWhole) {
@@ -74,13 +74,13 @@ TEST(PolylinieStore, LongPolylinesAndTheNextOneReadWhole) {
   ASSERT_EQ(readInto(longOne, "  8\nL\n 66\n1\n 70\n0\n  0\n" + vertices + "SEQEND\n  0\n"), 0);
   ASSERT_EQ(longOne.vertexCount(), 6000);
   EXPECT_EQ(longOne.segmentCount(), 5999);
-  EXPECT_DOUBLE_EQ(longOne.vertexAt(5999)->x(), 5999.0);
+  EXPECT_DOUBLE_EQ(longOne.vertexAt(5999).x(), 5999.0);
   EXPECT_DOUBLE_EQ(longOne.segmentAt(5998)->pointAt(0.0).x(), 5998.0);
 
   Polylinie shortOne;
   ASSERT_EQ(readInto(shortOne, lightweight("S", 0, pair(7, 7) + pair(8, 8), 2)), 0);
   ASSERT_EQ(shortOne.vertexCount(), 2);
-  EXPECT_DOUBLE_EQ(shortOne.vertexAt(0)->x(), 7.0);
+  EXPECT_DOUBLE_EQ(shortOne.vertexAt(0).x(), 7.0);
   EXPECT_EQ(longOne.vertexCount(), 6000);
 }
 
@@ -117,8 +117,8 @@ TEST(PolylinieStore, SegmentLimitFollowsHypotToTheLastBit) {
     Polylinie polyline;
     ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(x0, y0) + pair(x1, y1), 2)), 0);
     ASSERT_EQ(polyline.vertexCount(), 2);
-    const double dx = polyline.vertexAt(1)->x() - polyline.vertexAt(0)->x();
-    const double dy = polyline.vertexAt(1)->y() - polyline.vertexAt(0)->y();
+    const double dx = polyline.vertexAt(1).x() - polyline.vertexAt(0).x();
+    const double dy = polyline.vertexAt(1).y() - polyline.vertexAt(0).y();
     ASSERT_EQ(polyline.segmentCount(), std::hypot(dx, dy) > Polylinie::kMinSegment ? 1 : 0)
         << dx << " " << dy;
   }

@@ -40,10 +40,11 @@ TEST(PolylinieReading, PolylineVerticesAndBulges) {
                                               vertex(0, 0, 1) + vertex(2, 0) + vertex(2, 5))),
             0);
   ASSERT_EQ(polyline.vertexCount(), 3);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(0)->bulge(), 1.0);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(0).bulge(), 1.0);
   EXPECT_STREQ(polyline.layerName(), "L");
   ASSERT_EQ(polyline.segmentCount(), 2);
-  const auto* arc = polyline.segmentAt(0);
+  const PolylineSegment arcSegment = polyline.segmentAt(0);
+  const DXFGeometrie* arc = &*arcSegment;
   ASSERT_STREQ(arc->typeName(), "ARC");
   const auto& half = static_cast<const Kreisbogen&>(*arc);
   EXPECT_NEAR(half.cx(), 1.0, 1e-9);
@@ -68,7 +69,8 @@ TEST(PolylinieReading, ShortPiecesAreKept) {
                                               vertex(0, 0) + vertex(0.003, 0.004) + vertex(5, 0))),
             0);
   ASSERT_EQ(polyline.segmentCount(), 2);
-  const auto& piece = static_cast<const Linie&>(*polyline.segmentAt(0));
+  const PolylineSegment pieceSegment = polyline.segmentAt(0);
+  const auto& piece = static_cast<const Linie&>(*pieceSegment);
   EXPECT_DOUBLE_EQ(piece.x2(), 0.003);
   EXPECT_DOUBLE_EQ(piece.y2(), 0.004);
 }
@@ -118,9 +120,9 @@ TEST(PolylinieLightweight, FlagsAfterTheCountAndBulgesAfterTheirVertex) {
   EXPECT_STREQ(polyline.layerName(), "LW");
   EXPECT_EQ(polyline.flags(), 1);
   ASSERT_EQ(polyline.vertexCount(), 3);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(0)->bulge(), 1.0);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->bulge(), 0.0);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(2)->bulge(), -0.5);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(0).bulge(), 1.0);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(1).bulge(), 0.0);
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(2).bulge(), -0.5);
   ASSERT_EQ(polyline.segmentCount(), 3);
   EXPECT_STREQ(polyline.segmentAt(0)->typeName(), "ARC");
   EXPECT_STREQ(polyline.segmentAt(2)->typeName(), "ARC");
@@ -157,9 +159,9 @@ TEST(PolylinieLightweight, PairsBeyondTheCountArePassedOverWhole) {
               0)
         << countCode;
     ASSERT_EQ(polyline.vertexCount(), 2) << countCode;
-    EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->x(), 1.0) << countCode;
-    EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->y(), 2.0) << countCode;
-    EXPECT_DOUBLE_EQ(polyline.vertexAt(1)->bulge(), 0.5) << countCode;
+    EXPECT_DOUBLE_EQ(polyline.vertexAt(1).x(), 1.0) << countCode;
+    EXPECT_DOUBLE_EQ(polyline.vertexAt(1).y(), 2.0) << countCode;
+    EXPECT_DOUBLE_EQ(polyline.vertexAt(1).bulge(), 0.5) << countCode;
   }
 }
 
@@ -213,8 +215,8 @@ TEST(PolylinieWriting, RoundTripKeepsVerticesBulgesAndFlags) {
   ASSERT_EQ(readInto(again, text.substr(text.find('\n') + 1)), 0);
   ASSERT_EQ(again.vertexCount(), 3);
   EXPECT_EQ(again.flags(), 1);
-  EXPECT_DOUBLE_EQ(again.vertexAt(0)->bulge(), 0.5);
-  EXPECT_DOUBLE_EQ(again.vertexAt(2)->y(), 3.0);
+  EXPECT_DOUBLE_EQ(again.vertexAt(0).bulge(), 0.5);
+  EXPECT_DOUBLE_EQ(again.vertexAt(2).y(), 3.0);
   EXPECT_EQ(again.segmentCount(), original.segmentCount());
 }
 
@@ -223,8 +225,8 @@ TEST(PolylinieCopy, KeepsVertexOrderSoArcsStayArcs) {
   ASSERT_EQ(readInto(original, polylineRecord("L", 0, vertex(0, 0, 1) + vertex(2, 0))), 0);
   const Polylinie copy(original);
   ASSERT_EQ(copy.vertexCount(), 2);
-  EXPECT_DOUBLE_EQ(copy.vertexAt(0)->bulge(), 1.0);
-  EXPECT_DOUBLE_EQ(copy.vertexAt(1)->x(), 2.0);
+  EXPECT_DOUBLE_EQ(copy.vertexAt(0).bulge(), 1.0);
+  EXPECT_DOUBLE_EQ(copy.vertexAt(1).x(), 2.0);
   EXPECT_STREQ(copy.segmentAt(0)->typeName(), "ARC");
 }
 
@@ -232,8 +234,9 @@ TEST(PolylinieTransform, MirrorTurnsTheBulges) {
   Polylinie polyline;
   ASSERT_EQ(readInto(polyline, polylineRecord("L", 0, vertex(0, 0, 1) + vertex(2, 0))), 0);
   polyline.transform(-1, 0, 0, 0, 0);
-  EXPECT_DOUBLE_EQ(polyline.vertexAt(0)->bulge(), -1.0);
-  const auto& arc = static_cast<const Kreisbogen&>(*polyline.segmentAt(0));
+  EXPECT_DOUBLE_EQ(polyline.vertexAt(0).bulge(), -1.0);
+  const PolylineSegment arcSegment = polyline.segmentAt(0);
+  const auto& arc = static_cast<const Kreisbogen&>(*arcSegment);
   // The half circle below the chord now lies above it: its middle is at y = 1.
   EXPECT_NEAR(arc.pointAt(0.5).y(), 1.0, 1e-9);
   EXPECT_NEAR(arc.startAngle(), 0.0, 1e-9);

@@ -309,10 +309,11 @@ TEST(ReaderCoordinateSystems, DownwardExtrusionMirrorsInX) {
   EXPECT_NEAR(text.rotation(), 150.0, 1e-9);
   ASSERT_EQ(document->polylines().count(), 1);
   const Polylinie& polyline = *document->polylines().at(0);
-  EXPECT_NEAR(polyline.vertexAt(0)->x(), -1.0, 1e-12);
-  EXPECT_NEAR(polyline.vertexAt(1)->x(), -3.0, 1e-12);
+  EXPECT_NEAR(polyline.vertexAt(0).x(), -1.0, 1e-12);
+  EXPECT_NEAR(polyline.vertexAt(1).x(), -3.0, 1e-12);
   // The half circle bulging down from left to right bulges down from right to left.
-  const auto& half = static_cast<const Kreisbogen&>(*polyline.segmentAt(0));
+  const PolylineSegment halfSegment = polyline.segmentAt(0);
+  const auto& half = static_cast<const Kreisbogen&>(*halfSegment);
   EXPECT_NEAR(half.cx(), -2.0, 1e-9);
   EXPECT_NEAR(half.pointAt(0.5).y(), -1.0, 1e-9);
 }
@@ -330,10 +331,10 @@ TEST(ReaderCoordinateSystems, TiltedPlaneWithElevationIsSeenFromAbove) {
   for (int i = 0; i < 2; ++i) {
     const Polylinie& polyline = *document->polylines().at(i);
     const double elevation = i == 0 ? 5.0 : 7.0;
-    EXPECT_NEAR(polyline.vertexAt(0)->x(), elevation, 1e-12);
-    EXPECT_NEAR(polyline.vertexAt(0)->y(), 1.0, 1e-12);
-    EXPECT_NEAR(polyline.vertexAt(1)->x(), elevation, 1e-12);
-    EXPECT_NEAR(polyline.vertexAt(1)->y(), 3.0, 1e-12);
+    EXPECT_NEAR(polyline.vertexAt(0).x(), elevation, 1e-12);
+    EXPECT_NEAR(polyline.vertexAt(0).y(), 1.0, 1e-12);
+    EXPECT_NEAR(polyline.vertexAt(1).x(), elevation, 1e-12);
+    EXPECT_NEAR(polyline.vertexAt(1).y(), 3.0, 1e-12);
   }
 }
 

@@ -28,7 +28,8 @@ TEST(ReaderTiltedPlanes, PolylineArcBecomesAnEllipticalArc) {
   ASSERT_EQ(document->polylines().count(), 1);
   const Polylinie& polyline = *document->polylines().at(0);
   ASSERT_EQ(polyline.segmentCount(), 2);
-  const DXFGeometrie& curved = *polyline.segmentAt(0);
+  const PolylineSegment curvedSegment = polyline.segmentAt(0);
+  const DXFGeometrie& curved = *curvedSegment;
   ASSERT_STREQ(curved.typeName(), "ELLIPSE");
   const EllipseArc& arc = static_cast<const Ellipse&>(curved).arc();
   EXPECT_NEAR(arc.centre.x, 1, 1e-12);
@@ -37,7 +38,8 @@ TEST(ReaderTiltedPlanes, PolylineArcBecomesAnEllipticalArc) {
   EXPECT_NEAR(arc.ratio, kRootHalf, 1e-12);
   EXPECT_NEAR(curved.pointAt(0.5).x(), 1, 1e-9);
   EXPECT_NEAR(curved.pointAt(0.5).y(), -kRootHalf, 1e-9);
-  const auto& straight = static_cast<const Linie&>(*polyline.segmentAt(1));
+  const PolylineSegment straightSegment = polyline.segmentAt(1);
+  const auto& straight = static_cast<const Linie&>(*straightSegment);
   EXPECT_NEAR(straight.x2(), 2, 1e-12);
   EXPECT_NEAR(straight.y2(), 2 * kRootHalf, 1e-12);
   // Saved, the elliptical arc is written as its chords: every vertex lies on it, and the
@@ -46,13 +48,13 @@ TEST(ReaderTiltedPlanes, PolylineArcBecomesAnEllipticalArc) {
   ASSERT_EQ(again->polylines().count(), 1);
   const Polylinie& saved = *again->polylines().at(0);
   ASSERT_GT(saved.vertexCount(), 10);
-  EXPECT_NEAR(saved.vertexAt(0)->x(), 0, 1e-4);
-  EXPECT_NEAR(saved.vertexAt(saved.vertexCount() - 1)->y(), 2 * kRootHalf, 1e-4);
+  EXPECT_NEAR(saved.vertexAt(0).x(), 0, 1e-4);
+  EXPECT_NEAR(saved.vertexAt(saved.vertexCount() - 1).y(), 2 * kRootHalf, 1e-4);
   for (int i = 0; i + 1 < saved.vertexCount(); ++i) {
-    const double x = saved.vertexAt(i)->x() - 1;
-    const double y = saved.vertexAt(i)->y() / kRootHalf;
+    const double x = saved.vertexAt(i).x() - 1;
+    const double y = saved.vertexAt(i).y() / kRootHalf;
     EXPECT_NEAR(x * x + y * y, 1.0, 1e-3) << i;
-    EXPECT_EQ(saved.vertexAt(i)->bulge(), 0.0);
+    EXPECT_EQ(saved.vertexAt(i).bulge(), 0.0);
   }
   // Its picture equals the picture of its exploded copy.
   const auto drawn = picture(*document);
