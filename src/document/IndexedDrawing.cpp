@@ -136,8 +136,8 @@ void drawTextBar(const DXFText& text, DrawingArea& area) {
   double middle = kBarHeight * height;
   if (DXFText::anchorVAlign(text.hAlign(), text.vAlign()) == TextVAlign::Top) middle -= height;
   const auto turn = cosSinOfDegrees(text.rotation());
-  const double c = turn.first;
-  const double s = turn.second;
+  const double c = turn.cos;
+  const double s = turn.sin;
   const auto at = [&](double along) {
     return WorldPoint{text.x2() + c * along - s * middle, text.y2() + s * along + c * middle};
   };
