@@ -27,6 +27,18 @@ std::string key(const char* text) {
 
 double finiteOr(double value, double fallback) { return std::isfinite(value) ? value : fallback; }
 
+// Hands every group of a table record to take(code, value), up to the next group code 0;
+// false when the file ends first.
+template <class Take>
+bool readRecord(DxfLineReader& in, Take take) {
+  for (;;) {
+    const int code = in.readGroupCode(GroupCodeVariant::Standard);
+    if (in.eof()) return false;
+    if (code == 0) return true;
+    take(code, in.readLine());
+  }
+}
+
 }  // namespace
 
 void LeaderStyle::take(int code, const char* value) {
@@ -43,17 +55,14 @@ void LeaderStyle::take(int code, const char* value) {
 bool LeaderStyles::readStyle(DxfLineReader& in) {
   LeaderStyle style;
   std::string name;
-  for (;;) {
-    const int code = in.readGroupCode(GroupCodeVariant::Standard);
-    if (in.eof()) return false;
-    if (code == 0) break;
-    const char* value = in.readLine();
+  const bool complete = readRecord(in, [&](int code, const char* value) {
     if (code == 2) {
       name = key(value);
     } else {
       style.take(code, value);
     }
-  }
+  });
+  if (!complete) return false;
   if (!name.empty()) styles_[name] = style;
   return true;
 }
@@ -61,14 +70,11 @@ bool LeaderStyles::readStyle(DxfLineReader& in) {
 bool LeaderStyles::readBlockRecord(DxfLineReader& in) {
   std::string handle;
   std::string name;
-  for (;;) {
-    const int code = in.readGroupCode(GroupCodeVariant::Standard);
-    if (in.eof()) return false;
-    if (code == 0) break;
-    const char* value = in.readLine();
+  const bool complete = readRecord(in, [&](int code, const char* value) {
     if (code == 5) handle = key(value);
     if (code == 2) name = value;
-  }
+  });
+  if (!complete) return false;
   if (!handle.empty() && !name.empty()) blockNames_[handle] = name;
   return true;
 }
