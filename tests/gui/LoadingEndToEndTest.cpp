@@ -1,6 +1,8 @@
 // End to end: the window answers a key press while a drawing of a million entities loads.
 #include <chrono>
 #include <fstream>
+#include <iostream>
+#include <sstream>
 #include <string>
 
 #include "gui/EndToEndSupport.h"
@@ -50,6 +52,11 @@ TEST_F(LoadingEndToEnd, WindowAnswersAKeyPressWhileAMillionEntitiesLoad) {
   ASSERT_NE(opened, std::string::npos) << run.report;
   EXPECT_LT(answered, opened) << run.report;
   EXPECT_TRUE(contains(run.report, "status quiet\n")) << run.report;
+  // The frame times are logged for the painting table, not judged: the machine decides them.
+  std::istringstream lines(run.report);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("time ", 0) == 0) std::cout << "[ frame    ] " << line << '\n';
+  }
 }
 
 }  // namespace

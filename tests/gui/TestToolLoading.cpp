@@ -1,7 +1,8 @@
 // The loading scenario of the TestTool module: opens the large drawing DXFV_TestLoadKey and,
 // while it is still being read, presses a key no command takes (so that the window's own
 // key handler passes it on to the test's); reports whether the window answered the key
-// during the load, then that the drawing came up, and closes the window.
+// during the load, then that the drawing came up, and closes the window. On the way it
+// reports how long the first picture and a zoom step took to show.
 #include <gtk/gtk.h>
 
 #include <cstdlib>
@@ -15,7 +16,7 @@ using testtool::report;
 
 namespace {
 
-enum class Step { FindWindow, Open, Loading, Opened, Done };
+enum class Step { FindWindow, Open, Loading, Opened, Zooming, Done };
 Step step = Step::FindWindow;
 int ticks = 0;
 std::string drawing;
@@ -34,6 +35,39 @@ gboolean keySeen(GtkWidget*, GdkEventKey* event, gpointer) {
     report(std::string("key answered ") + (loading() ? "while loading" : "after loading"));
   }
   return FALSE;
+}
+
+// Times of the real frame, logged and not judged: from the click on Open to the first
+// picture shown, and from a zoom key to the zoomed picture shown.
+constexpr guint kFramePollMilliseconds = 2;
+constexpr gint64 kFramePatienceMicroseconds = 120 * G_USEC_PER_SEC;
+struct FrameTimer {
+  const char* what = "";
+  gint64 startedAt = 0;
+  bool painting = false;  // a picture of this step was seen being painted
+  bool done = false;
+};
+FrameTimer frame;
+
+gboolean framePoll(gpointer) {
+  const bool pending = testtool::picturePending(mainWindow);
+  const bool opened = entryText("EB_text") == drawing;
+  frame.painting = frame.painting || (pending && opened);
+  const gint64 elapsed = g_get_monotonic_time() - frame.startedAt;
+  if (frame.painting && !pending) {
+    report(std::string("time ") + frame.what + " " + std::to_string(elapsed / 1000) + " ms");
+  } else if (elapsed > kFramePatienceMicroseconds) {
+    report(std::string("time ") + frame.what + " not seen");
+  } else {
+    return G_SOURCE_CONTINUE;
+  }
+  frame.done = true;
+  return G_SOURCE_REMOVE;
+}
+
+void timeFrame(const char* what) {
+  frame = {what, g_get_monotonic_time(), false, false};
+  g_timeout_add(kFramePollMilliseconds, framePoll, nullptr);
 }
 
 void next(Step following) {
@@ -62,6 +96,7 @@ gboolean loadingTick(gpointer) {
       next(Step::Open);
       break;
     case Step::Open:
+      timeFrame("first picture");
       testtool::click(main, "PB_open");
       next(Step::Loading);
       break;
@@ -76,9 +111,15 @@ gboolean loadingTick(gpointer) {
       }
       break;
     case Step::Opened:
-      if (entryText("EB_text") != drawing) break;
+      if (entryText("EB_text") != drawing || !frame.done) break;
       report("opened " + drawing);
       report(std::string("status ") + (loading() ? "loading" : "quiet"));
+      timeFrame("zoom step");
+      testtool::key(main, GDK_KEY_plus);
+      next(Step::Zooming);
+      break;
+    case Step::Zooming:
+      if (!frame.done) break;
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       break;
