@@ -83,7 +83,7 @@ void waitForFile(GtkWidget* main, const char* file, const char* label, Step foll
 }
 
 void launcherEnded(GPid pid, gint status, gpointer) {
-  report("launcher exit " + std::to_string(g_spawn_check_exit_status(status, nullptr) ? 0 : 1));
+  report("launcher exit " + std::to_string(g_spawn_check_wait_status(status, nullptr) ? 0 : 1));
   g_spawn_close_pid(pid);
 }
 
