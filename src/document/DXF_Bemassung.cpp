@@ -69,7 +69,7 @@ double DXF_Bemassung::pointX(int i) const { return i >= 0 && i < kPoints ? x_[i]
 double DXF_Bemassung::pointY(int i) const { return i >= 0 && i < kPoints ? y_[i] : 0.0; }
 
 int DXF_Bemassung::findBlock(const BlockList& blocks) const {
-  const int index = DXF_Block::indexIn(blocks, blockName_, false);
+  const int index = blocks.indexOf(blockName_, false);
   return index >= 0 ? index : kBlockNotFound;
 }
 

@@ -160,12 +160,3 @@ int DXF_Block::giveLayerWhereNamed(const Layer& layer, const char* name) {
   return changed;
 }
 
-int DXF_Block::indexIn(const BlockList& blocks, const char* name, bool ignoreCase) {
-  for (int i = blocks.count() - 1; i >= 0; --i) {
-    const char* candidate = blocks.at(i)->name();
-    if (ignoreCase ? sameNameIgnoringCase(candidate, name) : std::strcmp(candidate, name) == 0) {
-      return i;
-    }
-  }
-  return -1;
-}

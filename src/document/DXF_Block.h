@@ -75,9 +75,6 @@ class DXF_Block {
   // returns how many objects changed.
   int giveLayerWhereNamed(const Layer& layer, const char* name);
 
-  // Index of the last block named `name` (exact, or without regard to case), or -1.
-  static int indexIn(const BlockList& blocks, const char* name, bool ignoreCase);
-
   // Calls fn(block) for `start` and for every block reached from it through inserts and
   // dimensions (exact names), each block once and at most kMaxDepth levels deep, so that
   // blocks which insert each other are visited without end.
@@ -110,7 +107,7 @@ void DXF_Block::visitReachable(const BlockList& blocks, DXF_Block& start, Fn fn)
     for (DXF_Block* block : level) {
       fn(*block);
       auto follow = [&](const char* name) {
-        const int index = indexIn(blocks, name, false);
+        const int index = blocks.indexOf(name, false);
         if (index < 0) return;
         DXF_Block* target = blocks.at(index);
         if (visited.insert(target).second) next.push_back(target);

@@ -182,7 +182,7 @@ int DXF_Insert::write(std::ostream& out) const {
 }
 
 int DXF_Insert::findBlock(const BlockList& blocks) const {
-  const int index = DXF_Block::indexIn(blocks, blockName_, false);
+  const int index = blocks.indexOf(blockName_, false);
   return index >= 0 ? index : kBlockNotFound;
 }
 

@@ -125,7 +125,7 @@ int DXF_Zeichnung::writeDXF(const std::filesystem::path& path, WriteReport* repo
 }
 
 DXF_Block* DXF_Zeichnung::findBlock(const char* name) const {
-  const int index = DXF_Block::indexIn(blocks_, name, false);
+  const int index = blocks_.indexOf(name, false);
   return index >= 0 ? blocks_.at(index) : nullptr;
 }
 

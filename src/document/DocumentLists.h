@@ -6,6 +6,7 @@
 
 #include "entities/DXFGeometrie.h"
 #include "dxf/Layer.h"
+#include "document/BlockList.h"
 #include "document/PointerList.h"
 
 class DXF_Block;
@@ -16,7 +17,6 @@ class Linientyp;
 class Polylinie;
 
 using EntityList = PointerList<DXFGeometrie>;
-using BlockList = PointerList<DXF_Block>;
 using InsertList = PointerList<DXF_Insert>;
 using DimensionList = PointerList<DXF_Bemassung>;
 using LayerList = PointerList<Layer>;

@@ -148,7 +148,7 @@ DrawingExtents::Box DrawingExtents::ofDimension(const DXF_Bemassung& dimension, 
 }
 
 DrawingExtents::Box DrawingExtents::ofBlockNamed(const char* name, int depth) {
-  const int index = DXF_Block::indexIn(document_.blocks(), name, false);
+  const int index = document_.blocks().indexOf(name, false);
   if (index < 0 || depth >= DXF_Block::kMaxDepth) return {};
   return ofBlock(*document_.blocks().at(index), depth + 1);
 }

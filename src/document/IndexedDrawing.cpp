@@ -170,9 +170,17 @@ bool IndexedDrawing::paint(DrawingArea& area, const PaintOptions& options) const
 
 bool IndexedDrawing::paintFound(DrawingArea& area, const PaintOptions& options,
                                 const std::vector<std::uint32_t>& found) const {
+  PlacementBudget budget = options.budget ? PlacementBudget(options.budget->units())
+                                           : PlacementBudget::forDrawing(document_);
+  const bool complete = paintWithin(area, options, found, budget);
+  if (options.budget) options.budget->addLeftOutOf(budget);
+  return complete;
+}
+
+bool IndexedDrawing::paintWithin(DrawingArea& area, const PaintOptions& options,
+                                 const std::vector<std::uint32_t>& found,
+                                 PlacementBudget& budget) const {
   const AxisMap map(area);
-  PlacementBudget ownBudget = PlacementBudget::forDrawing(document_);
-  PlacementBudget& budget = options.budget ? *options.budget : ownBudget;
   DotPixels dots(area);
   const double pixelsX = std::fabs(map.scaleX);
   const double pixelsY = std::fabs(map.scaleY);

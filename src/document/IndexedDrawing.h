@@ -18,8 +18,10 @@ struct PaintOptions {
   bool levelOfDetail = true;
   // Set by another thread when the picture is no longer wanted; the paint then stops soon.
   const std::atomic<bool>* cancelled = nullptr;
-  // Shared by every band of one picture, so that the picture as a whole keeps to it; when
-  // null, the paint has a budget of its own.
+  // The budget of one picture: each band paints with a budget of its units and adds what it
+  // left out here. (A band meeting an insert places all of its content, so a budget the
+  // bands spent together would cut a picture the more, the more bands the machine paints
+  // it in.) When null, the paint has a budget of its own and keeps what it left out.
   PlacementBudget* budget = nullptr;
 };
 
@@ -43,6 +45,8 @@ class IndexedDrawing {
  private:
   bool paintFound(DrawingArea& area, const PaintOptions& options,
                   const std::vector<std::uint32_t>& found) const;
+  bool paintWithin(DrawingArea& area, const PaintOptions& options,
+                   const std::vector<std::uint32_t>& found, PlacementBudget& budget) const;
 
   const DXF_Zeichnung& document_;
   DrawIndex index_;

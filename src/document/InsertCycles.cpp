@@ -26,7 +26,7 @@ std::unordered_set<const DXF_Insert*> cyclicInserts(const BlockList& blocks) {
         continue;
       }
       const DXF_Insert* insert = block->inserts().at(next++);
-      const int index = DXF_Block::indexIn(blocks, insert->blockName(), false);
+      const int index = blocks.indexOf(insert->blockName(), false);
       if (index < 0) continue;
       const DXF_Block* target = blocks.at(index);
       State& state = states[target];

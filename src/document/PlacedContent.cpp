@@ -34,7 +34,7 @@ PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose, Placement
       budget_(budget ? budget : ownBudget_.get()) {}
 
 const DXF_Block* PlacedContent::find(const char* name) const {
-  const int index = DXF_Block::indexIn(blocks_, name, purpose_ == Purpose::Explode);
+  const int index = blocks_.indexOf(name, purpose_ == Purpose::Explode);
   return index >= 0 ? blocks_.at(index) : nullptr;
 }
 

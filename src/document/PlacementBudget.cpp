@@ -23,7 +23,7 @@ class WantedCopies {
   explicit WantedCopies(const BlockList& blocks) : blocks_(blocks) {}
 
   double ofNamed(const char* name, int depth) {
-    const int index = DXF_Block::indexIn(blocks_, name, false);
+    const int index = blocks_.indexOf(name, false);
     if (index < 0 || depth >= DXF_Block::kMaxDepth) return 0.0;
     const DXF_Block* block = blocks_.at(index);
     const auto known = counts_.find(block);

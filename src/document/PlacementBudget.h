@@ -41,6 +41,11 @@ class PlacementBudget {
   bool spent() const { return left_.load(std::memory_order_relaxed) <= 0; }
   // A block nested deeper than the limit was left out.
   void noteTooDeep() { tooDeep_.fetch_add(1, std::memory_order_relaxed); }
+  // Counts what `part` (a budget of one band of a picture) left out as left out here.
+  void addLeftOutOf(const PlacementBudget& part) {
+    refused_.fetch_add(part.refused(), std::memory_order_relaxed);
+    tooDeep_.fetch_add(part.tooDeep(), std::memory_order_relaxed);
+  }
 
   long units() const { return units_; }
   long refused() const { return refused_.load(std::memory_order_relaxed); }

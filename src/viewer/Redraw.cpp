@@ -31,7 +31,8 @@ void attachMouseHandlers(ViewerSession& session) {
   }
 }
 
-// A budget the bands of one picture share (the budget itself can be neither copied nor moved).
+// The budget of one picture, kept by its bands and its end (a budget can be neither copied
+// nor moved).
 struct SharedBudget {
   explicit SharedBudget(const DXF_Zeichnung& document)
       : budget(PlacementBudget::forDrawing(document)) {}
@@ -56,7 +57,7 @@ void paintScene(GwDrawnButton& area, ViewerSession& session, const DXF_Zeichnung
   (void)hooked;
   std::shared_ptr<const IndexedDrawing> scene = session.scenes.of(document);
   paintedDocument = &document;
-  // One budget for every band of the picture; what it left out is said once it shows.
+  // The picture's budget: what its bands left out is said once it shows.
   auto budget = std::make_shared<SharedBudget>(document);
   area.paint_scene(
       [scene, budget](DrawingArea& target, const std::atomic<bool>& cancelled) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
+#include "document/IndexedDrawing.h"
 #include "document/PlacedContent.h"
 
 namespace {
@@ -110,3 +111,34 @@ TEST(PlacementBudget, ExplodeOfAFanOutStaysWithinItsBudget) {
 }
 
 }  // namespace
+
+namespace {
+
+// Paints the document as `bands` bands of one picture that each show the whole drawing, so
+// that each band meets every insert, all under the picture's budget of `units`.
+PlacementCut cutOfBandedPicture(const DXF_Zeichnung& document, int bands, long units) {
+  const IndexedDrawing scene(document);
+  PlacementBudget picture(units);
+  for (int band = 0; band < bands; ++band) {
+    testsupport::RecordingDrawingArea area;
+    area.setWorld(-10, -10, 100, 100, 400, 400);
+    area.containerSize = {400, 400};
+    PaintOptions options;
+    options.budget = &picture;
+    scene.paint(area, options);
+  }
+  return cutOf(document, picture);
+}
+
+}  // namespace
+
+TEST(PlacementBudget, APictureIsCutOrNotWhateverTheNumberOfItsBands) {
+  // 1 + 10 x (1 + 10 x (1 + 1)) = 211 units for the one insert of a two-level fan-out.
+  const auto document = readOk(nestedBlocks(2, 10, 1));
+  for (const int bands : {1, 4, 60}) {
+    EXPECT_FALSE(cutOfBandedPicture(*document, bands, 211).cut()) << bands << " bands";
+    const PlacementCut cut = cutOfBandedPicture(*document, bands, 210);
+    EXPECT_TRUE(cut.cut()) << bands << " bands";
+    EXPECT_GE(cut.refused, bands) << bands << " bands";
+  }
+}

@@ -56,7 +56,7 @@ int RenderCommand::run(const ToolRequest& request, std::ostream& err) {
         << " has no extents to show; the picture stays white.\n";
   }
 
-  // One budget for every band of the picture.
+  // The picture's budget: the units of each band, and what they left out.
   PlacementBudget budget = PlacementBudget::forDrawing(drawing);
   const int code = PaintFile::write(
       request.output, *format, request.width, request.height, [&](cairo_t* cr) {
