@@ -21,6 +21,7 @@
 #include "document/IndexedDrawing.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/ViewPicture.h"
+#include "viewer/FittedView.h"
 
 namespace {
 
@@ -50,24 +51,10 @@ const Loaded& cached(const std::filesystem::path& path) {
   return found->second;
 }
 
-// The fitted view of the extents widened by 5 % a side, as the open command fits it.
+// The view the open command fits.
 ViewPlacement fitted(const DXF_Zeichnung& document) {
-  const double marginX = 0.05 * (document.maxX() - document.minX());
-  const double marginY = 0.05 * (document.maxY() - document.minY());
-  ViewPlacement view;
-  view.container = kContainer;
-  view.hasWorld = true;
-  view.worldX1 = document.minX() - marginX;
-  view.worldY1 = document.minY() - marginY;
-  view.worldX2 = document.maxX() + marginX;
-  view.worldY2 = document.maxY() + marginY;
-  const double width = view.worldX2 - view.worldX1;
-  const double height = view.worldY2 - view.worldY1;
-  const double scale = std::min((kContainer.width - 2) / width, (kContainer.height - 2) / height);
-  view.area = {static_cast<int>(scale * width), static_cast<int>(scale * height)};
-  view.position = {(kContainer.width - 2 - view.area.width) / 2,
-                   (kContainer.height - 2 - view.area.height) / 2};
-  return view;
+  return fittedView(kContainer,
+                    {document.minX(), document.minY(), document.maxX(), document.maxY()});
 }
 
 // Zoomed by `factor` about the centre of the container.

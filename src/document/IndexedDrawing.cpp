@@ -152,7 +152,7 @@ void drawTextBar(const DXFText& text, DrawingArea& area) {
 }  // namespace
 
 IndexedDrawing::IndexedDrawing(const DXF_Zeichnung& document)
-    : document_(document), index_(document) {}
+    : document_(document), index_(document), patterns_(document.linePatterns()) {}
 
 bool IndexedDrawing::paint(DrawingArea& area, const PaintOptions& options) const {
   const AxisMap map(area);
@@ -160,30 +160,21 @@ bool IndexedDrawing::paint(DrawingArea& area, const PaintOptions& options) const
   std::vector<std::uint32_t> found;
   index_.query(visibleBox(area, map), found);
   DXFGeometrie::resetPenCache();
-  const LinePatterns patterns = document_.linePatterns();
   const LinePatterns* const previousPatterns = area.linePatterns();
-  area.setLinePatterns(&patterns);
-  const bool complete = paintFound(area, options, found);
+  area.setLinePatterns(&patterns_);
+  PlacementBudget budget = options.budget ? PlacementBudget(options.budget->units())
+                                           : PlacementBudget::forDrawing(document_);
+  const bool complete =
+      paintFound(area, options, found, std::fabs(map.scaleX), std::fabs(map.scaleY), budget);
+  if (options.budget) options.budget->addLeftOutOf(budget);
   area.setLinePatterns(previousPatterns);
   return complete;
 }
 
 bool IndexedDrawing::paintFound(DrawingArea& area, const PaintOptions& options,
-                                const std::vector<std::uint32_t>& found) const {
-  PlacementBudget budget = options.budget ? PlacementBudget(options.budget->units())
-                                           : PlacementBudget::forDrawing(document_);
-  const bool complete = paintWithin(area, options, found, budget);
-  if (options.budget) options.budget->addLeftOutOf(budget);
-  return complete;
-}
-
-bool IndexedDrawing::paintWithin(DrawingArea& area, const PaintOptions& options,
-                                 const std::vector<std::uint32_t>& found,
-                                 PlacementBudget& budget) const {
-  const AxisMap map(area);
+                                const std::vector<std::uint32_t>& found, double pixelsX,
+                                double pixelsY, PlacementBudget& budget) const {
   DotPixels dots(area);
-  const double pixelsX = std::fabs(map.scaleX);
-  const double pixelsY = std::fabs(map.scaleY);
   const std::vector<DrawItem>& items = index_.items();
   for (std::size_t n = 0; n < found.size(); ++n) {
     if (options.cancelled && n % kCancelStride == 0 &&

@@ -9,6 +9,7 @@
 #include "document/DrawIndex.h"
 #include "document/PlacementBudget.h"
 #include "entities/DrawingArea.h"
+#include "entities/LinePatterns.h"
 
 class DXF_Zeichnung;
 
@@ -43,11 +44,13 @@ class IndexedDrawing {
   bool paint(DrawingArea& area, const PaintOptions& options = {}) const;
 
  private:
+  // Paints the items found, at `pixelsX` and `pixelsY` pixels per drawing unit.
   bool paintFound(DrawingArea& area, const PaintOptions& options,
-                  const std::vector<std::uint32_t>& found) const;
-  bool paintWithin(DrawingArea& area, const PaintOptions& options,
-                   const std::vector<std::uint32_t>& found, PlacementBudget& budget) const;
+                  const std::vector<std::uint32_t>& found, double pixelsX, double pixelsY,
+                  PlacementBudget& budget) const;
 
   const DXF_Zeichnung& document_;
   DrawIndex index_;
+  // The document's linetypes, made once for every band of every picture.
+  const LinePatterns patterns_;
 };

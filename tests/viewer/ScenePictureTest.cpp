@@ -14,8 +14,10 @@
 #include "TestSupport.h"
 #include "document/DXF_Zeichnung.h"
 #include "document/IndexedDrawing.h"
+#include "support/PictureDifference.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/ViewPicture.h"
+#include "viewer/FittedView.h"
 
 namespace {
 
@@ -28,21 +30,12 @@ constexpr int kAntialiasTolerance = 80;
 
 enum class Road { DrawAll, Index, IndexWithDetailLevels };
 
-// The view fitted to the extents (5 % margin) and zoomed by `zoom` about the centre.
+// The fitted view, zoomed by `zoom` about the centre.
 ViewPlacement view(const DXF_Zeichnung& document, double zoom) {
-  const double mx = 0.05 * (document.maxX() - document.minX());
-  const double my = 0.05 * (document.maxY() - document.minY());
-  ViewPlacement placement;
-  placement.container = kView;
-  placement.hasWorld = true;
-  placement.worldX1 = document.minX() - mx;
-  placement.worldY1 = document.minY() - my;
-  placement.worldX2 = document.maxX() + mx;
-  placement.worldY2 = document.maxY() + my;
-  const double width = placement.worldX2 - placement.worldX1;
-  const double height = placement.worldY2 - placement.worldY1;
-  const double scale = zoom * std::min(kView.width / width, kView.height / height);
-  placement.area = {static_cast<int>(scale * width), static_cast<int>(scale * height)};
+  ViewPlacement placement = fittedView(
+      kView, {document.minX(), document.minY(), document.maxX(), document.maxY()});
+  placement.area = {static_cast<int>(zoom * placement.area.width),
+                    static_cast<int>(zoom * placement.area.height)};
   placement.position = {(kView.width - placement.area.width) / 2,
                         (kView.height - placement.area.height) / 2};
   return placement;
@@ -66,28 +59,6 @@ CairoSurfacePtr render(const DXF_Zeichnung& document, const ViewPlacement& place
       never);
   cairo_surface_flush(picture.get());
   return picture;
-}
-
-struct Difference {
-  int largest = 0;
-  long inked = 0;  // pixels not white in the first picture
-};
-
-Difference compare(cairo_surface_t* a, cairo_surface_t* b) {
-  Difference result;
-  const int stride = cairo_image_surface_get_stride(a);
-  for (int y = 0; y < kView.height; ++y) {
-    for (int x = 0; x < kView.width; ++x) {
-      const auto pa = *reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(a) + y * stride + x * 4);
-      const auto pb = *reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(b) + y * stride + x * 4);
-      if ((pa & 0xFFFFFF) != 0xFFFFFF) ++result.inked;
-      for (const int shift : {0, 8, 16}) {
-        result.largest = std::max(result.largest, std::abs(static_cast<int>((pa >> shift) & 0xFF) -
-                                                           static_cast<int>((pb >> shift) & 0xFF)));
-      }
-    }
-  }
-  return result;
 }
 
 std::unique_ptr<DXF_Zeichnung> read(const std::string& text) {
@@ -163,7 +134,8 @@ TEST(ScenePictureTest, IndexPaintsWhatThePlainPaintShowsOnSamples) {
       const ViewPlacement placement = view(document, zoom);
       const CairoSurfacePtr plain = render(document, placement, Road::DrawAll);
       const CairoSurfacePtr indexed = render(document, placement, Road::Index);
-      EXPECT_LE(compare(plain.get(), indexed.get()).largest, kAntialiasTolerance)
+      EXPECT_LE(testsupport::differenceOf(plain.get(), indexed.get()).largest,
+                kAntialiasTolerance)
           << sample << " at " << zoom;
     }
   }
@@ -175,7 +147,8 @@ TEST(ScenePictureTest, DetailLevelsChangeNothingWhereObjectsAreLargerThanAPixel)
     const ViewPlacement placement = view(*document, zoom);
     const CairoSurfacePtr plain = render(*document, placement, Road::DrawAll);
     const CairoSurfacePtr detailed = render(*document, placement, Road::IndexWithDetailLevels);
-    const Difference difference = compare(plain.get(), detailed.get());
+    const testsupport::PictureDifference difference =
+        testsupport::differenceOf(plain.get(), detailed.get());
     EXPECT_GT(difference.inked, 2000) << zoom;
     EXPECT_LE(difference.largest, kAntialiasTolerance) << "at " << zoom;
   }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/PictureDifference.h"
 #include "toolkit/paint/CairoDeviceContext.h"
 #include "toolkit/paint/CairoDrawingArea.h"
 #include "toolkit/paint/PaintWorkers.h"
@@ -74,33 +75,6 @@ CairoSurfacePtr paintedWhole(const ViewPlacement& view) {
   return surface;
 }
 
-// The largest channel difference between two pictures of the view's size, and how many
-// pixels are not white in the first.
-struct Difference {
-  int largest = 0;
-  int inked = 0;
-};
-
-Difference compare(cairo_surface_t* a, cairo_surface_t* b) {
-  cairo_surface_flush(a);
-  cairo_surface_flush(b);
-  Difference result;
-  const int stride = cairo_image_surface_get_stride(a);
-  for (int y = 0; y < kView.height; ++y) {
-    for (int x = 0; x < kView.width; ++x) {
-      const auto pa = *reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(a) + y * stride + x * 4);
-      const auto pb = *reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(b) + y * stride + x * 4);
-      if ((pa & 0xFFFFFF) != 0xFFFFFF) ++result.inked;
-      for (int shift : {0, 8, 16}) {
-        const int da = static_cast<int>((pa >> shift) & 0xFF);
-        const int db = static_cast<int>((pb >> shift) & 0xFF);
-        result.largest = std::max(result.largest, std::abs(da - db));
-      }
-    }
-  }
-  return result;
-}
-
 TEST(ViewPictureTest, BandsOnAllThreadsPaintWhatOnePiecePaints) {
   for (const ViewPlacement& view : {placement(1, {0, 0}), placement(3, {-200, -150}),
                                     placement(2, {40, -30})}) {
@@ -108,7 +82,8 @@ TEST(ViewPictureTest, BandsOnAllThreadsPaintWhatOnePiecePaints) {
     const std::atomic<bool> never{false};
     ASSERT_TRUE(paintViewPicture(banded.get(), view, scene, never));
     const CairoSurfacePtr whole = paintedWhole(view);
-    const Difference difference = compare(whole.get(), banded.get());
+    const testsupport::PictureDifference difference =
+        testsupport::differenceOf(whole.get(), banded.get());
     EXPECT_GT(difference.inked, 1000);
     EXPECT_LE(difference.largest, kAntialiasTolerance) << view.position.x << "," << view.position.y;
   }
@@ -128,7 +103,7 @@ TEST(ViewPictureTest, ScrolledPictureMatchesOnePaintedAnew) {
     ASSERT_TRUE(scrollViewPicture(scrolled.get(), previous.get(), before, after, scene, never));
     const CairoSurfacePtr fresh = picture();
     ASSERT_TRUE(paintViewPicture(fresh.get(), after, scene, never));
-    EXPECT_LE(compare(fresh.get(), scrolled.get()).largest, kAntialiasTolerance)
+    EXPECT_LE(testsupport::differenceOf(fresh.get(), scrolled.get()).largest, kAntialiasTolerance)
         << shift.x << "," << shift.y;
   }
 }
@@ -150,7 +125,7 @@ TEST(ViewPictureTest, CancelledSceneLeavesTheCanvasWhite) {
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
   }
-  EXPECT_EQ(compare(painted.get(), blank.get()).largest, 0);
+  EXPECT_EQ(testsupport::differenceOf(painted.get(), blank.get()).largest, 0);
 }
 
 TEST(FigureBatchTest, FiguresPaintAtFlushInTheOrderDrawnAndDotsAsOnePixel) {
