@@ -164,7 +164,7 @@ void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {
   if (!copy) return;
   takeFromInsert(source, *copy);
   if (purpose_ == Purpose::Draw && !copy->visible()) return;
-  if (!budget_->take()) return;
+  if (!budget_->take(copy->placementCost())) return;
   for (int i = depth_ - 1; i >= 0; --i) {
     const Placement& p = placements_[i];
     if (p.yStretch != 1.0) {

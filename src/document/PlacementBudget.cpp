@@ -29,8 +29,11 @@ class WantedCopies {
     const auto known = counts_.find(block);
     if (known != counts_.end()) return known->second;
     counts_[block] = 0.0;  // a block that inserts itself adds nothing more
-    // One unit for entering the block, one per copy, as the budget counts.
-    double count = 1.0 + block->entities().count();
+    // One unit for entering the block and each copy's cost, as the budget counts.
+    double count = 1.0;
+    for (int i = 0; i < block->entities().count(); ++i) {
+      count += static_cast<double>(block->entities().at(i)->placementCost());
+    }
     for (int i = 0; i < block->polylines().count(); ++i) {
       count += block->polylines().at(i)->segmentCount();
     }
@@ -89,7 +92,7 @@ std::string PlacementCut::sentence() const {
   if (!cut()) return {};
   char text[240];
   std::string result;
-  if (refused > 0) {
+  if (refused > 0 && wanted > static_cast<double>(limit)) {
     // With a decimal point whatever the locale, like every number the program shows.
     char copies[32];
     const auto end = std::to_chars(copies, copies + sizeof copies - 1, wanted,
@@ -99,6 +102,14 @@ std::string PlacementCut::sentence() const {
                   "The drawing was cut: its blocks place %s copies, more than the %ld "
                   "this viewer draws; the rest is left out.",
                   copies, limit);
+    result = text;
+  } else if (refused > 0) {
+    // Blocks that insert each other place a number of copies that depends on the road
+    // taken to them; the count misses some of them.
+    std::snprintf(text, sizeof text,
+                  "The drawing was cut: its blocks place more copies than the %ld this "
+                  "viewer draws; the rest is left out.",
+                  limit);
     result = text;
   }
   if (tooDeep > 0) {

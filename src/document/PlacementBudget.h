@@ -6,13 +6,15 @@
 
 class DXF_Zeichnung;
 
-// One budget serves a whole pass (a paint, an explode), shared by every insert and
-// dimension of the document, so that blocks nested in fan-outs (ten inserts of a block of
-// ten inserts, seven levels deep) cost at most the budget, never the product of their
-// counts. Each block entered and each placed copy costs one unit. The budget grows with
-// the document (kPerObject units per object), so that a drawing of many plain inserts is
-// never cut, while work and memory stay within a fixed multiple of what the file holds. Nesting deeper than
-// the limit is left out and counted too. Safe to share between painting threads.
+// One budget serves a whole pass (an explode, a paint, or one band of a painted picture),
+// shared by every insert and dimension of the document, so that blocks nested in fan-outs
+// (ten inserts of a block of ten inserts, seven levels deep) cost at most the budget, never
+// the product of their counts. Each block entered costs one unit and each placed copy its
+// placement cost: one, or one per piece for kinds made of many (a hatch's triangles). The
+// budget grows with the document (kPerObject units per object), so that a drawing of many
+// plain inserts is never cut, while work and memory stay within a fixed multiple of what
+// the file holds. Nesting deeper than the limit is left out and counted too. Safe to share
+// between painting threads.
 class PlacementBudget {
  public:
   // Units a paint may spend, however small the document: painting keeps nothing, so it
@@ -32,9 +34,10 @@ class PlacementBudget {
     return PlacementBudget(unitsFor(document, kExplodeFloor));
   }
 
-  // Spends one unit; false (and the refusal counted) once the budget is spent.
-  bool take() {
-    if (left_.fetch_sub(1, std::memory_order_relaxed) > 0) return true;
+  // Spends `cost` units; false (and the refusal counted) once the budget is spent. The last
+  // copy taken may overdraw it by its own cost.
+  bool take(long cost = 1) {
+    if (left_.fetch_sub(cost, std::memory_order_relaxed) > 0) return true;
     refused_.fetch_add(1, std::memory_order_relaxed);
     return false;
   }

@@ -36,6 +36,7 @@ class BSpline {
   int degree() const { return degree_; }
   const std::vector<double>& knots() const { return knots_; }
   std::vector<WorldPoint> controlPoints() const;
+  int controlCount() const { return static_cast<int>(control_.size()); }
   const std::vector<double>& weights() const { return weights_; }
   double startParameter() const { return knots_[degree_]; }
   double endParameter() const { return knots_[knots_.size() - 1 - degree_]; }

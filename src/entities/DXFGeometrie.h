@@ -84,6 +84,10 @@ class DXFGeometrie {
   virtual int intersectCircle(const Kreis& circle, Punkt& first, Punkt& second) const;
   virtual int intersectArc(const Kreisbogen& arc, Punkt& first, Punkt& second) const;
   virtual int intersectLine(const Linie& line, Punkt& first, Punkt& second) const;
+  // The units of drawing work one placed copy of the entity costs a placement budget: one
+  // for most kinds, more for those made of many pieces, so that a budget bounds the work of
+  // drawing and exploding copies, not merely their number.
+  virtual long placementCost() const { return 1; }
 
   // Takes the attributes of `layer` (none: only the pointer is cleared).
   void assignLayer(const Layer* layer);

@@ -158,6 +158,10 @@ std::vector<std::unique_ptr<DXFGeometrie>> Hatch::explodedPieces() const {
   return pieces;
 }
 
+long Hatch::placementCost() const {
+  return 1 + static_cast<long>(triangles_.size() + strokes_.size());
+}
+
 void Hatch::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
   if (!visible_) return;
   forEachPiece([&](DXFGeometrie& piece) { piece.draw(area, s, dx, dy, a); });

@@ -46,6 +46,8 @@ class Hatch : public PointMappedEntity {
   int writeGroups(std::ostream& out) const override;
   Punkt maxCorner() const override;
   Punkt minCorner() const override;
+  // One unit more for each triangle and pattern stroke it is drawn and exploded as.
+  long placementCost() const override;
 
  private:
   void mapPoints(const std::function<WorldPoint(WorldPoint)>& map) override;

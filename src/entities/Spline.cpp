@@ -146,6 +146,8 @@ Punkt Spline::minCorner() const {
   return box.empty() ? Punkt() : Punkt(box.minX, box.minY);
 }
 
+long Spline::placementCost() const { return 1 + (curve_ ? curve_->controlCount() : 0); }
+
 int Spline::readGroups(DxfLineReader& in) {
   setColourNumber("256");
   int flags = 0;

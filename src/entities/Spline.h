@@ -48,6 +48,8 @@ class Spline : public PointMappedEntity {
   int writeGroups(std::ostream& out) const override;
   Punkt maxCorner() const override;
   Punkt minCorner() const override;
+  // One unit more for each control point: the chords drawn grow with them.
+  long placementCost() const override;
 
  private:
   // The curve placed by scale, angle and offsets.

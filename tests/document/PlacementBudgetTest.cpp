@@ -142,3 +142,44 @@ TEST(PlacementBudget, APictureIsCutOrNotWhateverTheNumberOfItsBands) {
     EXPECT_GE(cut.refused, bands) << bands << " bands";
   }
 }
+
+TEST(PlacementBudget, ACopyWeighsThePiecesItIsDrawnAs) {
+  // A solid hatch of a circle (two half-circle arcs) is filled as many triangles.
+  const std::string disc =
+      "  0\nHATCH\n  8\n0\n 70\n1\n 91\n1\n 92\n1\n 93\n2\n"
+      " 72\n2\n 10\n0\n 20\n0\n 40\n5\n 50\n0\n 51\n180\n 73\n1\n"
+      " 72\n2\n 10\n0\n 20\n0\n 40\n5\n 50\n180\n 51\n360\n 73\n1\n 97\n0\n 75\n0\n 76\n1\n 98\n0\n";
+  std::string top;
+  for (int i = 0; i < 10; ++i) top += insert("DISC", i * 20.0, 0);
+  const auto document = readOk(dxfFile(top, block("DISC", disc)));
+  const DXFGeometrie& hatch = *document->blocks().at(0)->entities().at(0);
+  const long cost = hatch.placementCost();
+  ASSERT_GT(cost, 10) << "the disc is filled as more than a few triangles";
+
+  // Ten inserts: each enters its block (1) and places the hatch (its cost).
+  PlacementBudget enough(10 * (1 + cost));
+  EXPECT_EQ(placedUnder(*document, enough), 10);
+  EXPECT_EQ(enough.refused(), 0);
+  PlacementBudget forFive(5 * (1 + cost));
+  EXPECT_EQ(placedUnder(*document, forFive), 5);
+  EXPECT_GT(forFive.refused(), 0);
+  EXPECT_DOUBLE_EQ(placedCopiesWanted(*document), 10.0 * (1 + cost));
+}
+
+TEST(PlacementBudget, SaysNoCountWhereTheCountMissesCopies) {
+  struct Case {
+    PlacementCut cut;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {{5, 0, 2.5e6, 500000},
+       "The drawing was cut: its blocks place 2.5e+06 copies, more than the 500000 this viewer "
+       "draws; the rest is left out."},
+      // Blocks inserting each other: the count found fewer copies than were refused.
+      {{5, 0, 3000.0, 500000},
+       "The drawing was cut: its blocks place more copies than the 500000 this viewer draws; "
+       "the rest is left out."},
+      {{0, 0, 0.0, 500000}, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.cut.sentence(), c.expected);
+}
