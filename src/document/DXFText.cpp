@@ -74,6 +74,7 @@ DXFText::DXFText(const DXFText& other)
       vAlign_(other.vAlign_),
       hAlign_(other.hAlign_),
       hasAlignment_(other.hasAlignment_),
+      generation_(other.generation_),
       mtext_(other.mtext_),
       attribute_(other.attribute_),
       attributeFlags_(other.attributeFlags_) {
@@ -154,8 +155,10 @@ void DXFText::transform(double s, double a, double dx, double dy, double) {
     x2_ = x_;
     y2_ = y_;
   }
-  // Turned, then mirrored top to bottom for a negative scale, like the points.
+  // Turned, then mirrored top to bottom for a negative scale, like the points: the
+  // letters, following their baseline, then stand on their heads.
   rotation_ = s < 0 ? -(rotation_ + a) : rotation_ + a;
+  if (s < 0) generation_ ^= kUpsideDown;
   height_ *= std::fabs(s);
 }
 
@@ -178,11 +181,20 @@ TextVAlign DXFText::anchorVAlign(int hAlign, int vAlign) {
   return TextVAlign::Baseline;
 }
 
+double DXFText::drawnDirection() const {
+  return (generation_ & kBackward) != 0 ? rotation_ + 180.0 : rotation_;
+}
+
+bool DXFText::isMirrored() const {
+  return ((generation_ & kBackward) != 0) != ((generation_ & kUpsideDown) != 0);
+}
+
 WorldPoint DXFText::drawnAnchor() const {
   const bool middle = hasAlignment_ && vAlign_ == kVAlignMiddle && hAlign_ >= kHAlignLeft &&
                       hAlign_ <= kHAlignRight;
   if (!middle) return {x2_, y2_};
-  const double up = radians(rotation_ + 90.0);
+  // The letters' top lies below the baseline of an upside-down text.
+  const double up = radians(rotation_ + ((generation_ & kUpsideDown) != 0 ? -90.0 : 90.0));
   return {x2_ - std::cos(up) * height_ / 2.0, y2_ - std::sin(up) * height_ / 2.0};
 }
 
@@ -191,7 +203,8 @@ TextStyle DXFText::styleFor(double pixelHeight, int weight) const {
   style.face = "Arial";
   style.pixelHeight = pixelHeight;
   style.widthScale = widthFactor_ > 0.0 && std::isfinite(widthFactor_) ? widthFactor_ : 1.0;
-  style.escapementTenths = escapementOf(rotation_);
+  style.escapementTenths = escapementOf(drawnDirection());
+  style.mirrored = isMirrored();
   style.weight = weight;
   style.hAlign = anchorHAlign(hAlign_);
   style.vAlign = anchorVAlign(hAlign_, vAlign_);
@@ -275,8 +288,10 @@ int DXFText::readGroups(DxfLineReader& in) {
   widthFactor_ = 1.0;
   hAlign_ = 0;
   vAlign_ = 0;
+  generation_ = 0;
   std::string value;
   std::string continuation;
+  // An MTEXT's attachment point, a TEXT's or ATTRIB's generation flags.
   int attachment = 0;
   Extrusion extrusion;
   // From group 101 on, an MTEXT (or an attribute) carries an embedded object whose groups
@@ -339,6 +354,12 @@ int DXFText::readGroups(DxfLineReader& in) {
     extrusion.toWorld(x_, y_, z_);
     if (!(nearZero(x2_) && nearZero(y2_))) extrusion.toWorld(x2_, y2_, z2_);
     rotation_ = extrusion.angleToWorld(rotation_);
+  }
+  if (!mtext_) {
+    generation_ = attachment & (kBackward | kUpsideDown);
+    // Seen from above, a text in a plane seen from below is a mirror image: its letters
+    // stand on their heads along the baseline brought into the world.
+    if (extrusion.mirrors()) generation_ ^= kUpsideDown;
   }
   if (mtext_) {
     appendCapped(continuation, value.c_str());
@@ -417,6 +438,7 @@ int DXFText::writeGroups(std::ostream& out) const {
   // A text with many special characters may grow beyond one value line when encoded.
   out << "  1\n" << TextCodes::valueLine(TextCodes::encodeSpecials(text_)) << '\n';
   writeListedGroups(out, styleGroups(*this));
+  if (generation_ != 0) out << " 71\n" << generation_ << '\n';
   if (hasAlignment_) {
     out << " 72\n" << hAlign_ << "\n 73\n" << vAlign_ << '\n';
     writeListedGroups(out, alignmentGroups(*this));

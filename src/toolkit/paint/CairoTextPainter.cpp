@@ -32,6 +32,7 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
   cairo_translate(cr_, x, y);
   // Counter-clockwise on the screen is a negative angle in Cairo's y-down space.
   cairo_rotate(cr_, -style.escapementTenths / 10.0 * std::numbers::pi / 180.0);
+  if (style.mirrored) cairo_scale(cr_, 1.0, -1.0);
 
   if (layout_) {
     pango_cairo_update_layout(cr_, layout_.get());
@@ -64,7 +65,7 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
   }
 
   // Stretched glyphs are filled as outlines: the glyph cache renders them unstretched.
-  const bool stretched = scale.x != 1.0 || scale.y != 1.0;
+  const bool stretched = scale.x != 1.0 || scale.y != 1.0 || style.mirrored;
   cairo_scale(cr_, scale.x, scale.y);
   cairo_set_source_rgb(cr_, colour.red, colour.green, colour.blue);
   cairo_new_path(cr_);

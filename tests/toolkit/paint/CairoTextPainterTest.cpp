@@ -185,3 +185,22 @@ TEST_F(TextOutTest, MissingFaceFallsBackToArial) {
 }
 
 }  // namespace
+
+// A mirrored text's letters hang below the baseline, over the same stretch of it; the foot
+// of an "L", at the baseline, is then its top row.
+TEST_F(TextOutTest, MirroredLettersHangBelowTheBaseline) {
+  const InkBox upright = draw(100, 200, "L", style(40));
+  canvas.fill(1.0, 1.0, 1.0);
+  TextStyle mirrored = style(40);
+  mirrored.mirrored = true;
+  const InkBox hanging = draw(100, 200, "L", mirrored);
+  ASSERT_FALSE(upright.empty());
+  ASSERT_FALSE(hanging.empty());
+  EXPECT_NEAR(upright.maxY, 199, 1);
+  EXPECT_NEAR(hanging.minY, 200, 1);
+  EXPECT_NEAR(hanging.height(), upright.height(), 1);
+  EXPECT_NEAR(hanging.minX, upright.minX, 1);
+  EXPECT_NEAR(hanging.maxX, upright.maxX, 1);
+  EXPECT_GT(canvas.countInked(hanging.minX, hanging.minY + 1, hanging.maxX, hanging.minY + 1),
+            canvas.countInked(hanging.minX, hanging.maxY - 1, hanging.maxX, hanging.maxY - 1));
+}
