@@ -17,6 +17,8 @@ constexpr double kTolerance = 1e-6;
 constexpr std::size_t kMaxRawMText = 8192;
 // Pixel heights beyond this are no text a screen or sheet can show.
 constexpr double kMaxPixelHeight = 100000.0;
+// The weight of a bold font.
+constexpr int kBoldWeight = 700;
 
 double radians(double degrees) { return degrees / 180.0 * std::numbers::pi; }
 double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
@@ -75,6 +77,11 @@ DXFText::DXFText(const DXFText& other)
       hAlign_(other.hAlign_),
       hasAlignment_(other.hasAlignment_),
       generation_(other.generation_),
+      styleName_(other.styleName_),
+      oblique_(other.oblique_),
+      obliqueOwn_(other.obliqueOwn_),
+      bold_(other.bold_),
+      italic_(other.italic_),
       mtext_(other.mtext_),
       attribute_(other.attribute_),
       attributeFlags_(other.attributeFlags_) {
@@ -181,6 +188,12 @@ TextVAlign DXFText::anchorVAlign(int hAlign, int vAlign) {
   return TextVAlign::Baseline;
 }
 
+void DXFText::takeStyle(bool bold, bool italic, double obliqueDegrees) {
+  bold_ = bold;
+  italic_ = italic;
+  if (!obliqueOwn_ && std::isfinite(obliqueDegrees)) oblique_ = obliqueDegrees;
+}
+
 double DXFText::drawnDirection() const {
   return (generation_ & kBackward) != 0 ? rotation_ + 180.0 : rotation_;
 }
@@ -205,7 +218,9 @@ TextStyle DXFText::styleFor(double pixelHeight, int weight) const {
   style.widthScale = widthFactor_ > 0.0 && std::isfinite(widthFactor_) ? widthFactor_ : 1.0;
   style.escapementTenths = escapementOf(drawnDirection());
   style.mirrored = isMirrored();
-  style.weight = weight;
+  style.weight = bold_ ? std::max(weight, kBoldWeight) : weight;
+  style.italic = italic_;
+  style.obliqueDegrees = oblique_;
   style.hAlign = anchorHAlign(hAlign_);
   style.vAlign = anchorVAlign(hAlign_, vAlign_);
   return style;
@@ -289,6 +304,9 @@ int DXFText::readGroups(DxfLineReader& in) {
   hAlign_ = 0;
   vAlign_ = 0;
   generation_ = 0;
+  styleName_.clear();
+  oblique_ = 0.0;
+  obliqueOwn_ = false;
   std::string value;
   std::string continuation;
   // An MTEXT's attachment point, a TEXT's or ATTRIB's generation flags.
@@ -323,6 +341,15 @@ int DXFText::readGroups(DxfLineReader& in) {
         attributeFlags_ = readInt(input);
         return true;
       case 71: attachment = readInt(input); return true;
+      case 7: styleName_ = input.readLine(); return true;
+      case 51: {
+        const double oblique = readDouble(input);
+        if (!mtext_ && std::isfinite(oblique)) {
+          oblique_ = oblique;
+          obliqueOwn_ = true;
+        }
+        return true;
+      }
       case 72:
         hAlign_ = readInt(input);
         hasAlignment_ = 1;
@@ -438,6 +465,8 @@ int DXFText::writeGroups(std::ostream& out) const {
   // A text with many special characters may grow beyond one value line when encoded.
   out << "  1\n" << TextCodes::valueLine(TextCodes::encodeSpecials(text_)) << '\n';
   writeListedGroups(out, styleGroups(*this));
+  if (oblique_ != 0.0) out << " 51\n" << oblique_ << '\n';
+  if (!styleName_.empty()) out << "  7\n" << styleName_ << '\n';
   if (generation_ != 0) out << " 71\n" << generation_ << '\n';
   if (hasAlignment_) {
     out << " 72\n" << hAlign_ << "\n 73\n" << vAlign_ << '\n';

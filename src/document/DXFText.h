@@ -106,6 +106,12 @@ class DXFText : public DXFGeometrie {
   // True when the letters are a mirror image: backward or upside down, not both (which is
   // a half turn).
   bool isMirrored() const;
+  // The text style's name (group 7); "" when the text names none.
+  const std::string& styleName() const { return styleName_; }
+  // Slant of the letters in degrees (group 51, or the style's).
+  double obliqueDegrees() const { return oblique_; }
+  // Takes the font and, unless the text gives its own, the oblique angle of its style.
+  void takeStyle(bool bold, bool italic, double obliqueDegrees);
   const std::string& text() const { return text_; }
   // An HAlignCode (group 72).
   int hAlign() const { return hAlign_; }
@@ -187,6 +193,11 @@ class DXFText : public DXFGeometrie {
   int hAlign_ = 0;
   int hasAlignment_ = 0;
   int generation_ = 0;
+  std::string styleName_;
+  double oblique_ = 0.0;
+  bool obliqueOwn_ = false;
+  bool bold_ = false;
+  bool italic_ = false;
   bool mtext_ = false;
   std::shared_ptr<const MTextFrame> frame_;
   bool attribute_ = false;

@@ -39,6 +39,9 @@ struct TextStyle {
   // Glyphs reflected across the baseline: drawn upside down without turning, as a mirror
   // image of the text seen from behind.
   bool mirrored = false;
+  bool italic = false;
+  // Letters slanted by this many degrees from upright, clockwise (their tops forward).
+  double obliqueDegrees = 0.0;
 };
 
 // A rectangle in device pixels: left and top edge (y grows downwards), width and height.
