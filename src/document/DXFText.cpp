@@ -17,6 +17,8 @@ constexpr double kTolerance = 1e-6;
 constexpr std::size_t kMaxRawMText = 8192;
 // Pixel heights beyond this are no text a screen or sheet can show.
 constexpr double kMaxPixelHeight = 100000.0;
+// The weight of a bold font.
+constexpr int kBoldWeight = 700;
 
 double radians(double degrees) { return degrees / 180.0 * std::numbers::pi; }
 double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
@@ -74,6 +76,12 @@ DXFText::DXFText(const DXFText& other)
       vAlign_(other.vAlign_),
       hAlign_(other.hAlign_),
       hasAlignment_(other.hasAlignment_),
+      generation_(other.generation_),
+      styleName_(other.styleName_),
+      oblique_(other.oblique_),
+      obliqueOwn_(other.obliqueOwn_),
+      bold_(other.bold_),
+      italic_(other.italic_),
       mtext_(other.mtext_),
       attribute_(other.attribute_),
       attributeFlags_(other.attributeFlags_) {
@@ -154,8 +162,10 @@ void DXFText::transform(double s, double a, double dx, double dy, double) {
     x2_ = x_;
     y2_ = y_;
   }
-  // Turned, then mirrored top to bottom for a negative scale, like the points.
+  // Turned, then mirrored top to bottom for a negative scale, like the points: the
+  // letters, following their baseline, then stand on their heads.
   rotation_ = s < 0 ? -(rotation_ + a) : rotation_ + a;
+  if (s < 0) generation_ ^= kUpsideDown;
   height_ *= std::fabs(s);
 }
 
@@ -178,11 +188,26 @@ TextVAlign DXFText::anchorVAlign(int hAlign, int vAlign) {
   return TextVAlign::Baseline;
 }
 
+void DXFText::takeStyle(bool bold, bool italic, double obliqueDegrees) {
+  bold_ = bold;
+  italic_ = italic;
+  if (!obliqueOwn_ && std::isfinite(obliqueDegrees)) oblique_ = obliqueDegrees;
+}
+
+double DXFText::drawnDirection() const {
+  return (generation_ & kBackward) != 0 ? rotation_ + 180.0 : rotation_;
+}
+
+bool DXFText::isMirrored() const {
+  return ((generation_ & kBackward) != 0) != ((generation_ & kUpsideDown) != 0);
+}
+
 WorldPoint DXFText::drawnAnchor() const {
   const bool middle = hasAlignment_ && vAlign_ == kVAlignMiddle && hAlign_ >= kHAlignLeft &&
                       hAlign_ <= kHAlignRight;
   if (!middle) return {x2_, y2_};
-  const double up = radians(rotation_ + 90.0);
+  // The letters' top lies below the baseline of an upside-down text.
+  const double up = radians(rotation_ + ((generation_ & kUpsideDown) != 0 ? -90.0 : 90.0));
   return {x2_ - std::cos(up) * height_ / 2.0, y2_ - std::sin(up) * height_ / 2.0};
 }
 
@@ -191,8 +216,11 @@ TextStyle DXFText::styleFor(double pixelHeight, int weight) const {
   style.face = "Arial";
   style.pixelHeight = pixelHeight;
   style.widthScale = widthFactor_ > 0.0 && std::isfinite(widthFactor_) ? widthFactor_ : 1.0;
-  style.escapementTenths = escapementOf(rotation_);
-  style.weight = weight;
+  style.escapementTenths = escapementOf(drawnDirection());
+  style.mirrored = isMirrored();
+  style.weight = bold_ ? std::max(weight, kBoldWeight) : weight;
+  style.italic = italic_;
+  style.obliqueDegrees = oblique_;
   style.hAlign = anchorHAlign(hAlign_);
   style.vAlign = anchorVAlign(hAlign_, vAlign_);
   return style;
@@ -275,8 +303,13 @@ int DXFText::readGroups(DxfLineReader& in) {
   widthFactor_ = 1.0;
   hAlign_ = 0;
   vAlign_ = 0;
+  generation_ = 0;
+  styleName_.clear();
+  oblique_ = 0.0;
+  obliqueOwn_ = false;
   std::string value;
   std::string continuation;
+  // An MTEXT's attachment point, a TEXT's or ATTRIB's generation flags.
   int attachment = 0;
   Extrusion extrusion;
   // From group 101 on, an MTEXT (or an attribute) carries an embedded object whose groups
@@ -308,6 +341,15 @@ int DXFText::readGroups(DxfLineReader& in) {
         attributeFlags_ = readInt(input);
         return true;
       case 71: attachment = readInt(input); return true;
+      case 7: styleName_ = input.readLine(); return true;
+      case 51: {
+        const double oblique = readDouble(input);
+        if (!mtext_ && std::isfinite(oblique)) {
+          oblique_ = oblique;
+          obliqueOwn_ = true;
+        }
+        return true;
+      }
       case 72:
         hAlign_ = readInt(input);
         hasAlignment_ = 1;
@@ -339,6 +381,12 @@ int DXFText::readGroups(DxfLineReader& in) {
     extrusion.toWorld(x_, y_, z_);
     if (!(nearZero(x2_) && nearZero(y2_))) extrusion.toWorld(x2_, y2_, z2_);
     rotation_ = extrusion.angleToWorld(rotation_);
+  }
+  if (!mtext_) {
+    generation_ = attachment & (kBackward | kUpsideDown);
+    // Seen from above, a text in a plane seen from below is a mirror image: its letters
+    // stand on their heads along the baseline brought into the world.
+    if (extrusion.mirrors()) generation_ ^= kUpsideDown;
   }
   if (mtext_) {
     appendCapped(continuation, value.c_str());
@@ -417,6 +465,9 @@ int DXFText::writeGroups(std::ostream& out) const {
   // A text with many special characters may grow beyond one value line when encoded.
   out << "  1\n" << TextCodes::valueLine(TextCodes::encodeSpecials(text_)) << '\n';
   writeListedGroups(out, styleGroups(*this));
+  if (oblique_ != 0.0) out << " 51\n" << oblique_ << '\n';
+  if (!styleName_.empty()) out << "  7\n" << styleName_ << '\n';
+  if (generation_ != 0) out << " 71\n" << generation_ << '\n';
   if (hasAlignment_) {
     out << " 72\n" << hAlign_ << "\n 73\n" << vAlign_ << '\n';
     writeListedGroups(out, alignmentGroups(*this));

@@ -33,6 +33,12 @@ class DXFText : public DXFGeometrie {
     kHAlignMiddle = 4,
     kHAlignFit = 5,
   };
+  // Text generation flags (group 71 of a TEXT or ATTRIB): the text drawn backwards
+  // (mirrored along its baseline) and upside down (mirrored across it).
+  enum GenerationFlag : int {
+    kBackward = 2,
+    kUpsideDown = 4,
+  };
   // Vertical alignment codes (group 73). A middle text's anchor lies half its height above
   // its baseline.
   enum VAlignCode : int {
@@ -92,6 +98,20 @@ class DXFText : public DXFGeometrie {
   double widthFactor() const { return widthFactor_; }
   // Degrees counter-clockwise (group 50).
   double rotation() const { return rotation_; }
+  // GenerationFlag bits (group 71).
+  int generationFlags() const { return generation_; }
+  // The direction the letters run in, degrees counter-clockwise: the rotation, turned half
+  // round for a backward text.
+  double drawnDirection() const;
+  // True when the letters are a mirror image: backward or upside down, not both (which is
+  // a half turn).
+  bool isMirrored() const;
+  // The text style's name (group 7); "" when the text names none.
+  const std::string& styleName() const { return styleName_; }
+  // Slant of the letters in degrees (group 51, or the style's).
+  double obliqueDegrees() const { return oblique_; }
+  // Takes the font and, unless the text gives its own, the oblique angle of its style.
+  void takeStyle(bool bold, bool italic, double obliqueDegrees);
   const std::string& text() const { return text_; }
   // An HAlignCode (group 72).
   int hAlign() const { return hAlign_; }
@@ -116,7 +136,7 @@ class DXFText : public DXFGeometrie {
   // factor takes the rest, so the text covers the stretched outline of the original.
   void scaleAcrossY(double k);
   // Points placed (mirrored top to bottom for a negative s), rotation grows by a (and is
-  // mirrored with the points); the height scales with |s|.
+  // mirrored with the points, the letters turning upside down); the height scales with |s|.
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   // Printed in bold and always black.
@@ -172,6 +192,12 @@ class DXFText : public DXFGeometrie {
   int vAlign_ = 0;
   int hAlign_ = 0;
   int hasAlignment_ = 0;
+  int generation_ = 0;
+  std::string styleName_;
+  double oblique_ = 0.0;
+  bool obliqueOwn_ = false;
+  bool bold_ = false;
+  bool italic_ = false;
   bool mtext_ = false;
   std::shared_ptr<const MTextFrame> frame_;
   bool attribute_ = false;

@@ -105,6 +105,7 @@ int DXF_Insert::read(DxfLineReader& in) {
         }
         break;
       case 62: colourNumber_ = parseInt(in.readLine()); break;
+      case 6: linetype_ = in.readLine(); break;
       case 67: paperSpace_ = parseInt(in.readLine()) == 1; break;
       case 210:
       case 220:
@@ -176,6 +177,7 @@ int DXF_Insert::write(std::ostream& out) const {
     writeListedGroups(out, gridTable(std::as_const(placement)));
   }
   if (colourNumber_ != DXFGeometrie::kByLayer) out << " 62\n" << colourNumber_ << '\n';
+  if (!linetype_.empty()) out << "  6\n" << linetype_ << '\n';
   if (paperSpace_) out << " 67\n1\n";
   out << "  0\n";
   return 0;

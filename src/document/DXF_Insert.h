@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "document/DocumentLists.h"
 
@@ -66,6 +67,8 @@ class DXF_Insert {
   void assignLayer(const Layer* layer) { layer_ = layer; }
   // Group 62 as read: 256 BYLAYER, 0 BYBLOCK, else a colour number.
   int colourNumber() const { return colourNumber_; }
+  // Group 6 as read: the linetype that BYBLOCK lines of the block take; "" by layer.
+  const std::string& linetypeName() const { return linetype_; }
   // Group 67 = 1: the insert belongs to paper space and is not drawn in the model view.
   bool inPaperSpace() const { return paperSpace_; }
   // Nothing of the block shows: the insert is in paper space or on a frozen layer. On a
@@ -102,5 +105,6 @@ class DXF_Insert {
   WorldPoint rowStep_;
   const Layer* layer_ = nullptr;
   int colourNumber_ = DXFGeometrie::kByLayer;
+  std::string linetype_;
   bool paperSpace_ = false;
 };

@@ -19,6 +19,7 @@
 #include "entities/LinePatterns.h"
 #include "document/Polylinie.h"
 #include "document/SkippedKinds.h"
+#include "document/TextStyles.h"
 
 class BinaryDxfStream;
 
@@ -187,6 +188,8 @@ class DXF_Zeichnung {
     return linetypes_;
   }
   const LinetypeList& linetypes() const { return linetypes_; }
+  // The STYLE table as read, written back on saving.
+  const TextStyles& textStyles() const { return textStyles_; }
 
  private:
   friend class DxfReader;
@@ -213,6 +216,7 @@ class DXF_Zeichnung {
   LayerList layers_{20};
   PolylineList polylines_{100};
   LinetypeList linetypes_{20};
+  TextStyles textStyles_;
   std::string dxfVersion_;
   double minX_ = 10000.0;
   double maxX_ = 0.0;

@@ -11,6 +11,7 @@
 #include "document/LayerIndex.h"
 #include "document/LeaderReader.h"
 #include "document/ObjectReader.h"
+#include "document/TextStyleCompletion.h"
 
 namespace {
 
@@ -164,6 +165,8 @@ int DxfReader::readTables() {
       auto layer = std::make_unique<Layer>();
       result = layer->read(in_);
       if (result >= 0) document_.layers_.append(std::move(layer));
+    } else if (std::strcmp(kind, "STYLE") == 0) {
+      result = document_.textStyles_.read(in_, kEndInTables);
     } else if (std::strcmp(kind, "DIMSTYLE") == 0) {
       result = leaderStyles_.readStyle(in_) ? 0 : kEndInTables;
     } else if (std::strcmp(kind, "BLOCK_RECORD") == 0) {
@@ -211,6 +214,7 @@ int DxfReader::readEntities() {
 
 void DxfReader::finish() {
   LayerCompletion(document_).complete(!layerTableRead_);
+  applyTextStyles(document_);
   const DrawingExtents::Box drawn = DrawingExtents(document_).compute();
   if (headerExtentsUsable()) {
     DXF_Zeichnung& d = document_;

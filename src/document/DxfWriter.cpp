@@ -96,7 +96,14 @@ void DxfWriter::writeTables(std::ostream& out) const {
   const LayerList& layers = document_.layers();
   out << "ENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n" << layers.count() - 1 << "\n  0\n";
   for (int i = layers.count() - 1; i >= 0; --i) layers.at(i)->write(out);
-  out << "ENDTAB\n  0\nENDSEC\n";
+  out << "ENDTAB\n";
+  const TextStyles& styles = document_.textStyles();
+  if (!styles.styles().empty()) {
+    // The styles' font flags are extended data of the application "ACAD".
+    out << "  0\nTABLE\n  2\nAPPID\n 70\n1\n  0\nAPPID\n  2\nACAD\n 70\n0\n  0\nENDTAB\n";
+    styles.writeTable(out);
+  }
+  out << "  0\nENDSEC\n";
 }
 
 void DxfWriter::writeBlocks(std::ostream& out, FiniteRecords& records) const {

@@ -135,7 +135,9 @@ void drawTextBar(const DXFText& text, DrawingArea& area) {
   if (h == TextHAlign::Right) start = -length;
   double middle = kBarHeight * height;
   if (DXFText::anchorVAlign(text.hAlign(), text.vAlign()) == TextVAlign::Top) middle -= height;
-  const auto turn = cosSinOfDegrees(text.rotation());
+  // The letters of a mirrored text hang below its baseline.
+  if (text.isMirrored()) middle = -middle;
+  const auto turn = cosSinOfDegrees(text.drawnDirection());
   const double c = turn.cos;
   const double s = turn.sin;
   const auto at = [&](double along) {

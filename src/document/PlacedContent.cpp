@@ -2,6 +2,7 @@
 #include "document/PlacedContent.h"
 
 #include <cstring>
+#include <strings.h>
 
 #include "document/DXFText.h"
 #include "document/DXF_Block.h"
@@ -78,6 +79,14 @@ PlacedContent::Placement PlacedContent::insertPlacement(const DXF_Insert& insert
   } else {
     placement.colour = DXFGeometrie::colourOfNumber(number);
   }
+  const std::string& linetype = insert.linetypeName();
+  if (strcasecmp(linetype.c_str(), "BYBLOCK") == 0) {
+    placement.linetype = outer ? outer->linetype : nullptr;
+  } else if (linetype.empty() || strcasecmp(linetype.c_str(), "BYLAYER") == 0) {
+    placement.linetype = placement.layer ? placement.layer->linetypeName() : nullptr;
+  } else {
+    placement.linetype = linetype.c_str();
+  }
   return placement;
 }
 
@@ -152,6 +161,9 @@ void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& cop
     if (inner.colour) copy.setColour(inner.colour);
   } else if (number != DXFGeometrie::kByLayer) {
     copy.setColour(source.colour());
+  }
+  if (strcasecmp(source.linetypeName(), "BYBLOCK") == 0) {
+    copy.takeBlockLinetype(inner.linetype ? inner.linetype : "CONTINUOUS");
   }
 }
 

@@ -64,6 +64,8 @@ class PlacedContent {
     // What layer-0 entities and BYBLOCK colours become inside; null: they stay.
     const Layer* layer = nullptr;
     const char* colour = nullptr;
+    // The linetype BYBLOCK lines inside take; null: none (they are drawn solid).
+    const char* linetype = nullptr;
   };
 
   // The placement of an insert inside the current chain.

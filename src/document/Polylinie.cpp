@@ -33,6 +33,9 @@ Polylinie::Polylinie(const Polylinie& other)
       segmentEnds_(other.segmentEnds_),
       planeSegments_(other.planeSegments_),
       flags_(other.flags_),
+      faces_(other.faces_),
+      meshM_(other.meshM_),
+      meshN_(other.meshN_),
       linetype_(other.linetype_) {
   looks_.takeAllAttributesOf(other.looks_);
 }
@@ -44,9 +47,15 @@ bool Polylinie::isClosed() const {
          std::strcmp(layerName(), "REX_4") == 0;
 }
 
+bool Polylinie::isMesh() const {
+  return (flags_ & (polylinemesh::kPolygonMesh | polylinemesh::kPolyfaceMesh)) != 0;
+}
+
 int Polylinie::read(DxfLineReader& in) {
   flags_ = 0;
   linetype_.clear();
+  const std::size_t firstVertex = vertices_.size();
+  const std::size_t firstFace = faces_.size();
   Head head;
   head.paperSpace = looks_.inPaperSpace();
   PolylineVertices& vertices = gatherBuffer();
@@ -56,7 +65,12 @@ int Polylinie::read(DxfLineReader& in) {
   // An LWPOLYLINE or LEADER (a vertex count was given) ends with its own groups; a
   // POLYLINE continues with VERTEX records.
   if (result == 0 && !counted) result = readVertexRecords(in, vertices);
-  if (result == 0) {
+  if (result == 0 && isMesh()) {
+    takeReadLooks(head);
+    spellOutSegmentEnds();
+    vertices_.append(vertices);
+    addMeshSegments(head, firstVertex, firstFace);
+  } else if (result == 0) {
     const bool tilted = inTiltedPlane(head);
     applyDefaultWidths(head, vertices);
     if (!tilted) verticesToWorld(head, vertices);
@@ -66,6 +80,7 @@ int Polylinie::read(DxfLineReader& in) {
     addSegments(head);
     if (tilted) verticesToWorld(head, vertices_);
   }
+  if (result < 0) faces_.resize(firstFace);
   vertices.clear(kKeptGatherCapacity);
   return result < 0 ? result : 0;
 }
@@ -174,6 +189,11 @@ int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertice
       case 43:
         head.constantWidth = in.readReal();
         break;
+      case 71:
+      case 72:
+        // A polygon mesh's M and N; a LEADER's arrow and path flags, which it leaves alone.
+        (code == 71 ? head.meshM : head.meshN) = static_cast<std::int32_t>(parseInt(in.readLine()));
+        break;
       case 62:
         copyField(head.colourNumber, in.readLine());
         break;
@@ -200,8 +220,17 @@ int Polylinie::readVertexRecords(DxfLineReader& in, PolylineVertices& vertices) 
   if (in.eof()) return kEndOfFileVertices;
   // Each VERTEX record is read into this point, then kept as a compact vertex.
   Punkt record;
+  polylinemesh::VertexRecord meshRecord;
   while (!in.lineIs("SEQEND")) {
-    if (in.lineIs("VERTEX")) {
+    if (in.lineIs("VERTEX") && isMesh()) {
+      const int result = meshRecord.read(in, kEndOfFileVertex);
+      if (result < 0) return result;
+      if (meshRecord.isFace()) {
+        faces_.push_back(meshRecord.face);
+      } else {
+        vertices.add(meshRecord.x, meshRecord.y);
+      }
+    } else if (in.lineIs("VERTEX")) {
       const int result = record.readGroups(in);
       if (result < 0) return result;
       vertices.add(record.x(), record.y());
@@ -322,6 +351,36 @@ Polylinie::SegmentEnds Polylinie::endsOf(int index) const {
   return {from, from + 1 < vertices_.size() ? from + 1 : 0};
 }
 
+void Polylinie::addMeshSegments(const Head& head, std::size_t firstVertex,
+                                std::size_t firstFace) {
+  const std::size_t added = vertices_.size() - firstVertex;
+  std::vector<polylinemesh::Edge> edges;
+  if ((flags_ & polylinemesh::kPolyfaceMesh) != 0) {
+    const std::vector<polylinemesh::Face> faces(faces_.begin() + static_cast<std::ptrdiff_t>(firstFace),
+                                                faces_.end());
+    edges = polylinemesh::polyfaceEdges(faces, added);
+    // Kept numbering the whole vertex list, for writing.
+    const auto shift = static_cast<std::int32_t>(firstVertex);
+    for (std::size_t f = firstFace; f < faces_.size(); ++f) {
+      for (std::int32_t& number : faces_[f]) {
+        if (number != 0) number += number > 0 ? shift : -shift;
+      }
+    }
+  } else {
+    meshM_ = head.meshM;
+    meshN_ = head.meshN;
+    edges = polylinemesh::gridEdges(meshM_, meshN_, (flags_ & kClosedFlag) != 0,
+                                    (flags_ & polylinemesh::kClosedInN) != 0, added);
+  }
+  const auto offset = static_cast<std::uint32_t>(firstVertex);
+  for (const polylinemesh::Edge& edge : edges) {
+    const SegmentEnds ends{edge.from + offset, edge.to + offset};
+    if (!spans(vertices_[ends.from], vertices_[ends.to])) continue;
+    segmentEnds_.push_back(ends);
+    ++segmentCount_;
+  }
+}
+
 PolylineSegment Polylinie::segmentAt(int index) const {
   if (!planeSegments_.empty()) {
     return PolylineSegment(looks_, planeSegments_[static_cast<std::size_t>(index)]);
@@ -365,6 +424,11 @@ int Polylinie::write(std::ostream& out) const {
   if (colour != DXFGeometrie::kByLayer) out << " 62\n" << colour << '\n';
   if (linetypeScale() != 1.0) out << " 48\n" << linetypeScale() << '\n';
   out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n" << flags_ << '\n';
+  if ((flags_ & polylinemesh::kPolyfaceMesh) != 0) {
+    out << " 71\n" << vertices_.size() << "\n 72\n" << faces_.size() << '\n';
+  } else if (isMesh()) {
+    out << " 71\n" << meshM_ << "\n 72\n" << meshN_ << '\n';
+  }
   if (looks_.inPaperSpace()) out << " 67\n1\n";
   out << "  0\n";
   const auto writeVertices = [&](const PolylineVertices& vertices) {
@@ -380,13 +444,33 @@ int Polylinie::write(std::ostream& out) const {
     }
   };
   // Only a polyline in a tilted plane has elliptical arcs, written as their chords.
-  if (planeSegments_.empty()) {
+  if (isMesh()) {
+    writeMeshVertices(out);
+  } else if (planeSegments_.empty()) {
     writeVertices(vertices_);
   } else {
     writeVertices(writtenVertices());
   }
   out << "SEQEND\n  0\n";
   return 0;
+}
+
+void Polylinie::writeMeshVertices(std::ostream& out) const {
+  const bool polyface = (flags_ & polylinemesh::kPolyfaceMesh) != 0;
+  const int positionFlags =
+      polylinemesh::kMeshVertex | (polyface ? polylinemesh::kFaceRecord : 0);
+  for (std::size_t i = 0; i < vertices_.size(); ++i) {
+    out << "VERTEX\n  8\n" << layerName() << "\n 10\n" << vertices_[i].x << "\n 20\n"
+        << vertices_[i].y << "\n 30\n0\n 70\n" << positionFlags << "\n  0\n";
+  }
+  for (const polylinemesh::Face& face : faces_) {
+    out << "VERTEX\n  8\n" << layerName() << "\n 10\n0\n 20\n0\n 30\n0\n 70\n"
+        << polylinemesh::kFaceRecord << '\n';
+    for (std::size_t c = 0; c < face.size(); ++c) {
+      if (face[c] != 0) out << ' ' << 71 + c << '\n' << face[c] << '\n';
+    }
+    out << "  0\n";
+  }
 }
 
 PolylineVertices Polylinie::writtenVertices() const {

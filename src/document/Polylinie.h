@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "document/PolylineMesh.h"
 #include "document/PolylineSegment.h"
 #include "document/PolylineVertices.h"
 #include "entities/DXFGeometrie.h"
@@ -68,6 +69,9 @@ class Polylinie {
   std::int32_t flags() const { return flags_; }
   // True when drawn closed: flag bit 1, or the layers "SILHOUETTE" and "REX_4".
   bool isClosed() const;
+  // A polyface or polygon mesh: its segments are the visible edges of its faces, or the
+  // rows and columns of its grid of vertices.
+  bool isMesh() const;
 
   // True when a vertex gives its segment a width: the polyline is then drawn as filled bands.
   bool isWide() const;
@@ -115,12 +119,22 @@ class Polylinie {
     double defaultStartWidth = -1.0;
     double defaultEndWidth = -1.0;
     double constantWidth = -1.0;
+    // Groups 71 and 72 of a mesh: M and N of a polygon mesh (a polyface mesh's counts of
+    // positions and faces are taken from its records instead).
+    std::int32_t meshM = 0;
+    std::int32_t meshN = 0;
   };
 
   // Head groups and, for LWPOLYLINE and LEADER, the vertex pairs, into `vertices`.
   int readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices, bool& counted);
-  // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups, into `vertices`.
+  // The VERTEX records of a POLYLINE up to SEQEND and the SEQEND groups, into `vertices`
+  // (a polyface mesh's faces into `faces_`).
   int readVertexRecords(DxfLineReader& in, PolylineVertices& vertices);
+  // Adds the segments of a mesh whose vertices were just added from `firstVertex` on, and
+  // whose faces from `firstFace` on.
+  void addMeshSegments(const Head& head, std::size_t firstVertex, std::size_t firstFace);
+  // Writes the VERTEX records of a mesh: positions (and faces) or the grid's vertices.
+  void writeMeshVertices(std::ostream& out) const;
   // The vertices as written: the stored ones, or with the chords of elliptical arcs.
   PolylineVertices writtenVertices() const;
   // Brings the vertices of a 2-D polyline from the plane of its extrusion direction into
@@ -161,6 +175,11 @@ class Polylinie {
   // polyline, which every segment gets.
   Linie looks_;
   std::int32_t flags_ = 0;
+  // A polyface mesh's faces, numbering vertices_ from 1; empty for every other polyline.
+  std::vector<polylinemesh::Face> faces_;
+  // A polygon mesh's M and N (vertices_ holds M rows of N).
+  std::int32_t meshM_ = 0;
+  std::int32_t meshN_ = 0;
   // The linetype name as read (group 6), written back as it stands.
   std::string linetype_;
 };

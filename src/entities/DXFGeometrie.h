@@ -133,6 +133,8 @@ class DXFGeometrie {
   bool markedInvisible() const { return markedInvisible_; }
   // The entity's own linetype (group 6), or "" when it follows its layer.
   const char* linetypeName() const { return linetype_; }
+  // Gives a BYBLOCK line the linetype of the insert that places it.
+  void takeBlockLinetype(const char* name) { setLinetypeName(name); }
   // The linetype drawn: the entity's own, else its layer's ("" without either).
   const char* drawnLinetypeName() const;
   // The entity's own linetype scale (group 48), multiplying the drawing's.

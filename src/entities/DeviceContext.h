@@ -36,6 +36,12 @@ struct TextStyle {
   TextVAlign vAlign = TextVAlign::Baseline;
   TextFit fit = TextFit::None;
   double fitWidth = 0.0;  // device pixels along the baseline when fit is not None
+  // Glyphs reflected across the baseline: drawn upside down without turning, as a mirror
+  // image of the text seen from behind.
+  bool mirrored = false;
+  bool italic = false;
+  // Letters slanted by this many degrees from upright, clockwise (their tops forward).
+  double obliqueDegrees = 0.0;
 };
 
 // A rectangle in device pixels: left and top edge (y grows downwards), width and height.

@@ -133,12 +133,14 @@ class RecordingDeviceContext : public DeviceContext {
                   double startY, double endX, double endY) override {
     log_->add("native_arc", {left, top, right, bottom, startX, startY, endX, endY});
   }
-  // Records the position, the text and the style's height, escapement and weight.
+  // Records the position, the text and the style: height, escapement, weight, width
+  // scale, fit and its width, alignments, the mirror, italic and oblique angle.
   void text_out(double x, double y, const char* text, const TextStyle& style) override {
     log_->add("text_out",
               {x, y, style.pixelHeight, double(style.escapementTenths), double(style.weight),
                style.widthScale, double(static_cast<int>(style.fit)), style.fitWidth,
-               double(static_cast<int>(style.hAlign)), double(static_cast<int>(style.vAlign))},
+               double(static_cast<int>(style.hAlign)), double(static_cast<int>(style.vAlign)),
+               double(style.mirrored), double(style.italic), style.obliqueDegrees},
               text);
   }
 

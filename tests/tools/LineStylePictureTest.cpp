@@ -312,3 +312,70 @@ TEST(WidePolylinePicture, InsertsAndExplodingDrawTheSameBands) {
   ASSERT_GT(ink, 200);
   EXPECT_GE(static_cast<double>(same) / ink, 0.98);
 }
+
+namespace {
+
+// The drawing of `drawing` with a block "B" of one BYBLOCK line along world y 10, and
+// "N", which holds "B" through an insert whose linetype is BYBLOCK.
+std::string withByBlockLine(const std::string& inserts) {
+  std::string text = drawing(1.0, {"4", "-2"}, inserts);
+  const std::string blocks =
+      "  0\nSECTION\n  2\nBLOCKS\n"
+      "  0\nBLOCK\n  8\n0\n  2\nB\n 70\n0\n 10\n0\n 20\n0\n 30\n0\n  3\nB\n"
+      "  0\nLINE\n  8\n0\n  6\nBYBLOCK\n 10\n0\n 20\n10\n 11\n100\n 21\n10\n"
+      "  0\nENDBLK\n  8\n0\n"
+      "  0\nBLOCK\n  8\n0\n  2\nN\n 70\n0\n 10\n0\n 20\n0\n 30\n0\n  3\nN\n"
+      "  0\nINSERT\n  8\n0\n  6\nBYBLOCK\n  2\nB\n 10\n0\n 20\n0\n"
+      "  0\nENDBLK\n  8\n0\n  0\nENDSEC\n";
+  text.insert(text.find("  0\nSECTION\n  2\nENTITIES"), blocks);
+  return text;
+}
+
+struct ByBlockCase {
+  const char* name;
+  std::string inserts;
+  bool dashed;
+};
+
+class ByBlockLinetype : public testing::TestWithParam<ByBlockCase> {};
+
+// A BYBLOCK line takes the linetype of the insert that places it: the insert's own, its
+// layer's when it has none, the outer insert's when it is BYBLOCK too, and none (solid)
+// at the top. Exploded and saved, the picture stays.
+TEST_P(ByBlockLinetype, TakesTheInsertsLinetype) {
+  const ByBlockCase& c = GetParam();
+  auto document = read(withByBlockLine(c.inserts));
+  const Picture drawn = paint(*document);
+  const std::vector<int> runs = drawn.runs(20);
+  ASSERT_FALSE(runs.empty());
+  if (c.dashed) {
+    // Dashes of 4 units and gaps of 2 at two pixels a unit.
+    ASSERT_GT(runs.size(), 10u);
+    EXPECT_NEAR(runs[0], 8, 1);
+    EXPECT_NEAR(runs[1], 4, 1);
+  } else {
+    EXPECT_EQ(runs.size(), 1u);
+  }
+  testsupport::TempDir dir;
+  const auto path = dir.file("saved.dxf");
+  ASSERT_EQ(document->writeDXF(path), 0);
+  DXF_Zeichnung reread;
+  ASSERT_EQ(reread.readDXF(path), 0);
+  EXPECT_EQ(paint(reread).runs(20), runs);
+  document->explodeAll();
+  EXPECT_EQ(paint(*document).runs(20), runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ByBlockLinetype,
+    testing::Values(
+        ByBlockCase{"insertsOwn", "  0\nINSERT\n  8\n0\n  6\nDASHES\n  2\nB\n 10\n0\n 20\n0\n",
+                    true},
+        ByBlockCase{"byLayerSolid", "  0\nINSERT\n  8\n0\n  2\nB\n 10\n0\n 20\n0\n", false},
+        ByBlockCase{"byBlockAtTheTop",
+                    "  0\nINSERT\n  8\n0\n  6\nBYBLOCK\n  2\nB\n 10\n0\n 20\n0\n", false},
+        ByBlockCase{"throughANestedInsert",
+                    "  0\nINSERT\n  8\n0\n  6\nDASHES\n  2\nN\n 10\n0\n 20\n0\n", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -26,12 +26,23 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
   pango_font_description_set_weight(font.get(),
                                     static_cast<PangoWeight>(std::clamp(style.weight, 100, 1000)));
   pango_font_description_set_absolute_size(font.get(), em * PANGO_SCALE);
+  if (style.italic) pango_font_description_set_style(font.get(), PANGO_STYLE_ITALIC);
 
   CairoStateGuard guard(cr_);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);  // figures draw without, glyphs with
   cairo_translate(cr_, x, y);
   // Counter-clockwise on the screen is a negative angle in Cairo's y-down space.
   cairo_rotate(cr_, -style.escapementTenths / 10.0 * std::numbers::pi / 180.0);
+  if (style.mirrored) cairo_scale(cr_, 1.0, -1.0);
+  const double slant = std::isfinite(style.obliqueDegrees) && std::fabs(style.obliqueDegrees) < kMaxOblique
+                           ? std::tan(style.obliqueDegrees * std::numbers::pi / 180.0)
+                           : 0.0;
+  if (slant != 0.0) {
+    // Up is -y here: the letters' tops lean forwards along the baseline.
+    cairo_matrix_t shear;
+    cairo_matrix_init(&shear, 1.0, 0.0, -slant, 1.0, 0.0, 0.0);
+    cairo_transform(cr_, &shear);
+  }
 
   if (layout_) {
     pango_cairo_update_layout(cr_, layout_.get());
@@ -64,7 +75,7 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
   }
 
   // Stretched glyphs are filled as outlines: the glyph cache renders them unstretched.
-  const bool stretched = scale.x != 1.0 || scale.y != 1.0;
+  const bool stretched = scale.x != 1.0 || scale.y != 1.0 || style.mirrored || slant != 0.0;
   cairo_scale(cr_, scale.x, scale.y);
   cairo_set_source_rgb(cr_, colour.red, colour.green, colour.blue);
   cairo_new_path(cr_);

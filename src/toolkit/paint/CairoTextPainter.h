@@ -23,6 +23,8 @@ class CairoTextPainter {
   // Texts taller than this draw nothing: no such text fits any drawing area (whose side is
   // at most 32000 pixels), and the font engine fails on glyphs of some 50000 pixels.
   static constexpr int kMaxHeight = 32000;
+  // Oblique angles of this many degrees or more (a slant lying flat) draw upright letters.
+  static constexpr double kMaxOblique = 85.0;
 
   explicit CairoTextPainter(cairo_t* cr) : cr_(cr) {}
 

@@ -259,6 +259,8 @@ void PdfDeviceContext::text_out(double x, double y, const char* text, const Text
     if (style.fit == TextFit::Aligned) scaleY = scaleX / style.widthScale;
   }
   if (!(scaleX > 0.0) || !(scaleY > 0.0) || !finite({scaleX, scaleY})) return;
+  // A mirrored text's letters and offsets point down from the baseline instead of up.
+  if (style.mirrored) scaleY = -scaleY;
   double along = 0.0;  // from the anchor along the baseline
   double up = 0.0;     // from the anchor towards the top of the letters
   if (style.hAlign == TextHAlign::Centre) along = -naturalWidth * scaleX / 2.0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -185,3 +186,43 @@ TEST_F(TextOutTest, MissingFaceFallsBackToArial) {
 }
 
 }  // namespace
+
+// A mirrored text's letters hang below the baseline, over the same stretch of it; the foot
+// of an "L", at the baseline, is then its top row.
+TEST_F(TextOutTest, MirroredLettersHangBelowTheBaseline) {
+  const InkBox upright = draw(100, 200, "L", style(40));
+  canvas.fill(1.0, 1.0, 1.0);
+  TextStyle mirrored = style(40);
+  mirrored.mirrored = true;
+  const InkBox hanging = draw(100, 200, "L", mirrored);
+  ASSERT_FALSE(upright.empty());
+  ASSERT_FALSE(hanging.empty());
+  EXPECT_NEAR(upright.maxY, 199, 1);
+  EXPECT_NEAR(hanging.minY, 200, 1);
+  EXPECT_NEAR(hanging.height(), upright.height(), 1);
+  EXPECT_NEAR(hanging.minX, upright.minX, 1);
+  EXPECT_NEAR(hanging.maxX, upright.maxX, 1);
+  EXPECT_GT(canvas.countInked(hanging.minX, hanging.minY + 1, hanging.maxX, hanging.minY + 1),
+            canvas.countInked(hanging.minX, hanging.maxY - 1, hanging.maxX, hanging.maxY - 1));
+}
+
+// An oblique angle leans the letters' tops forwards by the tangent of the angle times their
+// height; the foot stays where it was.
+TEST_F(TextOutTest, ObliqueLettersLeanForwards) {
+  const InkBox upright = draw(100, 200, "I", style(60));
+  canvas.fill(1.0, 1.0, 1.0);
+  TextStyle slanted = style(60);
+  slanted.obliqueDegrees = 30.0;
+  const InkBox leaning = draw(100, 200, "I", slanted);
+  ASSERT_FALSE(upright.empty());
+  ASSERT_FALSE(leaning.empty());
+  const double lean = std::tan(30.0 / 180.0 * 3.141592653589793) * 60;
+  EXPECT_NEAR(leaning.width() - upright.width(), lean, 3);
+  EXPECT_NEAR(leaning.minX, upright.minX, 1);
+  EXPECT_NEAR(leaning.height(), upright.height(), 1);
+  // The top row lies forwards of the foot.
+  const int right = leaning.maxX;
+  const int top = canvas.countInked(right - 8, leaning.minY, right, leaning.minY + 2);
+  const int foot = canvas.countInked(right - 8, leaning.maxY - 2, right, leaning.maxY);
+  EXPECT_GT(top, foot);
+}
