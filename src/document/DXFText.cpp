@@ -304,10 +304,10 @@ int DXFText::readGroups(DxfLineReader& in) {
     }
     switch (code) {
       case 1:
-        value.assign(input.readTextLine());
+        value.assign(mtext_ ? input.readChunkLine() : input.readTextLine());
         return true;
       case 3:
-        appendCapped(continuation, input.readTextLine());
+        appendCapped(continuation, input.readChunkLine());
         return true;
       case 70:
         if (!attribute_) return false;

@@ -125,6 +125,7 @@ class Breaker {
       item.x += shift;
       if (item.piece->kind == Kind::kSpace) {
         item.width += grow;
+        item.grown = true;
         shift += grow;
       }
     }

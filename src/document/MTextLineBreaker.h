@@ -9,7 +9,8 @@
 struct MTextLineItem {
   const MTextPiece* piece = nullptr;
   double x = 0.0;      // left edge, from the start of the line
-  double width = 0.0;  // blanks of a justified line grow
+  double width = 0.0;
+  bool grown = false;  // a blank grown to justify its line
 };
 
 // One line of a paragraph: its pieces, without the blanks it was broken at.

@@ -49,7 +49,8 @@ std::vector<Run> runsOf(const MTextLine& line) {
   bool open = false;
   for (const MTextLineItem& item : line.items) {
     const MTextPiece& piece = *item.piece;
-    if (piece.kind == Kind::kTab) {
+    // Tabs and the grown blanks of a justified line part the runs.
+    if (piece.kind == Kind::kTab || item.grown) {
       open = false;
       continue;
     }
