@@ -67,8 +67,8 @@ class DXFText : public DXFGeometrie {
     double lineSpacingFactor = 1.0;  // group 44
     int attachment = 1;              // group 71: 1 top left to 9 bottom right
     MTextColumns columns;
-    // Seen from below (its extrusion direction points down): the lines follow each other
-    // upwards from the baseline's side they would be below of.
+    // Seen from below (its extrusion direction points down): a mirror image, whose lines
+    // follow each other on the left of its direction rather than on the right.
     bool mirrored = false;
   };
   // The frame of a text read from an MTEXT record; null for any other text and for copies.
