@@ -29,7 +29,7 @@ double nextTabStop(const MTextParagraphFormat& format, double position, double i
     const double at = stop.position * initialHeight;
     if (at > position + kSlack) return at;
   }
-  const double step = MTextLineBreaker::kDefaultTabStep * initialHeight;
+  const double step = MTextLineBreaker::kDefaultTabBlanks * TextWidths::of(" ", initialHeight);
   return (std::floor(position / step + kSlack) + 1.0) * step;
 }
 

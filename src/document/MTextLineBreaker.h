@@ -27,13 +27,14 @@ struct MTextLine {
 // Breaks paragraphs between words (at blanks, never inside glued words) into lines of at
 // most the wrapping width, measured with the text face's advance widths (a word wider
 // than the width stands on a line of its own). Indents, tab stops and the height of an
-// empty line are in multiples of the text's initial height; tab stops without one of
-// the paragraph's own stand every four heights, and every stop aligns left. Justified
-// lines but the last of their paragraph fill the width by growing their blanks.
+// empty line are in multiples of the text's initial height; where the paragraph sets
+// no tab stops of its own they stand every eight blanks of the initial height, as a
+// plain text's tabs do, and every stop aligns left. Justified lines but the last of their
+// paragraph fill the width by growing their blanks.
 class MTextLineBreaker {
  public:
-  // Tab stops stand this many initial heights apart unless the paragraph sets them.
-  static constexpr double kDefaultTabStep = 4.0;
+  // Tab stops stand this many blanks apart unless the paragraph sets them.
+  static constexpr double kDefaultTabBlanks = 8.0;
 
   // `width` 0: no wrapping.
   static std::vector<MTextLine> lines(const MTextParagraph& paragraph, double width,

@@ -207,10 +207,11 @@ TEST(MTextParagraphs, TabsMoveToTheNextStop) {
     const char* value;
     double second;
   };
-  // Stops every 4 heights unless the paragraph sets its own; the first line's indent
+  // Stops every 8 blanks unless the paragraph sets its own; the first line's indent
   // counts, as the stops are measured from the frame's left edge.
-  for (const Case& c : {Case{"a^Ib", 14}, Case{"\\pt3;a^Ib", 13}, Case{"\\pt0.5,6;a^Ib", 16},
-                        Case{"\\pxi-3,l4t4;a^Ib", 14}, Case{"a^Ib^Ic", 18}}) {
+  const double step = 8 * widthOf(" ", 1);
+  for (const Case& c : {Case{"a^Ib", 10 + step}, Case{"\\pt3;a^Ib", 13}, Case{"\\pt0.5,6;a^Ib", 16},
+                        Case{"\\pxi-3,l4t4;a^Ib", 14}, Case{"a^Ib^Ic", 10 + 2 * step}}) {
     SCOPED_TRACE(c.value);
     auto document = readOk(dxfFile(mtext(c.value)));
     const auto texts = textsOf(*document);
