@@ -2,8 +2,8 @@
 #include "dxf/MTextRuns.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -22,12 +22,12 @@ constexpr unsigned kByteMask = 0xFF;
 // Codes whose argument runs up to and including the next semicolon.
 bool isSemicolonCode(char c) { return c != '\0' && std::strchr("fFHCcAWQTpS", c) != nullptr; }
 
-// A number at the start of `text`, and where it ends; no number gives `fallback`.
+// A number at the start of `text` (a decimal point whatever the locale), and where it
+// ends; no number gives `fallback`.
 double numberAt(std::string_view text, std::size_t& used, double fallback) {
-  const std::string copy(text.substr(0, std::min<std::size_t>(text.size(), 64)));
-  char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  used = static_cast<std::size_t>(end - copy.c_str());
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  used = error == std::errc() ? static_cast<std::size_t>(end - text.data()) : 0;
   return used > 0 && std::isfinite(value) ? value : fallback;
 }
 

@@ -2,6 +2,9 @@
 // baseline, paragraph alignment, indents and tabs, columns, texts seen from below, and
 // the pieces drawn as their exploded copies and through a release 12 save.
 #include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,14 @@ std::vector<const Linie*> linesOf(const DXF_Zeichnung& document) {
     if (const auto* line = dynamic_cast<const Linie*>(document.entities().at(i))) lines.push_back(line);
   }
   return lines;
+}
+
+// A number as a file writes it, with a decimal point whatever the locale.
+std::string number(double value) {
+  std::ostringstream out;
+  out.imbue(std::locale::classic());
+  out << std::setprecision(17) << value;
+  return out.str();
 }
 
 double widthOf(const char* text, double height, double widthFactor = 1.0) {
@@ -172,7 +183,7 @@ TEST(MTextParagraphs, IndentsMoveTheFirstAndTheFollowingLines) {
   // Capitals 1 high: the first line starts 3 in, the wrapped ones 1 in; the right indent
   // narrows the room so that every word stands on a line of its own.
   const double room = 1 + widthOf("aaa bbb", 1);
-  const std::string groups = " 41\n" + std::to_string(room + 0.01) + "\n";
+  const std::string groups = " 41\n" + number(room + 0.01) + "\n";
   for (const auto& [value, count] :
        {std::pair<std::string, std::size_t>{"\\pi2,l1;aaa bbb ccc", 2}, {"\\pi2,l1,r1;aaa bbb ccc", 3},
         {"\\pl1;aaa bbb ccc", 2}}) {
@@ -188,7 +199,7 @@ TEST(MTextParagraphs, IndentsMoveTheFirstAndTheFollowingLines) {
 
 TEST(MTextParagraphs, JustifiedLinesButTheLastFillTheWidth) {
   // Room for "aa bb cc" but not "dd": the first line's words spread over the 8 units.
-  const std::string groups = " 41\n" + std::to_string(widthOf("aa bb cc", 1) + 0.5) + "\n";
+  const std::string groups = " 41\n" + number(widthOf("aa bb cc", 1) + 0.5) + "\n";
   const double width = widthOf("aa bb cc", 1) + 0.5;
   auto document = readOk(dxfFile(mtext("\\pqj;aa bb cc dd", groups)));
   const auto texts = textsOf(*document);
