@@ -17,7 +17,8 @@ constexpr double kTolerance = 1e-6;
 constexpr std::size_t kMaxRawMText = 8192;
 // Pixel heights beyond this are no text a screen or sheet can show.
 constexpr double kMaxPixelHeight = 100000.0;
-// The weight of a bold font.
+// Font weights of regular and bold letters.
+constexpr int kRegularWeight = 400;
 constexpr int kBoldWeight = 700;
 
 double radians(double degrees) { return degrees / 180.0 * std::numbers::pi; }
@@ -259,7 +260,7 @@ void DXFText::draw(DrawingArea& area, double s, double dx, double dy, double a) 
   dc.set_background_color("#FFFFFF");
   resetPenCache();
   output(dc, dc.wc_to_dc(first.x, first.y), dc.wc_to_dc(second.x, second.y),
-         styleFor(pixels, 400));
+         styleFor(pixels, kRegularWeight));
 }
 
 void DXFText::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
@@ -276,7 +277,7 @@ void DXFText::drawOnDevice(DeviceContext& dc, double s, double minX, double minY
   dc.set_background_color("#FFFFFF");
   resetPenCache();
   const WorldPoint anchor = drawnAnchor();
-  output(dc, device(x_, y_), device(anchor.x, anchor.y), styleFor(pixels, 700));
+  output(dc, device(x_, y_), device(anchor.x, anchor.y), styleFor(pixels, kBoldWeight));
 }
 
 template <class Self>
@@ -316,12 +317,14 @@ int DXFText::readGroups(DxfLineReader& in) {
   // would overwrite the text's own position, height, line spacing, attachment and flags;
   // the text's own groups all come before it.
   bool embeddedObject = false;
-  double referenceWidth = 0.0;
-  double spacingFactor = 1.0;
+  MTextFrame frame;
+  MTextColumnsReader columns;
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
+    if (code == 101) embeddedObject = true;
+    if (mtext_ && columns.take(code, input, embeddedObject)) return true;
     if (embeddedObject) return false;
     if (mtext_ && (code == 41 || code == 44)) {
-      (code == 41 ? referenceWidth : spacingFactor) = readDouble(input);
+      (code == 41 ? frame.referenceWidth : frame.lineSpacingFactor) = readDouble(input);
       return true;
     }
     if (readListedGroup(input, code, placementGroups(*this)) ||
@@ -331,10 +334,10 @@ int DXFText::readGroups(DxfLineReader& in) {
     }
     switch (code) {
       case 1:
-        value.assign(input.readTextLine());
+        value.assign(mtext_ ? input.readChunkLine() : input.readTextLine());
         return true;
       case 3:
-        appendCapped(continuation, input.readTextLine());
+        appendCapped(continuation, input.readChunkLine());
         return true;
       case 70:
         if (!attribute_) return false;
@@ -364,9 +367,6 @@ int DXFText::readGroups(DxfLineReader& in) {
       case 100:
         if (std::strcmp(input.readLine(), "AcDbMText") == 0) mtext_ = true;
         return true;
-      case 101:
-        embeddedObject = true;
-        return false;
       case 210:
       case 220:
       case 230:
@@ -390,7 +390,15 @@ int DXFText::readGroups(DxfLineReader& in) {
   }
   if (mtext_) {
     appendCapped(continuation, value.c_str());
-    takeMTextValue(continuation, referenceWidth, spacingFactor, attachment);
+    // The direction vector is a world direction; a rotation lies in the text's plane.
+    const bool hasDirection = !(nearZero(x2_) && nearZero(y2_));
+    if (!extrusion.isWorld() && !hasDirection && !nearZero(rotation_)) {
+      rotation_ = extrusion.angleToWorld(rotation_);
+    }
+    frame.mirrored = extrusion.mirrors();
+    frame.attachment = attachment;
+    frame.columns = columns.columns();
+    takeMTextValue(std::move(continuation), std::move(frame));
   } else {
     if (utf8_) value = TextCodes::windows1252FromUtf8(value);
     setText(TextCodes::decodeSpecials(value));
@@ -400,36 +408,49 @@ int DXFText::readGroups(DxfLineReader& in) {
   return 0;
 }
 
-void DXFText::takeMTextValue(const std::string& value, double referenceWidth,
-                             double spacingFactor, int attachment) {
-  MTextFrame frame;
-  frame.paragraphs = TextCodes::mtextLines(value);
+void DXFText::takeMTextValue(std::string value, MTextFrame frame) {
+  if (utf8_) value = TextCodes::windows1252FromUtf8(value);
+  MTextFormat initial;
+  initial.height = height_ > 0.0 && std::isfinite(height_) ? height_ : 1.0;
+  frame.paragraphs = MTextRuns::parse(value, initial);
   std::string joined;
-  for (std::string& line : frame.paragraphs) {
-    if (utf8_) line = TextCodes::windows1252FromUtf8(line);
-    line = TextCodes::decodeSpecials(line);
+  for (MTextParagraph& paragraph : frame.paragraphs) {
+    for (MTextPiece& piece : paragraph.pieces) piece.text = TextCodes::decodeSpecials(piece.text);
     if (!joined.empty()) joined += ' ';
-    joined += line;
+    joined += MTextRuns::plainText(paragraph);
   }
   setText(joined);
-  frame.referenceWidth = std::isfinite(referenceWidth) && referenceWidth > 0.0 ? referenceWidth : 0.0;
-  frame.lineSpacingFactor =
-      std::isfinite(spacingFactor) && spacingFactor > 0.0 ? spacingFactor : 1.0;
-  frame.attachment = attachment >= 1 && attachment <= 9 ? attachment : 1;
+  const double width = frame.referenceWidth;
+  frame.referenceWidth = std::isfinite(width) && width > 0.0 ? width : 0.0;
+  const double spacing = frame.lineSpacingFactor;
+  frame.lineSpacingFactor = std::isfinite(spacing) && spacing > 0.0 ? spacing : 1.0;
+  if (frame.attachment < 1 || frame.attachment > 9) frame.attachment = 1;
+  // Columns without a width of their own are as wide as the text (the entity's group 48
+  // is read as its linetype scale).
+  if (!(frame.columns.width > 0.0)) frame.columns.width = frame.referenceWidth;
   frame_ = std::make_shared<const MTextFrame>(std::move(frame));
 }
 
-std::unique_ptr<DXFText> DXFText::mtextLine(std::string text, double x, double y) const {
-  auto line = std::make_unique<DXFText>(*this);
-  line->mtext_ = false;
-  line->setText(std::move(text));
-  line->x_ = line->x2_ = x;
-  line->y_ = line->y2_ = y;
-  line->z2_ = z_;
-  line->hAlign_ = frame_ ? (frame_->attachment - 1) % 3 : kHAlignLeft;
-  line->vAlign_ = kVAlignBaseline;
-  line->hasAlignment_ = line->hAlign_ != kHAlignLeft ? 1 : 0;
-  return line;
+std::unique_ptr<DXFText> DXFText::mtextPiece(std::string text, double x, double y,
+                                             HAlignCode anchor, double rotation,
+                                             const MTextFormat& format) const {
+  auto piece = std::make_unique<DXFText>(*this);
+  piece->mtext_ = false;
+  piece->setText(std::move(text));
+  piece->x_ = piece->x2_ = x;
+  piece->y_ = piece->y2_ = y;
+  piece->z2_ = z_;
+  piece->height_ = format.height;
+  piece->widthFactor_ = format.widthFactor;
+  piece->rotation_ = rotation;
+  piece->bold_ = format.bold;
+  piece->italic_ = format.italic;
+  piece->oblique_ = format.obliqueDegrees;
+  piece->obliqueOwn_ = true;
+  piece->hAlign_ = anchor;
+  piece->vAlign_ = kVAlignBaseline;
+  piece->hasAlignment_ = anchor != kHAlignLeft ? 1 : 0;
+  return piece;
 }
 
 void DXFText::finishReading(int attachment) {

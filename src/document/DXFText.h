@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "document/MTextColumns.h"
+#include "dxf/MTextRuns.h"
 #include "entities/DXFGeometrie.h"
 
 // A text drawn with an "Arial" font whose capitals are as high as the text's height at the
@@ -65,16 +67,24 @@ class DXFText : public DXFGeometrie {
   void markAsMText() { mtext_ = true; }
   // What an MTEXT read from a file lays out into lines.
   struct MTextFrame {
-    std::vector<std::string> paragraphs;  // the shown lines before wrapping, Windows-1252
-    double referenceWidth = 0.0;          // group 41: wrapping width, 0 for none
-    double lineSpacingFactor = 1.0;       // group 44
-    int attachment = 1;                   // group 71: 1 top left to 9 bottom right
+    // The paragraphs in Windows-1252, special-character codes decoded.
+    std::vector<MTextParagraph> paragraphs;
+    double referenceWidth = 0.0;     // group 41: wrapping width, 0 for none
+    double lineSpacingFactor = 1.0;  // group 44
+    int attachment = 1;              // group 71: 1 top left to 9 bottom right
+    MTextColumns columns;
+    // Seen from below (its extrusion direction points down): a mirror image, whose lines
+    // follow each other on the left of its direction rather than on the right.
+    bool mirrored = false;
   };
   // The frame of a text read from an MTEXT record; null for any other text and for copies.
   const MTextFrame* mtextFrame() const { return frame_.get(); }
-  // One line of this MTEXT as a text of its own: `text` with its baseline at (x, y),
-  // aligned there left, centre or right as the attachment point says.
-  std::unique_ptr<DXFText> mtextLine(std::string text, double x, double y) const;
+  // A run of this MTEXT as a text of its own: `text` in `format` with its baseline at
+  // (x, y), anchored there as `anchor` says, running at `rotation` degrees.
+  std::unique_ptr<DXFText> mtextPiece(std::string text, double x, double y, HAlignCode anchor,
+                                      double rotation, const MTextFormat& format) const;
+  // Drawn in bold letters (an MTEXT run in a bold font).
+  bool bold() const { return bold_; }
 
   // Marks the text as read from an ATTRIB record before readGroups: group 70 then holds
   // its flags, 74 its vertical alignment, and 2 and 73 (tag, field length) are dropped.
@@ -166,8 +176,7 @@ class DXFText : public DXFGeometrie {
   // direction, once all groups were read.
   void finishReading(int attachment);
   // Splits the MTEXT value into its lines and keeps them with the layout groups.
-  void takeMTextValue(const std::string& value, double referenceWidth, double spacingFactor,
-                      int attachment);
+  void takeMTextValue(std::string value, MTextFrame frame);
   void setText(std::string text);
   TextStyle styleFor(double pixelHeight, int weight) const;
   // Aligned or fit: the text fills the span between its two points.

@@ -168,7 +168,8 @@ int readFace(DxfLineReader& in, EntityList& entities, const LayerIndex& layers) 
   return result;
 }
 
-// A multi-line text: each of its lines becomes a text of its own.
+// A multi-line text: each of its runs becomes a text of its own, each of its under-, over-
+// and strike-through lines a line.
 int readMText(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
               bool utf8Texts) {
   DXFText mtext;
@@ -176,9 +177,9 @@ int readMText(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
   if (utf8Texts) mtext.markAsUtf8();
   const int result = mtext.readGroups(in);
   if (result < 0) return result;
-  for (std::unique_ptr<DXFText>& line : MTextLines::of(mtext)) {
-    attachEntity(*line, layers);
-    entities.append(std::move(line));
+  for (std::unique_ptr<DXFGeometrie>& piece : MTextLines::of(mtext)) {
+    attachEntity(*piece, layers);
+    entities.append(std::move(piece));
   }
   return result;
 }

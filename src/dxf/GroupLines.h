@@ -23,6 +23,9 @@ inline constexpr std::size_t kMaxLineLength = kLineBufferSize - 1;
 // The longest text value line (a TEXT's or MTEXT's string, a dimension's text) kept whole:
 // the DXF limit for a line of text. The writer never writes a longer line.
 inline constexpr std::size_t kMaxTextLineLength = 255;
+// The longest chunk line of an MTEXT's string (groups 3 and 1) kept whole: writers cut the
+// string into chunks of 250 characters, which some make longer by escaping characters.
+inline constexpr std::size_t kMaxChunkLineLength = 1023;
 
 // Which reader's rule decides a group code line (they differ only in corner cases).
 enum class GroupCodeVariant {
@@ -111,6 +114,9 @@ class DxfLineReader {
   // Reads the next line as the value of a text, which keeps up to kMaxTextLineLength
   // characters.
   const char* readTextLine() { return readQuick() ? line_ : readLineSlow(kMaxTextLineLength); }
+  // Reads the next line as a chunk of an MTEXT's string, keeping up to kMaxChunkLineLength
+  // characters.
+  const char* readChunkLine() { return readQuick() ? line_ : readLineSlow(kMaxChunkLineLength); }
 
   // Reads the next line and returns its group code, as groupCode(readLine(), variant) does.
   int readGroupCode(GroupCodeVariant variant = GroupCodeVariant::Standard) {
@@ -128,7 +134,8 @@ class DxfLineReader {
   // Reads the next line and converts it as parseReal does (the same value, just faster).
   double readReal();
 
-  // The last line read, NUL-terminated: at most 99 characters, 255 from readTextLine().
+  // The last line read, NUL-terminated: at most 99 characters, 255 from readTextLine(),
+  // 1023 from readChunkLine().
   const char* line() const { return line_; }
   // True when the last line read equals `text` as strcmp compares (up to an embedded NUL).
   // The buffer always holds N bytes, so comparing N bytes, the NUL of `text` included, is
@@ -212,7 +219,7 @@ class DxfLineReader {
   std::vector<char> block_;
   const char* pos_ = nullptr;
   const char* end_ = nullptr;
-  char line_[kMaxTextLineLength + 1] = {};
+  char line_[kMaxChunkLineLength + 1] = {};
   std::size_t length_ = 0;
   long lineNumber_ = 0;
   bool open_ = true;

@@ -1,11 +1,11 @@
 // Special-character codes and MTEXT inline formatting of DXF texts (Windows-1252).
 #include "dxf/TextCodes.h"
 
-#include <cstring>
 #include <optional>
 
 #include "dxf/Cp1252.h"
 #include "dxf/GroupLines.h"
+#include "dxf/MTextRuns.h"
 
 namespace {
 
@@ -64,18 +64,6 @@ char byteOfCodePoint(long codePoint) {
   const std::optional<unsigned char> byte = cp1252ByteOf(static_cast<char32_t>(codePoint));
   return byte && cp1252Defines(*byte) ? static_cast<char>(*byte) : 0;
 }
-
-// Caret codes: "^" and a letter stand for the control character of that letter.
-constexpr char kCaret = '^';
-constexpr char kControlOffset = '@';
-constexpr char kTab = '\t';
-constexpr char kLineFeed = '\n';
-
-// Codes whose argument runs up to and including the next semicolon.
-bool isSemicolonCode(char c) { return c != '\0' && std::strchr("fFHCcAWQTp", c) != nullptr; }
-
-// Switches of underline, overline and strike-through.
-bool isSwitchCode(char c) { return c != '\0' && std::strchr("LlOoKk", c) != nullptr; }
 
 }  // namespace
 
@@ -179,82 +167,10 @@ std::string TextCodes::utf8ForDrawing(std::string_view text) {
   return out;
 }
 
-namespace {
-
-// The MTEXT value without its formatting; paragraph breaks as line feeds.
-std::string withoutFormatting(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  const std::size_t n = text.size();
-  std::size_t i = 0;
-  while (i < n) {
-    const char c = text[i];
-    if (c == '{' || c == '}') {
-      ++i;
-      continue;
-    }
-    if (c == kCaret && i + 1 < n) {
-      const char code = text[i + 1];
-      if (code == ' ') {
-        out += kCaret;
-      } else if (code == 'I') {
-        out += kTab;
-      } else if (code == 'J') {
-        out += kLineFeed;
-      }
-      // Other control characters draw nothing.
-      if (code == ' ' || (code >= kControlOffset && code <= '_')) {
-        i += 2;
-        continue;
-      }
-    }
-    if (c != '\\' || i + 1 >= n) {
-      out += c;
-      ++i;
-      continue;
-    }
-    const char code = text[i + 1];
-    if (code == 'P' || code == 'N') {
-      out += kLineFeed;
-      i += 2;
-    } else if (code == '~') {
-      out += ' ';
-      i += 2;
-    } else if (code == '\\' || code == '{' || code == '}') {
-      out += code;
-      i += 2;
-    } else if (isSwitchCode(code)) {
-      i += 2;
-    } else if (isSemicolonCode(code)) {
-      const std::size_t end = text.find(';', i + 2);
-      i = end == std::string_view::npos ? n : end + 1;
-    } else if (code == 'S') {
-      // A stacked fraction shows its two parts with a slash between them.
-      const std::size_t end = text.find(';', i + 2);
-      const std::size_t stop = end == std::string_view::npos ? n : end;
-      for (std::size_t k = i + 2; k < stop; ++k) {
-        const char s = text[k];
-        out += (s == '^' || s == '#') ? '/' : s;
-      }
-      i = end == std::string_view::npos ? n : end + 1;
-    } else {
-      out += c;
-      ++i;
-    }
-  }
-  return out;
-}
-
-}  // namespace
-
 std::vector<std::string> TextCodes::mtextLines(std::string_view text) {
-  const std::string shown = withoutFormatting(text);
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = shown.find(kLineFeed, start);
-    lines.push_back(shown.substr(start, end == std::string::npos ? std::string::npos : end - start));
-    if (end == std::string::npos) return lines;
-    start = end + 1;
+  for (const MTextParagraph& paragraph : MTextRuns::parse(text, MTextFormat{})) {
+    lines.push_back(MTextRuns::plainText(paragraph));
   }
+  return lines;
 }

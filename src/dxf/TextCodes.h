@@ -36,15 +36,7 @@ class TextCodes {
   // special-character code ("%%c") or "\U+XXXX" escape that the cut would split.
   static std::string_view valueLine(std::string_view text);
 
-  // The shown lines of an MTEXT value, inline formatting removed:
-  // - "\P" (paragraph), "\N" (column break) and the caret code "^J" start a new line;
-  // - "\~" (non-breaking space) becomes a blank;
-  // - caret codes: "^I" becomes a tab, "^ " a caret; other control characters ("^M",
-  //   "^@" ...) disappear;
-  // - "\\", "\{", "\}" stay as the escaped character;
-  // - unescaped braces, the switches "\L \l \O \o \K \k" and the codes running up to a
-  //   semicolon ("\f", "\F", "\H", "\C", "\c", "\A", "\W", "\Q", "\T", "\p") disappear;
-  // - a stacked fraction "\S1/2;" keeps its numbers: "1/2" ('^' and '#' also become '/');
-  // - "\U+" and "\M+" character codes and anything unknown stay as written.
+  // The shown lines of an MTEXT value, inline formatting removed (dxf/MTextRuns.h): every
+  // paragraph and column ends a line, blanks and non-breaking blanks are ' ', tabs '\t'.
   static std::vector<std::string> mtextLines(std::string_view text);
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <iomanip>
 #include <memory>
 #include <sstream>
@@ -122,6 +123,28 @@ inline std::vector<std::string> picture(const DXF_Zeichnung& document) {
   }
   std::sort(figures.begin(), figures.end());
   return figures;
+}
+
+// Two pictures alike but for the last of the four decimals a saved file keeps.
+inline void expectAlike(const std::vector<std::string>& a, const std::vector<std::string>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    std::istringstream left(a[i]);
+    std::istringstream right(b[i]);
+    std::string l;
+    std::string r;
+    while (left >> l && right >> r) {
+      char* lEnd = nullptr;
+      char* rEnd = nullptr;
+      const double lv = std::strtod(l.c_str(), &lEnd);
+      const double rv = std::strtod(r.c_str(), &rEnd);
+      if (*lEnd == '\0' && *rEnd == '\0' && lEnd != l.c_str()) {
+        EXPECT_NEAR(lv, rv, 2e-4) << a[i] << "\n" << b[i];
+      } else {
+        EXPECT_EQ(l, r) << a[i] << "\n" << b[i];
+      }
+    }
+  }
 }
 
 }  // namespace documenttesting
