@@ -103,6 +103,7 @@ void addMeshPieces(const RecordPairs& record, const PieceSink& pieces) {
 void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
   struct Vertex {
     PiecePoint at;
+    PiecePoint direction{1.0, 0.0};  // of the segment that starts here
     PiecePoint miter{0.0, 1.0};
     std::vector<double> offsets;  // the first parameter of each element
   };
@@ -121,6 +122,8 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
       case 71: flags = parseInt(value.c_str()); break;
       case 11: vertices.emplace_back().at.x = real(value); break;
       case 21: if (!vertices.empty()) vertices.back().at.y = real(value); break;
+      case 12: if (!vertices.empty()) vertices.back().direction.x = real(value); break;
+      case 22: if (!vertices.empty()) vertices.back().direction.y = real(value); break;
       case 13: if (!vertices.empty()) vertices.back().miter.x = real(value); break;
       case 23: if (!vertices.empty()) vertices.back().miter.y = real(value); break;
       case 74:
@@ -143,12 +146,18 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
   std::size_t elements = vertices.front().offsets.size();
   for (const Vertex& v : vertices) elements = std::min(elements, v.offsets.size());
   if (elements == 0) {
-    // No element parameters: the default style, placed by the justification.
+    // No element parameters: the default style, placed by the justification. Its lines
+    // keep their distance from the path, which along a miter is longer at a corner.
     const double shift = justification == kTop ? -kDefaultHalfSpacing
                          : justification == kBottom ? kDefaultHalfSpacing
                                                     : 0.0;
     for (Vertex& v : vertices) {
-      v.offsets = {(kDefaultHalfSpacing + shift) * scale, (-kDefaultHalfSpacing + shift) * scale};
+      const PiecePoint d = unitOf(v.direction);
+      const PiecePoint m = unitOf(v.miter);
+      const double across = d.x * m.y - d.y * m.x;
+      const double stretch = std::fabs(across) > 1e-9 ? 1.0 / across : 1.0;
+      v.offsets = {(kDefaultHalfSpacing + shift) * scale * stretch,
+                   (-kDefaultHalfSpacing + shift) * scale * stretch};
     }
     elements = 2;
   }
