@@ -302,4 +302,27 @@ TEST(CompositeKindsTest, SavedAsPlainKindsDrawTheSame) {
   }
 }
 
+// Inside scaled, rotated and mirrored inserts, the pieces of every composite and the
+// endless lines draw the same before and after the inserts are exploded.
+TEST(CompositeKindsTest, ExplodedInsertsDrawTheSame) {
+  const std::string content =
+      multiLeader(kTextContent, "170\n1\n291\n1\n") + mline(1, {}) +
+      "  0\nMESH\n  8\n0\n100\nAcDbSubDMesh\n 92\n3\n 10\n0\n 20\n0\n 30\n0\n 10\n4\n 20\n0\n"
+      " 30\n0\n 10\n0\n 20\n3\n 30\n0\n 93\n4\n 90\n3\n 90\n0\n 90\n1\n 90\n2\n"
+      "  0\nRAY\n  8\n0\n 10\n1\n 20\n2\n 30\n0\n 11\n0.6\n 21\n0.8\n 31\n0\n"
+      "  0\nXLINE\n  8\n0\n 10\n-1\n 20\n0\n 30\n0\n 11\n1\n 21\n-1\n 31\n0\n";
+  const std::string inserts =
+      insert("C", 20, 10, 2, 30) +
+      "  0\nINSERT\n  8\n0\n  2\nC\n 10\n-30\n 20\n5\n 41\n-1.5\n 42\n1.5\n 50\n-45\n";
+  auto document = readOk(dxfFile(inserts, kBlocks + block("C", content), kTables));
+  const auto drawn = picture(*document);
+  document->explodeAll();
+  EXPECT_EQ(document->inserts().count(), 0);
+  EXPECT_EQ(picture(*document), drawn);
+  // Per insert at least: two leader segments, the arrow, the text, two multi-line
+  // elements of two segments, three mesh edges and the two endless lines.
+  EXPECT_GE(drawn.size(), 2U * 13U);
+}
+
 }  // namespace
+
