@@ -10,7 +10,7 @@
 
 namespace {
 
-enum class Composite { Leader, MultiLeader, Table, Mesh, MLine };
+enum class Composite { Leader, MultiLeader, Table, Mesh, MLine, Wipeout, Tolerance };
 
 std::optional<Composite> compositeOf(std::string_view name) {
   if (name == "LEADER") return Composite::Leader;
@@ -18,6 +18,8 @@ std::optional<Composite> compositeOf(std::string_view name) {
   if (name == "ACAD_TABLE") return Composite::Table;
   if (name == "MESH") return Composite::Mesh;
   if (name == "MLINE") return Composite::MLine;
+  if (name == "WIPEOUT") return Composite::Wipeout;
+  if (name == "TOLERANCE") return Composite::Tolerance;
   return std::nullopt;
 }
 
@@ -45,6 +47,10 @@ CompositeReader::Outcome CompositeReader::read(const char* kind, DxfLineReader& 
     case Composite::Table: addTablePieces(record, pieces); break;
     case Composite::Mesh: addMeshPieces(record, pieces); break;
     case Composite::MLine: addMLinePieces(record, pieces); break;
+    case Composite::Wipeout: addWipeoutPieces(record, pieces); break;
+    case Composite::Tolerance:
+      addTolerancePieces(record, styles_.find(styleNameOf(record)), pieces);
+      break;
     case Composite::Leader: break;
   }
   return outcome;

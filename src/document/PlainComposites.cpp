@@ -15,19 +15,33 @@ constexpr int kClosedMLine = 2;
 enum Justification : int { kTop = 0, kZero = 1, kBottom = 2 };
 // The default style's two lines stand this share of the scale either side of its middle.
 constexpr double kDefaultHalfSpacing = 0.5;
+// A wipeout's clipping boundary (group 71): two corners of a rectangle, or a polygon.
+constexpr int kRectangleBoundary = 1;
+// The background's white: colour index 255 (index 7 draws black here).
+constexpr int kBackgroundIndex = 255;
+constexpr long kBackgroundRgb = 0xFFFFFF;
+// What stands between the frames of a tolerance line.
+constexpr const char* kFrameGap = "   ";
 
 double real(const std::string& value) { return parseReal(value.c_str()); }
 long count(const std::string& value) { return std::max(0, parseInt(value.c_str())); }
 
-// The pairs after the subclass marker `subclass`, or all of them when the record has none
-// (older writers leave the markers out).
-std::vector<std::pair<int, std::string>>::const_iterator ownGroups(const RecordPairs& record,
-                                                                   const char* subclass) {
+// The pairs after the common entity part (its proxy graphics' group 92 would mean a count
+// here), or all of them when the record has no subclass markers (older writers).
+std::vector<std::pair<int, std::string>>::const_iterator ownGroups(const RecordPairs& record) {
   const auto& pairs = record.pairs;
-  const auto marker = std::find_if(pairs.begin(), pairs.end(), [&](const auto& pair) {
-    return pair.first == 100 && pair.second == subclass;
+  const auto marker = std::find_if(pairs.begin(), pairs.end(), [](const auto& pair) {
+    return pair.first == 100 && pair.second != "AcDbEntity";
   });
   return marker == pairs.end() ? pairs.begin() : marker + 1;
+}
+
+// Replaces every `from` in `text` by `to`.
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
 }
 
 }  // namespace
@@ -63,7 +77,7 @@ void addMeshPieces(const RecordPairs& record, const PieceSink& pieces) {
   long verticesLeft = 0;
   long faceValuesLeft = 0;
   const auto end = record.pairs.end();
-  for (auto pair = ownGroups(record, "AcDbSubDMesh"); pair != end; ++pair) {
+  for (auto pair = ownGroups(record); pair != end; ++pair) {
     const auto& [code, value] = *pair;
     if (code == 92) {
       verticesLeft = count(value);
@@ -114,7 +128,7 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
   long parametersLeft = 0;
   bool firstParameter = false;
   const auto end = record.pairs.end();
-  for (auto pair = ownGroups(record, "AcDbMline"); pair != end; ++pair) {
+  for (auto pair = ownGroups(record); pair != end; ++pair) {
     const auto& [code, value] = *pair;
     switch (code) {
       case 40: scale = real(value); break;
@@ -169,4 +183,86 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
     }
     pieces.addPolyline(record.looks, points, (flags & kClosedMLine) != 0);
   }
+}
+
+void addWipeoutPieces(const RecordPairs& record, const PieceSink& pieces) {
+  PiecePoint at;
+  PiecePoint u{1.0, 0.0};
+  PiecePoint v{0.0, 1.0};
+  PiecePoint size{1.0, 1.0};
+  int boundaryKind = 0;
+  std::vector<PiecePoint> boundary;
+  const auto end = record.pairs.end();
+  for (auto pair = ownGroups(record); pair != end; ++pair) {
+    const auto& [code, value] = *pair;
+    switch (code) {
+      case 10: at.x = real(value); break;
+      case 20: at.y = real(value); break;
+      case 11: u.x = real(value); break;
+      case 21: u.y = real(value); break;
+      case 12: v.x = real(value); break;
+      case 22: v.y = real(value); break;
+      case 13: size.x = real(value); break;
+      case 23: size.y = real(value); break;
+      case 71: boundaryKind = parseInt(value.c_str()); break;
+      case 14: boundary.push_back({real(value), 0.0}); break;
+      case 24: if (!boundary.empty()) boundary.back().y = real(value); break;
+      default: break;
+    }
+  }
+  if (boundaryKind == kRectangleBoundary && boundary.size() == 2) {
+    const PiecePoint a = boundary[0];
+    const PiecePoint c = boundary[1];
+    boundary = {a, {c.x, a.y}, c, {a.x, c.y}};
+  }
+  if (boundary.size() < 3) return;
+  // Boundary points count pixels from the top left corner of the picture, whose pixel
+  // centres lie half a pixel in; u and v are one pixel across and up.
+  RecordText hatch(record.looks);
+  hatch.integer(62, kBackgroundIndex).integer(420, kBackgroundRgb);
+  hatch.text(2, "SOLID").integer(70, 1).integer(91, 1).integer(92, 2).integer(72, 0);
+  hatch.integer(73, 1).integer(93, static_cast<long>(boundary.size()));
+  for (const PiecePoint& p : boundary) {
+    const double across = p.x + 0.5;
+    const double up = size.y - p.y - 0.5;
+    hatch.point(10, {at.x + u.x * across + v.x * up, at.y + u.y * across + v.y * up});
+  }
+  hatch.integer(97, 0).integer(75, 0).integer(76, 1).integer(98, 0);
+  pieces.add("HATCH", hatch);
+}
+
+std::string styleNameOf(const RecordPairs& record) {
+  for (const auto& [code, value] : record.pairs) {
+    if (code == 3) return value;
+  }
+  return "";
+}
+
+void addTolerancePieces(const RecordPairs& record, const LeaderStyle& style,
+                        const PieceSink& pieces) {
+  PiecePoint at;
+  PiecePoint direction{1.0, 0.0};
+  std::string text;
+  const auto end = record.pairs.end();
+  for (auto pair = ownGroups(record); pair != end; ++pair) {
+    const auto& [code, value] = *pair;
+    switch (code) {
+      case 10: at.x = real(value); break;
+      case 20: at.y = real(value); break;
+      case 11: direction.x = real(value); break;
+      case 21: direction.y = real(value); break;
+      case 1: text = value; break;
+      default: break;
+    }
+  }
+  const double height = style.textHeight * style.effectiveScale();
+  if (text.empty() || !(height > 0.0) || !std::isfinite(height)) return;
+  // "%%v" separates the frames of a line, "^J" starts the next line.
+  text = replaced(replaced(text, "%%v", kFrameGap), "^J", "\\P");
+  const PiecePoint along = unitOf(direction);
+  // The top of the first line's capitals half a height above the insertion point.
+  const PiecePoint top{at.x - along.y * height / 2, at.y + along.x * height / 2};
+  RecordText mtext(record.looks);
+  mtext.point(10, top).number(40, height).integer(71, 1).point(11, along).text(1, text);
+  pieces.add("MTEXT", mtext);
 }
