@@ -324,5 +324,47 @@ TEST(CompositeKindsTest, ExplodedInsertsDrawTheSame) {
   EXPECT_GE(drawn.size(), 2U * 13U);
 }
 
+TEST(WipeoutTest, BoundaryFilledWithTheBackground) {
+  // A picture 1 by 1 pixel, one pixel 4 across and 2 up from (10, 20); its rectangle from
+  // the top left to the bottom right corner covers the whole picture.
+  const std::string wipeout =
+      "  0\nWIPEOUT\n100\nAcDbEntity\n  8\n0\n 92\n16\n310\n00\n100\nAcDbWipeout\n 90\n0\n"
+      " 10\n10\n 20\n20\n 30\n0\n 11\n4\n 21\n0\n 31\n0\n 12\n0\n 22\n2\n 32\n0\n 13\n1\n 23\n1\n"
+      " 70\n7\n280\n1\n 71\n1\n 91\n2\n 14\n-0.5\n 24\n0.5\n 14\n0.5\n 24\n-0.5\n";
+  auto document = readDrawing(line(0, 21, 30, 21) + wipeout);
+  EXPECT_TRUE(document->skippedKinds().empty());
+  const auto fills = allOf<DXFGeometrie>(*document, "HATCH");
+  ASSERT_EQ(fills.size(), 1U);
+  EXPECT_STREQ(fills[0]->colour(), "#FFFFFF");
+  EXPECT_NEAR(fills[0]->minCorner().x(), 10.0, 1e-9);
+  EXPECT_NEAR(fills[0]->minCorner().y(), 20.0, 1e-9);
+  EXPECT_NEAR(fills[0]->maxCorner().x(), 14.0, 1e-9);
+  EXPECT_NEAR(fills[0]->maxCorner().y(), 22.0, 1e-9);
+  // Saved as release 12 (solids in colour 255), it still draws white.
+  auto readBack = readOk(writtenText(*document));
+  EXPECT_EQ(picture(*readBack), picture(*document));
+}
+
+TEST(ToleranceTest, TextSizedByItsStyleWithFramesApartAndLinesBroken) {
+  const std::string tables =
+      kTables + "  0\nENDTAB\n  0\nTABLE\n  2\nDIMSTYLE\n"
+                "  0\nDIMSTYLE\n105\n30\n  2\nS\n 40\n1.5\n140\n2\n";
+  auto document = readOk(dxfFile(
+      "  0\nTOLERANCE\n100\nAcDbEntity\n  8\n0\n100\nAcDbFcf\n  3\nS\n 10\n4\n 20\n0\n"
+      " 30\n0\n  1\nA%%vB^JC\n 11\n1\n 21\n0\n 31\n0\n",
+      kBlocks, tables));
+  EXPECT_TRUE(document->skippedKinds().empty());
+  const auto texts = allOf<DXFText>(*document, "TEXT");
+  ASSERT_EQ(texts.size(), 2U);
+  // Capitals 2 * 1.5 = 3 high, the first line's centred on the insertion point.
+  const DXFText* first = texts[0]->y() > texts[1]->y() ? texts[0] : texts[1];
+  const DXFText* second = first == texts[0] ? texts[1] : texts[0];
+  EXPECT_EQ(first->text(), "A   B");
+  EXPECT_EQ(second->text(), "C");
+  EXPECT_NEAR(first->height(), 3.0, 1e-9);
+  EXPECT_NEAR(first->x(), 4.0, 1e-9);
+  EXPECT_NEAR(first->y(), -1.5, 1e-9);
+}
+
 }  // namespace
 
