@@ -1,11 +1,16 @@
 // A MULTILEADER record: leader lines, arrowheads, dog-legs and content.
 #include "document/MultiLeaderReader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 #include <string>
 #include <vector>
+
+#include "document/DXFText.h"
+#include "document/MTextLines.h"
+#include "document/TextWidths.h"
 
 namespace {
 
@@ -52,6 +57,8 @@ struct MultiLeader {
   // The entity's own groups after the context data.
   int leaderType = kStraightLeader;
   bool dogleg = true;
+  bool framed = false;     // group 292: a frame around the text
+  double landingGap = 0.0; // context group 145: between the text and its frame
   double entityArrowSize = 0.0;
   std::string arrowHandle;
   std::int64_t lineColour = 0;
@@ -64,6 +71,7 @@ void takeContext(MultiLeader& m, int code, const std::string& value) {
   switch (code) {
     case 41: m.textHeight = real(value); break;
     case 140: m.arrowSize = real(value); break;
+    case 145: m.landingGap = real(value); break;
     case 290: m.hasText = integer(value) != 0; break;
     case 304: m.text = value; break;
     case 12: m.textAt.x = real(value); break;
@@ -103,6 +111,7 @@ void takeEntity(MultiLeader& m, int code, const std::string& value) {
   switch (code) {
     case 170: m.leaderType = integer(value); break;
     case 291: m.dogleg = integer(value) != 0; break;
+    case 292: m.framed = integer(value) != 0; break;
     case 42: m.entityArrowSize = real(value); break;
     case 345: m.arrowHandle = value; break;
     case 91: m.lineColour = parseInt(value.c_str()); break;
@@ -156,6 +165,37 @@ std::string colourGroups(std::int64_t raw) {
 
 bool usable(double v) { return std::isfinite(v); }
 
+// The rectangle around the text's lines (the TEXT pieces from index `firstLine` on), the
+// landing gap away from them: as wide as the widest line, from the first line's capitals
+// to the last line's baseline, placed on the text's point as its attachment says.
+void addFrame(const MultiLeader& m, const std::string& looks, const PieceSink& pieces,
+              int firstLine) {
+  const EntityList& entities = pieces.lists().entities;
+  const int lines = entities.count() - firstLine;
+  if (lines <= 0) return;
+  double width = 0.0;
+  for (int i = firstLine; i < entities.count(); ++i) {
+    const auto* line = dynamic_cast<const DXFText*>(entities.at(i));
+    if (line) width = std::max(width, TextWidths::of(line->text(), m.textHeight));
+  }
+  const double height =
+      m.textHeight * (1.0 + (lines - 1) * MTextLines::kLineSpacing * m.lineSpacing);
+  // Attachments 1 to 9: top, middle, bottom rows of left, centre, right columns.
+  const int attachment = std::clamp(m.attachment, 1, 9);
+  const int column = (attachment - 1) % 3;
+  const int row = (attachment - 1) / 3;
+  const double left = -width * column / 2.0 - m.landingGap;
+  const double right = left + width + 2.0 * m.landingGap;
+  const double top = height * row / 2.0 + m.landingGap;
+  const double bottom = top - height - 2.0 * m.landingGap;
+  const PiecePoint along = unitOf(m.textDirection);
+  const auto at = [&](double x, double y) {
+    return PiecePoint{m.textAt.x + along.x * x - along.y * y, m.textAt.y + along.y * x + along.x * y};
+  };
+  pieces.addPolyline(looks, {at(left, top), at(right, top), at(right, bottom), at(left, bottom)},
+                     true);
+}
+
 }  // namespace
 
 void MultiLeaderReader::add(const RecordPairs& record, const PieceSink& pieces) const {
@@ -208,7 +248,9 @@ void MultiLeaderReader::add(const RecordPairs& record, const PieceSink& pieces) 
       text.text(3, m.text.substr(start, kTextChunk));
     }
     text.text(1, m.text.substr(start));
+    const int before = pieces.lists().entities.count();
     pieces.add("MTEXT", text);
+    if (m.framed) addFrame(m, record.looks, pieces, before);
   } else if (m.hasBlock) {
     const std::string name = styles_.blockName(m.blockHandle);
     if (!name.empty()) {

@@ -13,6 +13,7 @@
 #include "document/DXFText.h"
 #include "document/DXF_Insert.h"
 #include "document/Polylinie.h"
+#include "document/TextWidths.h"
 #include "entities/Linie.h"
 #include "entities/Solid.h"
 
@@ -126,6 +127,17 @@ TEST(MultiLeaderTest, ClosedArrowheadAtTheLineStartAndTheTextAtItsPlace) {
   EXPECT_NEAR(texts[0]->height(), 2.5, 1e-9);
   EXPECT_NEAR(texts[0]->x(), 20.0, 1e-9);
   EXPECT_NEAR(texts[0]->y(), 10.0 - 2.5, 1e-9);
+}
+
+TEST(MultiLeaderTest, FramedTextHasItsRectangleTheLandingGapAway) {
+  // Group 292 asks for a frame; the text "AB" hangs from (20, 10) (top left), 2.5 high.
+  auto document = readDrawing(multiLeader(kTextContent, "170\n0\n292\n1\n"));
+  ASSERT_EQ(document->polylines().count(), 1);
+  const Polylinie& frame = *document->polylines().at(0);
+  EXPECT_TRUE(frame.isClosed());
+  const double width = TextWidths::of("AB", 2.5);
+  expectPoints(verticesOf(frame),
+               {{19, 11}, {21 + width, 11}, {21 + width, 10 - 2.5 - 1}, {19, 10 - 2.5 - 1}});
 }
 
 TEST(MultiLeaderTest, ArrowBlockAndBlockContentAreInserts) {
