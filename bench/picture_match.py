@@ -32,6 +32,7 @@ import numpy as np  # noqa: E402
 import ezdxf  # noqa: E402
 from ezdxf import bbox, recover  # noqa: E402
 from ezdxf.addons.drawing import Frontend, RenderContext  # noqa: E402
+from ezdxf.addons.drawing.config import Configuration  # noqa: E402
 from ezdxf.addons.drawing.matplotlib import MatplotlibBackend  # noqa: E402
 from ezdxf.addons.drawing import properties as drawing_properties  # noqa: E402
 from ezdxf.addons.drawing.properties import LayoutProperties  # noqa: E402
@@ -126,7 +127,13 @@ def render_reference(doc, window, width, height, out):
     properties = LayoutProperties.from_layout(msp)
     properties.set_colors("#ffffff")
     backend = MatplotlibBackend(ax, adjust_figure=False, font=FontProperties(family=SHARED_FACE))
-    Frontend(ctx, backend).draw_layout(msp, finalize=False, layout_properties=properties)
+    # dxftool draws lines without an end (XLINE, RAY) across the whole window; ezdxf draws a
+    # set length of them, here long enough to cross the window from wherever they start.
+    reach = 10.0 * max(abs(v) for v in window) + 10.0 * (window[2] - window[0] + window[3] - window[1])
+    config = Configuration.defaults().with_changes(infinite_line_length=reach)
+    Frontend(ctx, backend, config=config).draw_layout(
+        msp, finalize=False, layout_properties=properties
+    )
     ax.set_xlim(window[0], window[2])
     ax.set_ylim(window[1], window[3])
     ax.set_facecolor("#ffffff")

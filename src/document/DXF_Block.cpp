@@ -6,7 +6,7 @@
 
 #include "document/EntityCopy.h"
 #include "document/FiniteRecords.h"
-#include "document/LeaderReader.h"
+#include "document/CompositeReader.h"
 #include "document/ObjectReader.h"
 
 DXF_Block::DXF_Block() : DXF_Block("BLOCK") {}
@@ -46,7 +46,7 @@ int DXF_Block::readHead(DxfLineReader& in) {
 }
 
 int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
-                    const LeaderReader& leaders, SkippedKinds& skipped) {
+                    const CompositeReader& composites, SkippedKinds& skipped) {
   if (readHead(in) < 0) return kEndOfFile;
   ObjectLists lists{entities_, polylines_, inserts_, dimensions_};
   for (;;) {
@@ -54,9 +54,9 @@ int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
     const char* kind = in.readLine();
     if (std::strcmp(kind, "ENDBLK") == 0) break;
     if (in.eof()) return kEndOfFile;
-    if (std::strcmp(kind, "LEADER") == 0) {
-      const int result = leaders.read(in, lists);
-      if (result < 0) return result;
+    const CompositeReader::Outcome composite = composites.read(kind, in, lists);
+    if (composite.recognised) {
+      if (composite.result < 0) return composite.result;
       if (in.eof()) return kEndOfFile;
       continue;
     }

@@ -14,7 +14,7 @@
 #include "document/SkippedKinds.h"
 
 class FiniteRecords;
-class LeaderReader;
+class CompositeReader;
 
 // The block owns the objects of its four lists. Its content is kept relative to its base
 // point (BLOCK groups 10/20): reading moves it by minus the base point, so that inserts
@@ -38,10 +38,10 @@ class DXF_Block {
   // Reads the block's head and body after the line "BLOCK" up to the ENDBLK record and its
   // groups, ending on the next group code 0 line; entities and polylines take the first
   // layer of their name from `layers`, texts are converted from UTF-8 when `utf8Texts`,
-  // leaders are read by `leaders`, objects of kinds the viewer does not know are counted
-  // in `skipped`. 0 or a negative code.
+  // leaders and the other composite kinds are read by `composites`, objects of kinds the
+  // viewer does not know are counted in `skipped`. 0 or a negative code.
   int read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
-           const LeaderReader& leaders, SkippedKinds& skipped);
+           const CompositeReader& composites, SkippedKinds& skipped);
   // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0", leaving out the
   // inserts in `leftOut`; with `records`, every object goes through it (and is left out
   // when a real of it cannot be written). Returns 0.

@@ -26,6 +26,14 @@ DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, d
   return result;
 }
 
+// Far enough to cover any view, near enough that a float holds it and the half of it.
+constexpr double kEndlessReach = 1e30;
+
+bool isEndless(const DXFGeometrie& entity) {
+  const char* type = entity.typeName();
+  return std::strcmp(type, "XLINE") == 0 || std::strcmp(type, "RAY") == 0;
+}
+
 }  // namespace
 
 void DrawingExtents::Box::add(double x, double y) {
@@ -81,6 +89,12 @@ DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity) {
 
 DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, TextReach reach) {
   Box box = ofEntity(entity);
+  // A line without an end may cross any part of the view; the extents hold its base point.
+  if (reach == TextReach::Letters && !box.empty && isEndless(entity)) {
+    box.add(-kEndlessReach, -kEndlessReach);
+    box.add(kEndlessReach, kEndlessReach);
+    return box;
+  }
   if (reach == TextReach::Anchors || box.empty || std::strcmp(entity.typeName(), "TEXT") != 0) {
     return box;
   }

@@ -9,7 +9,7 @@
 #include "document/DrawingExtents.h"
 #include "document/LayerCompletion.h"
 #include "document/LayerIndex.h"
-#include "document/LeaderReader.h"
+#include "document/CompositeReader.h"
 #include "document/ObjectReader.h"
 #include "document/TextStyleCompletion.h"
 
@@ -180,11 +180,11 @@ int DxfReader::readTables() {
 
 int DxfReader::readBlocks() {
   const LayerIndex layers(document_.layers_);
-  const LeaderReader leaders(leaderStyles_, layers);
+  const CompositeReader composites(leaderStyles_, layers, utf8Texts_);
   return readRecords(kEndInBlocks, [&](const char* kind) {
     if (std::strcmp(kind, "BLOCK") != 0) return 0;
     auto block = std::make_unique<DXF_Block>();
-    const int result = block->read(in_, layers, utf8Texts_, leaders, document_.skipped_);
+    const int result = block->read(in_, layers, utf8Texts_, composites, document_.skipped_);
     if (result < 0) return result;
     document_.blocks_.append(std::move(block));
     return 1;
@@ -196,12 +196,10 @@ int DxfReader::readEntities() {
   ObjectLists lists{document_.entities_, document_.polylines_, document_.inserts_,
                     document_.dimensions_};
   const LayerIndex layers(document_.layers_);
-  const LeaderReader leaders(leaderStyles_, layers);
+  const CompositeReader composites(leaderStyles_, layers, utf8Texts_);
   return readRecords(kEndInEntities, [&](const char* kind) {
-    if (std::strcmp(kind, "LEADER") == 0) {
-      const int result = leaders.read(in_, lists);
-      return result < 0 ? result : 1;
-    }
+    const CompositeReader::Outcome composite = composites.read(kind, in_, lists);
+    if (composite.recognised) return composite.result < 0 ? composite.result : 1;
     const ObjectReader::Outcome outcome =
         ObjectReader::read(kind, in_, lists, layers, utf8Texts_);
     if (!outcome.recognised) {

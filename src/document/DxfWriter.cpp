@@ -9,6 +9,7 @@
 
 #include "document/DXF_Zeichnung.h"
 #include "document/DrawingExtents.h"
+#include "entities/ConstructionLine.h"
 #include "document/InsertCycles.h"
 #include "document/FiniteRecords.h"
 #include "dxf/CNumericLocale.h"
@@ -60,20 +61,27 @@ void DxfWriter::writeTo(std::ostream& out) {
   out.imbue(withRoundTripNumbers(std::locale::classic()));
   out << std::fixed << std::setprecision(4);
   FiniteRecords records(out);
-  writeHeader(out);
+  const DrawingExtents::Box box = savedExtents();
+  writeHeader(out, box);
   writeTables(out);
+  // Lines without an end are saved as the stretch of them that the extents hold.
+  const ConstructionLine::SavingWindow window({box.minX, box.minY, box.maxX, box.maxY});
   writeBlocks(out, records);
   writeEntities(out, records);
   leftOut_ = records.leftOut();
 }
 
-void DxfWriter::writeHeader(std::ostream& out) const {
+DrawingExtents::Box DxfWriter::savedExtents() const {
   // The box of what is drawn, not the window the viewer widened around it; a drawing with
   // nothing drawn keeps the document's extents.
   DrawingExtents::Box box = DrawingExtents(document_).compute();
   if (box.empty) {
     box = {document_.minX(), document_.minY(), document_.maxX(), document_.maxY(), false};
   }
+  return box;
+}
+
+void DxfWriter::writeHeader(std::ostream& out, const DrawingExtents::Box& box) const {
   out << "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n";
   out << "  9\n$EXTMIN\n 10\n";
   writeHeaderReal(out, box.minX);

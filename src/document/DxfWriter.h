@@ -5,6 +5,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "document/DrawingExtents.h"
+
 class DXF_Zeichnung;
 class FiniteRecords;
 
@@ -42,7 +44,9 @@ class DxfWriter {
   const std::string& reason() const { return reason_; }
 
  private:
-  void writeHeader(std::ostream& out) const;
+  // The extents the header gives: the box of what is drawn.
+  DrawingExtents::Box savedExtents() const;
+  void writeHeader(std::ostream& out, const DrawingExtents::Box& box) const;
   void writeTables(std::ostream& out) const;
   void writeBlocks(std::ostream& out, FiniteRecords& records) const;
   void writeEntities(std::ostream& out, FiniteRecords& records) const;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "document/DXFText.h"
+#include "entities/ConstructionLine.h"
 #include "entities/Ellipse.h"
 #include "entities/Kreis.h"
 #include "entities/Kreisbogen.h"
@@ -33,6 +34,9 @@ std::unique_ptr<DXFGeometrie> EntityCopy::of(const DXFGeometrie& entity) {
   if (std::strcmp(type, "ELLIPSE") == 0) return copyAs<Ellipse>(entity);
   if (std::strcmp(type, "SPLINE") == 0) return copyAs<Spline>(entity);
   if (std::strcmp(type, "HATCH") == 0) return copyAs<Hatch>(entity);
+  if (std::strcmp(type, "XLINE") == 0 || std::strcmp(type, "RAY") == 0) {
+    return copyAs<ConstructionLine>(entity);
+  }
   return nullptr;
 }
 

@@ -2,23 +2,17 @@
 #include "document/LeaderReader.h"
 
 #include <cmath>
-#include <locale>
 #include <memory>
-#include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "document/ObjectReader.h"
+#include "document/PieceRecords.h"
 #include "document/Polylinie.h"
-#include "dxf/RoundTripNumbers.h"
 
 namespace {
 
 // A record of more pairs than this is no leader a program wrote; the rest is passed over.
 constexpr std::size_t kMaxPairs = 1 << 14;
-// Half the width of the closed filled arrow, as a share of its length.
-constexpr double kArrowHalfWidth = 1.0 / 6.0;
 // The leader's annotation (group 73): a text, or none.
 constexpr int kTextAnnotation = 0;
 constexpr int kNoAnnotation = 3;
@@ -38,20 +32,12 @@ enum LeaderGroup : int {
   kXDataInteger = 1070,
 };
 
-// Groups the leader's pieces share: layer, linetype, colour, true colour, linetype scale
-// and paper space.
-bool isLooks(int code) {
-  return code == 8 || code == 6 || code == 62 || code == 420 || code == 48 || code == 67;
-}
-
 // Groups of the path: its vertices, which are world points whatever the leader's normal
 // (210/220/230) says. Groups 40 and 41 of a leader are its text's height and width, no
 // widths of the path.
 bool isPath(int code) { return code == 10 || code == 20 || code == 30; }
 
-struct Point {
-  double x, y;
-};
+using Point = PiecePoint;
 
 // The groups of one LEADER record, sorted by what they are for.
 struct LeaderGroups {
@@ -129,7 +115,7 @@ LeaderGroups readGroups(DxfLineReader& in) {
     if (isPath(code)) addPair(groups.path, code, value.c_str());
     if (code == 10) ++groups.vertexPairs;
     if (code == 76) groups.vertexCount = parseInt(value.c_str());
-    if (isLooks(code) && !(code == 8 && layerSeen)) {
+    if (isLooksGroup(code) && !(code == 8 && layerSeen)) {
       addPair(groups.looks, code, value.c_str());
       layerSeen = layerSeen || code == 8;
     }
@@ -146,34 +132,6 @@ LeaderGroups readGroups(DxfLineReader& in) {
       default: break;
     }
   }
-}
-
-// Group lines of points and numbers, written so that they read back exactly.
-class RecordText {
- public:
-  explicit RecordText(const std::string& looks) {
-    out_.imbue(withRoundTripNumbers(std::locale::classic()));
-    out_ << looks;
-  }
-  RecordText& number(int code, double value) {
-    out_ << code << '\n' << value << '\n';
-    return *this;
-  }
-  RecordText& point(int code, Point p) { return number(code, p.x).number(code + 10, p.y); }
-  RecordText& text(int code, const std::string& value) {
-    out_ << code << '\n' << value << '\n';
-    return *this;
-  }
-  std::string finished() { return out_.str() + "0\n"; }
-
- private:
-  std::ostringstream out_;
-};
-
-Point unit(Point v) {
-  const double length = std::hypot(v.x, v.y);
-  if (!(length > 0.0) || !std::isfinite(length)) return {1.0, 0.0};
-  return {v.x / length, v.y / length};
 }
 
 }  // namespace
@@ -199,46 +157,28 @@ int LeaderReader::read(DxfLineReader& in, ObjectLists& lists) const {
 
   LeaderStyle style = styles_.find(groups.styleName);
   for (const auto& [code, value] : groups.overrides) style.take(code, value.c_str());
-  const auto add = [&](const char* kind, RecordText& record) {
-    auto recordIn = DxfLineReader::fromString(record.finished());
-    ObjectReader::read(kind, recordIn, lists, layers_, false);
-  };
+  const PieceSink pieces(lists, layers_, false);
 
   // The hook line runs on from the last vertex under the text, as long as the text and
   // the gap before it, when the style puts the text above it.
   if (groups.annotation == kTextAnnotation && groups.hook && style.textAbove != 0 &&
       groups.textWidth > 0.0 && std::isfinite(groups.textWidth)) {
-    Point direction = unit(groups.horizontal);
+    Point direction = unitOf(groups.horizontal);
     if (groups.hookReversed) direction = {-direction.x, -direction.y};
     const double length = style.gap * style.effectiveScale() + groups.textWidth;
     const Point from = vertices.back();
-    RecordText line(groups.looks);
-    line.point(10, from).point(11, {from.x + direction.x * length, from.y + direction.y * length});
-    add("LINE", line);
+    pieces.addLine(groups.looks, from,
+                   {from.x + direction.x * length, from.y + direction.y * length});
   }
 
   // The arrowhead points from the second vertex to the first, its tip on the first.
   const double size = style.scaledArrowSize();
   if (!groups.arrow || !(size > 0.0) || !std::isfinite(size)) return 0;
   const Point tip = vertices[0];
-  const Point along = unit({tip.x - vertices[1].x, tip.y - vertices[1].y});
+  const Point along = unitOf({tip.x - vertices[1].x, tip.y - vertices[1].y});
   const std::string block = style.arrowBlock.empty() ? "" : styles_.blockName(style.arrowBlock);
   if (sameNameIgnoringCase(block.c_str(), "_NONE")) return 0;
   // The drawing names the arrow's block by its record, which it lists with every block.
-  if (!block.empty()) {
-    RecordText arrow(groups.looks);
-    arrow.text(2, block).point(10, tip).number(41, size).number(42, size);
-    arrow.number(50, std::atan2(along.y, along.x) * 180.0 / std::numbers::pi);
-    add("INSERT", arrow);
-    return 0;
-  }
-  // The closed filled arrow, the format's default: a triangle one size long.
-  const Point back{tip.x - along.x * size, tip.y - along.y * size};
-  const Point side{-along.y * size * kArrowHalfWidth, along.x * size * kArrowHalfWidth};
-  RecordText solid(groups.looks);
-  solid.point(10, tip).point(11, {back.x + side.x, back.y + side.y});
-  const Point otherBase{back.x - side.x, back.y - side.y};
-  solid.point(12, otherBase).point(13, otherBase);
-  add("SOLID", solid);
+  pieces.addArrowhead(groups.looks, tip, along, size, block);
   return 0;
 }

@@ -10,6 +10,7 @@ enum DimensionVariable : int {
   kDimScale = 40,
   kArrowSize = 41,
   kTextAbove = 77,
+  kTextHeight = 140,
   kGap = 147,
   kLeaderArrowBlock = 341,
 };
@@ -46,6 +47,7 @@ void LeaderStyle::take(int code, const char* value) {
     case kDimScale: scale = finiteOr(parseReal(value), scale); break;
     case kArrowSize: arrowSize = std::fabs(finiteOr(parseReal(value), arrowSize)); break;
     case kGap: gap = finiteOr(parseReal(value), gap); break;
+    case kTextHeight: textHeight = std::fabs(finiteOr(parseReal(value), textHeight)); break;
     case kTextAbove: textAbove = parseInt(value); break;
     case kLeaderArrowBlock: arrowBlock = key(value); break;
     default: break;

@@ -1,4 +1,5 @@
-// What a leader takes from its dimension style: arrowhead and hook line sizes.
+// What a leader or tolerance takes from its dimension style: arrowhead, hook line and
+// text sizes.
 #pragma once
 
 #include <string>
@@ -12,6 +13,7 @@ struct LeaderStyle {
   double scale = 1.0;      // DIMSCALE (group 40); 0 counts as 1
   double arrowSize = 0.18; // DIMASZ (41)
   double gap = 0.09;       // DIMGAP (147): between the hook line's end and the text
+  double textHeight = 0.18;  // DIMTXT (140)
   int textAbove = 0;       // DIMTAD (77): non-zero when the text stands above the hook line
   std::string arrowBlock;  // DIMLDRBLK (341): handle of the arrow's block record; "" closed filled
 

@@ -11,6 +11,7 @@
 #include "document/DXF_Bemassung.h"
 #include "document/DXF_Insert.h"
 #include "document/MTextLines.h"
+#include "entities/ConstructionLine.h"
 #include "entities/Ellipse.h"
 #include "entities/Face3D.h"
 #include "entities/Kreis.h"
@@ -25,7 +26,7 @@
 namespace {
 
 enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Text, MText,
-                  Attribute, Solid, Dimension, Spline, Hatch, Face };
+                  Attribute, Solid, Dimension, Spline, Hatch, Face, XLine, Ray };
 
 // The kind a type name line stands for. Telling the names apart by length first settles
 // almost every line with one short comparison.
@@ -33,6 +34,7 @@ std::optional<Kind> kindOf(std::string_view name) {
   switch (name.size()) {
     case 3:
       if (name == "ARC") return Kind::Arc;
+      if (name == "RAY") return Kind::Ray;
       break;
     case 4:
       if (name == "LINE") return Kind::Line;
@@ -44,6 +46,7 @@ std::optional<Kind> kindOf(std::string_view name) {
       if (name == "MTEXT") return Kind::MText;
       if (name == "TRACE") return Kind::Solid;
       if (name == "HATCH") return Kind::Hatch;
+      if (name == "XLINE") return Kind::XLine;
       break;
     case 6:
       if (name == "INSERT") return Kind::Insert;
@@ -90,6 +93,8 @@ std::unique_ptr<DXFGeometrie> makeEntity(Kind kind, bool utf8Texts) {
     case Kind::Solid: return std::make_unique<Solid>();
     case Kind::Spline: return std::make_unique<Spline>();
     case Kind::Hatch: return std::make_unique<Hatch>();
+    case Kind::XLine: return std::make_unique<ConstructionLine>(ConstructionLine::Reach::BothWays);
+    case Kind::Ray: return std::make_unique<ConstructionLine>(ConstructionLine::Reach::Forwards);
     default: return nullptr;
   }
 }

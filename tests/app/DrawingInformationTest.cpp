@@ -16,11 +16,11 @@ std::string informationOf(const std::string& entities) {
 
 TEST(DrawingInformation, CountsKindsAndNamesWhatWasPassedOver) {
   const std::string line = "  0\nLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n1\n 21\n1\n";
-  const std::string mline = "  0\nMLINE\n  8\n0\n";
-  const std::string text = informationOf(line + line + mline + mline + "  0\nIMAGE\n  8\n0\n");
+  const std::string region = "  0\nREGION\n  8\n0\n";
+  const std::string text = informationOf(line + line + region + region + "  0\nIMAGE\n  8\n0\n");
   EXPECT_NE(text.find("lines 2, arcs 0,"), std::string::npos) << text;
   EXPECT_NE(text.find("layers 1."), std::string::npos) << text;
-  EXPECT_NE(text.find("Passed over, not shown: MLINE 2, IMAGE 1."), std::string::npos) << text;
+  EXPECT_NE(text.find("Passed over, not shown: REGION 2, IMAGE 1."), std::string::npos) << text;
   EXPECT_NE(informationOf(line).find("Nothing was passed over."), std::string::npos);
   const std::string ellipse = "  0\nELLIPSE\n  8\n0\n 11\n2\n 40\n0.5\n";
   EXPECT_NE(informationOf(ellipse).find("circles 0, ellipses 1,"), std::string::npos);

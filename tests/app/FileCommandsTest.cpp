@@ -127,8 +127,8 @@ TEST_F(FileCommandsTest, RefusedFileSaysWhyAndKeepsTheDrawingOpenBefore) {
 
 TEST_F(FileCommandsTest, DrawingInformationTellsWhatWasPassedOver) {
   EXPECT_FALSE(shown("PB_info"));
-  openDrawing("multiline.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) +
-                                                      "  0\nMLINE\n  8\n0\n  2\nSTANDARD\n"));
+  openDrawing("region.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) +
+                                                      "  0\nREGION\n  8\n0\n 70\n1\n"));
   EXPECT_TRUE(shown("PB_info"));
   messages.keys.clear();
   messages.texts.clear();
@@ -136,10 +136,10 @@ TEST_F(FileCommandsTest, DrawingInformationTellsWhatWasPassedOver) {
   CB_info(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Zeichnungsinformation"});
   ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_EQ(messages.texts[0], "multiline.dxf");
+  EXPECT_EQ(messages.texts[0], "region.dxf");
   ASSERT_EQ(messages.details.size(), 1u);
   const std::string& details = messages.details[0];
-  EXPECT_NE(details.find("MLINE 1"), std::string::npos) << details;
+  EXPECT_NE(details.find("REGION 1"), std::string::npos) << details;
   EXPECT_NE(details.find("\n  0: 1 object\n"), std::string::npos) << details;
   EXPECT_NE(details.find("Extents: x 0.000 to 10.000, y 0.000 to 10.000"), std::string::npos)
       << details;

@@ -74,9 +74,10 @@ TEST(DxfReaderSections, ObjectsTakeTheFirstLayerOfTheirName) {
 }
 
 TEST(DxfReaderSections, UnknownEntitiesArePassedOver) {
-  const std::string multiline =
-      "  0\nMLINE\n  8\n0\n 10\n0\n 20\n0\n 11\n5\n 21\n0\n 40\n0.5\n";
-  auto document = readOk(dxfFile(multiline + line(0, 0, 1, 1) + "  0\nXLINE\n  8\n0\n 10\n1\n"));
+  const std::string region =
+      "  0\nREGION\n  8\n0\n 10\n0\n 20\n0\n 11\n5\n 21\n0\n 40\n0.5\n";
+  auto document =
+      readOk(dxfFile(region + line(0, 0, 1, 1) + "  0\nOLE2FRAME\n  8\n0\n 10\n1\n"));
   EXPECT_EQ(document->entities().count(), 1);
 }
 

@@ -416,14 +416,14 @@ TEST(ReaderVisibility, FrozenLayersAndPaperSpaceAreNotDrawn) {
 }
 
 TEST(ReaderSkipped, KindsPassedOverAreCounted) {
-  const std::string mline = "  0\nMLINE\n  8\n0\n  2\nSTANDARD\n 10\n0\n";
-  auto document = readOk(dxfFile(mline + mline + "  0\nIMAGE\n  8\n0\n" + line(0, 0, 1, 1) +
+  const std::string region = "  0\nREGION\n  8\n0\n 70\n1\n 10\n0\n";
+  auto document = readOk(dxfFile(region + region + "  0\nIMAGE\n  8\n0\n" + line(0, 0, 1, 1) +
                                      insert("B", 0, 0) + "  0\nATTRIB\n  1\nv\n  0\nSEQEND\n",
-                                 block("B", "  0\nMLINE\n  8\n0\n" + line(0, 0, 1, 1))));
+                                 block("B", "  0\nREGION\n  8\n0\n" + line(0, 0, 1, 1))));
   using Kinds = std::vector<std::pair<std::string, long>>;
   // The attribute after the insert is drawn as a text.
   EXPECT_EQ(document->skippedKinds().kinds(),
-            (Kinds{{"MLINE", 3}, {"IMAGE", 1}}));
+            (Kinds{{"REGION", 3}, {"IMAGE", 1}}));
   EXPECT_EQ(document->entities().count(), 2);
   EXPECT_EQ(document->blocks().at(0)->entities().count(), 1);
 }
