@@ -76,7 +76,8 @@ void TextStyles::writeTable(std::ostream& out) const {
         << "\n 50\n" << style.obliqueDegrees << "\n 71\n0\n 42\n1.0\n  3\n" << style.fontFile
         << "\n  4\n\n";
     if (style.bold || style.italic || !style.fontFamily.empty()) {
-      const long flags = (style.italic ? kItalicFont : 0) | (style.bold ? kBoldFont : 0);
+      const long flags =
+          (style.italic ? long{kItalicFont} : 0L) | (style.bold ? long{kBoldFont} : 0L);
       out << "1001\nACAD\n1000\n" << style.fontFamily << "\n1071\n" << flags << '\n';
     }
   }

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "entities/Punkt.h"
+#include "entities/VisibleWorld.h"
 
 thread_local WorldBox ConstructionLine::savingBox_;
 
@@ -75,20 +76,9 @@ int ConstructionLine::touchesWindow(double minX, double minY, double maxX, doubl
 
 void ConstructionLine::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
   if (!visible_) return;
-  // The world seen through the container, from the area's linear mapping.
-  const DevicePoint origin = area.wc_to_dc(0.0, 0.0);
-  const DevicePoint unit = area.wc_to_dc(1.0, 1.0);
-  const double kx = unit.x - origin.x;
-  const double ky = unit.y - origin.y;
-  if (!std::isfinite(kx * ky) || kx == 0.0 || ky == 0.0) return;
-  const PixelSize size = area.container_size();
-  const PixelPosition position = area.position_in_container();
-  const double x0 = (-position.x - origin.x) / kx;
-  const double x1 = (size.width - position.x - origin.x) / kx;
-  const double y0 = (-position.y - origin.y) / ky;
-  const double y1 = (size.height - position.y - origin.y) / ky;
-  const WorldBox window{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
-  const auto seen = placed(s, a, dx, dy).within(window);
+  const std::optional<VisibleWorld> visible = visibleWorld(area);
+  if (!visible) return;
+  const auto seen = placed(s, a, dx, dy).within(visible->window);
   if (!seen) return;
   selectPen(area);
   area.wc_line(seen->first.x, seen->first.y, seen->second.x, seen->second.y);

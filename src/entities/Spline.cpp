@@ -7,6 +7,7 @@
 
 #include "entities/Linie.h"
 #include "entities/Punkt.h"
+#include "entities/VisibleWorld.h"
 
 namespace {
 
@@ -61,21 +62,14 @@ int Spline::touchesWindow(double minX, double minY, double maxX, double maxY) co
 void Spline::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
   if (!visible_ || !curve_) return;
   const std::optional<BSpline> curve = placed(s, a, dx, dy);
-  // The world seen through the container, from the area's linear mapping.
-  const DevicePoint origin = area.wc_to_dc(0.0, 0.0);
-  const DevicePoint unit = area.wc_to_dc(1.0, 1.0);
-  const double kx = unit.x - origin.x;
-  const double ky = unit.y - origin.y;
-  if (!std::isfinite(kx * ky) || kx == 0.0 || ky == 0.0) return;
+  const std::optional<VisibleWorld> visible = visibleWorld(area);
+  if (!visible) return;
+  const double tolerance =
+      kPixelChordError / std::max(std::fabs(visible->pixelsX), std::fabs(visible->pixelsY));
+  const std::vector<WorldPoint> points =
+      curve->flatten(tolerance, kDrawnPointBudget, visible->window);
   const PixelSize size = area.container_size();
   const PixelPosition position = area.position_in_container();
-  const double x0 = (-position.x - origin.x) / kx;
-  const double x1 = (size.width - position.x - origin.x) / kx;
-  const double y0 = (-position.y - origin.y) / ky;
-  const double y1 = (size.height - position.y - origin.y) / ky;
-  const WorldBox window{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
-  const double tolerance = kPixelChordError / std::max(std::fabs(kx), std::fabs(ky));
-  const std::vector<WorldPoint> points = curve->flatten(tolerance, kDrawnPointBudget, window);
   bool penSelected = false;
   for (std::size_t i = 1; i < points.size(); ++i) {
     const DevicePoint d1 = area.wc_to_dc(points[i - 1].x, points[i - 1].y);
