@@ -450,7 +450,9 @@ void registerAll(const std::string& label, const std::string& (*text)(const void
                  const void* source) {
   const std::pair<const char*, Measure> measures[] = {
       {"Tokenizer", tokenizer}, {"LineProtocol", lineProtocol}, {"ReadDxf", readDxf}};
-  for (const auto& [name, measure] : measures) {
+  for (const auto& [name, measureOf] : measures) {
+    // A lambda may not capture a structured binding under every compiler this builds with.
+    const Measure measure = measureOf;
     benchmark::RegisterBenchmark((std::string(name) + "/" + label).c_str(),
                                  [measure, text, source](benchmark::State& state) {
                                    measure(state, text(source));
