@@ -5,15 +5,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 #include <ostream>
-#include <string>
 #include <string_view>
-#include <unordered_set>
 
 #include "dxf/ColourIndex.h"
+#include "dxf/InternedNames.h"
 #include "entities/Punkt.h"
 #include "entities/QuarterTurns.h"
+
+// A drawing holds millions of entities: a field added to the base costs every one of them.
+static_assert(sizeof(DXFGeometrie) <= 72, "the entity base grew");
 
 thread_local std::uint16_t DXFGeometrie::penStyleCache_ = 0;
 thread_local char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
@@ -43,21 +44,20 @@ bool isUnsetColour(const char* colour) {
 }  // namespace
 
 DXFGeometrie::DXFGeometrie() {
-  copyField(layerName_, "0");
   copyField(colourNumber_, "256");
   copyField(colour_, "BYLAYER");
 }
 
 DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
     : layer_(other.layer_),
+      layerName_(other.layerName_),
+      linetype_(other.linetype_),
+      linetypeScale_(other.linetypeScale_),
       lineStyleCode_(other.lineStyleCode_),
-      ownColour_(0),
+      ownColour_(false),
       visible_(other.visible_),
       paperSpace_(other.paperSpace_),
-      markedInvisible_(other.markedInvisible_),
-      linetype_(other.linetype_),
-      linetypeScale_(other.linetypeScale_) {
-  copyField(layerName_, other.layerName_);
+      markedInvisible_(other.markedInvisible_) {
   copyField(colourNumber_, "256");
   copyField(colour_, other.colour_);
 }
@@ -65,7 +65,7 @@ DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
 DXFGeometrie::DXFGeometrie(const Layer* layer) : DXFGeometrie() {
   if (!layer) return;
   layer_ = layer;
-  copyField(layerName_, layer->name());
+  setLayerName(layer->name());
   copyField(colour_, layer->colour());
   lineStyleCode_ = static_cast<std::uint16_t>(layer->lineStyleCode());
   visible_ = layer->visible();
@@ -102,7 +102,7 @@ void DXFGeometrie::assignLayer(const Layer* layer) {
   const bool hadLayer = layer_ != nullptr;
   layer_ = layer;
   if (!layer) return;
-  copyField(layerName_, layer->name());
+  setLayerName(layer->name());
   if (hadLayer) {
     if (!ownColour_) copyField(colour_, layer->colour());
   } else if (isUnsetColour(colour_)) {
@@ -121,10 +121,14 @@ int DXFGeometrie::attachLayer(const std::vector<Layer*>& layers) {
   return attachLayer(layers.begin(), layers.end());
 }
 
-void DXFGeometrie::setLayerName(const char* name) { copyField(layerName_, name); }
+void DXFGeometrie::setLayerName(const char* name) {
+  layerName_ = internedName(name ? std::string_view(name, strnlen(name, kLayerNameSize - 1))
+                                 : std::string_view());
+}
+
 void DXFGeometrie::takeAttributesOf(const DXFGeometrie& other) {
   layer_ = other.layer_;
-  copyField(layerName_, other.layerName_);
+  layerName_ = other.layerName_;
   copyField(colourNumber_, other.colourNumber_);
   copyField(colour_, other.colour_);
   lineStyleCode_ = other.lineStyleCode_;
@@ -356,12 +360,7 @@ void DXFGeometrie::setLinetypeName(const char* name) {
     linetype_ = "";
     return;
   }
-  // Names are few; each is kept once for the whole run. Drawings may be read on a
-  // loading thread while another is read on the main thread.
-  static std::mutex guard;
-  static std::unordered_set<std::string> names;
-  const std::lock_guard<std::mutex> lock(guard);
-  linetype_ = names.emplace(text).first->c_str();
+  linetype_ = internedName(text);
 }
 
 void DXFGeometrie::writeEnd(std::ostream& out) { out << "  0\n"; }

@@ -110,7 +110,8 @@ class DXFGeometrie {
   int attachLayerAt(LayerAt layerAt);
 
   const Layer* layer() const { return layer_; }
-  // Name of the entity's layer (group 8).
+  // Name of the entity's layer (group 8), cut to kLayerNameSize - 1 characters like the
+  // layer table's names.
   const char* layerName() const { return layerName_; }
   void setLayerName(const char* name);
   // Colour number text as read (group 62), "256" when none was read.
@@ -244,19 +245,22 @@ class DXFGeometrie {
   // The closing "  0" line.
   static void writeEnd(std::ostream& out);
 
+  // Fields from the widest to the narrowest, so that no padding lies between them: a
+  // drawing holds millions of entities.
   const Layer* layer_ = nullptr;
-  char layerName_[kLayerNameSize];
-  std::uint16_t lineStyleCode_ = 0;
-  char colourNumber_[kColourNumberSize];
-  char colour_[kColourSize];
-  std::int32_t ownColour_ = 0;
-  std::int32_t visible_ = 1;
-  bool paperSpace_ = false;
-  bool markedInvisible_ = false;
+  // Interned (dxf/InternedNames.h), so every entity of one layer shares the text.
+  const char* layerName_ = "0";
   // Interned, so every entity of one linetype shares the text.
   const char* linetype_ = "";
   double linetypeScale_ = 1.0;
   std::int32_t trueColour_ = -1;
+  std::uint16_t lineStyleCode_ = 0;
+  char colourNumber_[kColourNumberSize];
+  char colour_[kColourSize];
+  bool ownColour_ = false;
+  bool visible_ = true;
+  bool paperSpace_ = false;
+  bool markedInvisible_ = false;
 
  private:
   // Hands the entity's dash pattern to `target` (an area or device context, lengths scaled
@@ -310,7 +314,7 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
     if (code == 0) return 0;
     if (code == 8 && !layerSeen) {
       layerSeen = true;
-      copyField(layerName_, in.readLine());
+      setLayerName(in.readLine());
     } else if (code == 62 && takeColour) {
       copyField(colourNumber_, in.readLine());
     } else if (code == 6) {

@@ -246,6 +246,20 @@ TEST(ReadLoop, LongLayerNameAndColourAreCut) {
   EXPECT_STREQ(line.colourNumber(), "000000000");
 }
 
+// The entity's name and the layer table's are cut alike, so a long name still finds its
+// layer; entities of one layer share one copy of the name.
+TEST(ReadLoop, EntitiesOnALongNamedLayerFindItAndShareItsName) {
+  const std::string name(70, 'X');
+  Layer layer = makeLayer(name.c_str(), "5");
+  Linie first = readLine("", name.c_str());
+  Linie second = readLine("", name.c_str());
+  const std::vector<Layer*> layers{&layer};
+  ASSERT_EQ(first.attachLayer(layers), 1);
+  EXPECT_EQ(first.layer(), &layer);
+  EXPECT_STREQ(first.colour(), layer.colour());
+  EXPECT_EQ(first.layerName(), second.layerName());
+}
+
 TEST(WriteFrame, OwnColourIsWrittenAsRead) {
   Layer blue = makeLayer("L", "5");
   Linie own = readLine("1");
