@@ -11,6 +11,7 @@
 #include "document/DXF_Block.h"
 #include "document/PlacedContent.h"
 #include "document/Polylinie.h"
+#include "dxf/InternedNames.h"
 #include "dxf/GroupTable.h"
 #include "entities/QuarterTurns.h"
 
@@ -62,17 +63,17 @@ double normalisedDegrees(double angle) {
 
 }  // namespace
 
-DXF_Insert::DXF_Insert() {
-  copyField(blockName_, "BLOCK");
-  copyField(layerName_, "LAYER");
-}
+DXF_Insert::DXF_Insert() = default;
 
 DXF_Insert::DXF_Insert(const char* blockName, const char* layerName, double x, double y,
                        double z, double rotation, double scale)
-    : x_(x), y_(y), z_(z), rotation_(rotation), scale_(scale) {
-  copyField(blockName_, blockName);
-  copyField(layerName_, layerName);
-}
+    : blockName_(internedField(blockName, kNameSize)),
+      layerName_(internedField(layerName, kNameSize)),
+      x_(x),
+      y_(y),
+      z_(z),
+      rotation_(rotation),
+      scale_(scale) {}
 
 int DXF_Insert::read(DxfLineReader& in) {
   FilePlacement placement;
@@ -93,14 +94,14 @@ int DXF_Insert::read(DxfLineReader& in) {
     if (code == 0) break;
     if (readListedGroup(in, code, reals) || readListedGroup(in, code, grid)) continue;
     switch (code) {
-      case 2: copyField(blockName_, in.readLine()); break;
+      case 2: blockName_ = internedField(in.readLine(), kNameSize); break;
       case 70: columns_ = gridCount(in.readLine()); break;
       case 71: rows_ = gridCount(in.readLine()); break;
       case 8:
         if (layerSeen) {
           in.readLine();
         } else {
-          copyField(layerName_, in.readLine());
+          layerName_ = internedField(in.readLine(), kNameSize);
           layerSeen = true;
         }
         break;

@@ -91,8 +91,10 @@ class DXF_Insert {
   WorldPoint cellOffset(int column, int row) const;
 
  private:
-  char blockName_[kNameSize];
-  char layerName_[kNameSize];
+  // Interned (dxf/InternedNames.h) and cut to kNameSize - 1 characters: many inserts
+  // place one block on one layer.
+  const char* blockName_ = "BLOCK";
+  const char* layerName_ = "LAYER";
   double x_ = 0.0;
   double y_ = 0.0;
   double z_ = 0.0;

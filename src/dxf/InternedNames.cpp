@@ -1,6 +1,7 @@
 // Names kept once for the whole run.
 #include "dxf/InternedNames.h"
 
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <unordered_set>
@@ -16,4 +17,9 @@ const char* internedName(std::string_view name) {
   const std::lock_guard<std::mutex> lock(guard);
   last = names.emplace(name).first->c_str();
   return last;
+}
+
+const char* internedField(const char* text, std::size_t fieldSize) {
+  if (text == nullptr || fieldSize == 0) return internedName({});
+  return internedName(std::string_view(text, strnlen(text, fieldSize - 1)));
 }

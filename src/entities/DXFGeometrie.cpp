@@ -122,8 +122,7 @@ int DXFGeometrie::attachLayer(const std::vector<Layer*>& layers) {
 }
 
 void DXFGeometrie::setLayerName(const char* name) {
-  layerName_ = internedName(name ? std::string_view(name, strnlen(name, kLayerNameSize - 1))
-                                 : std::string_view());
+  layerName_ = internedField(name, kLayerNameSize);
 }
 
 void DXFGeometrie::takeAttributesOf(const DXFGeometrie& other) {
