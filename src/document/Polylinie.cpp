@@ -480,27 +480,42 @@ PolylineVertices Polylinie::writtenVertices() const {
   if (std::none_of(planeSegments_.begin(), planeSegments_.end(), elliptical)) return vertices_;
   PolylineVertices points;
   if (vertices_.empty()) return points;
-  // Each segment from where the last one ended: a line by its start, an elliptical arc by
-  // its chords, taken in the direction that starts there.
-  WorldPoint reached{vertices_[0].x, vertices_[0].y};
-  const auto distance = [](WorldPoint p, WorldPoint q) { return std::hypot(p.x - q.x, p.y - q.y); };
-  for (const Segment& segment : planeSegments_) {
-    std::vector<WorldPoint> run;
-    if (const auto* ellipse = std::get_if<Ellipse>(&segment)) {
-      const EllipseArc& arc = ellipse->arc();
-      run = flattenedEllipse(arc, Ellipse::kWrittenChordError * std::hypot(arc.major.x, arc.major.y));
-      if (distance(reached, run.back()) < distance(reached, run.front())) {
-        std::reverse(run.begin(), run.end());
+  // Each segment by its start, an elliptical arc by its chords; a wide segment's chords
+  // share its widths.
+  for (int k = 0; k < segmentCount(); ++k) {
+    const std::uint32_t from = endsOf(k).from;
+    std::vector<WorldPoint> run = ellipticalChords(k);
+    if (run.empty()) run = {{vertices_[from].x, vertices_[from].y}, {}};
+    const bool wide = vertices_.isWide(from);
+    for (std::size_t i = 0; i + 1 < run.size(); ++i) {
+      points.add(run[i].x, run[i].y);
+      if (wide) {
+        points.setWidths(points.size() - 1, chordWidth(from, i, run.size() - 1),
+                         chordWidth(from, i + 1, run.size() - 1));
       }
-    } else {
-      const auto& line = std::get<Linie>(segment);
-      run = {{line.x1(), line.y1()}, {line.x2(), line.y2()}};
     }
-    for (std::size_t i = 0; i + 1 < run.size(); ++i) points.add(run[i].x, run[i].y);
-    reached = run.back();
   }
-  if (!isClosed()) points.add(reached.x, reached.y);
+  if (!isClosed()) points.add(vertices_[vertices_.size() - 1].x, vertices_[vertices_.size() - 1].y);
   return points;
+}
+
+std::vector<WorldPoint> Polylinie::ellipticalChords(int index) const {
+  if (planeSegments_.empty()) return {};
+  const auto* ellipse = std::get_if<Ellipse>(&planeSegments_[static_cast<std::size_t>(index)]);
+  if (!ellipse) return {};
+  const EllipseArc& arc = ellipse->arc();
+  std::vector<WorldPoint> run =
+      flattenedEllipse(arc, Ellipse::kWrittenChordError * std::hypot(arc.major.x, arc.major.y));
+  const PolylineVertices::Vertex& start = vertices_[endsOf(index).from];
+  const auto distance = [&start](WorldPoint p) { return std::hypot(p.x - start.x, p.y - start.y); };
+  if (distance(run.back()) < distance(run.front())) std::reverse(run.begin(), run.end());
+  return run;
+}
+
+double Polylinie::chordWidth(std::size_t from, std::size_t i, std::size_t chordCount) const {
+  const double start = vertices_.startWidth(from);
+  return start + (vertices_.endWidth(from) - start) * static_cast<double>(i) /
+                     static_cast<double>(chordCount);
 }
 
 void Polylinie::assignLayer(const Layer* layer) {
@@ -549,9 +564,21 @@ void Polylinie::walkPieces(Centre centre, Band band) const {
     const PolylineSegment segment = segmentAt(index);
     const SegmentEnds ends = endsOf(index);
     if (vertices_.isWide(ends.from)) {
-      const std::vector<WorldPoint> outline =
-          PolylineBands::outline(vertices_.point(ends.from), vertices_.point(ends.to));
-      if (!outline.empty()) band(*segment, outline);
+      // An elliptical arc's band follows its chords, as the file written from it holds it.
+      const std::vector<WorldPoint> chords = ellipticalChords(index);
+      if (chords.empty()) {
+        const std::vector<WorldPoint> outline =
+            PolylineBands::outline(vertices_.point(ends.from), vertices_.point(ends.to));
+        if (!outline.empty()) band(*segment, outline);
+      }
+      for (std::size_t i = 0; i + 1 < chords.size(); ++i) {
+        Punkt from(chords[i].x, chords[i].y);
+        from.setWidths(chordWidth(ends.from, i, chords.size() - 1),
+                       chordWidth(ends.from, i + 1, chords.size() - 1));
+        const std::vector<WorldPoint> outline =
+            PolylineBands::outline(from, Punkt(chords[i + 1].x, chords[i + 1].y));
+        if (!outline.empty()) band(*segment, outline);
+      }
     }
     // A band keeps its centre line or arc: that is the polyline's geometry, which the
     // exploded drawing must hold too; drawn inside the band, it changes nothing seen.

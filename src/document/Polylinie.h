@@ -137,6 +137,12 @@ class Polylinie {
   void writeMeshVertices(std::ostream& out) const;
   // The vertices as written: the stored ones, or with the chords of elliptical arcs.
   PolylineVertices writtenVertices() const;
+  // The chord ends of segment `index` when it is an elliptical arc (a polyline in a tilted
+  // plane), running from the vertex it starts at; empty for any other segment.
+  std::vector<WorldPoint> ellipticalChords(int index) const;
+  // The width at chord end `i` of `chordCount` along a wide segment from vertex `from`:
+  // from its start width to its end width in even steps.
+  double chordWidth(std::size_t from, std::size_t i, std::size_t chordCount) const;
   // Brings the vertices of a 2-D polyline from the plane of its extrusion direction into
   // the world.
   void verticesToWorld(const Head& head, PolylineVertices& vertices) const;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
+#include "support/InkImage.h"
 #include "entities/Ellipse.h"
 #include "entities/Linie.h"
 
@@ -60,6 +61,37 @@ TEST(ReaderTiltedPlanes, PolylineArcBecomesAnEllipticalArc) {
   const auto drawn = picture(*document);
   document->explodeAll();
   EXPECT_EQ(picture(*document), drawn);
+}
+
+// A wide arc in a tilted plane: its band follows the elliptical arc's chords, and the saved
+// file gives every chord the band's width, so the saved drawing looks the same.
+TEST(ReaderTiltedPlanes, WideEllipticalArcKeepsItsBandWhenSaved) {
+  auto document = readOk(dxfFile(
+      "  0\nLWPOLYLINE\n  8\n0\n 90\n2\n 43\n0.25\n 10\n0\n 20\n0\n 42\n1\n 10\n2\n 20\n0\n" +
+      kTilted));
+  auto again = readOk(writtenText(*document));
+  ASSERT_EQ(again->polylines().count(), 1);
+  const Polylinie& saved = *again->polylines().at(0);
+  ASSERT_GT(saved.vertexCount(), 10);
+  for (int i = 0; i + 1 < saved.vertexCount(); ++i) {
+    EXPECT_NEAR(saved.vertexAt(i).startWidth(), 0.25, 1e-12) << i;
+    EXPECT_NEAR(saved.vertexAt(i).endWidth(), 0.25, 1e-12) << i;
+  }
+  // Pictures of 200 pixels per unit: the band is 50 pixels wide; a band around the circular
+  // arc through the same ends would reach 60 pixels further down.
+  const auto inkOf = [](const DXF_Zeichnung& drawing) {
+    testsupport::RecordingDrawingArea area;
+    area.setWorld(-0.5, -1.5, 2.5, 1.5, 600, 600);
+    area.containerSize = {600, 600};
+    DXFGeometrie::resetPenCache();
+    drawing.drawAll(area, 1.0);
+    return testsupport::InkImage(area);
+  };
+  const testsupport::InkImage drawn = inkOf(*document);
+  EXPECT_GT(drawn.inkCount(), 10000);
+  EXPECT_GE(testsupport::InkImage::agreement(drawn, inkOf(*again)), 0.98);
+  document->explodeAll();
+  EXPECT_GE(testsupport::InkImage::agreement(drawn, inkOf(*document)), 0.98);
 }
 
 TEST(ReaderTiltedPlanes, ArcsAndCirclesBecomeEllipsesWithTheirColour) {
