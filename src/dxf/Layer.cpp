@@ -131,10 +131,17 @@ int Layer::read(DxfLineReader& in) {
 
 int Layer::write(std::ostream& out) const {
   out << "LAYER\n  2\n" << name_ << "\n 70\n" << flags_ << "\n 62\n";
-  if (visible_) {
-    out << colourNumber_ << '\n';
+  // Release 12 knows only the colour index: a true colour becomes the nearest, so that a
+  // layer of true white stays white instead of turning into colour 7, drawn black.
+  const long long number =
+      trueColour_ >= 0 ? ColourIndex::nearestIndex(static_cast<ColourIndex::Rgb>(trueColour_))
+                       : parseInt(colourNumber_);
+  if (!visible_) {
+    out << '\t' << -number << '\n';
+  } else if (trueColour_ >= 0) {
+    out << number << '\n';
   } else {
-    out << '\t' << -static_cast<long long>(parseInt(colourNumber_)) << '\n';
+    out << colourNumber_ << '\n';
   }
   out << "  6\n" << linetypeName_ << "\n  0\n";
   return 0;

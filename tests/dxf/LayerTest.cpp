@@ -138,6 +138,32 @@ TEST(Layer, HiddenLayerReadsBackHidden) {
   EXPECT_STREQ(again.colour(), "#000000");
 }
 
+// A file of release 12 holds only colour numbers: a layer's true colour is written as the
+// nearest number, and read back it draws in the same colour (white stays white, where
+// colour 7 would draw black).
+TEST(Layer, TrueColourIsWrittenAsTheNearestColourNumber) {
+  struct Case {
+    const char* read;
+    const char* writtenColour;
+    const char* drawnAgain;
+  };
+  const Case cases[] = {
+      {"  2\nA\n 62\n7\n420\n16777215\n  0\n", " 62\n255\n", "#FFFFFF"},
+      {"  2\nA\n 62\n7\n420\n16711680\n  0\n", " 62\n1\n", "#FF0000"},
+      {"  2\nA\n 62\n-7\n420\n16777215\n  0\n", " 62\n\t-255\n", "#FFFFFF"},
+      {"  2\nA\n 62\n7\n  0\n", " 62\n7\n", "#000000"},
+  };
+  for (const Case& c : cases) {
+    Layer layer;
+    ASSERT_EQ(readLayer(layer, c.read), 0);
+    const std::string text = written(layer);
+    EXPECT_NE(text.find(c.writtenColour), std::string::npos) << c.read << " wrote " << text;
+    Layer again;
+    ASSERT_EQ(readLayer(again, text.substr(text.find('\n') + 1)), 0);
+    EXPECT_STREQ(again.colour(), c.drawnAgain) << c.read;
+  }
+}
+
 }  // namespace
 
 TEST(Layer, TrueColourGivesTheColourUntilANumberIsChosen) {
