@@ -154,6 +154,9 @@ class DXFText : public DXFGeometrie {
                     double maxY, double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
   int writeGroups(std::ostream& out) const override;
+  // One unit more for each character: laying out and drawing a text's letters costs about
+  // as much per letter as drawing one line.
+  long placementCost() const override { return 1 + static_cast<long>(text_.size()); }
 
   // The anchor of a text on its device point for the alignment codes; codes outside
   // their enumerations are taken as left and baseline. Aligned and fit texts are anchored

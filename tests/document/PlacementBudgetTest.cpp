@@ -166,6 +166,26 @@ TEST(PlacementBudget, ACopyWeighsThePiecesItIsDrawnAs) {
   EXPECT_DOUBLE_EQ(placedCopiesWanted(*document), 10.0 * (1 + cost));
 }
 
+TEST(PlacementBudget, ATextCopyWeighsItsLetters) {
+  struct Case {
+    const char* text;
+    long cost;
+  };
+  const Case cases[] = {{"A", 2}, {"0123456789", 11}};
+  for (const Case& c : cases) {
+    std::string top;
+    for (int i = 0; i < 10; ++i) top += insert("LABEL", i * 20.0, 0);
+    const auto document = readOk(dxfFile(
+        top, block("LABEL", std::string("  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n2\n  1\n") +
+                                c.text + "\n")));
+    EXPECT_EQ(document->blocks().at(0)->entities().at(0)->placementCost(), c.cost) << c.text;
+    // Each insert enters its block (1) and places the text (its cost).
+    PlacementBudget forFive(5 * (1 + c.cost));
+    EXPECT_EQ(placedUnder(*document, forFive), 5) << c.text;
+    EXPECT_GT(forFive.refused(), 0) << c.text;
+  }
+}
+
 TEST(PlacementBudget, SaysNoCountWhereTheCountMissesCopies) {
   struct Case {
     PlacementCut cut;
