@@ -11,14 +11,31 @@ of ink that has ink of the other picture within 2 pixels. The goal is 0.98 for e
         tests/data/samples
 """
 import argparse
+import json
 import os
 import subprocess
 import sys
 import tempfile
 
-from picture_match import ink, near_share, our_extents, to_picture_shape, widened
+from picture_match import ink, near_share, to_picture_shape, widened
 
 GOAL = 0.98
+
+
+def extents(dxftool, path):
+    """Our extents of the drawing; a flat one grown to a square (a lone text or point: 2 units)."""
+    run = subprocess.run([dxftool, "info", path], capture_output=True, text=True, timeout=120)
+    if run.returncode != 0:
+        return None
+    box = json.loads(run.stdout).get("extents") or {}
+    if not box:
+        return None
+    x1, y1, x2, y2 = box["minX"], box["minY"], box["maxX"], box["maxY"]
+    if x2 > x1 and y2 > y1:
+        return x1, y1, x2, y2
+    half = max(x2 - x1, y2 - y1, 2.0) / 2
+    cx, cy = (x1 + x2) / 2, (y1 + y2) / 2
+    return cx - half, cy - half, cx + half, cy + half
 
 
 def render(dxftool, path, out, window, width, height):
@@ -32,7 +49,7 @@ def render(dxftool, path, out, window, width, height):
 
 def score(dxftool, path, width, height, scratch):
     """(score, note) of one file; score None when it cannot be compared."""
-    box = our_extents(dxftool, path)
+    box = extents(dxftool, path)
     if box is None:
         return None, "nothing drawn"
     window = to_picture_shape(widened(box), width, height)
