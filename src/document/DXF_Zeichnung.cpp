@@ -223,6 +223,7 @@ LinePatterns DXF_Zeichnung::linePatterns() const {
   LinePatterns patterns;
   // A scale that is no positive number draws the patterns as the table gives them.
   patterns.setScale(linetypeScale_ > 0.0 && std::isfinite(linetypeScale_) ? linetypeScale_ : 1.0);
+  patterns.setDefaultLineWeight(lineWeightDefault_);
   for (int i = 0; i < linetypes_.count(); ++i) {
     const Linientyp& linetype = *linetypes_.at(i);
     std::vector<double> elements;

@@ -67,8 +67,8 @@ class DXF_Zeichnung {
   double maxY() const { return maxY_; }
   // $LTSCALE of the header.
   double linetypeScale() const { return linetypeScale_; }
-  // The dash patterns of the linetype table (group 49 values) with $LTSCALE, as drawAll
-  // hands them to the entities.
+  // The dash patterns of the linetype table (group 49 values) with $LTSCALE, and the
+  // default line weight ($LWDEFAULT), as drawAll hands them to the entities.
   LinePatterns linePatterns() const;
   // Non-zero only while a print caption or sheet decoration is drawn.
   double printMargin() const { return printMargin_; }
@@ -223,6 +223,8 @@ class DXF_Zeichnung {
   double minY_ = 10000.0;
   double maxY_ = 0.0;
   double linetypeScale_ = 1.0;
+  // $LWDEFAULT: the weight of DEFAULT lines, the widest drawn thin.
+  std::int16_t lineWeightDefault_ = LineWeight::kStandardDefault;
   double printMargin_ = 0.0;
   SkippedKinds skipped_;
   mutable PlacementCut lastCut_;

@@ -7,6 +7,7 @@
 
 #include "document/DXF_Zeichnung.h"
 #include "document/DrawingExtents.h"
+#include "dxf/LineWeight.h"
 #include "document/LayerCompletion.h"
 #include "document/LayerIndex.h"
 #include "document/CompositeReader.h"
@@ -115,6 +116,8 @@ int DxfReader::readHeader() {
         (min ? document_.minY_ : document_.maxY_) = parseReal(value);
         (min ? extentsMinRead_ : extentsMaxRead_) = true;
       }
+    } else if (variable == "$LWDEFAULT" && code == 370) {
+      document_.lineWeightDefault_ = LineWeight::drawingDefault(parseInt(value));
     } else if (variable == "$LTSCALE" && code == 40) {
       document_.linetypeScale_ = parseReal(value);
     } else if (variable == "$ACADVER" && code == 1) {

@@ -26,6 +26,14 @@ std::unique_ptr<DXFGeometrie> stretchable(std::unique_ptr<DXFGeometrie> copy) {
   return copy;
 }
 
+// The weight BYBLOCK lines inside an insert of weight `weight` take: its own width, its
+// layer's, or `outerWeight`, the one the insert itself would take as a BYBLOCK line.
+std::int16_t placedLineWeight(std::int16_t weight, const Layer* layer, std::int16_t outerWeight) {
+  if (weight >= 0 || weight == LineWeight::kDefault) return weight;
+  if (weight == LineWeight::kByBlock) return outerWeight;
+  return layer ? layer->lineWeight() : LineWeight::kDefault;
+}
+
 }  // namespace
 
 PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose, PlacementBudget* budget)
@@ -87,6 +95,8 @@ PlacedContent::Placement PlacedContent::insertPlacement(const DXF_Insert& insert
   } else {
     placement.linetype = linetype.c_str();
   }
+  placement.lineWeight = placedLineWeight(insert.lineWeight(), placement.layer,
+                                         outer ? outer->lineWeight : LineWeight::kDefault);
   return placement;
 }
 
@@ -165,6 +175,7 @@ void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& cop
   if (strcasecmp(source.linetypeName(), "BYBLOCK") == 0) {
     copy.takeBlockLinetype(inner.linetype ? inner.linetype : "CONTINUOUS");
   }
+  if (source.lineWeight() == LineWeight::kByBlock) copy.takeBlockLineWeight(inner.lineWeight);
 }
 
 void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {

@@ -20,6 +20,7 @@ thread_local char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
 thread_local const char* DXFGeometrie::penPatternNameCache_ = nullptr;
 thread_local const LinePatterns* DXFGeometrie::penPatternTableCache_ = nullptr;
 thread_local double DXFGeometrie::penPatternScaleCache_ = 0.0;
+thread_local double DXFGeometrie::penWidthCache_ = LineWeight::kThinPixels;
 
 namespace {
 
@@ -56,7 +57,8 @@ DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
       paperSpace_(other.paperSpace_),
       markedInvisible_(other.markedInvisible_),
       linetype_(other.linetype_),
-      linetypeScale_(other.linetypeScale_) {
+      linetypeScale_(other.linetypeScale_),
+      lineWeight_(other.lineWeight_) {
   copyField(layerName_, other.layerName_);
   copyField(colourNumber_, "256");
   copyField(colour_, other.colour_);
@@ -133,6 +135,7 @@ void DXFGeometrie::takeAttributesOf(const DXFGeometrie& other) {
   paperSpace_ = other.paperSpace_;
   markedInvisible_ = other.markedInvisible_;
   linetype_ = other.linetype_;
+  lineWeight_ = other.lineWeight_;
 }
 
 void DXFGeometrie::setColour(const char* colour) { copyField(colour_, colour); }
@@ -163,6 +166,30 @@ void DXFGeometrie::takeLooks(const char* colourNumber, std::int32_t trueColour,
   deriveColour();
 }
 
+namespace {
+
+std::int16_t defaultWeightOf(const LinePatterns* patterns) {
+  return patterns ? patterns->defaultLineWeight() : LineWeight::kStandardDefault;
+}
+
+}  // namespace
+
+template <class Target>
+void DXFGeometrie::selectWidth(Target& target, double pixels) {
+  if (pixels == penWidthCache_) return;
+  target.set_line_width(pixels);
+  penWidthCache_ = pixels;
+}
+
+void DXFGeometrie::selectLineWidth(DrawingArea& area) const {
+  const DeviceContext& dc = area.device_context();
+  selectWidth(area, dc.lineWeightPixels(drawnLineWeight(), defaultWeightOf(area.linePatterns())));
+}
+
+void DXFGeometrie::selectLineWidth(DeviceContext& dc) const {
+  selectWidth(dc, dc.lineWeightPixels(drawnLineWeight(), defaultWeightOf(dc.linePatterns())));
+}
+
 template <class Target>
 void DXFGeometrie::selectSolidPen(Target& target) {
   if (penStyleCache_ != Layer::kSolid) {
@@ -175,6 +202,7 @@ void DXFGeometrie::selectSolidPen(Target& target) {
     penPatternTableCache_ = nullptr;
     penPatternScaleCache_ = 0.0;
   }
+  selectWidth(target, LineWeight::kThinPixels);
 }
 
 void DXFGeometrie::fillPolygon(DrawingArea& area, const WorldPoint* points, int count) const {
@@ -199,6 +227,14 @@ void DXFGeometrie::fillPolygonOnDevice(DeviceContext& dc, const DevicePoint* poi
   dc.set_background_mode(DeviceContext::kOpaqueBackground);
   dc.polygon(points, count);
   dc.set_fill_style(DeviceContext::kHollowFill);
+}
+
+std::int16_t DXFGeometrie::drawnLineWeight() const {
+  if (lineWeight_ >= 0) return lineWeight_;
+  if (lineWeight_ == LineWeight::kByLayer && layer_ && layer_->lineWeight() >= 0) {
+    return layer_->lineWeight();
+  }
+  return LineWeight::kDefault;
 }
 
 const char* DXFGeometrie::drawnLinetypeName() const {
@@ -239,6 +275,8 @@ void DXFGeometrie::resetPenCache() {
   penPatternNameCache_ = nullptr;
   penPatternTableCache_ = nullptr;
   penPatternScaleCache_ = 0.0;
+  // No width: the next pen sets its width afresh.
+  penWidthCache_ = -1.0;
 }
 
 int DXFGeometrie::readInt(DxfLineReader& in) { return parseInt(in.readLine()); }
@@ -278,6 +316,7 @@ void DXFGeometrie::selectPen(DrawingArea& area) const {
     penStyleCache_ = lineStyleCode_;
   }
   selectPattern(area, area.linePatterns(), 1.0);
+  selectLineWidth(area);
   selectColour(area);
 }
 
@@ -287,6 +326,7 @@ void DXFGeometrie::selectPen(DeviceContext& dc) const {
     penStyleCache_ = lineStyleCode_;
   }
   selectPattern(dc, dc.linePatterns(), dc.patternPixelsPerUnit());
+  selectLineWidth(dc);
   if (std::strcmp(colour_, penColourCache_) != 0) {
     dc.set_foreground_color(colour_);
     copyField(penColourCache_, colour_);

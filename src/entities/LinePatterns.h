@@ -1,9 +1,12 @@
 // The dash patterns of a drawing's linetypes, found by name while the drawing is drawn.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "dxf/LineWeight.h"
 
 // Patterns in drawing units as the LTYPE table gives them: a dash is positive, a gap
 // negative, a dot 0. `scale` is the drawing's linetype scale ($LTSCALE); an entity's own
@@ -18,8 +21,13 @@ class LinePatterns {
 
   double scale() const { return scale_; }
   void setScale(double scale) { scale_ = scale; }
+  // The drawing's default line weight ($LWDEFAULT) in hundredths of a millimetre: lines
+  // that weigh no more are drawn thin.
+  std::int16_t defaultLineWeight() const { return defaultLineWeight_; }
+  void setDefaultLineWeight(std::int16_t weight) { defaultLineWeight_ = weight; }
 
  private:
   std::unordered_map<std::string, std::vector<double>> byName_;
   double scale_ = 1.0;
+  std::int16_t defaultLineWeight_ = LineWeight::kStandardDefault;
 };

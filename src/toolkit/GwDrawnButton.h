@@ -78,6 +78,7 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void set_dash_pattern(std::span<const double> lengths) override {
     current().set_dash_pattern(lengths);
   }
+  void set_line_width(double pixels) override { current().set_line_width(pixels); }
   void wc_polyline(const WorldPoint* points, int count) override {
     current().wc_polyline(points, count);
   }

@@ -15,8 +15,6 @@
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
-// Strokes run through pixel centres.
-constexpr double kCentre = 0.5;
 // Largest distance between a flattened curve and the true one, in pixels.
 constexpr double kFlatness = 0.25;
 // Filled polygons with up to this many corners are collected; larger ones (which may
@@ -46,7 +44,13 @@ cairo_antialias_t CairoDeviceContext::edges() const {
 
 void CairoDeviceContext::flush() { batch_.flush(); }
 
-FigureBatch::Pen CairoDeviceContext::pen() const { return {lineStyle_, foreground_}; }
+FigureBatch::Pen CairoDeviceContext::pen() const { return {lineStyle_, foreground_, lineWidth_}; }
+
+double CairoDeviceContext::centre() const { return PenGeometry::pixelShift(lineWidth_); }
+
+void CairoDeviceContext::set_line_width(double pixels) {
+  lineWidth_ = std::isfinite(pixels) && pixels >= 1.0 ? pixels : 1.0;
+}
 
 bool CairoDeviceContext::outsideClip(std::span<const DevicePoint> points) const {
   double left = 0.0;
@@ -167,14 +171,14 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
     // Solid figures of one pen are stroked together; a dashed one alone, its dashes
     // fitted to its own length.
     if (dashPixels_.empty()) {
-      batch_.addArc(pen(), cx + kCentre, cy + kCentre, rx, ry, t0, t0 + sweep, sweep >= kTwoPi);
+      batch_.addArc(pen(), cx + centre(), cy + centre(), rx, ry, t0, t0 + sweep, sweep >= kTwoPi);
       return;
     }
     flush();
     cairo_new_path(cr_);
     cairo_matrix_t saved;
     cairo_get_matrix(cr_, &saved);
-    cairo_translate(cr_, cx + kCentre, cy + kCentre);
+    cairo_translate(cr_, cx + centre(), cy + centre());
     cairo_scale(cr_, rx, ry);
     cairo_arc(cr_, 0.0, 0.0, 1.0, t0, t0 + sweep);
     if (sweep >= kTwoPi) cairo_close_path(cr_);
@@ -209,13 +213,13 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
                                   [this](const DevicePoint& p) { return clip_.contains(p); });
   if (inside) {
     if (dashPixels_.empty()) {
-      batch_.addPolyline(pen(), points, count, closed, kCentre);
+      batch_.addPolyline(pen(), points, count, closed, centre());
       return;
     }
     flush();
-    cairo_move_to(cr_, points[0].x + kCentre, points[0].y + kCentre);
+    cairo_move_to(cr_, points[0].x + centre(), points[0].y + centre());
     for (std::size_t i = 1; i < count; ++i) {
-      cairo_line_to(cr_, points[i].x + kCentre, points[i].y + kCentre);
+      cairo_line_to(cr_, points[i].x + centre(), points[i].y + centre());
     }
     if (closed) cairo_close_path(cr_);
     double length = 0.0;
@@ -243,10 +247,10 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
     if (clip_.clipSegment(a, b, cut)) {
       if (!drawing || a.x != last.x || a.y != last.y) {
         if (!drawing) dashOffset = walked + cut;
-        cairo_move_to(cr_, a.x + kCentre, a.y + kCentre);
+        cairo_move_to(cr_, a.x + centre(), a.y + centre());
         drawing = true;
       }
-      cairo_line_to(cr_, b.x + kCentre, b.y + kCentre);
+      cairo_line_to(cr_, b.x + centre(), b.y + centre());
       last = b;
     }
     walked += length;
@@ -260,7 +264,7 @@ void CairoDeviceContext::strokeWithPen(double dashOffset, double length) {
   const std::span<const double> dashes =
       dashPixels_.empty() ? PenGeometry::dashPattern(lineStyle_) : std::span<const double>(ownDashes);
   cairo_set_source_rgb(cr_, foreground_.red, foreground_.green, foreground_.blue);
-  cairo_set_line_width(cr_, 1.0);
+  PenGeometry::setStrokeWidth(cr_, lineWidth_);
   double period = 0.0;
   for (const double length : dashes) period += length;
   // Only the phase matters; a cut of millions of pixels must not cost a long walk.

@@ -44,6 +44,7 @@ class CairoDrawingArea : public DrawingArea {
   void set_line_style(int code) override { dc_.set_line_style(code); }
   // Lengths in drawing units become pixels at the mean of the two axes' scales.
   void set_dash_pattern(std::span<const double> lengths) override;
+  void set_line_width(double pixels) override { dc_.set_line_width(pixels); }
   void set_drawing_foreground(const char* colour) override { dc_.set_foreground_color(colour); }
   void set_drawing_background(const char* colour) override { dc_.set_background_color(colour); }
 

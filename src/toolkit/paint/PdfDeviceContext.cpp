@@ -131,6 +131,13 @@ void PdfDeviceContext::point(char op, double x, double y) {
 }
 
 void PdfDeviceContext::strokeColour() {
+  if (lineWidth_ != writtenWidth_) {
+    // Wide lines end and join round, as on the screen.
+    const int shape = lineWidth_ > 1.0 ? 1 : 0;
+    appendNumbers(ops_, {lineWidth_});
+    ops_ += "w " + std::to_string(shape) + " J " + std::to_string(shape) + " j\n";
+    writtenWidth_ = lineWidth_;
+  }
   if (!(foreground_ == writtenStroke_)) {
     appendNumbers(ops_, {foreground_.red, foreground_.green, foreground_.blue});
     ops_ += "RG\n";
