@@ -137,29 +137,25 @@ void PlacedContent::enter(const DXF_Block& block, const Placement& placement,
 }
 
 void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
-  const EntityList& entities = block.entities();
-  for (int i = entities.count() - 1; i >= 0; --i) emit(*entities.at(i), sink);
-  const PolylineList& polylines = block.polylines();
-  for (int i = polylines.count() - 1; i >= 0; --i) {
-    const Polylinie& polyline = *polylines.at(i);
-    polyline.forEachPiece([&](const DXFGeometrie& piece) { emit(piece, sink); });
-  }
-  const InsertList& inserts = block.inserts();
-  for (int i = inserts.count() - 1; i >= 0; --i) {
-    const DXF_Insert& insert = *inserts.at(i);
-    const DXF_Block* nested = find(insert.blockName());
-    const Layer* layer = insert.layer();
-    const bool hidden = purpose_ == Purpose::Draw && layer && layer->frozen() &&
-                        std::strcmp(insert.layerName(), "0") != 0;
-    if (nested && !hidden) enterGrid(*nested, insert, sink);
-  }
-  const DimensionList& dimensions = block.dimensions();
-  for (int i = dimensions.count() - 1; i >= 0; --i) {
-    const DXF_Bemassung& dimension = *dimensions.at(i);
-    if (const DXF_Block* nested = find(dimension.blockName())) {
-      enter(*nested, dimensionPlacement(dimension), sink);
-    }
-  }
+  // In the block's own order, as the drawing paints its objects.
+  forEachInDrawOrder(
+      block.drawOrder(), block.entities(), block.polylines(), block.inserts(),
+      block.dimensions(), [&](const DXFGeometrie& entity, int) { emit(entity, sink); },
+      [&](const Polylinie& polyline, int) {
+        polyline.forEachPiece([&](const DXFGeometrie& piece) { emit(piece, sink); });
+      },
+      [&](const DXF_Insert& insert, int) {
+        const DXF_Block* nested = find(insert.blockName());
+        const Layer* layer = insert.layer();
+        const bool hidden = purpose_ == Purpose::Draw && layer && layer->frozen() &&
+                            std::strcmp(insert.layerName(), "0") != 0;
+        if (nested && !hidden) enterGrid(*nested, insert, sink);
+      },
+      [&](const DXF_Bemassung& dimension, int) {
+        if (const DXF_Block* nested = find(dimension.blockName())) {
+          enter(*nested, dimensionPlacement(dimension), sink);
+        }
+      });
 }
 
 void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& copy) const {
