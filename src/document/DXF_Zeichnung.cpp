@@ -19,6 +19,7 @@
 #include "document/DxfWriter.h"
 #include "document/EntityCopy.h"
 #include "dxf/BinaryDxf.h"
+#include "dxf/TextCodes.h"
 #include "document/PlacedContent.h"
 #include "document/RegularFile.h"
 #include "entities/QuarterTurns.h"
@@ -38,6 +39,32 @@ std::unique_ptr<Linientyp> patternlessNamesake(const Linientyp& linetype, const 
   DxfLineReader nameGroup = DxfLineReader::fromString(std::move(groups));
   copy->read(nameGroup);
   return copy;
+}
+
+// The texts the linetype's elements carry, each from the end of its element (where a
+// linetype definition places it), in drawing units; shapes are left out, as the shape
+// files they come from are not at hand.
+std::vector<PatternText> patternTexts(const Linientyp& linetype,
+                                      const std::vector<double>& elements, bool utf8) {
+  std::vector<PatternText> texts;
+  for (const Linientyp::ElementText& carried : linetype.elementTexts()) {
+    if ((carried.flags & Linientyp::kCarriesText) == 0 || carried.text.empty()) continue;
+    const auto end = static_cast<std::size_t>(carried.element) + 1;
+    if (end > elements.size()) continue;
+    double at = 0.0;
+    for (std::size_t e = 0; e < end; ++e) at += std::fabs(elements[e]);
+    PatternText text;
+    text.at = at;
+    text.offsetX = carried.offsetX;
+    text.offsetY = carried.offsetY;
+    text.height = carried.scale;
+    text.rotation = carried.rotation;
+    text.absolute = (carried.flags & Linientyp::kAbsoluteRotation) != 0;
+    text.text = TextCodes::decodeSpecials(utf8 ? TextCodes::windows1252FromUtf8(carried.text)
+                                               : carried.text);
+    texts.push_back(std::move(text));
+  }
+  return texts;
 }
 
 // Revisions of every document of the run, so none is ever given twice.
@@ -236,6 +263,7 @@ LinePatterns DXF_Zeichnung::linePatterns() const {
     for (int e = 0; e < linetype.storedElements(); ++e) {
       elements.push_back(parseReal(linetype.element(e)));
     }
+    patterns.addTexts(linetype.name(), patternTexts(linetype, elements, DxfReader::textsInUtf8(dxfVersion_)));
     patterns.add(linetype.name(), std::move(elements));
   }
   return patterns;

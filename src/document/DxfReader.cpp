@@ -123,7 +123,7 @@ int DxfReader::readHeader() {
     } else if (variable == "$ACADVER" && code == 1) {
       const std::string_view version = trimmed(value);
       document_.dxfVersion_ = std::string(version.substr(0, kVersionLength));
-      utf8Texts_ = version.substr(0, 2) == "AC" && version >= "AC1021";
+      utf8Texts_ = textsInUtf8(version);
     }
   }
 }

@@ -198,6 +198,7 @@ void DXFGeometrie::selectSolidPen(Target& target) {
   }
   if (penPatternNameCache_ != kSolidPenName) {
     target.set_dash_pattern({});
+    target.set_pattern_texts({});
     penPatternNameCache_ = kSolidPenName;
     penPatternTableCache_ = nullptr;
     penPatternScaleCache_ = 0.0;
@@ -261,9 +262,21 @@ void DXFGeometrie::selectPattern(Target& target, const LinePatterns* patterns,
     return;
   }
   std::vector<double> lengths;
-  patternLengths(patterns, lengths);
+  const bool patterned = patternLengths(patterns, lengths);
   for (double& length : lengths) length *= pixelsPerUnit;
   target.set_dash_pattern(lengths);
+  std::vector<PatternText> texts;
+  if (const auto* carried = patterned ? patterns->texts(name) : nullptr) {
+    const double textScale = patterns->scale() * scale;
+    for (PatternText text : *carried) {
+      text.at *= textScale;
+      text.offsetX *= textScale;
+      text.offsetY *= textScale;
+      text.height *= textScale;
+      texts.push_back(std::move(text));
+    }
+  }
+  target.set_pattern_texts(texts);
   penPatternNameCache_ = name;
   penPatternTableCache_ = patterns;
   penPatternScaleCache_ = scale;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/paint/PaintRange.h"
+#include "toolkit/paint/PatternTextPlacement.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {
@@ -271,5 +272,54 @@ void CairoDeviceContext::strokeWithPen(double dashOffset, double length) {
   const double phase = period > 0.0 ? std::fmod(dashOffset, period) : 0.0;
   cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), phase);
   cairo_set_antialias(cr_, edges());
+  // A pattern drawn solid (too fine, or too many dashes) carries no texts either.
+  cairo_path_t* flat = !patternTexts_.empty() && !ownDashes.empty() ? cairo_copy_path_flat(cr_)
+                                                                    : nullptr;
   cairo_stroke(cr_);
+  if (flat) {
+    if (flat->status == CAIRO_STATUS_SUCCESS) drawPatternTexts(*flat, phase, period);
+    cairo_path_destroy(flat);
+  }
+}
+
+void CairoDeviceContext::drawPatternTexts(const cairo_path_t& path, double phase, double period) {
+  // Texts lower than a pixel cannot be read; a line reaching far beyond the picture must not
+  // cost a text for every repetition of the pattern.
+  constexpr double kMinTextPixels = 1.0;
+  constexpr std::size_t kMaxTexts = 10000;
+  std::vector<PatternText> readable;
+  for (const PatternText& text : patternTexts_) {
+    if (text.height >= kMinTextPixels && std::isfinite(text.height)) readable.push_back(text);
+  }
+  if (readable.empty()) return;
+  // Each piece of the path starts the pattern afresh at the phase, as Cairo's dashes do.
+  std::vector<DevicePoint> piece;
+  const auto placePiece = [&] {
+    for (const PlacedPatternText& placed :
+         placePatternTexts(piece, phase, period, readable, kMaxTexts)) {
+      TextStyle style;
+      style.pixelHeight = placed.text->height;
+      style.escapementTenths = static_cast<int>(std::lround(placed.degrees * 10.0));
+      text_out(placed.anchor.x, placed.anchor.y, placed.text->text.c_str(), style);
+    }
+    piece.clear();
+  };
+  for (int i = 0; i < path.num_data; i += path.data[i].header.length) {
+    const cairo_path_data_t& data = path.data[i];
+    switch (data.header.type) {
+      case CAIRO_PATH_MOVE_TO:
+        placePiece();
+        piece.push_back({path.data[i + 1].point.x, path.data[i + 1].point.y});
+        break;
+      case CAIRO_PATH_LINE_TO:
+        piece.push_back({path.data[i + 1].point.x, path.data[i + 1].point.y});
+        break;
+      case CAIRO_PATH_CLOSE_PATH:
+        if (!piece.empty()) piece.push_back(piece.front());
+        break;
+      case CAIRO_PATH_CURVE_TO:  // none in a flattened path
+        break;
+    }
+  }
+  placePiece();
 }

@@ -84,6 +84,11 @@ class CairoDeviceContext : public EllipticArcContext {
   void set_dash_pattern(std::span<const double> pixels) override {
     dashPixels_.assign(pixels.begin(), pixels.end());
   }
+  // Drawn along dashed strokes only (not where the pattern is drawn solid), in the pen's
+  // colour.
+  void set_pattern_texts(std::span<const PatternText> pixels) override {
+    patternTexts_.assign(pixels.begin(), pixels.end());
+  }
   // Below one pixel (or not a number) counts as one pixel.
   void set_line_width(double pixels) override;
   double lineWidth() const { return lineWidth_; }
@@ -113,6 +118,9 @@ class CairoDeviceContext : public EllipticArcContext {
   void strokePolyline(const DevicePoint* points, std::size_t count, bool closed);
   // Strokes the current path, `length` pixels long, with the pen; `dashOffset` in pixels.
   void strokeWithPen(double dashOffset, double length);
+  // Draws the pattern's texts along the flattened path, whose dashes of `period` pixels
+  // start `phase` pixels into the pattern.
+  void drawPatternTexts(const cairo_path_t& path, double phase, double period);
   FigureBatch::Pen pen() const;
   // The shift of stroked points that puts the pen's edges on pixel edges.
   double centre() const;
@@ -128,6 +136,7 @@ class CairoDeviceContext : public EllipticArcContext {
   CairoTextPainter text_;
   int lineStyle_ = 0;
   std::vector<double> dashPixels_;
+  std::vector<PatternText> patternTexts_;
   double lineWidth_ = 1.0;
   PaintColour foreground_;
   PaintColour background_{1.0, 1.0, 1.0};

@@ -152,6 +152,9 @@ void PrinterContext::set_line_style(int code) {
 void PrinterContext::set_dash_pattern(std::span<const double> pixels) {
   if (page_) page_->set_dash_pattern(pixels);
 }
+void PrinterContext::set_pattern_texts(std::span<const PatternText> pixels) {
+  if (page_) page_->set_pattern_texts(pixels);
+}
 void PrinterContext::set_line_width(double pixels) {
   if (page_) page_->set_line_width(pixels);
 }
