@@ -283,20 +283,13 @@ void CairoDeviceContext::strokeWithPen(double dashOffset, double length) {
 }
 
 void CairoDeviceContext::drawPatternTexts(const cairo_path_t& path, double phase, double period) {
-  // Texts lower than a pixel cannot be read; a line reaching far beyond the picture must not
-  // cost a text for every repetition of the pattern.
-  constexpr double kMinTextPixels = 1.0;
+  // A line reaching far beyond the picture must not cost a text for every repetition.
   constexpr std::size_t kMaxTexts = 10000;
-  std::vector<PatternText> readable;
-  for (const PatternText& text : patternTexts_) {
-    if (text.height >= kMinTextPixels && std::isfinite(text.height)) readable.push_back(text);
-  }
-  if (readable.empty()) return;
   // Each piece of the path starts the pattern afresh at the phase, as Cairo's dashes do.
   std::vector<DevicePoint> piece;
   const auto placePiece = [&] {
     for (const PlacedPatternText& placed :
-         placePatternTexts(piece, phase, period, readable, kMaxTexts)) {
+         placePatternTexts(piece, phase, period, patternTexts_, kMaxTexts)) {
       TextStyle style;
       style.pixelHeight = placed.text->height;
       style.escapementTenths = static_cast<int>(std::lround(placed.degrees * 10.0));

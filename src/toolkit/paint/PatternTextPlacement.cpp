@@ -4,6 +4,12 @@
 #include <cmath>
 #include <numbers>
 
+namespace {
+
+constexpr double kMinTextPixels = 1.0;
+
+}  // namespace
+
 std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> points,
                                                  double phase, double period,
                                                  std::span<const PatternText> texts,
@@ -24,6 +30,7 @@ std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> po
     // Seen on the device (y downwards), the line's left is (uy, -ux).
     const double lineDegrees = std::atan2(-uy, ux) * 180.0 / std::numbers::pi;
     for (const PatternText& text : texts) {
+      if (!(text.height >= kMinTextPixels) || !std::isfinite(text.height)) continue;
       // The first place of the text's repetitions at or after this segment's start.
       const double first = text.at - phase;
       const double skipped = std::ceil((walked - first) / period);

@@ -17,8 +17,8 @@ struct PlacedPatternText {
 // The texts along the polyline `points` (device pixels, y downwards) stroked with a dash
 // pattern of `period` pixels that starts `phase` pixels into the pattern: each text at
 // every point where the pattern reaches its `at`, moved by its offsets along and across
-// the line there. None for a period that is no positive number, and no more than
-// `maxTexts` in all.
+// the line there. Texts lower than a pixel, which cannot be read, are left out; none for a
+// period that is no positive number, and no more than `maxTexts` in all.
 std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> points,
                                                  double phase, double period,
                                                  std::span<const PatternText> texts,

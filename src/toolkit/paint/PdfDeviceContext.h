@@ -41,6 +41,10 @@ class PdfDeviceContext : public EllipticArcContext {
   void set_dash_pattern(std::span<const double> pixels) override {
     dashPixels_.assign(pixels.begin(), pixels.end());
   }
+  // Drawn along dashed lines and arcs only, in the pen's colour.
+  void set_pattern_texts(std::span<const PatternText> pixels) override {
+    patternTexts_.assign(pixels.begin(), pixels.end());
+  }
   // Below one pixel (or not a number) counts as one pixel.
   void set_line_width(double pixels) override {
     lineWidth_ = std::isfinite(pixels) && pixels >= 1.0 ? pixels : 1.0;
@@ -64,6 +68,8 @@ class PdfDeviceContext : public EllipticArcContext {
   void strokeColour();
   void fillColour(const PaintColour& colour);
   void stroke(const char* op);
+  // The pattern's texts along the polyline just stroked, its dashes starting with it.
+  void drawPatternTexts(std::span<const DevicePoint> points);
 
   PdfWriter& pdf_;
   int width_;
@@ -72,6 +78,7 @@ class PdfDeviceContext : public EllipticArcContext {
   std::string ops_;
   int lineStyle_ = 0;
   std::vector<double> dashPixels_;
+  std::vector<PatternText> patternTexts_;
   double lineWidth_ = 1.0;
   PaintColour foreground_;
   PaintColour background_{1.0, 1.0, 1.0};
