@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
+#include "ToolRun.h"
 #include "document/DXF_Zeichnung.h"
 #include "toolkit/paint/CairoDrawingArea.h"
 
@@ -26,16 +28,20 @@ const char* const kTextedLinetype =
     " 49\n-6\n 74\n0\n"
     " 49\n-4\n 74\n4\n 75\n132\n340\n12\n 46\n4\n";
 
-std::unique_ptr<DXF_Zeichnung> drawingWithTextedLine() {
-  const std::string text =
+// A line of 200 units along y 10 with the linetype "TEXTED".
+std::string textedLineFile() {
+  return
       "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n" + std::string(kTextedLinetype) +
       "  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n1\n"
       "  0\nLAYER\n  2\n0\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n  0\nENDTAB\n  0\nENDSEC\n"
       "  0\nSECTION\n  2\nENTITIES\n"
       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n10\n 11\n200\n 21\n10\n"
       "  0\nENDSEC\n  0\nEOF\n";
+}
+
+std::unique_ptr<DXF_Zeichnung> drawingWithTextedLine() {
   auto document = std::make_unique<DXF_Zeichnung>();
-  EXPECT_EQ(document->readDXFFromMemory(text), 0);
+  EXPECT_EQ(document->readDXFFromMemory(textedLineFile()), 0);
   return document;
 }
 
@@ -103,4 +109,23 @@ TEST(LinetypeTextPicture, TextsStandWhereThePatternPutsThemAtAnyZoom) {
       EXPECT_EQ(picture.inkIn(start + 17.5, 6, start + 21.5, 14), 0) << worldWidth << " " << start;
     }
   }
+}
+
+TEST(LinetypeTextPrint, PrintedPagesCarryEveryText) {
+  testsupport::TempDir dir;
+  const std::string input = dir.file("texted.dxf").string();
+  const std::string pdf = dir.file("texted.pdf").string();
+  std::string file = textedLineFile();
+  file.replace(file.find("  9\nH\n"), 7, "  9\nGAS\n");
+  testsupport::writeFile(input, file);
+  ASSERT_EQ(tooltest::runTool({"print", input, pdf}, dir).status, 0);
+  const auto words = tooltest::runProgram("/usr/bin/pdftotext", {pdf, "-"}, dir);
+  ASSERT_EQ(words.status, 0);
+  // At 12 + 22 k along the line of 200 units: k from 0 to 8.
+  int count = 0;
+  for (std::size_t at = words.out.find("GAS"); at != std::string::npos;
+       at = words.out.find("GAS", at + 1)) {
+    ++count;
+  }
+  EXPECT_EQ(count, 9) << words.out;
 }
