@@ -171,7 +171,7 @@ void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& cop
   if (strcasecmp(source.linetypeName(), "BYBLOCK") == 0) {
     copy.takeBlockLinetype(inner.linetype ? inner.linetype : "CONTINUOUS");
   }
-  if (source.lineWeight() == LineWeight::kByBlock) copy.takeBlockLineWeight(inner.lineWeight);
+  if (source.lineWeight() == LineWeight::kByBlock) copy.setLineWeight(inner.lineWeight);
 }
 
 void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {

@@ -143,8 +143,8 @@ class DXFGeometrie {
   std::int32_t trueColour() const { return trueColour_; }
   // Line weight (group 370) as read: hundredths of a mm or a special value (LineWeight.h).
   std::int16_t lineWeight() const { return lineWeight_; }
-  // Gives a BYBLOCK line the weight of the insert that places it.
-  void takeBlockLineWeight(std::int16_t weight) { lineWeight_ = weight; }
+  // Sets the line weight: the polyline's for its segments, the insert's for a BYBLOCK line.
+  void setLineWeight(std::int16_t weight) { lineWeight_ = weight; }
   // The weight drawn: the entity's own width, else its layer's, else LineWeight::kDefault.
   std::int16_t drawnLineWeight() const;
   // Gives the entity the colour number, true colour (-1: none), linetype ("": the

@@ -125,6 +125,14 @@ std::vector<WeightCase> weightCases() {
        drawing(none, none, blocks("370\n-2\n", "370\n-2\n"), insert("N", "0", "370\n200\n")), 8},
       {"BYLAYER on layer 0 of an insert on a layer of 1.00 mm",
        drawing(none, "370\n100\n", blocks(none), insert("B", "W", none)), 4},
+      {"a light polyline of 1.00 mm",
+       drawing(none, none, none,
+               "  0\nLWPOLYLINE\n  8\n0\n370\n100\n 90\n2\n 70\n0\n 10\n0\n 20\n10\n"
+               " 10\n100\n 20\n10\n"), 4},
+      {"a polyline of 2.00 mm",
+       drawing(none, none, none,
+               "  0\nPOLYLINE\n  8\n0\n370\n200\n 66\n1\n  0\nVERTEX\n  8\n0\n 10\n0\n"
+               " 20\n10\n  0\nVERTEX\n  8\n0\n 10\n100\n 20\n10\n  0\nSEQEND\n"), 8},
       {"the line's own weight inside an insert of 2.00 mm",
        drawing(none, none, blocks("370\n50\n"), insert("B", "0", "370\n200\n")), 2},
   };
