@@ -6,9 +6,11 @@
 // A line weight is a width in hundredths of a millimetre (0 to 211), or one of the special
 // values below. Lines at or below the drawing's default weight are drawn one device pixel
 // wide, as every line is in a drawing without weights; a wider weight keeps its width on
-// the device whatever the zoom: on screen and in pictures at 96 pixels per inch, whole
-// pixels and at least two, so that it always stands out from the thin lines; on paper in
-// millimetres.
+// the device whatever the zoom. On screen and in pictures a millimetre of weight is drawn
+// as a typographic point of a 96 pixels per inch screen (4/3 pixel), as other drawing
+// programs show weights on screen, so that wide contours stand out without swallowing the
+// detail between them: whole pixels, at least two, so that every wide line stands out
+// from the thin ones. On paper a weight is as wide as it says.
 namespace LineWeight {
 
 // The weight of the entity's layer.
@@ -22,8 +24,9 @@ constexpr std::int16_t kStandardDefault = 25;
 // The widest weight the format knows: 2.11 mm.
 constexpr std::int16_t kWidest = 211;
 
-// Screen and picture pixels per millimetre (96 pixels per inch).
-constexpr double kScreenPixelsPerMm = 96.0 / 25.4;
+// Screen and picture pixels per millimetre of weight: a point (1/72 inch) at 96 pixels per
+// inch.
+constexpr double kScreenPixelsPerMm = 96.0 / 72.0;
 // The width of a thin line, in device pixels.
 constexpr double kThinPixels = 1.0;
 // The narrowest width of a line wider than the default, in screen pixels.

@@ -96,9 +96,10 @@ struct WeightCase {
   int pixels;  // the line's width in screen pixels
 };
 
-// Widths at 96 pixels per inch (3.78 pixels a millimetre), rounded to whole pixels, at
-// least two for a weight above the default: 0.30 mm 1.13 -> 2, 0.50 mm 1.89 -> 2,
-// 1.00 mm 3.78 -> 4, 1.40 mm 5.29 -> 5, 2.00 mm 7.56 -> 8, 2.11 mm 7.97 -> 8.
+// Widths of a point (4/3 pixel at 96 pixels per inch) a millimetre, rounded to whole
+// pixels, at least two for a weight above the default: 0.30 mm 0.4 -> 2, 0.50 mm 0.67 -> 2,
+// 1.00 mm 1.33 -> 2, 1.40 mm 1.87 -> 2, 1.60 mm 2.13 -> 2, 2.00 mm 2.67 -> 3,
+// 2.11 mm 2.81 -> 3.
 std::vector<WeightCase> weightCases() {
   const std::string none;
   const std::string lwDefault50 = "  9\n$LWDEFAULT\n370\n50\n";
@@ -108,31 +109,32 @@ std::vector<WeightCase> weightCases() {
       {"finer than the default", drawing(none, none, none, line("0", "370\n13\n")), 1},
       {"0.30 mm", drawing(none, none, none, line("0", "370\n30\n")), 2},
       {"0.50 mm", drawing(none, none, none, line("0", "370\n50\n")), 2},
-      {"1.00 mm", drawing(none, none, none, line("0", "370\n100\n")), 4},
-      {"2.11 mm", drawing(none, none, none, line("0", "370\n211\n")), 8},
+      {"1.00 mm", drawing(none, none, none, line("0", "370\n100\n")), 2},
+      {"2.00 mm", drawing(none, none, none, line("0", "370\n200\n")), 3},
+      {"2.11 mm", drawing(none, none, none, line("0", "370\n211\n")), 3},
       {"a weight no writer produces", drawing(none, none, none, line("0", "370\n999\n")), 1},
       {"0.50 mm is the file's default", drawing(lwDefault50, none, none, line("0", "370\n50\n")), 1},
       {"DEFAULT of a wide default", drawing("  9\n$LWDEFAULT\n370\n100\n", none, none,
                                             line("0", "370\n-3\n")), 1},
-      {"BYLAYER", drawing(none, "370\n100\n", none, line("W", none)), 4},
+      {"BYLAYER", drawing(none, "370\n200\n", none, line("W", none)), 3},
       {"BYLAYER of a layer with DEFAULT", drawing(none, "370\n-3\n", none, line("W", none)), 1},
       {"BYBLOCK outside blocks", drawing(none, none, none, line("0", "370\n-2\n")), 1},
-      {"BYBLOCK of an insert of 1.00 mm",
-       drawing(none, none, blocks("370\n-2\n"), insert("B", "0", "370\n100\n")), 4},
-      {"BYBLOCK of a BYLAYER insert on a layer of 1.40 mm",
-       drawing(none, "370\n140\n", blocks("370\n-2\n"), insert("B", "W", none)), 5},
+      {"BYBLOCK of an insert of 2.00 mm",
+       drawing(none, none, blocks("370\n-2\n"), insert("B", "0", "370\n200\n")), 3},
+      {"BYBLOCK of a BYLAYER insert on a layer of 2.11 mm",
+       drawing(none, "370\n211\n", blocks("370\n-2\n"), insert("B", "W", none)), 3},
       {"BYBLOCK through a BYBLOCK insert of an outer insert of 2.00 mm",
-       drawing(none, none, blocks("370\n-2\n", "370\n-2\n"), insert("N", "0", "370\n200\n")), 8},
-      {"BYLAYER on layer 0 of an insert on a layer of 1.00 mm",
-       drawing(none, "370\n100\n", blocks(none), insert("B", "W", none)), 4},
-      {"a light polyline of 1.00 mm",
+       drawing(none, none, blocks("370\n-2\n", "370\n-2\n"), insert("N", "0", "370\n200\n")), 3},
+      {"BYLAYER on layer 0 of an insert on a layer of 2.00 mm",
+       drawing(none, "370\n200\n", blocks(none), insert("B", "W", none)), 3},
+      {"a light polyline of 2.00 mm",
        drawing(none, none, none,
-               "  0\nLWPOLYLINE\n  8\n0\n370\n100\n 90\n2\n 70\n0\n 10\n0\n 20\n10\n"
-               " 10\n100\n 20\n10\n"), 4},
-      {"a polyline of 2.00 mm",
+               "  0\nLWPOLYLINE\n  8\n0\n370\n200\n 90\n2\n 70\n0\n 10\n0\n 20\n10\n"
+               " 10\n100\n 20\n10\n"), 3},
+      {"a polyline of 2.11 mm",
        drawing(none, none, none,
-               "  0\nPOLYLINE\n  8\n0\n370\n200\n 66\n1\n  0\nVERTEX\n  8\n0\n 10\n0\n"
-               " 20\n10\n  0\nVERTEX\n  8\n0\n 10\n100\n 20\n10\n  0\nSEQEND\n"), 8},
+               "  0\nPOLYLINE\n  8\n0\n370\n211\n 66\n1\n  0\nVERTEX\n  8\n0\n 10\n0\n"
+               " 20\n10\n  0\nVERTEX\n  8\n0\n 10\n100\n 20\n10\n  0\nSEQEND\n"), 3},
       {"the line's own weight inside an insert of 2.00 mm",
        drawing(none, none, blocks("370\n50\n"), insert("B", "0", "370\n200\n")), 2},
   };
@@ -162,8 +164,8 @@ TEST(LineWeightPicture, WidthsStayWhenZoomedAndWhenExploded) {
 TEST(LineWeightPicture, SavingAsRelease12LeavesTheWeightsOut) {
   TempDir dir;
   const auto document =
-      read(drawing("  9\n$LWDEFAULT\n370\n25\n", "370\n100\n", "", line("W", "370\n100\n")));
-  ASSERT_EQ(middleColumnInk(*document), 4);
+      read(drawing("  9\n$LWDEFAULT\n370\n25\n", "370\n200\n", "", line("W", "370\n200\n")));
+  ASSERT_EQ(middleColumnInk(*document), 3);
   const auto path = dir.file("saved.dxf");
   ASSERT_EQ(document->writeDXF(path), 0);
   const std::string saved = testsupport::readFile(path.string());
