@@ -11,22 +11,34 @@
 
 DXF_Block::DXF_Block() : DXF_Block("BLOCK") {}
 
-DXF_Block::DXF_Block(const char* name) { copyField(name_, name); }
+DXF_Block::DXF_Block(const char* name) {
+  copyField(name_, name);
+  recordDrawOrder();
+}
 
 DXF_Block::DXF_Block(const DXF_Block& other) : flags_(other.flags_) {
   copyField(name_, other.name_);
-  for (int i = other.entities_.count() - 1; i >= 0; --i) {
+  recordDrawOrder();
+  for (int i = 0; i < other.entities_.count(); ++i) {
     entities_.append(EntityCopy::of(*other.entities_.at(i)));
   }
-  for (int i = other.polylines_.count() - 1; i >= 0; --i) {
+  for (int i = 0; i < other.polylines_.count(); ++i) {
     polylines_.append(std::make_unique<Polylinie>(*other.polylines_.at(i)));
   }
-  for (int i = other.inserts_.count() - 1; i >= 0; --i) {
+  for (int i = 0; i < other.inserts_.count(); ++i) {
     inserts_.append(std::make_unique<DXF_Insert>(*other.inserts_.at(i)));
   }
-  for (int i = other.dimensions_.count() - 1; i >= 0; --i) {
+  for (int i = 0; i < other.dimensions_.count(); ++i) {
     dimensions_.append(std::make_unique<DXF_Bemassung>(*other.dimensions_.at(i)));
   }
+  keepDrawOrderOf(other.order_);
+}
+
+void DXF_Block::recordDrawOrder() {
+  entities_.recordOrderIn(&order_, ObjectKind::Entity);
+  polylines_.recordOrderIn(&order_, ObjectKind::Polyline);
+  inserts_.recordOrderIn(&order_, ObjectKind::Insert);
+  dimensions_.recordOrderIn(&order_, ObjectKind::Dimension);
 }
 
 int DXF_Block::readHead(DxfLineReader& in) {
@@ -113,19 +125,20 @@ int DXF_Block::write(std::ostream& out, const std::unordered_set<const DXF_Inser
       writeRecord(out);
     }
   };
-  for (int i = entities_.count() - 1; i >= 0; --i) {
-    record([&](std::ostream& to) { entities_.at(i)->writeGroups(to); });
-  }
-  for (int i = polylines_.count() - 1; i >= 0; --i) {
-    record([&](std::ostream& to) { polylines_.at(i)->write(to); });
-  }
-  for (int i = inserts_.count() - 1; i >= 0; --i) {
-    if (leftOut && leftOut->contains(inserts_.at(i))) continue;
-    record([&](std::ostream& to) { inserts_.at(i)->write(to); });
-  }
-  for (int i = dimensions_.count() - 1; i >= 0; --i) {
-    record([&](std::ostream& to) { dimensions_.at(i)->write(to); });
-  }
+  // In the order read, which is the order painted.
+  forEachInDrawOrder(
+      order_, entities_, polylines_, inserts_, dimensions_,
+      [&](const DXFGeometrie& entity, int) {
+        record([&](std::ostream& to) { entity.writeGroups(to); });
+      },
+      [&](const Polylinie& polyline, int) { record([&](std::ostream& to) { polyline.write(to); }); },
+      [&](const DXF_Insert& insert, int) {
+        if (leftOut && leftOut->contains(&insert)) return;
+        record([&](std::ostream& to) { insert.write(to); });
+      },
+      [&](const DXF_Bemassung& dimension, int) {
+        record([&](std::ostream& to) { dimension.write(to); });
+      });
   out << "ENDBLK\n  8\n0\n  0\n";
   return 0;
 }

@@ -60,6 +60,10 @@ class DXF_Block {
   const InsertList& inserts() const { return inserts_; }
   DimensionList& dimensions() { return dimensions_; }
   const DimensionList& dimensions() const { return dimensions_; }
+  // The order the objects were added to the four lists in: the file's order, painted so.
+  const DrawOrder& drawOrder() const { return order_; }
+  // Takes `order` for lists that hold, one for one, copies of the objects it was noted for.
+  void keepDrawOrderOf(const DrawOrder& order) { order_ = order; }
   // The object at `index`, or null outside the list.
   DXFGeometrie* entityAt(int index) const { return entities_.at(index); }
   Polylinie* polylineAt(int index) const { return polylines_.at(index); }
@@ -88,6 +92,11 @@ class DXF_Block {
   // Moves the content by minus the base point, which then is the origin.
   void moveToBase();
 
+  // Notes the objects added to the four lists in order_.
+  void recordDrawOrder();
+
+  // Declared before the lists, which note their objects in it.
+  DrawOrder order_;
   EntityList entities_{200};
   PolylineList polylines_{50};
   InsertList inserts_{50};

@@ -107,6 +107,7 @@ int DXF_Insert::read(DxfLineReader& in) {
         break;
       case 62: colourNumber_ = parseInt(in.readLine()); break;
       case 6: linetype_ = in.readLine(); break;
+      case 370: lineWeight_ = LineWeight::fromGroup(parseInt(in.readLine())); break;
       case 67: paperSpace_ = parseInt(in.readLine()) == 1; break;
       case 210:
       case 220:

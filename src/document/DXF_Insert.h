@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/DocumentLists.h"
+#include "dxf/LineWeight.h"
 
 // The insert keeps its block's name and looks the block up in the document's block list
 // each time it is drawn or changed. Its placement is the one `transform` of the entities
@@ -69,6 +70,8 @@ class DXF_Insert {
   int colourNumber() const { return colourNumber_; }
   // Group 6 as read: the linetype that BYBLOCK lines of the block take; "" by layer.
   const std::string& linetypeName() const { return linetype_; }
+  // Group 370 as read: the line weight that BYBLOCK lines of the block take.
+  std::int16_t lineWeight() const { return lineWeight_; }
   // Group 67 = 1: the insert belongs to paper space and is not drawn in the model view.
   bool inPaperSpace() const { return paperSpace_; }
   // Nothing of the block shows: the insert is in paper space or on a frozen layer. On a
@@ -108,5 +111,6 @@ class DXF_Insert {
   const Layer* layer_ = nullptr;
   int colourNumber_ = DXFGeometrie::kByLayer;
   std::string linetype_;
+  std::int16_t lineWeight_ = LineWeight::kByLayer;
   bool paperSpace_ = false;
 };

@@ -19,6 +19,7 @@
 #include "document/DxfWriter.h"
 #include "document/EntityCopy.h"
 #include "dxf/BinaryDxf.h"
+#include "dxf/TextCodes.h"
 #include "document/PlacedContent.h"
 #include "document/RegularFile.h"
 #include "entities/QuarterTurns.h"
@@ -40,13 +41,45 @@ std::unique_ptr<Linientyp> patternlessNamesake(const Linientyp& linetype, const 
   return copy;
 }
 
+// The texts the linetype's elements carry, each from the end of its element (where a
+// linetype definition places it), in drawing units; shapes are left out, as the shape
+// files they come from are not at hand.
+std::vector<PatternText> patternTexts(const Linientyp& linetype,
+                                      const std::vector<double>& elements, bool utf8) {
+  std::vector<PatternText> texts;
+  for (const Linientyp::ElementText& carried : linetype.elementTexts()) {
+    if ((carried.flags & Linientyp::kCarriesText) == 0 || carried.text.empty()) continue;
+    const auto end = static_cast<std::size_t>(carried.element) + 1;
+    if (end > elements.size()) continue;
+    double at = 0.0;
+    for (std::size_t e = 0; e < end; ++e) at += std::fabs(elements[e]);
+    PatternText text;
+    text.at = at;
+    text.offsetX = carried.offsetX;
+    text.offsetY = carried.offsetY;
+    text.height = carried.scale;
+    text.rotation = carried.rotation;
+    text.absolute = (carried.flags & Linientyp::kAbsoluteRotation) != 0;
+    text.text = TextCodes::decodeSpecials(utf8 ? TextCodes::windows1252FromUtf8(carried.text)
+                                               : carried.text);
+    texts.push_back(std::move(text));
+  }
+  return texts;
+}
+
 // Revisions of every document of the run, so none is ever given twice.
 std::atomic<std::uint64_t> lastRevision{0};
 std::atomic<DXF_Zeichnung::ChangeHook> changeHook{nullptr};
 
 }  // namespace
 
-DXF_Zeichnung::DXF_Zeichnung() { touch(); }
+DXF_Zeichnung::DXF_Zeichnung() {
+  entities_.recordOrderIn(&order_, ObjectKind::Entity);
+  polylines_.recordOrderIn(&order_, ObjectKind::Polyline);
+  inserts_.recordOrderIn(&order_, ObjectKind::Insert);
+  dimensions_.recordOrderIn(&order_, ObjectKind::Dimension);
+  touch();
+}
 
 void DXF_Zeichnung::touch() {
   if (const ChangeHook hook = changeHook.load()) hook(*this);
@@ -223,12 +256,14 @@ LinePatterns DXF_Zeichnung::linePatterns() const {
   LinePatterns patterns;
   // A scale that is no positive number draws the patterns as the table gives them.
   patterns.setScale(linetypeScale_ > 0.0 && std::isfinite(linetypeScale_) ? linetypeScale_ : 1.0);
+  patterns.setDefaultLineWeight(lineWeightDefault_);
   for (int i = 0; i < linetypes_.count(); ++i) {
     const Linientyp& linetype = *linetypes_.at(i);
     std::vector<double> elements;
     for (int e = 0; e < linetype.storedElements(); ++e) {
       elements.push_back(parseReal(linetype.element(e)));
     }
+    patterns.addTexts(linetype.name(), patternTexts(linetype, elements, DxfReader::textsInUtf8(dxfVersion_)));
     patterns.add(linetype.name(), std::move(elements));
   }
   return patterns;
@@ -246,16 +281,16 @@ int DXF_Zeichnung::drawAll(DrawingArea& area, double factor) const {
 
 PlacementCut DXF_Zeichnung::drawLists(DrawingArea& area, double factor) const {
   PlacementBudget budget = PlacementBudget::forDrawing(*this);
-  for (int i = entities_.count() - 1; i >= 0; --i) entities_.at(i)->draw(area, factor, 0, 0, 0);
-  for (int i = polylines_.count() - 1; i >= 0; --i) {
-    polylines_.at(i)->draw(area, factor, 0, 0, 0);
-  }
-  for (int i = inserts_.count() - 1; i >= 0; --i) {
-    inserts_.at(i)->draw(area, blocks_, factor, 0, 0, 0, &budget);
-  }
-  for (int i = dimensions_.count() - 1; i >= 0; --i) {
-    dimensions_.at(i)->draw(area, blocks_, factor, 0, 0, 0, &budget);
-  }
+  forEachInDrawOrder(
+      order_, entities_, polylines_, inserts_, dimensions_,
+      [&](const DXFGeometrie& entity, int) { entity.draw(area, factor, 0, 0, 0); },
+      [&](const Polylinie& polyline, int) { polyline.draw(area, factor, 0, 0, 0); },
+      [&](const DXF_Insert& insert, int) {
+        insert.draw(area, blocks_, factor, 0, 0, 0, &budget);
+      },
+      [&](const DXF_Bemassung& dimension, int) {
+        dimension.draw(area, blocks_, factor, 0, 0, 0, &budget);
+      });
   return cutOf(*this, budget);
 }
 
@@ -268,19 +303,20 @@ int DXF_Zeichnung::drawAllOnDevice(DeviceContext& dc, double factor, double minX
   dc.setLinePatterns(&patterns,
                      DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY) * std::fabs(factor));
   PlacementBudget budget = PlacementBudget::forDrawing(*this);
-  for (int i = entities_.count() - 1; i >= 0; --i) {
-    entities_.at(i)->drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
-  }
-  for (int i = polylines_.count() - 1; i >= 0; --i) {
-    polylines_.at(i)->drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
-  }
-  for (int i = inserts_.count() - 1; i >= 0; --i) {
-    inserts_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0, &budget);
-  }
-  for (int i = dimensions_.count() - 1; i >= 0; --i) {
-    dimensions_.at(i)->drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0,
-                                    &budget);
-  }
+  forEachInDrawOrder(
+      order_, entities_, polylines_, inserts_, dimensions_,
+      [&](const DXFGeometrie& entity, int) {
+        entity.drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
+      },
+      [&](const Polylinie& polyline, int) {
+        polyline.drawOnDevice(dc, factor, minX, minY, maxX, maxY, 0, 0, 0);
+      },
+      [&](const DXF_Insert& insert, int) {
+        insert.drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0, &budget);
+      },
+      [&](const DXF_Bemassung& dimension, int) {
+        dimension.drawOnDevice(dc, blocks_, factor, minX, minY, maxX, maxY, 0, 0, 0, &budget);
+      });
   lastCut_ = cutOf(*this, budget);
   dc.setLinePatterns(previous, previousPixels);
   return 0;
@@ -385,29 +421,42 @@ PlacementCut DXF_Zeichnung::explodeAll() {
   touch();
   PlacementBudget budget = PlacementBudget::forExplode(*this);
   const double wanted = placedCopiesWanted(*this);
-  // Kinds R12 does not know become their pieces, where they stood in the list.
-  for (std::unique_ptr<DXFGeometrie>& entity : entities_.releaseAll(200)) {
-    for (auto& piece : EntityCopy::asR12(std::move(entity))) entities_.append(std::move(piece));
-  }
+  // Every object becomes its pieces where it stood in the drawing's order, so that the
+  // pieces paint in the same order; kinds R12 does not know become the pieces R12 knows.
+  const DrawOrder order = order_;
+  auto entities = entities_.releaseAll(200);
+  const auto polylines = polylines_.releaseAll(100);
+  const auto inserts = inserts_.releaseAll(50);
+  const auto dimensions = dimensions_.releaseAll(100);
   auto intoEntities = [this](std::unique_ptr<DXFGeometrie> placed) {
     for (auto& piece : EntityCopy::asR12(std::move(placed))) entities_.append(std::move(piece));
   };
-  for (int i = inserts_.count() - 1; i >= 0; --i) {
-    PlacedContent(blocks_, PlacedContent::Purpose::Explode, &budget)
-        .ofInsert(*inserts_.at(i), intoEntities);
-  }
-  inserts_.reset(50);
-  for (int i = polylines_.count() - 1; i >= 0; --i) {
-    const Polylinie& polyline = *polylines_.at(i);
-    polyline.forEachPiece(
-        [this](const DXFGeometrie& piece) { entities_.append(EntityCopy::of(piece)); });
-  }
-  polylines_.reset(100);
-  for (int i = dimensions_.count() - 1; i >= 0; --i) {
-    PlacedContent(blocks_, PlacedContent::Purpose::Explode, &budget)
-        .ofDimension(*dimensions_.at(i), intoEntities);
-  }
-  dimensions_.reset(100);
+  order.forEach([&](ObjectKind kind, int index) {
+    const auto at = static_cast<std::size_t>(index);
+    switch (kind) {
+      case ObjectKind::Entity:
+        if (at < entities.size()) intoEntities(std::move(entities[at]));
+        break;
+      case ObjectKind::Polyline:
+        if (at < polylines.size()) {
+          polylines[at]->forEachPiece(
+              [this](const DXFGeometrie& piece) { entities_.append(EntityCopy::of(piece)); });
+        }
+        break;
+      case ObjectKind::Insert:
+        if (at < inserts.size()) {
+          PlacedContent(blocks_, PlacedContent::Purpose::Explode, &budget)
+              .ofInsert(*inserts[at], intoEntities);
+        }
+        break;
+      case ObjectKind::Dimension:
+        if (at < dimensions.size()) {
+          PlacedContent(blocks_, PlacedContent::Purpose::Explode, &budget)
+              .ofDimension(*dimensions[at], intoEntities);
+        }
+        break;
+    }
+  });
   blocks_.reset(20);
   return cutOf(*this, budget, wanted);
 }

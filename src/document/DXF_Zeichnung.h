@@ -67,8 +67,8 @@ class DXF_Zeichnung {
   double maxY() const { return maxY_; }
   // $LTSCALE of the header.
   double linetypeScale() const { return linetypeScale_; }
-  // The dash patterns of the linetype table (group 49 values) with $LTSCALE, as drawAll
-  // hands them to the entities.
+  // The dash patterns of the linetype table (group 49 values) with $LTSCALE, and the
+  // default line weight ($LWDEFAULT), as drawAll hands them to the entities.
   LinePatterns linePatterns() const;
   // Non-zero only while a print caption or sheet decoration is drawn.
   double printMargin() const { return printMargin_; }
@@ -95,8 +95,8 @@ class DXF_Zeichnung {
   // Makes the box (x1, y1) to (x2, y2) the extents, whatever they were.
   void setExtents(double x1, double y1, double x2, double y2);
 
-  // Draws everything, each list from its last element to its first: entities, polylines,
-  // inserts, dimensions. `factor` is the scale (callers pass 1.0). Returns 0. Block content
+  // Draws every entity, polyline, insert and dimension in the order they were read (later
+  // objects cover earlier ones, as in the file). `factor` is the scale (callers pass 1.0). Returns 0. Block content
   // is drawn within one PlacementBudget for the whole call; lastCut() tells what was left.
   int drawAll(DrawingArea& area, double factor) const;
   // The same on a device onto which the window (minX, minY) to (maxX, maxY) is fitted.
@@ -188,6 +188,9 @@ class DXF_Zeichnung {
     return linetypes_;
   }
   const LinetypeList& linetypes() const { return linetypes_; }
+  // The order the drawing objects were added to their four lists in: the file's order,
+  // which is painted, exploded and saved.
+  const DrawOrder& drawOrder() const { return order_; }
   // The STYLE table as read, written back on saving.
   const TextStyles& textStyles() const { return textStyles_; }
 
@@ -209,6 +212,8 @@ class DXF_Zeichnung {
   // Gives the document a new revision.
   void touch();
 
+  // Declared before the lists, which note their objects in it.
+  DrawOrder order_;
   EntityList entities_{200};
   BlockList blocks_{20};
   InsertList inserts_{20};
@@ -223,6 +228,8 @@ class DXF_Zeichnung {
   double minY_ = 10000.0;
   double maxY_ = 0.0;
   double linetypeScale_ = 1.0;
+  // $LWDEFAULT: the weight of DEFAULT lines, the widest drawn thin.
+  std::int16_t lineWeightDefault_ = LineWeight::kStandardDefault;
   double printMargin_ = 0.0;
   SkippedKinds skipped_;
   mutable PlacementCut lastCut_;

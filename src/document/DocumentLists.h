@@ -45,6 +45,32 @@ inline bool sameNameIgnoringCase(const char* a, const char* b) {
   return *a == *b;
 }
 
+// Visits the objects of the four lists in `order` (the order they were added to them):
+// onEntity(entity, index), onPolyline(polyline, index), onInsert(insert, index) and
+// onDimension(dimension, index), with the object's index in its list.
+template <class OnEntity, class OnPolyline, class OnInsert, class OnDimension>
+void forEachInDrawOrder(const DrawOrder& order, const EntityList& entities,
+                        const PolylineList& polylines, const InsertList& inserts,
+                        const DimensionList& dimensions, OnEntity onEntity, OnPolyline onPolyline,
+                        OnInsert onInsert, OnDimension onDimension) {
+  order.forEach([&](ObjectKind kind, int index) {
+    switch (kind) {
+      case ObjectKind::Entity:
+        if (const auto* entity = entities.at(index)) onEntity(*entity, index);
+        break;
+      case ObjectKind::Polyline:
+        if (const auto* polyline = polylines.at(index)) onPolyline(*polyline, index);
+        break;
+      case ObjectKind::Insert:
+        if (const auto* insert = inserts.at(index)) onInsert(*insert, index);
+        break;
+      case ObjectKind::Dimension:
+        if (const auto* dimension = dimensions.at(index)) onDimension(*dimension, index);
+        break;
+    }
+  });
+}
+
 // The four lists that hold drawing objects, in the document and in every block.
 struct ObjectLists {
   EntityList& entities;

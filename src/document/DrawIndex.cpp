@@ -71,31 +71,28 @@ void DrawIndex::collect(const DXF_Zeichnung& document) {
   auto add = [this](const DrawingExtents::Box& box, DrawKind kind, int object, int part) {
     if (!box.empty) items_.push_back({centreless(box), kind, object, part});
   };
-  const EntityList& entities = document.entities();
-  for (int i = entities.count() - 1; i >= 0; --i) {
-    add(entityBox(*entities.at(i)), DrawKind::Entity, i, 0);
-  }
-  const PolylineList& polylines = document.polylines();
-  for (int i = polylines.count() - 1; i >= 0; --i) {
-    const Polylinie& polyline = *polylines.at(i);
-    if (polyline.isWide()) {
-      add(DrawingExtents::ofPolyline(polyline, DrawingExtents::TextReach::Letters),
-          DrawKind::WidePolyline, i, 0);
-      continue;
-    }
-    for (int k = polyline.segmentCount() - 1; k >= 0; --k) {
-      add(entityBox(*polyline.segmentAt(k)), DrawKind::PolylineSegment, i, k);
-    }
-  }
   DrawingExtents extents(document, DrawingExtents::TextReach::Letters);
-  const InsertList& inserts = document.inserts();
-  for (int i = inserts.count() - 1; i >= 0; --i) {
-    add(extents.ofInsert(*inserts.at(i)), DrawKind::Insert, i, 0);
-  }
-  const DimensionList& dimensions = document.dimensions();
-  for (int i = dimensions.count() - 1; i >= 0; --i) {
-    add(extents.ofDimension(*dimensions.at(i)), DrawKind::Dimension, i, 0);
-  }
+  forEachInDrawOrder(
+      document.drawOrder(), document.entities(), document.polylines(), document.inserts(),
+      document.dimensions(),
+      [&](const DXFGeometrie& entity, int i) { add(entityBox(entity), DrawKind::Entity, i, 0); },
+      [&](const Polylinie& polyline, int i) {
+        if (polyline.isWide()) {
+          add(DrawingExtents::ofPolyline(polyline, DrawingExtents::TextReach::Letters),
+              DrawKind::WidePolyline, i, 0);
+          return;
+        }
+        // The segments in the order the polyline draws them.
+        for (int k = polyline.segmentCount() - 1; k >= 0; --k) {
+          add(entityBox(*polyline.segmentAt(k)), DrawKind::PolylineSegment, i, k);
+        }
+      },
+      [&](const DXF_Insert& insert, int i) {
+        add(extents.ofInsert(insert), DrawKind::Insert, i, 0);
+      },
+      [&](const DXF_Bemassung& dimension, int i) {
+        add(extents.ofDimension(dimension), DrawKind::Dimension, i, 0);
+      });
 }
 
 void DrawIndex::build() {

@@ -6,9 +6,9 @@
 
 class DXF_Zeichnung;
 
-// What one index entry paints, in the order the document paints them: entities, polyline
-// segments (a polyline with widths whole, its bands joined), inserts, dimensions, each list
-// from its last element to its first.
+// What one index entry paints, in the order the document paints them (the file's order):
+// entities, polyline segments (a polyline with widths whole, its bands joined), inserts
+// and dimensions.
 enum class DrawKind : std::uint8_t { Entity, PolylineSegment, WidePolyline, Insert, Dimension };
 
 // A world box in drawing units (floats rounded outwards, so the box never shrinks).

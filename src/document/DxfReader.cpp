@@ -7,6 +7,7 @@
 
 #include "document/DXF_Zeichnung.h"
 #include "document/DrawingExtents.h"
+#include "dxf/LineWeight.h"
 #include "document/LayerCompletion.h"
 #include "document/LayerIndex.h"
 #include "document/CompositeReader.h"
@@ -115,12 +116,14 @@ int DxfReader::readHeader() {
         (min ? document_.minY_ : document_.maxY_) = parseReal(value);
         (min ? extentsMinRead_ : extentsMaxRead_) = true;
       }
+    } else if (variable == "$LWDEFAULT" && code == 370) {
+      document_.lineWeightDefault_ = LineWeight::drawingDefault(parseInt(value));
     } else if (variable == "$LTSCALE" && code == 40) {
       document_.linetypeScale_ = parseReal(value);
     } else if (variable == "$ACADVER" && code == 1) {
       const std::string_view version = trimmed(value);
       document_.dxfVersion_ = std::string(version.substr(0, kVersionLength));
-      utf8Texts_ = version.substr(0, 2) == "AC" && version >= "AC1021";
+      utf8Texts_ = textsInUtf8(version);
     }
   }
 }

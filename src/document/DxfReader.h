@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "document/LeaderStyles.h"
 #include "dxf/GroupLines.h"
@@ -31,6 +32,11 @@ class DxfReader {
   static constexpr int kUnreadableBinary = -57;
 
   DxfReader(DXF_Zeichnung& document, DxfLineReader& in);
+
+  // Files of release 2007 ($ACADVER AC1021) and later store their texts in UTF-8.
+  static bool textsInUtf8(std::string_view version) {
+    return version.substr(0, 2) == "AC" && version >= "AC1021";
+  }
 
   // Reads the whole stream; 0 or a negative result code. The header's extents are kept
   // only when they are plausible and hold what is drawn; otherwise they are computed.
@@ -62,7 +68,7 @@ class DxfReader {
   bool extentsMaxRead_ = false;
   bool layerTableRead_ = false;
   bool entitiesRead_ = false;
-  // Files of release 2007 ($ACADVER AC1021) and later store their texts in UTF-8.
+  // Whether the file stores its texts in UTF-8 (textsInUtf8 of its $ACADVER).
   bool utf8Texts_ = false;
   // Dimension styles and block records, for the arrowheads and hook lines of leaders.
   LeaderStyles leaderStyles_;

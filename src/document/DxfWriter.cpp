@@ -124,21 +124,21 @@ void DxfWriter::writeBlocks(std::ostream& out, FiniteRecords& records) const {
 
 void DxfWriter::writeEntities(std::ostream& out, FiniteRecords& records) const {
   out << "  0\nSECTION\n  2\nENTITIES\n  0\n";
-  const EntityList& entities = document_.entities();
-  for (int i = entities.count() - 1; i >= 0; --i) {
-    records.write([&](std::ostream& to) { entities.at(i)->writeGroups(to); });
-  }
-  const PolylineList& polylines = document_.polylines();
-  for (int i = polylines.count() - 1; i >= 0; --i) {
-    records.write([&](std::ostream& to) { polylines.at(i)->write(to); });
-  }
-  const InsertList& inserts = document_.inserts();
-  for (int i = inserts.count() - 1; i >= 0; --i) {
-    records.write([&](std::ostream& to) { inserts.at(i)->write(to); });
-  }
-  const DimensionList& dimensions = document_.dimensions();
-  for (int i = dimensions.count() - 1; i >= 0; --i) {
-    records.write([&](std::ostream& to) { dimensions.at(i)->write(to); });
-  }
+  // In the order read, which is the order painted: the saved file paints the same.
+  forEachInDrawOrder(
+      document_.drawOrder(), document_.entities(), document_.polylines(), document_.inserts(),
+      document_.dimensions(),
+      [&](const DXFGeometrie& entity, int) {
+        records.write([&](std::ostream& to) { entity.writeGroups(to); });
+      },
+      [&](const Polylinie& polyline, int) {
+        records.write([&](std::ostream& to) { polyline.write(to); });
+      },
+      [&](const DXF_Insert& insert, int) {
+        records.write([&](std::ostream& to) { insert.write(to); });
+      },
+      [&](const DXF_Bemassung& dimension, int) {
+        records.write([&](std::ostream& to) { dimension.write(to); });
+      });
   out << "ENDSEC\n  0\nEOF\n";
 }

@@ -8,11 +8,13 @@
 #include "document/DXFText.h"
 #include "document/DXF_Zeichnung.h"
 #include "entities/QuarterTurns.h"
+#include "dxf/LineWeight.h"
 
 namespace {
 
-// Pixels around the visible part still searched, for pens and anti-aliasing reaching in.
-constexpr double kMarginPixels = 2.0;
+// Pixels around the visible part still searched, for anti-aliasing and the widest pens
+// reaching in.
+const double kMarginPixels = 2.0 + LineWeight::widestScreenPixels() / 2.0;
 // Items painted between two looks at the cancel flag.
 constexpr std::size_t kCancelStride = 1024;
 // Average letter width and the height of the line standing for a text, per text height.
@@ -146,6 +148,7 @@ void drawTextBar(const DXFText& text, DrawingArea& area) {
   const WorldPoint from = at(start);
   const WorldPoint to = at(start + length);
   area.set_line_style(0);
+  area.set_line_width(LineWeight::kThinPixels);
   area.set_drawing_foreground(text.colour());
   area.wc_line(from.x, from.y, to.x, to.y);
   DXFGeometrie::resetPenCache();

@@ -26,6 +26,14 @@ std::unique_ptr<DXFGeometrie> stretchable(std::unique_ptr<DXFGeometrie> copy) {
   return copy;
 }
 
+// The weight BYBLOCK lines inside an insert of weight `weight` take: its own width, its
+// layer's, or `outerWeight`, the one the insert itself would take as a BYBLOCK line.
+std::int16_t placedLineWeight(std::int16_t weight, const Layer* layer, std::int16_t outerWeight) {
+  if (weight >= 0 || weight == LineWeight::kDefault) return weight;
+  if (weight == LineWeight::kByBlock) return outerWeight;
+  return layer ? layer->lineWeight() : LineWeight::kDefault;
+}
+
 }  // namespace
 
 PlacedContent::PlacedContent(const BlockList& blocks, Purpose purpose, PlacementBudget* budget)
@@ -87,6 +95,8 @@ PlacedContent::Placement PlacedContent::insertPlacement(const DXF_Insert& insert
   } else {
     placement.linetype = linetype.c_str();
   }
+  placement.lineWeight = placedLineWeight(insert.lineWeight(), placement.layer,
+                                         outer ? outer->lineWeight : LineWeight::kDefault);
   return placement;
 }
 
@@ -127,29 +137,25 @@ void PlacedContent::enter(const DXF_Block& block, const Placement& placement,
 }
 
 void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
-  const EntityList& entities = block.entities();
-  for (int i = entities.count() - 1; i >= 0; --i) emit(*entities.at(i), sink);
-  const PolylineList& polylines = block.polylines();
-  for (int i = polylines.count() - 1; i >= 0; --i) {
-    const Polylinie& polyline = *polylines.at(i);
-    polyline.forEachPiece([&](const DXFGeometrie& piece) { emit(piece, sink); });
-  }
-  const InsertList& inserts = block.inserts();
-  for (int i = inserts.count() - 1; i >= 0; --i) {
-    const DXF_Insert& insert = *inserts.at(i);
-    const DXF_Block* nested = find(insert.blockName());
-    const Layer* layer = insert.layer();
-    const bool hidden = purpose_ == Purpose::Draw && layer && layer->frozen() &&
-                        std::strcmp(insert.layerName(), "0") != 0;
-    if (nested && !hidden) enterGrid(*nested, insert, sink);
-  }
-  const DimensionList& dimensions = block.dimensions();
-  for (int i = dimensions.count() - 1; i >= 0; --i) {
-    const DXF_Bemassung& dimension = *dimensions.at(i);
-    if (const DXF_Block* nested = find(dimension.blockName())) {
-      enter(*nested, dimensionPlacement(dimension), sink);
-    }
-  }
+  // In the block's own order, as the drawing paints its objects.
+  forEachInDrawOrder(
+      block.drawOrder(), block.entities(), block.polylines(), block.inserts(),
+      block.dimensions(), [&](const DXFGeometrie& entity, int) { emit(entity, sink); },
+      [&](const Polylinie& polyline, int) {
+        polyline.forEachPiece([&](const DXFGeometrie& piece) { emit(piece, sink); });
+      },
+      [&](const DXF_Insert& insert, int) {
+        const DXF_Block* nested = find(insert.blockName());
+        const Layer* layer = insert.layer();
+        const bool hidden = purpose_ == Purpose::Draw && layer && layer->frozen() &&
+                            std::strcmp(insert.layerName(), "0") != 0;
+        if (nested && !hidden) enterGrid(*nested, insert, sink);
+      },
+      [&](const DXF_Bemassung& dimension, int) {
+        if (const DXF_Block* nested = find(dimension.blockName())) {
+          enter(*nested, dimensionPlacement(dimension), sink);
+        }
+      });
 }
 
 void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& copy) const {
@@ -165,6 +171,7 @@ void PlacedContent::takeFromInsert(const DXFGeometrie& source, DXFGeometrie& cop
   if (strcasecmp(source.linetypeName(), "BYBLOCK") == 0) {
     copy.takeBlockLinetype(inner.linetype ? inner.linetype : "CONTINUOUS");
   }
+  if (source.lineWeight() == LineWeight::kByBlock) copy.setLineWeight(inner.lineWeight);
 }
 
 void PlacedContent::emit(const DXFGeometrie& source, const Sink& sink) {

@@ -66,6 +66,8 @@ class PlacedContent {
     const char* colour = nullptr;
     // The linetype BYBLOCK lines inside take; null: none (they are drawn solid).
     const char* linetype = nullptr;
+    // The line weight BYBLOCK lines inside take.
+    std::int16_t lineWeight = LineWeight::kDefault;
   };
 
   // The placement of an insert inside the current chain.

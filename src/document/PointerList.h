@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "document/DrawOrder.h"
 #include "settings/AT_Vector.h"
 
 // The document's, blocks' and polylines' object lists. The cells of an AT_Vector never own
@@ -25,11 +26,19 @@ class PointerList {
   // The object at `index`, or null outside 0..count-1.
   T* at(int index) const { return cells_->template objectAt<T>(index); }
 
+  // Makes the list note every object it takes, and forget them all when it is emptied,
+  // in `order` (not owned; it must live as long as the list) as objects of `kind`.
+  void recordOrderIn(DrawOrder* order, ObjectKind kind) {
+    order_ = order;
+    kind_ = kind;
+  }
+
   // Takes ownership of `object` (null is ignored and gives -1); returns its index.
   int append(std::unique_ptr<T> object) {
     if (!object) return -1;
     const int index = cells_->appendPointer(object.get());
     object.release();
+    if (order_) order_->note(kind_);
     return index;
   }
 
@@ -39,6 +48,7 @@ class PointerList {
     std::vector<std::unique_ptr<T>> objects;
     for (int i = 0; i < count(); ++i) objects.emplace_back(at(i));
     cells_.emplace(0, growBy);
+    if (order_) order_->forget(kind_);
     return objects;
   }
 
@@ -46,6 +56,7 @@ class PointerList {
   void reset(int growBy) {
     deleteAll();
     cells_.emplace(0, growBy);
+    if (order_) order_->forget(kind_);
   }
 
  private:
@@ -56,4 +67,6 @@ class PointerList {
 
   // Held in place (one allocation less per list); re-made by reset.
   std::optional<AT_Vector> cells_;
+  DrawOrder* order_ = nullptr;
+  ObjectKind kind_ = ObjectKind::Entity;
 };

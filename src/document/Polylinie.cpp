@@ -92,6 +92,7 @@ void Polylinie::takeReadLooks(const Head& head) {
     looks_.setColour("#000000");
   }
   looks_.setPaperSpace(head.paperSpace);
+  looks_.setLineWeight(head.lineWeight);
 }
 
 int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices,
@@ -199,6 +200,9 @@ int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertice
         break;
       case 420:
         head.trueColour = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
+        break;
+      case 370:
+        head.lineWeight = LineWeight::fromGroup(parseInt(in.readLine()));
         break;
       case 6:
         linetype_ = in.readLine();

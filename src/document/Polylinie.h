@@ -113,6 +113,7 @@ class Polylinie {
     char colourNumber[DXFGeometrie::kColourNumberSize] = "256";
     std::int32_t trueColour = -1;
     double linetypeScale = 1.0;
+    std::int16_t lineWeight = LineWeight::kByLayer;
     bool paperSpace = false;
     Extrusion extrusion;
     double elevation = 0.0;

@@ -80,6 +80,7 @@ int Layer::read(DxfLineReader& in) {
   visible_ = 1;
   flags_ = 0;
   trueColour_ = -1;
+  lineWeight_ = LineWeight::kDefault;
   for (;;) {
     const char* line = in.readLine();
     if (in.eof()) return kEndOfFile;
@@ -109,6 +110,12 @@ int Layer::read(DxfLineReader& in) {
         } else {
           copyField(colourNumber_, value);
         }
+        break;
+      }
+      case 370: {
+        // A layer's weight is a width or the default; BYLAYER and BYBLOCK mean nothing there.
+        const std::int16_t weight = LineWeight::fromGroup(parseInt(in.readLine()));
+        lineWeight_ = weight >= 0 ? weight : LineWeight::kDefault;
         break;
       }
       case 420:

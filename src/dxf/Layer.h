@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <iosfwd>
 
+#include "dxf/LineWeight.h"
+
 class DxfLineReader;
 
 // A drawing layer. Entities point to their layer and copy its colour, line style code and
@@ -60,6 +62,9 @@ class Layer {
   // Frozen (group 70 bit 1) and not switched on since: unlike a layer that is merely off,
   // it hides the whole content of the inserts on it.
   bool frozen() const { return (flags_ & kFrozen) != 0; }
+  // Line weight (group 370) of the layer's BYLAYER lines: hundredths of a mm, or
+  // LineWeight::kDefault (dxf/LineWeight.h).
+  std::int16_t lineWeight() const { return lineWeight_; }
 
   // Renames the layer (the layer dialog's display name); shownName stays.
   void setName(const char* name);
@@ -98,4 +103,5 @@ class Layer {
   // True colour (group 420) as 0xRRGGBB, -1 without; it gives the colour until a colour
   // number is set. The written file keeps the colour number, the file's own nearest index.
   std::int32_t trueColour_ = -1;
+  std::int16_t lineWeight_ = LineWeight::kDefault;
 };

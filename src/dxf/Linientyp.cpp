@@ -56,6 +56,7 @@ Linientyp& Linientyp::operator=(const Linientyp& other) {
     copyField(elements_[i], i < copied ? other.elements_[i] : "");
   }
   storedElements_ = copied;
+  texts_ = other.texts_;
   return *this;
 }
 
@@ -81,6 +82,34 @@ int Linientyp::read(DxfLineReader& in) {
       }
       case 70: flags_ = parseInt(in.readLine()); break;
       case 73: elementCount_ = parseInt(in.readLine()); break;
+      case 74: {
+        // The flags of the element read last; a text or shape element gets its details.
+        const std::int32_t flags = parseInt(in.readLine());
+        if ((flags & (kCarriesText | kCarriesShape)) != 0 && storedElements_ > 0) {
+          texts_.push_back({storedElements_ - 1, flags, 1.0, 0.0, 0.0, 0.0, {}});
+        }
+        break;
+      }
+      case 46:
+      case 50:
+      case 44:
+      case 45:
+      case 9: {
+        const char* value = in.readLine();
+        const bool forLast = !texts_.empty() && texts_.back().element == storedElements_ - 1;
+        if (!forLast) break;
+        ElementText& text = texts_.back();
+        if (code == 9) {
+          text.text = value;
+        } else {
+          double& field = code == 46   ? text.scale
+                          : code == 50 ? text.rotation
+                          : code == 44 ? text.offsetX
+                                       : text.offsetY;
+          field = parseReal(value);
+        }
+        break;
+      }
       default:
         // Every code line is followed by its value line, which is never a code.
         in.readLine();

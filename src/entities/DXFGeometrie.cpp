@@ -21,6 +21,7 @@ thread_local char DXFGeometrie::penColourCache_[kColourSize] = "#000000";
 thread_local const char* DXFGeometrie::penPatternNameCache_ = nullptr;
 thread_local const LinePatterns* DXFGeometrie::penPatternTableCache_ = nullptr;
 thread_local double DXFGeometrie::penPatternScaleCache_ = 0.0;
+thread_local double DXFGeometrie::penWidthCache_ = LineWeight::kThinPixels;
 
 namespace {
 
@@ -54,6 +55,7 @@ DXFGeometrie::DXFGeometrie(const DXFGeometrie& other)
       linetype_(other.linetype_),
       linetypeScale_(other.linetypeScale_),
       lineStyleCode_(other.lineStyleCode_),
+      lineWeight_(other.lineWeight_),
       ownColour_(false),
       visible_(other.visible_),
       paperSpace_(other.paperSpace_),
@@ -136,6 +138,7 @@ void DXFGeometrie::takeAttributesOf(const DXFGeometrie& other) {
   paperSpace_ = other.paperSpace_;
   markedInvisible_ = other.markedInvisible_;
   linetype_ = other.linetype_;
+  lineWeight_ = other.lineWeight_;
 }
 
 void DXFGeometrie::setColour(const char* colour) { copyField(colour_, colour); }
@@ -166,6 +169,30 @@ void DXFGeometrie::takeLooks(const char* colourNumber, std::int32_t trueColour,
   deriveColour();
 }
 
+namespace {
+
+std::int16_t defaultWeightOf(const LinePatterns* patterns) {
+  return patterns ? patterns->defaultLineWeight() : LineWeight::kStandardDefault;
+}
+
+}  // namespace
+
+template <class Target>
+void DXFGeometrie::selectWidth(Target& target, double pixels) {
+  if (pixels == penWidthCache_) return;
+  target.set_line_width(pixels);
+  penWidthCache_ = pixels;
+}
+
+void DXFGeometrie::selectLineWidth(DrawingArea& area) const {
+  const DeviceContext& dc = area.device_context();
+  selectWidth(area, dc.lineWeightPixels(drawnLineWeight(), defaultWeightOf(area.linePatterns())));
+}
+
+void DXFGeometrie::selectLineWidth(DeviceContext& dc) const {
+  selectWidth(dc, dc.lineWeightPixels(drawnLineWeight(), defaultWeightOf(dc.linePatterns())));
+}
+
 template <class Target>
 void DXFGeometrie::selectSolidPen(Target& target) {
   if (penStyleCache_ != Layer::kSolid) {
@@ -174,10 +201,12 @@ void DXFGeometrie::selectSolidPen(Target& target) {
   }
   if (penPatternNameCache_ != kSolidPenName) {
     target.set_dash_pattern({});
+    target.set_pattern_texts({});
     penPatternNameCache_ = kSolidPenName;
     penPatternTableCache_ = nullptr;
     penPatternScaleCache_ = 0.0;
   }
+  selectWidth(target, LineWeight::kThinPixels);
 }
 
 void DXFGeometrie::fillPolygon(DrawingArea& area, const WorldPoint* points, int count) const {
@@ -204,6 +233,14 @@ void DXFGeometrie::fillPolygonOnDevice(DeviceContext& dc, const DevicePoint* poi
   dc.set_fill_style(DeviceContext::kHollowFill);
 }
 
+std::int16_t DXFGeometrie::drawnLineWeight() const {
+  if (lineWeight_ >= 0) return lineWeight_;
+  if (lineWeight_ == LineWeight::kByLayer && layer_ && layer_->lineWeight() >= 0) {
+    return layer_->lineWeight();
+  }
+  return LineWeight::kDefault;
+}
+
 const char* DXFGeometrie::drawnLinetypeName() const {
   if (*linetype_) return linetype_;
   return layer_ ? layer_->linetypeName() : "";
@@ -228,9 +265,21 @@ void DXFGeometrie::selectPattern(Target& target, const LinePatterns* patterns,
     return;
   }
   std::vector<double> lengths;
-  patternLengths(patterns, lengths);
+  const bool patterned = patternLengths(patterns, lengths);
   for (double& length : lengths) length *= pixelsPerUnit;
   target.set_dash_pattern(lengths);
+  std::vector<PatternText> texts;
+  if (const auto* carried = patterned ? patterns->texts(name) : nullptr) {
+    const double textScale = patterns->scale() * scale;
+    for (PatternText text : *carried) {
+      text.at *= textScale;
+      text.offsetX *= textScale;
+      text.offsetY *= textScale;
+      text.height *= textScale;
+      texts.push_back(std::move(text));
+    }
+  }
+  target.set_pattern_texts(texts);
   penPatternNameCache_ = name;
   penPatternTableCache_ = patterns;
   penPatternScaleCache_ = scale;
@@ -242,6 +291,8 @@ void DXFGeometrie::resetPenCache() {
   penPatternNameCache_ = nullptr;
   penPatternTableCache_ = nullptr;
   penPatternScaleCache_ = 0.0;
+  // No width: the next pen sets its width afresh.
+  penWidthCache_ = -1.0;
 }
 
 int DXFGeometrie::readInt(DxfLineReader& in) { return parseInt(in.readLine()); }
@@ -281,6 +332,7 @@ void DXFGeometrie::selectPen(DrawingArea& area) const {
     penStyleCache_ = lineStyleCode_;
   }
   selectPattern(area, area.linePatterns(), 1.0);
+  selectLineWidth(area);
   selectColour(area);
 }
 
@@ -290,6 +342,7 @@ void DXFGeometrie::selectPen(DeviceContext& dc) const {
     penStyleCache_ = lineStyleCode_;
   }
   selectPattern(dc, dc.linePatterns(), dc.patternPixelsPerUnit());
+  selectLineWidth(dc);
   if (std::strcmp(colour_, penColourCache_) != 0) {
     dc.set_foreground_color(colour_);
     copyField(penColourCache_, colour_);

@@ -142,6 +142,12 @@ class DXFGeometrie {
   double linetypeScale() const { return linetypeScale_; }
   // True colour (group 420) as 0xRRGGBB, or -1 when the entity has none.
   std::int32_t trueColour() const { return trueColour_; }
+  // Line weight (group 370) as read: hundredths of a mm or a special value (LineWeight.h).
+  std::int16_t lineWeight() const { return lineWeight_; }
+  // Sets the line weight: the polyline's for its segments, the insert's for a BYBLOCK line.
+  void setLineWeight(std::int16_t weight) { lineWeight_ = weight; }
+  // The weight drawn: the entity's own width, else its layer's, else LineWeight::kDefault.
+  std::int16_t drawnLineWeight() const;
   // Gives the entity the colour number, true colour (-1: none), linetype ("": the
   // layer's) and linetype scale of the object it is part of (a polyline's segments), with
   // the colour derived from them.
@@ -194,6 +200,9 @@ class DXFGeometrie {
   void selectPen(DeviceContext& dc) const;
   // Colour only (points and solids leave the line style alone).
   void selectColour(DrawingArea& area) const;
+  // The pen's width for the entity's line weight.
+  void selectLineWidth(DrawingArea& area) const;
+  void selectLineWidth(DeviceContext& dc) const;
   // The entity's linetype pattern from `patterns` (null: none) in drawing units times its
   // scales, into `lengths`; false when the entity draws with its line style code.
   bool patternLengths(const LinePatterns* patterns, std::vector<double>& lengths) const;
@@ -255,6 +264,7 @@ class DXFGeometrie {
   double linetypeScale_ = 1.0;
   std::int32_t trueColour_ = -1;
   std::uint16_t lineStyleCode_ = 0;
+  std::int16_t lineWeight_ = LineWeight::kByLayer;
   char colourNumber_[kColourNumberSize];
   char colour_[kColourSize];
   bool ownColour_ = false;
@@ -267,9 +277,12 @@ class DXFGeometrie {
   // by `pixelsPerUnit`) unless the pen already has the one of this linetype and scale.
   template <class Target>
   void selectPattern(Target& target, const LinePatterns* patterns, double pixelsPerUnit) const;
-  // A solid pen, for the outlines of filled bands.
+  // A solid thin pen, for the outlines of filled bands.
   template <class Target>
   static void selectSolidPen(Target& target);
+  // Hands the width in device pixels to `target` unless the pen already has it.
+  template <class Target>
+  static void selectWidth(Target& target, double pixels);
 
   // One pen cache per thread: several threads may paint bands of one picture at once.
   static thread_local std::uint16_t penStyleCache_;
@@ -278,6 +291,8 @@ class DXFGeometrie {
   static thread_local const char* penPatternNameCache_;
   static thread_local const LinePatterns* penPatternTableCache_;
   static thread_local double penPatternScaleCache_;
+  // The pen's width in device pixels.
+  static thread_local double penWidthCache_;
 };
 
 template <class Iterator>
@@ -323,6 +338,8 @@ int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
       const double scale = in.readReal();
       // A scale that is not a positive number keeps the drawing's own.
       linetypeScale_ = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
+    } else if (code == 370) {
+      lineWeight_ = LineWeight::fromGroup(parseInt(in.readLine()));
     } else if (code == 420 && takeColour) {
       trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
     } else if (code == 67) {

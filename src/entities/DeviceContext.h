@@ -9,6 +9,9 @@
 #include <memory>
 #include <span>
 
+#include "dxf/LineWeight.h"
+#include "entities/PatternText.h"
+
 class LinePatterns;
 
 struct DevicePoint {
@@ -90,6 +93,16 @@ class DeviceContext {
   // A dash pattern in device pixels (dash > 0, gap < 0, dot 0) that replaces the line
   // style code's until an empty one is set. A device that cannot dash keeps the code's.
   virtual void set_dash_pattern(std::span<const double> /*pixels*/) {}
+  // The texts the dash pattern carries, in device pixels, drawn along every dashed stroke
+  // until others are set. A device that cannot place them leaves them out.
+  virtual void set_pattern_texts(std::span<const PatternText> /*pixels*/) {}
+  // Width of the lines stroked from now on, in device pixels (1 until set).
+  virtual void set_line_width(double /*pixels*/) {}
+  // Device pixels of a resolved line weight (dxf/LineWeight.h): screen pixels unless
+  // the device is paper.
+  virtual double lineWeightPixels(int weight, int drawingDefault) const {
+    return LineWeight::screenPixels(weight, drawingDefault);
+  }
   virtual void set_foreground_color(const char* colour) = 0;
   virtual void set_background_color(const char* colour) = 0;
   virtual void set_background_mode(int mode) = 0;  // a BackgroundMode

@@ -35,6 +35,10 @@ class DrawingArea {
   // A dash pattern in drawing units (dash > 0, gap < 0, dot 0) that replaces the line
   // style code's until an empty one is set. An area that cannot dash keeps the code's.
   virtual void set_dash_pattern(std::span<const double> /*lengths*/) {}
+  // The texts the dash pattern carries, in drawing units (see DeviceContext).
+  virtual void set_pattern_texts(std::span<const PatternText> /*lengths*/) {}
+  // Width of the lines stroked from now on, in screen pixels whatever the zoom (1 until set).
+  virtual void set_line_width(double /*pixels*/) {}
 
   // The linetype patterns of the drawing being drawn; null: lines follow their style codes.
   const LinePatterns* linePatterns() const { return linePatterns_; }

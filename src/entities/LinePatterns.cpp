@@ -19,6 +19,19 @@ void LinePatterns::add(const char* name, std::vector<double> elements) {
   byName_[upper(name)] = std::move(elements);
 }
 
+void LinePatterns::addTexts(const char* name, std::vector<PatternText> texts) {
+  if (texts.empty()) {
+    textsByName_.erase(upper(name));
+    return;
+  }
+  textsByName_[upper(name)] = std::move(texts);
+}
+
+const std::vector<PatternText>* LinePatterns::texts(const char* name) const {
+  const auto found = textsByName_.find(upper(name));
+  return found == textsByName_.end() ? nullptr : &found->second;
+}
+
 const std::vector<double>* LinePatterns::find(const char* name) const {
   const auto found = byName_.find(upper(name));
   if (found == byName_.end()) return nullptr;

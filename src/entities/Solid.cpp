@@ -64,6 +64,7 @@ void Solid::draw(DrawingArea& area, double s, double dx, double dy, double a) co
   }
   polygon[kCorners] = polygon[0];
   selectColour(area);
+  selectLineWidth(area);
   area.set_drawing_background(colour_);
   area.wc_fill_polygon(polygon, kCorners + 1);
   // Whatever is drawn next expects the white background again.

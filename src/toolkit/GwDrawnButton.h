@@ -78,6 +78,10 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void set_dash_pattern(std::span<const double> lengths) override {
     current().set_dash_pattern(lengths);
   }
+  void set_line_width(double pixels) override { current().set_line_width(pixels); }
+  void set_pattern_texts(std::span<const PatternText> lengths) override {
+    current().set_pattern_texts(lengths);
+  }
   void wc_polyline(const WorldPoint* points, int count) override {
     current().wc_polyline(points, count);
   }

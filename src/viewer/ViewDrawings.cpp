@@ -40,6 +40,7 @@ std::unique_ptr<DXF_Block> gathered(const DXF_Zeichnung& drawing, const char* na
   for (int i = 0; i < drawing.dimensions().count(); ++i) {
     block->dimensions().append(std::make_unique<DXF_Bemassung>(*drawing.dimensions().at(i)));
   }
+  block->keepDrawOrderOf(drawing.drawOrder());
   return block;
 }
 

@@ -185,7 +185,7 @@ TEST(BlockDimensions, TopLevelDimensionDrawsItsBlockAtPoint12) {
   EXPECT_DOUBLE_EQ(static_cast<const Linie&>(*document->entities().at(0)).x1(), 0.0);
 }
 
-TEST(BlockCopy, CopyHoldsEachListReversed) {
+TEST(BlockCopy, CopyKeepsTheOrderOfItsObjects) {
   auto document =
       readOk(dxfFile("", block("B", line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) +
                                         insert("Y", 0, 0))));
@@ -193,8 +193,9 @@ TEST(BlockCopy, CopyHoldsEachListReversed) {
   const DXF_Block copy(*document->blocks().at(0));
   EXPECT_STREQ(copy.name(), "B");
   ASSERT_EQ(copy.entities().count(), 2);
-  EXPECT_DOUBLE_EQ(static_cast<const Linie&>(*copy.entityAt(0)).x1(), 2.0);
-  EXPECT_STREQ(copy.insertAt(0)->blockName(), "Y");
+  EXPECT_DOUBLE_EQ(static_cast<const Linie&>(*copy.entityAt(0)).x1(), 1.0);
+  EXPECT_STREQ(copy.insertAt(0)->blockName(), "X");
+  EXPECT_EQ(copy.drawOrder().kinds(), document->blocks().at(0)->drawOrder().kinds());
 }
 
 TEST(BlockReading, FlagsComeOnlyFromTheBlockHead) {

@@ -252,7 +252,8 @@ TEST(DocumentExplode, LeavesOnlyEntitiesLayersAndLinetypes) {
   EXPECT_EQ(countsOf(*document), (Counts{5, 0, 0, 0, 1, 0, 1}));
 }
 
-TEST(DocumentDrawing, ListsAreDrawnLastFirstEntitiesBeneath) {
+// In the file's order across the lists: what comes later covers what came before.
+TEST(DocumentDrawing, ObjectsAreDrawnInTheFilesOrder) {
   auto document = readOk(dxfFile(line(0, 0, 1, 0) + line(0, 0, 2, 0) + insert("B", 0, 0) +
                                      "  0\nPOLYLINE\n  8\n0\n 66\n1\n  0\nVERTEX\n  8\n0\n 10\n0\n"
                                      " 20\n0\n  0\nVERTEX\n  8\n0\n 10\n3\n 20\n0\n  0\nSEQEND\n",
@@ -262,10 +263,10 @@ TEST(DocumentDrawing, ListsAreDrawnLastFirstEntitiesBeneath) {
   EXPECT_EQ(document->drawAll(area, 1.0), 0);
   const auto lines = area.log.named("wc_line");
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_DOUBLE_EQ(lines[0].args[2], 2.0);
-  EXPECT_DOUBLE_EQ(lines[1].args[2], 1.0);
-  EXPECT_DOUBLE_EQ(lines[2].args[2], 3.0);
-  EXPECT_DOUBLE_EQ(lines[3].args[2], 4.0);
+  EXPECT_DOUBLE_EQ(lines[0].args[2], 1.0);
+  EXPECT_DOUBLE_EQ(lines[1].args[2], 2.0);
+  EXPECT_DOUBLE_EQ(lines[2].args[2], 4.0);
+  EXPECT_DOUBLE_EQ(lines[3].args[2], 3.0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -84,12 +85,24 @@ TEST(DrawIndexTest, QueryFindsExactlyTheBoxesMeetingTheAreaInPaintingOrder) {
 TEST(DrawIndexTest, ItemsFollowTheOrderTheDocumentPaints) {
   const auto document = readOk(scattered());
   const DrawIndex index(*document);
+  // The place of each object in the document's order (the file's).
+  std::map<std::pair<ObjectKind, int>, int> place;
+  document->drawOrder().forEach(
+      [&](ObjectKind kind, int object) { place.emplace(std::pair{kind, object}, int(place.size())); });
+  const auto placeOf = [&](const DrawItem& item) {
+    const ObjectKind kind = item.kind == DrawKind::Entity      ? ObjectKind::Entity
+                            : item.kind == DrawKind::Insert    ? ObjectKind::Insert
+                            : item.kind == DrawKind::Dimension ? ObjectKind::Dimension
+                                                               : ObjectKind::Polyline;
+    return place.at({kind, item.object});
+  };
   const std::vector<DrawItem>& items = index.items();
+  ASSERT_GT(items.size(), 3U);
   for (std::size_t i = 1; i < items.size(); ++i) {
     const DrawItem& a = items[i - 1];
     const DrawItem& b = items[i];
-    const bool later = a.kind < b.kind || (a.kind == b.kind && a.object > b.object) ||
-                       (a.kind == b.kind && a.object == b.object && a.part > b.part);
+    // The segments of one polyline come in the order the polyline draws them: last first.
+    const bool later = placeOf(a) < placeOf(b) || (placeOf(a) == placeOf(b) && a.part > b.part);
     EXPECT_TRUE(later) << "item " << i;
   }
 }

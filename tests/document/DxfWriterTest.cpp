@@ -61,17 +61,19 @@ TEST(DxfWriterFrame, LinetypesCarryOnlyTheElementsTheyHold) {
       << written;
 }
 
-TEST(DxfWriterOrder, ReadWriteReadReversesEveryList) {
+// Drawing objects keep the order they are painted in; tables and blocks turn round.
+TEST(DxfWriterOrder, ReadWriteReadKeepsTheObjectsOrderAndReversesTablesAndBlocks) {
   auto document = readOk(dxfFile(line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) +
                                      insert("Y", 0, 0),
                                  block("X", "") + block("Y", ""),
                                  layerEntry("0", 7) + layerEntry("L", 1)));
   auto again = readOk(writtenText(*document));
   ASSERT_EQ(countsOf(*again), countsOf(*document));
-  EXPECT_DOUBLE_EQ(static_cast<const Linie&>(*again->entities().at(0)).x1(), 2.0);
+  EXPECT_DOUBLE_EQ(static_cast<const Linie&>(*again->entities().at(0)).x1(), 1.0);
   EXPECT_STREQ(again->layerAt(0)->name(), "L");
   EXPECT_STREQ(again->blocks().at(0)->name(), "Y");
-  EXPECT_STREQ(again->inserts().at(0)->blockName(), "Y");
+  EXPECT_STREQ(again->inserts().at(0)->blockName(), "X");
+  EXPECT_EQ(again->drawOrder().kinds(), document->drawOrder().kinds());
 }
 
 TEST(DxfWriterNumbers, DecimalPointWhateverTheLocale) {

@@ -126,3 +126,37 @@ TEST(Linientyp, CopyTakesTheCountedElements) {
 }
 
 }  // namespace
+
+namespace {
+
+// A complex linetype: a dash, a gap carrying a text, a gap carrying a shape, a dash.
+const char* const kWithTextAndShape =
+    "  2\nPIPE\n 70\n0\n  3\n-- GAS --\n 72\n65\n 73\n4\n 40\n5.75\n"
+    " 49\n1.75\n 74\n0\n"
+    " 49\n-0.25\n 74\n3\n 75\n0\n340\n11\n 46\n0.625\n 50\n15.0\n 44\n0.1\n 45\n-0.3\n  9\nGAS\n"
+    " 49\n-2.0\n 74\n4\n 75\n132\n340\n12\n 46\n0.5\n"
+    " 49\n1.75\n 74\n0\n  0\nLTYPE\n";
+
+}  // namespace
+
+TEST(Linientyp, ElementsKeepTheTextsAndShapesTheyCarry) {
+  Linientyp linetype;
+  ASSERT_EQ(readLinetype(linetype, kWithTextAndShape), 0);
+  ASSERT_EQ(linetype.storedElements(), 4);
+  const auto& texts = linetype.elementTexts();
+  ASSERT_EQ(texts.size(), 2U);
+  EXPECT_EQ(texts[0].element, 1);
+  EXPECT_EQ(texts[0].flags, Linientyp::kAbsoluteRotation | Linientyp::kCarriesText);
+  EXPECT_DOUBLE_EQ(texts[0].scale, 0.625);
+  EXPECT_DOUBLE_EQ(texts[0].rotation, 15.0);
+  EXPECT_DOUBLE_EQ(texts[0].offsetX, 0.1);
+  EXPECT_DOUBLE_EQ(texts[0].offsetY, -0.3);
+  EXPECT_EQ(texts[0].text, "GAS");
+  EXPECT_EQ(texts[1].element, 2);
+  EXPECT_EQ(texts[1].flags, Linientyp::kCarriesShape);
+  EXPECT_DOUBLE_EQ(texts[1].scale, 0.5);
+  // A copy draws the same.
+  const Linientyp copy(linetype);
+  ASSERT_EQ(copy.elementTexts().size(), 2U);
+  EXPECT_EQ(copy.elementTexts()[0].text, "GAS");
+}

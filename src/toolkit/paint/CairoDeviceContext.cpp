@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "toolkit/paint/PaintRange.h"
+#include "toolkit/paint/PatternTextPlacement.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
-// Strokes run through pixel centres.
-constexpr double kCentre = 0.5;
 // Largest distance between a flattened curve and the true one, in pixels.
 constexpr double kFlatness = 0.25;
 // Filled polygons with up to this many corners are collected; larger ones (which may
@@ -46,7 +45,13 @@ cairo_antialias_t CairoDeviceContext::edges() const {
 
 void CairoDeviceContext::flush() { batch_.flush(); }
 
-FigureBatch::Pen CairoDeviceContext::pen() const { return {lineStyle_, foreground_}; }
+FigureBatch::Pen CairoDeviceContext::pen() const { return {lineStyle_, foreground_, lineWidth_}; }
+
+double CairoDeviceContext::centre() const { return PenGeometry::pixelShift(lineWidth_); }
+
+void CairoDeviceContext::set_line_width(double pixels) {
+  lineWidth_ = std::isfinite(pixels) && pixels >= 1.0 ? pixels : 1.0;
+}
 
 bool CairoDeviceContext::outsideClip(std::span<const DevicePoint> points) const {
   double left = 0.0;
@@ -167,14 +172,14 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
     // Solid figures of one pen are stroked together; a dashed one alone, its dashes
     // fitted to its own length.
     if (dashPixels_.empty()) {
-      batch_.addArc(pen(), cx + kCentre, cy + kCentre, rx, ry, t0, t0 + sweep, sweep >= kTwoPi);
+      batch_.addArc(pen(), cx + centre(), cy + centre(), rx, ry, t0, t0 + sweep, sweep >= kTwoPi);
       return;
     }
     flush();
     cairo_new_path(cr_);
     cairo_matrix_t saved;
     cairo_get_matrix(cr_, &saved);
-    cairo_translate(cr_, cx + kCentre, cy + kCentre);
+    cairo_translate(cr_, cx + centre(), cy + centre());
     cairo_scale(cr_, rx, ry);
     cairo_arc(cr_, 0.0, 0.0, 1.0, t0, t0 + sweep);
     if (sweep >= kTwoPi) cairo_close_path(cr_);
@@ -209,13 +214,13 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
                                   [this](const DevicePoint& p) { return clip_.contains(p); });
   if (inside) {
     if (dashPixels_.empty()) {
-      batch_.addPolyline(pen(), points, count, closed, kCentre);
+      batch_.addPolyline(pen(), points, count, closed, centre());
       return;
     }
     flush();
-    cairo_move_to(cr_, points[0].x + kCentre, points[0].y + kCentre);
+    cairo_move_to(cr_, points[0].x + centre(), points[0].y + centre());
     for (std::size_t i = 1; i < count; ++i) {
-      cairo_line_to(cr_, points[i].x + kCentre, points[i].y + kCentre);
+      cairo_line_to(cr_, points[i].x + centre(), points[i].y + centre());
     }
     if (closed) cairo_close_path(cr_);
     double length = 0.0;
@@ -243,10 +248,10 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
     if (clip_.clipSegment(a, b, cut)) {
       if (!drawing || a.x != last.x || a.y != last.y) {
         if (!drawing) dashOffset = walked + cut;
-        cairo_move_to(cr_, a.x + kCentre, a.y + kCentre);
+        cairo_move_to(cr_, a.x + centre(), a.y + centre());
         drawing = true;
       }
-      cairo_line_to(cr_, b.x + kCentre, b.y + kCentre);
+      cairo_line_to(cr_, b.x + centre(), b.y + centre());
       last = b;
     }
     walked += length;
@@ -260,12 +265,54 @@ void CairoDeviceContext::strokeWithPen(double dashOffset, double length) {
   const std::span<const double> dashes =
       dashPixels_.empty() ? PenGeometry::dashPattern(lineStyle_) : std::span<const double>(ownDashes);
   cairo_set_source_rgb(cr_, foreground_.red, foreground_.green, foreground_.blue);
-  cairo_set_line_width(cr_, 1.0);
+  PenGeometry::setStrokeWidth(cr_, lineWidth_);
   double period = 0.0;
   for (const double length : dashes) period += length;
   // Only the phase matters; a cut of millions of pixels must not cost a long walk.
   const double phase = period > 0.0 ? std::fmod(dashOffset, period) : 0.0;
   cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), phase);
   cairo_set_antialias(cr_, edges());
+  // A pattern drawn solid (too fine, or too many dashes) carries no texts either.
+  cairo_path_t* flat = !patternTexts_.empty() && !ownDashes.empty() ? cairo_copy_path_flat(cr_)
+                                                                    : nullptr;
   cairo_stroke(cr_);
+  if (flat) {
+    if (flat->status == CAIRO_STATUS_SUCCESS) drawPatternTexts(*flat, phase, period);
+    cairo_path_destroy(flat);
+  }
+}
+
+void CairoDeviceContext::drawPatternTexts(const cairo_path_t& path, double phase, double period) {
+  // A line reaching far beyond the picture must not cost a text for every repetition.
+  constexpr std::size_t kMaxTexts = 10000;
+  // Each piece of the path starts the pattern afresh at the phase, as Cairo's dashes do.
+  std::vector<DevicePoint> piece;
+  const auto placePiece = [&] {
+    for (const PlacedPatternText& placed :
+         placePatternTexts(piece, phase, period, patternTexts_, kMaxTexts)) {
+      TextStyle style;
+      style.pixelHeight = placed.text->height;
+      style.escapementTenths = static_cast<int>(std::lround(placed.degrees * 10.0));
+      text_out(placed.anchor.x, placed.anchor.y, placed.text->text.c_str(), style);
+    }
+    piece.clear();
+  };
+  for (int i = 0; i < path.num_data; i += path.data[i].header.length) {
+    const cairo_path_data_t& data = path.data[i];
+    switch (data.header.type) {
+      case CAIRO_PATH_MOVE_TO:
+        placePiece();
+        piece.push_back({path.data[i + 1].point.x, path.data[i + 1].point.y});
+        break;
+      case CAIRO_PATH_LINE_TO:
+        piece.push_back({path.data[i + 1].point.x, path.data[i + 1].point.y});
+        break;
+      case CAIRO_PATH_CLOSE_PATH:
+        if (!piece.empty()) piece.push_back(piece.front());
+        break;
+      case CAIRO_PATH_CURVE_TO:  // none in a flattened path
+        break;
+    }
+  }
+  placePiece();
 }

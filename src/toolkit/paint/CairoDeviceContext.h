@@ -18,9 +18,10 @@
 // pixels: an image, PNG, SVG or PDF surface, the printer's page or the screen.
 //
 // Device coordinates name whole pixels: (x, y) is the pixel whose top-left corner lies at
-// x, y. Strokes are one pixel wide and run through pixel centres, so a horizontal line at
-// integer y covers exactly that pixel row, from its start pixel up to (not including) its
-// end pixel. Figures and texts are anti-aliased unless setAntialias(false) asks for hard
+// x, y. Strokes are one pixel wide unless set wider and run through pixel centres, so a
+// horizontal line at integer y covers exactly that pixel row, from its start pixel up to
+// (not including) its end pixel; a wider line of an odd width is centred on that row, one
+// of an even width on the edge below it. Figures and texts are anti-aliased unless setAntialias(false) asks for hard
 // edges. Colours are "#RRGGBB"
 // texts; anything else paints black. Pen state starts as a solid black line, a white
 // background colour, transparent background mode and a solid fill style.
@@ -83,6 +84,14 @@ class CairoDeviceContext : public EllipticArcContext {
   void set_dash_pattern(std::span<const double> pixels) override {
     dashPixels_.assign(pixels.begin(), pixels.end());
   }
+  // Drawn along dashed strokes only (not where the pattern is drawn solid), in the pen's
+  // colour.
+  void set_pattern_texts(std::span<const PatternText> pixels) override {
+    patternTexts_.assign(pixels.begin(), pixels.end());
+  }
+  // Below one pixel (or not a number) counts as one pixel.
+  void set_line_width(double pixels) override;
+  double lineWidth() const { return lineWidth_; }
   void set_foreground_color(const char* colour) override;
   void set_background_color(const char* colour) override;
   // Transparent (1) or opaque (2); an opaque background fills polygons even when the fill
@@ -109,7 +118,12 @@ class CairoDeviceContext : public EllipticArcContext {
   void strokePolyline(const DevicePoint* points, std::size_t count, bool closed);
   // Strokes the current path, `length` pixels long, with the pen; `dashOffset` in pixels.
   void strokeWithPen(double dashOffset, double length);
+  // Draws the pattern's texts along the flattened path, whose dashes of `period` pixels
+  // start `phase` pixels into the pattern.
+  void drawPatternTexts(const cairo_path_t& path, double phase, double period);
   FigureBatch::Pen pen() const;
+  // The shift of stroked points that puts the pen's edges on pixel edges.
+  double centre() const;
   // True when the box around the points lies wholly outside the Cairo clip.
   bool outsideClip(std::span<const DevicePoint> points) const;
   cairo_antialias_t edges() const;
@@ -122,6 +136,8 @@ class CairoDeviceContext : public EllipticArcContext {
   CairoTextPainter text_;
   int lineStyle_ = 0;
   std::vector<double> dashPixels_;
+  std::vector<PatternText> patternTexts_;
+  double lineWidth_ = 1.0;
   PaintColour foreground_;
   PaintColour background_{1.0, 1.0, 1.0};
   int backgroundMode_ = 1;

@@ -59,12 +59,28 @@ void CairoDrawingArea::paintBackground(const char* colour) {
   cairo_paint(cr_);
 }
 
-void CairoDrawingArea::set_dash_pattern(std::span<const double> lengths) {
+double CairoDrawingArea::patternPixelsPerUnit() const {
   const WorldMapping& map = dc_.mapping();
-  const double pixelsPerUnit = std::sqrt(std::abs(map.scaleX() * map.scaleY()));
+  return std::sqrt(std::abs(map.scaleX() * map.scaleY()));
+}
+
+void CairoDrawingArea::set_dash_pattern(std::span<const double> lengths) {
+  const double pixelsPerUnit = patternPixelsPerUnit();
   std::vector<double> pixels(lengths.begin(), lengths.end());
   for (double& length : pixels) length *= pixelsPerUnit;
   dc_.set_dash_pattern(pixels);
+}
+
+void CairoDrawingArea::set_pattern_texts(std::span<const PatternText> lengths) {
+  const double pixelsPerUnit = patternPixelsPerUnit();
+  std::vector<PatternText> pixels(lengths.begin(), lengths.end());
+  for (PatternText& text : pixels) {
+    text.at *= pixelsPerUnit;
+    text.offsetX *= pixelsPerUnit;
+    text.offsetY *= pixelsPerUnit;
+    text.height *= pixelsPerUnit;
+  }
+  dc_.set_pattern_texts(pixels);
 }
 
 void CairoDrawingArea::wc_line(double x1, double y1, double x2, double y2) {

@@ -44,6 +44,9 @@ class CairoDrawingArea : public DrawingArea {
   void set_line_style(int code) override { dc_.set_line_style(code); }
   // Lengths in drawing units become pixels at the mean of the two axes' scales.
   void set_dash_pattern(std::span<const double> lengths) override;
+  // Lengths and heights in drawing units become pixels as the dashes do.
+  void set_pattern_texts(std::span<const PatternText> lengths) override;
+  void set_line_width(double pixels) override { dc_.set_line_width(pixels); }
   void set_drawing_foreground(const char* colour) override { dc_.set_foreground_color(colour); }
   void set_drawing_background(const char* colour) override { dc_.set_background_color(colour); }
 
@@ -61,6 +64,8 @@ class CairoDrawingArea : public DrawingArea {
   DeviceContext& device_context() override { return dc_; }
 
  private:
+  // Pixels per drawing unit of dash patterns: the mean of the two axes' scales.
+  double patternPixelsPerUnit() const;
   // Re-applies the clip to the visible canvas and the origin at the canvas corner.
   void applyPlacement();
   void updateMapping();

@@ -6,7 +6,7 @@
 #include "toolkit/paint/PenGeometry.h"
 
 bool FigureBatch::Pen::operator==(const Pen& other) const {
-  return style == other.style && colour.red == other.colour.red &&
+  return style == other.style && width == other.width && colour.red == other.colour.red &&
          colour.green == other.colour.green && colour.blue == other.colour.blue;
 }
 
@@ -100,7 +100,7 @@ void FigureBatch::flush() {
   switch (kind_) {
     case Kind::Stroke: {
       const std::span<const double> dashes = PenGeometry::dashPattern(pen_.style);
-      cairo_set_line_width(cr_, 1.0);
+      PenGeometry::setStrokeWidth(cr_, pen_.width);
       cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), 0.0);
       cairo_set_antialias(cr_, edges_);
       cairo_stroke(cr_);

@@ -24,6 +24,7 @@ class FigureBatch {
   struct Pen {
     int style = 0;  // line style code, see PenGeometry
     PaintColour colour;
+    double width = 1.0;  // device pixels
     bool operator==(const Pen& other) const;
   };
 

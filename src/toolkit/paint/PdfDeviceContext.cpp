@@ -15,6 +15,7 @@
 #include "toolkit/paint/FontProportions.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PaintRange.h"
+#include "toolkit/paint/PatternTextPlacement.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {
@@ -131,6 +132,13 @@ void PdfDeviceContext::point(char op, double x, double y) {
 }
 
 void PdfDeviceContext::strokeColour() {
+  if (lineWidth_ != writtenWidth_) {
+    // Wide lines end and join round, as on the screen.
+    const int shape = lineWidth_ > 1.0 ? 1 : 0;
+    appendNumbers(ops_, {lineWidth_});
+    ops_ += "w " + std::to_string(shape) + " J " + std::to_string(shape) + " j\n";
+    writtenWidth_ = lineWidth_;
+  }
   if (!(foreground_ == writtenStroke_)) {
     appendNumbers(ops_, {foreground_.red, foreground_.green, foreground_.blue});
     ops_ += "RG\n";
@@ -175,6 +183,25 @@ void PdfDeviceContext::line(double x1, double y1, double x2, double y2) {
   point('m', a.x + 0.5, a.y + 0.5);
   point('l', b.x + 0.5, b.y + 0.5);
   stroke("S");
+  const DevicePoint ends[] = {a, b};
+  drawPatternTexts(ends);
+}
+
+void PdfDeviceContext::drawPatternTexts(std::span<const DevicePoint> points) {
+  // A line reaching far beyond the page must not cost a text for every repetition.
+  constexpr std::size_t kMaxTexts = 10000;
+  if (patternTexts_.empty() || dashPixels_.empty()) return;
+  // A pattern drawn solid carries no texts either.
+  const std::vector<double> dashes = PenGeometry::cairoDashes(dashPixels_, 0.0);
+  double period = 0.0;
+  for (const double length : dashes) period += length;
+  for (const PlacedPatternText& placed :
+       placePatternTexts(points, 0.0, period, patternTexts_, kMaxTexts)) {
+    TextStyle style;
+    style.pixelHeight = placed.text->height;
+    style.escapementTenths = static_cast<int>(std::lround(placed.degrees * 10.0));
+    text_out(placed.anchor.x, placed.anchor.y, placed.text->text.c_str(), style);
+  }
 }
 
 void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
@@ -215,6 +242,15 @@ void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double
     ops_ += "c\n";
   }
   stroke(sweep >= kTwoPi ? "h S" : "S");
+  if (patternTexts_.empty()) return;
+  // The texts stand along chords of at most a twentieth of a radian.
+  const int chords = std::clamp(static_cast<int>(std::ceil(sweep / 0.05)), 8, 4096);
+  std::vector<DevicePoint> along;
+  for (int i = 0; i <= chords; ++i) {
+    const double t = t0 + sweep * i / chords;
+    along.push_back({cx + rx * std::cos(t), cy + ry * std::sin(t)});
+  }
+  drawPatternTexts(along);
 }
 
 void PdfDeviceContext::polygon(const DevicePoint* points, int count) {

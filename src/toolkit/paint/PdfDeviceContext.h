@@ -3,6 +3,7 @@
 
 #include <cairo.h>
 
+#include <cmath>
 #include <optional>
 #include <span>
 #include <string>
@@ -40,6 +41,14 @@ class PdfDeviceContext : public EllipticArcContext {
   void set_dash_pattern(std::span<const double> pixels) override {
     dashPixels_.assign(pixels.begin(), pixels.end());
   }
+  // Drawn along dashed lines and arcs only, in the pen's colour.
+  void set_pattern_texts(std::span<const PatternText> pixels) override {
+    patternTexts_.assign(pixels.begin(), pixels.end());
+  }
+  // Below one pixel (or not a number) counts as one pixel.
+  void set_line_width(double pixels) override {
+    lineWidth_ = std::isfinite(pixels) && pixels >= 1.0 ? pixels : 1.0;
+  }
   void set_foreground_color(const char* colour) override;
   void set_background_color(const char* colour) override;
   void set_background_mode(int mode) override { backgroundMode_ = mode; }
@@ -59,6 +68,8 @@ class PdfDeviceContext : public EllipticArcContext {
   void strokeColour();
   void fillColour(const PaintColour& colour);
   void stroke(const char* op);
+  // The pattern's texts along the polyline just stroked, its dashes starting with it.
+  void drawPatternTexts(std::span<const DevicePoint> points);
 
   PdfWriter& pdf_;
   int width_;
@@ -67,6 +78,8 @@ class PdfDeviceContext : public EllipticArcContext {
   std::string ops_;
   int lineStyle_ = 0;
   std::vector<double> dashPixels_;
+  std::vector<PatternText> patternTexts_;
+  double lineWidth_ = 1.0;
   PaintColour foreground_;
   PaintColour background_{1.0, 1.0, 1.0};
   int backgroundMode_ = 1;
@@ -75,4 +88,5 @@ class PdfDeviceContext : public EllipticArcContext {
   PaintColour writtenStroke_{-1.0, 0.0, 0.0};
   PaintColour writtenFill_{-1.0, 0.0, 0.0};
   std::optional<std::vector<double>> writtenDashes_;
+  double writtenWidth_ = 1.0;
 };

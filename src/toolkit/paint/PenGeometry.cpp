@@ -51,6 +51,17 @@ std::vector<double> cairoDashes(std::span<const double> pattern, double length) 
   return dashes;
 }
 
+void setStrokeWidth(cairo_t* cr, double pixels) {
+  const bool thin = pixels <= 1.0;
+  cairo_set_line_width(cr, pixels);
+  cairo_set_line_cap(cr, thin ? CAIRO_LINE_CAP_BUTT : CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, thin ? CAIRO_LINE_JOIN_MITER : CAIRO_LINE_JOIN_ROUND);
+}
+
+double pixelShift(double pixels) {
+  return std::fmod(std::round(pixels), 2.0) == 0.0 ? 0.0 : 0.5;
+}
+
 double positiveSweep(double start, double end) {
   double sweep = end - start;
   if (sweep == 0.0) return 0.0;

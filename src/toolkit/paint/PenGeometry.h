@@ -1,6 +1,8 @@
 // What the device painters share about pens and arcs: dash patterns and arc sweeps.
 #pragma once
 
+#include <cairo.h>
+
 #include <span>
 #include <vector>
 
@@ -21,6 +23,14 @@ constexpr double kMaxDashes = 100000.0;
 // taken from the gap after it. Empty, meaning solid, for a pattern finer than
 // kMinPatternPixels, with a value that is not finite, or needing over kMaxDashes dashes.
 std::vector<double> cairoDashes(std::span<const double> pattern, double length);
+
+// Sets the stroke width in device pixels on `cr`: thin (one pixel) lines end flat at their
+// end points and join mitred; wider ones end and join round, so that the pieces of a wide
+// outline meet without notches.
+void setStrokeWidth(cairo_t* cr, double pixels);
+// How far a stroke of that width is moved in both axes so that its edges fall on pixel
+// edges: half a pixel for odd widths (the stroke runs through pixel centres), none for even.
+double pixelShift(double pixels);
 
 // Sweep of an arc from `start` to `end` (radians) going the positive way, in (0, 2 pi];
 // 0 when the two angles are equal.

@@ -152,6 +152,15 @@ void PrinterContext::set_line_style(int code) {
 void PrinterContext::set_dash_pattern(std::span<const double> pixels) {
   if (page_) page_->set_dash_pattern(pixels);
 }
+void PrinterContext::set_pattern_texts(std::span<const PatternText> pixels) {
+  if (page_) page_->set_pattern_texts(pixels);
+}
+void PrinterContext::set_line_width(double pixels) {
+  if (page_) page_->set_line_width(pixels);
+}
+double PrinterContext::lineWeightPixels(int weight, int drawingDefault) const {
+  return LineWeight::paperPixels(weight, drawingDefault, PrintPage::kPixelsPerMm);
+}
 void PrinterContext::set_foreground_color(const char* colour) {
   if (page_) page_->set_foreground_color(colour);
 }

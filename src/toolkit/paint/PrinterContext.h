@@ -59,6 +59,10 @@ class PrinterContext : public DeviceContext {
   DevicePoint wc_to_dc(double x, double y) const override { return {x, y}; }
   void set_line_style(int code) override;
   void set_dash_pattern(std::span<const double> pixels) override;
+  void set_line_width(double pixels) override;
+  void set_pattern_texts(std::span<const PatternText> pixels) override;
+  // Weights wider than the default print as wide as they are on paper.
+  double lineWeightPixels(int weight, int drawingDefault) const override;
   void set_foreground_color(const char* colour) override;
   void set_background_color(const char* colour) override;
   void set_background_mode(int mode) override;
