@@ -432,7 +432,7 @@ void DXFText::takeMTextValue(std::string value, MTextFrame frame) {
 }
 
 std::unique_ptr<DXFText> DXFText::mtextPiece(std::string text, double x, double y,
-                                             HAlignCode anchor, double rotation,
+                                             HAlignCode anchor,
                                              const MTextFormat& format) const {
   auto piece = std::make_unique<DXFText>(*this);
   piece->mtext_ = false;
@@ -442,7 +442,7 @@ std::unique_ptr<DXFText> DXFText::mtextPiece(std::string text, double x, double 
   piece->z2_ = z_;
   piece->height_ = format.height;
   piece->widthFactor_ = format.widthFactor;
-  piece->rotation_ = rotation;
+  piece->generation_ = frame_ && frame_->mirrored ? kUpsideDown : 0;
   piece->bold_ = format.bold;
   piece->italic_ = format.italic;
   piece->oblique_ = format.obliqueDegrees;

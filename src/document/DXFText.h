@@ -80,9 +80,10 @@ class DXFText : public DXFGeometrie {
   // The frame of a text read from an MTEXT record; null for any other text and for copies.
   const MTextFrame* mtextFrame() const { return frame_.get(); }
   // A run of this MTEXT as a text of its own: `text` in `format` with its baseline at
-  // (x, y), anchored there as `anchor` says, running at `rotation` degrees.
+  // (x, y), anchored there as `anchor` says, running in the MTEXT's direction; its letters
+  // stand on their heads when the MTEXT is seen from below.
   std::unique_ptr<DXFText> mtextPiece(std::string text, double x, double y, HAlignCode anchor,
-                                      double rotation, const MTextFormat& format) const;
+                                      const MTextFormat& format) const;
   // Drawn in bold letters (an MTEXT run in a bold font).
   bool bold() const { return bold_; }
 

@@ -302,22 +302,32 @@ TEST(MTextColumnsFlow, ColumnBreaksStartTheNextColumn) {
 
 // ---- seen from below
 
-TEST(MTextFromBelow, LinesFollowOnTheOtherSideAndRunTheOtherWay) {
-  // Extrusion (0, 0, -1), no direction: the text runs along x, its lines follow upwards.
+TEST(MTextFromBelow, LinesFollowOnTheOtherSideAndTheLettersAreMirrored) {
+  // Extrusion (0, 0, -1), no direction: the text runs along x and its y axis points down
+  // (z cross x), so its lines follow upwards and its letters hang below their baselines:
+  // a mirror image across the baseline, as an upside-down text is drawn.
   auto document = readOk(dxfFile(mtext("ab\\Pcd", "210\n0\n220\n0\n230\n-1\n")));
   const auto texts = textsOf(*document);
   ASSERT_EQ(texts.size(), 2u);
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_NEAR(texts[i]->x2(), 10.0, 1e-9);
     EXPECT_NEAR(texts[i]->y2(), 21.0 + static_cast<double>(i) * kSpacing, 1e-9);
-    // Upside down and ending where the line starts: it covers the line's place.
-    EXPECT_NEAR(texts[i]->rotation(), 180.0, 1e-9);
-    EXPECT_EQ(texts[i]->hAlign(), DXFText::kHAlignRight);
+    EXPECT_NEAR(texts[i]->rotation(), 0.0, 1e-9);
+    EXPECT_EQ(texts[i]->generationFlags(), DXFText::kUpsideDown);
+    EXPECT_TRUE(texts[i]->isMirrored());
+    EXPECT_EQ(texts[i]->hAlign(), DXFText::kHAlignLeft);
   }
-  // Turned by a rotation in its plane: 30 degrees there run at 150 in the world.
+  // A second line right aligned in a frame 10 wide ends 10 along the direction.
+  auto right = readOk(dxfFile(mtext("ab\\P\\pqr;cd", " 41\n10\n210\n0\n220\n0\n230\n-1\n")));
+  ASSERT_EQ(textsOf(*right).size(), 2u);
+  EXPECT_EQ(textsOf(*right)[1]->hAlign(), DXFText::kHAlignRight);
+  EXPECT_NEAR(textsOf(*right)[1]->x2(), 20.0, 1e-9);
+  // Turned by a rotation in its plane, whose x axis is the world's -x: 30 degrees there
+  // run at 150 in the world.
   auto turned = readOk(dxfFile(mtext("ab", " 50\n30\n210\n0\n220\n0\n230\n-1\n")));
   ASSERT_EQ(textsOf(*turned).size(), 1u);
-  EXPECT_NEAR(textsOf(*turned)[0]->rotation(), 150.0 + 180.0, 1e-9);
+  EXPECT_NEAR(textsOf(*turned)[0]->rotation(), 150.0, 1e-9);
+  EXPECT_EQ(textsOf(*turned)[0]->generationFlags(), DXFText::kUpsideDown);
 }
 
 // ---- reading
