@@ -421,7 +421,8 @@ TEST(MTextReading, ChunksLongerThanATextLineAreReadWhole) {
 
 TEST(MTextRunsInInserts, DrawnAsTheirExplodedCopiesAndThroughASave) {
   const std::string body =
-      mtext("{\\H2x;\\C1;Big} \\Lunder\\l {\\c255;\\A1;mid}\\P\\pqc;\\Kcentre\\k^Itab\\Pthird line",
+      mtext("{\\H2x;\\C1;Big} \\Lunder\\l {\\c255;\\A1;mid}\\P\\pqc;\\Kcentre\\k^Itab\\Pthird line"
+            "\\P\\pxql,tc3,r6,d9;a^Ib^Ic^I1.5",
             " 41\n12\n 75\n2\n 76\n2\n 49\n1\n 46\n4\n") +
       mtext("{\\W0.5;narrow}\\P\\Onext", " 71\n5\n210\n0\n220\n0\n230\n-1\n");
   const std::string blocks = block("M", body);
@@ -439,9 +440,9 @@ TEST(MTextRunsInInserts, DrawnAsTheirExplodedCopiesAndThroughASave) {
     texts += figure.rfind("text_out", 0) == 0;
     lines += figure.rfind("wc_line", 0) == 0;
   }
-  // Per insert: Big, under, mid, centre, tab, third line, narrow, next; under, strike and
-  // over lines.
-  EXPECT_EQ(texts, 3 * 8);
+  // Per insert: Big, under, mid, centre, tab, third line, a, b, c, 1.5, narrow, next;
+  // under, strike and over lines.
+  EXPECT_EQ(texts, 3 * 12);
   EXPECT_GE(lines, 3 * 3);
   const std::string saved = writtenText(*document);
   EXPECT_EQ(saved.find("MTEXT"), std::string::npos);
