@@ -130,6 +130,8 @@ class DXFText : public DXFGeometrie {
   int vAlign() const { return vAlign_; }
   // 1 when the text carries an alignment (groups 72/73 given and not both 0).
   int hasAlignment() const { return hasAlignment_; }
+  // Aligned or fit: the text fills the span between its two points.
+  bool fillsItsSpan() const;
   // Alignment codes as the print captions set them.
   void setAlignment(HAlignCode hAlign, VAlignCode vAlign);
 
@@ -180,8 +182,6 @@ class DXFText : public DXFGeometrie {
   void takeMTextValue(std::string value, MTextFrame frame);
   void setText(std::string text);
   TextStyle styleFor(double pixelHeight, int weight) const;
-  // Aligned or fit: the text fills the span between its two points.
-  bool fillsItsSpan() const;
   // The point the text is drawn from: the alignment point, moved down onto the baseline by
   // half the height for a middle text (group 73 = 2), since a capital is as high as the
   // height says.
