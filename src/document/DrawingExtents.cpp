@@ -117,7 +117,9 @@ DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, TextRea
       height = std::fmax(height, kNarrowestLetter * span / characters);
     }
   }
-  const double length = std::fmax(height * characters, text.fillsItsSpan() ? span : 0.0);
+  // Stretched letters are as much wider.
+  const double stretch = std::isfinite(text.widthFactor()) ? std::fmax(1.0, text.widthFactor()) : 1.0;
+  const double length = std::fmax(height * stretch * characters, text.fillsItsSpan() ? span : 0.0);
   const auto [c, s] = cosSinOfDegrees(direction);
   for (const double along : {-length, length}) {
     for (const double across : {-height, 1.5 * height}) {

@@ -102,6 +102,9 @@ TEST(DrawIndexTest, TextsFillingTheirSpanAreFoundWhereverTheirLettersReach) {
        15.0 + 5.0 * lift, 10.0 + 20.0 * lift},
       {"aligned", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\nII\n 72\n3\n 11\n10\n 21\n0\n", 5.0,
        0.9 * aligned},
+      // Stretched four times along its baseline: near the end of its letters.
+      {"wide", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n 41\n4\n  1\nWIDE\n",
+       0.9 * TextWidths::of("WIDE", 1.0, 4.0), 0.5},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
