@@ -20,6 +20,8 @@ constexpr double kMaxPixelHeight = 100000.0;
 // Font weights of regular and bold letters.
 constexpr int kRegularWeight = 400;
 constexpr int kBoldWeight = 700;
+// An MTEXT's column width, among its own groups.
+constexpr int kColumnWidthGroup = 48;
 
 double radians(double degrees) { return degrees / 180.0 * std::numbers::pi; }
 double degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
@@ -319,7 +321,12 @@ int DXFText::readGroups(DxfLineReader& in) {
   bool embeddedObject = false;
   MTextFrame frame;
   MTextColumnsReader columns;
+  // An MTEXT's own groups follow its subclass marker (or, in files without markers, its
+  // insertion point); group 48 there is its column width, before them the linetype scale.
+  bool ownGroups = false;
+  const auto ownsGroup = [&](int code) { return mtext_ && ownGroups && code == kColumnWidthGroup; };
   const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
+    if (code == 10) ownGroups = true;
     if (code == 101) embeddedObject = true;
     if (mtext_ && columns.take(code, input, embeddedObject)) return true;
     if (embeddedObject) return false;
@@ -365,7 +372,7 @@ int DXFText::readGroups(DxfLineReader& in) {
         hasAlignment_ = 1;
         return true;
       case 100:
-        if (std::strcmp(input.readLine(), "AcDbMText") == 0) mtext_ = true;
+        if (std::strcmp(input.readLine(), "AcDbMText") == 0) mtext_ = ownGroups = true;
         return true;
       case 210:
       case 220:
@@ -374,7 +381,7 @@ int DXFText::readGroups(DxfLineReader& in) {
       default:
         return false;
     }
-  });
+  }, ownsGroup);
   if (result < 0) return result;
   // A TEXT lies in the plane of its extrusion direction; an MTEXT gives world points.
   if (!mtext_ && !extrusion.isWorld()) {
@@ -425,14 +432,13 @@ void DXFText::takeMTextValue(std::string value, MTextFrame frame) {
   const double spacing = frame.lineSpacingFactor;
   frame.lineSpacingFactor = std::isfinite(spacing) && spacing > 0.0 ? spacing : 1.0;
   if (frame.attachment < 1 || frame.attachment > 9) frame.attachment = 1;
-  // Columns without a width of their own are as wide as the text (the entity's group 48
-  // is read as its linetype scale).
+  // Columns without a width of their own are as wide as the text.
   if (!(frame.columns.width > 0.0)) frame.columns.width = frame.referenceWidth;
   frame_ = std::make_shared<const MTextFrame>(std::move(frame));
 }
 
 std::unique_ptr<DXFText> DXFText::mtextPiece(std::string text, double x, double y,
-                                             HAlignCode anchor, double rotation,
+                                             HAlignCode anchor,
                                              const MTextFormat& format) const {
   auto piece = std::make_unique<DXFText>(*this);
   piece->mtext_ = false;
@@ -442,7 +448,7 @@ std::unique_ptr<DXFText> DXFText::mtextPiece(std::string text, double x, double 
   piece->z2_ = z_;
   piece->height_ = format.height;
   piece->widthFactor_ = format.widthFactor;
-  piece->rotation_ = rotation;
+  piece->generation_ = frame_ && frame_->mirrored ? kUpsideDown : 0;
   piece->bold_ = format.bold;
   piece->italic_ = format.italic;
   piece->oblique_ = format.obliqueDegrees;

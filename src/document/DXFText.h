@@ -80,9 +80,10 @@ class DXFText : public DXFGeometrie {
   // The frame of a text read from an MTEXT record; null for any other text and for copies.
   const MTextFrame* mtextFrame() const { return frame_.get(); }
   // A run of this MTEXT as a text of its own: `text` in `format` with its baseline at
-  // (x, y), anchored there as `anchor` says, running at `rotation` degrees.
+  // (x, y), anchored there as `anchor` says, running in the MTEXT's direction; its letters
+  // stand on their heads when the MTEXT is seen from below.
   std::unique_ptr<DXFText> mtextPiece(std::string text, double x, double y, HAlignCode anchor,
-                                      double rotation, const MTextFormat& format) const;
+                                      const MTextFormat& format) const;
   // Drawn in bold letters (an MTEXT run in a bold font).
   bool bold() const { return bold_; }
 
@@ -129,6 +130,8 @@ class DXFText : public DXFGeometrie {
   int vAlign() const { return vAlign_; }
   // 1 when the text carries an alignment (groups 72/73 given and not both 0).
   int hasAlignment() const { return hasAlignment_; }
+  // Aligned or fit: the text fills the span between its two points.
+  bool fillsItsSpan() const;
   // Alignment codes as the print captions set them.
   void setAlignment(HAlignCode hAlign, VAlignCode vAlign);
 
@@ -182,8 +185,6 @@ class DXFText : public DXFGeometrie {
   void takeMTextValue(std::string value, MTextFrame frame);
   void setText(std::string text);
   TextStyle styleFor(double pixelHeight, int weight) const;
-  // Aligned or fit: the text fills the span between its two points.
-  bool fillsItsSpan() const;
   // The point the text is drawn from: the alignment point, moved down onto the baseline by
   // half the height for a middle text (group 73 = 2), since a capital is as high as the
   // height says.

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 #include "document/DXFText.h"
 #include "document/DXF_Zeichnung.h"
@@ -28,6 +29,8 @@ DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, d
 
 // Far enough to cover any view, near enough that a float holds it and the half of it.
 constexpr double kEndlessReach = 1e30;
+// No letter is narrower than a quarter of its height (an "I" is more than a third).
+constexpr double kNarrowestLetter = 4.0;
 
 bool isEndless(const DXFGeometrie& entity) {
   const char* type = entity.typeName();
@@ -102,9 +105,22 @@ DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, TextRea
   // which no font exceeds much, and the line may run either way from the anchor, reaching
   // a height below and above.
   const auto& text = static_cast<const DXFText&>(entity);
-  const double height = std::fabs(text.height());
-  const double length = height * (static_cast<double>(text.text().size()) + 1.0);
-  const auto [c, s] = cosSinOfDegrees(text.rotation());
+  const double characters = static_cast<double>(text.text().size()) + 1.0;
+  double height = std::fabs(text.height());
+  double direction = text.rotation();
+  const double span = std::hypot(text.x2() - text.x(), text.y2() - text.y());
+  if (text.fillsItsSpan() && span > 0.0) {
+    // Its letters run from one point to the other; aligned, they grow with the span, up
+    // to kNarrowestLetter times as high as the span's share of one letter.
+    direction = std::atan2(text.y2() - text.y(), text.x2() - text.x()) * 180.0 / std::numbers::pi;
+    if (text.hAlign() == DXFText::kHAlignAligned) {
+      height = std::fmax(height, kNarrowestLetter * span / characters);
+    }
+  }
+  // Stretched letters are as much wider.
+  const double stretch = std::isfinite(text.widthFactor()) ? std::fmax(1.0, text.widthFactor()) : 1.0;
+  const double length = std::fmax(height * stretch * characters, text.fillsItsSpan() ? span : 0.0);
+  const auto [c, s] = cosSinOfDegrees(direction);
   for (const double along : {-length, length}) {
     for (const double across : {-height, 1.5 * height}) {
       box.add(text.x2() + c * along - s * across, text.y2() + s * along + c * across);

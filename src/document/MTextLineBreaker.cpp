@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <string>
 
 #include "document/TextWidths.h"
 
@@ -19,18 +21,46 @@ double blankWidth(const MTextFormat& format) {
   return TextWidths::of(" ", format.height, format.widthFactor);
 }
 
-double pieceWidth(const MTextPiece& piece) {
-  return piece.kind == Kind::kWord ? MTextLineBreaker::wordWidth(piece) : blankWidth(piece.format);
+double textWidth(const std::string& text, const MTextFormat& format) {
+  return TextWidths::of(text, format.height, format.widthFactor) * format.tracking;
 }
 
+double pieceWidth(const MTextPiece& piece) {
+  return piece.kind == Kind::kWord ? textWidth(piece.text, piece.format) : blankWidth(piece.format);
+}
+
+struct TabStopAt {
+  double at = 0.0;  // from the text's left edge
+  MTextTabStop::Kind kind = MTextTabStop::Kind::kLeft;
+};
+
 // The first tab stop beyond `position` (from the text's left edge).
-double nextTabStop(const MTextParagraphFormat& format, double position, double initialHeight) {
+TabStopAt nextTabStop(const MTextParagraphFormat& format, double position, double initialHeight) {
   for (const MTextTabStop& stop : format.tabs) {
     const double at = stop.position * initialHeight;
-    if (at > position + kSlack) return at;
+    if (at > position + kSlack) return {at, stop.kind};
   }
   const double step = MTextLineBreaker::kDefaultTabBlanks * TextWidths::of(" ", initialHeight);
-  return (std::floor(position / step + kSlack) + 1.0) * step;
+  return {(std::floor(position / step + kSlack) + 1.0) * step, MTextTabStop::Kind::kLeft};
+}
+
+// How far before a stop of `kind` the text after a tab starts: `following` are the
+// pieces after the tab; the text ends at the next tab (or the paragraph's end), blanks at
+// its end left out.
+double leadBeforeStop(MTextTabStop::Kind kind, std::span<const MTextPiece> following) {
+  if (kind == MTextTabStop::Kind::kLeft) return 0.0;
+  double width = 0.0;      // up to the end of the last piece that is no blank
+  double withBlanks = 0.0;
+  for (const MTextPiece& piece : following) {
+    if (piece.kind == Kind::kTab) break;
+    if (kind == MTextTabStop::Kind::kDecimal && piece.kind == Kind::kWord) {
+      const std::size_t point = piece.text.find('.');
+      if (point != std::string::npos) return withBlanks + textWidth(piece.text.substr(0, point), piece.format);
+    }
+    withBlanks += pieceWidth(piece);
+    if (piece.kind != Kind::kSpace) width = withBlanks;
+  }
+  return kind == MTextTabStop::Kind::kCentre ? width / 2.0 : width;
 }
 
 class Breaker {
@@ -54,7 +84,10 @@ class Breaker {
       double unit = 0.0;
       if (pieces[i].kind == Kind::kTab) {
         const double start = line_.indent + x_ + blanks;
-        unit = std::max(0.0, nextTabStop(paragraph_.format, start, initialHeight_) - start);
+        const TabStopAt stop = nextTabStop(paragraph_.format, start, initialHeight_);
+        const double lead = leadBeforeStop(stop.kind, std::span(pieces).subspan(i + 1));
+        // Text too long for its stop starts right after the tab.
+        unit = std::max(0.0, stop.at - lead - start);
       } else {
         end = i;
         while (end < pieces.size() && (pieces[end].kind == Kind::kWord ||
@@ -144,8 +177,7 @@ class Breaker {
 }  // namespace
 
 double MTextLineBreaker::wordWidth(const MTextPiece& piece) {
-  const MTextFormat& format = piece.format;
-  return TextWidths::of(piece.text, format.height, format.widthFactor) * format.tracking;
+  return textWidth(piece.text, piece.format);
 }
 
 std::vector<MTextLine> MTextLineBreaker::lines(const MTextParagraph& paragraph, double width,

@@ -27,10 +27,12 @@ struct MTextLine {
 // Breaks paragraphs between words (at blanks, never inside glued words) into lines of at
 // most the wrapping width, measured with the text face's advance widths (a word wider
 // than the width stands on a line of its own). Indents, tab stops and the height of an
-// empty line are in multiples of the text's initial height; where the paragraph sets
-// no tab stops of its own they stand every eight blanks of the initial height, as a
-// plain text's tabs do, and every stop aligns left. Justified lines but the last of their
-// paragraph fill the width by growing their blanks.
+// empty line are in multiples of the text's initial height; a tab reaches to the first
+// stop beyond it, where the text after it starts, is centred, ends or has its decimal
+// point as the stop's kind says (text too long for that starts right after the tab).
+// Beyond the paragraph's own stops, left stops stand every eight blanks of the initial
+// height, as a plain text's tabs do. Justified lines but the last of their paragraph fill
+// the width by growing their blanks.
 class MTextLineBreaker {
  public:
   // Tab stops stand this many blanks apart unless the paragraph sets them.

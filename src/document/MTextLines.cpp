@@ -98,9 +98,9 @@ class Layout {
       : mtext_(mtext), frame_(*mtext.mtextFrame()), initialHeight_(mtext.height()) {
     const double angle = mtext.rotation() * std::numbers::pi / 180.0;
     along_ = {std::cos(angle), std::sin(angle)};
-    // Seen from below, the lines follow each other on the other side of the baseline.
+    // Seen from below, the lines follow each other on the other side of the baseline (and
+    // the letters stand on their heads along it).
     up_ = frame_.mirrored ? WorldPoint{along_.y, -along_.x} : WorldPoint{-along_.y, along_.x};
-    pieceRotation_ = frame_.mirrored ? mtext.rotation() + 180.0 : mtext.rotation();
   }
 
   std::vector<std::unique_ptr<DXFGeometrie>> run() {
@@ -241,12 +241,8 @@ class Layout {
 
   void emitText(const std::string& text, double x, double y, DXFText::HAlignCode anchor,
                 const MTextFormat& format) {
-    // Seen from below, a text runs against the line's direction: it ends where it starts.
-    if (frame_.mirrored && anchor != DXFText::kHAlignCentre) {
-      anchor = anchor == DXFText::kHAlignLeft ? DXFText::kHAlignRight : DXFText::kHAlignLeft;
-    }
     const WorldPoint at = world(x, y);
-    auto piece = mtext_.mtextPiece(text, at.x, at.y, anchor, pieceRotation_, format);
+    auto piece = mtext_.mtextPiece(text, at.x, at.y, anchor, format);
     takeColour(*piece, format, mtext_.linetypeName(), mtext_.linetypeScale());
     pieces_.push_back(std::move(piece));
   }
@@ -278,7 +274,6 @@ class Layout {
   double initialHeight_;
   WorldPoint along_;
   WorldPoint up_;
-  double pieceRotation_ = 0.0;
   std::vector<MTextLine> lines_;
   double boxWidth_ = 0.0;
   double blockHeight_ = 0.0;

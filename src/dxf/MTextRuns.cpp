@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -66,6 +67,16 @@ void takeFontFlags(std::string_view argument, MTextFormat& format) {
   }
 }
 
+// The kind of tab stop a prefix letter names; none for a number without prefix.
+std::optional<MTextTabStop::Kind> tabStopKind(char prefix) {
+  switch (prefix) {
+    case 'c': return MTextTabStop::Kind::kCentre;
+    case 'r': return MTextTabStop::Kind::kRight;
+    case 'd': return MTextTabStop::Kind::kDecimal;
+    default: return std::nullopt;
+  }
+}
+
 // The paragraph codes "\p...;": i, l, r indents, q alignment, t tab stops, '*' resets.
 void takeParagraphCodes(std::string_view argument, MTextParagraphFormat& paragraph) {
   const MTextParagraphFormat defaults;
@@ -101,12 +112,13 @@ void takeParagraphCodes(std::string_view argument, MTextParagraphFormat& paragra
       }
       case 't': {
         paragraph.tabs.clear();
-        // A list "4,c8,r12": each stop a number, centred or right with a prefix.
+        // A list "4,c8,r12,d16": each stop a number, centred, right or decimal with a
+        // prefix.
         while (i < argument.size()) {
           MTextTabStop stop;
           std::size_t at = i;
-          if (argument[at] == 'c' || argument[at] == 'r') {
-            stop.kind = argument[at] == 'c' ? MTextTabStop::Kind::kCentre : MTextTabStop::Kind::kRight;
+          if (const auto kind = tabStopKind(argument[at])) {
+            stop.kind = *kind;
             ++at;
           }
           std::size_t used = 0;

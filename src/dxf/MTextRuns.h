@@ -36,9 +36,11 @@ struct MTextFormat {
 };
 
 // A tab stop of a paragraph, in multiples of the text's initial height from the left
-// edge of the paragraph.
+// edge of the paragraph. The text after a tab (up to the next tab or the paragraph's end)
+// starts at a left stop, is centred on a centre stop, ends at a right stop and has its
+// decimal point (or else its end) at a decimal stop.
 struct MTextTabStop {
-  enum class Kind { kLeft, kCentre, kRight };
+  enum class Kind { kLeft, kCentre, kRight, kDecimal };
   double position = 0.0;
   Kind kind = Kind::kLeft;
 };

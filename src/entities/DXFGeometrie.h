@@ -236,6 +236,12 @@ class DXFGeometrie {
   // or eofCode when the data ends inside the entity.
   template <class OnGroup>
   int readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup);
+  // As above, but a code for which ownsGroup(code) is true goes to onGroup even when it is
+  // one of the common groups: where a kind gives a common code a meaning of its own (an
+  // MTEXT's column width is group 48, the linetype scale's code).
+  template <class OnGroup, class OwnsGroup>
+  int readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup,
+                    OwnsGroup ownsGroup);
 
   // The read loop for kinds whose own groups are all reals (points, lines, circles, arcs):
   // every code of the kind's group table (dxf/GroupTable.h) reads its value line into its
@@ -322,12 +328,20 @@ int DXFGeometrie::attachLayerAt(LayerAt layerAt) {
 template <class OnGroup>
 int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
                                 OnGroup onGroup) {
+  return readGroupLoop(in, eofCode, takeColour, onGroup, [](int) { return false; });
+}
+
+template <class OnGroup, class OwnsGroup>
+int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
+                                OnGroup onGroup, OwnsGroup ownsGroup) {
   bool layerSeen = false;
   for (;;) {
     const int code = in.readGroupCode(GroupCodeVariant::Entity);
     if (in.eof()) return eofCode;
     if (code == 0) return 0;
-    if (code == 8 && !layerSeen) {
+    if (ownsGroup(code)) {
+      if (!onGroup(code, in)) in.readLine();
+    } else if (code == 8 && !layerSeen) {
       layerSeen = true;
       setLayerName(in.readLine());
     } else if (code == 62 && takeColour) {

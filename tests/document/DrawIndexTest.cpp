@@ -3,6 +3,7 @@
 #include "document/DrawIndex.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "document/IndexedDrawing.h"
+#include "document/TextWidths.h"
 #include "DocumentTesting.h"
 
 namespace {
@@ -79,6 +81,41 @@ TEST(DrawIndexTest, QueryFindsExactlyTheBoxesMeetingTheAreaInPaintingOrder) {
     }
     EXPECT_EQ(found, expected) << area.minX << "," << area.minY << " " << area.maxX << ","
                                << area.maxY;
+  }
+}
+
+TEST(DrawIndexTest, TextsFillingTheirSpanAreFoundWhereverTheirLettersReach) {
+  struct Case {
+    const char* name;
+    std::string record;
+    double x, y;  // a point inside the letters
+  };
+  // Fit: capitals 2.5 high on the baseline from (15, 10) down to (35, 5); a point 2 up
+  // from its start, perpendicular to it. Aligned: "II" from (0, 0) to (10, 0) grows until
+  // it fills the span, its capitals as much higher than 1 as the span is wider than its
+  // natural width; a point at 90 % of their height over the middle.
+  const double lift = 2.0 / std::hypot(20.0, 5.0);
+  const double aligned = 10.0 / TextWidths::of("II", 1.0);
+  const Case cases[] = {
+      {"fit",
+       "  0\nTEXT\n  8\n0\n 10\n15\n 20\n10\n 40\n2.5\n  1\nFITTED-TEXT-FITTED-TEXT\n 72\n5\n"
+       " 11\n35\n 21\n5\n",
+       15.0 + 5.0 * lift, 10.0 + 20.0 * lift},
+      {"aligned", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\nII\n 72\n3\n 11\n10\n 21\n0\n", 5.0,
+       0.9 * aligned},
+      // Stretched four times along its baseline: near the end of its letters.
+      {"wide", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n 41\n4\n  1\nWIDE\n",
+       0.9 * TextWidths::of("WIDE", 1.0, 4.0), 0.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto document = readOk(dxfFile(c.record));
+    const DrawIndex index(*document);
+    std::vector<std::uint32_t> found;
+    const float x = static_cast<float>(c.x);
+    const float y = static_cast<float>(c.y);
+    index.query({x, y, x, y}, found);
+    EXPECT_EQ(found.size(), 1u);
   }
 }
 

@@ -1,6 +1,7 @@
 // Tests of how MTEXT runs are laid out: heights, colours and lines of runs on one
 // baseline, paragraph alignment, indents and tabs, columns, texts seen from below, and
 // the pieces drawn as their exploded copies and through a release 12 save.
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <locale>
@@ -232,6 +233,43 @@ TEST(MTextParagraphs, TabsMoveToTheNextStop) {
   }
 }
 
+TEST(MTextParagraphs, TabStopsPlaceTheTextAfterThemAsTheirKindSays) {
+  struct Case {
+    const char* value;
+    const char* text;  // a text after a tab
+    double x;          // where it starts
+  };
+  // Capitals 1 high at x = 10: a stop at n stands n to the right. The text after a left
+  // stop starts there, after a centre stop its middle is there, after a right stop its
+  // end, after a decimal stop its first decimal point (its end when it has none); blanks
+  // before the next tab do not count.
+  const double step = 8 * widthOf(" ", 1);
+  for (const Case& c : {
+           Case{"\\pxt4;a^Ib", "b", 14},
+           Case{"\\pxtc8;a^Iwide", "wide", 18 - widthOf("wide", 1) / 2},
+           Case{"\\pxtr12;a^Iwide", "wide", 22 - widthOf("wide", 1)},
+           Case{"\\pxtd16;a^I12.75", "12.75", 26 - widthOf("12", 1)},
+           Case{"\\pxtd16;a^I1275", "1275", 26 - widthOf("1275", 1)},
+           // The blank drawn with "end" does not count.
+           Case{"\\pxtr12;a^Iend ^Ix", "end ", 22 - widthOf("end", 1)},
+           // One stop of each kind in a row.
+           Case{"\\pxt4,c8,r12,d16;a^Ib^Ic^Id^I3.5", "3.5", 26 - widthOf("3", 1)},
+           // Text too long to end at its stop starts right after the tab.
+           Case{"\\pxtr3;a^Ilonger", "longer", 10 + widthOf("a", 1)},
+           // Beyond the paragraph's own stops, the default ones are left stops.
+           Case{"\\pxtr1;a^Ib^Ic", "c", 10 + step},
+       }) {
+    SCOPED_TRACE(c.value);
+    auto document = readOk(dxfFile(mtext(c.value)));
+    const auto texts = textsOf(*document);
+    const auto found = std::find_if(texts.begin(), texts.end(),
+                                    [&](const DXFText* text) { return text->text() == c.text; });
+    ASSERT_NE(found, texts.end());
+    EXPECT_EQ((*found)->hAlign(), DXFText::kHAlignLeft);
+    EXPECT_NEAR((*found)->x2(), c.x, 1e-9);
+  }
+}
+
 // ---- columns
 
 // Lines 1 high stand 5/3 apart: two fit into a column 3 high, the third goes on.
@@ -284,6 +322,43 @@ TEST(MTextColumnsFlow, LinesFlowIntoTheNextColumnAtTheColumnHeight) {
   }
 }
 
+TEST(MTextColumnsFlow, GroupFortyEightIsTheColumnWidthAmongTheTextsOwnGroups) {
+  struct Case {
+    const char* name;
+    std::string record;
+    double linetypeScale;
+    std::vector<double> starts;  // x of each line
+  };
+  // Among the entity's common groups 48 is the linetype scale (2.5 here); among the
+  // MTEXT's own ones, after its subclass marker or, without markers, after its insertion
+  // point, it is the column width: two columns 5 wide, 1 apart, 3 high.
+  const std::string place = " 10\n10\n 20\n20\n 40\n1\n";
+  const std::string columns = " 75\n2\n 76\n2\n 48\n5\n 49\n1\n 46\n3\n";
+  const std::string value = "  1\n" + kFourLines + "\n";
+  const Case cases[] = {
+      {"subclass markers",
+       "  0\nMTEXT\n100\nAcDbEntity\n  8\n0\n 48\n2.5\n100\nAcDbMText\n" + place + columns + value,
+       2.5, {10, 10, 16, 16}},
+      {"no markers", "  0\nMTEXT\n  8\n0\n 48\n2.5\n" + place + columns + value, 2.5, {10, 10, 16, 16}},
+      {"no columns", "  0\nMTEXT\n  8\n0\n 48\n2.5\n" + place + value, 2.5, {10, 10, 10, 10}},
+      {"column width only", "  0\nMTEXT\n  8\n0\n" + place + columns + value, 1.0, {10, 10, 16, 16}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto document = readOk(dxfFile(c.record));
+    const auto texts = textsOf(*document);
+    ASSERT_EQ(texts.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) {
+      EXPECT_NEAR(texts[i]->x2(), c.starts[i], 1e-9) << i;
+      EXPECT_DOUBLE_EQ(texts[i]->linetypeScale(), c.linetypeScale) << i;
+    }
+  }
+  // Any other kind keeps group 48 as its linetype scale wherever it stands.
+  auto text = readOk(dxfFile("  0\nTEXT\n  8\n0\n" + place + " 48\n2.5\n  1\nx\n"));
+  ASSERT_EQ(textsOf(*text).size(), 1u);
+  EXPECT_DOUBLE_EQ(textsOf(*text)[0]->linetypeScale(), 2.5);
+}
+
 TEST(MTextColumnsFlow, ColumnBreaksStartTheNextColumn) {
   auto document = readOk(dxfFile(mtext("a\\Nb\\Pc", " 41\n5\n 75\n1\n 76\n2\n 49\n1\n 46\n30\n")));
   const auto texts = textsOf(*document);
@@ -302,22 +377,32 @@ TEST(MTextColumnsFlow, ColumnBreaksStartTheNextColumn) {
 
 // ---- seen from below
 
-TEST(MTextFromBelow, LinesFollowOnTheOtherSideAndRunTheOtherWay) {
-  // Extrusion (0, 0, -1), no direction: the text runs along x, its lines follow upwards.
+TEST(MTextFromBelow, LinesFollowOnTheOtherSideAndTheLettersAreMirrored) {
+  // Extrusion (0, 0, -1), no direction: the text runs along x and its y axis points down
+  // (z cross x), so its lines follow upwards and its letters hang below their baselines:
+  // a mirror image across the baseline, as an upside-down text is drawn.
   auto document = readOk(dxfFile(mtext("ab\\Pcd", "210\n0\n220\n0\n230\n-1\n")));
   const auto texts = textsOf(*document);
   ASSERT_EQ(texts.size(), 2u);
   for (std::size_t i = 0; i < 2; ++i) {
     EXPECT_NEAR(texts[i]->x2(), 10.0, 1e-9);
     EXPECT_NEAR(texts[i]->y2(), 21.0 + static_cast<double>(i) * kSpacing, 1e-9);
-    // Upside down and ending where the line starts: it covers the line's place.
-    EXPECT_NEAR(texts[i]->rotation(), 180.0, 1e-9);
-    EXPECT_EQ(texts[i]->hAlign(), DXFText::kHAlignRight);
+    EXPECT_NEAR(texts[i]->rotation(), 0.0, 1e-9);
+    EXPECT_EQ(texts[i]->generationFlags(), DXFText::kUpsideDown);
+    EXPECT_TRUE(texts[i]->isMirrored());
+    EXPECT_EQ(texts[i]->hAlign(), DXFText::kHAlignLeft);
   }
-  // Turned by a rotation in its plane: 30 degrees there run at 150 in the world.
+  // A second line right aligned in a frame 10 wide ends 10 along the direction.
+  auto right = readOk(dxfFile(mtext("ab\\P\\pqr;cd", " 41\n10\n210\n0\n220\n0\n230\n-1\n")));
+  ASSERT_EQ(textsOf(*right).size(), 2u);
+  EXPECT_EQ(textsOf(*right)[1]->hAlign(), DXFText::kHAlignRight);
+  EXPECT_NEAR(textsOf(*right)[1]->x2(), 20.0, 1e-9);
+  // Turned by a rotation in its plane, whose x axis is the world's -x: 30 degrees there
+  // run at 150 in the world.
   auto turned = readOk(dxfFile(mtext("ab", " 50\n30\n210\n0\n220\n0\n230\n-1\n")));
   ASSERT_EQ(textsOf(*turned).size(), 1u);
-  EXPECT_NEAR(textsOf(*turned)[0]->rotation(), 150.0 + 180.0, 1e-9);
+  EXPECT_NEAR(textsOf(*turned)[0]->rotation(), 150.0, 1e-9);
+  EXPECT_EQ(textsOf(*turned)[0]->generationFlags(), DXFText::kUpsideDown);
 }
 
 // ---- reading
@@ -336,7 +421,8 @@ TEST(MTextReading, ChunksLongerThanATextLineAreReadWhole) {
 
 TEST(MTextRunsInInserts, DrawnAsTheirExplodedCopiesAndThroughASave) {
   const std::string body =
-      mtext("{\\H2x;\\C1;Big} \\Lunder\\l {\\c255;\\A1;mid}\\P\\pqc;\\Kcentre\\k^Itab\\Pthird line",
+      mtext("{\\H2x;\\C1;Big} \\Lunder\\l {\\c255;\\A1;mid}\\P\\pqc;\\Kcentre\\k^Itab\\Pthird line"
+            "\\P\\pxql,tc3,r6,d9;a^Ib^Ic^I1.5",
             " 41\n12\n 75\n2\n 76\n2\n 49\n1\n 46\n4\n") +
       mtext("{\\W0.5;narrow}\\P\\Onext", " 71\n5\n210\n0\n220\n0\n230\n-1\n");
   const std::string blocks = block("M", body);
@@ -354,9 +440,9 @@ TEST(MTextRunsInInserts, DrawnAsTheirExplodedCopiesAndThroughASave) {
     texts += figure.rfind("text_out", 0) == 0;
     lines += figure.rfind("wc_line", 0) == 0;
   }
-  // Per insert: Big, under, mid, centre, tab, third line, narrow, next; under, strike and
-  // over lines.
-  EXPECT_EQ(texts, 3 * 8);
+  // Per insert: Big, under, mid, centre, tab, third line, a, b, c, 1.5, narrow, next;
+  // under, strike and over lines.
+  EXPECT_EQ(texts, 3 * 12);
   EXPECT_GE(lines, 3 * 3);
   const std::string saved = writtenText(*document);
   EXPECT_EQ(saved.find("MTEXT"), std::string::npos);

@@ -182,9 +182,13 @@ TEST(MTextRunsParagraphs, ParagraphCodesSetIndentsAlignmentAndTabs) {
     ASSERT_EQ(format.tabs.size(), c.tabs.size());
     for (std::size_t i = 0; i < c.tabs.size(); ++i) EXPECT_DOUBLE_EQ(format.tabs[i].position, c.tabs[i]);
   }
-  const MTextParagraphFormat stops = parsed("\\pt4,c8,r12;w")[0].format;
+  const MTextParagraphFormat stops = parsed("\\pxt4,c8,r12,d16.5;w")[0].format;
+  ASSERT_EQ(stops.tabs.size(), 4u);
+  EXPECT_EQ(stops.tabs[0].kind, MTextTabStop::Kind::kLeft);
   EXPECT_EQ(stops.tabs[1].kind, MTextTabStop::Kind::kCentre);
   EXPECT_EQ(stops.tabs[2].kind, MTextTabStop::Kind::kRight);
+  EXPECT_EQ(stops.tabs[3].kind, MTextTabStop::Kind::kDecimal);
+  EXPECT_DOUBLE_EQ(stops.tabs[3].position, 16.5);
 }
 
 TEST(MTextRunsParagraphs, ParagraphFormatCarriesOnUntilChanged) {

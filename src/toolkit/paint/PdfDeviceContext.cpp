@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dxf/Cp1252.h"
+#include "toolkit/paint/CairoTextPainter.h"
 #include "toolkit/paint/FontProportions.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PaintRange.h"
@@ -100,6 +101,13 @@ double textWidth(const char* text) {
   PangoRectangle logical;
   pango_layout_get_extents(layout, nullptr, &logical);
   return logical.width / (kMeasureSize * PANGO_SCALE);
+}
+
+// How far letters slanted by `degrees` lean forwards per unit of height; upright for
+// angles that would lay them flat, as on the screen.
+double slantOf(double degrees) {
+  if (!std::isfinite(degrees) || std::fabs(degrees) >= CairoTextPainter::kMaxOblique) return 0.0;
+  return std::tan(degrees * std::numbers::pi / 180.0);
 }
 
 }  // namespace
@@ -295,10 +303,13 @@ void PdfDeviceContext::text_out(double x, double y, const char* text, const Text
     if (style.fit == TextFit::Aligned) scaleY = scaleX / style.widthScale;
   }
   if (!(scaleX > 0.0) || !(scaleY > 0.0) || !finite({scaleX, scaleY})) return;
+  // Slanted, the letters' tops lean forwards along the baseline by `slant` per unit of
+  // height, pivoting about the anchor as on the screen.
+  const double slant = slantOf(style.obliqueDegrees);
   // A mirrored text's letters and offsets point down from the baseline instead of up.
-  if (style.mirrored) scaleY = -scaleY;
+  const double mirror = style.mirrored ? -1.0 : 1.0;
   double along = 0.0;  // from the anchor along the baseline
-  double up = 0.0;     // from the anchor towards the top of the letters
+  double up = 0.0;     // from the anchor towards the top of the letters, unmirrored
   if (style.hAlign == TextHAlign::Centre) along = -naturalWidth * scaleX / 2.0;
   if (style.hAlign == TextHAlign::Right) along = -naturalWidth * scaleX;
   if (style.vAlign == TextVAlign::Top) up = -proportions.capital * size * scaleY;
@@ -306,17 +317,22 @@ void PdfDeviceContext::text_out(double x, double y, const char* text, const Text
   if (style.vAlign == TextVAlign::Middle) {
     up = (proportions.descent - proportions.capital) * size * scaleY / 2.0;
   }
+  along += slant * up;
   const double angle = style.escapementTenths / 10.0 * std::numbers::pi / 180.0;
   const double c = std::cos(angle);
   const double s = std::sin(angle);
   // Baseline direction (c, -s) and the letters' up (-s, -c) on the y-down device.
-  const double originX = x + along * c - up * s;
-  const double originY = y - along * s - up * c;
+  const double originX = x + along * c - mirror * up * s;
+  const double originY = y - along * s - mirror * up * c;
+  // A letter's point (u, v) lies at u along the baseline and v up, plus v * slant along.
+  const double upX = slant * scaleY * c - mirror * scaleY * s;
+  const double upY = -slant * scaleY * s - mirror * scaleY * c;
   fillColour(foreground_);
-  ops_ += "BT /F1 ";
+  // The italic face of the printed font is as wide, letter for letter, as the upright one.
+  ops_ += style.italic ? "BT /F2 " : "BT /F1 ";
   appendNumbers(ops_, {size});
   ops_ += "Tf ";
-  appendNumbers(ops_, {c * scaleX, -s * scaleX, -s * scaleY, -c * scaleY, originX, originY});
+  appendNumbers(ops_, {c * scaleX, -s * scaleX, upX, upY, originX, originY});
   ops_ += "Tm ";
   appendString(ops_, text);
   stroke(" Tj ET");

@@ -16,9 +16,10 @@
 
 // Draws in device pixels (y downwards) into the current page of a PdfWriter, as the Cairo
 // device context draws on a Cairo context: one-pixel pens with the same dash patterns,
-// polygons filled with the background colour, texts in a bold sans-serif face. Whoever
-// begins the page maps device pixels onto it. Every call becomes a few operators that go
-// straight to the file, so large drawings need no more memory than small ones.
+// polygons filled with the background colour, texts in a bold sans-serif face, italic and
+// slanted as their style says. Whoever begins the page maps device pixels onto it. Every
+// call becomes a few operators that go straight to the file, so large drawings need no
+// more memory than small ones.
 class PdfDeviceContext : public EllipticArcContext {
  public:
   static constexpr int kHollow = 7;

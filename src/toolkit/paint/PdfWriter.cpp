@@ -7,12 +7,14 @@
 #include <charconv>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr int kCatalog = 1;
 constexpr int kPageTree = 2;
 constexpr int kFont = 3;
+constexpr int kObliqueFont = 4;
 constexpr std::size_t kFlushBytes = 1 << 16;
 
 // With a decimal point whatever the locale: a comma would break the PDF syntax.
@@ -49,11 +51,14 @@ bool PdfWriter::open() {
     discard();
     return false;
   }
-  offsets_.assign(kFont, 0);
+  offsets_.assign(kObliqueFont, 0);
   write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
-  beginObject(kFont);
-  write("<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica-Bold /Encoding /WinAnsiEncoding >>"
-        "\nendobj\n");
+  for (const auto& [number, name] : {std::pair{kFont, "Helvetica-Bold"},
+                                     std::pair{kObliqueFont, "Helvetica-BoldOblique"}}) {
+    beginObject(number);
+    write(std::string("<< /Type /Font /Subtype /Type1 /BaseFont /") + name +
+          " /Encoding /WinAnsiEncoding >>\nendobj\n");
+  }
   return !failed_;
 }
 
@@ -133,7 +138,8 @@ void PdfWriter::endPage() {
   write("\nendstream\nendobj\n");
   beginObject(contentLengthObject_);
   write(std::to_string(contentBytes_) + "\nendobj\n");
-  std::string resources = "/Font << /F1 " + std::to_string(kFont) + " 0 R >>";
+  std::string resources = "/Font << /F1 " + std::to_string(kFont) + " 0 R /F2 " +
+                          std::to_string(kObliqueFont) + " 0 R >>";
   std::vector<int> imageObjects;
   for (std::size_t i = 0; i < images_.size(); ++i) imageObjects.push_back(newObject());
   if (!images_.empty()) {

@@ -19,8 +19,9 @@ struct PdfImage {
 };
 
 // Writes pages of vector content in a bold sans-serif base font ("/F1", Windows-1252
-// text) and images. Nothing but the current page's images and a small buffer stays in
-// memory, so the size of a drawing costs file space, not memory. The file appears
+// text), its italic ("/F2", as wide letter for letter) and images. Nothing but the
+// current page's images and a small buffer stays in memory, so the size of a drawing
+// costs file space, not memory. The file appears
 // complete or not at all: it is written under a temporary name in the same folder and
 // renamed when finish() succeeds; otherwise no file is left behind.
 class PdfWriter {
