@@ -12,6 +12,7 @@
 
 #include "TestSupport.h"
 #include "ToolRun.h"
+#include "support/PaintedPixels.h"
 #include "document/DXF_Zeichnung.h"
 #include "toolkit/paint/CairoDrawingArea.h"
 
@@ -27,26 +28,17 @@ constexpr int kHeight = 40;
 // Ink pixels of the middle column of the picture of `drawing` with the world rectangle
 // (0, 0) to (worldWidth, worldWidth / 5): the width of a horizontal line there.
 int middleColumnInk(const DXF_Zeichnung& drawing, double worldWidth = 100.0) {
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
-  cairo_paint(cr);
-  {
-    CairoDrawingArea area(cr, {kWidth, kHeight}, {kWidth, kHeight}, {0, 0});
-    const double worldHeight = worldWidth / 5.0;
-    area.set_wc_coords(0.0, 10.0 - worldHeight / 2.0, worldWidth, 10.0 + worldHeight / 2.0);
-    drawing.drawAll(area, 1.0);
-  }
-  cairo_destroy(cr);
-  cairo_surface_flush(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  const unsigned char* data = cairo_image_surface_get_data(surface);
+  const std::vector<std::uint32_t> pixels =
+      testsupport::paintedPixels(kWidth, kHeight, [&](cairo_t* cr) {
+        CairoDrawingArea area(cr, {kWidth, kHeight}, {kWidth, kHeight}, {0, 0});
+        const double worldHeight = worldWidth / 5.0;
+        area.set_wc_coords(0.0, 10.0 - worldHeight / 2.0, worldWidth, 10.0 + worldHeight / 2.0);
+        drawing.drawAll(area, 1.0);
+      });
   int ink = 0;
   for (int y = 0; y < kHeight; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-    ink += (row[kWidth / 2] & 0xFFFFFF) != 0xFFFFFF ? 1 : 0;
+    ink += pixels[static_cast<std::size_t>(y * kWidth + kWidth / 2)] != 0xFFFFFF ? 1 : 0;
   }
-  cairo_surface_destroy(surface);
   return ink;
 }
 

@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "ToolRun.h"
+#include "support/PaintedPixels.h"
 #include "document/DXF_Zeichnung.h"
 #include "toolkit/paint/CairoDrawingArea.h"
 
@@ -49,26 +50,13 @@ std::unique_ptr<DXF_Zeichnung> drawingWithTextedLine() {
 // ink inside world boxes.
 class Picture {
  public:
-  Picture(const DXF_Zeichnung& drawing, double worldWidth) : unitsPerPixel_(worldWidth / kWidth) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
-    cairo_t* cr = cairo_create(surface);
-    cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
-    cairo_paint(cr);
-    {
-      CairoDrawingArea area(cr, {kWidth, kHeight}, {kWidth, kHeight}, {0, 0});
-      area.set_wc_coords(0.0, 10.0 - worldWidth / 10.0, worldWidth, 10.0 + worldWidth / 10.0);
-      drawing.drawAll(area, 1.0);
-    }
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    for (int y = 0; y < kHeight; ++y) {
-      const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-      for (int x = 0; x < kWidth; ++x) pixels_.push_back((row[x] & 0xFFFFFF) != 0xFFFFFF);
-    }
-    cairo_surface_destroy(surface);
-  }
+  Picture(const DXF_Zeichnung& drawing, double worldWidth)
+      : unitsPerPixel_(worldWidth / kWidth),
+        pixels_(testsupport::paintedPixels(kWidth, kHeight, [&](cairo_t* cr) {
+          CairoDrawingArea area(cr, {kWidth, kHeight}, {kWidth, kHeight}, {0, 0});
+          area.set_wc_coords(0.0, 10.0 - worldWidth / 10.0, worldWidth, 10.0 + worldWidth / 10.0);
+          drawing.drawAll(area, 1.0);
+        })) {}
 
   // Ink pixels whose centres lie in the world box.
   int inkIn(double x1, double y1, double x2, double y2) const {
@@ -78,7 +66,7 @@ class Picture {
       for (int x = 0; x < kWidth; ++x) {
         const double worldX = (x + 0.5) * unitsPerPixel_;
         if (worldX >= x1 && worldX <= x2 && worldY >= y1 && worldY <= y2) {
-          ink += pixels_[static_cast<std::size_t>(y * kWidth + x)] ? 1 : 0;
+          ink += pixels_[static_cast<std::size_t>(y * kWidth + x)] != 0xFFFFFF ? 1 : 0;
         }
       }
     }
@@ -87,7 +75,7 @@ class Picture {
 
  private:
   double unitsPerPixel_;
-  std::vector<bool> pixels_;
+  std::vector<std::uint32_t> pixels_;
 };
 
 }  // namespace

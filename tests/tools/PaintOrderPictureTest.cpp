@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "support/PaintedPixels.h"
 #include "document/DXF_Zeichnung.h"
 #include "document/IndexedDrawing.h"
 #include "toolkit/paint/CairoDeviceContext.h"
@@ -30,22 +31,8 @@ constexpr int kPixelsPerUnit = 2;
 
 class Picture {
  public:
-  explicit Picture(const std::function<void(cairo_t*)>& paint) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
-    cairo_t* cr = cairo_create(surface);
-    cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
-    cairo_paint(cr);
-    paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    for (int y = 0; y < kHeight; ++y) {
-      const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-      for (int x = 0; x < kWidth; ++x) pixels_.push_back(row[x] & 0xFFFFFF);
-    }
-    cairo_surface_destroy(surface);
-  }
+  explicit Picture(const std::function<void(cairo_t*)>& paint)
+      : pixels_(testsupport::paintedPixels(kWidth, kHeight, paint)) {}
   // Whether the world point has ink in its pixel or a pixel next to it in y.
   bool inkAt(double x, double y) const {
     const int column = static_cast<int>(x * kPixelsPerUnit);
