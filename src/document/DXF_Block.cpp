@@ -6,6 +6,7 @@
 
 #include "document/EntityCopy.h"
 #include "document/FiniteRecords.h"
+#include "document/ObjectRecords.h"
 #include "document/CompositeReader.h"
 #include "document/ObjectReader.h"
 
@@ -114,31 +115,11 @@ void DXF_Block::moveToBase() {
   baseX_ = baseY_ = 0.0;
 }
 
-int DXF_Block::write(std::ostream& out, const std::unordered_set<const DXF_Insert*>* leftOut,
-                     FiniteRecords* records) const {
+int DXF_Block::write(std::ostream& out, FiniteRecords& records, const LinetypeTexts& texts,
+                     const std::unordered_set<const DXF_Insert*>* leftOut) const {
   out << "BLOCK\n  8\n0\n  2\n" << name_ << "\n 70\n" << flags_
       << "\n 10\n0\n 20\n0\n 30\n0\n  3\n" << name_ << "\n  0\n";
-  const auto record = [&](const auto& writeRecord) {
-    if (records) {
-      records->write(writeRecord);
-    } else {
-      writeRecord(out);
-    }
-  };
-  // In the order read, which is the order painted.
-  forEachInDrawOrder(
-      order_, entities_, polylines_, inserts_, dimensions_,
-      [&](const DXFGeometrie& entity, int) {
-        record([&](std::ostream& to) { entity.writeGroups(to); });
-      },
-      [&](const Polylinie& polyline, int) { record([&](std::ostream& to) { polyline.write(to); }); },
-      [&](const DXF_Insert& insert, int) {
-        if (leftOut && leftOut->contains(&insert)) return;
-        record([&](std::ostream& to) { insert.write(to); });
-      },
-      [&](const DXF_Bemassung& dimension, int) {
-        record([&](std::ostream& to) { dimension.write(to); });
-      });
+  writeObjectRecords(order_, entities_, polylines_, inserts_, dimensions_, texts, leftOut, records);
   out << "ENDBLK\n  8\n0\n  0\n";
   return 0;
 }

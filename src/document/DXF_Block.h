@@ -14,6 +14,7 @@
 #include "document/SkippedKinds.h"
 
 class FiniteRecords;
+class LinetypeTexts;
 class CompositeReader;
 
 // The block owns the objects of its four lists. Its content is kept relative to its base
@@ -42,11 +43,11 @@ class DXF_Block {
   // viewer does not know are counted in `skipped`. 0 or a negative code.
   int read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
            const CompositeReader& composites, SkippedKinds& skipped);
-  // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0", leaving out the
-  // inserts in `leftOut`; with `records`, every object goes through it (and is left out
-  // when a real of it cannot be written). Returns 0.
-  int write(std::ostream& out, const std::unordered_set<const DXF_Insert*>* leftOut = nullptr,
-            FiniteRecords* records = nullptr) const;
+  // Writes the record from "BLOCK" through "ENDBLK" and its closing "  0", every object
+  // through `records` (left out when a real of it cannot be written), with the texts of
+  // complex linetypes as TEXT records, leaving out the inserts in `leftOut`. Returns 0.
+  int write(std::ostream& out, FiniteRecords& records, const LinetypeTexts& texts,
+            const std::unordered_set<const DXF_Insert*>* leftOut = nullptr) const;
 
   const char* name() const { return name_; }
   // Group 70.

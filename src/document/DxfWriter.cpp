@@ -12,6 +12,8 @@
 #include "entities/ConstructionLine.h"
 #include "document/InsertCycles.h"
 #include "document/FiniteRecords.h"
+#include "document/LinetypeTexts.h"
+#include "document/ObjectRecords.h"
 #include "dxf/CNumericLocale.h"
 #include "dxf/RoundTripNumbers.h"
 #include "settings/ReplacingFile.h"
@@ -66,8 +68,10 @@ void DxfWriter::writeTo(std::ostream& out) {
   writeTables(out);
   // Lines without an end are saved as the stretch of them that the extents hold.
   const ConstructionLine::SavingWindow window({box.minX, box.minY, box.maxX, box.maxY});
-  writeBlocks(out, records);
-  writeEntities(out, records);
+  // Release 12 has no complex linetypes: their texts are written as TEXT entities.
+  const LinetypeTexts texts(document_.linePatterns());
+  writeBlocks(out, records, texts);
+  writeEntities(out, records, texts);
   leftOut_ = records.leftOut();
 }
 
@@ -114,31 +118,19 @@ void DxfWriter::writeTables(std::ostream& out) const {
   out << "  0\nENDSEC\n";
 }
 
-void DxfWriter::writeBlocks(std::ostream& out, FiniteRecords& records) const {
+void DxfWriter::writeBlocks(std::ostream& out, FiniteRecords& records,
+                            const LinetypeTexts& texts) const {
   const BlockList& blocks = document_.blocks();
   out << "  0\nSECTION\n  2\nBLOCKS\n  0\n";
   const std::unordered_set<const DXF_Insert*> cyclic = cyclicInserts(blocks);
-  for (int i = blocks.count() - 1; i >= 0; --i) blocks.at(i)->write(out, &cyclic, &records);
+  for (int i = blocks.count() - 1; i >= 0; --i) blocks.at(i)->write(out, records, texts, &cyclic);
   out << "ENDSEC\n";
 }
 
-void DxfWriter::writeEntities(std::ostream& out, FiniteRecords& records) const {
+void DxfWriter::writeEntities(std::ostream& out, FiniteRecords& records,
+                              const LinetypeTexts& texts) const {
   out << "  0\nSECTION\n  2\nENTITIES\n  0\n";
-  // In the order read, which is the order painted: the saved file paints the same.
-  forEachInDrawOrder(
-      document_.drawOrder(), document_.entities(), document_.polylines(), document_.inserts(),
-      document_.dimensions(),
-      [&](const DXFGeometrie& entity, int) {
-        records.write([&](std::ostream& to) { entity.writeGroups(to); });
-      },
-      [&](const Polylinie& polyline, int) {
-        records.write([&](std::ostream& to) { polyline.write(to); });
-      },
-      [&](const DXF_Insert& insert, int) {
-        records.write([&](std::ostream& to) { insert.write(to); });
-      },
-      [&](const DXF_Bemassung& dimension, int) {
-        records.write([&](std::ostream& to) { dimension.write(to); });
-      });
+  writeObjectRecords(document_.drawOrder(), document_.entities(), document_.polylines(),
+                     document_.inserts(), document_.dimensions(), texts, nullptr, records);
   out << "ENDSEC\n  0\nEOF\n";
 }

@@ -9,6 +9,7 @@
 
 class DXF_Zeichnung;
 class FiniteRecords;
+class LinetypeTexts;
 
 // What a save had to leave out, and why it failed.
 struct WriteReport {
@@ -19,7 +20,8 @@ struct WriteReport {
 };
 
 // Writes a short HEADER, the LTYPE and LAYER tables, the BLOCKS and the ENTITIES sections
-// and "EOF". Every list is written from its last element to its first. Numbers are written
+// and "EOF". The tables and the block list are written from their last element to their
+// first; the objects of the drawing and of each block in the file's order. Numbers are written
 // in the "C" locale whatever the user's locale, each so that the reader gets the same value
 // back (RoundTripNumbers.h): reals of the objects fixed with 4 decimals when that holds the
 // value, header reals with 6. An object with a real that is not finite (NaN, infinity)
@@ -48,8 +50,8 @@ class DxfWriter {
   DrawingExtents::Box savedExtents() const;
   void writeHeader(std::ostream& out, const DrawingExtents::Box& box) const;
   void writeTables(std::ostream& out) const;
-  void writeBlocks(std::ostream& out, FiniteRecords& records) const;
-  void writeEntities(std::ostream& out, FiniteRecords& records) const;
+  void writeBlocks(std::ostream& out, FiniteRecords& records, const LinetypeTexts& texts) const;
+  void writeEntities(std::ostream& out, FiniteRecords& records, const LinetypeTexts& texts) const;
 
   const DXF_Zeichnung& document_;
   int leftOut_ = 0;

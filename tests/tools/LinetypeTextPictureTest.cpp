@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "ToolRun.h"
 #include "support/PaintedPixels.h"
 #include "document/DXF_Zeichnung.h"
+#include "document/DxfWriter.h"
 #include "toolkit/paint/CairoDrawingArea.h"
 
 namespace {
@@ -97,6 +99,69 @@ TEST(LinetypeTextPicture, TextsStandWhereThePatternPutsThemAtAnyZoom) {
       EXPECT_EQ(picture.inkIn(start + 17.5, 6, start + 21.5, 14), 0) << worldWidth << " " << start;
     }
   }
+}
+
+namespace {
+
+constexpr int kSquare = 300;
+
+// The square picture of the world -60..60 in x and y.
+std::vector<std::uint32_t> squarePicture(const DXF_Zeichnung& drawing) {
+  return testsupport::paintedPixels(kSquare, kSquare, [&](cairo_t* cr) {
+    CairoDrawingArea area(cr, {kSquare, kSquare}, {kSquare, kSquare}, {0, 0});
+    area.set_wc_coords(-60.0, -60.0, 60.0, 60.0);
+    drawing.drawAll(area, 1.0);
+  });
+}
+
+// The share of `a`'s ink pixels with ink in `b` at most one pixel away.
+double inkFoundIn(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  int ink = 0;
+  int found = 0;
+  for (int y = 0; y < kSquare; ++y) {
+    for (int x = 0; x < kSquare; ++x) {
+      if (a[static_cast<std::size_t>(y * kSquare + x)] == 0xFFFFFF) continue;
+      ++ink;
+      bool near = false;
+      for (int dy = -1; dy <= 1 && !near; ++dy) {
+        for (int dx = -1; dx <= 1 && !near; ++dx) {
+          const int nx = x + dx, ny = y + dy;
+          near = nx >= 0 && ny >= 0 && nx < kSquare && ny < kSquare &&
+                 b[static_cast<std::size_t>(ny * kSquare + nx)] != 0xFFFFFF;
+        }
+      }
+      found += near ? 1 : 0;
+    }
+  }
+  return ink > 0 ? static_cast<double>(found) / ink : 0.0;
+}
+
+}  // namespace
+
+// Release 12 has no complex linetypes: the saved file holds each text as a TEXT entity, and
+// paints it where the pattern painted it, round circles and arcs (counter-clockwise) too.
+TEST(LinetypeTextPicture, SavedRelease12CopyPaintsTheTextsWhereTheyWere) {
+  std::string file = textedLineFile();
+  file.insert(file.find("  0\nENDSEC\n  0\nEOF"),
+              "  0\nCIRCLE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n40\n"
+              "  0\nARC\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n25\n 50\n30\n 51\n250\n");
+  auto original = std::make_unique<DXF_Zeichnung>();
+  ASSERT_EQ(original->readDXFFromMemory(file), 0);
+  std::ostringstream saved;
+  DxfWriter(*original).writeTo(saved);
+  auto copy = std::make_unique<DXF_Zeichnung>();
+  ASSERT_EQ(copy->readDXFFromMemory(saved.str()), 0);
+
+  const std::vector<std::uint32_t> before = squarePicture(*original);
+  const std::vector<std::uint32_t> after = squarePicture(*copy);
+  EXPECT_GT(inkFoundIn(before, after), 0.97);
+  EXPECT_GT(inkFoundIn(after, before), 0.97);
+  // Without the texts, the copy's lines alone would leave much of the picture's ink unmatched.
+  std::string dashesOnly = file;
+  dashesOnly.replace(dashesOnly.find("  9\nH\n"), 7, "  9\n\n");
+  auto plain = std::make_unique<DXF_Zeichnung>();
+  ASSERT_EQ(plain->readDXFFromMemory(dashesOnly), 0);
+  EXPECT_LT(inkFoundIn(before, squarePicture(*plain)), 0.9);
 }
 
 TEST(LinetypeTextPrint, PrintedPagesCarryEveryText) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "toolkit/paint/PaintRange.h"
-#include "toolkit/paint/PatternTextPlacement.h"
+#include "entities/PatternTextPlacement.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {

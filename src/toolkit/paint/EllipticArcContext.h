@@ -13,7 +13,7 @@ class EllipticArcContext : public DeviceContext {
   void native_arc(double left, double top, double right, double bottom, double startX,
                   double startY, double endX, double endY) override;
 
-  // The full ellipse of radii |rx| and |ry| around the centre.
+  // The full ellipse of radii |rx| and |ry| around the centre, counter-clockwise as seen.
   void ellipse(double cx, double cy, double rx, double ry);
 
  protected:

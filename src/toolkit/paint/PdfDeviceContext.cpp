@@ -16,7 +16,7 @@
 #include "toolkit/paint/FontProportions.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PaintRange.h"
-#include "toolkit/paint/PatternTextPlacement.h"
+#include "entities/PatternTextPlacement.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {

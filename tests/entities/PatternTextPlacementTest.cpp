@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "toolkit/paint/PatternTextPlacement.h"
+#include "entities/PatternTextPlacement.h"
 
 namespace {
 

@@ -1,19 +1,13 @@
-// Where the texts of a linetype's pattern stand along a stroked line, in device pixels.
-#include "toolkit/paint/PatternTextPlacement.h"
+// Where the texts of a linetype's pattern stand along a stroked line.
+#include "entities/PatternTextPlacement.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace {
-
-constexpr double kMinTextPixels = 1.0;
-
-}  // namespace
-
 std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> points,
                                                  double phase, double period,
                                                  std::span<const PatternText> texts,
-                                                 std::size_t maxTexts) {
+                                                 std::size_t maxTexts, double minHeight) {
   std::vector<PlacedPatternText> placed;
   if (!(period > 0.0) || !std::isfinite(period) || !std::isfinite(phase) || texts.empty()) {
     return placed;
@@ -30,7 +24,7 @@ std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> po
     // Seen on the device (y downwards), the line's left is (uy, -ux).
     const double lineDegrees = std::atan2(-uy, ux) * 180.0 / std::numbers::pi;
     for (const PatternText& text : texts) {
-      if (!(text.height >= kMinTextPixels) || !std::isfinite(text.height)) continue;
+      if (!(text.height >= minHeight) || !std::isfinite(text.height)) continue;
       // The first place of the text's repetitions at or after this segment's start.
       const double first = text.at - phase;
       const double skipped = std::ceil((walked - first) / period);

@@ -1,0 +1,78 @@
+// The texts of complex linetypes as TEXT entities, for files that cannot hold such linetypes.
+#include "document/LinetypeTexts.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "document/Polylinie.h"
+#include "entities/PatternTextPlacement.h"
+
+namespace {
+
+// Circles and arcs are followed along this many chords: a text's place along a chord
+// differs from its place on the curve by less than a ten-thousandth of the radius.
+constexpr int kCurveChords = 720;
+
+// The path the pen strokes in one go, in drawing units, upside down (y downwards) as the
+// placement expects it; empty for kinds stroked piece by piece.
+std::vector<DevicePoint> strokedPath(const DXFGeometrie& entity) {
+  const char* kind = entity.typeName();
+  int chords = 0;
+  if (std::strcmp(kind, "LINE") == 0) {
+    chords = 1;
+  } else if (std::strcmp(kind, "CIRCLE") == 0 || std::strcmp(kind, "ARC") == 0) {
+    // pointAt runs counter-clockwise from the start angle, the way the curve is stroked.
+    chords = kCurveChords;
+  }
+  std::vector<DevicePoint> path;
+  for (int i = 0; chords > 0 && i <= chords; ++i) {
+    const Punkt p = entity.pointAt(static_cast<double>(i) / chords);
+    path.push_back({p.x(), -p.y()});
+  }
+  return path;
+}
+
+}  // namespace
+
+LinetypeTexts::LinetypeTexts(LinePatterns patterns) : patterns_(std::move(patterns)) {}
+
+std::vector<DXFText> LinetypeTexts::along(const DXFGeometrie& entity) const {
+  std::vector<DXFText> written;
+  if (entity.markedInvisible()) return written;
+  const char* linetype = entity.drawnLinetypeName();
+  const std::vector<double>* pattern = patterns_.find(linetype);
+  const std::vector<PatternText>* carried = pattern ? patterns_.texts(linetype) : nullptr;
+  if (!carried) return written;
+  const double scale = patterns_.scale() * entity.linetypeScale();
+  double period = 0.0;
+  for (const double element : *pattern) period += std::fabs(element) * scale;
+  std::vector<PatternText> texts;
+  for (PatternText text : *carried) {
+    text.at *= scale;
+    text.offsetX *= scale;
+    text.offsetY *= scale;
+    text.height *= scale;
+    texts.push_back(std::move(text));
+  }
+  const std::vector<DevicePoint> path = strokedPath(entity);
+  for (const PlacedPatternText& placed :
+       placePatternTexts(path, 0.0, period, texts, kMaxTextsPerLine,
+                         std::numeric_limits<double>::min())) {
+    DXFText& text = written.emplace_back(placed.anchor.x, -placed.anchor.y,
+                                         placed.text->text.c_str(), placed.text->height,
+                                         placed.degrees);
+    text.takeAllAttributesOf(entity);
+    text.setAlignment(DXFText::kHAlignLeft, DXFText::kVAlignBaseline);
+  }
+  return written;
+}
+
+std::vector<DXFText> LinetypeTexts::along(const Polylinie& polyline) const {
+  std::vector<DXFText> written;
+  for (int i = 0; i < polyline.segmentCount(); ++i) {
+    std::vector<DXFText> texts = along(*polyline.segmentAt(i));
+    for (DXFText& text : texts) written.push_back(std::move(text));
+  }
+  return written;
+}

@@ -1,0 +1,34 @@
+// The texts of complex linetypes as TEXT entities, for files that cannot hold such linetypes.
+#pragma once
+
+#include <vector>
+
+#include "document/DXFText.h"
+#include "entities/LinePatterns.h"
+
+class DXFGeometrie;
+class Polylinie;
+
+// A release 12 file keeps only the dashes of a linetype. So that a saved drawing still shows
+// the texts its lines carried, each text is written as a TEXT entity where the painter puts
+// it: from the start of the line, every repetition of the pattern, turned with the line.
+// Lengths follow the drawing's and the entity's linetype scales.
+class LinetypeTexts {
+ public:
+  // Most texts written along one line: a long line under a fine pattern must not fill the
+  // file with copies (the painter draws no more along one stroke either).
+  static constexpr std::size_t kMaxTextsPerLine = 10000;
+
+  explicit LinetypeTexts(LinePatterns patterns);
+
+  // The texts along a line, circle or arc, each looking like the entity (layer, colour,
+  // paper space). None for a linetype without texts, an entity the file marks invisible, or
+  // another kind (ellipses and splines are stroked chord by chord, each chord starting the
+  // pattern afresh, so their patterns put no text where a reader would expect one).
+  std::vector<DXFText> along(const DXFGeometrie& entity) const;
+  // The texts along every segment of a polyline, which the painter strokes one by one.
+  std::vector<DXFText> along(const Polylinie& polyline) const;
+
+ private:
+  LinePatterns patterns_;
+};
