@@ -17,6 +17,8 @@
 #include "DocumentTesting.h"
 #include "document/DxfReader.h"
 #include "document/InsertCycles.h"
+#include "document/LinetypeTexts.h"
+#include "document/Polylinie.h"
 #include "entities/Hatch.h"
 #include "TestSupport.h"
 
@@ -82,12 +84,18 @@ Counts deepCounts(const DXF_Zeichnung& document) {
 }
 
 // The counts a saved and re-read document has: kinds R12 lacks are saved as their pieces
-// (a SPLINE or an ELLIPSE as one POLYLINE, a HATCH as its SOLIDs, LINEs and POINTs).
+// (a SPLINE or an ELLIPSE as one POLYLINE, a HATCH as its SOLIDs, LINEs and POINTs), and
+// the texts of complex linetypes as TEXTs.
 Counts savedCounts(const DXF_Zeichnung& document) {
   Counts counts = deepCounts(document);
-  auto account = [&counts](const EntityList& entities) {
+  const LinetypeTexts texts(document.linePatterns());
+  auto account = [&counts, &texts](const EntityList& entities, const PolylineList& polylines) {
+    for (int i = 0; i < polylines.count(); ++i) {
+      counts.entities += static_cast<int>(texts.along(*polylines.at(i)).size());
+    }
     for (int i = 0; i < entities.count(); ++i) {
       const DXFGeometrie& entity = *entities.at(i);
+      counts.entities += static_cast<int>(texts.along(entity).size());
       const std::string type = entity.typeName();
       if (type == "SPLINE" || type == "ELLIPSE") {
         counts.entities -= 1;
@@ -97,8 +105,10 @@ Counts savedCounts(const DXF_Zeichnung& document) {
       }
     }
   };
-  account(document.entities());
-  for (int i = 0; i < document.blocks().count(); ++i) account(document.blocks().at(i)->entities());
+  account(document.entities(), document.polylines());
+  for (int i = 0; i < document.blocks().count(); ++i) {
+    account(document.blocks().at(i)->entities(), document.blocks().at(i)->polylines());
+  }
   return counts;
 }
 
