@@ -9,8 +9,8 @@
 #include <span>
 #include <vector>
 
-#include "toolkit/paint/PaintRange.h"
 #include "entities/PatternTextPlacement.h"
+#include "toolkit/paint/PaintRange.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "dxf/Cp1252.h"
+#include "entities/PatternTextPlacement.h"
 #include "toolkit/paint/CairoTextPainter.h"
 #include "toolkit/paint/FontProportions.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PaintRange.h"
-#include "entities/PatternTextPlacement.h"
 #include "toolkit/paint/PenGeometry.h"
 
 namespace {
