@@ -42,19 +42,12 @@ std::vector<DXFText> LinetypeTexts::along(const DXFGeometrie& entity) const {
   if (entity.markedInvisible()) return written;
   const char* linetype = entity.drawnLinetypeName();
   const std::vector<double>* pattern = patterns_.find(linetype);
-  const std::vector<PatternText>* carried = pattern ? patterns_.texts(linetype) : nullptr;
-  if (!carried) return written;
+  if (!pattern) return written;
   const double scale = patterns_.scale() * entity.linetypeScale();
+  const std::vector<PatternText> texts = patterns_.scaledTexts(linetype, scale);
+  if (texts.empty()) return written;
   double period = 0.0;
   for (const double element : *pattern) period += std::fabs(element) * scale;
-  std::vector<PatternText> texts;
-  for (PatternText text : *carried) {
-    text.at *= scale;
-    text.offsetX *= scale;
-    text.offsetY *= scale;
-    text.height *= scale;
-    texts.push_back(std::move(text));
-  }
   const std::vector<DevicePoint> path = strokedPath(entity);
   for (const PlacedPatternText& placed :
        placePatternTexts(path, 0.0, period, texts, kMaxTextsPerLine,

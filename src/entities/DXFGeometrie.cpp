@@ -268,18 +268,8 @@ void DXFGeometrie::selectPattern(Target& target, const LinePatterns* patterns,
   const bool patterned = patternLengths(patterns, lengths);
   for (double& length : lengths) length *= pixelsPerUnit;
   target.set_dash_pattern(lengths);
-  std::vector<PatternText> texts;
-  if (const auto* carried = patterned ? patterns->texts(name) : nullptr) {
-    const double textScale = patterns->scale() * scale;
-    for (PatternText text : *carried) {
-      text.at *= textScale;
-      text.offsetX *= textScale;
-      text.offsetY *= textScale;
-      text.height *= textScale;
-      texts.push_back(std::move(text));
-    }
-  }
-  target.set_pattern_texts(texts);
+  target.set_pattern_texts(patterned ? patterns->scaledTexts(name, patterns->scale() * scale)
+                                     : std::vector<PatternText>());
   penPatternNameCache_ = name;
   penPatternTableCache_ = patterns;
   penPatternScaleCache_ = scale;

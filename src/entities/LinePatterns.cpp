@@ -32,6 +32,20 @@ const std::vector<PatternText>* LinePatterns::texts(const char* name) const {
   return found == textsByName_.end() ? nullptr : &found->second;
 }
 
+std::vector<PatternText> LinePatterns::scaledTexts(const char* name, double factor) const {
+  std::vector<PatternText> scaled;
+  if (const std::vector<PatternText>* carried = texts(name)) {
+    for (PatternText text : *carried) {
+      text.at *= factor;
+      text.offsetX *= factor;
+      text.offsetY *= factor;
+      text.height *= factor;
+      scaled.push_back(std::move(text));
+    }
+  }
+  return scaled;
+}
+
 const std::vector<double>* LinePatterns::find(const char* name) const {
   const auto found = byName_.find(upper(name));
   if (found == byName_.end()) return nullptr;

@@ -23,6 +23,9 @@ class LinePatterns {
   void addTexts(const char* name, std::vector<PatternText> texts);
   // The texts of the linetype's pattern, or null when it carries none.
   const std::vector<PatternText>* texts(const char* name) const;
+  // Those texts with their places, offsets and heights multiplied by `factor` (the
+  // scales, and the device's pixels per unit); empty when the pattern carries none.
+  std::vector<PatternText> scaledTexts(const char* name, double factor) const;
 
   double scale() const { return scale_; }
   void setScale(double scale) { scale_ = scale; }
