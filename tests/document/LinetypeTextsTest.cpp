@@ -82,6 +82,7 @@ TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesArcsAndCircles) {
     double ltscale;
     std::vector<Expected> expected;
     double height;
+    int textFlags = 2;  // group 74: a text, turned with the line
   };
   const std::vector<Case> cases = {
       // The text's place is 12 along each period of 22.
@@ -98,6 +99,9 @@ TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesArcsAndCircles) {
       {"entity's scale",
        "  0\nLINE\n  8\n0\n  6\nTEXTED\n 48\n0.5\n 10\n0\n 20\n0\n 11\n40\n 21\n0\n", 2.0,
        {onLine(12, 0, 0), onLine(34, 0, 0)}, 4.0},
+      // An absolute rotation keeps the text at 30 degrees whatever the line's direction.
+      {"absolute rotation", "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n5\n 20\n0\n 11\n5\n 21\n30\n",
+       1.0, {{onLine(5, 12, 90).x, onLine(5, 12, 90).y, 30.0}}, 4.0, 3},
       {"arc", "  0\nARC\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n10\n 50\n90\n 51\n270\n", 1.0,
        {onCircle(10, 90, 12)}, 4.0},
       {"circle", "  0\nCIRCLE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n10\n", 1.0,
@@ -108,20 +112,11 @@ TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesArcsAndCircles) {
        {}, 4.0},
   };
   for (const Case& c : cases) {
-    const auto document = readOk(drawing(c.entity, c.ltscale));
+    const auto document = readOk(drawing(c.entity, c.ltscale, c.textFlags));
     ASSERT_EQ(document->entities().count(), 1) << c.name;
     const LinetypeTexts texts(document->linePatterns());
     expectTexts(texts.along(*document->entities().at(0)), c.expected, c.height, c.name);
   }
-}
-
-TEST(LinetypeTexts, AbsoluteRotationKeepsTheTextsAngleWhateverTheLine) {
-  const auto document =
-      readOk(drawing("  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n5\n 20\n0\n 11\n5\n 21\n30\n", 1.0, 3));
-  const LinetypeTexts texts(document->linePatterns());
-  const std::vector<DXFText> placed = texts.along(*document->entities().at(0));
-  ASSERT_EQ(placed.size(), 1U);
-  EXPECT_NEAR(placed[0].rotation(), 30.0, 1e-9);
 }
 
 TEST(LinetypeTexts, EverySegmentOfAPolylineStartsThePatternAfresh) {
