@@ -2,10 +2,12 @@
 #include "document/IndexedDrawing.h"
 
 #include <cmath>
+#include <numbers>
 #include <cstring>
 #include <vector>
 
 #include "document/DXFText.h"
+#include "document/TextWidths.h"
 #include "document/DXF_Zeichnung.h"
 #include "entities/QuarterTurns.h"
 #include "dxf/LineWeight.h"
@@ -17,8 +19,7 @@ namespace {
 const double kMarginPixels = 2.0 + LineWeight::widestScreenPixels() / 2.0;
 // Items painted between two looks at the cancel flag.
 constexpr std::size_t kCancelStride = 1024;
-// Average letter width and the height of the line standing for a text, per text height.
-constexpr double kLetterWidth = 0.6;
+// Height of the line standing for a text above its baseline, per text height.
 constexpr double kBarHeight = 0.35;
 constexpr const char* kNoColour = "#000000";
 
@@ -127,23 +128,34 @@ const DXFText* textOf(const DXF_Zeichnung& document, const DrawItem& item) {
                                                       : nullptr;
 }
 
-// A text too low to read: a line as long as its letters, through their middle.
+// A text too low to read: a line as long as its letters (the face's advance widths), through
+// their middle; a text that fills its span, along the span.
 void drawTextBar(const DXFText& text, DrawingArea& area) {
   const double height = text.height();
-  const double length = kLetterWidth * height * static_cast<double>(text.text().size());
+  WorldPoint origin{text.x2(), text.y2()};
+  double degrees = text.drawnDirection();
   double start = 0.0;
-  const TextHAlign h = DXFText::anchorHAlign(text.hAlign());
-  if (h == TextHAlign::Centre) start = -length / 2.0;
-  if (h == TextHAlign::Right) start = -length;
+  double length = 0.0;
+  if (text.fillsItsSpan()) {
+    origin = {text.x(), text.y()};
+    degrees = std::atan2(text.y2() - text.y(), text.x2() - text.x()) * 180.0 / std::numbers::pi;
+    length = std::hypot(text.x2() - text.x(), text.y2() - text.y());
+  } else {
+    const double widthFactor = text.widthFactor() > 0.0 ? text.widthFactor() : 1.0;
+    length = TextWidths::of(text.text(), std::fabs(height), widthFactor);
+    const TextHAlign h = DXFText::anchorHAlign(text.hAlign());
+    if (h == TextHAlign::Centre) start = -length / 2.0;
+    if (h == TextHAlign::Right) start = -length;
+  }
   double middle = kBarHeight * height;
   if (DXFText::anchorVAlign(text.hAlign(), text.vAlign()) == TextVAlign::Top) middle -= height;
   // The letters of a mirrored text hang below its baseline.
   if (text.isMirrored()) middle = -middle;
-  const auto turn = cosSinOfDegrees(text.drawnDirection());
+  const auto turn = cosSinOfDegrees(degrees);
   const double c = turn.cos;
   const double s = turn.sin;
   const auto at = [&](double along) {
-    return WorldPoint{text.x2() + c * along - s * middle, text.y2() + s * along + c * middle};
+    return WorldPoint{origin.x + c * along - s * middle, origin.y + s * along + c * middle};
   };
   const WorldPoint from = at(start);
   const WorldPoint to = at(start + length);

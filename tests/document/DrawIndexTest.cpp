@@ -213,6 +213,43 @@ TEST(IndexedDrawingTest, TinyObjectsBecomeOneDotAndLowTextsAThinLine) {
   EXPECT_EQ(count("text_out"), 0);
 }
 
+TEST(IndexedDrawingTest, ALowTextsLineIsAsLongAsItsLettersOrItsSpan) {
+  struct Case {
+    const char* name;
+    std::string text;
+    double fromX, toX;
+  };
+  const double letters = TextWidths::of("Lager 6204", 2.0);
+  const double wide = TextWidths::of("Lager 6204", 2.0, 1.5);
+  const std::vector<Case> cases = {
+      {"left", text(50, 50, 2.0, "Lager 6204"), 50.0, 50.0 + letters},
+      {"width factor", "  0\nTEXT\n  8\n0\n 10\n50\n 20\n50\n 40\n2\n 41\n1.5\n  1\nLager 6204\n",
+       50.0, 50.0 + wide},
+      {"centred", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n50\n 40\n2\n  1\nLager 6204\n 72\n1\n"
+                  " 11\n50\n 21\n50\n",
+       50.0 - letters / 2.0, 50.0 + letters / 2.0},
+      {"fit", "  0\nTEXT\n  8\n0\n 10\n50\n 20\n50\n 40\n2\n  1\nLager 6204\n 72\n5\n"
+              " 11\n90\n 21\n50\n",
+       50.0, 90.0},
+  };
+  for (const Case& c : cases) {
+    const auto document = readOk(dxfFile(c.text));
+    testsupport::RecordingDrawingArea area;
+    area.setWorld(-200, -200, 200, 200, 400, 400);
+    area.containerSize = {400, 400};
+    PaintOptions options;
+    options.levelOfDetail = true;
+    IndexedDrawing(*document).paint(area, options);
+    const auto lines = area.log.named("wc_line");
+    ASSERT_EQ(lines.size(), 1U) << c.name;
+    EXPECT_NEAR(lines[0].args[0], c.fromX, 1e-9) << c.name;
+    EXPECT_NEAR(lines[0].args[2], c.toX, 1e-9) << c.name;
+    // Through the middle of the letters, 2 units high above the baseline at 50.
+    EXPECT_GT(lines[0].args[1], 50.0) << c.name;
+    EXPECT_LT(lines[0].args[1], 52.0) << c.name;
+  }
+}
+
 TEST(IndexedDrawingTest, CancelledPaintStopsBeforeTheEnd) {
   std::string many;
   for (int i = 0; i < 5000; ++i) many += line(-100, i * 0.01, 100, i * 0.01);
