@@ -77,9 +77,9 @@ void DrawIndex::collect(const DXF_Zeichnung& document) {
       document.dimensions(),
       [&](const DXFGeometrie& entity, int i) { add(entityBox(entity), DrawKind::Entity, i, 0); },
       [&](const Polylinie& polyline, int i) {
-        if (polyline.isWide()) {
+        if (polyline.isWide() || !polyline.continuousPath().empty()) {
           add(DrawingExtents::ofPolyline(polyline, DrawingExtents::TextReach::Letters),
-              DrawKind::WidePolyline, i, 0);
+              DrawKind::WholePolyline, i, 0);
           return;
         }
         // The segments in the order the polyline draws them.

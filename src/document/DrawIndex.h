@@ -7,9 +7,9 @@
 class DXF_Zeichnung;
 
 // What one index entry paints, in the order the document paints them (the file's order):
-// entities, polyline segments (a polyline with widths whole, its bands joined), inserts
-// and dimensions.
-enum class DrawKind : std::uint8_t { Entity, PolylineSegment, WidePolyline, Insert, Dimension };
+// entities, polyline segments, whole polylines (those with widths, their bands joined, and
+// those whose linetype runs on around their vertices), inserts and dimensions.
+enum class DrawKind : std::uint8_t { Entity, PolylineSegment, WholePolyline, Insert, Dimension };
 
 // A world box in drawing units (floats rounded outwards, so the box never shrinks).
 struct DrawBox {

@@ -94,7 +94,7 @@ const char* colourOf(const DXF_Zeichnung& document, const DrawItem& item) {
     case DrawKind::Entity: return document.entities().at(item.object)->colour();
     // Every segment of a polyline has the polyline's looks.
     case DrawKind::PolylineSegment:
-    case DrawKind::WidePolyline: return document.polylines().at(item.object)->looks().colour();
+    case DrawKind::WholePolyline: return document.polylines().at(item.object)->looks().colour();
     case DrawKind::Insert: {
       const Layer* layer = document.inserts().at(item.object)->layer();
       return layer ? layer->colour() : kNoColour;
@@ -111,7 +111,7 @@ void drawInFull(const DXF_Zeichnung& document, const DrawItem& item, DrawingArea
     case DrawKind::PolylineSegment:
       document.polylines().at(item.object)->segmentAt(item.part)->draw(area, 1.0, 0, 0, 0);
       break;
-    case DrawKind::WidePolyline: document.polylines().at(item.object)->draw(area, 1.0, 0, 0, 0); break;
+    case DrawKind::WholePolyline: document.polylines().at(item.object)->draw(area, 1.0, 0, 0, 0); break;
     case DrawKind::Insert:
       document.inserts().at(item.object)->draw(area, document.blocks(), 1.0, 0, 0, 0, &budget);
       break;

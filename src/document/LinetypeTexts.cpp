@@ -38,8 +38,13 @@ std::vector<DevicePoint> strokedPath(const DXFGeometrie& entity) {
 LinetypeTexts::LinetypeTexts(LinePatterns patterns) : patterns_(std::move(patterns)) {}
 
 std::vector<DXFText> LinetypeTexts::along(const DXFGeometrie& entity) const {
+  return placed(entity, strokedPath(entity));
+}
+
+std::vector<DXFText> LinetypeTexts::placed(const DXFGeometrie& entity,
+                                           const std::vector<DevicePoint>& path) const {
   std::vector<DXFText> written;
-  if (entity.markedInvisible()) return written;
+  if (entity.markedInvisible() || path.size() < 2) return written;
   const char* linetype = entity.drawnLinetypeName();
   const std::vector<double>* pattern = patterns_.find(linetype);
   if (!pattern) return written;
@@ -48,13 +53,12 @@ std::vector<DXFText> LinetypeTexts::along(const DXFGeometrie& entity) const {
   if (texts.empty()) return written;
   double period = 0.0;
   for (const double element : *pattern) period += std::fabs(element) * scale;
-  const std::vector<DevicePoint> path = strokedPath(entity);
-  for (const PlacedPatternText& placed :
+  for (const PlacedPatternText& place :
        placePatternTexts(path, 0.0, period, texts, kMaxTextsPerLine,
                          std::numeric_limits<double>::min())) {
-    DXFText& text = written.emplace_back(placed.anchor.x, -placed.anchor.y,
-                                         placed.text->text.c_str(), placed.text->height,
-                                         placed.degrees);
+    DXFText& text = written.emplace_back(place.anchor.x, -place.anchor.y,
+                                         place.text->text.c_str(), place.text->height,
+                                         place.degrees);
     text.takeAllAttributesOf(entity);
     text.setAlignment(DXFText::kHAlignLeft, DXFText::kVAlignBaseline);
   }
@@ -62,6 +66,11 @@ std::vector<DXFText> LinetypeTexts::along(const DXFGeometrie& entity) const {
 }
 
 std::vector<DXFText> LinetypeTexts::along(const Polylinie& polyline) const {
+  if (const std::vector<WorldPoint> path = polyline.continuousPath(); !path.empty()) {
+    std::vector<DevicePoint> upsideDown;
+    for (const WorldPoint& p : path) upsideDown.push_back({p.x, -p.y});
+    return placed(polyline.looks(), upsideDown);
+  }
   std::vector<DXFText> written;
   for (int i = 0; i < polyline.segmentCount(); ++i) {
     std::vector<DXFText> texts = along(*polyline.segmentAt(i));

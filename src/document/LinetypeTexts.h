@@ -26,9 +26,14 @@ class LinetypeTexts {
   // another kind (ellipses and splines are stroked chord by chord, each chord starting the
   // pattern afresh, so their patterns put no text where a reader would expect one).
   std::vector<DXFText> along(const DXFGeometrie& entity) const;
-  // The texts along every segment of a polyline, which the painter strokes one by one.
+  // The texts along a polyline: along all of it when it generates its linetype
+  // continuously, else along every segment, which the painter then strokes one by one.
   std::vector<DXFText> along(const Polylinie& polyline) const;
 
  private:
+  // The texts along `path` (drawing units upside down, y downwards) looking like `looks`.
+  std::vector<DXFText> placed(const DXFGeometrie& looks,
+                              const std::vector<DevicePoint>& path) const;
+
   LinePatterns patterns_;
 };

@@ -18,6 +18,11 @@ namespace {
 // no allocation, unless it grew beyond this many vertices: then it is given back.
 constexpr std::size_t kKeptGatherCapacity = 4096;
 
+// Coordinates of one vertex, as two segments meeting there compute it (up to rounding).
+bool samePlace(double a, double b) {
+  return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(a));
+}
+
 PolylineVertices& gatherBuffer() {
   thread_local PolylineVertices vertices;
   return vertices;
@@ -526,7 +531,30 @@ void Polylinie::assignLayer(const Layer* layer) {
   if (layer) looks_.assignLayer(layer);
 }
 
+std::vector<WorldPoint> Polylinie::continuousPath() const {
+  std::vector<WorldPoint> path;
+  if ((flags_ & kContinuousLinetype) == 0 || isMesh() || isWide()) return path;
+  for (int i = 0; i < segmentCount(); ++i) {
+    const PolylineSegment segment = segmentAt(i);
+    if (std::strcmp(segment->typeName(), "LINE") != 0) return {};
+    const Punkt from = segment->pointAt(0.0);
+    const Punkt to = segment->pointAt(1.0);
+    if (path.empty()) {
+      path.push_back({from.x(), from.y()});
+    } else if (!samePlace(path.back().x, from.x()) || !samePlace(path.back().y, from.y())) {
+      return {};
+    }
+    path.push_back({to.x(), to.y()});
+  }
+  return path;
+}
+
 void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a) const {
+  if (std::vector<WorldPoint> path = continuousPath(); !path.empty()) {
+    for (WorldPoint& p : path) p = DXFGeometrie::place(p.x, p.y, s, a, dx, dy);
+    looks_.strokePolyline(area, path.data(), static_cast<int>(path.size()));
+    return;
+  }
   if (!isWide()) {
     for (int i = segmentCount() - 1; i >= 0; --i) segmentAt(i)->draw(area, s, dx, dy, a);
     return;
@@ -541,6 +569,16 @@ void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a
 
 void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
                              double maxX, double maxY, double dx, double dy, double a) const {
+  if (const std::vector<WorldPoint> path = continuousPath(); !path.empty()) {
+    const double k = DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY);
+    std::vector<DevicePoint> pixels;
+    for (const WorldPoint& p : path) {
+      const WorldPoint placed = DXFGeometrie::place(p.x, p.y, s, a, dx, dy);
+      pixels.push_back({k * (placed.x - minX), k * (maxY - placed.y)});
+    }
+    looks_.strokePolylineOnDevice(dc, pixels.data(), static_cast<int>(pixels.size()));
+    return;
+  }
   if (!isWide()) {
     for (int i = segmentCount() - 1; i >= 0; --i) {
       segmentAt(i)->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);

@@ -36,6 +36,9 @@ class Polylinie {
   static constexpr double kMinBulge = 0.001;
   // The bit of the flags (group 70) that closes the polyline.
   static constexpr std::int32_t kClosedFlag = 1;
+  // Group 70 bit: the linetype pattern runs on around the vertices instead of starting
+  // afresh at each one.
+  static constexpr std::int32_t kContinuousLinetype = 128;
 
   // Empty, layer name "LAYER", flags 0.
   Polylinie();
@@ -91,6 +94,10 @@ class Polylinie {
   int segmentCount() const { return segmentCount_; }
   // The segment at `index` (within the list): a line, arc or elliptical arc, made now.
   PolylineSegment segmentAt(int index) const;
+  // The corners the pen runs through in one stroke: for a polyline that generates its
+  // linetype continuously (kContinuousLinetype) and whose segments are straight, joined
+  // and not wide. Empty otherwise: each segment is then stroked on its own.
+  std::vector<WorldPoint> continuousPath() const;
   // What every segment looks like: layer, layer name, colour, linetype, visibility.
   const DXFGeometrie& looks() const { return looks_; }
 

@@ -209,6 +209,20 @@ void DXFGeometrie::selectSolidPen(Target& target) {
   selectWidth(target, LineWeight::kThinPixels);
 }
 
+void DXFGeometrie::strokePolyline(DrawingArea& area, const WorldPoint* points, int count) const {
+  if (!visible_ || count < 2) return;
+  selectPen(area);
+  area.wc_polyline(points, count);
+}
+
+void DXFGeometrie::strokePolylineOnDevice(DeviceContext& dc, const DevicePoint* points,
+                                          int count) const {
+  if (!visible_ || count < 2) return;
+  dc.set_orientation(DeviceContext::kLineOrientation);
+  selectPen(dc);
+  dc.polyline(points, count);
+}
+
 void DXFGeometrie::fillPolygon(DrawingArea& area, const WorldPoint* points, int count) const {
   if (!visible_) return;
   selectSolidPen(area);

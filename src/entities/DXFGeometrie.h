@@ -157,6 +157,12 @@ class DXFGeometrie {
   // the wide bands of polylines.
   void fillPolygon(DrawingArea& area, const WorldPoint* points, int count) const;
   void fillPolygonOnDevice(DeviceContext& dc, const DevicePoint* points, int count) const;
+  // Strokes the open polyline (placed world points, or device pixels) with the entity's
+  // pen in one go, unless it is hidden: a dash pattern runs on along the whole curve, as
+  // it does along an ellipse, a spline or a polyline that generates its linetype
+  // continuously.
+  void strokePolyline(DrawingArea& area, const WorldPoint* points, int count) const;
+  void strokePolylineOnDevice(DeviceContext& dc, const DevicePoint* points, int count) const;
 
   // Colour text of a DXF colour number: the layer colours, 0 "BYBLOCK", 256 "BYLAYER".
   static const char* colourOfNumber(int number);

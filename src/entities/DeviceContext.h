@@ -118,6 +118,13 @@ class DeviceContext {
   // Closed polygon: outlined with the foreground, filled with the background colour
   // unless the fill style is hollow.
   virtual void polygon(const DevicePoint* points, int count) = 0;
+  // Open polyline through the points; one stroke, so a dash pattern runs on through its
+  // corners. A device without its own draws the pieces as lines.
+  virtual void polyline(const DevicePoint* points, int count) {
+    for (int i = 1; i < count; ++i) {
+      line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    }
+  }
   virtual void dot(double x, double y, const char* colour) = 0;
 
   // Native arc on the device handle: bounding box and start/end points in pixels,

@@ -174,13 +174,11 @@ void Ellipse::draw(DrawingArea& area, double s, double dx, double dy, double a) 
   const DevicePoint tip = area.wc_to_dc(onArea.centre.x + majorLength, onArea.centre.y);
   const double pixels = std::fabs(tip.x - centre.x);
   const int n = chordsWithin(onArea, pixels, kDrawnChordError);
-  selectPen(area);
-  WorldPoint from = onArea.pointAt(onArea.start);
-  for (int i = 1; i <= n; ++i) {
-    const WorldPoint to = onArea.pointAt(onArea.start + (onArea.end - onArea.start) * i / n);
-    area.wc_line(from.x, from.y, to.x, to.y);
-    from = to;
+  std::vector<WorldPoint> points;
+  for (int i = 0; i <= n; ++i) {
+    points.push_back(onArea.pointAt(onArea.start + (onArea.end - onArea.start) * i / n));
   }
+  strokePolyline(area, points.data(), static_cast<int>(points.size()));
 }
 
 void Ellipse::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
@@ -191,16 +189,13 @@ void Ellipse::drawOnDevice(DeviceContext& dc, double s, double minX, double minY
   const EllipseArc onDevice = placed(s, a, dx, dy).mapped(k, 0.0, 0.0, -k, -k * minX, k * maxY);
   // An ellipse of infinite or undefined numbers has nothing to show.
   if (!std::isfinite(onDevice.centre.x + onDevice.centre.y + length(onDevice.major))) return;
-  dc.set_orientation(DeviceContext::kLineOrientation);
-  selectPen(dc);
   const int n = chordsWithin(onDevice, length(onDevice.major), kDrawnChordError);
-  WorldPoint from = onDevice.pointAt(onDevice.start);
-  for (int i = 1; i <= n; ++i) {
-    const WorldPoint to =
-        onDevice.pointAt(onDevice.start + (onDevice.end - onDevice.start) * i / n);
-    dc.line(from.x, from.y, to.x, to.y);
-    from = to;
+  std::vector<DevicePoint> points;
+  for (int i = 0; i <= n; ++i) {
+    const WorldPoint p = onDevice.pointAt(onDevice.start + (onDevice.end - onDevice.start) * i / n);
+    points.push_back({p.x, p.y});
   }
+  strokePolylineOnDevice(dc, points.data(), static_cast<int>(points.size()));
 }
 
 int Ellipse::readGroups(DxfLineReader& in) {
@@ -227,7 +222,8 @@ int Ellipse::writeGroups(std::ostream& out) const {
   // A closed polyline returns to its first vertex by itself.
   if (closed && points.size() > 1) points.pop_back();
   writeHead(out, true, "POLYLINE");
-  out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n" << (closed ? 1 : 0) << '\n';
+  // Flag 128: its linetype runs on around the vertices, as it runs along the ellipse.
+  out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n" << (closed ? 129 : 128) << '\n';
   writeEnd(out);
   for (const WorldPoint& p : points) {
     out << "VERTEX\n  8\n" << layerName_ << "\n 10\n" << p.x << "\n 20\n" << p.y

@@ -14,11 +14,6 @@ namespace {
 // The bit of the flags (group 70) that closes the curve through its fit points.
 constexpr int kClosedFlag = 1;
 
-// Container pixels of both ends beyond the same edge 0..limit.
-bool bothOutside(double a, double b, double limit) {
-  return (a < 0 && b < 0) || (a > limit && b > limit);
-}
-
 // The first and the last point, and between them each point at least `spacing` from the
 // point kept before it and from the last one.
 std::vector<WorldPoint> spacedApart(const std::vector<WorldPoint>& points, double spacing) {
@@ -32,6 +27,17 @@ std::vector<WorldPoint> spacedApart(const std::vector<WorldPoint>& points, doubl
   }
   kept.push_back(points.back());
   return kept;
+}
+
+// Calls stroke(first, count) for every run of consecutive points with finite coordinates.
+template <class Stroke>
+void forEachFiniteRun(const std::vector<WorldPoint>& points, Stroke stroke) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= points.size(); ++i) {
+    if (i < points.size() && std::isfinite(points[i].x + points[i].y)) continue;
+    if (i - start >= 2) stroke(points.data() + start, static_cast<int>(i - start));
+    start = i + 1;
+  }
 }
 
 }  // namespace
@@ -68,24 +74,10 @@ void Spline::draw(DrawingArea& area, double s, double dx, double dy, double a) c
       kPixelChordError / std::max(std::fabs(visible->pixelsX), std::fabs(visible->pixelsY));
   const std::vector<WorldPoint> points =
       curve->flatten(tolerance, kDrawnPointBudget, visible->window);
-  const PixelSize size = area.container_size();
-  const PixelPosition position = area.position_in_container();
-  bool penSelected = false;
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    const DevicePoint d1 = area.wc_to_dc(points[i - 1].x, points[i - 1].y);
-    const DevicePoint d2 = area.wc_to_dc(points[i].x, points[i].y);
-    const double px1 = d1.x + position.x;
-    const double py1 = d1.y + position.y;
-    const double px2 = d2.x + position.x;
-    const double py2 = d2.y + position.y;
-    if (!std::isfinite(px1 + py1 + px2 + py2)) continue;
-    if (bothOutside(px1, px2, size.width) || bothOutside(py1, py2, size.height)) continue;
-    if (!penSelected) {
-      selectPen(area);
-      penSelected = true;
-    }
-    area.wc_line(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
-  }
+  // One stroke along the curve, so its dashes run on; points that are no numbers end a run.
+  forEachFiniteRun(points, [&](const WorldPoint* run, int count) {
+    strokePolyline(area, run, count);
+  });
 }
 
 void Spline::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
@@ -98,12 +90,11 @@ void Spline::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
                         maxY};
   const std::vector<WorldPoint> points =
       curve->flatten(kPixelChordError / k, kDrawnPointBudget, window);
-  dc.set_orientation(DeviceContext::kLineOrientation);
-  selectPen(dc);
-  for (std::size_t i = 1; i < points.size(); ++i) {
-    dc.line(k * (points[i - 1].x - minX), k * (maxY - points[i - 1].y), k * (points[i].x - minX),
-            k * (maxY - points[i].y));
-  }
+  forEachFiniteRun(points, [&](const WorldPoint* run, int count) {
+    std::vector<DevicePoint> pixels;
+    for (int i = 0; i < count; ++i) pixels.push_back({k * (run[i].x - minX), k * (maxY - run[i].y)});
+    strokePolylineOnDevice(dc, pixels.data(), count);
+  });
 }
 
 std::vector<WorldPoint> Spline::savedPoints() const {
@@ -183,7 +174,8 @@ int Spline::readGroups(DxfLineReader& in) {
 
 int Spline::writeGroups(std::ostream& out) const {
   writeHead(out, true, "POLYLINE");
-  out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n0\n  0\n";
+  // Flag 128: its linetype runs on around the vertices, as it runs along the curve.
+  out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n128\n  0\n";
   for (const WorldPoint& p : spacedApart(savedPoints(), kSavedVertexSpacing)) {
     out << "VERTEX\n  8\n" << layerName_ << "\n 10\n" << p.x << "\n 20\n" << p.y << "\n 30\n0\n  0\n";
   }

@@ -258,7 +258,8 @@ TEST(EllipseWriting, WrittenAsAPolylineOfPointsOnTheCurve) {
   Ellipse half(arc);
   const std::string text = written(half);
   ASSERT_EQ(text.rfind("POLYLINE\n  8\n0\n", 0), 0u) << text;
-  EXPECT_NE(text.find(" 70\n0\n"), std::string::npos);
+  // Flag 128: the linetype pattern runs on around the vertices, as along the ellipse.
+  EXPECT_NE(text.find(" 70\n128\n"), std::string::npos);
   EXPECT_NE(text.find("SEQEND\n"), std::string::npos);
   std::vector<WorldPoint> vertices;
   std::istringstream lines(text);
@@ -280,7 +281,7 @@ TEST(EllipseWriting, WrittenAsAPolylineOfPointsOnTheCurve) {
   for (const WorldPoint& p : vertices) EXPECT_NEAR(onCurve(arc, p), 1.0, 1e-3);
   // A whole ellipse is a closed polyline.
   arc.end = arc.start + EllipseArc::kFullTurn;
-  EXPECT_NE(written(Ellipse(arc)).find(" 70\n1\n"), std::string::npos);
+  EXPECT_NE(written(Ellipse(arc)).find(" 70\n129\n"), std::string::npos);
   // Nothing stands for an ellipse of infinite size.
   arc.major = {INFINITY, 0};
   EXPECT_EQ(written(Ellipse(arc)), "");

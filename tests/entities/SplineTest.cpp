@@ -1,6 +1,7 @@
 // Tests of the SPLINE entity: reading its definition, drawing at the zoom, its R12 forms.
 #include "entities/Spline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -105,10 +106,15 @@ TEST(SplineDrawing, OnlyTheSeenPartIsRefinedWhenZoomedIn) {
   area.containerSize = {800, 800};
   area.position = {-99600, -99600};
   spline.draw(area, 1.0, 0, 0, 0);
+  // One stroke from the curve's start, so its dashes keep their places when scrolled: the
+  // unseen part in a few coarse chords, the seen part (x 996..1004) in chords of its own.
   const auto lines = area.log.named("wc_line");
-  EXPECT_GT(lines.size(), 0u);
   EXPECT_LT(lines.size(), 200u);
-  for (const auto& call : lines) EXPECT_GT(call.args[2], 990.0);
+  const auto seen = std::count_if(lines.begin(), lines.end(), [](const auto& call) {
+    return call.args[0] > 996.0 && call.args[2] < 1004.0;
+  });
+  EXPECT_GT(seen, 0);
+  EXPECT_LT(static_cast<long>(lines.size()) - seen, 40);
 }
 
 TEST(SplineSaving, WrittenAsAPolylineAndExplodedAsLines) {

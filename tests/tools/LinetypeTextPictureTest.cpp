@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -162,6 +164,88 @@ TEST(LinetypeTextPicture, SavedRelease12CopyPaintsTheTextsWhereTheyWere) {
   auto plain = std::make_unique<DXF_Zeichnung>();
   ASSERT_EQ(plain->readDXFFromMemory(dashesOnly), 0);
   EXPECT_LT(inkFoundIn(before, squarePicture(*plain)), 0.9);
+}
+
+namespace {
+
+// A dashed ellipse (centre 0,0, half axes 40 and 20) and a dashed cubic Bezier spline with
+// the pattern "DASHED": dashes of 4, gaps of 4.
+const char* const kDashedCurves =
+    "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n"
+    "  0\nLTYPE\n  2\nDASHED\n 70\n0\n  3\n\n 72\n65\n 73\n2\n 40\n8\n 49\n4\n 49\n-4\n"
+    "  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n"
+    "  0\nELLIPSE\n  8\n0\n  6\nDASHED\n 10\n0\n 20\n10\n 11\n40\n 21\n0\n 40\n0.5\n"
+    " 41\n0\n 42\n6.283185307179586\n"
+    "  0\nSPLINE\n  8\n0\n  6\nDASHED\n 70\n8\n 71\n3\n 72\n8\n 73\n4\n"
+    " 40\n0\n 40\n0\n 40\n0\n 40\n0\n 40\n1\n 40\n1\n 40\n1\n 40\n1\n"
+    " 10\n-50\n 20\n-50\n 10\n-20\n 20\n-10\n 10\n20\n 20\n-55\n 10\n50\n 20\n-25\n"
+    "  0\nENDSEC\n  0\nEOF\n";
+
+WorldPoint onEllipse(double t) { return {40.0 * std::cos(t), 10.0 + 20.0 * std::sin(t)}; }
+
+WorldPoint onSpline(double t) {
+  const double u = 1.0 - t;
+  const double b[] = {u * u * u, 3 * u * u * t, 3 * u * t * t, t * t * t};
+  const WorldPoint c[] = {{-50, -50}, {-20, -10}, {20, -55}, {50, -25}};
+  WorldPoint p;
+  for (int i = 0; i < 4; ++i) {
+    p.x += b[i] * c[i].x;
+    p.y += b[i] * c[i].y;
+  }
+  return p;
+}
+
+// The share of the curve's points (t from 0 to 1) with ink at most a pixel away, in the
+// square picture of the world -60..60.
+template <class Curve>
+double inkedShare(const std::vector<std::uint32_t>& pixels, Curve curve) {
+  constexpr int kSamples = 4000;
+  int inked = 0;
+  for (int i = 0; i < kSamples; ++i) {
+    const WorldPoint p = curve(static_cast<double>(i) / kSamples);
+    const int x = static_cast<int>((p.x + 60.0) * kSquare / 120.0);
+    const int y = static_cast<int>((60.0 - p.y) * kSquare / 120.0);
+    bool ink = false;
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const int nx = x + dx, ny = y + dy;
+        ink = ink || (nx >= 0 && ny >= 0 && nx < kSquare && ny < kSquare &&
+                      pixels[static_cast<std::size_t>(ny * kSquare + nx)] != 0xFFFFFF);
+      }
+    }
+    inked += ink ? 1 : 0;
+  }
+  return static_cast<double>(inked) / kSamples;
+}
+
+}  // namespace
+
+// An ellipse and a spline are stroked in one go, so their dashes run on along the whole
+// curve (2.5 pixels a unit: dashes and gaps of 10 pixels); a chord at a time would start
+// the pattern afresh every few pixels and draw them nearly solid. A release 12 save writes
+// them as polylines whose pattern runs on around the vertices (flag 128): the same picture.
+TEST(LinetypePicture, DashedEllipsesAndSplinesKeepTheirPatternAlongTheCurveAndAfterASave) {
+  auto original = std::make_unique<DXF_Zeichnung>();
+  ASSERT_EQ(original->readDXFFromMemory(kDashedCurves), 0);
+  const std::vector<std::uint32_t> before = squarePicture(*original);
+  const double ellipse =
+      inkedShare(before, [](double t) { return onEllipse(2.0 * std::numbers::pi * t); });
+  const double spline = inkedShare(before, onSpline);
+  // Dashes cover half the curve; a pixel either side of each adds a little. Drawn solid,
+  // nearly every point would have ink.
+  EXPECT_GT(ellipse, 0.45);
+  EXPECT_LT(ellipse, 0.8);
+  EXPECT_GT(spline, 0.45);
+  EXPECT_LT(spline, 0.8);
+
+  std::ostringstream saved;
+  DxfWriter(*original).writeTo(saved);
+  EXPECT_NE(saved.str().find(" 70\n129\n"), std::string::npos);  // the closed ellipse
+  auto copy = std::make_unique<DXF_Zeichnung>();
+  ASSERT_EQ(copy->readDXFFromMemory(saved.str()), 0);
+  const std::vector<std::uint32_t> after = squarePicture(*copy);
+  EXPECT_GT(inkFoundIn(before, after), 0.97);
+  EXPECT_GT(inkFoundIn(after, before), 0.97);
 }
 
 TEST(LinetypeTextPrint, PrintedPagesCarryEveryText) {

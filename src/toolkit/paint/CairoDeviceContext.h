@@ -58,8 +58,6 @@ class CairoDeviceContext : public EllipticArcContext {
   // Polygon filled with the background colour whatever the fill style, outlined with the
   // pen; the drawing area's filled polygons come here.
   void filledPolygon(const DevicePoint* points, int count);
-  // Open polyline through the points as one stroke with the pen.
-  void polyline(const DevicePoint* points, int count);
   // One pixel in the foreground colour.
   void foregroundDot(double x, double y);
 
@@ -104,6 +102,8 @@ class CairoDeviceContext : public EllipticArcContext {
 
   // Circles and arcs (from the elliptic-arc base) are outlines only, never filled.
   void line(double x1, double y1, double x2, double y2) override;
+  // Open polyline through the points as one stroke with the pen.
+  void polyline(const DevicePoint* points, int count) override;
   void polygon(const DevicePoint* points, int count) override;
   void dot(double x, double y, const char* colour) override;
   void text_out(double x, double y, const char* text, const TextStyle& style) override;

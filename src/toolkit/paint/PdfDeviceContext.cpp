@@ -195,6 +195,23 @@ void PdfDeviceContext::line(double x1, double y1, double x2, double y2) {
   drawPatternTexts(ends);
 }
 
+void PdfDeviceContext::polyline(const DevicePoint* points, int count) {
+  if (!points || count < 2) return;
+  const std::span<const DevicePoint> corners(points, static_cast<std::size_t>(count));
+  const bool onPage = std::all_of(corners.begin(), corners.end(), [this](const DevicePoint& p) {
+    return finite({p.x, p.y}) && clip_.contains(p);
+  });
+  if (!onPage) {
+    DeviceContext::polyline(points, count);
+    return;
+  }
+  strokeColour();
+  point('m', corners[0].x + 0.5, corners[0].y + 0.5);
+  for (std::size_t i = 1; i < corners.size(); ++i) point('l', corners[i].x + 0.5, corners[i].y + 0.5);
+  stroke("S");
+  drawPatternTexts(corners);
+}
+
 void PdfDeviceContext::drawPatternTexts(std::span<const DevicePoint> points) {
   // A line reaching far beyond the page must not cost a text for every repetition.
   constexpr std::size_t kMaxTexts = 10000;

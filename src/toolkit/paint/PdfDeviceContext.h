@@ -57,6 +57,9 @@ class PdfDeviceContext : public EllipticArcContext {
   void set_orientation(int /*orientation*/) override {}
 
   void line(double x1, double y1, double x2, double y2) override;
+  // One stroke, so that its dashes run on; a polyline reaching off the page is drawn as
+  // its lines, each cut to the page.
+  void polyline(const DevicePoint* points, int count) override;
   void polygon(const DevicePoint* points, int count) override;
   void dot(double x, double y, const char* colour) override;
   void text_out(double x, double y, const char* text, const TextStyle& style) override;

@@ -179,6 +179,9 @@ void PrinterContext::set_orientation(int orientation) {
 void PrinterContext::line(double x1, double y1, double x2, double y2) {
   if (page_) page_->line(x1, y1, x2, y2);
 }
+void PrinterContext::polyline(const DevicePoint* points, int count) {
+  if (page_) page_->polyline(points, count);
+}
 void PrinterContext::circle(double cx, double cy, double r) {
   if (page_) page_->circle(cx, cy, r);
 }

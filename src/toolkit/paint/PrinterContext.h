@@ -69,6 +69,7 @@ class PrinterContext : public DeviceContext {
   void set_fill_style(int style) override;
   void set_orientation(int orientation) override;
   void line(double x1, double y1, double x2, double y2) override;
+  void polyline(const DevicePoint* points, int count) override;
   void circle(double cx, double cy, double r) override;
   void arc(double cx, double cy, double rx, double ry, double startAngle,
            double endAngle) override;
