@@ -6,26 +6,35 @@
 #include <limits>
 
 #include "document/Polylinie.h"
+#include "entities/Spline.h"
 #include "entities/PatternTextPlacement.h"
 
 namespace {
 
-// Circles and arcs are followed along this many chords: a text's place along a chord
+// Circles, arcs and ellipses are followed along this many chords: a text's place along a chord
 // differs from its place on the curve by less than a ten-thousandth of the radius.
 constexpr int kCurveChords = 720;
 
 // The path the pen strokes in one go, in drawing units, upside down (y downwards) as the
-// placement expects it; empty for kinds stroked piece by piece.
+// placement expects it; empty for kinds that carry no linetype.
 std::vector<DevicePoint> strokedPath(const DXFGeometrie& entity) {
   const char* kind = entity.typeName();
+  std::vector<DevicePoint> path;
+  if (std::strcmp(kind, "SPLINE") == 0) {
+    // The polyline the spline is saved as, along which its pattern runs on.
+    for (const WorldPoint& p : static_cast<const Spline&>(entity).savedPoints()) {
+      path.push_back({p.x, -p.y});
+    }
+    return path;
+  }
   int chords = 0;
   if (std::strcmp(kind, "LINE") == 0) {
     chords = 1;
-  } else if (std::strcmp(kind, "CIRCLE") == 0 || std::strcmp(kind, "ARC") == 0) {
-    // pointAt runs counter-clockwise from the start angle, the way the curve is stroked.
+  } else if (std::strcmp(kind, "CIRCLE") == 0 || std::strcmp(kind, "ARC") == 0 ||
+             std::strcmp(kind, "ELLIPSE") == 0) {
+    // pointAt runs from the start, counter-clockwise, the way the curve is stroked.
     chords = kCurveChords;
   }
-  std::vector<DevicePoint> path;
   for (int i = 0; chords > 0 && i <= chords; ++i) {
     const Punkt p = entity.pointAt(static_cast<double>(i) / chords);
     path.push_back({p.x(), -p.y()});

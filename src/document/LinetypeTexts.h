@@ -21,10 +21,9 @@ class LinetypeTexts {
 
   explicit LinetypeTexts(LinePatterns patterns);
 
-  // The texts along a line, circle or arc, each looking like the entity (layer, colour,
-  // paper space). None for a linetype without texts, an entity the file marks invisible, or
-  // another kind (ellipses and splines are stroked chord by chord, each chord starting the
-  // pattern afresh, so their patterns put no text where a reader would expect one).
+  // The texts along a line, circle, arc, ellipse or spline, each looking like the entity
+  // (layer, colour, paper space). None for a linetype without texts, an entity the file
+  // marks invisible, or another kind.
   std::vector<DXFText> along(const DXFGeometrie& entity) const;
   // The texts along a polyline: along all of it when it generates its linetype
   // continuously, else along every segment, which the painter then strokes one by one.

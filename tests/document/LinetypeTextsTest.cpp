@@ -75,7 +75,7 @@ void expectTexts(const std::vector<DXFText>& texts, const std::vector<Expected>&
 
 }  // namespace
 
-TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesArcsAndCircles) {
+TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesAndCurves) {
   struct Case {
     const char* name;
     std::string entity;
@@ -106,6 +106,13 @@ TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesArcsAndCircles) {
        {onCircle(10, 90, 12)}, 4.0},
       {"circle", "  0\nCIRCLE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n10\n", 1.0,
        {onCircle(10, 0, 12), onCircle(10, 0, 34), onCircle(10, 0, 56)}, 4.0},
+      // An ellipse as round as a circle, and a straight spline of degree 1.
+      {"ellipse", "  0\nELLIPSE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n10\n 21\n0\n 40\n1\n"
+                  " 41\n0\n 42\n6.283185307179586\n",
+       1.0, {onCircle(10, 0, 12), onCircle(10, 0, 34), onCircle(10, 0, 56)}, 4.0},
+      {"spline", "  0\nSPLINE\n  8\n0\n  6\nTEXTED\n 70\n8\n 71\n1\n 72\n4\n 73\n2\n"
+                 " 40\n0\n 40\n0\n 40\n1\n 40\n1\n 10\n0\n 20\n10\n 10\n50\n 20\n10\n",
+       1.0, {onLine(12, 10, 0), onLine(34, 10, 0)}, 4.0},
       {"marked invisible",
        "  0\nLINE\n  8\n0\n 60\n1\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n50\n 21\n0\n", 1.0, {}, 4.0},
       {"continuous", "  0\nLINE\n  8\n0\n  6\nCONTINUOUS\n 10\n0\n 20\n0\n 11\n50\n 21\n0\n", 1.0,
