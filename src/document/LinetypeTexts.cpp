@@ -47,13 +47,19 @@ std::vector<DevicePoint> strokedPath(const DXFGeometrie& entity) {
 LinetypeTexts::LinetypeTexts(LinePatterns patterns) : patterns_(std::move(patterns)) {}
 
 std::vector<DXFText> LinetypeTexts::along(const DXFGeometrie& entity) const {
+  // Most saved objects carry no texts: their curves are not followed at all.
+  if (!carriesTexts(entity)) return {};
   return placed(entity, strokedPath(entity));
+}
+
+bool LinetypeTexts::carriesTexts(const DXFGeometrie& looks) const {
+  return !looks.markedInvisible() && patterns_.texts(looks.drawnLinetypeName()) != nullptr;
 }
 
 std::vector<DXFText> LinetypeTexts::placed(const DXFGeometrie& entity,
                                            const std::vector<DevicePoint>& path) const {
   std::vector<DXFText> written;
-  if (entity.markedInvisible() || path.size() < 2) return written;
+  if (path.size() < 2) return written;
   const char* linetype = entity.drawnLinetypeName();
   const std::vector<double>* pattern = patterns_.find(linetype);
   if (!pattern) return written;
@@ -75,6 +81,7 @@ std::vector<DXFText> LinetypeTexts::placed(const DXFGeometrie& entity,
 }
 
 std::vector<DXFText> LinetypeTexts::along(const Polylinie& polyline) const {
+  if (!carriesTexts(polyline.looks())) return {};
   if (const std::vector<WorldPoint> path = polyline.continuousPath(); !path.empty()) {
     std::vector<DevicePoint> upsideDown;
     for (const WorldPoint& p : path) upsideDown.push_back({p.x, -p.y});

@@ -30,6 +30,8 @@ class LinetypeTexts {
   std::vector<DXFText> along(const Polylinie& polyline) const;
 
  private:
+  // Whether the linetype `looks` draws with carries texts, and the file shows it.
+  bool carriesTexts(const DXFGeometrie& looks) const;
   // The texts along `path` (drawing units upside down, y downwards) looking like `looks`.
   std::vector<DXFText> placed(const DXFGeometrie& looks,
                               const std::vector<DevicePoint>& path) const;
