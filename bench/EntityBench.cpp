@@ -95,8 +95,8 @@ struct Record<Solid> {
   static constexpr const char* kType = "SOLID";
   static void groups(std::string& out, Random& r) {
     const double x = r.next(0, kWorld), y = r.next(0, kWorld), w = r.next(2, 40);
-    const char* codes[4][3] = {{" 10", " 20", " 30"}, {" 11", " 21", " 31"},
-                               {" 12", " 22", " 32"}, {" 13", " 23", " 33"}};
+    const char* codes[4][3] = {
+        {" 10", " 20", " 30"}, {" 11", " 21", " 31"}, {" 12", " 22", " 32"}, {" 13", " 23", " 33"}};
     const double corners[4][2] = {{x, y}, {x + w, y}, {x, y + w}, {x + w, y + w}};
     for (int i = 0; i < 4; ++i) {
       pair(out, codes[i][0], corners[i][0]), pair(out, codes[i][1], corners[i][1]);
@@ -242,7 +242,10 @@ void BM_TextOut(benchmark::State& state) {
   style.pixelHeight = static_cast<int>(state.range(0));
   Random random;
   for (auto _ : state) {
-    dc.text_out(random.next(0, kPixels), random.next(0, kPixels), "\xD8" "12 H7 M8x1", style);
+    dc.text_out(random.next(0, kPixels), random.next(0, kPixels),
+                "\xD8"
+                "12 H7 M8x1",
+                style);
   }
   cairo_surface_flush(surface.get());
   state.SetItemsProcessed(state.iterations());

@@ -453,10 +453,9 @@ void registerAll(const std::string& label, const std::string& (*text)(const void
   for (const auto& [name, measureOf] : measures) {
     // A lambda may not capture a structured binding under every compiler this builds with.
     const Measure measure = measureOf;
-    benchmark::RegisterBenchmark((std::string(name) + "/" + label).c_str(),
-                                 [measure, text, source](benchmark::State& state) {
-                                   measure(state, text(source));
-                                 })
+    benchmark::RegisterBenchmark(
+        (std::string(name) + "/" + label).c_str(),
+        [measure, text, source](benchmark::State& state) { measure(state, text(source)); })
         ->Unit(benchmark::kMillisecond);
   }
 }
@@ -467,9 +466,9 @@ struct GeneratedDrawing {
 };
 
 constexpr GeneratedDrawing kGenerated[] = {{100000, Release::R12},
-                                        {100000, Release::R2000},
-                                        {1000000, Release::R12},
-                                        {1000000, Release::R2000}};
+                                           {100000, Release::R2000},
+                                           {1000000, Release::R12},
+                                           {1000000, Release::R2000}};
 
 const std::string& generatedText(const void* source) {
   const auto& drawing = *static_cast<const GeneratedDrawing*>(source);

@@ -127,22 +127,30 @@ const bool registered = [] {
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     const std::string name = entry.path().filename().string();
-    if (name.rfind("gen_", 0) == 0 && entry.path().extension() == ".dxf") files.emplace(name, entry.path());
+    if (name.rfind("gen_", 0) == 0 && entry.path().extension() == ".dxf")
+      files.emplace(name, entry.path());
   }
   for (const auto& [name, path] : files) {
     const std::string label = "/" + name;
     benchmark::RegisterBenchmark(("Open" + label).c_str(), BM_Open, path)
-        ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(3);
     auto repaint = [&](const char* what, auto view) {
-      benchmark::RegisterBenchmark((what + label).c_str(),
-                                   [path, view](benchmark::State& state) { BM_Paint(state, path, view); })
-          ->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.5);
+      benchmark::RegisterBenchmark(
+          (what + label).c_str(),
+          [path, view](benchmark::State& state) { BM_Paint(state, path, view); })
+          ->Unit(benchmark::kMillisecond)
+          ->UseRealTime()
+          ->MinTime(0.5);
     };
     repaint("Fit", [](ViewPlacement v) { return v; });
     repaint("ZoomIn", [](ViewPlacement v) { return zoomed(v, kZoomStep); });
     repaint("Zoom10", [](ViewPlacement v) { return zoomed(v, kCloseZoom); });
     benchmark::RegisterBenchmark(("Scroll100" + label).c_str(), BM_Scroll, path)
-        ->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.5);
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->MinTime(0.5);
   }
   return true;
 }();

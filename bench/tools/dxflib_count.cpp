@@ -27,13 +27,9 @@ class CountingAdapter : public DL_CreationAdapter {
   void addDimAlign(const DL_DimensionData&, const DL_DimAlignedData&) override { ++dims; }
   void addDimLinear(const DL_DimensionData&, const DL_DimLinearData&) override { ++dims; }
   void addDimRadial(const DL_DimensionData&, const DL_DimRadialData&) override { ++dims; }
-  void addDimDiametric(const DL_DimensionData&, const DL_DimDiametricData&) override {
-    ++dims;
-  }
+  void addDimDiametric(const DL_DimensionData&, const DL_DimDiametricData&) override { ++dims; }
   void addDimAngular(const DL_DimensionData&, const DL_DimAngular2LData&) override { ++dims; }
-  void addDimAngular3P(const DL_DimensionData&, const DL_DimAngular3PData&) override {
-    ++dims;
-  }
+  void addDimAngular3P(const DL_DimensionData&, const DL_DimAngular3PData&) override { ++dims; }
   void addDimOrdinate(const DL_DimensionData&, const DL_DimOrdinateData&) override { ++dims; }
 
   long layers = 0, linetypes = 0, blocks = 0, points = 0, lines = 0, arcs = 0, circles = 0,
@@ -57,7 +53,7 @@ int main(int argc, char** argv) {
       "LINE %ld ARC %ld CIRCLE %ld POINT %ld TEXT %ld SOLID %ld polylines %ld vertices %ld "
       "inserts %ld dimensions %ld blocks %ld layers %ld linetypes %ld\n",
       counts.lines, counts.arcs, counts.circles, counts.points, counts.texts, counts.solids,
-      counts.polylines, counts.vertices, counts.inserts, counts.dims, counts.blocks,
-      counts.layers, counts.linetypes);
+      counts.polylines, counts.vertices, counts.inserts, counts.dims, counts.blocks, counts.layers,
+      counts.linetypes);
   return 0;
 }

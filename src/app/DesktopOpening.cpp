@@ -22,9 +22,9 @@ const GtkTargetEntry kUriTarget = {const_cast<gchar*>("text/uri-list"), 0, 0};
 struct DesktopOpening {
   ViewerSession* session = nullptr;
   GtkWidget* frame = nullptr;
-  std::filesystem::path folder;    // where the launcher puts its requests
-  std::deque<std::string> waiting; // files not opened yet, first come first
-  bool opening = false;            // a file is being opened (the open pumps events)
+  std::filesystem::path folder;     // where the launcher puts its requests
+  std::deque<std::string> waiting;  // files not opened yet, first come first
+  bool opening = false;             // a file is being opened (the open pumps events)
   guint timer = 0;
 };
 

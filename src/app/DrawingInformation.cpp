@@ -22,9 +22,9 @@ struct Release {
   const char* name;
 };
 constexpr Release kReleases[] = {
-    {"AC1002", "R2.5"},  {"AC1003", "R2.6"},  {"AC1004", "R9"},     {"AC1006", "R10"},
-    {"AC1009", "R11/R12"}, {"AC1012", "R13"}, {"AC1014", "R14"},    {"AC1015", "2000"},
-    {"AC1018", "2004"},  {"AC1021", "2007"},  {"AC1024", "2010"},   {"AC1027", "2013"},
+    {"AC1002", "R2.5"},    {"AC1003", "R2.6"}, {"AC1004", "R9"},   {"AC1006", "R10"},
+    {"AC1009", "R11/R12"}, {"AC1012", "R13"},  {"AC1014", "R14"},  {"AC1015", "2000"},
+    {"AC1018", "2004"},    {"AC1021", "2007"}, {"AC1024", "2010"}, {"AC1027", "2013"},
     {"AC1032", "2018"},
 };
 
@@ -45,15 +45,15 @@ std::string versionLine(const DXF_Zeichnung& drawing) {
 std::string extentsLine(const DXF_Zeichnung& drawing) {
   const DrawingExtents::Box box = DrawingExtents(drawing).compute();
   if (box.empty) return "Extents: nothing is drawn";
-  return "Extents: x " + number(box.minX) + " to " + number(box.maxX) + ", y " +
-         number(box.minY) + " to " + number(box.maxY) + " (" + number(box.maxX - box.minX) +
-         " x " + number(box.maxY - box.minY) + ")";
+  return "Extents: x " + number(box.minX) + " to " + number(box.maxX) + ", y " + number(box.minY) +
+         " to " + number(box.maxY) + " (" + number(box.maxX - box.minX) + " x " +
+         number(box.maxY - box.minY) + ")";
 }
 
 std::string kindsLine(const DXF_Zeichnung& drawing) {
-  KindCount kinds[] = {{"LINE", "lines"},     {"ARC", "arcs"},       {"CIRCLE", "circles"},
+  KindCount kinds[] = {{"LINE", "lines"},       {"ARC", "arcs"},       {"CIRCLE", "circles"},
                        {"ELLIPSE", "ellipses"}, {"SPLINE", "splines"}, {"HATCH", "hatches"},
-                       {"POINT", "points"},   {"TEXT", "texts"},     {"SOLID", "solids"}};
+                       {"POINT", "points"},     {"TEXT", "texts"},     {"SOLID", "solids"}};
   for (int i = 0; i < drawing.entities().count(); ++i) {
     const char* type = drawing.entities().at(i)->typeName();
     for (KindCount& kind : kinds) {
@@ -64,8 +64,8 @@ std::string kindsLine(const DXF_Zeichnung& drawing) {
   for (const KindCount& kind : kinds) {
     text += std::string(kind.label) + " " + std::to_string(kind.count) + ", ";
   }
-  return text + "polylines " + std::to_string(drawing.polylines().count()) +
-         ", block references " + std::to_string(drawing.inserts().count()) + ", dimensions " +
+  return text + "polylines " + std::to_string(drawing.polylines().count()) + ", block references " +
+         std::to_string(drawing.inserts().count()) + ", dimensions " +
          std::to_string(drawing.dimensions().count()) + ".\nBlocks " +
          std::to_string(drawing.blocks().count()) + ", layers " +
          std::to_string(drawing.layers().count()) + ".";
@@ -102,8 +102,8 @@ std::string layerLines(const DXF_Zeichnung& drawing) {
   }
   std::string text = "Layers:";
   for (const auto& [name, objects] : layers) {
-    text += "\n  " + name + ": " + std::to_string(objects) +
-            (objects == 1 ? " object" : " objects");
+    text +=
+        "\n  " + name + ": " + std::to_string(objects) + (objects == 1 ? " object" : " objects");
   }
   return text;
 }

@@ -73,7 +73,8 @@ void cannotShow(ViewerSession& session) {
 }
 
 void showCommands(ViewerSession& session) {
-  forEach(session, {"PB_mass", "PB_zoom", "MI_zoom", "MI_zoom_sep", "PB_Layer", "PB_acad", "MI_Layer",
+  forEach(session,
+          {"PB_mass", "PB_zoom", "MI_zoom", "MI_zoom_sep", "PB_Layer", "PB_acad", "MI_Layer",
            "MI_Layer_sep", "MI_ACAD", "MI_ACAD_sep"},
           showWidget);
   // Shown again so that an open layer dialog is brought up to date with the new drawing.
@@ -138,16 +139,16 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   statusClear(session);
   window.openedFile = "";
   showOpenedFile(session);
-  forEach(session, {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_front",
-           "PB_back", "PB_all", "PB_mass", "PB_zoom", "MI_zoom", "MI_zoom_sep", "PB_Layer",
-           "PB_acad", "MI_Layer", "MI_Layer_sep", "MI_ACAD", "MI_ACAD_sep", "PB_info",
-           "MI_info"},
+  forEach(session, {"SB_vert",     "SB_hori",  "PB_left", "PB_right", "PB_top",       "PB_bottom",
+                    "PB_front",    "PB_back",  "PB_all",  "PB_mass",  "PB_zoom",      "MI_zoom",
+                    "MI_zoom_sep", "PB_Layer", "PB_acad", "MI_Layer", "MI_Layer_sep", "MI_ACAD",
+                    "MI_ACAD_sep", "PB_info",  "MI_info"},
           hideWidget);
   showZoomMode(session);
 
-  const Admission admission = admitDrawing(drawing, setting(session, "SilLayer").c_str(),
-                                           setting(session, "MassblLayer").c_str(),
-                                           window.alternativeLayer != 0);
+  const Admission admission =
+      admitDrawing(drawing, setting(session, "SilLayer").c_str(),
+                   setting(session, "MassblLayer").c_str(), window.alternativeLayer != 0);
   if (admission == Admission::Refused) {
     cannotShow(session);
     return true;

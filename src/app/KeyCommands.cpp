@@ -13,10 +13,14 @@
 #include "viewer/WindowUtilities.h"
 
 const MenuAccelerator kMenuAccelerators[] = {
-    {"MI_open", GDK_KEY_o, GDK_CONTROL_MASK},    {"MI_saveas", GDK_KEY_s, GDK_CONTROL_MASK},
-    {"MI_print", GDK_KEY_p, GDK_CONTROL_MASK},   {"MI_quit", GDK_KEY_q, GDK_CONTROL_MASK},
-    {"MI_zoomp", GDK_KEY_plus, GDK_CONTROL_MASK}, {"MI_zoomm", GDK_KEY_minus, GDK_CONTROL_MASK},
-    {"MI_zoomb", GDK_KEY_Home, 0},               {"MI_hilfe", GDK_KEY_F1, 0},
+    {"MI_open", GDK_KEY_o, GDK_CONTROL_MASK},
+    {"MI_saveas", GDK_KEY_s, GDK_CONTROL_MASK},
+    {"MI_print", GDK_KEY_p, GDK_CONTROL_MASK},
+    {"MI_quit", GDK_KEY_q, GDK_CONTROL_MASK},
+    {"MI_zoomp", GDK_KEY_plus, GDK_CONTROL_MASK},
+    {"MI_zoomm", GDK_KEY_minus, GDK_CONTROL_MASK},
+    {"MI_zoomb", GDK_KEY_Home, 0},
+    {"MI_hilfe", GDK_KEY_F1, 0},
 };
 const int kMenuAcceleratorCount = sizeof kMenuAccelerators / sizeof kMenuAccelerators[0];
 

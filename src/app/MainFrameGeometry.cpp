@@ -9,7 +9,7 @@
 namespace {
 constexpr const char* kSection = "DXFViewer";
 constexpr int kBottomReserve = 40;  // pixels left free below the frame (task bar)
-}
+}  // namespace
 
 void readFrameGeometry(IniFile& settings, FrameGeometry& geometry) {
   geometry.state = settings.getInt(kSection, "State");

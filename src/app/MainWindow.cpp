@@ -29,7 +29,8 @@
 
 namespace {
 
-void forEachChild(GwCore* frame, std::initializer_list<const char*> names, void (*action)(GwCore*)) {
+void forEachChild(GwCore* frame, std::initializer_list<const char*> names,
+                  void (*action)(GwCore*)) {
   for (const char* name : names) {
     if (GwCore* child = frame->frame_child(name)) action(child);
   }
@@ -105,8 +106,7 @@ void buildMainWindow(ViewerSession& session, DXF_Interface* viewer, int viewType
         gw_def_mgr.load("Anwendungsfenster", nullptr, 1, &session));
     view.drawingShown = 0;
     if (application && application->class_id() == GwAPPLFRAME_CLASS) {
-      std::unique_ptr<GwFrame> dialog(
-          gw_def_mgr.load("DXFViewer_Dialog", nullptr, 1, &session));
+      std::unique_ptr<GwFrame> dialog(gw_def_mgr.load("DXFViewer_Dialog", nullptr, 1, &session));
       if (dialog && dialog->class_id() == GwDIALOGFRAME_CLASS) {
         mergeFrames(*application, *dialog);
         window.frame = application.get();
@@ -140,14 +140,13 @@ int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   if (GwCore* radio = frame->frame_child("MI_radio50")) radio->set_toggle_state(1);
   session->view.zoomStep = 0.5;
   session->view.mouseMode = MouseMode::Zoom;
-  forEachChild(frame,
-               {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_back",
-                "PB_front", "PB_all", "PB_cut", "PB_acad", "PB_Layer", "PB_mass", "PB_zoom",
-                "PB_info", "PB_hilfe"},
-               hideWidget);
+  forEachChild(
+      frame,
+      {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_back", "PB_front",
+       "PB_all", "PB_cut", "PB_acad", "PB_Layer", "PB_mass", "PB_zoom", "PB_info", "PB_hilfe"},
+      hideWidget);
   forEachChild(frame, {"PB_Zurueck", "PB_zoom"}, makeInsensitive);
-  forEachChild(frame, {"MI_zoom", "MI_zoom_sep", "MI_ACAD", "MI_ACAD_sep", "DA_zoom"},
-               hideWidget);
+  forEachChild(frame, {"MI_zoom", "MI_zoom_sep", "MI_ACAD", "MI_ACAD_sep", "DA_zoom"}, hideWidget);
   statusClear(*session);
   busyEnd(*session);
   frame->set_cursor(GwCURSOR_ARROW);
@@ -229,8 +228,7 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD userData) {
 int init_picture(GwCore* button, GwEvent* /*event*/, GwUD userData) {
   const ViewerSession* session = ViewerSession::of(userData);
   if (!button || !session) return 1;
-  const std::string path =
-      generalPath(session->window.frameSettings, "BmpPath", userData.str());
+  const std::string path = generalPath(session->window.frameSettings, "BmpPath", userData.str());
   button->set_picture_mode(GwPICTURE_ONLY);
   button->set_picture(path.c_str());
   return 1;

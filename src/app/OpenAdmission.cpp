@@ -14,11 +14,10 @@ bool hasLayer(const DXF_Zeichnung& drawing, const char* name) {
 
 }  // namespace
 
-Admission admitDrawing(const DXF_Zeichnung& drawing, const char* silLayer,
-                       const char* massblLayer, bool alternativeLayer) {
+Admission admitDrawing(const DXF_Zeichnung& drawing, const char* silLayer, const char* massblLayer,
+                       bool alternativeLayer) {
   const bool throughSil = hasLayer(drawing, silLayer);
   const bool carriesMassbl = alternativeLayer && hasLayer(drawing, massblLayer);
   if (!throughSil && !carriesMassbl) return Admission::Refused;
-  return alternativeLayer && !carriesMassbl ? Admission::WithCommands
-                                            : Admission::WithoutCommands;
+  return alternativeLayer && !carriesMassbl ? Admission::WithCommands : Admission::WithoutCommands;
 }

@@ -43,9 +43,9 @@ int CB_print(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
       const SheetExtents window = SheetGeometry::printWindow(
           {drawing->minX(), drawing->minY(), drawing->maxX(), drawing->maxY()});
       const SheetTexts texts = sheetTexts(*session);
-      printed = printer.print_one_page(
-          "Screen", window.maxX - window.minX, window.maxY - window.minY,
-          [&](DeviceContext& dc) { printSheet(*drawing, dc, texts); });
+      printed =
+          printer.print_one_page("Screen", window.maxX - window.minX, window.maxY - window.minY,
+                                 [&](DeviceContext& dc) { printSheet(*drawing, dc, texts); });
     }
     busyEnd(*session);
     if (!printed) showMessage(*session, kCannotPrint);

@@ -30,9 +30,7 @@ std::string blockReference(const ScriptOptions& options) {
   return (options.explode ? "*" : "") + std::string(options.blockName);
 }
 
-std::string scaleAndRotation(const std::string& angle) {
-  return "_scale 1.0 _rot " + angle + "\n";
-}
+std::string scaleAndRotation(const std::string& angle) { return "_scale 1.0 _rot " + angle + "\n"; }
 
 // The insertion point unless the user picks it; an exploded insert asks for scale and
 // rotation after the point.
@@ -45,8 +43,8 @@ std::string placement(const ScriptOptions& options, const std::string& pointText
 }
 
 std::string zoomTo(const WorldWindow& window) {
-  return "_.zoom _w " + point(window.minX, window.minY) + " " +
-         point(window.maxX, window.maxY) + " ";
+  return "_.zoom _w " + point(window.minX, window.minY) + " " + point(window.maxX, window.maxY) +
+         " ";
 }
 
 }  // namespace

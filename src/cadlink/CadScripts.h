@@ -13,9 +13,9 @@ struct ScriptOptions {
   std::string_view blockName;  // name of the block in the CAD drawing
   double insertX = 0.0;        // insertion point, drawing units
   double insertY = 0.0;
-  double insertAngle = 0.0;    // rotation, degrees
-  bool explode = false;        // insert the block exploded
-  bool mouseInsert = true;     // the user picks the point (and maybe more) in the CAD program
+  double insertAngle = 0.0;  // rotation, degrees
+  bool explode = false;      // insert the block exploded
+  bool mouseInsert = true;   // the user picks the point (and maybe more) in the CAD program
 };
 
 // Version codes whose CAD program inserts a DXF file as a block directly; the others read

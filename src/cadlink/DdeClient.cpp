@@ -96,8 +96,8 @@ int DdeClient::release() {
 
 int DdeClient::sendInsertScript(const char* file, double x1, double y1, double x2, double y2,
                                 int versionCode) {
-  return send(insertScript(optionsOf(*this), file ? file : "", WorldWindow{x1, y1, x2, y2},
-                           versionCode));
+  return send(
+      insertScript(optionsOf(*this), file ? file : "", WorldWindow{x1, y1, x2, y2}, versionCode));
 }
 
 int DdeClient::sendDirectInsertScript(const char* file) {
@@ -124,8 +124,8 @@ bool DdeClient::connect() {
   g_main_context_pop_thread_default(notices_);
   watchGone_ = false;
 
-  const Reply owner(callBus(instance_, "GetNameOwner", g_variant_new("(s)", serviceHandle_.c_str()),
-                            "(s)"));
+  const Reply owner(
+      callBus(instance_, "GetNameOwner", g_variant_new("(s)", serviceHandle_.c_str()), "(s)"));
   if (!owner.get()) {
     partner_.clear();
     disconnect();

@@ -40,15 +40,15 @@ class DdeClient {
   // The same with the direct-insert script for a drawing in the CAD program's own format.
   int sendDirectInsertScript(const char* file);
 
-  int format = 1;                 // the script is plain text
-  std::string serviceName;        // service of the CAD program
+  int format = 1;           // the script is plain text
+  std::string serviceName;  // service of the CAD program
   FixedText<46> blockName = "DUMMY";
   FixedText<24> timeStamp;
-  int mouseInsert = 1;            // 1: the user picks the insertion point in the CAD program
-  int explode = 0;                // 1: the block is inserted exploded
-  double insertX = 0.0;           // insertion point, drawing units
+  int mouseInsert = 1;   // 1: the user picks the insertion point in the CAD program
+  int explode = 0;       // 1: the block is inserted exploded
+  double insertX = 0.0;  // insertion point, drawing units
   double insertY = 0.0;
-  double insertAngle = 0.0;       // rotation, degrees
+  double insertAngle = 0.0;  // rotation, degrees
 
  private:
   // Runs one script: connect to the owner of the service name, execute, disconnect.
@@ -61,8 +61,7 @@ class DdeClient {
   bool execute(const std::string& script);
   static void onOwnerChanged(GDBusConnection* connection, const char* sender,
                              const char* objectPath, const char* interfaceName,
-                             const char* signalName, struct _GVariant* parameters,
-                             void* self);
+                             const char* signalName, struct _GVariant* parameters, void* self);
 
   GDBusConnection* instance_ = nullptr;  // the connection to the session bus
   std::string serviceHandle_;            // bus name of the service

@@ -63,7 +63,8 @@ bool transferCurrentDrawing(ViewerSession& session, DdeClient& dde, int versionC
   const DXF_Interface* viewer = window.viewerInterface;
   const auto folder = transferFolder(viewer ? std::string(viewer->workPath) : "");
   if (!folder) return failWith(session, kCannotPrepare);
-  const std::string file = transferFilePath(*folder, nextTransferNumber(window.transferFileCounter));
+  const std::string file =
+      transferFilePath(*folder, nextTransferNumber(window.transferFileCounter));
   PlacementCut cut;
   if (auto document =
           transferDocument(*current, ViewDocuments::viewName(session.view.viewType), &cut)) {
@@ -75,8 +76,7 @@ bool transferCurrentDrawing(ViewerSession& session, DdeClient& dde, int versionC
     return failWith(session, kCannotPrepare);
   }
   const WorldWindow view = session.view.window();
-  return dde.sendInsertScript(file.c_str(), view.minX, view.minY, view.maxX, view.maxY,
-                              versionCode)
+  return dde.sendInsertScript(file.c_str(), view.minX, view.minY, view.maxX, view.maxY, versionCode)
              ? true
              : failWith(session, kNoAnswer);
 }

@@ -81,7 +81,8 @@ int CB_DDE_create(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   setFieldText(frame, "EB_DDE_Blockname", dde.blockName.c_str());
   if (GwCore* call = frame->frame_child("C_DDE_Call")) call->hide();
   if (GwCore* mouse = frame->frame_child("TB_DDE_Mouse")) mouse->set_toggle_state(dde.mouseInsert);
-  if (GwCore* explode = frame->frame_child("TB_DDE_Explode")) explode->set_toggle_state(dde.explode);
+  if (GwCore* explode = frame->frame_child("TB_DDE_Explode"))
+    explode->set_toggle_state(dde.explode);
   applyOptionSensitivity(frame, dde);
   return 1;
 }

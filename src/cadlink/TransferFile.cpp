@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current,
-                                                const char* viewName, PlacementCut* cut) {
+std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current, const char* viewName,
+                                                PlacementCut* cut) {
   if (!current.findBlock(viewName)) return nullptr;
   auto document = std::make_unique<DXF_Zeichnung>();
   document->mergeLinetypes(current);
@@ -24,7 +24,7 @@ bool copyTransferFile(const std::string& source, const std::string& target) {
   if (!fs::copy_file(source, target, fs::copy_options::overwrite_existing, error) || error) {
     return false;
   }
-  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write,
-                  fs::perm_options::add, error);
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                  error);
   return !error;
 }

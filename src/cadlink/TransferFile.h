@@ -10,8 +10,7 @@
 // A drawing of the block named viewName of current, inserted once at the origin on layer
 // "0" and exploded, with current's layers, linetypes and extents; null when current has no
 // such block. What the explode had to leave out goes to `cut` when given.
-std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current,
-                                                const char* viewName,
+std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current, const char* viewName,
                                                 PlacementCut* cut = nullptr);
 
 // Copies the source file over target and makes the copy writable by its owner (the

@@ -325,63 +325,60 @@ int DXFText::readGroups(DxfLineReader& in) {
   // insertion point); group 48 there is its column width, before them the linetype scale.
   bool ownGroups = false;
   const auto ownsGroup = [&](int code) { return mtext_ && ownGroups && code == kColumnWidthGroup; };
-  const int result = readGroupLoop(in, kEndOfFile, true, [&](int code, DxfLineReader& input) {
-    if (code == 10) ownGroups = true;
-    if (code == 101) embeddedObject = true;
-    if (mtext_ && columns.take(code, input, embeddedObject)) return true;
-    if (embeddedObject) return false;
-    if (mtext_ && (code == 41 || code == 44)) {
-      (code == 41 ? frame.referenceWidth : frame.lineSpacingFactor) = readDouble(input);
-      return true;
-    }
-    if (readListedGroup(input, code, placementGroups(*this)) ||
-        readListedGroup(input, code, styleGroups(*this)) ||
-        readListedGroup(input, code, alignmentGroups(*this))) {
-      return true;
-    }
-    switch (code) {
-      case 1:
-        value.assign(mtext_ ? input.readChunkLine() : input.readTextLine());
-        return true;
-      case 3:
-        appendCapped(continuation, input.readChunkLine());
-        return true;
-      case 70:
-        if (!attribute_) return false;
-        attributeFlags_ = readInt(input);
-        return true;
-      case 71: attachment = readInt(input); return true;
-      case 7: styleName_ = input.readLine(); return true;
-      case 51: {
-        const double oblique = readDouble(input);
-        if (!mtext_ && std::isfinite(oblique)) {
-          oblique_ = oblique;
-          obliqueOwn_ = true;
+  const int result = readGroupLoop(
+      in, kEndOfFile, true,
+      [&](int code, DxfLineReader& input) {
+        if (code == 10) ownGroups = true;
+        if (code == 101) embeddedObject = true;
+        if (mtext_ && columns.take(code, input, embeddedObject)) return true;
+        if (embeddedObject) return false;
+        if (mtext_ && (code == 41 || code == 44)) {
+          (code == 41 ? frame.referenceWidth : frame.lineSpacingFactor) = readDouble(input);
+          return true;
         }
-        return true;
-      }
-      case 72:
-        hAlign_ = readInt(input);
-        hasAlignment_ = 1;
-        return true;
-      case 73:
-      case 74:
-        // Text takes the vertical alignment from 73, an attribute from 74.
-        if ((code == 74) != attribute_) return false;
-        vAlign_ = readInt(input);
-        hasAlignment_ = 1;
-        return true;
-      case 100:
-        if (std::strcmp(input.readLine(), "AcDbMText") == 0) mtext_ = ownGroups = true;
-        return true;
-      case 210:
-      case 220:
-      case 230:
-        return extrusion.take(code, readDouble(input));
-      default:
-        return false;
-    }
-  }, ownsGroup);
+        if (readListedGroup(input, code, placementGroups(*this)) ||
+            readListedGroup(input, code, styleGroups(*this)) ||
+            readListedGroup(input, code, alignmentGroups(*this))) {
+          return true;
+        }
+        switch (code) {
+          case 1: value.assign(mtext_ ? input.readChunkLine() : input.readTextLine()); return true;
+          case 3: appendCapped(continuation, input.readChunkLine()); return true;
+          case 70:
+            if (!attribute_) return false;
+            attributeFlags_ = readInt(input);
+            return true;
+          case 71: attachment = readInt(input); return true;
+          case 7: styleName_ = input.readLine(); return true;
+          case 51: {
+            const double oblique = readDouble(input);
+            if (!mtext_ && std::isfinite(oblique)) {
+              oblique_ = oblique;
+              obliqueOwn_ = true;
+            }
+            return true;
+          }
+          case 72:
+            hAlign_ = readInt(input);
+            hasAlignment_ = 1;
+            return true;
+          case 73:
+          case 74:
+            // Text takes the vertical alignment from 73, an attribute from 74.
+            if ((code == 74) != attribute_) return false;
+            vAlign_ = readInt(input);
+            hasAlignment_ = 1;
+            return true;
+          case 100:
+            if (std::strcmp(input.readLine(), "AcDbMText") == 0) mtext_ = ownGroups = true;
+            return true;
+          case 210:
+          case 220:
+          case 230: return extrusion.take(code, readDouble(input));
+          default: return false;
+        }
+      },
+      ownsGroup);
   if (result < 0) return result;
   // A TEXT lies in the plane of its extrusion direction; an MTEXT gives world points.
   if (!mtext_ && !extrusion.isWorld()) {
@@ -438,8 +435,7 @@ void DXFText::takeMTextValue(std::string value, MTextFrame frame) {
 }
 
 std::unique_ptr<DXFText> DXFText::mtextPiece(std::string text, double x, double y,
-                                             HAlignCode anchor,
-                                             const MTextFormat& format) const {
+                                             HAlignCode anchor, const MTextFormat& format) const {
   auto piece = std::make_unique<DXFText>(*this);
   piece->mtext_ = false;
   piece->setText(std::move(text));

@@ -153,8 +153,8 @@ class DXFText : public DXFGeometrie {
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
   // Printed in bold and always black.
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
   int writeGroups(std::ostream& out) const override;
   // One unit more for each character: laying out and drawing a text's letters costs about

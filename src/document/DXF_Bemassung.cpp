@@ -73,23 +73,20 @@ int DXF_Bemassung::findBlock(const BlockList& blocks) const {
   return index >= 0 ? index : kBlockNotFound;
 }
 
-int DXF_Bemassung::draw(DrawingArea& area, const BlockList& blocks, double s, double dx,
-                        double dy, double a, PlacementBudget* budget) const {
+int DXF_Bemassung::draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy,
+                        double a, PlacementBudget* budget) const {
   PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
-  return content.ofDimension(*this,
-                             [&](std::unique_ptr<DXFGeometrie> placed) {
-                               placed->draw(area, s, dx, dy, a);
-                             });
+  return content.ofDimension(
+      *this, [&](std::unique_ptr<DXFGeometrie> placed) { placed->draw(area, s, dx, dy, a); });
 }
 
-int DXF_Bemassung::drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s,
-                                double minX, double minY, double maxX, double maxY, double dx,
-                                double dy, double a, PlacementBudget* budget) const {
+int DXF_Bemassung::drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
+                                double minY, double maxX, double maxY, double dx, double dy,
+                                double a, PlacementBudget* budget) const {
   PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
-  return content.ofDimension(*this,
-                             [&](std::unique_ptr<DXFGeometrie> placed) {
-                               placed->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
-                             });
+  return content.ofDimension(*this, [&](std::unique_ptr<DXFGeometrie> placed) {
+    placed->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
+  });
 }
 
 int DXF_Bemassung::applyLayer(const BlockList& blocks, const Layer& layer) {

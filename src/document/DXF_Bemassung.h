@@ -39,11 +39,11 @@ class DXF_Bemassung {
 
   // Draws the dimension's block moved to (p12, p22) and then placed by (s, dx, dy, a);
   // kBlockNotFound when the block is missing, else 0.
-  int draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy,
-           double a, PlacementBudget* budget = nullptr) const;
-  int drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
-                   double minY, double maxX, double maxY, double dx, double dy,
-                   double a, PlacementBudget* budget = nullptr) const;
+  int draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy, double a,
+           PlacementBudget* budget = nullptr) const;
+  int drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX, double minY,
+                   double maxX, double maxY, double dx, double dy, double a,
+                   PlacementBudget* budget = nullptr) const;
 
   // Takes the layer's name and gives the layer to every entity and polyline of the block;
   // kBlockNotFound when the block is missing, else 1.

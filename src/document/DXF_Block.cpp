@@ -73,8 +73,7 @@ int DXF_Block::read(DxfLineReader& in, const LayerIndex& layers, bool utf8Texts,
       if (in.eof()) return kEndOfFile;
       continue;
     }
-    const ObjectReader::Outcome outcome =
-        ObjectReader::read(kind, in, lists, layers, utf8Texts);
+    const ObjectReader::Outcome outcome = ObjectReader::read(kind, in, lists, layers, utf8Texts);
     if (outcome.recognised) {
       // A failing insert or dimension ends the block; the blocks reader then meets the
       // end of the data.
@@ -117,8 +116,10 @@ void DXF_Block::moveToBase() {
 
 int DXF_Block::write(std::ostream& out, FiniteRecords& records, const LinetypeTexts& texts,
                      const std::unordered_set<const DXF_Insert*>* leftOut) const {
-  out << "BLOCK\n  8\n0\n  2\n" << name_ << "\n 70\n" << flags_
-      << "\n 10\n0\n 20\n0\n 30\n0\n  3\n" << name_ << "\n  0\n";
+  out << "BLOCK\n  8\n0\n  2\n"
+      << name_ << "\n 70\n"
+      << flags_ << "\n 10\n0\n 20\n0\n 30\n0\n  3\n"
+      << name_ << "\n  0\n";
   writeObjectRecords(order_, entities_, polylines_, inserts_, dimensions_, texts, leftOut, records);
   out << "ENDBLK\n  8\n0\n  0\n";
   return 0;
@@ -126,8 +127,7 @@ int DXF_Block::write(std::ostream& out, FiniteRecords& records, const LinetypeTe
 
 void DXF_Block::addInsert(const char* blockName, const char* layerName, double x, double y,
                           double z, double rotation, double scale) {
-  inserts_.append(
-      std::make_unique<DXF_Insert>(blockName, layerName, x, y, z, rotation, scale));
+  inserts_.append(std::make_unique<DXF_Insert>(blockName, layerName, x, y, z, rotation, scale));
 }
 
 void DXF_Block::giveLayerToAll(const Layer& layer) {
@@ -153,4 +153,3 @@ int DXF_Block::giveLayerWhereNamed(const Layer& layer, const char* name) {
   }
   return changed;
 }
-

@@ -33,8 +33,12 @@ struct FilePlacement {
 // The group table of a placement, in the order written.
 template <class Placement>
 std::array<RealGroupOf<Placement>, 6> groupTable(Placement& placement) {
-  return {{{10, &placement.x}, {20, &placement.y}, {30, &placement.z},
-           {41, &placement.scaleX}, {42, &placement.scaleY}, {50, &placement.rotation}}};
+  return {{{10, &placement.x},
+           {20, &placement.y},
+           {30, &placement.z},
+           {41, &placement.scaleX},
+           {42, &placement.scaleY},
+           {50, &placement.rotation}}};
 }
 
 // The grid spacings, written only for a MINSERT.
@@ -65,8 +69,8 @@ double normalisedDegrees(double angle) {
 
 DXF_Insert::DXF_Insert() = default;
 
-DXF_Insert::DXF_Insert(const char* blockName, const char* layerName, double x, double y,
-                       double z, double rotation, double scale)
+DXF_Insert::DXF_Insert(const char* blockName, const char* layerName, double x, double y, double z,
+                       double rotation, double scale)
     : blockName_(internedField(blockName, kNameSize)),
       layerName_(internedField(layerName, kNameSize)),
       x_(x),
@@ -172,8 +176,7 @@ int DXF_Insert::write(std::ostream& out) const {
     // The spacings along the written rotation's axes.
     const WorldPoint alongColumns = turned(1.0, 0.0, placement.rotation);
     const WorldPoint alongRows = turned(0.0, 1.0, placement.rotation);
-    placement.columnSpacing =
-        columnStep_.x * alongColumns.x + columnStep_.y * alongColumns.y;
+    placement.columnSpacing = columnStep_.x * alongColumns.x + columnStep_.y * alongColumns.y;
     placement.rowSpacing = rowStep_.x * alongRows.x + rowStep_.y * alongRows.y;
     out << " 70\n" << columns_ << "\n 71\n" << rows_ << '\n';
     writeListedGroups(out, gridTable(std::as_const(placement)));
@@ -190,17 +193,16 @@ int DXF_Insert::findBlock(const BlockList& blocks) const {
   return index >= 0 ? index : kBlockNotFound;
 }
 
-int DXF_Insert::draw(DrawingArea& area, const BlockList& blocks, double s, double dx,
-                     double dy, double a, PlacementBudget* budget) const {
+int DXF_Insert::draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy,
+                     double a, PlacementBudget* budget) const {
   PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
-  return content.ofInsert(*this, [&](std::unique_ptr<DXFGeometrie> placed) {
-    placed->draw(area, s, dx, dy, a);
-  });
+  return content.ofInsert(
+      *this, [&](std::unique_ptr<DXFGeometrie> placed) { placed->draw(area, s, dx, dy, a); });
 }
 
 int DXF_Insert::drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
-                             double minY, double maxX, double maxY, double dx, double dy,
-                             double a, PlacementBudget* budget) const {
+                             double minY, double maxX, double maxY, double dx, double dy, double a,
+                             PlacementBudget* budget) const {
   PlacedContent content(blocks, PlacedContent::Purpose::Draw, budget);
   return content.ofInsert(*this, [&](std::unique_ptr<DXFGeometrie> placed) {
     placed->drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);

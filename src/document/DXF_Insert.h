@@ -44,11 +44,11 @@ class DXF_Insert {
   // Draws the block's content where the explode puts it (nested inserts and dimensions
   // included, cyclic inserts left out), each placed copy drawn with (s, dx, dy, a).
   // kBlockNotFound when the block is missing, else 0.
-  int draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy,
-           double a, PlacementBudget* budget = nullptr) const;
-  int drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX,
-                   double minY, double maxX, double maxY, double dx, double dy,
-                   double a, PlacementBudget* budget = nullptr) const;
+  int draw(DrawingArea& area, const BlockList& blocks, double s, double dx, double dy, double a,
+           PlacementBudget* budget = nullptr) const;
+  int drawOnDevice(DeviceContext& dc, const BlockList& blocks, double s, double minX, double minY,
+                   double maxX, double maxY, double dx, double dy, double a,
+                   PlacementBudget* budget = nullptr) const;
 
   // Gives the first layer named like the insert to the block's entities and polylines on
   // layer "0"; kBlockNotFound when the block is missing, else 1.

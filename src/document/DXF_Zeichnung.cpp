@@ -263,7 +263,8 @@ LinePatterns DXF_Zeichnung::linePatterns() const {
     for (int e = 0; e < linetype.storedElements(); ++e) {
       elements.push_back(parseReal(linetype.element(e)));
     }
-    patterns.addTexts(linetype.name(), patternTexts(linetype, elements, DxfReader::textsInUtf8(dxfVersion_)));
+    patterns.addTexts(linetype.name(),
+                      patternTexts(linetype, elements, DxfReader::textsInUtf8(dxfVersion_)));
     patterns.add(linetype.name(), std::move(elements));
   }
   return patterns;
@@ -285,9 +286,7 @@ PlacementCut DXF_Zeichnung::drawLists(DrawingArea& area, double factor) const {
       order_, entities_, polylines_, inserts_, dimensions_,
       [&](const DXFGeometrie& entity, int) { entity.draw(area, factor, 0, 0, 0); },
       [&](const Polylinie& polyline, int) { polyline.draw(area, factor, 0, 0, 0); },
-      [&](const DXF_Insert& insert, int) {
-        insert.draw(area, blocks_, factor, 0, 0, 0, &budget);
-      },
+      [&](const DXF_Insert& insert, int) { insert.draw(area, blocks_, factor, 0, 0, 0, &budget); },
       [&](const DXF_Bemassung& dimension, int) {
         dimension.draw(area, blocks_, factor, 0, 0, 0, &budget);
       });
@@ -357,7 +356,8 @@ int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
     for (int i = 0; i < linetypes_.count() && !present; ++i) {
       present = std::strcmp(linetypes_.at(i)->name(), wanted) == 0;
     }
-    if (!present && !linetypes_.empty()) addLinetype(patternlessNamesake(*linetypes_.at(0), wanted));
+    if (!present && !linetypes_.empty())
+      addLinetype(patternlessNamesake(*linetypes_.at(0), wanted));
   }
   return changed;
 }
@@ -411,8 +411,8 @@ void DXF_Zeichnung::drawPrintCaption(DeviceContext& dc, double factor, const cha
       caption.setAlignment(left ? DXFText::kHAlignLeft : DXFText::kHAlignRight,
                            top ? DXFText::kVAlignTop : DXFText::kVAlignBottom);
     }
-    caption.drawOnDevice(dc, factor, minX_ - 2 * m, minY_ - 2 * m, maxX_ + 2 * m, maxY_ + 2 * m,
-                         0, 0, 0);
+    caption.drawOnDevice(dc, factor, minX_ - 2 * m, minY_ - 2 * m, maxX_ + 2 * m, maxY_ + 2 * m, 0,
+                         0, 0);
   }
   printMargin_ = 0.0;
 }

@@ -96,12 +96,13 @@ class DXF_Zeichnung {
   void setExtents(double x1, double y1, double x2, double y2);
 
   // Draws every entity, polyline, insert and dimension in the order they were read (later
-  // objects cover earlier ones, as in the file). `factor` is the scale (callers pass 1.0). Returns 0. Block content
-  // is drawn within one PlacementBudget for the whole call; lastCut() tells what was left.
+  // objects cover earlier ones, as in the file). `factor` is the scale (callers pass 1.0). Returns
+  // 0. Block content is drawn within one PlacementBudget for the whole call; lastCut() tells what
+  // was left.
   int drawAll(DrawingArea& area, double factor) const;
   // The same on a device onto which the window (minX, minY) to (maxX, maxY) is fitted.
-  int drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY,
-                      double maxX, double maxY) const;
+  int drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY, double maxX,
+                      double maxY) const;
   // Gives `layer` to every object on the layer `name` (without regard to case); 1 when
   // anything changed, else 0. Adds the layer's linetype when it is missing.
   int applyLayer(const Layer* layer, const char* name);

@@ -45,14 +45,16 @@ void tileOrder(std::vector<std::uint32_t>& order, BoxOf boxOf) {
   const std::size_t count = order.size();
   const auto groups = static_cast<double>((count + kFanOut - 1) / kFanOut);
   const auto slices = static_cast<std::size_t>(std::ceil(std::sqrt(groups)));
-  const std::size_t perSlice = slices == 0 ? count : ((count + slices - 1) / slices + kFanOut - 1) / kFanOut * kFanOut;
+  const std::size_t perSlice =
+      slices == 0 ? count : ((count + slices - 1) / slices + kFanOut - 1) / kFanOut * kFanOut;
   std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
     return centreX(boxOf(a)) < centreX(boxOf(b));
   });
   for (std::size_t start = 0; start < count; start += perSlice) {
     const auto end = order.begin() + static_cast<std::ptrdiff_t>(std::min(count, start + perSlice));
-    std::sort(order.begin() + static_cast<std::ptrdiff_t>(start), end,
-              [&](std::uint32_t a, std::uint32_t b) { return centreY(boxOf(a)) < centreY(boxOf(b)); });
+    std::sort(
+        order.begin() + static_cast<std::ptrdiff_t>(start), end,
+        [&](std::uint32_t a, std::uint32_t b) { return centreY(boxOf(a)) < centreY(boxOf(b)); });
   }
 }
 
@@ -102,10 +104,12 @@ void DrawIndex::build() {
   for (std::size_t start = 0; start < entries_.size(); start += kFanOut) {
     Node leaf;
     leaf.first = static_cast<std::uint32_t>(start);
-    leaf.count = static_cast<std::uint32_t>(std::min<std::size_t>(kFanOut, entries_.size() - start));
+    leaf.count =
+        static_cast<std::uint32_t>(std::min<std::size_t>(kFanOut, entries_.size() - start));
     leaf.leaf = true;
     leaf.box = items_[entries_[start]].box;
-    for (std::uint32_t k = 1; k < leaf.count; ++k) leaf.box = unite(leaf.box, items_[entries_[start + k]].box);
+    for (std::uint32_t k = 1; k < leaf.count; ++k)
+      leaf.box = unite(leaf.box, items_[entries_[start + k]].box);
     nodes_.push_back(leaf);
   }
   // Each level packs the one below into parents of kFanOut until one root is left.
@@ -123,7 +127,8 @@ void DrawIndex::build() {
       parent.first = static_cast<std::uint32_t>(start);
       parent.count = static_cast<std::uint32_t>(std::min<std::size_t>(kFanOut, levelEnd - start));
       parent.box = nodes_[start].box;
-      for (std::uint32_t k = 1; k < parent.count; ++k) parent.box = unite(parent.box, nodes_[start + k].box);
+      for (std::uint32_t k = 1; k < parent.count; ++k)
+        parent.box = unite(parent.box, nodes_[start + k].box);
       nodes_.push_back(parent);
     }
     levelStart = levelEnd;
@@ -154,7 +159,8 @@ void DrawIndex::query(const DrawBox& area, std::vector<std::uint32_t>& found) co
 
 void DrawIndex::gatherAll(const Node& node, std::vector<std::uint32_t>& found) const {
   if (node.leaf) {
-    found.insert(found.end(), entries_.begin() + node.first, entries_.begin() + node.first + node.count);
+    found.insert(found.end(), entries_.begin() + node.first,
+                 entries_.begin() + node.first + node.count);
     return;
   }
   for (std::uint32_t k = 0; k < node.count; ++k) gatherAll(nodes_[node.first + k], found);

@@ -14,8 +14,8 @@ namespace {
 
 // The box around a box placed as the entities' transform places points, after its y
 // values were stretched by yStretch.
-DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, double dx,
-                           double dy, double yStretch = 1.0) {
+DrawingExtents::Box placed(const DrawingExtents::Box& box, double s, double a, double dx, double dy,
+                           double yStretch = 1.0) {
   DrawingExtents::Box result;
   if (box.empty) return result;
   const auto [c, n] = cosSinOfDegrees(a);
@@ -118,7 +118,8 @@ DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, TextRea
     }
   }
   // Stretched letters are as much wider.
-  const double stretch = std::isfinite(text.widthFactor()) ? std::fmax(1.0, text.widthFactor()) : 1.0;
+  const double stretch =
+      std::isfinite(text.widthFactor()) ? std::fmax(1.0, text.widthFactor()) : 1.0;
   const double length = std::fmax(height * stretch * characters, text.fillsItsSpan() ? span : 0.0);
   const auto [c, s] = cosSinOfDegrees(direction);
   for (const double along : {-length, length}) {
@@ -151,7 +152,9 @@ DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
   return box;
 }
 
-DrawingExtents::Box DrawingExtents::ofInsert(const DXF_Insert& insert) { return ofInsert(insert, 0); }
+DrawingExtents::Box DrawingExtents::ofInsert(const DXF_Insert& insert) {
+  return ofInsert(insert, 0);
+}
 
 DrawingExtents::Box DrawingExtents::ofDimension(const DXF_Bemassung& dimension) {
   return ofDimension(dimension, 0);
@@ -187,8 +190,8 @@ DrawingExtents::Box DrawingExtents::ofBlock(const DXF_Block& block, int depth) {
   const auto known = blockBoxes_.find(&block);
   if (known != blockBoxes_.end()) return known->second;
   blockBoxes_.emplace(&block, Box{});
-  const Box box = ofObjects(block.entities(), block.polylines(), block.inserts(),
-                            block.dimensions(), depth);
+  const Box box =
+      ofObjects(block.entities(), block.polylines(), block.inserts(), block.dimensions(), depth);
   blockBoxes_[&block] = box;
   return box;
 }

@@ -46,8 +46,7 @@ bool isStructural(std::string_view kind) {
 
 }  // namespace
 
-DxfReader::DxfReader(DXF_Zeichnung& document, DxfLineReader& in)
-    : document_(document), in_(in) {}
+DxfReader::DxfReader(DXF_Zeichnung& document, DxfLineReader& in) : document_(document), in_(in) {}
 
 int DxfReader::nextPair() {
   const int code = in_.readGroupCode(GroupCodeVariant::Standard);
@@ -203,8 +202,7 @@ int DxfReader::readEntities() {
   return readRecords(kEndInEntities, [&](const char* kind) {
     const CompositeReader::Outcome composite = composites.read(kind, in_, lists);
     if (composite.recognised) return composite.result < 0 ? composite.result : 1;
-    const ObjectReader::Outcome outcome =
-        ObjectReader::read(kind, in_, lists, layers, utf8Texts_);
+    const ObjectReader::Outcome outcome = ObjectReader::read(kind, in_, lists, layers, utf8Texts_);
     if (!outcome.recognised) {
       if (!isStructural(kind)) document_.skipped_.add(kind);
       return 0;
@@ -220,9 +218,9 @@ void DxfReader::finish() {
   if (headerExtentsUsable()) {
     DXF_Zeichnung& d = document_;
     const double slack = kExtentsSlack * std::fmax(d.maxX_ - d.minX_, d.maxY_ - d.minY_);
-    const bool holdsDrawing = drawn.empty ||
-                              (drawn.minX >= d.minX_ - slack && drawn.maxX <= d.maxX_ + slack &&
-                               drawn.minY >= d.minY_ - slack && drawn.maxY <= d.maxY_ + slack);
+    const bool holdsDrawing =
+        drawn.empty || (drawn.minX >= d.minX_ - slack && drawn.maxX <= d.maxX_ + slack &&
+                        drawn.minY >= d.minY_ - slack && drawn.maxY <= d.maxY_ + slack);
     if (holdsDrawing) return;
   }
   if (!drawn.empty) {

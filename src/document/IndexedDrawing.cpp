@@ -111,7 +111,9 @@ void drawInFull(const DXF_Zeichnung& document, const DrawItem& item, DrawingArea
     case DrawKind::PolylineSegment:
       document.polylines().at(item.object)->segmentAt(item.part)->draw(area, 1.0, 0, 0, 0);
       break;
-    case DrawKind::WholePolyline: document.polylines().at(item.object)->draw(area, 1.0, 0, 0, 0); break;
+    case DrawKind::WholePolyline:
+      document.polylines().at(item.object)->draw(area, 1.0, 0, 0, 0);
+      break;
     case DrawKind::Insert:
       document.inserts().at(item.object)->draw(area, document.blocks(), 1.0, 0, 0, 0, &budget);
       break;
@@ -180,7 +182,7 @@ bool IndexedDrawing::paint(DrawingArea& area, const PaintOptions& options) const
   const LinePatterns* const previousPatterns = area.linePatterns();
   area.setLinePatterns(&patterns_);
   PlacementBudget budget = options.budget ? PlacementBudget(options.budget->units())
-                                           : PlacementBudget::forDrawing(document_);
+                                          : PlacementBudget::forDrawing(document_);
   const bool complete =
       paintFound(area, options, found, std::fabs(map.scaleX), std::fabs(map.scaleY), budget);
   if (options.budget) options.budget->addLeftOutOf(budget);
@@ -205,7 +207,8 @@ bool IndexedDrawing::paintFound(DrawingArea& area, const PaintOptions& options,
     }
     const DrawBox& box = item.box;
     if ((box.maxX - box.minX) * pixelsX < 1.0 && (box.maxY - box.minY) * pixelsY < 1.0) {
-      const DevicePoint centre = area.wc_to_dc(0.5 * (box.minX + box.maxX), 0.5 * (box.minY + box.maxY));
+      const DevicePoint centre =
+          area.wc_to_dc(0.5 * (box.minX + box.maxX), 0.5 * (box.minY + box.maxY));
       if (!dots.claim(centre)) continue;
       area.set_drawing_foreground(colourOf(document_, item));
       area.wc_dot(0.5 * (box.minX + box.maxX), 0.5 * (box.minY + box.maxY));

@@ -41,18 +41,18 @@ using Point = PiecePoint;
 
 // The groups of one LEADER record, sorted by what they are for.
 struct LeaderGroups {
-  std::string looks;        // group lines of the shared looks, the first layer name only
-  std::string path;         // group lines of the path
-  long vertexCount = -1;    // group 76, -1 when not given
-  long vertexPairs = 0;     // how many groups 10 came
-  bool ended = false;       // the record ended with a group code 0, not with the file
-  bool any = false;         // it held any group at all
-  std::string styleName;    // group 3
-  bool arrow = true;        // group 71
+  std::string looks;               // group lines of the shared looks, the first layer name only
+  std::string path;                // group lines of the path
+  long vertexCount = -1;           // group 76, -1 when not given
+  long vertexPairs = 0;            // how many groups 10 came
+  bool ended = false;              // the record ended with a group code 0, not with the file
+  bool any = false;                // it held any group at all
+  std::string styleName;           // group 3
+  bool arrow = true;               // group 71
   int annotation = kNoAnnotation;  // group 73
-  bool hook = false;        // group 75
+  bool hook = false;               // group 75
   bool hookReversed = false;       // group 74 = 1: against the horizontal direction
-  double textWidth = 0.0;   // group 41
+  double textWidth = 0.0;          // group 41
   Point horizontal{1.0, 0.0};      // groups 211, 221
   // Dimension variables the leader sets for itself (its "DSTYLE" extended data).
   std::vector<std::pair<int, std::string>> overrides;

@@ -10,11 +10,11 @@
 // The dimension variables a LEADER is drawn with. Without a style they keep the defaults
 // of the DXF format.
 struct LeaderStyle {
-  double scale = 1.0;      // DIMSCALE (group 40); 0 counts as 1
-  double arrowSize = 0.18; // DIMASZ (41)
-  double gap = 0.09;       // DIMGAP (147): between the hook line's end and the text
+  double scale = 1.0;        // DIMSCALE (group 40); 0 counts as 1
+  double arrowSize = 0.18;   // DIMASZ (41)
+  double gap = 0.09;         // DIMGAP (147): between the hook line's end and the text
   double textHeight = 0.18;  // DIMTXT (140)
-  int textAbove = 0;       // DIMTAD (77): non-zero when the text stands above the hook line
+  int textAbove = 0;         // DIMTAD (77): non-zero when the text stands above the hook line
   std::string arrowBlock;  // DIMLDRBLK (341): handle of the arrow's block record; "" closed filled
 
   // Takes the value of dimension variable `code` (the DIMSTYLE group code, which the

@@ -68,12 +68,10 @@ std::vector<DXFText> LinetypeTexts::placed(const DXFGeometrie& entity,
   if (texts.empty()) return written;
   double period = 0.0;
   for (const double element : *pattern) period += std::fabs(element) * scale;
-  for (const PlacedPatternText& place :
-       placePatternTexts(path, 0.0, period, texts, kMaxTextsPerLine,
-                         std::numeric_limits<double>::min())) {
-    DXFText& text = written.emplace_back(place.anchor.x, -place.anchor.y,
-                                         place.text->text.c_str(), place.text->height,
-                                         place.degrees);
+  for (const PlacedPatternText& place : placePatternTexts(
+           path, 0.0, period, texts, kMaxTextsPerLine, std::numeric_limits<double>::min())) {
+    DXFText& text = written.emplace_back(place.anchor.x, -place.anchor.y, place.text->text.c_str(),
+                                         place.text->height, place.degrees);
     text.takeAllAttributesOf(entity);
     text.setAlignment(DXFText::kHAlignLeft, DXFText::kVAlignBaseline);
   }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstring>
 
-
 namespace {
 
 // Own groups of the columns.
@@ -48,7 +47,8 @@ bool MTextColumns::flows() const { return type != Type::kNone && width > 0.0; }
 double MTextColumns::heightOf(std::size_t index) const {
   if (!flows()) return 0.0;
   if (!heights.empty()) return index + 1 < heights.size() ? heights[index] : 0.0;
-  const bool lastStatic = type == Type::kStatic && count > 0 && index + 1 >= static_cast<std::size_t>(count);
+  const bool lastStatic =
+      type == Type::kStatic && count > 0 && index + 1 >= static_cast<std::size_t>(count);
   return lastStatic ? 0.0 : definedHeight;
 }
 
@@ -99,9 +99,7 @@ bool MTextColumnsReader::takeOwn(int code, DxfLineReader& in) {
     case kAutoHeightGroup:
     case kWidthGroup:
     case kGutterGroup:
-    case kDefinedHeightGroup:
-      setOwn(code, in.readReal());
-      return true;
+    case kDefinedHeightGroup: setOwn(code, in.readReal()); return true;
     case kHeightGroup:
       // Before the column type, group 50 is the text's rotation.
       if (!typeSeen_) return false;

@@ -49,13 +49,14 @@ TabStopAt nextTabStop(const MTextParagraphFormat& format, double position, doubl
 // its end left out.
 double leadBeforeStop(MTextTabStop::Kind kind, std::span<const MTextPiece> following) {
   if (kind == MTextTabStop::Kind::kLeft) return 0.0;
-  double width = 0.0;      // up to the end of the last piece that is no blank
+  double width = 0.0;  // up to the end of the last piece that is no blank
   double withBlanks = 0.0;
   for (const MTextPiece& piece : following) {
     if (piece.kind == Kind::kTab) break;
     if (kind == MTextTabStop::Kind::kDecimal && piece.kind == Kind::kWord) {
       const std::size_t point = piece.text.find('.');
-      if (point != std::string::npos) return withBlanks + textWidth(piece.text.substr(0, point), piece.format);
+      if (point != std::string::npos)
+        return withBlanks + textWidth(piece.text.substr(0, point), piece.format);
     }
     withBlanks += pieceWidth(piece);
     if (piece.kind != Kind::kSpace) width = withBlanks;
@@ -90,8 +91,8 @@ class Breaker {
         unit = std::max(0.0, stop.at - lead - start);
       } else {
         end = i;
-        while (end < pieces.size() && (pieces[end].kind == Kind::kWord ||
-                                       pieces[end].kind == Kind::kNonBreakingSpace)) {
+        while (end < pieces.size() &&
+               (pieces[end].kind == Kind::kWord || pieces[end].kind == Kind::kNonBreakingSpace)) {
           unit += pieceWidth(pieces[end++]);
         }
       }
@@ -128,7 +129,8 @@ class Breaker {
     line_.paragraph = &paragraph_;
     line_.indent = (format.leftIndent + (first ? format.firstIndent : 0.0)) * initialHeight_;
     if (width_ > 0.0) {
-      line_.room = std::max(kLeastRoom, width_ - line_.indent - format.rightIndent * initialHeight_);
+      line_.room =
+          std::max(kLeastRoom, width_ - line_.indent - format.rightIndent * initialHeight_);
     }
     x_ = 0.0;
   }
@@ -147,9 +149,9 @@ class Breaker {
   }
 
   void justify() {
-    const auto blanks = std::count_if(line_.items.begin(), line_.items.end(), [](const MTextLineItem& item) {
-      return item.piece->kind == Kind::kSpace;
-    });
+    const auto blanks =
+        std::count_if(line_.items.begin(), line_.items.end(),
+                      [](const MTextLineItem& item) { return item.piece->kind == Kind::kSpace; });
     const double extra = line_.room - line_.width;
     if (blanks == 0 || !(extra > 0.0) || !(line_.room > 0.0)) return;
     const double grow = extra / static_cast<double>(blanks);

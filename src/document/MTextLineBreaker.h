@@ -8,7 +8,7 @@
 // A piece of a paragraph measured and placed on its line.
 struct MTextLineItem {
   const MTextPiece* piece = nullptr;
-  double x = 0.0;      // left edge, from the start of the line
+  double x = 0.0;  // left edge, from the start of the line
   double width = 0.0;
   bool grown = false;  // a blank grown to justify its line
 };

@@ -66,7 +66,8 @@ std::vector<Run> runsOf(const MTextLine& line) {
     }
   }
   // Runs of blanks only draw nothing.
-  std::erase_if(runs, [](const Run& run) { return run.text.find_first_not_of(' ') == std::string::npos; });
+  std::erase_if(
+      runs, [](const Run& run) { return run.text.find_first_not_of(' ') == std::string::npos; });
   return runs;
 }
 
@@ -159,7 +160,8 @@ class Layout {
     const double room = line.room > 0.0 ? line.room : boxWidth_ - line.indent - right;
     const double boxLeft = -boxWidth_ * static_cast<double>((attachment - 1) % 3) / 2.0;
     const double columnLeft = frame_.columns.flows() ? frame_.columns.leftOf(placed.column) : 0.0;
-    const double left = columnLeft + boxLeft + line.indent + (room - line.width) * alignShare(align);
+    const double left =
+        columnLeft + boxLeft + line.indent + (room - line.width) * alignShare(align);
     const int row = (attachment - 1) / 3;
     const double baseline = -placed.baselineDepth + blockHeight_ * row / 2.0;
 
@@ -291,7 +293,8 @@ std::vector<std::string> MTextLines::wrap(const std::string& paragraph, double w
   while (start <= paragraph.size()) {
     std::size_t end = paragraph.find(' ', start);
     if (end == std::string::npos) end = paragraph.size();
-    if (end > start) plain.pieces.push_back({Kind::kWord, paragraph.substr(start, end - start), format});
+    if (end > start)
+      plain.pieces.push_back({Kind::kWord, paragraph.substr(start, end - start), format});
     if (end < paragraph.size()) plain.pieces.push_back({Kind::kSpace, {}, format});
     start = end + 1;
   }

@@ -32,6 +32,5 @@ class MTextLines {
 
   // The lines a plain paragraph wraps into at `width` (0: no wrapping) for capitals
   // `height` high. A word wider than the width stands on a line of its own.
-  static std::vector<std::string> wrap(const std::string& paragraph, double width,
-                                       double height);
+  static std::vector<std::string> wrap(const std::string& paragraph, double width, double height);
 };

@@ -57,8 +57,8 @@ struct MultiLeader {
   // The entity's own groups after the context data.
   int leaderType = kStraightLeader;
   bool dogleg = true;
-  bool framed = false;     // group 292: a frame around the text
-  double landingGap = 0.0; // context group 145: between the text and its frame
+  bool framed = false;      // group 292: a frame around the text
+  double landingGap = 0.0;  // context group 145: between the text and its frame
   double entityArrowSize = 0.0;
   std::string arrowHandle;
   std::int64_t lineColour = 0;
@@ -190,7 +190,8 @@ void addFrame(const MultiLeader& m, const std::string& looks, const PieceSink& p
   const double bottom = top - height - 2.0 * m.landingGap;
   const PiecePoint along = unitOf(m.textDirection);
   const auto at = [&](double x, double y) {
-    return PiecePoint{m.textAt.x + along.x * x - along.y * y, m.textAt.y + along.y * x + along.x * y};
+    return PiecePoint{m.textAt.x + along.x * x - along.y * y,
+                      m.textAt.y + along.y * x + along.x * y};
   };
   pieces.addPolyline(looks, {at(left, top), at(right, top), at(right, bottom), at(left, bottom)},
                      true);

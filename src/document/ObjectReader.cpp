@@ -25,8 +25,25 @@
 
 namespace {
 
-enum class Kind { Insert, Line, Arc, Circle, Ellipse, Point, Polyline, Text, MText,
-                  Attribute, Solid, Dimension, Spline, Hatch, Face, XLine, Ray };
+enum class Kind {
+  Insert,
+  Line,
+  Arc,
+  Circle,
+  Ellipse,
+  Point,
+  Polyline,
+  Text,
+  MText,
+  Attribute,
+  Solid,
+  Dimension,
+  Spline,
+  Hatch,
+  Face,
+  XLine,
+  Ray
+};
 
 // The kind a type name line stands for. Telling the names apart by length first settles
 // almost every line with one short comparison.
@@ -74,8 +91,7 @@ std::optional<Kind> kindOf(std::string_view name) {
     case 22:
       if (name == "LARGE_RADIAL_DIMENSION") return Kind::Dimension;
       break;
-    default:
-      break;
+    default: break;
   }
   return std::nullopt;
 }
@@ -123,8 +139,7 @@ int readCircular(DxfLineReader& in, std::unique_ptr<DXFGeometrie>& entity) {
 // Reads an object and appends it to `list` on success, unless it held no group; the result
 // code either way.
 template <class T, class Attach>
-int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list,
-             Attach attach) {
+int readInto(std::unique_ptr<T> object, DxfLineReader& in, PointerList<T>& list, Attach attach) {
   T& target = *object;
   const long start = in.lineNumber();
   int result;
@@ -175,8 +190,7 @@ int readFace(DxfLineReader& in, EntityList& entities, const LayerIndex& layers) 
 
 // A multi-line text: each of its runs becomes a text of its own, each of its under-, over-
 // and strike-through lines a line.
-int readMText(DxfLineReader& in, EntityList& entities, const LayerIndex& layers,
-              bool utf8Texts) {
+int readMText(DxfLineReader& in, EntityList& entities, const LayerIndex& layers, bool utf8Texts) {
   DXFText mtext;
   mtext.markAsMText();
   if (utf8Texts) mtext.markAsUtf8();
@@ -206,28 +220,26 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
   switch (*kind) {
     case Kind::Insert:
       outcome.insertOrDimension = true;
-      outcome.result = readInto(std::make_unique<DXF_Insert>(), in, lists.inserts,
-                                [&](DXF_Insert& insert) {
-                                  insert.assignLayer(layers.firstNamed(insert.layerName()));
-                                });
+      outcome.result = readInto(
+          std::make_unique<DXF_Insert>(), in, lists.inserts,
+          [&](DXF_Insert& insert) { insert.assignLayer(layers.firstNamed(insert.layerName())); });
       break;
     case Kind::Dimension: {
       outcome.insertOrDimension = true;
       auto dimension = std::make_unique<DXF_Bemassung>();
       if (utf8Texts) dimension->markAsUtf8();
-      outcome.result = readInto(std::move(dimension), in, lists.dimensions,
-                                [&](DXF_Bemassung& read) {
-                                  read.assignLayer(layers.firstNamed(read.layerName()));
-                                });
+      outcome.result = readInto(
+          std::move(dimension), in, lists.dimensions,
+          [&](DXF_Bemassung& read) { read.assignLayer(layers.firstNamed(read.layerName())); });
       break;
     }
     case Kind::Polyline:
-      outcome.result = readInto(std::make_unique<Polylinie>(), in, lists.polylines,
-                                [&](Polylinie& polyline) {
-                                  if (const Layer* layer = layers.firstNamed(polyline.layerName())) {
-                                    polyline.assignLayer(layer);
-                                  }
-                                });
+      outcome.result =
+          readInto(std::make_unique<Polylinie>(), in, lists.polylines, [&](Polylinie& polyline) {
+            if (const Layer* layer = layers.firstNamed(polyline.layerName())) {
+              polyline.assignLayer(layer);
+            }
+          });
       break;
     case Kind::Arc:
     case Kind::Circle: {
@@ -242,12 +254,8 @@ ObjectReader::Outcome ObjectReader::read(const char* typeName, DxfLineReader& in
     case Kind::Attribute:
       outcome.result = readAttribute(in, lists.entities, lists.inserts, layers, utf8Texts);
       break;
-    case Kind::MText:
-      outcome.result = readMText(in, lists.entities, layers, utf8Texts);
-      break;
-    case Kind::Face:
-      outcome.result = readFace(in, lists.entities, layers);
-      break;
+    case Kind::MText: outcome.result = readMText(in, lists.entities, layers, utf8Texts); break;
+    case Kind::Face: outcome.result = readFace(in, lists.entities, layers); break;
     default:
       outcome.result = readInto(makeEntity(*kind, utf8Texts), in, lists.entities,
                                 [&](DXFGeometrie& entity) { attachEntity(entity, layers); });

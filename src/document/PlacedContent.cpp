@@ -55,8 +55,7 @@ int PlacedContent::ofInsert(const DXF_Insert& insert, const Sink& sink) {
   return 0;
 }
 
-void PlacedContent::enterGrid(const DXF_Block& block, const DXF_Insert& insert,
-                              const Sink& sink) {
+void PlacedContent::enterGrid(const DXF_Block& block, const DXF_Insert& insert, const Sink& sink) {
   const Placement first = insertPlacement(insert);
   const bool grid = insert.rows() * insert.columns() > 1;
   for (int row = 0; row < insert.rows(); ++row) {
@@ -74,8 +73,7 @@ void PlacedContent::enterGrid(const DXF_Block& block, const DXF_Insert& insert,
 }
 
 PlacedContent::Placement PlacedContent::insertPlacement(const DXF_Insert& insert) const {
-  Placement placement{insert.scale(), insert.rotation(), insert.x(), insert.y(),
-                      insert.yStretch()};
+  Placement placement{insert.scale(), insert.rotation(), insert.x(), insert.y(), insert.yStretch()};
   const Placement* outer = depth_ > 0 ? &placements_[depth_ - 1] : nullptr;
   const bool onLayerZero = std::strcmp(insert.layerName(), "0") == 0;
   placement.layer = onLayerZero && outer && outer->layer ? outer->layer : insert.layer();
@@ -96,7 +94,7 @@ PlacedContent::Placement PlacedContent::insertPlacement(const DXF_Insert& insert
     placement.linetype = linetype.c_str();
   }
   placement.lineWeight = placedLineWeight(insert.lineWeight(), placement.layer,
-                                         outer ? outer->lineWeight : LineWeight::kDefault);
+                                          outer ? outer->lineWeight : LineWeight::kDefault);
   return placement;
 }
 
@@ -119,8 +117,7 @@ PlacedContent::Placement PlacedContent::dimensionPlacement(const DXF_Bemassung& 
   return placement;
 }
 
-void PlacedContent::enter(const DXF_Block& block, const Placement& placement,
-                          const Sink& sink) {
+void PlacedContent::enter(const DXF_Block& block, const Placement& placement, const Sink& sink) {
   for (int i = 0; i < depth_; ++i) {
     if (chain_[i] == &block) return;
   }
@@ -139,8 +136,8 @@ void PlacedContent::enter(const DXF_Block& block, const Placement& placement,
 void PlacedContent::walk(const DXF_Block& block, const Sink& sink) {
   // In the block's own order, as the drawing paints its objects.
   forEachInDrawOrder(
-      block.drawOrder(), block.entities(), block.polylines(), block.inserts(),
-      block.dimensions(), [&](const DXFGeometrie& entity, int) { emit(entity, sink); },
+      block.drawOrder(), block.entities(), block.polylines(), block.inserts(), block.dimensions(),
+      [&](const DXFGeometrie& entity, int) { emit(entity, sink); },
       [&](const Polylinie& polyline, int) {
         polyline.forEachPiece([&](const DXFGeometrie& piece) { emit(piece, sink); });
       },

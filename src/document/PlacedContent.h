@@ -14,8 +14,8 @@
 // this walk, so an insert is drawn exactly where the explode puts its entities.
 //
 // An insert whose y scale differs from its x scale stretches its block's y values first:
-// circles and arcs found there become ellipses, texts turn and grow with it. A MINSERT places its block once per cell of
-// its grid.
+// circles and arcs found there become ellipses, texts turn and grow with it. A MINSERT places its
+// block once per cell of its grid.
 //
 // Entities on layer "0" inside a block take the layer of the insert that places them, and
 // BYBLOCK colours take the insert's colour, the innermost insert deciding unless it is on

@@ -66,8 +66,7 @@ double placedCopiesWanted(const DXF_Zeichnung& document) {
   return count;
 }
 
-PlacementCut cutOf(const DXF_Zeichnung& document, const PlacementBudget& budget,
-                   double wanted) {
+PlacementCut cutOf(const DXF_Zeichnung& document, const PlacementBudget& budget, double wanted) {
   PlacementCut cut;
   cut.refused = budget.refused();
   cut.tooDeep = budget.tooDeep();
@@ -82,8 +81,8 @@ long PlacementBudget::unitsFor(const DXF_Zeichnung& document, long floor) {
   const BlockList& blocks = document.blocks();
   for (int i = 0; i < blocks.count(); ++i) {
     const DXF_Block& block = *blocks.at(i);
-    objects += 1 + objectsIn(block.entities(), block.polylines(), block.inserts(),
-                             block.dimensions());
+    objects +=
+        1 + objectsIn(block.entities(), block.polylines(), block.inserts(), block.dimensions());
   }
   return std::max(floor, objects * kPerObject);
 }
@@ -95,8 +94,8 @@ std::string PlacementCut::sentence() const {
   if (refused > 0 && wanted > static_cast<double>(limit)) {
     // With a decimal point whatever the locale, like every number the program shows.
     char copies[32];
-    const auto end = std::to_chars(copies, copies + sizeof copies - 1, wanted,
-                                   std::chars_format::general, 3);
+    const auto end =
+        std::to_chars(copies, copies + sizeof copies - 1, wanted, std::chars_format::general, 3);
     *end.ptr = '\0';
     std::snprintf(text, sizeof text,
                   "The drawing was cut: its blocks place %s copies, more than the %ld "
@@ -113,10 +112,9 @@ std::string PlacementCut::sentence() const {
     result = text;
   }
   if (tooDeep > 0) {
-    std::snprintf(text, sizeof text,
-                  "%s%ld block%s nested deeper than %d levels %s left out.",
-                  result.empty() ? "" : " ", tooDeep, tooDeep == 1 ? "" : "s",
-                  DXF_Block::kMaxDepth, tooDeep == 1 ? "is" : "are");
+    std::snprintf(text, sizeof text, "%s%ld block%s nested deeper than %d levels %s left out.",
+                  result.empty() ? "" : " ", tooDeep, tooDeep == 1 ? "" : "s", DXF_Block::kMaxDepth,
+                  tooDeep == 1 ? "is" : "are");
     result += text;
   }
   return result;

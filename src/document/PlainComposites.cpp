@@ -38,7 +38,8 @@ std::vector<std::pair<int, std::string>>::const_iterator ownGroups(const RecordP
 
 // Replaces every `from` in `text` by `to`.
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
   return text;
@@ -135,11 +136,21 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
       case 70: justification = parseInt(value.c_str()); break;
       case 71: flags = parseInt(value.c_str()); break;
       case 11: vertices.emplace_back().at.x = real(value); break;
-      case 21: if (!vertices.empty()) vertices.back().at.y = real(value); break;
-      case 12: if (!vertices.empty()) vertices.back().direction.x = real(value); break;
-      case 22: if (!vertices.empty()) vertices.back().direction.y = real(value); break;
-      case 13: if (!vertices.empty()) vertices.back().miter.x = real(value); break;
-      case 23: if (!vertices.empty()) vertices.back().miter.y = real(value); break;
+      case 21:
+        if (!vertices.empty()) vertices.back().at.y = real(value);
+        break;
+      case 12:
+        if (!vertices.empty()) vertices.back().direction.x = real(value);
+        break;
+      case 22:
+        if (!vertices.empty()) vertices.back().direction.y = real(value);
+        break;
+      case 13:
+        if (!vertices.empty()) vertices.back().miter.x = real(value);
+        break;
+      case 23:
+        if (!vertices.empty()) vertices.back().miter.y = real(value);
+        break;
       case 74:
         parametersLeft = count(value);
         firstParameter = true;
@@ -162,7 +173,7 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
   if (elements == 0) {
     // No element parameters: the default style, placed by the justification. Its lines
     // keep their distance from the path, which along a miter is longer at a corner.
-    const double shift = justification == kTop ? -kDefaultHalfSpacing
+    const double shift = justification == kTop      ? -kDefaultHalfSpacing
                          : justification == kBottom ? kDefaultHalfSpacing
                                                     : 0.0;
     for (Vertex& v : vertices) {
@@ -206,7 +217,9 @@ void addWipeoutPieces(const RecordPairs& record, const PieceSink& pieces) {
       case 23: size.y = real(value); break;
       case 71: boundaryKind = parseInt(value.c_str()); break;
       case 14: boundary.push_back({real(value), 0.0}); break;
-      case 24: if (!boundary.empty()) boundary.back().y = real(value); break;
+      case 24:
+        if (!boundary.empty()) boundary.back().y = real(value);
+        break;
       default: break;
     }
   }

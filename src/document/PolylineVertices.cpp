@@ -31,7 +31,8 @@ void PolylineVertices::append(const PolylineVertices& more) {
   if (!widths_.empty() || !more.widths_.empty()) {
     std::vector<Widths> widths(points.size());
     for (std::size_t i = 0; i < widths_.size(); ++i) widths[i] = widths_[i];
-    for (std::size_t i = 0; i < more.widths_.size(); ++i) widths[points_.size() + i] = more.widths_[i];
+    for (std::size_t i = 0; i < more.widths_.size(); ++i)
+      widths[points_.size() + i] = more.widths_[i];
     widths_.swap(widths);
   }
   points_.swap(points);

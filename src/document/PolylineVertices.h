@@ -22,7 +22,9 @@ class PolylineVertices {
   const Vertex& operator[](std::size_t index) const { return points_[index]; }
   Vertex& operator[](std::size_t index) { return points_[index]; }
   Vertex& back() { return points_.back(); }
-  double startWidth(std::size_t index) const { return widths_.empty() ? 0.0 : widths_[index].start; }
+  double startWidth(std::size_t index) const {
+    return widths_.empty() ? 0.0 : widths_[index].start;
+  }
   double endWidth(std::size_t index) const { return widths_.empty() ? 0.0 : widths_[index].end; }
   // True when some vertex has a width of its own.
   bool anyWidth() const { return !widths_.empty(); }

@@ -100,8 +100,7 @@ void Polylinie::takeReadLooks(const Head& head) {
   looks_.setLineWeight(head.lineWeight);
 }
 
-int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices,
-                        bool& counted) {
+int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertices, bool& counted) {
   bool layerSeen = false;
   long declared = 0;
   // Vertices whose pair has ended with its group 20; the vertex list is complete once the
@@ -155,9 +154,7 @@ int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertice
           in.readLine();
         }
         break;
-      case 67:
-        head.paperSpace = parseInt(in.readLine()) == 1;
-        break;
+      case 67: head.paperSpace = parseInt(in.readLine()) == 1; break;
       case 30:  // a POLYLINE's elevation, before its vertices
       case 38:  // an LWPOLYLINE's elevation
         if (vertices.empty()) {
@@ -168,9 +165,7 @@ int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertice
         break;
       case 210:
       case 220:
-      case 230:
-        head.extrusion.take(code, in.readReal());
-        break;
+      case 230: head.extrusion.take(code, in.readReal()); break;
       case 42:
         if (pairKept) {
           vertices.back().bulge = in.readReal();
@@ -185,41 +180,33 @@ int Polylinie::readHead(DxfLineReader& in, Head& head, PolylineVertices& vertice
         const double width = in.readReal();
         if (pairKept) {
           const std::size_t last = vertices.size() - 1;
-          if (code == 40) vertices.setWidths(last, width, vertices.endWidth(last));
-          else vertices.setWidths(last, vertices.startWidth(last), width);
+          if (code == 40)
+            vertices.setWidths(last, width, vertices.endWidth(last));
+          else
+            vertices.setWidths(last, vertices.startWidth(last), width);
         } else if (vertices.empty()) {
           (code == 40 ? head.defaultStartWidth : head.defaultEndWidth) = width;
         }
         break;
       }
-      case 43:
-        head.constantWidth = in.readReal();
-        break;
+      case 43: head.constantWidth = in.readReal(); break;
       case 71:
       case 72:
         // A polygon mesh's M and N; a LEADER's arrow and path flags, which it leaves alone.
         (code == 71 ? head.meshM : head.meshN) = static_cast<std::int32_t>(parseInt(in.readLine()));
         break;
-      case 62:
-        copyField(head.colourNumber, in.readLine());
-        break;
+      case 62: copyField(head.colourNumber, in.readLine()); break;
       case 420:
         head.trueColour = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
         break;
-      case 370:
-        head.lineWeight = LineWeight::fromGroup(parseInt(in.readLine()));
-        break;
-      case 6:
-        linetype_ = in.readLine();
-        break;
+      case 370: head.lineWeight = LineWeight::fromGroup(parseInt(in.readLine())); break;
+      case 6: linetype_ = in.readLine(); break;
       case 48: {
         const double scale = in.readReal();
         head.linetypeScale = scale > 0.0 && std::isfinite(scale) ? scale : 1.0;
         break;
       }
-      default:
-        in.readLine();
-        break;
+      default: in.readLine(); break;
     }
   }
 }
@@ -360,13 +347,12 @@ Polylinie::SegmentEnds Polylinie::endsOf(int index) const {
   return {from, from + 1 < vertices_.size() ? from + 1 : 0};
 }
 
-void Polylinie::addMeshSegments(const Head& head, std::size_t firstVertex,
-                                std::size_t firstFace) {
+void Polylinie::addMeshSegments(const Head& head, std::size_t firstVertex, std::size_t firstFace) {
   const std::size_t added = vertices_.size() - firstVertex;
   std::vector<polylinemesh::Edge> edges;
   if ((flags_ & polylinemesh::kPolyfaceMesh) != 0) {
-    const std::vector<polylinemesh::Face> faces(faces_.begin() + static_cast<std::ptrdiff_t>(firstFace),
-                                                faces_.end());
+    const std::vector<polylinemesh::Face> faces(
+        faces_.begin() + static_cast<std::ptrdiff_t>(firstFace), faces_.end());
     edges = polylinemesh::polyfaceEdges(faces, added);
     // Kept numbering the whole vertex list, for writing.
     const auto shift = static_cast<std::int32_t>(firstVertex);
@@ -443,7 +429,8 @@ int Polylinie::write(std::ostream& out) const {
   const auto writeVertices = [&](const PolylineVertices& vertices) {
     for (std::size_t i = 0; i < vertices.size(); ++i) {
       const PolylineVertices::Vertex& vertex = vertices[i];
-      out << "VERTEX\n  8\n" << layerName() << "\n 10\n"
+      out << "VERTEX\n  8\n"
+          << layerName() << "\n 10\n"
           << vertex.x << "\n 20\n"
           << vertex.y << "\n 30\n0\n";
       if (vertices.startWidth(i) != 0.0) out << " 40\n" << vertices.startWidth(i) << '\n';
@@ -466,14 +453,17 @@ int Polylinie::write(std::ostream& out) const {
 
 void Polylinie::writeMeshVertices(std::ostream& out) const {
   const bool polyface = (flags_ & polylinemesh::kPolyfaceMesh) != 0;
-  const int positionFlags =
-      polylinemesh::kMeshVertex | (polyface ? polylinemesh::kFaceRecord : 0);
+  const int positionFlags = polylinemesh::kMeshVertex | (polyface ? polylinemesh::kFaceRecord : 0);
   for (std::size_t i = 0; i < vertices_.size(); ++i) {
-    out << "VERTEX\n  8\n" << layerName() << "\n 10\n" << vertices_[i].x << "\n 20\n"
-        << vertices_[i].y << "\n 30\n0\n 70\n" << positionFlags << "\n  0\n";
+    out << "VERTEX\n  8\n"
+        << layerName() << "\n 10\n"
+        << vertices_[i].x << "\n 20\n"
+        << vertices_[i].y << "\n 30\n0\n 70\n"
+        << positionFlags << "\n  0\n";
   }
   for (const polylinemesh::Face& face : faces_) {
-    out << "VERTEX\n  8\n" << layerName() << "\n 10\n0\n 20\n0\n 30\n0\n 70\n"
+    out << "VERTEX\n  8\n"
+        << layerName() << "\n 10\n0\n 20\n0\n 30\n0\n 70\n"
         << polylinemesh::kFaceRecord << '\n';
     for (std::size_t c = 0; c < face.size(); ++c) {
       if (face[c] != 0) out << ' ' << 71 + c << '\n' << face[c] << '\n';
@@ -562,13 +552,14 @@ void Polylinie::draw(DrawingArea& area, double s, double dx, double dy, double a
   walkPieces([&](const DXFGeometrie& segment) { segment.draw(area, s, dx, dy, a); },
              [&](const DXFGeometrie& segment, const std::vector<WorldPoint>& outline) {
                std::vector<WorldPoint> band;
-               for (const WorldPoint& p : outline) band.push_back(DXFGeometrie::place(p.x, p.y, s, a, dx, dy));
+               for (const WorldPoint& p : outline)
+                 band.push_back(DXFGeometrie::place(p.x, p.y, s, a, dx, dy));
                segment.fillPolygon(area, band.data(), static_cast<int>(band.size()));
              });
 }
 
-void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
-                             double maxX, double maxY, double dx, double dy, double a) const {
+void Polylinie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
+                             double maxY, double dx, double dy, double a) const {
   if (const std::vector<WorldPoint> path = continuousPath(); !path.empty()) {
     const double k = DXFGeometrie::fitFactor(dc, minX, minY, maxX, maxY);
     std::vector<DevicePoint> pixels;

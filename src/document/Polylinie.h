@@ -61,8 +61,8 @@ class Polylinie {
 
   // The segments' own drawing operations, last segment first.
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const;
   // Every segment (last to first), then every vertex (first to last).
   void transform(double s, double a, double dx, double dy, double dz);
 

@@ -72,9 +72,11 @@ const TextStyles::Style* TextStyles::find(const std::string& name) const {
 void TextStyles::writeTable(std::ostream& out) const {
   out << "  0\nTABLE\n  2\nSTYLE\n 70\n" << styles_.size() << '\n';
   for (const Style& style : styles_) {
-    out << "  0\nSTYLE\n  2\n" << style.name << "\n 70\n0\n 40\n0.0\n 41\n" << style.widthFactor
-        << "\n 50\n" << style.obliqueDegrees << "\n 71\n0\n 42\n1.0\n  3\n" << style.fontFile
-        << "\n  4\n\n";
+    out << "  0\nSTYLE\n  2\n"
+        << style.name << "\n 70\n0\n 40\n0.0\n 41\n"
+        << style.widthFactor << "\n 50\n"
+        << style.obliqueDegrees << "\n 71\n0\n 42\n1.0\n  3\n"
+        << style.fontFile << "\n  4\n\n";
     if (style.bold || style.italic || !style.fontFamily.empty()) {
       const long flags =
           (style.italic ? long{kItalicFont} : 0L) | (style.bold ? long{kBoldFont} : 0L);

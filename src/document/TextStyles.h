@@ -21,8 +21,8 @@ class TextStyles {
 
   struct Style {
     std::string name;
-    std::string fontFile;      // group 3
-    std::string fontFamily;    // the ACAD family name (group 1000), "" when not given
+    std::string fontFile;         // group 3
+    std::string fontFamily;       // the ACAD family name (group 1000), "" when not given
     double obliqueDegrees = 0.0;  // group 50
     double widthFactor = 1.0;     // group 41
     bool bold = false;

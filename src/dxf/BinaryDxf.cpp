@@ -39,7 +39,9 @@ constexpr std::uint8_t kWideCodeFollows = 255;
 
 }  // namespace
 
-bool BinaryDxf::isBinary(std::string_view bytes) { return bytes.substr(0, kSentinel.size()) == kSentinel; }
+bool BinaryDxf::isBinary(std::string_view bytes) {
+  return bytes.substr(0, kSentinel.size()) == kSentinel;
+}
 
 BinaryDxfStream::BinaryDxfStream(std::string_view bytes) {
   if (!BinaryDxf::isBinary(bytes)) {
@@ -73,7 +75,8 @@ bool BinaryDxfStream::findLayout() {
   const std::string_view body = data_.substr(pos_);
   if (body[0] == '\0' && body.substr(1, kFirstValue.size()) == kFirstValue) {
     wideCodes_ = false;
-  } else if (body[0] == '\0' && body[1] == '\0' && body.substr(2, kFirstValue.size()) == kFirstValue) {
+  } else if (body[0] == '\0' && body[1] == '\0' &&
+             body.substr(2, kFirstValue.size()) == kFirstValue) {
     wideCodes_ = true;
   } else {
     damaged_ = true;

@@ -49,9 +49,12 @@ struct Table {
   std::array<char[8], kLast + 1> text{};
   Table() {
     for (int i = 0; i <= kLast; ++i) {
-      if (i < kHueFirst) rgb[i] = kNamed[i];
-      else if (i <= kHueLast) rgb[i] = hueShade(i);
-      else rgb[i] = kGreys[i - kHueLast - 1];
+      if (i < kHueFirst)
+        rgb[i] = kNamed[i];
+      else if (i <= kHueLast)
+        rgb[i] = hueShade(i);
+      else
+        rgb[i] = kGreys[i - kHueLast - 1];
       formatRgb(rgb[i], text[i]);
     }
   }

@@ -189,7 +189,6 @@ int groupCodeOfOddLine(const char* line, GroupCodeVariant variant) {
   return std::strchr(line, '0') ? 0 : -1;
 }
 
-
 double parseReal(const char* text) { return realOf(text, text + std::strlen(text), text); }
 
 double DxfLineReader::readReal() {

@@ -190,7 +190,8 @@ class DxfLineReader {
         const unsigned returns = bytesEqual(low, high, '\r');
         length_ = newlineAt - (((returns << 1) >> newlineAt) & 1U);
         const __m128i length = _mm_set1_epi8(static_cast<char>(length_));
-        const __m128i lowIndex = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+        const __m128i lowIndex =
+            _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
         const __m128i highIndex = _mm_add_epi8(lowIndex, _mm_set1_epi8(16));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(line_),
                          _mm_and_si128(low, _mm_cmplt_epi8(lowIndex, length)));

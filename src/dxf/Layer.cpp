@@ -93,9 +93,7 @@ int Layer::read(DxfLineReader& in) {
         copyField(shownName_, value);
         break;
       }
-      case 6:
-        copyField(linetypeName_, in.readLine());
-        break;
+      case 6: copyField(linetypeName_, in.readLine()); break;
       case 62: {
         // A negative colour number means the layer is off; the number keeps its blanks.
         const char* value = in.readLine();
@@ -118,9 +116,7 @@ int Layer::read(DxfLineReader& in) {
         lineWeight_ = weight >= 0 ? weight : LineWeight::kDefault;
         break;
       }
-      case 420:
-        trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF);
-        break;
+      case 420: trueColour_ = static_cast<std::int32_t>(parseInt(in.readLine()) & 0xFFFFFF); break;
       case 70:
         flags_ = parseInt(in.readLine()) & (kFrozen | kLocked);
         if (flags_ & kFrozen) visible_ = 0;

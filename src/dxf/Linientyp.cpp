@@ -50,8 +50,8 @@ Linientyp& Linientyp::operator=(const Linientyp& other) {
   flags_ = other.flags_;
   elementCount_ = other.elementCount_;
   copyField(patternLength_, other.patternLength_);
-  const int copied = std::min(std::clamp(other.elementCount_, 0, kMaxElements),
-                              other.storedElements_);
+  const int copied =
+      std::min(std::clamp(other.elementCount_, 0, kMaxElements), other.storedElements_);
   for (int i = 0; i < kMaxElements; ++i) {
     copyField(elements_[i], i < copied ? other.elements_[i] : "");
   }
@@ -122,8 +122,7 @@ int Linientyp::read(DxfLineReader& in) {
 
 int Linientyp::write(std::ostream& out) const {
   out << "LTYPE\n  2\n" << name_ << "\n  70\n" << flags_ << "\n  3\n" << description_ << '\n';
-  out << " 72\n65\n 73\n" << elementCount_ << "\n 40\n" << patternNumber(patternLength_)
-      << '\n';
+  out << " 72\n65\n 73\n" << elementCount_ << "\n 40\n" << patternNumber(patternLength_) << '\n';
   // At most the table's room; elements named by the count but never read are 0.0.
   const int written = std::clamp(elementCount_, 0, kMaxElements);
   for (int i = 0; i < written; ++i) out << " 49\n" << patternNumber(element(i)) << '\n';

@@ -22,13 +22,13 @@ class Linientyp {
   // A text an element carries, placed from where the element begins, in drawing units
   // before any linetype scale.
   struct ElementText {
-    int element = 0;           // the group 49 element it belongs to (0-based)
-    std::int32_t flags = 0;    // group 74
-    double scale = 1.0;        // group 46: the text's height
-    double rotation = 0.0;     // group 50, degrees
-    double offsetX = 0.0;      // group 44, along the line
-    double offsetY = 0.0;      // group 45, across it (to the left)
-    std::string text;          // group 9 as read
+    int element = 0;         // the group 49 element it belongs to (0-based)
+    std::int32_t flags = 0;  // group 74
+    double scale = 1.0;      // group 46: the text's height
+    double rotation = 0.0;   // group 50, degrees
+    double offsetX = 0.0;    // group 44, along the line
+    double offsetY = 0.0;    // group 45, across it (to the left)
+    std::string text;        // group 9 as read
   };
 
   static constexpr int kTextSize = 100;

@@ -166,8 +166,10 @@ class Parser {
     if (c == '{' || c == '}') {
       endWord();
       if (c == '{') {
-        if (states_.size() < MTextRuns::kMaxNesting) states_.push_back(state());
-        else ++extraDepth_;
+        if (states_.size() < MTextRuns::kMaxNesting)
+          states_.push_back(state());
+        else
+          ++extraDepth_;
       } else if (extraDepth_ > 0) {
         --extraDepth_;
       } else if (states_.size() > 1) {
@@ -287,7 +289,8 @@ class Parser {
         break;
       }
       case 'T':
-        format.tracking = std::clamp(scaledValue(argument, format.tracking), kMinTracking, kMaxTracking);
+        format.tracking =
+            std::clamp(scaledValue(argument, format.tracking), kMinTracking, kMaxTracking);
         break;
       case 'Q': {
         const double angle = numberAt(argument, used, format.obliqueDegrees);

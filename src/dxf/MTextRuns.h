@@ -19,10 +19,10 @@ struct MTextFormat {
   // True colour meaning "none given".
   static constexpr std::int32_t kNoRgb = -1;
 
-  double height = 1.0;          // capital height, drawing units ("\H")
-  double widthFactor = 1.0;     // "\W"
-  double obliqueDegrees = 0.0;  // "\Q"
-  double tracking = 1.0;        // advance of each character times this ("\T")
+  double height = 1.0;              // capital height, drawing units ("\H")
+  double widthFactor = 1.0;         // "\W"
+  double obliqueDegrees = 0.0;      // "\Q"
+  double tracking = 1.0;            // advance of each character times this ("\T")
   int colourIndex = kEntityColour;  // "\C": 0 by block, 1 to 255, 256 by layer
   std::int32_t rgb = kNoRgb;        // "\c" as 0xRRGGBB
   bool bold = false;                // "\f...|b1"

@@ -44,8 +44,8 @@ class RoundTripPut : public std::num_put<char> {
     const int precision = static_cast<int>(stream.precision());
     if ((stream.flags() & std::ios_base::floatfield) == std::ios_base::fixed &&
         precision <= kMaxFixedDigits) {
-      const auto fixed = std::to_chars(text, text + kMaxLineLength, value,
-                                       std::chars_format::fixed, precision);
+      const auto fixed =
+          std::to_chars(text, text + kMaxLineLength, value, std::chars_format::fixed, precision);
       if (fixed.ec == std::errc()) {
         *fixed.ptr = '\0';
         if (parseReal(text) == value) return {text, static_cast<std::size_t>(fixed.ptr - text)};

@@ -18,8 +18,7 @@ int hexValue(char c) {
 
 // The code point of a "\U+XXXX" escape at `pos`, or -1 when there is none.
 long unicodeEscapeAt(std::string_view text, std::size_t pos) {
-  if (pos + 7 > text.size() || text[pos] != '\\' || text[pos + 1] != 'U' ||
-      text[pos + 2] != '+') {
+  if (pos + 7 > text.size() || text[pos] != '\\' || text[pos + 1] != 'U' || text[pos + 2] != '+') {
     return -1;
   }
   long value = 0;
@@ -35,16 +34,12 @@ long unicodeEscapeAt(std::string_view text, std::size_t pos) {
 char specialOfLetter(char letter) {
   switch (letter) {
     case 'c':
-    case 'C':
-      return TextCodes::kDiameter;
+    case 'C': return TextCodes::kDiameter;
     case 'd':
-    case 'D':
-      return TextCodes::kDegree;
+    case 'D': return TextCodes::kDegree;
     case 'p':
-    case 'P':
-      return TextCodes::kPlusMinus;
-    default:
-      return 0;
+    case 'P': return TextCodes::kPlusMinus;
+    default: return 0;
   }
 }
 
@@ -54,7 +49,8 @@ constexpr long kFirstSurrogate = 0xD800;
 constexpr long kLastSurrogate = 0xDFFF;
 
 bool printable(long codePoint) {
-  return codePoint >= kFirstPrintable && !(codePoint >= kFirstSurrogate && codePoint <= kLastSurrogate);
+  return codePoint >= kFirstPrintable &&
+         !(codePoint >= kFirstSurrogate && codePoint <= kLastSurrogate);
 }
 
 // The code page byte an escape stands for, or 0 when the code page lacks it.
@@ -103,9 +99,8 @@ std::string_view TextCodes::valueLine(std::string_view text) {
   if (text.size() <= kMaxTextLineLength) return text;
   const std::size_t cut = kMaxTextLineLength;
   for (std::size_t start = cut - (kLongestCode - 1); start < cut; ++start) {
-    const bool special = start + 2 < text.size() && text[start] == '%' &&
-                         text[start + 1] == '%' && specialOfLetter(text[start + 2]) != 0 &&
-                         start + 3 > cut;
+    const bool special = start + 2 < text.size() && text[start] == '%' && text[start + 1] == '%' &&
+                         specialOfLetter(text[start + 2]) != 0 && start + 3 > cut;
     const bool escape = unicodeEscapeAt(text, start) >= 0 && start + kLongestCode > cut;
     if (special || escape) return text.substr(0, start);
   }

@@ -9,8 +9,8 @@
 // All texts are Windows-1252 bytes.
 class TextCodes {
  public:
-  static constexpr char kDiameter = '\xD8';  // Ø
-  static constexpr char kDegree = '\xB0';    // °
+  static constexpr char kDiameter = '\xD8';   // Ø
+  static constexpr char kDegree = '\xB0';     // °
   static constexpr char kPlusMinus = '\xB1';  // ±
 
   // Every "\U+2205", "%%c" and "%%C" becomes Ø, every "%%d", "%%D" becomes °, every

@@ -106,7 +106,9 @@ WorldPoint estimatedEndDirection(const std::vector<WorldPoint>& fit, bool atStar
   std::vector<WorldPoint> chords(n + 3);
   const auto chord = [&chords](int k) -> WorldPoint& { return chords[k + 1]; };
   for (int k = 1; k < n; ++k) chord(k) = {fit[k].x - fit[k - 1].x, fit[k].y - fit[k - 1].y};
-  const auto extend = [](WorldPoint a, WorldPoint b) { return WorldPoint{2 * a.x - b.x, 2 * a.y - b.y}; };
+  const auto extend = [](WorldPoint a, WorldPoint b) {
+    return WorldPoint{2 * a.x - b.x, 2 * a.y - b.y};
+  };
   chord(0) = extend(chord(1), chord(2));
   chord(n) = extend(chord(n - 1), chord(n - 2));
   chord(n + 1) = extend(chord(n), chord(n - 1));
@@ -135,8 +137,8 @@ std::optional<BSpline> BSpline::fromControlPoints(int degree, std::vector<double
   degree = std::clamp(degree, 1, std::min(kMaxDegree, static_cast<int>(count) - 1));
   if (!validKnots(knots, count, degree)) knots = clampedUniformKnots(count, degree);
   const bool weighted =
-      weights.size() == count &&
-      std::all_of(weights.begin(), weights.end(), [](double w) { return w > 0.0 && std::isfinite(w); });
+      weights.size() == count && std::all_of(weights.begin(), weights.end(),
+                                             [](double w) { return w > 0.0 && std::isfinite(w); });
   std::vector<Homogeneous> homogeneous(count);
   for (std::size_t i = 0; i < count; ++i) {
     const double w = weighted ? weights[i] : 1.0;
@@ -267,15 +269,14 @@ void BSpline::mapControlPoints(const std::function<WorldPoint(WorldPoint)>& map)
   }
 }
 
-WorldBox BSpline::controlBox() const {
-  return pieceBox(startParameter(), endParameter());
-}
+WorldBox BSpline::controlBox() const { return pieceBox(startParameter(), endParameter()); }
 
 WorldBox BSpline::pieceBox(double a, double b) const {
   const int first = spanOf(a) - degree_;
   const int last = spanOf(b);
   WorldBox box;
-  for (int i = first; i <= last; ++i) box.add({control_[i].x / control_[i].w, control_[i].y / control_[i].w});
+  for (int i = first; i <= last; ++i)
+    box.add({control_[i].x / control_[i].w, control_[i].y / control_[i].w});
   return box;
 }
 

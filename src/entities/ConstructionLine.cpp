@@ -13,8 +13,7 @@ thread_local WorldBox ConstructionLine::savingBox_;
 ConstructionLine::ConstructionLine(Reach reach) : reach_(reach) {}
 
 ConstructionLine::ConstructionLine(const ConstructionLine& other)
-    : PointMappedEntity(other), reach_(other.reach_), base_(other.base_),
-      through_(other.through_) {
+    : PointMappedEntity(other), reach_(other.reach_), base_(other.base_), through_(other.through_) {
   setColourNumber(other.colourNumber_);
 }
 
@@ -114,8 +113,10 @@ int ConstructionLine::readGroups(DxfLineReader& in) {
   });
   if (result != 0) return result;
   const double length = std::hypot(direction.x, direction.y);
-  if (length > 0.0 && std::isfinite(length)) direction = {direction.x / length, direction.y / length};
-  else direction = {1.0, 0.0};
+  if (length > 0.0 && std::isfinite(length))
+    direction = {direction.x / length, direction.y / length};
+  else
+    direction = {1.0, 0.0};
   through_ = {base_.x + direction.x, base_.y + direction.y};
   deriveColour();
   return 0;
@@ -128,8 +129,11 @@ int ConstructionLine::writeGroups(std::ostream& out) const {
   const auto crossing = within(box);
   if (!crossing) return 0;
   writeHead(out, true, "LINE");
-  out << " 10\n" << crossing->first.x << "\n 20\n" << crossing->first.y << "\n 30\n0\n 11\n"
-      << crossing->second.x << "\n 21\n" << crossing->second.y << "\n 31\n0\n";
+  out << " 10\n"
+      << crossing->first.x << "\n 20\n"
+      << crossing->first.y << "\n 30\n0\n 11\n"
+      << crossing->second.x << "\n 21\n"
+      << crossing->second.y << "\n 31\n0\n";
   writeEnd(out);
   return 0;
 }

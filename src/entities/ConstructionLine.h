@@ -48,8 +48,8 @@ class ConstructionLine : public PointMappedEntity {
   const char* typeName() const override;
   int touchesWindow(double minX, double minY, double maxX, double maxY) const override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
   int writeGroups(std::ostream& out) const override;
   Punkt maxCorner() const override;

@@ -32,8 +32,7 @@ constexpr const char* kResetColour = "#0F0F0F";
 constexpr const char* kSolidPenName = "\x01solid";
 
 bool sameLetters(std::string_view text, const char* name) {
-  return text.size() == std::strlen(name) &&
-         strncasecmp(text.data(), name, text.size()) == 0;
+  return text.size() == std::strlen(name) && strncasecmp(text.data(), name, text.size()) == 0;
 }
 
 bool isUnsetColour(const char* colour) {
@@ -88,8 +87,8 @@ void DXFGeometrie::scaleXY(double k, double bx, double by) {
 
 void DXFGeometrie::transform(double, double, double, double, double) {}
 void DXFGeometrie::draw(DrawingArea&, double, double, double, double) const {}
-void DXFGeometrie::drawOnDevice(DeviceContext&, double, double, double, double, double,
-                                double, double, double) const {}
+void DXFGeometrie::drawOnDevice(DeviceContext&, double, double, double, double, double, double,
+                                double, double) const {}
 
 Punkt DXFGeometrie::pointAt(double) const { return Punkt(0.0, 0.0); }
 double DXFGeometrie::parameterOf(const Punkt&, const void*) const { return -1.0; }
@@ -114,8 +113,8 @@ void DXFGeometrie::assignLayer(const Layer* layer) {
   } else {
     ownColour_ = 1;
   }
-  lineStyleCode_ = static_cast<std::uint16_t>(
-      *linetype_ ? Layer::lineStyleOfLinetype(linetype_) : layer->lineStyleCode());
+  lineStyleCode_ = static_cast<std::uint16_t>(*linetype_ ? Layer::lineStyleOfLinetype(linetype_)
+                                                         : layer->lineStyleCode());
   visible_ = layer->visible() && !paperSpace_ && !markedInvisible_;
 }
 
@@ -260,7 +259,8 @@ const char* DXFGeometrie::drawnLinetypeName() const {
   return layer_ ? layer_->linetypeName() : "";
 }
 
-bool DXFGeometrie::patternLengths(const LinePatterns* patterns, std::vector<double>& lengths) const {
+bool DXFGeometrie::patternLengths(const LinePatterns* patterns,
+                                  std::vector<double>& lengths) const {
   lengths.clear();
   const std::vector<double>* pattern = patterns ? patterns->find(drawnLinetypeName()) : nullptr;
   if (!pattern) return false;
@@ -306,8 +306,7 @@ WorldPoint DXFGeometrie::place(double x, double y, double s, double a, double dx
   return {(c * x - n * y) * s + dx, (n * x + c * y) * s + dy};
 }
 
-void DXFGeometrie::transformPoint(double& x, double& y, double s, double a, double dx,
-                                  double dy) {
+void DXFGeometrie::transformPoint(double& x, double& y, double s, double a, double dx, double dy) {
   const auto [c, n] = cosSinOfDegrees(a);
   const double placedX = (c * x - n * y) * (s < 0 ? -s : s) + dx;
   y = (n * x + c * y) * s + dy;
@@ -373,9 +372,8 @@ DXFGeometrie::PixelCircle DXFGeometrie::pixelCircle(const DrawingArea& area, Wor
   const double x = pixels.centre.x + position.x;
   const double y = pixels.centre.y + position.y;
   // A circle of infinite or undefined numbers has nothing to show.
-  pixels.visible = std::isfinite(margin) && std::isfinite(x) && std::isfinite(y) &&
-                   -margin < x && x < size.width + margin && -margin < y &&
-                   y < size.height + margin;
+  pixels.visible = std::isfinite(margin) && std::isfinite(x) && std::isfinite(y) && -margin < x &&
+                   x < size.width + margin && -margin < y && y < size.height + margin;
   return pixels;
 }
 

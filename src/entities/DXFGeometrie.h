@@ -61,8 +61,8 @@ class DXFGeometrie {
   virtual void draw(DrawingArea& area, double s, double dx, double dy, double a) const;
   // Draws the placed entity on a device onto which the window (minX, minY) to
   // (maxX, maxY) is fitted.
-  virtual void drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
-                            double maxX, double maxY, double dx, double dy, double a) const;
+  virtual void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
+                            double maxY, double dx, double dy, double a) const;
   // Reads the group pairs after the type name line up to and including the next group
   // code 0; 0, or the kind's negative end-of-file code.
   virtual int readGroups(DxfLineReader& in) = 0;
@@ -254,8 +254,8 @@ class DXFGeometrie {
   // field; the same table writes them. With `extrusion`, the groups 210, 220 and 230 go
   // there.
   template <class Table>
-  int readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour,
-                           const Table& table, Extrusion* extrusion = nullptr);
+  int readCoordinateGroups(DxfLineReader& in, int eofCode, bool takeColour, const Table& table,
+                           Extrusion* extrusion = nullptr);
 
   // Write frame: type name, layer name, the entity's own linetype and paper space mark,
   // and, when `withColour`, its own colour number unless that is BYLAYER. A kind written as
@@ -332,14 +332,13 @@ int DXFGeometrie::attachLayerAt(LayerAt layerAt) {
 }
 
 template <class OnGroup>
-int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
-                                OnGroup onGroup) {
+int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup) {
   return readGroupLoop(in, eofCode, takeColour, onGroup, [](int) { return false; });
 }
 
 template <class OnGroup, class OwnsGroup>
-int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour,
-                                OnGroup onGroup, OwnsGroup ownsGroup) {
+int DXFGeometrie::readGroupLoop(DxfLineReader& in, int eofCode, bool takeColour, OnGroup onGroup,
+                                OwnsGroup ownsGroup) {
   bool layerSeen = false;
   for (;;) {
     const int code = in.readGroupCode(GroupCodeVariant::Entity);
@@ -385,4 +384,3 @@ int DXFGeometrie::readCoordinateGroups(DxfLineReader& in, int eofCode, bool take
     return false;
   });
 }
-

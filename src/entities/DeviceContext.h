@@ -129,8 +129,8 @@ class DeviceContext {
 
   // Native arc on the device handle: bounding box and start/end points in pixels,
   // drawn counter-clockwise as seen on the screen.
-  virtual void native_arc(double left, double top, double right, double bottom,
-                          double startX, double startY, double endX, double endY) = 0;
+  virtual void native_arc(double left, double top, double right, double bottom, double startX,
+                          double startY, double endX, double endY) = 0;
 
   // Native text output at a device point; `text` is Windows-1252.
   virtual void text_out(double x, double y, const char* text, const TextStyle& style) = 0;

@@ -34,9 +34,15 @@ struct FileEllipse {
   bool take(int code, DxfLineReader& in) {
     double* field = nullptr;
     switch (code) {
-      case 10: case 20: case 30: field = &centre[code / 10 - 1]; break;
-      case 11: case 21: case 31: field = &major[code / 10 - 1]; break;
-      case 210: case 220: case 230: field = &normal[code / 10 - 21]; break;
+      case 10:
+      case 20:
+      case 30: field = &centre[code / 10 - 1]; break;
+      case 11:
+      case 21:
+      case 31: field = &major[code / 10 - 1]; break;
+      case 210:
+      case 220:
+      case 230: field = &normal[code / 10 - 21]; break;
       case 40: field = &ratio; break;
       case 41: field = &start; break;
       case 42: field = &end; break;
@@ -58,8 +64,8 @@ struct FileEllipse {
     }
     const double minorX = ratio * (n[1] * major[2] - n[2] * major[1]);
     const double minorY = ratio * (n[2] * major[0] - n[0] * major[2]);
-    return EllipseArc::fromConjugate({centre[0], centre[1]}, {major[0], major[1]},
-                                     {minorX, minorY}, start, start + sweepOf(start, end));
+    return EllipseArc::fromConjugate({centre[0], centre[1]}, {major[0], major[1]}, {minorX, minorY},
+                                     start, start + sweepOf(start, end));
   }
 };
 
@@ -212,12 +218,11 @@ int Ellipse::readGroups(DxfLineReader& in) {
 
 int Ellipse::writeGroups(std::ostream& out) const {
   // An ellipse of infinite or undefined numbers has no polyline to stand for it.
-  if (!std::isfinite(arc_.centre.x + arc_.centre.y + length(arc_.major) + arc_.ratio +
-                     arc_.start + arc_.end)) {
+  if (!std::isfinite(arc_.centre.x + arc_.centre.y + length(arc_.major) + arc_.ratio + arc_.start +
+                     arc_.end)) {
     return 0;
   }
-  std::vector<WorldPoint> points =
-      flattenedEllipse(arc_, kWrittenChordError * length(arc_.major));
+  std::vector<WorldPoint> points = flattenedEllipse(arc_, kWrittenChordError * length(arc_.major));
   const bool closed = arc_.isFull();
   // A closed polyline returns to its first vertex by itself.
   if (closed && points.size() > 1) points.pop_back();
@@ -226,8 +231,7 @@ int Ellipse::writeGroups(std::ostream& out) const {
   out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n" << (closed ? 129 : 128) << '\n';
   writeEnd(out);
   for (const WorldPoint& p : points) {
-    out << "VERTEX\n  8\n" << layerName_ << "\n 10\n" << p.x << "\n 20\n" << p.y
-        << "\n 30\n0\n";
+    out << "VERTEX\n  8\n" << layerName_ << "\n 10\n" << p.x << "\n 20\n" << p.y << "\n 30\n0\n";
     writeEnd(out);
   }
   out << "SEQEND\n  8\n" << layerName_ << '\n';

@@ -52,8 +52,8 @@ class Ellipse : public DXFGeometrie {
   void transform(double s, double a, double dx, double dy, double dz) override;
   // Chords within half a pixel of the curve.
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
   // A POLYLINE with one VERTEX per chord end (closed for a whole ellipse); nothing for an
   // ellipse of infinite or undefined numbers.

@@ -77,8 +77,7 @@ int chordsWithin(const EllipseArc& arc, double majorLength, double tolerance, in
   // A chord over the parameter step h lies at most about a h^2 / 8 off the curve.
   // No tolerance is met by no number of chords; a curve within it of its centre by any.
   if (!(tolerance > 0.0)) return kMaxEllipseChords;
-  const double step =
-      majorLength > tolerance ? std::sqrt(8.0 * tolerance / majorLength) : kTwoPi;
+  const double step = majorLength > tolerance ? std::sqrt(8.0 * tolerance / majorLength) : kTwoPi;
   const double count = std::ceil(sweep / step);
   if (!(count < kMaxEllipseChords)) return kMaxEllipseChords;
   return std::max(minimum, static_cast<int>(count));

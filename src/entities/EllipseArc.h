@@ -31,8 +31,7 @@ struct EllipseArc {
   static EllipseArc fromConjugate(WorldPoint centre, WorldPoint u, WorldPoint v, double t0,
                                   double t1);
   // The arc's image under p -> (m00 x + m01 y + ox, m10 x + m11 y + oy).
-  EllipseArc mapped(double m00, double m01, double m10, double m11, double ox,
-                    double oy) const;
+  EllipseArc mapped(double m00, double m01, double m10, double m11, double ox, double oy) const;
 };
 
 // The number of equal parameter steps that keep each chord within `tolerance` of the

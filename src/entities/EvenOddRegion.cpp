@@ -27,8 +27,8 @@ struct OpenTrapezoid {
   double bottomRight;
 };
 
-void emitTrapezoid(std::vector<Triangle>& out, const OpenTrapezoid& t, const std::vector<Edge>& edges,
-                   double topY) {
+void emitTrapezoid(std::vector<Triangle>& out, const OpenTrapezoid& t,
+                   const std::vector<Edge>& edges, double topY) {
   const WorldPoint a{t.bottomLeft, t.bottomY};
   const WorldPoint b{t.bottomRight, t.bottomY};
   const WorldPoint c{edges[t.right].xAt(topY), topY};
@@ -73,8 +73,8 @@ std::vector<int> nestingDepths(const std::vector<Ring>& rings) {
 }
 
 double triangleArea(const Triangle& t) {
-  return 0.5 * std::fabs((t[1].x - t[0].x) * (t[2].y - t[0].y) -
-                         (t[2].x - t[0].x) * (t[1].y - t[0].y));
+  return 0.5 *
+         std::fabs((t[1].x - t[0].x) * (t[2].y - t[0].y) - (t[2].x - t[0].x) * (t[1].y - t[0].y));
 }
 
 std::vector<Triangle> evenOddTriangles(const std::vector<Ring>& rings) {

@@ -73,9 +73,7 @@ bool Extrusion::mirrors() const {
   return a.ax[0] * a.ay[1] - a.ax[1] * a.ay[0] < 0.0;
 }
 
-bool Extrusion::isTilted() const {
-  return (x_ != 0.0 || y_ != 0.0) && std::isfinite(x_ + y_ + z_);
-}
+bool Extrusion::isTilted() const { return (x_ != 0.0 || y_ != 0.0) && std::isfinite(x_ + y_ + z_); }
 
 EllipseArc Extrusion::seenFromAbove(const EllipseArc& inPlane, double elevation) const {
   double xAxisX = 1.0, xAxisY = 0.0;

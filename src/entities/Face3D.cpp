@@ -25,10 +25,18 @@ const char* Face3D::typeName() const { return "3DFACE"; }
 
 template <class Self>
 std::array<RealGroupOf<Self>, 3 * Face3D::kCorners> Face3D::groupTable(Self& face) {
-  return {{{10, &face.x_[0]}, {20, &face.y_[0]}, {30, &face.z_[0]},
-           {11, &face.x_[1]}, {21, &face.y_[1]}, {31, &face.z_[1]},
-           {12, &face.x_[2]}, {22, &face.y_[2]}, {32, &face.z_[2]},
-           {13, &face.x_[3]}, {23, &face.y_[3]}, {33, &face.z_[3]}}};
+  return {{{10, &face.x_[0]},
+           {20, &face.y_[0]},
+           {30, &face.z_[0]},
+           {11, &face.x_[1]},
+           {21, &face.y_[1]},
+           {31, &face.z_[1]},
+           {12, &face.x_[2]},
+           {22, &face.y_[2]},
+           {32, &face.z_[2]},
+           {13, &face.x_[3]},
+           {23, &face.y_[3]},
+           {33, &face.z_[3]}}};
 }
 
 int Face3D::readGroups(DxfLineReader& in) {

@@ -170,9 +170,8 @@ void Hatch::draw(DrawingArea& area, double s, double dx, double dy, double a) co
 void Hatch::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
                          double maxY, double dx, double dy, double a) const {
   if (!visible_) return;
-  forEachPiece([&](DXFGeometrie& piece) {
-    piece.drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a);
-  });
+  forEachPiece(
+      [&](DXFGeometrie& piece) { piece.drawOnDevice(dc, s, minX, minY, maxX, maxY, dx, dy, a); });
 }
 
 WorldBox Hatch::box() const {

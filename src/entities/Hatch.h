@@ -39,8 +39,8 @@ class Hatch : public PointMappedEntity {
   const char* typeName() const override;
   int touchesWindow(double minX, double minY, double maxX, double maxY) const override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
   // Written as its SOLID, LINE and POINT pieces.
   int writeGroups(std::ostream& out) const override;

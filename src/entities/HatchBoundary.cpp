@@ -103,9 +103,9 @@ void readSplineEdge(GroupCursor& in, Ring& ring) {
     if (in.peek() == 12) startTangent = readPoint(in, 12);
     if (in.peek() == 13) endTangent = readPoint(in, 13);
   }
-  std::optional<BSpline> curve =
-      control.size() >= 2 ? BSpline::fromControlPoints(degree, knots, control, weights)
-                          : BSpline::throughPoints(fit, startTangent, endTangent);
+  std::optional<BSpline> curve = control.size() >= 2
+                                     ? BSpline::fromControlPoints(degree, knots, control, weights)
+                                     : BSpline::throughPoints(fit, startTangent, endTangent);
   if (!curve) return;
   const WorldBox box = curve->controlBox();
   const double size = std::hypot(box.maxX - box.minX, box.maxY - box.minY);
@@ -160,12 +160,13 @@ int GroupCursor::integerIf(int code, int otherwise) {
   return peek() == code ? integer() : otherwise;
 }
 
-void appendEllipticArc(Ring& ring, WorldPoint centre, WorldPoint major, WorldPoint minor,
-                       double t0, double sweep) {
+void appendEllipticArc(Ring& ring, WorldPoint centre, WorldPoint major, WorldPoint minor, double t0,
+                       double sweep) {
   const double radius = std::max(std::hypot(major.x, major.y), std::hypot(minor.x, minor.y));
   if (!std::isfinite(radius + sweep + t0 + centre.x + centre.y) || radius == 0.0) return;
   const double step = 2.0 * std::acos(1.0 - kRelativeChordError);
-  const int chords = static_cast<int>(std::clamp(std::ceil(std::fabs(sweep) / step), 1.0, kMaxArcChords));
+  const int chords =
+      static_cast<int>(std::clamp(std::ceil(std::fabs(sweep) / step), 1.0, kMaxArcChords));
   for (int i = 0; i <= chords; ++i) {
     const double t = t0 + sweep * i / chords;
     append(ring, {centre.x + major.x * std::cos(t) + minor.x * std::sin(t),

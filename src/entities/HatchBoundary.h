@@ -49,8 +49,8 @@ std::vector<Ring> readBoundaryPaths(GroupCursor& cursor, int count);
 
 // The points of an elliptic arc from parameter t0 sweeping `sweep` radians (negative:
 // clockwise), both ends included: centre + major * cos t + minor * sin t.
-void appendEllipticArc(Ring& ring, WorldPoint centre, WorldPoint major, WorldPoint minor,
-                       double t0, double sweep);
+void appendEllipticArc(Ring& ring, WorldPoint centre, WorldPoint major, WorldPoint minor, double t0,
+                       double sweep);
 // The points of the arc from `from` to `to` with the DXF bulge (tan of a quarter of the
 // included angle, positive counter-clockwise), `from` excluded, `to` included.
 void appendBulgeArc(Ring& ring, WorldPoint from, WorldPoint to, double bulge);

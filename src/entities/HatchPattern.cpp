@@ -25,7 +25,8 @@ struct FrameEdge {
   double high() const { return std::max(sp, sq); }
 };
 
-std::vector<FrameEdge> edgesInFrame(const std::vector<Ring>& rings, WorldPoint base, const Frame& f) {
+std::vector<FrameEdge> edgesInFrame(const std::vector<Ring>& rings, WorldPoint base,
+                                    const Frame& f) {
   std::vector<FrameEdge> edges;
   for (const Ring& ring : rings) {
     for (std::size_t i = 0; i < ring.size(); ++i) {
@@ -43,7 +44,9 @@ std::vector<FrameEdge> edgesInFrame(const std::vector<Ring>& rings, WorldPoint b
 // the budget is spent.
 bool addDashes(std::vector<PatternStroke>& out, long budget, WorldPoint origin, const Frame& f,
                double t0, double t1, const std::vector<double>& dashes) {
-  auto point = [&](double t) { return WorldPoint{origin.x + t * f.along.x, origin.y + t * f.along.y}; };
+  auto point = [&](double t) {
+    return WorldPoint{origin.x + t * f.along.x, origin.y + t * f.along.y};
+  };
   double period = 0.0;
   for (double d : dashes) period += std::fabs(d);
   if (dashes.empty() || !(period > 0.0)) {
@@ -106,7 +109,8 @@ std::optional<std::vector<PatternStroke>> patternStrokes(const std::vector<Patte
     std::size_t next = 0;
     for (long i = 0; i < count; ++i) {
       const double level = (first + static_cast<double>(i)) * std::fabs(spacing);
-      const double k = spacing > 0 ? first + static_cast<double>(i) : -(first + static_cast<double>(i));
+      const double k =
+          spacing > 0 ? first + static_cast<double>(i) : -(first + static_cast<double>(i));
       while (next < edges.size() && edges[next].low() <= level) active.push_back(edges[next++]);
       std::erase_if(active, [level](const FrameEdge& e) { return e.high() <= level; });
       work += static_cast<double>(active.size());

@@ -38,8 +38,8 @@ Kreis::Kreis(const Kreis& other)
 
 const char* Kreis::typeName() const { return "CIRCLE"; }
 
-int Kreis::boxTouchesWindow(double cx, double cy, double r, double minX, double minY,
-                            double maxX, double maxY) {
+int Kreis::boxTouchesWindow(double cx, double cy, double r, double minX, double minY, double maxX,
+                            double maxY) {
   if (cx + r < minX || cx - r > maxX || cy + r < minY || cy - r > maxY) return 0;
   return 1;
 }
@@ -82,13 +82,11 @@ void Kreis::draw(DrawingArea& area, double s, double dx, double dy, double a) co
   if (!pixels.visible) return;
   selectPen(area);
   // Large or far-off circles stay away from the native call.
-  const bool native = withinLimit(pixels.centre.x, kNativeLimit) &&
-                      withinLimit(pixels.centre.y, kNativeLimit) &&
-                      withinLimit(pixels.origin.x, kNativeLimit) &&
-                      withinLimit(pixels.origin.y, kNativeLimit) &&
-                      withinLimit(pixels.radiusPoint.x, kNativeLimit) &&
-                      withinLimit(pixels.radiusPoint.y, kNativeLimit) &&
-                      withinLimit(pixels.radius, kNativeLimit);
+  const bool native =
+      withinLimit(pixels.centre.x, kNativeLimit) && withinLimit(pixels.centre.y, kNativeLimit) &&
+      withinLimit(pixels.origin.x, kNativeLimit) && withinLimit(pixels.origin.y, kNativeLimit) &&
+      withinLimit(pixels.radiusPoint.x, kNativeLimit) &&
+      withinLimit(pixels.radiusPoint.y, kNativeLimit) && withinLimit(pixels.radius, kNativeLimit);
   if (native) {
     // A negative scale turns the circle half round; its radius stays a length.
     area.wc_circle(centre.x, centre.y, std::fabs(radius));
@@ -123,8 +121,7 @@ int Kreis::readGroups(DxfLineReader& in, std::optional<EllipseArc>& tiltedOutlin
   setColourNumber("256");
   tiltedOutline.reset();
   Extrusion extrusion;
-  const int result =
-      readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
+  const int result = readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
   if (result != 0) return result;
   if (extrusion.isTilted()) {
     EllipseArc inPlane;
@@ -170,9 +167,9 @@ bool Kreis::crossings(double cx, double cy, double r, double ocx, double ocy, do
   const double l = f * f + h * h;
   // Concentric circles share no single crossing.
   if (l == 0.0) return false;
-  const double alpha = (-(r * r + (ocx * ocx + ocy * ocy - cx * cx - cy * cy - orad * orad)) -
-                        (cx * f + cy * h)) /
-                       l;
+  const double alpha =
+      (-(r * r + (ocx * ocx + ocy * ocy - cx * cx - cy * cy - orad * orad)) - (cx * f + cy * h)) /
+      l;
   const double mu = r * r / l - alpha * alpha;
   if (!(mu > 0.0)) return false;
   const double o = std::sqrt(mu);

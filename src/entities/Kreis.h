@@ -43,8 +43,8 @@ class Kreis : public DXFGeometrie {
   void scaleXY(double k, double bx, double by) override;
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   // A circle in a tilted plane (extrusion) is kept as its centre seen from above.
   int readGroups(DxfLineReader& in) override;
   // The same; for a circle in a tilted plane, `tiltedOutline` receives the ellipse it is
@@ -69,8 +69,8 @@ class Kreis : public DXFGeometrie {
   static bool crossings(double cx, double cy, double r, double ocx, double ocy, double orad,
                         Punkt& first, Punkt& second);
   // Quick window test of the circle's box (also used by arcs).
-  static int boxTouchesWindow(double cx, double cy, double r, double minX, double minY,
-                              double maxX, double maxY);
+  static int boxTouchesWindow(double cx, double cy, double r, double minX, double minY, double maxX,
+                              double maxY);
 
  private:
   // The group table, in the order written: centre 10, 20, 30 and radius 40.

@@ -45,12 +45,7 @@ Kreisbogen::Kreisbogen() = default;
 
 Kreisbogen::Kreisbogen(double cx, double cy, double r, double startAngle, double endAngle,
                        const Layer* layer)
-    : DXFGeometrie(layer),
-      cx_(cx),
-      cy_(cy),
-      r_(r),
-      startAngle_(startAngle),
-      endAngle_(endAngle) {}
+    : DXFGeometrie(layer), cx_(cx), cy_(cy), r_(r), startAngle_(startAngle), endAngle_(endAngle) {}
 
 Kreisbogen::Kreisbogen(double bulge, const Punkt& start, const Punkt& end, const Layer* layer)
     : DXFGeometrie(layer) {
@@ -216,12 +211,11 @@ void Kreisbogen::draw(DrawingArea& area, double s, double dx, double dy, double 
   const DevicePoint startPixel = area.wc_to_dc(placedStart.x, placedStart.y);
   const DevicePoint endPixel = area.wc_to_dc(placedEnd.x, placedEnd.y);
   // The native arc only takes boxes inside the positive pixel quadrant.
-  const bool boxNegative =
-      topLeft.x < 0 || topLeft.y < 0 || bottomRight.x < 0 || bottomRight.y < 0;
+  const bool boxNegative = topLeft.x < 0 || topLeft.y < 0 || bottomRight.x < 0 || bottomRight.y < 0;
   const double limit = boxNegative ? 0.0 : kNativeLimit;
   bool chords = false;
-  for (double v : {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, startPixel.x,
-                   startPixel.y, endPixel.x, endPixel.y}) {
+  for (double v : {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y, startPixel.x, startPixel.y,
+                   endPixel.x, endPixel.y}) {
     if (!(std::fabs(v) <= limit)) chords = true;
   }
   if (chords) {
@@ -238,8 +232,8 @@ void Kreisbogen::draw(DrawingArea& area, double s, double dx, double dy, double 
   }
 }
 
-void Kreisbogen::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
-                              double maxX, double maxY, double dx, double dy, double a) const {
+void Kreisbogen::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
+                              double maxY, double dx, double dy, double a) const {
   if (!visible_) return;
   const WorldPoint centre = place(cx_, cy_, s, a, dx, dy);
   const double radius = r_ * s;
@@ -290,8 +284,12 @@ void Kreisbogen::drawOnDevice(DeviceContext& dc, double s, double minX, double m
 
 template <class Self>
 std::array<RealGroupOf<Self>, 6> Kreisbogen::groupTable(Self& arc) {
-  return {{{10, &arc.cx_}, {20, &arc.cy_}, {30, &arc.cz_}, {40, &arc.r_},
-           {50, &arc.startAngle_}, {51, &arc.endAngle_}}};
+  return {{{10, &arc.cx_},
+           {20, &arc.cy_},
+           {30, &arc.cz_},
+           {40, &arc.r_},
+           {50, &arc.startAngle_},
+           {51, &arc.endAngle_}}};
 }
 
 int Kreisbogen::readGroups(DxfLineReader& in) {
@@ -304,8 +302,7 @@ int Kreisbogen::readGroups(DxfLineReader& in, std::optional<EllipseArc>& tiltedO
   startAngle_ = endAngle_ = cx_ = cy_ = cz_ = 0.0;
   tiltedOutline.reset();
   Extrusion extrusion;
-  const int result =
-      readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
+  const int result = readCoordinateGroups(in, kEndOfFile, true, groupTable(*this), &extrusion);
   if (result != 0) return result;
   if (extrusion.isTilted()) {
     EllipseArc inPlane;

@@ -53,8 +53,8 @@ class Kreisbogen : public DXFGeometrie {
   // round, running from the mirrored end to the mirrored start.
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   // An arc in a tilted plane (extrusion) is kept as its centre and end directions seen
   // from above, which is exact for its ends only.
   int readGroups(DxfLineReader& in) override;

@@ -113,8 +113,12 @@ void Linie::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
 
 template <class Self>
 std::array<RealGroupOf<Self>, 6> Linie::groupTable(Self& line) {
-  return {{{10, &line.x1_}, {20, &line.y1_}, {30, &line.z1_},
-           {11, &line.x2_}, {21, &line.y2_}, {31, &line.z2_}}};
+  return {{{10, &line.x1_},
+           {20, &line.y1_},
+           {30, &line.z1_},
+           {11, &line.x2_},
+           {21, &line.y2_},
+           {31, &line.z2_}}};
 }
 
 int Linie::readGroups(DxfLineReader& in) {
@@ -153,8 +157,7 @@ double Linie::distanceTo(const Punkt& point) const {
 Punkt Linie::maxCorner() const { return Punkt(std::max(x1_, x2_), std::max(y1_, y2_)); }
 Punkt Linie::minCorner() const { return Punkt(std::min(x1_, x2_), std::min(y1_, y2_)); }
 
-bool Linie::circleCandidates(double cx, double cy, double r, Punkt& first,
-                             Punkt& second) const {
+bool Linie::circleCandidates(double cx, double cy, double r, Punkt& first, Punkt& second) const {
   const double g = y1_ - y2_;
   const double m = x2_ - x1_;
   const double q = g * g + m * m;

@@ -42,8 +42,8 @@ class Linie : public DXFGeometrie {
   void transform(double s, double a, double dx, double dy, double dz) override;
   // Culls when both ends lie beyond the same side of the visible container.
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
   int writeGroups(std::ostream& out) const override;
   // t clamped to 0..1.

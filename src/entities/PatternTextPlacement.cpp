@@ -4,9 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> points,
-                                                 double phase, double period,
-                                                 std::span<const PatternText> texts,
+std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> points, double phase,
+                                                 double period, std::span<const PatternText> texts,
                                                  std::size_t maxTexts, double minHeight) {
   std::vector<PlacedPatternText> placed;
   if (!(period > 0.0) || !std::isfinite(period) || !std::isfinite(phase) || texts.empty()) {
@@ -35,8 +34,8 @@ std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> po
         const DevicePoint onLine{a.x + ux * along, a.y + uy * along};
         const DevicePoint anchor{onLine.x + ux * text.offsetX + uy * text.offsetY,
                                  onLine.y + uy * text.offsetX - ux * text.offsetY};
-        placed.push_back({anchor, text.absolute ? text.rotation : lineDegrees + text.rotation,
-                          &text});
+        placed.push_back(
+            {anchor, text.absolute ? text.rotation : lineDegrees + text.rotation, &text});
       }
     }
     walked += length;

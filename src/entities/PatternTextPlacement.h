@@ -22,8 +22,7 @@ constexpr double kMinReadablePixels = 1.0;
 // pattern: each text at every point where the pattern reaches its `at`, moved by its
 // offsets along and across the line there. Texts lower than `minHeight` are left out; none
 // for a period that is no positive number, and no more than `maxTexts` in all.
-std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> points,
-                                                 double phase, double period,
-                                                 std::span<const PatternText> texts,
+std::vector<PlacedPatternText> placePatternTexts(std::span<const DevicePoint> points, double phase,
+                                                 double period, std::span<const PatternText> texts,
                                                  std::size_t maxTexts,
                                                  double minHeight = kMinReadablePixels);

@@ -50,8 +50,8 @@ class Punkt : public DXFGeometrie {
   void scaleY(double k, double b) override;
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   // Reads 10, 20, 30 and 42; group 62 is passed over and the colour number kept.
   int readGroups(DxfLineReader& in) override;
   // Writes 10, 20, 30; never group 62 nor the bulge.

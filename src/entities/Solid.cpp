@@ -91,10 +91,18 @@ void Solid::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, 
 
 template <class Self>
 std::array<RealGroupOf<Self>, 3 * Solid::kCorners> Solid::groupTable(Self& solid) {
-  return {{{10, &solid.x_[0]}, {20, &solid.y_[0]}, {30, &solid.z_[0]},
-           {11, &solid.x_[1]}, {21, &solid.y_[1]}, {31, &solid.z_[1]},
-           {12, &solid.x_[2]}, {22, &solid.y_[2]}, {32, &solid.z_[2]},
-           {13, &solid.x_[3]}, {23, &solid.y_[3]}, {33, &solid.z_[3]}}};
+  return {{{10, &solid.x_[0]},
+           {20, &solid.y_[0]},
+           {30, &solid.z_[0]},
+           {11, &solid.x_[1]},
+           {21, &solid.y_[1]},
+           {31, &solid.z_[1]},
+           {12, &solid.x_[2]},
+           {22, &solid.y_[2]},
+           {32, &solid.z_[2]},
+           {13, &solid.x_[3]},
+           {23, &solid.y_[3]},
+           {33, &solid.z_[3]}}};
 }
 
 int Solid::readGroups(DxfLineReader& in) {

@@ -38,8 +38,8 @@ class Solid : public DXFGeometrie {
   void scaleY(double k, double b) override;
   void transform(double s, double a, double dx, double dy, double dz) override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   // A negative extrusion z (group 230) mirrors the corners' x values.
   int readGroups(DxfLineReader& in) override;
   int writeGroups(std::ostream& out) const override;

@@ -75,9 +75,8 @@ void Spline::draw(DrawingArea& area, double s, double dx, double dy, double a) c
   const std::vector<WorldPoint> points =
       curve->flatten(tolerance, kDrawnPointBudget, visible->window);
   // One stroke along the curve, so its dashes run on; points that are no numbers end a run.
-  forEachFiniteRun(points, [&](const WorldPoint* run, int count) {
-    strokePolyline(area, run, count);
-  });
+  forEachFiniteRun(points,
+                   [&](const WorldPoint* run, int count) { strokePolyline(area, run, count); });
 }
 
 void Spline::drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
@@ -92,7 +91,8 @@ void Spline::drawOnDevice(DeviceContext& dc, double s, double minX, double minY,
       curve->flatten(kPixelChordError / k, kDrawnPointBudget, window);
   forEachFiniteRun(points, [&](const WorldPoint* run, int count) {
     std::vector<DevicePoint> pixels;
-    for (int i = 0; i < count; ++i) pixels.push_back({k * (run[i].x - minX), k * (maxY - run[i].y)});
+    for (int i = 0; i < count; ++i)
+      pixels.push_back({k * (run[i].x - minX), k * (maxY - run[i].y)});
     strokePolylineOnDevice(dc, pixels.data(), count);
   });
 }
@@ -150,19 +150,40 @@ int Spline::readGroups(DxfLineReader& in) {
       case 40: knots.push_back(readDouble(line)); return true;
       case 41: weights.push_back(readDouble(line)); return true;
       case 10: control.push_back({readDouble(line), 0.0}); return true;
-      case 20: if (!control.empty()) control.back().y = readDouble(line); else line.readLine(); return true;
+      case 20:
+        if (!control.empty())
+          control.back().y = readDouble(line);
+        else
+          line.readLine();
+        return true;
       case 11: fit.push_back({readDouble(line), 0.0}); return true;
-      case 21: if (!fit.empty()) fit.back().y = readDouble(line); else line.readLine(); return true;
+      case 21:
+        if (!fit.empty())
+          fit.back().y = readDouble(line);
+        else
+          line.readLine();
+        return true;
       case 12: startTangent = WorldPoint{readDouble(line), 0.0}; return true;
-      case 22: if (startTangent) startTangent->y = readDouble(line); else line.readLine(); return true;
+      case 22:
+        if (startTangent)
+          startTangent->y = readDouble(line);
+        else
+          line.readLine();
+        return true;
       case 13: endTangent = WorldPoint{readDouble(line), 0.0}; return true;
-      case 23: if (endTangent) endTangent->y = readDouble(line); else line.readLine(); return true;
+      case 23:
+        if (endTangent)
+          endTangent->y = readDouble(line);
+        else
+          line.readLine();
+        return true;
       default: return false;
     }
   });
   if (result != 0) return result;
   if (control.size() >= 2) {
-    curve_ = BSpline::fromControlPoints(degree, std::move(knots), std::move(control), std::move(weights));
+    curve_ = BSpline::fromControlPoints(degree, std::move(knots), std::move(control),
+                                        std::move(weights));
   } else {
     // A closed curve through fit points returns to its first one.
     if ((flags & kClosedFlag) && fit.size() > 2) fit.push_back(fit.front());
@@ -177,7 +198,10 @@ int Spline::writeGroups(std::ostream& out) const {
   // Flag 128: its linetype runs on around the vertices, as it runs along the curve.
   out << " 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n128\n  0\n";
   for (const WorldPoint& p : spacedApart(savedPoints(), kSavedVertexSpacing)) {
-    out << "VERTEX\n  8\n" << layerName_ << "\n 10\n" << p.x << "\n 20\n" << p.y << "\n 30\n0\n  0\n";
+    out << "VERTEX\n  8\n"
+        << layerName_ << "\n 10\n"
+        << p.x << "\n 20\n"
+        << p.y << "\n 30\n0\n  0\n";
   }
   out << "SEQEND\n  8\n" << layerName_ << '\n';
   writeEnd(out);

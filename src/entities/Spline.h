@@ -41,8 +41,8 @@ class Spline : public PointMappedEntity {
   const char* typeName() const override;
   int touchesWindow(double minX, double minY, double maxX, double maxY) const override;
   void draw(DrawingArea& area, double s, double dx, double dy, double a) const override;
-  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX,
-                    double maxY, double dx, double dy, double a) const override;
+  void drawOnDevice(DeviceContext& dc, double s, double minX, double minY, double maxX, double maxY,
+                    double dx, double dy, double a) const override;
   int readGroups(DxfLineReader& in) override;
   // Written as a POLYLINE through savedPoints().
   int writeGroups(std::ostream& out) const override;

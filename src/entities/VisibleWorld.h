@@ -29,6 +29,6 @@ inline std::optional<VisibleWorld> visibleWorld(const DrawingArea& area) {
   const double x1 = (size.width - position.x - origin.x) / kx;
   const double y0 = (-position.y - origin.y) / ky;
   const double y1 = (size.height - position.y - origin.y) / ky;
-  return VisibleWorld{{std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)},
-                      kx, ky};
+  return VisibleWorld{
+      {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)}, kx, ky};
 }

@@ -84,10 +84,9 @@ int DXF_Interface_Basis::componentFile(int viewType, int key, std::string& path,
     if (!slot) break;
     if (slot->key != key) continue;
     if (n-- != 0) continue;
-    path = drawingDir.empty()
-               ? slot->fileName + ".dxf"
-               : drawingDir.str() + std::filesystem::path::preferred_separator + slot->fileName +
-                     ".dxf";
+    path = drawingDir.empty() ? slot->fileName + ".dxf"
+                              : drawingDir.str() + std::filesystem::path::preferred_separator +
+                                    slot->fileName + ".dxf";
     return ++registryCursor_;
   }
   registryCursor_ = 0;
@@ -118,8 +117,7 @@ std::unique_ptr<DXF_Bauteil> DXF_Interface_Basis::addComponentObject(
   return nullptr;
 }
 
-bool DXF_Interface_Basis::addComponentWithMatrix(int viewType, int key,
-                                                 std::string_view fileName,
+bool DXF_Interface_Basis::addComponentWithMatrix(int viewType, int key, std::string_view fileName,
                                                  const DXF_Bauteil::Matrix& matrix, int value) {
   registrationValue_ = value;
   const int r = registryRow(viewType);

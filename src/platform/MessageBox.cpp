@@ -26,8 +26,8 @@ void show(const char* text, const char* caption, GtkMessageType type) {
     std::fprintf(stderr, "%s: %s\n", cp1252ToUtf8(title).c_str(), cp1252ToUtf8(message).c_str());
     return;
   }
-  GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, type, GTK_BUTTONS_OK,
-                                             "%s", cp1252ToUtf8(message).c_str());
+  GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, type, GTK_BUTTONS_OK, "%s",
+                                             cp1252ToUtf8(message).c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), cp1252ToUtf8(title).c_str());
   gtk_dialog_run(GTK_DIALOG(dialog));
   gtk_widget_destroy(dialog);
@@ -35,9 +35,7 @@ void show(const char* text, const char* caption, GtkMessageType type) {
 
 }  // namespace
 
-void messageBox(const char* text, const char* caption) {
-  show(text, caption, GTK_MESSAGE_ERROR);
-}
+void messageBox(const char* text, const char* caption) { show(text, caption, GTK_MESSAGE_ERROR); }
 
 void fatalAppExit(const char* text) {
   show(text, "Fatal Application Exit", GTK_MESSAGE_ERROR);

@@ -101,10 +101,14 @@ FormatArg classifyFormat(const char* format) {
     bool shorts = false;
     bool longDouble = false;
     for (;; ++p) {
-      if (*p == 'l') ++longs;
-      else if (*p == 'h') shorts = true;
-      else if (*p == 'L') longDouble = true;
-      else break;
+      if (*p == 'l')
+        ++longs;
+      else if (*p == 'h')
+        shorts = true;
+      else if (*p == 'L')
+        longDouble = true;
+      else
+        break;
     }
     if (found != FormatArg::None || *p == '\0' || longs > 2 || (shorts && longs > 0))
       return FormatArg::Invalid;
@@ -219,7 +223,6 @@ void AT_Item::setFormat(const char* format) {
   format_.reset(format != nullptr ? copyText(format) : nullptr);
 }
 
-
 char* AT_Item::buffer() const {
   if (!textBuffer_) textBuffer_ = std::make_unique<char[]>(textBufferSize);
   return textBuffer_.get();
@@ -265,11 +268,10 @@ const char* AT_Item::renderFormatted() const {
   const bool textValue = typeCode_ == AT_Text;
   const bool integerValue = typeCode_ == AT_Char || typeCode_ == AT_Int || typeCode_ == AT_Long;
   const bool fits = arg == FormatArg::None ||
-                    (textValue ? arg == FormatArg::Text
-                     : integerValue
-                         ? (arg == FormatArg::Int || arg == FormatArg::Long ||
-                            arg == FormatArg::LongLong)
-                         : (arg == FormatArg::Double || arg == FormatArg::LongDouble));
+                    (textValue      ? arg == FormatArg::Text
+                     : integerValue ? (arg == FormatArg::Int || arg == FormatArg::Long ||
+                                       arg == FormatArg::LongLong)
+                                    : (arg == FormatArg::Double || arg == FormatArg::LongDouble));
   if (!fits) return renderUnformatted();
 
   char* out = buffer();

@@ -64,8 +64,7 @@ void AT_Vector::releaseItem(AT_Item* item) {
 
 void AT_Vector::reserveFor(int k) {
   if (capacity_ - count_ >= k) return;
-  const long long wanted =
-      static_cast<long long>(count_) + k + std::max(growBy_, count_ / 2);
+  const long long wanted = static_cast<long long>(count_) + k + std::max(growBy_, count_ / 2);
   const int newCapacity = static_cast<int>(std::min<long long>(wanted, INT_MAX));
   // Slots beyond the count are never read, so they need no zeroing.
   auto cells = std::make_unique_for_overwrite<AT_Item*[]>(static_cast<std::size_t>(newCapacity));

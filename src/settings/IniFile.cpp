@@ -104,12 +104,9 @@ void IniFile::clearError() { errorCode = NoError; }
 
 const char* IniFile::errorText(int code) {
   static const char* const texts[] = {
-      "\nKein Fehler aufgetreten.",
-      "\nFEHLER: Section existiert nicht.",
-      "\nFEHLER: Section existiert schon.",
-      "\nFEHLER: Schluessel nicht gefunden.",
-      "\nFEHLER: Eintrag existiert schon.",
-      "\nFEHLER: Keine Section ausgewaehlt.",
+      "\nKein Fehler aufgetreten.",          "\nFEHLER: Section existiert nicht.",
+      "\nFEHLER: Section existiert schon.",  "\nFEHLER: Schluessel nicht gefunden.",
+      "\nFEHLER: Eintrag existiert schon.",  "\nFEHLER: Keine Section ausgewaehlt.",
       "\nFEHLER: Kein Eintrag ausgewaehlt.",
   };
   return code >= 0 && code < static_cast<int>(std::size(texts)) ? texts[code] : "";
@@ -230,9 +227,7 @@ const char* IniFile::getString(const char* section, const char* key, const char*
   return getItem(section, key, defaultText).text();
 }
 
-int IniFile::getInt(const char* section, const char* key) {
-  return getItem(section, key).toInt();
-}
+int IniFile::getInt(const char* section, const char* key) { return getItem(section, key).toInt(); }
 
 const char* IniFile::selectSection(int row) {
   IniSection* section = sectionAt(row);

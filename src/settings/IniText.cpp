@@ -9,11 +9,17 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 bool needsEscape(char c) {
   switch (c) {
-    case '%': case '=': case '[': case ']':
-    case '\n': case '\r': case ' ': case '\t': case '\v': case '\f':
-      return true;
-    default:
-      return false;
+    case '%':
+    case '=':
+    case '[':
+    case ']':
+    case '\n':
+    case '\r':
+    case ' ':
+    case '\t':
+    case '\v':
+    case '\f': return true;
+    default: return false;
   }
 }
 

@@ -11,7 +11,8 @@ void GwComboBox::clear() {
 }
 
 void GwComboBox::append(const char* text) {
-  gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(widget_), cp1252ToUtf8(text ? text : "").c_str());
+  gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(widget_),
+                                 cp1252ToUtf8(text ? text : "").c_str());
 }
 
 int GwComboBox::count() const {

@@ -77,7 +77,8 @@ void fillFromGdkEvent(GwEvent& event, const GdkEvent* gdk) {
     event.y = static_cast<int>(std::floor(y));
   }
   GdkModifierType state{};
-  if (gdk_event_get_state(gdk, &state)) event.state = static_cast<unsigned>(state) & GwEVENT_MODIFIERS;
+  if (gdk_event_get_state(gdk, &state))
+    event.state = static_cast<unsigned>(state) & GwEVENT_MODIFIERS;
   guint button = 0;
   if (gdk_event_get_button(gdk, &button)) event.button = static_cast<int>(button);
   guint key = 0;
@@ -213,7 +214,8 @@ std::string GwCore::text() const {
     return toProgram(GStringPtr(gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(w))).get());
   }
   if (GTK_IS_BUTTON(w)) {
-    return pictureMode_ == GwPICTURE_ONLY ? pictureText_ : toProgram(gtk_button_get_label(GTK_BUTTON(w)));
+    return pictureMode_ == GwPICTURE_ONLY ? pictureText_
+                                          : toProgram(gtk_button_get_label(GTK_BUTTON(w)));
   }
   if (GTK_IS_MENU_ITEM(w)) return toProgram(gtk_menu_item_get_label(GTK_MENU_ITEM(w)));
   if (GTK_IS_FRAME(w)) return toProgram(gtk_frame_get_label(GTK_FRAME(w)));
@@ -249,7 +251,8 @@ void GwCore::set_text(const char* text) {
 }
 
 int GwCore::text_width(const char* text) const {
-  const GObjectPtr<PangoLayout> layout(gtk_widget_create_pango_layout(widget_, toGtk(text).c_str()));
+  const GObjectPtr<PangoLayout> layout(
+      gtk_widget_create_pango_layout(widget_, toGtk(text).c_str()));
   int width = 0;
   pango_layout_get_pixel_size(layout.get(), &width, nullptr);
   return width;
@@ -305,7 +308,8 @@ void GwCore::set_position(int /*x*/, int /*y*/) {
 }
 
 int GwCore::toggle_state() const {
-  if (GTK_IS_TOGGLE_BUTTON(widget_)) return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(widget_));
+  if (GTK_IS_TOGGLE_BUTTON(widget_))
+    return gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(widget_));
   if (GTK_IS_CHECK_MENU_ITEM(widget_)) {
     return gtk_check_menu_item_get_active(GTK_CHECK_MENU_ITEM(widget_));
   }
@@ -330,7 +334,8 @@ double GwCore::scroll_value() const {
 void GwCore::set_scroll_value(double value) {
   if (!GTK_IS_RANGE(widget_)) return;
   ++notifyBlocked_;
-  gtk_range_set_value(GTK_RANGE(widget_), std::isfinite(value) ? std::clamp(value, 0.0, 100.0) : 0.0);
+  gtk_range_set_value(GTK_RANGE(widget_),
+                      std::isfinite(value) ? std::clamp(value, 0.0, 100.0) : 0.0);
   --notifyBlocked_;
 }
 

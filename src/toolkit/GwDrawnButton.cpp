@@ -169,9 +169,9 @@ void GwDrawnButton::paint_scene(const ScenePainter& scene, std::uint64_t sceneKe
 
 CairoSurfacePtr GwDrawnButton::newPicture(int width, int height) const {
   // At the screen's scale factor, so that the picture stays sharp on dense screens.
-  CairoSurfacePtr picture(gdk_window_create_similar_image_surface(
-      gtk_widget_get_window(widget_), CAIRO_FORMAT_RGB24, width, height,
-      gtk_widget_get_scale_factor(widget_)));
+  CairoSurfacePtr picture(
+      gdk_window_create_similar_image_surface(gtk_widget_get_window(widget_), CAIRO_FORMAT_RGB24,
+                                              width, height, gtk_widget_get_scale_factor(widget_)));
   return picture;
 }
 
@@ -211,8 +211,8 @@ gboolean GwDrawnButton::onDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
   return FALSE;
 }
 
-void GwDrawnButton::dispatchMouse(GwAtom atom, unsigned kind, double x, double y,
-                                  unsigned state, int button) {
+void GwDrawnButton::dispatchMouse(GwAtom atom, unsigned kind, double x, double y, unsigned state,
+                                  int button) {
   GwEvent event;
   event.x = static_cast<int>(std::floor(x));
   event.y = static_cast<int>(std::floor(y));
@@ -266,7 +266,8 @@ void GwDrawnButton::polygon(const GwPoint* points, int count) {
   if (!points || count <= 0) return;
   std::vector<DevicePoint> devicePoints;
   devicePoints.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) devicePoints.push_back({double(points[i].x), double(points[i].y)});
+  for (int i = 0; i < count; ++i)
+    devicePoints.push_back({double(points[i].x), double(points[i].y)});
   current().device_context().polygon(devicePoints.data(), count);
 }
 
@@ -308,7 +309,8 @@ void GwDrawnButton::remove_echo(GwEcho* echo) { std::erase(echoes_, echo); }
 
 void GwDrawnButton::refresh_echoes(const GwRectangle& before, const GwRectangle& after) {
   for (const GwRectangle& r : {before, after}) {
-    if (r.width > 0 && r.height > 0) gtk_widget_queue_draw_area(widget_, r.x, r.y, r.width, r.height);
+    if (r.width > 0 && r.height > 0)
+      gtk_widget_queue_draw_area(widget_, r.x, r.y, r.width, r.height);
   }
 }
 

@@ -130,8 +130,7 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   static gboolean pollPicture(gpointer self);
   static std::vector<GwDrawnButton*>& livePainters();
   ViewPlacement placement(PixelSize viewport) const;
-  void dispatchMouse(GwAtom atom, unsigned kind, double x, double y, unsigned state,
-                     int button);
+  void dispatchMouse(GwAtom atom, unsigned kind, double x, double y, unsigned state, int button);
   static gboolean onDraw(GtkWidget* widget, cairo_t* cr, gpointer self);
   static gboolean onButton(GtkWidget* widget, GdkEventButton* event, gpointer self);
   static gboolean onMotion(GtkWidget* widget, GdkEventMotion* event, gpointer self);
@@ -144,22 +143,22 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   double world_[4] = {0.0, 0.0, 0.0, 0.0};
   bool hasWorld_ = false;
 
-  DrawingArea* active_ = nullptr;  // the painter while expose callbacks run
+  DrawingArea* active_ = nullptr;                // the painter while expose callbacks run
   CairoDrawingArea* viewportPainter_ = nullptr;  // the painter of the viewport image
   bool painting_ = false;
-  CairoSurfacePtr scratch_;        // 1 x 1 target of drawing outside an expose
+  CairoSurfacePtr scratch_;  // 1 x 1 target of drawing outside an expose
   CairoPtr scratchCr_;
   std::unique_ptr<CairoDrawingArea> idle_;
-  CairoSurfacePtr kept_;           // the painted viewport
+  CairoSurfacePtr kept_;                   // the painted viewport
   std::optional<ViewPlacement> keptView_;  // what kept_ shows, when painted as a scene
-  std::uint64_t keptScene_ = 0;           // the scene key of kept_
+  std::uint64_t keptScene_ = 0;            // the scene key of kept_
   std::shared_ptr<PictureJob> job_;        // the picture being painted off the GUI thread
   bool pictureStarted_ = false;            // the current expose handed its scene to a job
   guint pollSource_ = 0;                   // watches the job from the GUI thread
   PixelSize keptSize_;
   bool keptValid_ = false;
   std::vector<GwEcho*> echoes_;
-  double wheelTurn_ = 0.0;  // fine-grained wheel movement not yet a whole notch
+  double wheelTurn_ = 0.0;      // fine-grained wheel movement not yet a whole notch
   PixelSize viewport_{-1, -1};  // the viewport size CBResize last reported
   guint resizeSource_ = 0;      // the pending CBResize, fired when GTK is idle
 };

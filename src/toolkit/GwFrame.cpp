@@ -34,8 +34,8 @@ void GwFrame::connectWindowEvents() {
 }
 
 void GwFrame::callbackAdded(GwAtom atom) {
-  for (const GwAtom& frameEvent : {GwCB_FRAME_CREATE, GwCB_FRAME_SHOW, GwCB_FRAME_START,
-                                   GwCB_FRAME_HIDE, GwCB_FRAME_RESIZE}) {
+  for (const GwAtom& frameEvent :
+       {GwCB_FRAME_CREATE, GwCB_FRAME_SHOW, GwCB_FRAME_START, GwCB_FRAME_HIDE, GwCB_FRAME_RESIZE}) {
     if (atom == frameEvent) return;
   }
   GwCore::callbackAdded(atom);

@@ -126,7 +126,8 @@ GwFrame* GwRcMgr::load(const char* name, GwCore* parent, int /*flags*/, void* pr
   GtkBuilder* builder = owner.get();
   const std::string& text = interfaceText();
   std::vector<gchar*> ids{const_cast<gchar*>(id.c_str())};
-  for (const std::string& helper : file_.helperIds()) ids.push_back(const_cast<gchar*>(helper.c_str()));
+  for (const std::string& helper : file_.helperIds())
+    ids.push_back(const_cast<gchar*>(helper.c_str()));
   ids.push_back(nullptr);
   GError* failure = nullptr;
   GwFrame* frame = nullptr;

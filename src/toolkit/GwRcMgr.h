@@ -15,7 +15,8 @@ class GwRcMgr {
  public:
   // Accepts the resource file. A name without a folder is looked for in the current
   // folder, in the folder of the database value "ResourcePath", in the data folder of
-  // the installation the program runs from and in the folder the program was built with. False (with last_error) when it is missing or malformed.
+  // the installation the program runs from and in the folder the program was built with. False
+  // (with last_error) when it is missing or malformed.
   bool use(const char* file);
   // Binds handler names of the resource file to functions; the table ends with a null row
   // and must outlive the manager. Tables registered later are searched first.

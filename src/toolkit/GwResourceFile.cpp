@@ -63,8 +63,7 @@ struct GwResourceFileParser {
     }
   }
 
-  static void text(GMarkupParseContext*, const char* text, gsize length, gpointer data,
-                   GError**) {
+  static void text(GMarkupParseContext*, const char* text, gsize length, gpointer data, GError**) {
     auto* self = static_cast<GwResourceFileParser*>(data);
     if (self->inText) self->translation.append(text, length);
   }
@@ -80,7 +79,10 @@ std::string unescape(const std::string& raw) {
       out += raw[i];
       continue;
     }
-    static const struct { const char* entity; char c; } entities[] = {
+    static const struct {
+      const char* entity;
+      char c;
+    } entities[] = {
         {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}};
     bool known = false;
     for (const auto& e : entities) {
@@ -98,8 +100,7 @@ std::string unescape(const std::string& raw) {
 }
 
 std::string escape(const std::string& text) {
-  std::unique_ptr<char, decltype(&g_free)> escaped(g_markup_escape_text(text.c_str(), -1),
-                                                   &g_free);
+  std::unique_ptr<char, decltype(&g_free)> escaped(g_markup_escape_text(text.c_str(), -1), &g_free);
   return escaped.get();
 }
 

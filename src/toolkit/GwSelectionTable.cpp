@@ -22,8 +22,7 @@ GtkListStore* GwSelectionTable::store() const {
 }
 
 bool GwSelectionTable::iterAt(int row, GtkTreeIter& iter) const {
-  return row >= 0 &&
-         gtk_tree_model_iter_nth_child(GTK_TREE_MODEL(store()), &iter, nullptr, row);
+  return row >= 0 && gtk_tree_model_iter_nth_child(GTK_TREE_MODEL(store()), &iter, nullptr, row);
 }
 
 void GwSelectionTable::clear() {
@@ -107,14 +106,13 @@ void GwSelectionTable::set_swatch(int column, SwatchColour colourOf) {
   GtkCellRenderer* renderer = gtk_cell_renderer_pixbuf_new();
   gtk_tree_view_column_pack_start(viewColumn, renderer, FALSE);
   gtk_cell_layout_reorder(GTK_CELL_LAYOUT(viewColumn), renderer, 0);
-  gtk_tree_view_column_set_cell_data_func(
-      viewColumn, renderer, paintSwatch, swatch,
-      [](gpointer data) { delete static_cast<Swatch*>(data); });
+  gtk_tree_view_column_set_cell_data_func(viewColumn, renderer, paintSwatch, swatch,
+                                          [](gpointer data) { delete static_cast<Swatch*>(data); });
 }
 
 void GwSelectionTable::paintSwatch(GtkTreeViewColumn* /*column*/, GtkCellRenderer* renderer,
                                    GtkTreeModel* model, GtkTreeIter* iter, gpointer data) {
-  constexpr int kSwatchSize = 12;   // pixels, a square
+  constexpr int kSwatchSize = 12;         // pixels, a square
   constexpr guint32 kFrame = 0x808080FF;  // grey outline, so that white shows too
   const auto* swatch = static_cast<const Swatch*>(data);
   gchar* text = nullptr;
@@ -127,8 +125,8 @@ void GwSelectionTable::paintSwatch(GtkTreeViewColumn* /*column*/, GtkCellRendere
     return;
   }
   const auto channel = [](double value) { return static_cast<guint32>(value * 255.0 + 0.5); };
-  const guint32 fill = channel(rgba.red) << 24 | channel(rgba.green) << 16 |
-                       channel(rgba.blue) << 8 | 0xFF;
+  const guint32 fill =
+      channel(rgba.red) << 24 | channel(rgba.green) << 16 | channel(rgba.blue) << 8 | 0xFF;
   GdkPixbuf* square = gdk_pixbuf_new(GDK_COLORSPACE_RGB, TRUE, 8, kSwatchSize, kSwatchSize);
   gdk_pixbuf_fill(square, kFrame);
   GdkPixbuf* inner = gdk_pixbuf_new_subpixbuf(square, 1, 1, kSwatchSize - 2, kSwatchSize - 2);

@@ -37,8 +37,8 @@ class GwSelectionTable : public GwCore {
  private:
   GtkListStore* store() const;
   bool iterAt(int row, GtkTreeIter& iter) const;
-  static void paintSwatch(GtkTreeViewColumn* column, GtkCellRenderer* renderer,
-                          GtkTreeModel* model, GtkTreeIter* iter, gpointer swatch);
+  static void paintSwatch(GtkTreeViewColumn* column, GtkCellRenderer* renderer, GtkTreeModel* model,
+                          GtkTreeIter* iter, gpointer swatch);
 
   struct Swatch {
     int column;

@@ -17,10 +17,10 @@ namespace {
 
 // Where a view goes relative to the start view S.
 enum class Place {
-  LeftOfStart,   // right edge on S's left edge
-  RightInRow,    // left edge on the right edge of the row right of S
-  Above,         // bottom edge on S's top edge
-  Below,         // top edge on S's bottom edge
+  LeftOfStart,  // right edge on S's left edge
+  RightInRow,   // left edge on the right edge of the row right of S
+  Above,        // bottom edge on S's top edge
+  Below,        // top edge on S's bottom edge
 };
 
 struct SheetStep {

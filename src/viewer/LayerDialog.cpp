@@ -74,7 +74,8 @@ std::optional<LayerLooks> storedLooks(IniFile* settings, const Layer& layer) {
 
 int rowNamed(const LayerDialogWidgets& widgets, const std::string& name) {
   for (int row = 0; row < widgets.rowCount(); ++row) {
-    if (sameNameIgnoringCase(widgets.cell(row, LayerColumn::Name).c_str(), name.c_str())) return row;
+    if (sameNameIgnoringCase(widgets.cell(row, LayerColumn::Name).c_str(), name.c_str()))
+      return row;
   }
   return -1;
 }

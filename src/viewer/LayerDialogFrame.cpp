@@ -64,11 +64,13 @@ int LayerDialogFrame::rowCount() const {
 
 std::string LayerDialogFrame::cell(int row, LayerColumn column) const {
   const GwSelectionTable* layers = table();
-  return layers ? layers->cell(row, static_cast<int>(column)).substr(0, kCellLength) : std::string();
+  return layers ? layers->cell(row, static_cast<int>(column)).substr(0, kCellLength)
+                : std::string();
 }
 
 void LayerDialogFrame::setCell(int row, LayerColumn column, const std::string& text) {
-  if (GwSelectionTable* layers = table()) layers->set_cell(row, static_cast<int>(column), text.c_str());
+  if (GwSelectionTable* layers = table())
+    layers->set_cell(row, static_cast<int>(column), text.c_str());
 }
 
 void LayerDialogFrame::selectRow(int row) {

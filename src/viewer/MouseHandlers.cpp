@@ -50,7 +50,10 @@ int buttonHandler(GwCore* widget, GwEvent* event, GwUD userData) {
   if (view.rubberBand) {
     view.rubberBand->hide();
     view.rubberBand.reset();
-    RubberRelease release{view.rubberStartX, view.rubberStartY, x, y,
+    RubberRelease release{view.rubberStartX,
+                          view.rubberStartY,
+                          x,
+                          y,
                           std::abs(static_cast<int>(std::trunc(x - view.rubberStartX))),
                           std::abs(static_cast<int>(std::trunc(y - view.rubberStartY)))};
     const MouseActions& actions = session->mouse;

@@ -40,8 +40,8 @@ ViewTurn currentView(const ViewerSession& session) {
 // back), and the view is fitted; the status line shows the drawing title.
 void showCurrentView(ViewerSession& session) {
   if (const DXF_Zeichnung* document = session.currentDocument()) {
-    session.view.setWindow({document->minX(), document->minY(), document->maxX(),
-                            document->maxY()});
+    session.view.setWindow(
+        {document->minX(), document->minY(), document->maxX(), document->maxY()});
   }
   fitCurrentView(session);
   statusTitle(session);
@@ -91,9 +91,7 @@ int turnNeighbour(const GwUD& userData, ViewDirection direction) {
 
 int CB_ViewLeft(GwCore*, GwEvent*, GwUD userData) { return turnNeighbour(userData, kTurnLeft); }
 int CB_ViewRight(GwCore*, GwEvent*, GwUD userData) { return turnNeighbour(userData, kTurnRight); }
-int CB_ViewBottom(GwCore*, GwEvent*, GwUD userData) {
-  return turnNeighbour(userData, kTurnBottom);
-}
+int CB_ViewBottom(GwCore*, GwEvent*, GwUD userData) { return turnNeighbour(userData, kTurnBottom); }
 int CB_ViewTop(GwCore*, GwEvent*, GwUD userData) { return turnNeighbour(userData, kTurnTop); }
 int CB_ViewBack(GwCore*, GwEvent*, GwUD userData) { return turnNeighbour(userData, kTurnBack); }
 
@@ -106,8 +104,7 @@ int CB_ViewFront(GwCore*, GwEvent*, GwUD userData) {
   const ViewTurn start{session->view.startViewType, session->view.startRotation};
   const Turned turned = turnTo(*session, [start](ViewState&) { return start; });
   if (turned.loaded) {
-    show(*session,
-         {"PB_left", "PB_right", "PB_top", "PB_bottom", "PB_front", "PB_back", "PB_all"});
+    show(*session, {"PB_left", "PB_right", "PB_top", "PB_bottom", "PB_front", "PB_back", "PB_all"});
     session->view.drawingShown = 1;
   }
   showCurrentView(*session);

@@ -3,7 +3,7 @@
 
 namespace {
 bool inRange(int viewType) { return viewType >= 0 && viewType < ViewDocuments::kSlots; }
-}
+}  // namespace
 
 DXF_Zeichnung* ViewDocuments::at(int viewType) const {
   return inRange(viewType) ? slots_[static_cast<std::size_t>(viewType)].get() : nullptr;

@@ -15,8 +15,7 @@ std::unique_ptr<DXF_Zeichnung> withTablesOf(const DXF_Zeichnung& source) {
 }
 
 // Inserts the view's block once at the origin and sets the extents to what it shows.
-std::unique_ptr<DXF_Zeichnung> finished(std::unique_ptr<DXF_Zeichnung> view,
-                                        const char* viewName) {
+std::unique_ptr<DXF_Zeichnung> finished(std::unique_ptr<DXF_Zeichnung> view, const char* viewName) {
   view->addInsert(viewName, "0", 0.0, 0.0, 0.0, 0.0, 1.0);
   WorldWindow shown;
   if (view->computeExtents()) shown = {view->minX(), view->minY(), view->maxX(), view->maxY()};
@@ -53,8 +52,7 @@ std::unique_ptr<DXF_Zeichnung> viewFromBlock(const DXF_Zeichnung& source, const 
   return finished(std::move(view), viewName);
 }
 
-std::unique_ptr<DXF_Zeichnung> viewFromDrawing(const DXF_Zeichnung& drawing,
-                                               const char* viewName) {
+std::unique_ptr<DXF_Zeichnung> viewFromDrawing(const DXF_Zeichnung& drawing, const char* viewName) {
   if (drawing.findBlock(viewName)) return viewFromBlock(drawing, viewName);
   auto view = withTablesOf(drawing);
   for (int i = 0; i < drawing.blocks().count(); ++i) {

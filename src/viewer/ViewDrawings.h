@@ -18,5 +18,4 @@ std::unique_ptr<DXF_Zeichnung> viewFromBlock(const DXF_Zeichnung& source, const 
 // The view document of a drawing read for one view: from its block `viewName` when it has
 // one, otherwise with everything it shows (entities, polylines, inserts, dimensions)
 // gathered into a new block of that name beside copies of its own blocks.
-std::unique_ptr<DXF_Zeichnung> viewFromDrawing(const DXF_Zeichnung& drawing,
-                                               const char* viewName);
+std::unique_ptr<DXF_Zeichnung> viewFromDrawing(const DXF_Zeichnung& drawing, const char* viewName);

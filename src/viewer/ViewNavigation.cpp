@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr int kRotations = 4;    // 0, 90, 180, 270 degrees
-constexpr int kDirections = 5;   // left, right, bottom, top, back
+constexpr int kRotations = 4;   // 0, 90, 180, 270 degrees
+constexpr int kDirections = 5;  // left, right, bottom, top, back
 
 // For each view (1 to 6) and rotation, the view / rotation reached by turning left, right,
 // to the bottom, to the top and to the back.

@@ -3,15 +3,15 @@
 
 // Index of a document in the view document table.
 enum ViewType : int {
-  kNoView = 0,     // the opened drawing
+  kNoView = 0,  // the opened drawing
   kLeftView = 1,
   kRightView = 2,
   kBottomView = 3,
   kTopView = 4,
   kFrontView = 5,
   kBackView = 6,
-  kAllViews = 7,   // the six views on one sheet
-  kViewAll = 8,    // the view named "VIEW_ALL"
+  kAllViews = 7,  // the six views on one sheet
+  kViewAll = 8,   // the view named "VIEW_ALL"
 };
 
 // The six orthographic views of a component.

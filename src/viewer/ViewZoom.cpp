@@ -24,8 +24,7 @@ void showLayout(ViewerSession& session, const ViewArea& view, const AreaLayout& 
 }
 
 // The current view document fitted into the container as it is now.
-void layOutDocument(ViewerSession& session, const ViewArea& view,
-                    const DXF_Zeichnung& document) {
+void layOutDocument(ViewerSession& session, const ViewArea& view, const DXF_Zeichnung& document) {
   const AreaState state = view.state();
   const WorldWindow extents{document.minX(), document.minY(), document.maxX(), document.maxY()};
   showLayout(session, view,
@@ -97,9 +96,9 @@ void zoomBack(ViewerSession& session) {
   const ViewArea view(session);
   if (!session.view.drawingShown || !view) return;
   const AreaState state = view.state();
-  showLayout(session, view,
-             ZoomGeometry::zoomBack(state.containerWidth, state.containerHeight,
-                                    session.view.window()));
+  showLayout(
+      session, view,
+      ZoomGeometry::zoomBack(state.containerWidth, state.containerHeight, session.view.window()));
   view.hideScrollBars();
 }
 

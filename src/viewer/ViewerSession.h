@@ -17,7 +17,7 @@ struct ViewerSession {
   MainWindowState window;
   ViewState view;
   ViewDocuments documents;
-  SceneCache scenes;              // the spatial index of the document last painted
+  SceneCache scenes;  // the spatial index of the document last painted
   MouseActions mouse;
   LayerDialog layerTable;         // the layer dialog's working table, from filling to OK or Cancel
   bool layerStoreFailed = false;  // OK could not write the settings: told once the dialog closed

@@ -10,9 +10,7 @@ int truncated(double value) { return static_cast<int>(std::trunc(value)); }
 
 // The container less the inset; at least one pixel, so that a container that has not yet
 // been laid out gives a tiny picture rather than a negative scale.
-double usable(int containerSide) {
-  return std::max(containerSide - ZoomGeometry::kInset, 1);
-}
+double usable(int containerSide) { return std::max(containerSide - ZoomGeometry::kInset, 1); }
 
 }  // namespace
 
@@ -37,8 +35,7 @@ WorldWindow ZoomGeometry::withMinimalSize(const WorldWindow& window) {
   return result;
 }
 
-AreaLayout ZoomGeometry::fit(int containerWidth, int containerHeight,
-                             const WorldWindow& extents) {
+AreaLayout ZoomGeometry::fit(int containerWidth, int containerHeight, const WorldWindow& extents) {
   AreaLayout layout;
   layout.world = withMinimalSize(extents);
   const double cw = usable(containerWidth);
@@ -69,15 +66,13 @@ AreaLayout ZoomGeometry::zoomBack(int containerWidth, int containerHeight,
   return layout;
 }
 
-bool ZoomGeometry::tooLarge(double factor, double width, double height,
-                            const WorldWindow& window) {
+bool ZoomGeometry::tooLarge(double factor, double width, double height, const WorldWindow& window) {
   if (!(factor > 1.0)) return false;
   return window.width() * kMaxScale < width || window.height() * kMaxScale < height ||
          width > kMaxPixels || height > kMaxPixels;
 }
 
-bool ZoomGeometry::tooSmall(double factor, double width, double height,
-                            const WorldWindow& window) {
+bool ZoomGeometry::tooSmall(double factor, double width, double height, const WorldWindow& window) {
   if (!(factor < 1.0)) return false;
   return window.width() * kMinScale > width || window.height() * kMinScale > height ||
          width < kMinPixels || height < kMinPixels;

@@ -47,13 +47,13 @@ struct ZoomStep {
 
 class ZoomGeometry {
  public:
-  static constexpr int kMaxPixels = 32000;        // widest and highest drawing area
-  static constexpr int kMinPixels = 10;           // narrowest and lowest drawing area
-  static constexpr double kMaxScale = 100.0;      // pixels per drawing unit, at most
-  static constexpr double kMinScale = 0.0001;     // pixels per drawing unit, at least
-  static constexpr double kMargin = 0.05;         // share of width and height added per side
-  static constexpr double kMinimalSize = 1.0;     // drawing units of a window without extent
-  static constexpr int kInset = 2;                // pixels a fit leaves free in the container
+  static constexpr int kMaxPixels = 32000;     // widest and highest drawing area
+  static constexpr int kMinPixels = 10;        // narrowest and lowest drawing area
+  static constexpr double kMaxScale = 100.0;   // pixels per drawing unit, at most
+  static constexpr double kMinScale = 0.0001;  // pixels per drawing unit, at least
+  static constexpr double kMargin = 0.05;      // share of width and height added per side
+  static constexpr double kMinimalSize = 1.0;  // drawing units of a window without extent
+  static constexpr int kInset = 2;             // pixels a fit leaves free in the container
 
   // The box that widens extents by 5 % of their width and height on each side (width and
   // height taken without sign, so inverted extents widen outwards too).

@@ -30,16 +30,19 @@ namespace testsupport {
 // given entity records (group lines without the leading "  0").
 inline std::string drawingText(const std::vector<std::string>& layers,
                                const std::string& entities) {
-  std::string text = "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n"
-                     "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n"
-                     "  0\nLTYPE\n  2\nCONTINUOUS\n 70\n0\n  3\nSolid line\n 72\n65\n 73\n0\n"
-                     " 40\n0.0\n  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n" +
-                     std::to_string(layers.size()) + "\n";
+  std::string text =
+      "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n"
+      "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n"
+      "  0\nLTYPE\n  2\nCONTINUOUS\n 70\n0\n  3\nSolid line\n 72\n65\n 73\n0\n"
+      " 40\n0.0\n  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n" +
+      std::to_string(layers.size()) + "\n";
   for (const std::string& layer : layers) {
     text += "  0\nLAYER\n  2\n" + layer + "\n 70\n0\n 62\n1\n  6\nCONTINUOUS\n";
   }
-  text += "  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nBLOCKS\n  0\nENDSEC\n"
-          "  0\nSECTION\n  2\nENTITIES\n" + entities + "  0\nENDSEC\n  0\nEOF\n";
+  text +=
+      "  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nBLOCKS\n  0\nENDSEC\n"
+      "  0\nSECTION\n  2\nENTITIES\n" +
+      entities + "  0\nENDSEC\n  0\nEOF\n";
   return text;
 }
 
@@ -48,8 +51,12 @@ inline std::string lineRecord(const std::string& layer, double x1, double y1, do
                               double y2) {
   // A string stream writes a decimal point whatever the C library's numeric locale.
   std::ostringstream record;
-  record << "  0\nLINE\n  8\n" << layer << "\n 10\n" << x1 << "\n 20\n" << y1
-         << "\n 30\n0.0\n 11\n" << x2 << "\n 21\n" << y2 << "\n 31\n0.0\n";
+  record << "  0\nLINE\n  8\n"
+         << layer << "\n 10\n"
+         << x1 << "\n 20\n"
+         << y1 << "\n 30\n0.0\n 11\n"
+         << x2 << "\n 21\n"
+         << y2 << "\n 31\n0.0\n";
   return record.str();
 }
 
@@ -118,9 +125,7 @@ class CommandFrameTest : public GtkTest {
     CB_start(frame_.get(), nullptr, session_.userData());
     ASSERT_TRUE(showAndWait(*frame_, child("DA_container")));
   }
-  void TearDown() override {
-    GwSetFileSelectorHook({});
-  }
+  void TearDown() override { GwSetFileSelectorHook({}); }
 
   // The next file selectors answer with path (or cancel when it is empty); their
   // requests are noted.

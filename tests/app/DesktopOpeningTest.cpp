@@ -14,9 +14,9 @@ TEST(DesktopOpening, DroppedUrisGiveTheirLocalFilesInOrderAndPassOverTheRest) {
       "file://otherhost/share/x.dxf",
       "file:///tmp/last.dxf",
   };
-  EXPECT_EQ(localFiles(uris), (std::vector<std::string>{"/home/anna/drawings/plate.dxf",
-                                                        "/home/anna/with space/Bügel.DXF",
-                                                        "/tmp/last.dxf"}));
+  EXPECT_EQ(localFiles(uris),
+            (std::vector<std::string>{"/home/anna/drawings/plate.dxf",
+                                      "/home/anna/with space/Bügel.DXF", "/tmp/last.dxf"}));
   EXPECT_TRUE(localFiles({}).empty());
 }
 

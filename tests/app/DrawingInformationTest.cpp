@@ -27,8 +27,7 @@ TEST(DrawingInformation, CountsKindsAndNamesWhatWasPassedOver) {
 }
 
 TEST(DrawingInformation, NamesTheReleaseTheExtentsAndEachLayerWithItsObjects) {
-  const std::string header =
-      "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n";
+  const std::string header = "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1009\n  0\nENDSEC\n";
   const std::string tables =
       "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n"
       "  0\nLAYER\n  2\nWALLS\n 70\n0\n 62\n1\n  6\nCONTINUOUS\n"

@@ -16,8 +16,8 @@ namespace {
 using testsupport::drawingText;
 using testsupport::lineRecord;
 
-constexpr const char* kCommands[] = {"PB_mass", "PB_zoom", "MI_zoom", "PB_Layer", "PB_acad",
-                                     "MI_Layer", "MI_ACAD"};
+constexpr const char* kCommands[] = {"PB_mass", "PB_zoom",  "MI_zoom", "PB_Layer",
+                                     "PB_acad", "MI_Layer", "MI_ACAD"};
 
 class FileCommandsTest : public testsupport::CommandFrameTest {};
 
@@ -127,8 +127,8 @@ TEST_F(FileCommandsTest, RefusedFileSaysWhyAndKeepsTheDrawingOpenBefore) {
 
 TEST_F(FileCommandsTest, DrawingInformationTellsWhatWasPassedOver) {
   EXPECT_FALSE(shown("PB_info"));
-  openDrawing("region.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) +
-                                                      "  0\nREGION\n  8\n0\n 70\n1\n"));
+  openDrawing("region.dxf",
+              drawingText({"0"}, lineRecord("0", 0, 0, 10, 10) + "  0\nREGION\n  8\n0\n 70\n1\n"));
   EXPECT_TRUE(shown("PB_info"));
   messages.keys.clear();
   messages.texts.clear();

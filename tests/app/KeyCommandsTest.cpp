@@ -66,9 +66,9 @@ TEST(KeyCommands, DesktopKeysPrintHelpZoomScrollAndCancel) {
 // Every accelerator a menu entry shows runs the command of that entry.
 TEST(KeyCommands, MenuAcceleratorsAreKeysTheWindowRuns) {
   const std::pair<const char*, KeyCommand> entries[] = {
-      {"MI_open", KeyCommand::Open},     {"MI_saveas", KeyCommand::SaveAs},
-      {"MI_print", KeyCommand::Print},   {"MI_quit", KeyCommand::Quit},
-      {"MI_zoomp", KeyCommand::ZoomIn},  {"MI_zoomm", KeyCommand::ZoomOut},
+      {"MI_open", KeyCommand::Open},      {"MI_saveas", KeyCommand::SaveAs},
+      {"MI_print", KeyCommand::Print},    {"MI_quit", KeyCommand::Quit},
+      {"MI_zoomp", KeyCommand::ZoomIn},   {"MI_zoomm", KeyCommand::ZoomOut},
       {"MI_zoomb", KeyCommand::ZoomBack}, {"MI_hilfe", KeyCommand::Help}};
   ASSERT_EQ(kMenuAcceleratorCount, static_cast<int>(std::size(entries)));
   for (int i = 0; i < kMenuAcceleratorCount; ++i) {

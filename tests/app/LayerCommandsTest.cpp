@@ -21,7 +21,8 @@ class LayerCommandsTest : public testsupport::CommandFrameTest {
   void SetUp() override {
     CommandFrameTest::SetUp();
     if (HasFatalFailure()) return;
-    session_.window.layerDialog.reset(gw_def_mgr.load("Layerdefinition_Dialog", frame_.get(), 1, &session_));
+    session_.window.layerDialog.reset(
+        gw_def_mgr.load("Layerdefinition_Dialog", frame_.get(), 1, &session_));
     ASSERT_NE(session_.window.layerDialog, nullptr) << gw_def_mgr.last_error();
   }
   void TearDown() override {
@@ -48,8 +49,8 @@ class LayerCommandsTest : public testsupport::CommandFrameTest {
   }
   std::string rowText(LayerDialogFrame& widgets, int row) {
     std::string text;
-    for (const LayerColumn column : {LayerColumn::Name, LayerColumn::Colour, LayerColumn::Linetype,
-                                     LayerColumn::Visible}) {
+    for (const LayerColumn column :
+         {LayerColumn::Name, LayerColumn::Colour, LayerColumn::Linetype, LayerColumn::Visible}) {
       text += widgets.cell(row, column) + (column == LayerColumn::Visible ? "" : "|");
     }
     return text;

@@ -85,8 +85,8 @@ void pressKey(GwFrame& frame, guint keyval, guint state = 0) {
   event->key.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(frame.widget())));
   event->key.keyval = keyval;
   event->key.state = state;
-  gdk_event_set_device(event, gdk_seat_get_keyboard(gdk_display_get_default_seat(
-                                  gdk_display_get_default())));
+  gdk_event_set_device(
+      event, gdk_seat_get_keyboard(gdk_display_get_default_seat(gdk_display_get_default())));
   gtk_widget_event(frame.widget(), event);
   gdk_event_free(event);
 }
@@ -125,8 +125,7 @@ TEST_F(MainWindowTest, DesktopStartRecentFilesAcceleratorsAndNothingToSaveOrPrin
                 labels.emplace_back(gtk_menu_item_get_label(GTK_MENU_ITEM(item->data)));
               }
               g_list_free(items);
-              EXPECT_EQ(labels,
-                        (std::vector<std::string>{"_1  newest.dxf", "_2  older__one.dxf"}));
+              EXPECT_EQ(labels, (std::vector<std::string>{"_1  newest.dxf", "_2  older__one.dxf"}));
 
               // Escape drops a rectangle being dragged, and only then takes the key.
               session_.view.rubberBand =

@@ -40,9 +40,9 @@ TEST(OpenAdmission, NeitherLayerOrOnlyTheSwitchedOffAlternativeRefuses) {
 }
 
 TEST(OpenAdmission, NamesAreComparedExactly) {
-  EXPECT_EQ(admitDrawing(*drawingWith({"silhouette", "SILHOUETTE "}), "SILHOUETTE", "MASSBILD",
-                         true),
-            Admission::Refused);
+  EXPECT_EQ(
+      admitDrawing(*drawingWith({"silhouette", "SILHOUETTE "}), "SILHOUETTE", "MASSBILD", true),
+      Admission::Refused);
 }
 
 TEST(OpenAdmission, MissingSettingsAdmitOnlyALayerWithTheEmptyName) {

@@ -24,7 +24,8 @@ struct RequestCase {
 
 TEST(OpenRequest, TakesEveryCompleteLineInOrderAndRemovesTheRequest) {
   const RequestCase cases[] = {
-      {"two files", "/a/first.dxf\n/b/second drawing.DXF\n",
+      {"two files",
+       "/a/first.dxf\n/b/second drawing.DXF\n",
        {"/a/first.dxf", "/b/second drawing.DXF"}},
       {"empty lines passed over", "\n/a/x.dxf\n\n", {"/a/x.dxf"}},
       {"unfinished last line", "/a/x.dxf\n/a/half", {"/a/x.dxf"}},

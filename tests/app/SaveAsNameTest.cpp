@@ -29,8 +29,10 @@ TEST(SaveAsName, TypedNamesWithoutExtensionGetDxf) {
 }
 
 TEST(SaveAsName, OtherCharactersStay) {
-  EXPECT_EQ(proposedSaveName("Ventil \"Typ A\" \xD8" "20 + 5%"),
-            "Ventil \"Typ A\" \xD8" "20 + 5%.dxf");
+  EXPECT_EQ(proposedSaveName("Ventil \"Typ A\" \xD8"
+                             "20 + 5%"),
+            "Ventil \"Typ A\" \xD8"
+            "20 + 5%.dxf");
   EXPECT_EQ(proposedSaveName("*"), "_.dxf");
 }
 

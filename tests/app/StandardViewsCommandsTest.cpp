@@ -18,8 +18,8 @@ namespace {
 using testsupport::drawingText;
 using testsupport::lineRecord;
 
-constexpr const char* kViewButtons[] = {"PB_left", "PB_right", "PB_top", "PB_bottom",
-                                        "PB_front", "PB_back", "PB_all"};
+constexpr const char* kViewButtons[] = {"PB_left",  "PB_right", "PB_top", "PB_bottom",
+                                        "PB_front", "PB_back",  "PB_all"};
 constexpr const char* kTransfer[] = {"MI_ACAD", "MI_ACAD_sep", "PB_acad"};
 
 std::optional<std::uint64_t> fiveMiB() { return std::uint64_t{5} << 20; }
@@ -48,9 +48,9 @@ class StandardViewsCommandsTest : public testsupport::CommandFrameTest {
   ViewTurn current() const { return {session_.view.viewType, session_.view.rotation}; }
   WorldWindow currentExtents() const {
     const DXF_Zeichnung* document = session_.currentDocument();
-    return document ? WorldWindow{document->minX(), document->minY(), document->maxX(),
-                                  document->maxY()}
-                    : WorldWindow{};
+    return document
+               ? WorldWindow{document->minX(), document->minY(), document->maxX(), document->maxY()}
+               : WorldWindow{};
   }
   void expectWorldWindowIsTheCurrentView() const {
     const WorldWindow extents = currentExtents();
@@ -172,7 +172,8 @@ TEST_F(StandardViewsCommandsTest, InLowMemoryTheSheetKeepsOnlyTheStartView) {
 }
 
 TEST_F(StandardViewsCommandsTest, AViewTheHostRegisteredIsOfferedAndShown) {
-  testsupport::writeFile(folder_.file("front.dxf"), drawingText({"0"}, lineRecord("0", 0, 0, 80, 20)));
+  testsupport::writeFile(folder_.file("front.dxf"),
+                         drawingText({"0"}, lineRecord("0", 0, 0, 80, 20)));
   DXF_Interface host;
   host.drawingDir = folder_.path().c_str();
   ASSERT_TRUE(host.addComponent(kFrontView, 1, "front", 0));

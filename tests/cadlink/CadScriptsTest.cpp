@@ -37,11 +37,11 @@ struct ScriptCase {
 const std::string kInsertLine = std::string("_.-insert ") + kBlock + "=" + kFile + "\n";
 const std::string kScale = "_scale 1.0 _rot 0.000000\n";
 const std::string kPoint = "10.000000,20.000000\n";
-const std::string kExplodedAgain = kPoint +
-    "_.select _all _rem _prev  _.erase _prev  _.-insert *" + kBlock + "\n";
+const std::string kExplodedAgain =
+    kPoint + "_.select _all _rem _prev  _.erase _prev  _.-insert *" + kBlock + "\n";
 const std::string kDxfinHead = "_.filedia 0 " + kZoomText + "_.select _all  _.dxfin " + kFile +
-    "\n_filedia 1 _.select _all _rem _prev  _.block " + kBlock +
-    " _y 0.0,0.0 _prev  _.zoom _prev _.insert ";
+                               "\n_filedia 1 _.select _all _rem _prev  _.block " + kBlock +
+                               " _y 0.0,0.0 _prev  _.zoom _prev _.insert ";
 
 const std::vector<ScriptCase> kInsertCases = {
     // The three lines: zoom and insert, scale and rotation, the point.
@@ -103,7 +103,8 @@ TEST(CadScripts, NumbersKeepSixDecimalsAndTheirSign) {
   const std::string script =
       insertScript(chosen, "/w/a.dxf", WorldWindow{-5.5, -0.25, 1e6, 3.0}, 15);
   EXPECT_EQ(script, "_.zoom _w -5.500000,-0.250000 1000000.000000,3.000000 _.-insert " +
-                        std::string(kBlock) + "=/w/a.dxf\n_scale 1.0 _rot -22.500000\n"
+                        std::string(kBlock) +
+                        "=/w/a.dxf\n_scale 1.0 _rot -22.500000\n"
                         "-1.250000,1234567.125000\n");
 }
 

@@ -36,12 +36,14 @@ TEST(CadVersions, LightVersionsShareOneServiceAndKeepTheirCodes) {
     const char* toggle;
     const char* service;
     int code;
-  } rows[] = {{"TB_ACAD_2000", "AutoCAD.r15.DDE", 15}, {"TB_ACAD_2002", "AutoCAD.r15.DDE", 16},
-              {"TB_ACAD_LT", "AutoCAD LT.DDE", 1},      {"TB_ACAD_LT_95", "AutoCAD LT.DDE", 95},
+  } rows[] = {{"TB_ACAD_2000", "AutoCAD.r15.DDE", 15},
+              {"TB_ACAD_2002", "AutoCAD.r15.DDE", 16},
+              {"TB_ACAD_LT", "AutoCAD LT.DDE", 1},
+              {"TB_ACAD_LT_95", "AutoCAD LT.DDE", 95},
               {"TB_ACAD_LT_2002", "AutoCAD LT.DDE", 2002}};
   for (const auto& row : rows) {
-    const CadVersion& chosen = chosenCadVersion(
-        [&](const char* toggle) { return std::string(toggle) == row.toggle; });
+    const CadVersion& chosen =
+        chosenCadVersion([&](const char* toggle) { return std::string(toggle) == row.toggle; });
     EXPECT_STREQ(chosen.service, row.service) << row.toggle;
     EXPECT_EQ(chosen.code, row.code) << row.toggle;
   }

@@ -30,9 +30,8 @@ class TransferCommand : public testsupport::CommandFrameTest {
     viewer.workPath = folder_.path().string().c_str();
     session_.window.viewerInterface = &viewer;
     session_.window.transferFileCounter = 0;
-    setMessageBoxHook([this](const std::string& text, const std::string&) {
-      boxes.push_back(text);
-    });
+    setMessageBoxHook(
+        [this](const std::string& text, const std::string&) { boxes.push_back(text); });
   }
   void TearDown() override {
     dialog.reset();

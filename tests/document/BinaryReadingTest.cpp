@@ -20,8 +20,8 @@ std::string bytesOf(const std::filesystem::path& path) {
 // A binary sample reads the same from its file as from its bytes in memory, in both layouts
 // (one-byte and two-byte group codes).
 TEST(BinaryReading, FileAndMemoryGiveTheSameDrawing) {
-  for (const char* name : {"samples/ezdxf/bin_dxf_r12.dxf", "samples/ezdxf/bin_dxf_r2000.dxf",
-                           "BINARY_wipeout.dxf"}) {
+  for (const char* name :
+       {"samples/ezdxf/bin_dxf_r12.dxf", "samples/ezdxf/bin_dxf_r2000.dxf", "BINARY_wipeout.dxf"}) {
     const std::filesystem::path path = testsupport::dataPath(name);
     DXF_Zeichnung fromFile;
     ASSERT_EQ(fromFile.readDXF(path), 0) << name;
@@ -39,7 +39,8 @@ TEST(BinaryReading, CutFileIsRefused) {
   testsupport::TempDir folder;
   for (std::size_t keep : {bytes.size() - 3, bytes.size() / 2 + 1, std::size_t{30}}) {
     const std::filesystem::path cut = folder.path() / "cut.dxf";
-    std::ofstream(cut, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(keep));
+    std::ofstream(cut, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(keep));
     DXF_Zeichnung document;
     EXPECT_EQ(document.readDXF(cut), DxfReader::kUnreadableBinary) << keep;
   }

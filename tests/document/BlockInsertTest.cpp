@@ -45,9 +45,9 @@ TEST(InsertReading, ScalesAreReducedToOneSignedScale) {
 }
 
 TEST(InsertReading, UnusedValuesAreDroppedWithTheirCodes) {
-  const DXF_Insert insert =
-      readInsert("  8\nL1\n 62\n     0\n  8\nL2\n  2\nB\n 10\n3\n 41\n2.5\n 42\n2.5\n 50\n45\n"
-                 "102\n{ACAD\n  0\n");
+  const DXF_Insert insert = readInsert(
+      "  8\nL1\n 62\n     0\n  8\nL2\n  2\nB\n 10\n3\n 41\n2.5\n 42\n2.5\n 50\n45\n"
+      "102\n{ACAD\n  0\n");
   EXPECT_STREQ(insert.layerName(), "L1");
   EXPECT_DOUBLE_EQ(insert.x(), 3.0);
   EXPECT_DOUBLE_EQ(insert.scale(), 2.5);
@@ -82,9 +82,9 @@ TEST(InsertPlacement, SavedMirroredInsertIsPlacedAlike) {
 }
 
 TEST(InsertPlacement, ScaleAppliesToGeometryAndNestedPositions) {
-  auto document = readOk(dxfFile(insert("OUTER", 10, 0, 2),
-                                 block("INNER", line(0, 0, 1, 0)) +
-                                     block("OUTER", insert("INNER", 5, 0))));
+  auto document =
+      readOk(dxfFile(insert("OUTER", 10, 0, 2),
+                     block("INNER", line(0, 0, 1, 0)) + block("OUTER", insert("INNER", 5, 0))));
   EXPECT_EQ(onlyLine(*document), "wc_line 20.0000 0.0000 22.0000 0.0000 ");
 }
 
@@ -98,14 +98,15 @@ TEST(InsertLookup, DrawingIsExactButExplodeIgnoresCase) {
 }
 
 TEST(InsertLookup, LastBlockOfANameWins) {
-  auto document = readOk(dxfFile(insert("B", 0, 0),
-                                 block("B", line(0, 0, 1, 1)) + block("B", line(5, 5, 6, 6))));
+  auto document = readOk(
+      dxfFile(insert("B", 0, 0), block("B", line(0, 0, 1, 1)) + block("B", line(5, 5, 6, 6))));
   EXPECT_EQ(onlyLine(*document), "wc_line 5.0000 5.0000 6.0000 6.0000 ");
 }
 
 TEST(InsertExplode, PictureOfTheExplodedDrawingIsTheSame) {
   const std::string inner =
-      line(0, 0, 3, 1) + "  0\nARC\n  8\n0\n 10\n1\n 20\n1\n 40\n2\n 50\n10\n 51\n100\n"
+      line(0, 0, 3, 1) +
+      "  0\nARC\n  8\n0\n 10\n1\n 20\n1\n 40\n2\n 50\n10\n 51\n100\n"
       "  0\nCIRCLE\n  8\n0\n 10\n2\n 20\n-1\n 40\n0.5\n  0\nTEXT\n  8\n0\n 10\n1\n 20\n2\n"
       " 40\n3\n  1\nlabel\n  0\nSOLID\n  8\n0\n 10\n0\n 20\n0\n 11\n1\n 21\n0\n 12\n0\n 22\n1\n"
       " 13\n1\n 23\n1\n  0\nLWPOLYLINE\n  8\n0\n 90\n3\n 10\n0\n 20\n0\n 42\n0.4\n 10\n4\n"
@@ -114,7 +115,8 @@ TEST(InsertExplode, PictureOfTheExplodedDrawingIsTheSame) {
                             "  0\nINSERT\n  8\n0\n  2\nINNER\n 10\n-4\n 41\n-1\n 42\n1\n 50\n20\n";
   const std::string entities = insert("OUTER", 20, 10, 2, 45) +
                                "  0\nINSERT\n  8\n0\n  2\nOUTER\n 10\n-50\n 41\n1\n 42\n-0.5\n"
-                               " 50\n-60\n" + line(-1, -1, 1, 1);
+                               " 50\n-60\n" +
+                               line(-1, -1, 1, 1);
   auto document = readOk(dxfFile(entities, block("INNER", inner) + block("OUTER", outer)));
   const auto drawn = picture(*document);
   document->explodeAll();
@@ -166,8 +168,8 @@ TEST(BlockNesting, DeepNestingStopsAfterSixtyFourLevels) {
 
 TEST(BlockDimensions, DimensionsInBlocksAreDrawnAndWritten) {
   const std::string dimension = "  0\nDIMENSION\n  8\n0\n  2\n*D1\n 70\n32\n  1\n<>\n";
-  auto document = readOk(dxfFile(insert("PART", 100, 0),
-                                 block("*D1", line(0, 0, 5, 0)) + block("PART", dimension)));
+  auto document = readOk(
+      dxfFile(insert("PART", 100, 0), block("*D1", line(0, 0, 5, 0)) + block("PART", dimension)));
   EXPECT_EQ(onlyLine(*document), "wc_line 100.0000 0.0000 105.0000 0.0000 ");
   auto again = readOk(writtenText(*document));
   const DXF_Block* part = again->findBlock("PART");
@@ -186,9 +188,8 @@ TEST(BlockDimensions, TopLevelDimensionDrawsItsBlockAtPoint12) {
 }
 
 TEST(BlockCopy, CopyKeepsTheOrderOfItsObjects) {
-  auto document =
-      readOk(dxfFile("", block("B", line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) +
-                                        insert("Y", 0, 0))));
+  auto document = readOk(dxfFile(
+      "", block("B", line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) + insert("Y", 0, 0))));
   ASSERT_GT(document->blocks().count(), 0);
   const DXF_Block copy(*document->blocks().at(0));
   EXPECT_STREQ(copy.name(), "B");
@@ -200,8 +201,8 @@ TEST(BlockCopy, CopyKeepsTheOrderOfItsObjects) {
 
 TEST(BlockReading, FlagsComeOnlyFromTheBlockHead) {
   const std::string attdef = "  0\nATTDEF\n  8\n0\n 70\n8\n  2\nTAG\n";
-  std::string text = dxfFile("", "  0\nBLOCK\n  8\n0\n  2\n*U1\n 70\n1\n" + attdef +
-                                     line(0, 0, 1, 1) + "  0\nENDBLK\n");
+  std::string text = dxfFile(
+      "", "  0\nBLOCK\n  8\n0\n  2\n*U1\n 70\n1\n" + attdef + line(0, 0, 1, 1) + "  0\nENDBLK\n");
   auto document = readOk(text);
   ASSERT_EQ(document->blocks().count(), 1);
   EXPECT_EQ(document->blocks().at(0)->flags(), 1);

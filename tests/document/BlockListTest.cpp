@@ -27,9 +27,9 @@ TEST(BlockList, FindsTheLastBlockOfANameExactlyOrIgnoringCase) {
   BlockList blocks(4);
   appendBlocks(blocks, {"Door", "WINDOW", "door", "Door", "\xC4-teil"});
   const Lookup lookups[] = {
-      {"Door", false, 3},   {"door", false, 2},   {"DOOR", false, -1}, {"DOOR", true, 3},
-      {"window", true, 1},  {"Window", false, -1}, {"\xC4-teil", false, 4}, {"", false, -1},
-      {"Doo", true, -1},
+      {"Door", false, 3},      {"door", false, 2},  {"DOOR", false, -1},
+      {"DOOR", true, 3},       {"window", true, 1}, {"Window", false, -1},
+      {"\xC4-teil", false, 4}, {"", false, -1},     {"Doo", true, -1},
   };
   for (const Lookup& lookup : lookups) {
     EXPECT_EQ(blocks.indexOf(lookup.name, lookup.ignoreCase), lookup.expected)

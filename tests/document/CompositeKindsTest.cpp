@@ -24,14 +24,12 @@ using namespace documenttesting;
 using Points = std::vector<std::pair<double, double>>;
 
 // Block records: handle 1F is the block "_Dot", 2A the block "Mark".
-const std::string kTables =
-    layerEntry("0", 7) +
-    "  0\nENDTAB\n  0\nTABLE\n  2\nBLOCK_RECORD\n"
-    "  0\nBLOCK_RECORD\n  5\n1F\n  2\n_Dot\n"
-    "  0\nBLOCK_RECORD\n  5\n2A\n  2\nMark\n";
+const std::string kTables = layerEntry("0", 7) +
+                            "  0\nENDTAB\n  0\nTABLE\n  2\nBLOCK_RECORD\n"
+                            "  0\nBLOCK_RECORD\n  5\n1F\n  2\n_Dot\n"
+                            "  0\nBLOCK_RECORD\n  5\n2A\n  2\nMark\n";
 
-const std::string kBlocks = block("_Dot", line(-0.5, 0, 0.5, 0)) +
-                            block("Mark", line(0, 0, 1, 1)) +
+const std::string kBlocks = block("_Dot", line(-0.5, 0, 0.5, 0)) + block("Mark", line(0, 0, 1, 1)) +
                             block("*T1", line(0, 0, 10, 0) + line(0, 0, 0, -5));
 
 std::unique_ptr<DXF_Zeichnung> readDrawing(const std::string& entities) {
@@ -169,8 +167,8 @@ TEST(MultiLeaderTest, ArrowBlockAndBlockContentAreInserts) {
 
 TEST(MultiLeaderTest, FileEndingInsideTheRecordIsReported) {
   const std::string text = dxfFile("", kBlocks, kTables);
-  const std::string cut = text.substr(0, text.find("  0\nENDSEC\n  0\nEOF")) +
-                          multiLeader(kTextContent, "170\n1\n");
+  const std::string cut =
+      text.substr(0, text.find("  0\nENDSEC\n  0\nEOF")) + multiLeader(kTextContent, "170\n1\n");
   int result = 0;
   readText(cut, &result);
   EXPECT_LT(result, 0);
@@ -215,9 +213,8 @@ TEST(MeshTest, EveryFaceEdgeOnce) {
       " 94\n1\n 90\n0\n 90\n1\n 95\n0\n 90\n0\n");
   EXPECT_TRUE(document->skippedKinds().empty());
   using L = std::pair<std::pair<double, double>, std::pair<double, double>>;
-  const std::set<L> expected{{{0, 0}, {1, 0}}, {{1, 0}, {1, 1}}, {{0, 1}, {1, 1}},
-                             {{0, 0}, {0, 1}}, {{1, 0}, {2, 0}}, {{2, 0}, {2, 1}},
-                             {{1, 1}, {2, 1}}};
+  const std::set<L> expected{{{0, 0}, {1, 0}}, {{1, 0}, {1, 1}}, {{0, 1}, {1, 1}}, {{0, 0}, {0, 1}},
+                             {{1, 0}, {2, 0}}, {{2, 0}, {2, 1}}, {{1, 1}, {2, 1}}};
   EXPECT_EQ(lineSet(*document), expected);
 }
 
@@ -229,11 +226,13 @@ std::string mline(int flags, const std::vector<std::string>& elements) {
   std::ostringstream out;
   out << std::setprecision(17);
   out << "  0\nMLINE\n100\nAcDbEntity\n  8\n0\n100\nAcDbMline\n  2\nSTANDARD\n340\n18\n"
-      << " 40\n2\n 70\n1\n 71\n" << flags << "\n 72\n3\n 73\n2\n 10\n0\n 20\n0\n 30\n0\n"
-      << " 11\n0\n 21\n0\n 31\n0\n 12\n1\n 22\n0\n 32\n0\n 13\n0\n 23\n1\n 33\n0\n" << of(0)
-      << " 11\n10\n 21\n0\n 31\n0\n 12\n0\n 22\n1\n 32\n0\n 13\n" << -r << "\n 23\n" << r
-      << "\n 33\n0\n" << of(1)
-      << " 11\n10\n 21\n10\n 31\n0\n 12\n0\n 22\n1\n 32\n0\n 13\n-1\n 23\n0\n 33\n0\n"
+      << " 40\n2\n 70\n1\n 71\n"
+      << flags << "\n 72\n3\n 73\n2\n 10\n0\n 20\n0\n 30\n0\n"
+      << " 11\n0\n 21\n0\n 31\n0\n 12\n1\n 22\n0\n 32\n0\n 13\n0\n 23\n1\n 33\n0\n"
+      << of(0) << " 11\n10\n 21\n0\n 31\n0\n 12\n0\n 22\n1\n 32\n0\n 13\n"
+      << -r << "\n 23\n"
+      << r << "\n 33\n0\n"
+      << of(1) << " 11\n10\n 21\n10\n 31\n0\n 12\n0\n 22\n1\n 32\n0\n 13\n-1\n 23\n0\n 33\n0\n"
       << of(2);
   return out.str();
 }
@@ -358,13 +357,13 @@ TEST(WipeoutTest, BoundaryFilledWithTheBackground) {
 }
 
 TEST(ToleranceTest, TextSizedByItsStyleWithFramesApartAndLinesBroken) {
-  const std::string tables =
-      kTables + "  0\nENDTAB\n  0\nTABLE\n  2\nDIMSTYLE\n"
-                "  0\nDIMSTYLE\n105\n30\n  2\nS\n 40\n1.5\n140\n2\n";
-  auto document = readOk(dxfFile(
-      "  0\nTOLERANCE\n100\nAcDbEntity\n  8\n0\n100\nAcDbFcf\n  3\nS\n 10\n4\n 20\n0\n"
-      " 30\n0\n  1\nA%%vB^JC\n 11\n1\n 21\n0\n 31\n0\n",
-      kBlocks, tables));
+  const std::string tables = kTables +
+                             "  0\nENDTAB\n  0\nTABLE\n  2\nDIMSTYLE\n"
+                             "  0\nDIMSTYLE\n105\n30\n  2\nS\n 40\n1.5\n140\n2\n";
+  auto document = readOk(
+      dxfFile("  0\nTOLERANCE\n100\nAcDbEntity\n  8\n0\n100\nAcDbFcf\n  3\nS\n 10\n4\n 20\n0\n"
+              " 30\n0\n  1\nA%%vB^JC\n 11\n1\n 21\n0\n 31\n0\n",
+              kBlocks, tables));
   EXPECT_TRUE(document->skippedKinds().empty());
   const auto texts = allOf<DXFText>(*document, "TEXT");
   ASSERT_EQ(texts.size(), 2U);
@@ -379,4 +378,3 @@ TEST(ToleranceTest, TextSizedByItsStyleWithFramesApartAndLinesBroken) {
 }
 
 }  // namespace
-

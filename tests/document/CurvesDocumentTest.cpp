@@ -21,12 +21,16 @@ const std::string kSplines =
 // A solid square with a square island, and a 45-degree pattern over a triangle.
 const std::string kHatches =
     "  0\nHATCH\n  8\n0\n 62\n1\n 70\n1\n 91\n2\n"
-    " 92\n3\n 72\n0\n 73\n1\n 93\n4\n 10\n0\n 20\n0\n 10\n8\n 20\n0\n 10\n8\n 20\n8\n 10\n0\n 20\n8\n 97\n0\n"
-    " 92\n18\n 72\n0\n 73\n1\n 93\n4\n 10\n2\n 20\n2\n 10\n6\n 20\n2\n 10\n6\n 20\n6\n 10\n2\n 20\n6\n 97\n0\n"
+    " 92\n3\n 72\n0\n 73\n1\n 93\n4\n 10\n0\n 20\n0\n 10\n8\n 20\n0\n 10\n8\n 20\n8\n 10\n0\n "
+    "20\n8\n 97\n0\n"
+    " 92\n18\n 72\n0\n 73\n1\n 93\n4\n 10\n2\n 20\n2\n 10\n6\n 20\n2\n 10\n6\n 20\n6\n 10\n2\n "
+    "20\n6\n 97\n0\n"
     " 75\n0\n 76\n1\n 98\n0\n"
-    "  0\nHATCH\n  8\n0\n 70\n0\n 91\n1\n 92\n1\n 93\n3\n 72\n1\n 10\n-9\n 20\n-9\n 11\n0\n 21\n-9\n"
+    "  0\nHATCH\n  8\n0\n 70\n0\n 91\n1\n 92\n1\n 93\n3\n 72\n1\n 10\n-9\n 20\n-9\n 11\n0\n "
+    "21\n-9\n"
     " 72\n1\n 10\n0\n 20\n-9\n 11\n-9\n 21\n0\n 72\n1\n 10\n-9\n 20\n0\n 11\n-9\n 21\n-9\n 97\n0\n"
-    " 75\n0\n 76\n1\n 52\n45\n 41\n1\n 77\n0\n 78\n1\n 53\n45\n 43\n0\n 44\n0\n 45\n-0.5\n 46\n0.5\n"
+    " 75\n0\n 76\n1\n 52\n45\n 41\n1\n 77\n0\n 78\n1\n 53\n45\n 43\n0\n 44\n0\n 45\n-0.5\n "
+    "46\n0.5\n"
     " 79\n2\n 49\n1\n 49\n-0.5\n 98\n0\n";
 
 // The block placed plainly, scaled and turned, mirrored, and nested in a turned insert.
@@ -60,7 +64,8 @@ int countOfKind(const DXF_Zeichnung& document, const char* kind) {
 }
 
 std::string drawingWith(const std::string& content) {
-  return dxfFile(content + kInserts, block("B", content) + block("OUTER", insert("B", 5, 0, 1, 90)));
+  return dxfFile(content + kInserts,
+                 block("B", content) + block("OUTER", insert("B", 5, 0, 1, 90)));
 }
 
 TEST(CurvesExplode, HatchPiecesDrawExactlyAsTheHatchInEveryInsert) {

@@ -91,15 +91,13 @@ TEST(DXFTextAlignment, MiddleKeepsItsAnchorAndStandsHalfAHeightBelowIt) {
     EXPECT_EQ(calls[0].args[8], static_cast<double>(TextHAlign::Centre));
     EXPECT_EQ(calls[0].args[9], static_cast<double>(TextVAlign::Baseline));
     // Written back as read: middle alignment on the file's own anchor.
-    EXPECT_NE(written(text).find(" 72\n1\n 73\n2\n 11\n5.0000\n 21\n5.0000\n"),
-              std::string::npos);
+    EXPECT_NE(written(text).find(" 72\n1\n 73\n2\n 11\n5.0000\n 21\n5.0000\n"), std::string::npos);
   }
 }
 
 TEST(DXFTextAlignment, AlignedFitAndMiddleCodesAreKept) {
   for (int code : {3, 4, 5}) {
-    EXPECT_EQ(readText(" 11\n1\n 21\n1\n 72\n" + std::to_string(code) + "\n  0\n").hAlign(),
-              code);
+    EXPECT_EQ(readText(" 11\n1\n 21\n1\n 72\n" + std::to_string(code) + "\n  0\n").hAlign(), code);
   }
 }
 
@@ -134,7 +132,9 @@ TEST(DXFTextMText, AttachmentPointGivesTheAlignment) {
 TEST(DXFTextMText, ContinuationsComeFirstAndFormattingGoes) {
   const DXFText text =
       readText("  3\n{\\fArial;first }\n  3\nsecond\\P\n  1\nlast %%c5\n  0\n", true);
-  EXPECT_EQ(text.text(), "first second last \xD8" "5");
+  EXPECT_EQ(text.text(),
+            "first second last \xD8"
+            "5");
 }
 
 TEST(DXFTextMText, LongTextIsCutToTheField) {
@@ -188,9 +188,13 @@ TEST(DXFTextMText, ContinuationGroupsOfATextAreIgnored) {
 
 TEST(DXFTextSpecials, EveryCodeIsReadAndWrittenBack) {
   const DXFText text = readText("  1\n45%%d x 45%%d %%c12\n  0\n");
-  EXPECT_EQ(text.text(), "45\xB0 x 45\xB0 \xD8" "12");
+  EXPECT_EQ(text.text(),
+            "45\xB0 x 45\xB0 \xD8"
+            "12");
   EXPECT_NE(written(text).find("  1\n45%%d x 45%%d %%c12\n"), std::string::npos);
-  EXPECT_EQ(text.text(), "45\xB0 x 45\xB0 \xD8" "12");
+  EXPECT_EQ(text.text(),
+            "45\xB0 x 45\xB0 \xD8"
+            "12");
 }
 
 TEST(DXFTextWriting, GroupsInTheirOrder) {
@@ -240,7 +244,7 @@ TEST(DXFTextDrawing, ScreenTextUsesPixelHeightAndEscapement) {
   EXPECT_EQ(calls[0].text, "Hello");
   EXPECT_DOUBLE_EQ(calls[0].args[0], 10.0);
   EXPECT_DOUBLE_EQ(calls[0].args[1], 20.0);
-  EXPECT_DOUBLE_EQ(calls[0].args[2], 10.0);  // 5 units at 0.5 units per pixel
+  EXPECT_DOUBLE_EQ(calls[0].args[2], 10.0);   // 5 units at 0.5 units per pixel
   EXPECT_DOUBLE_EQ(calls[0].args[3], 107.0);  // 10.7 degrees in tenths
   EXPECT_DOUBLE_EQ(calls[0].args[4], 400.0);
   EXPECT_EQ(area.log.named("set_foreground_color")[0].text, "BYLAYER");
@@ -288,9 +292,9 @@ TEST(DXFTextDrawing, AlignmentTable) {
                         // middle: drawn from its baseline, half a height lower
                         Case{2, 2, TextHAlign::Right, TextVAlign::Baseline},
                         Case{2, 3, TextHAlign::Right, TextVAlign::Top},
-                        Case{3, 3, TextHAlign::Left, TextVAlign::Baseline},   // aligned
-                        Case{4, 0, TextHAlign::Centre, TextVAlign::Middle},   // middle
-                        Case{5, 1, TextHAlign::Left, TextVAlign::Baseline},   // fit
+                        Case{3, 3, TextHAlign::Left, TextVAlign::Baseline},  // aligned
+                        Case{4, 0, TextHAlign::Centre, TextVAlign::Middle},  // middle
+                        Case{5, 1, TextHAlign::Left, TextVAlign::Baseline},  // fit
                         Case{9, -4, TextHAlign::Left, TextVAlign::Baseline}}) {
     SCOPED_TRACE(c.hAlign * 10 + c.vAlign);
     EXPECT_EQ(DXFText::anchorHAlign(c.hAlign), c.h);

@@ -103,10 +103,10 @@ TEST(DocumentMerging, CopyBlockFromTakesNestedBlocksOnce) {
 }
 
 TEST(DocumentLayers, ApplyLayerIgnoresCaseAndReachesBlocks) {
-  auto document = readOk(dxfFile(line(0, 0, 1, 1, "A") + line(0, 0, 1, 1, "a") +
-                                     line(0, 0, 1, 1, "B") + insert("BL", 0, 0),
-                                 block("BL", line(0, 0, 1, 1, "a") + line(0, 0, 1, 1, "A")),
-                                 layerEntry("A", 1) + layerEntry("a", 2) + layerEntry("B", 3)));
+  auto document = readOk(dxfFile(
+      line(0, 0, 1, 1, "A") + line(0, 0, 1, 1, "a") + line(0, 0, 1, 1, "B") + insert("BL", 0, 0),
+      block("BL", line(0, 0, 1, 1, "a") + line(0, 0, 1, 1, "A")),
+      layerEntry("A", 1) + layerEntry("a", 2) + layerEntry("B", 3)));
   Layer* a = document->findLayer("a");
   a->setColourNumber("5");
   a->deriveColourAndStyle();
@@ -139,10 +139,10 @@ TEST(DocumentLayers, ApplyLayerAddsAMissingLinetypeOnlyWhenThereAreSome) {
 }
 
 TEST(DocumentRotation, EntitiesAndExtentsTurnDimensionsStay) {
-  auto document = readOk(dxfFile(line(10, 0, 20, 0) +
-                                     "  0\nDIMENSION\n  8\n0\n  2\n*D1\n 12\n0\n 22\n0\n",
-                                 block("*D1", line(0, 0, 5, 0)), layerEntry("0", 7),
-                                 "  9\n$EXTMIN\n 10\n0\n 20\n0\n  9\n$EXTMAX\n 10\n20\n 20\n10\n"));
+  auto document =
+      readOk(dxfFile(line(10, 0, 20, 0) + "  0\nDIMENSION\n  8\n0\n  2\n*D1\n 12\n0\n 22\n0\n",
+                     block("*D1", line(0, 0, 5, 0)), layerEntry("0", 7),
+                     "  9\n$EXTMIN\n 10\n0\n 20\n0\n  9\n$EXTMAX\n 10\n20\n 20\n10\n"));
   document->rotateAll(1.0, 90, 0, 0, 0);
   ASSERT_GT(document->entities().count(), 0);
   const auto& turned = static_cast<const Linie&>(*document->entities().at(0));
@@ -152,21 +152,20 @@ TEST(DocumentRotation, EntitiesAndExtentsTurnDimensionsStay) {
   EXPECT_NEAR(document->maxX(), 0.0, 1e-9);
   EXPECT_NEAR(document->minY(), 0.0, 1e-9);
   EXPECT_NEAR(document->maxY(), 20.0, 1e-9);
-  const auto& dimensionLine =
-      static_cast<const Linie&>(*document->findBlock("*D1")->entityAt(0));
+  const auto& dimensionLine = static_cast<const Linie&>(*document->findBlock("*D1")->entityAt(0));
   EXPECT_DOUBLE_EQ(dimensionLine.x2(), 5.0);
 }
 
 TEST(DocumentRotation, SharedBlockIsTurnedWithEveryInsert) {
-  auto document = readOk(dxfFile(insert("B", 10, 0) + insert("B", 0, 10),
-                                 block("B", line(0, 0, 1, 0))));
+  auto document =
+      readOk(dxfFile(insert("B", 10, 0) + insert("B", 0, 10), block("B", line(0, 0, 1, 0))));
   auto expected = readOk(dxfFile(insert("B", 0, 10, 1, 90) + insert("B", -10, 0, 1, 90),
                                  block("B", line(0, 0, 1, 0))));
   document->rotateAll(1.0, 90, 0, 0, 0);
   EXPECT_EQ(picture(*document), picture(*expected));
   document->rotateAll(1.0, -90, 0, 0, 0);
-  auto original = readOk(dxfFile(insert("B", 10, 0) + insert("B", 0, 10),
-                                 block("B", line(0, 0, 1, 0))));
+  auto original =
+      readOk(dxfFile(insert("B", 10, 0) + insert("B", 0, 10), block("B", line(0, 0, 1, 0))));
   EXPECT_EQ(picture(*document), picture(*original));
 }
 
@@ -184,7 +183,8 @@ TEST(DocumentRotation, MirroredInsertTurnsWithTheDrawing) {
 // places the entities of the same drawing exploded.
 TEST(DocumentRotation, MirroringScaleMovesInsertsLikeTheirExplodedEntities) {
   const std::string inserts =
-      insert("B", 5, 2, 1, 30) + "  0\nINSERT\n  8\n0\n  2\nB\n 10\n-4\n 20\n3\n 41\n-1\n 42\n1\n 50\n20\n";
+      insert("B", 5, 2, 1, 30) +
+      "  0\nINSERT\n  8\n0\n  2\nB\n 10\n-4\n 20\n3\n 41\n-1\n 42\n1\n 50\n20\n";
   for (const double scale : {-1.0, -2.0}) {
     for (const double angle : {0.0, 90.0, 30.0}) {
       SCOPED_TRACE(testing::Message() << "scale " << scale << ", angle " << angle);
@@ -229,9 +229,9 @@ TEST(DocumentPrinting, CaptionLinesAtTheirCorner) {
 }
 
 TEST(DocumentPrinting, EverythingIsDrawnOnTheDevice) {
-  auto document = readOk(dxfFile(line(0, 0, 10, 0) + insert("B", 0, 5) +
-                                     "  0\nDIMENSION\n  8\n0\n  2\n*D\n",
-                                 block("B", line(0, 0, 10, 0)) + block("*D", line(0, 9, 10, 9))));
+  auto document =
+      readOk(dxfFile(line(0, 0, 10, 0) + insert("B", 0, 5) + "  0\nDIMENSION\n  8\n0\n  2\n*D\n",
+                     block("B", line(0, 0, 10, 0)) + block("*D", line(0, 9, 10, 9))));
   testsupport::RecordingDeviceContext dc;
   dc.width = 100;
   dc.height = 100;
@@ -245,8 +245,9 @@ TEST(DocumentPrinting, EverythingIsDrawnOnTheDevice) {
 
 TEST(DocumentExplode, LeavesOnlyEntitiesLayersAndLinetypes) {
   auto document = readOk(dxfFile(
-      insert("B", 0, 0) + "  0\nLWPOLYLINE\n  8\n0\n 90\n3\n 10\n0\n 20\n0\n 10\n1\n 20\n0\n"
-      " 10\n1\n 20\n1\n  0\nDIMENSION\n  8\n0\n  2\n*D\n  0\nDIMENSION\n  8\n0\n  2\nGONE\n",
+      insert("B", 0, 0) +
+          "  0\nLWPOLYLINE\n  8\n0\n 90\n3\n 10\n0\n 20\n0\n 10\n1\n 20\n0\n"
+          " 10\n1\n 20\n1\n  0\nDIMENSION\n  8\n0\n  2\n*D\n  0\nDIMENSION\n  8\n0\n  2\nGONE\n",
       block("B", line(0, 0, 1, 1) + line(1, 1, 2, 2)) + block("*D", line(0, 0, 3, 0))));
   document->explodeAll();
   EXPECT_EQ(countsOf(*document), (Counts{5, 0, 0, 0, 1, 0, 1}));

@@ -21,8 +21,8 @@ namespace documenttesting {
 // A layer table entry as CAD programs write it.
 inline std::string layerEntry(const std::string& name, int colour,
                               const std::string& linetype = "CONTINUOUS") {
-  return "  0\nLAYER\n  2\n" + name + "\n 70\n     0\n 62\n" + std::to_string(colour) +
-         "\n  6\n" + linetype + "\n";
+  return "  0\nLAYER\n  2\n" + name + "\n 70\n     0\n 62\n" + std::to_string(colour) + "\n  6\n" +
+         linetype + "\n";
 }
 
 // A complete file: header with optional extents, LTYPE and LAYER tables, blocks and
@@ -35,8 +35,7 @@ inline std::string dxfFile(const std::string& entities, const std::string& block
          "  0\nLTYPE\n  2\nCONTINUOUS\n 70\n     0\n  3\nSolid line\n 72\n65\n 73\n     0\n"
          " 40\n0.0\n  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n     1\n" +
          layers + "  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nBLOCKS\n" + blocks +
-         "  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n" + entities +
-         "  0\nENDSEC\n  0\nEOF\n";
+         "  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n" + entities + "  0\nENDSEC\n  0\nEOF\n";
 }
 
 // A block record with its body records.
@@ -48,16 +47,26 @@ inline std::string block(const std::string& name, const std::string& body) {
 inline std::string line(double x1, double y1, double x2, double y2,
                         const std::string& layer = "0") {
   std::ostringstream out;
-  out << "  0\nLINE\n  8\n" << layer << "\n 10\n" << x1 << "\n 20\n" << y1 << "\n 11\n"
-      << x2 << "\n 21\n" << y2 << "\n";
+  out << "  0\nLINE\n  8\n"
+      << layer << "\n 10\n"
+      << x1 << "\n 20\n"
+      << y1 << "\n 11\n"
+      << x2 << "\n 21\n"
+      << y2 << "\n";
   return out.str();
 }
 
 inline std::string insert(const std::string& blockName, double x, double y, double scale = 1,
                           double rotation = 0, const std::string& layer = "0") {
   std::ostringstream out;
-  out << "  0\nINSERT\n  8\n" << layer << "\n  2\n" << blockName << "\n 10\n" << x << "\n 20\n"
-      << y << "\n 41\n" << scale << "\n 42\n" << scale << "\n 50\n" << rotation << "\n";
+  out << "  0\nINSERT\n  8\n"
+      << layer << "\n  2\n"
+      << blockName << "\n 10\n"
+      << x << "\n 20\n"
+      << y << "\n 41\n"
+      << scale << "\n 42\n"
+      << scale << "\n 50\n"
+      << rotation << "\n";
   return out.str();
 }
 
@@ -91,15 +100,14 @@ struct Counts {
 };
 
 inline Counts countsOf(const DXF_Zeichnung& d) {
-  return {d.entities().count(),   d.blocks().count(), d.inserts().count(),
-          d.dimensions().count(), d.layers().count(), d.polylines().count(),
-          d.linetypes().count()};
+  return {d.entities().count(), d.blocks().count(),    d.inserts().count(),  d.dimensions().count(),
+          d.layers().count(),   d.polylines().count(), d.linetypes().count()};
 }
 
 inline std::ostream& operator<<(std::ostream& out, const Counts& c) {
-  return out << "{entities " << c.entities << ", blocks " << c.blocks << ", inserts "
-             << c.inserts << ", dimensions " << c.dimensions << ", layers " << c.layers
-             << ", polylines " << c.polylines << ", linetypes " << c.linetypes << "}";
+  return out << "{entities " << c.entities << ", blocks " << c.blocks << ", inserts " << c.inserts
+             << ", dimensions " << c.dimensions << ", layers " << c.layers << ", polylines "
+             << c.polylines << ", linetypes " << c.linetypes << "}";
 }
 
 // What a document paints into a drawing area showing (-200, -200) to (200, 200): every

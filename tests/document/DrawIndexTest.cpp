@@ -27,7 +27,11 @@ using documenttesting::readOk;
 
 std::string circle(double x, double y, double r, const std::string& layer = "0") {
   std::ostringstream out;
-  out << "  0\nCIRCLE\n  8\n" << layer << "\n 10\n" << x << "\n 20\n" << y << "\n 40\n" << r << "\n";
+  out << "  0\nCIRCLE\n  8\n"
+      << layer << "\n 10\n"
+      << x << "\n 20\n"
+      << y << "\n 40\n"
+      << r << "\n";
   return out.str();
 }
 
@@ -40,7 +44,10 @@ std::string polyline(const std::vector<std::pair<double, double>>& points) {
 
 std::string text(double x, double y, double height, const std::string& words) {
   std::ostringstream out;
-  out << "  0\nTEXT\n  8\n0\n 10\n" << x << "\n 20\n" << y << "\n 40\n" << height << "\n  1\n"
+  out << "  0\nTEXT\n  8\n0\n 10\n"
+      << x << "\n 20\n"
+      << y << "\n 40\n"
+      << height << "\n  1\n"
       << words << "\n";
   return out.str();
 }
@@ -69,8 +76,8 @@ TEST(DrawIndexTest, QueryFindsExactlyTheBoxesMeetingTheAreaInPaintingOrder) {
   const DrawIndex index(*document);
   ASSERT_GT(index.items().size(), 300U);  // polyline segments count one by one
   const DrawBox areas[] = {
-      {0, 0, 1000, 1000},  {-50, -50, 1050, 1050}, {100, 100, 200, 200}, {500, 0, 510, 1000},
-      {900, 900, 2000, 2000}, {-10, -10, -5, -5},   {333, 444, 333, 444},
+      {0, 0, 1000, 1000},     {-50, -50, 1050, 1050}, {100, 100, 200, 200}, {500, 0, 510, 1000},
+      {900, 900, 2000, 2000}, {-10, -10, -5, -5},     {333, 444, 333, 444},
   };
   for (const DrawBox& area : areas) {
     std::vector<std::uint32_t> found;
@@ -101,8 +108,8 @@ TEST(DrawIndexTest, TextsFillingTheirSpanAreFoundWhereverTheirLettersReach) {
        "  0\nTEXT\n  8\n0\n 10\n15\n 20\n10\n 40\n2.5\n  1\nFITTED-TEXT-FITTED-TEXT\n 72\n5\n"
        " 11\n35\n 21\n5\n",
        15.0 + 5.0 * lift, 10.0 + 20.0 * lift},
-      {"aligned", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\nII\n 72\n3\n 11\n10\n 21\n0\n", 5.0,
-       0.9 * aligned},
+      {"aligned", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n  1\nII\n 72\n3\n 11\n10\n 21\n0\n",
+       5.0, 0.9 * aligned},
       // Stretched four times along its baseline: near the end of its letters.
       {"wide", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n1\n 41\n4\n  1\nWIDE\n",
        0.9 * TextWidths::of("WIDE", 1.0, 4.0), 0.5},
@@ -124,8 +131,9 @@ TEST(DrawIndexTest, ItemsFollowTheOrderTheDocumentPaints) {
   const DrawIndex index(*document);
   // The place of each object in the document's order (the file's).
   std::map<std::pair<ObjectKind, int>, int> place;
-  document->drawOrder().forEach(
-      [&](ObjectKind kind, int object) { place.emplace(std::pair{kind, object}, int(place.size())); });
+  document->drawOrder().forEach([&](ObjectKind kind, int object) {
+    place.emplace(std::pair{kind, object}, int(place.size()));
+  });
   const auto placeOf = [&](const DrawItem& item) {
     const ObjectKind kind = item.kind == DrawKind::Entity      ? ObjectKind::Entity
                             : item.kind == DrawKind::Insert    ? ObjectKind::Insert
@@ -145,8 +153,8 @@ TEST(DrawIndexTest, ItemsFollowTheOrderTheDocumentPaints) {
 }
 
 TEST(DrawIndexTest, HiddenObjectsAreLeftOut) {
-  const std::string layers =
-      documenttesting::layerEntry("0", 7) + "  0\nLAYER\n  2\nOFF\n 70\n     0\n 62\n-1\n  6\nCONTINUOUS\n";
+  const std::string layers = documenttesting::layerEntry("0", 7) +
+                             "  0\nLAYER\n  2\nOFF\n 70\n     0\n 62\n-1\n  6\nCONTINUOUS\n";
   const auto document = readOk(dxfFile(line(0, 0, 10, 10) + line(0, 0, 5, 5, "OFF"), "", layers));
   const DrawIndex index(*document);
   ASSERT_EQ(index.items().size(), 1U);
@@ -199,13 +207,12 @@ TEST(IndexedDrawingTest, LeavesOutWhatLiesOutsideTheContainer) {
 TEST(IndexedDrawingTest, TinyObjectsBecomeOneDotAndLowTextsAThinLine) {
   // At 1 pixel per unit: a circle of radius 0.2 is under a pixel, a text 2 units high is
   // too low to read.
-  const auto document = readOk(dxfFile(circle(10, 10, 0.2) + circle(10.2, 9.8, 0.2) +
-                                       text(50, 50, 2.0, "Lager 6204")));
+  const auto document = readOk(
+      dxfFile(circle(10, 10, 0.2) + circle(10.2, 9.8, 0.2) + text(50, 50, 2.0, "Lager 6204")));
   const std::vector<std::string> painted = calls(*document, 1.0, true, true);
   const auto count = [&](const char* name) {
-    return std::count_if(painted.begin(), painted.end(), [name](const std::string& call) {
-      return call.rfind(name, 0) == 0;
-    });
+    return std::count_if(painted.begin(), painted.end(),
+                         [name](const std::string& call) { return call.rfind(name, 0) == 0; });
   };
   EXPECT_EQ(count("wc_dot"), 1);  // the second circle's pixel is already set
   EXPECT_EQ(count("wc_circle"), 0);
@@ -225,11 +232,13 @@ TEST(IndexedDrawingTest, ALowTextsLineIsAsLongAsItsLettersOrItsSpan) {
       {"left", text(50, 50, 2.0, "Lager 6204"), 50.0, 50.0 + letters},
       {"width factor", "  0\nTEXT\n  8\n0\n 10\n50\n 20\n50\n 40\n2\n 41\n1.5\n  1\nLager 6204\n",
        50.0, 50.0 + wide},
-      {"centred", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n50\n 40\n2\n  1\nLager 6204\n 72\n1\n"
-                  " 11\n50\n 21\n50\n",
+      {"centred",
+       "  0\nTEXT\n  8\n0\n 10\n0\n 20\n50\n 40\n2\n  1\nLager 6204\n 72\n1\n"
+       " 11\n50\n 21\n50\n",
        50.0 - letters / 2.0, 50.0 + letters / 2.0},
-      {"fit", "  0\nTEXT\n  8\n0\n 10\n50\n 20\n50\n 40\n2\n  1\nLager 6204\n 72\n5\n"
-              " 11\n90\n 21\n50\n",
+      {"fit",
+       "  0\nTEXT\n  8\n0\n 10\n50\n 20\n50\n 40\n2\n  1\nLager 6204\n 72\n5\n"
+       " 11\n90\n 21\n50\n",
        50.0, 90.0},
   };
   for (const Case& c : cases) {

@@ -18,9 +18,9 @@ const std::string kExtents =
     " 30\n0.0\n  9\n$LTSCALE\n 40\n2.5\n";
 
 TEST(DxfReaderSections, ReadsHeaderTablesBlocksAndEntities) {
-  auto document = readOk(dxfFile(line(0, 0, 10, 5, "RED") + insert("B", 1, 1),
-                                 block("B", line(0, 0, 1, 1)),
-                                 layerEntry("0", 7) + layerEntry("RED", 1, "DASHED"), kExtents));
+  auto document =
+      readOk(dxfFile(line(0, 0, 10, 5, "RED") + insert("B", 1, 1), block("B", line(0, 0, 1, 1)),
+                     layerEntry("0", 7) + layerEntry("RED", 1, "DASHED"), kExtents));
   EXPECT_DOUBLE_EQ(document->minX(), -5.0);
   EXPECT_DOUBLE_EQ(document->minY(), -6.0);
   EXPECT_DOUBLE_EQ(document->maxX(), 50.0);
@@ -39,13 +39,15 @@ TEST(DxfReaderSections, ReadsHeaderTablesBlocksAndEntities) {
 
 TEST(DxfReaderSections, EveryKindGoesToItsList) {
   const std::string entities =
-      line(0, 0, 1, 1) + "  0\nCIRCLE\n  8\n0\n 10\n1\n 20\n1\n 40\n2\n  0\nARC\n  8\n0\n 10\n0\n"
+      line(0, 0, 1, 1) +
+      "  0\nCIRCLE\n  8\n0\n 10\n1\n 20\n1\n 40\n2\n  0\nARC\n  8\n0\n 10\n0\n"
       " 20\n0\n 40\n1\n 50\n0\n 51\n90\n  0\nPOINT\n  8\n0\n 10\n1\n 20\n2\n  0\nTEXT\n  8\n0\n"
       "  1\nT\n  0\nMTEXT\n  8\n0\n  1\nM\\Pm\n  0\nSOLID\n  8\n0\n 10\n0\n 20\n0\n  0\nPOLYLINE\n"
       "  8\n0\n 66\n1\n  0\nVERTEX\n  8\n0\n 10\n0\n 20\n0\n  0\nVERTEX\n  8\n0\n 10\n1\n 20\n0\n"
       "  0\nSEQEND\n  8\n0\n  0\nLWPOLYLINE\n  8\n0\n 90\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n5\n"
       "  0\nLEADER\n  8\n0\n 76\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n5\n  0\nDIMENSION\n  8\n0\n"
-      "  2\n*D1\n 70\n1\n  1\n<>\n" + insert("B", 0, 0);
+      "  2\n*D1\n 70\n1\n  1\n<>\n" +
+      insert("B", 0, 0);
   auto document = readOk(dxfFile(entities, block("B", "")));
   // The MTEXT gives a text for each of its two lines, the LEADER its arrowhead (a SOLID).
   ASSERT_EQ(document->entities().count(), 9);
@@ -57,11 +59,10 @@ TEST(DxfReaderSections, EveryKindGoesToItsList) {
 }
 
 TEST(DxfReaderSections, ObjectsTakeTheFirstLayerOfTheirName) {
-  const std::string polyline =
-      "  0\nLWPOLYLINE\n  8\nA\n 90\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n0\n";
-  auto document = readOk(dxfFile(line(0, 0, 1, 1, "A") + polyline + line(0, 0, 1, 1, "NONE"),
-                                 block("B", line(0, 0, 1, 1, "A")),
-                                 layerEntry("A", 1) + layerEntry("A", 2)));
+  const std::string polyline = "  0\nLWPOLYLINE\n  8\nA\n 90\n2\n 10\n0\n 20\n0\n 10\n5\n 20\n0\n";
+  auto document =
+      readOk(dxfFile(line(0, 0, 1, 1, "A") + polyline + line(0, 0, 1, 1, "NONE"),
+                     block("B", line(0, 0, 1, 1, "A")), layerEntry("A", 1) + layerEntry("A", 2)));
   const Layer* first = document->layerAt(0);
   ASSERT_GT(document->entities().count(), 1);
   EXPECT_EQ(document->entities().at(0)->layer(), first);
@@ -74,18 +75,15 @@ TEST(DxfReaderSections, ObjectsTakeTheFirstLayerOfTheirName) {
 }
 
 TEST(DxfReaderSections, UnknownEntitiesArePassedOver) {
-  const std::string region =
-      "  0\nREGION\n  8\n0\n 10\n0\n 20\n0\n 11\n5\n 21\n0\n 40\n0.5\n";
-  auto document =
-      readOk(dxfFile(region + line(0, 0, 1, 1) + "  0\nOLE2FRAME\n  8\n0\n 10\n1\n"));
+  const std::string region = "  0\nREGION\n  8\n0\n 10\n0\n 20\n0\n 11\n5\n 21\n0\n 40\n0.5\n";
+  auto document = readOk(dxfFile(region + line(0, 0, 1, 1) + "  0\nOLE2FRAME\n  8\n0\n 10\n1\n"));
   EXPECT_EQ(document->entities().count(), 1);
 }
 
 TEST(DxfReaderTypeNames, ValuesThatReadAsTypeNamesStartNothing) {
   // A solid-filled hatch, and a circle and an attribute definition on layers named TEXT
   // and LINE.
-  const std::string hatch =
-      "  0\nHATCH\n  8\n0\n  2\nSOLID\n 70\n1\n 10\n0\n 20\n0\n";
+  const std::string hatch = "  0\nHATCH\n  8\n0\n  2\nSOLID\n 70\n1\n 10\n0\n 20\n0\n";
   const std::string onTextLayer =
       "  0\nATTDEF\n  8\nTEXT\n 10\n5\n 20\n5\n  1\nvalue\n  0\nCIRCLE\n  8\nLINE\n 10\n1\n"
       " 20\n1\n 40\n3\n";
@@ -125,19 +123,30 @@ TEST(DxfReaderLines, CarriageReturnsReadLikeNewlines) {
 }
 
 TEST(DxfReaderTexts, Release2007TextsAreUtf8) {
-  const std::string texts = "  0\nTEXT\n  8\n0\n  1\n\xC3\x98" "5 \xE2\x88\x85" "6\n"
-                            "  0\nDIMENSION\n  8\n0\n  2\n*D\n  1\n\xC2\xB1" "1\n";
+  const std::string texts =
+      "  0\nTEXT\n  8\n0\n  1\n\xC3\x98"
+      "5 \xE2\x88\x85"
+      "6\n"
+      "  0\nDIMENSION\n  8\n0\n  2\n*D\n  1\n\xC2\xB1"
+      "1\n";
   const std::string utf8 = "  9\n$ACADVER\n  1\nAC1027\n";
   auto document = readOk(dxfFile(texts, "", layerEntry("0", 7), utf8));
   ASSERT_GT(document->entities().count(), 0);
-  EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(0)).text(), "\xD8" "5 \xD8" "6");
+  EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(0)).text(),
+            "\xD8"
+            "5 \xD8"
+            "6");
   ASSERT_GT(document->dimensions().count(), 0);
-  EXPECT_EQ(document->dimensions().at(0)->text(), "\xB1" "1");
+  EXPECT_EQ(document->dimensions().at(0)->text(),
+            "\xB1"
+            "1");
   const std::string older = "  9\n$ACADVER\n  1\nAC1018\n";
   auto codePage = readOk(dxfFile(texts, "", layerEntry("0", 7), older));
   ASSERT_GT(codePage->entities().count(), 0);
   EXPECT_EQ(static_cast<const DXFText&>(*codePage->entities().at(0)).text(),
-            "\xC3\x98" "5 \xE2\x88\x85" "6");
+            "\xC3\x98"
+            "5 \xE2\x88\x85"
+            "6");
 }
 
 TEST(DxfReaderResults, MissingOrEmptyFile) {
@@ -154,7 +163,8 @@ TEST(DxfReaderResults, MissingOrEmptyFile) {
 
 TEST(DxfReaderResults, FileAndMemoryReadAlike) {
   testsupport::TempDir dir;
-  const std::string text = dxfFile(line(0, 0, 10, 5) + insert("B", 0, 0), block("B", line(1, 1, 2, 2)));
+  const std::string text =
+      dxfFile(line(0, 0, 10, 5) + insert("B", 0, 0), block("B", line(1, 1, 2, 2)));
   testsupport::writeFile(dir.file("a.dxf"), text);
   DXF_Zeichnung fromFile;
   ASSERT_EQ(fromFile.readDXF(dir.file("a.dxf")), 0);
@@ -163,9 +173,9 @@ TEST(DxfReaderResults, FileAndMemoryReadAlike) {
 
 TEST(DxfReaderResults, DamagedBinaryFileIsRefused) {
   int result = 0;
-  auto document = readText(std::string("AutoCAD Binary DXF\r\n\x1a\0\0\x02SECTION\0", 30) +
-                               std::string(2000, '\x01'),
-                           &result);
+  auto document = readText(
+      std::string("AutoCAD Binary DXF\r\n\x1a\0\0\x02SECTION\0", 30) + std::string(2000, '\x01'),
+      &result);
   EXPECT_EQ(result, -57);
   EXPECT_EQ(countsOf(*document), (Counts{0, 0, 0, 0, 0, 0, 0}));
 }
@@ -194,7 +204,7 @@ TEST(DxfReaderResults, EndOfDataInsideEachObject) {
   const std::string head = dxfFile("@");
   const std::string before = head.substr(0, head.find('@'));
   const std::pair<const char*, int> cases[] = {
-      {"LINE", -32},  {"POINT", -31}, {"CIRCLE", -33}, {"ARC", -34},     {"TEXT", -35},
+      {"LINE", -32},  {"POINT", -31}, {"CIRCLE", -33}, {"ARC", -34},       {"TEXT", -35},
       {"MTEXT", -35}, {"SOLID", -36}, {"INSERT", -37}, {"DIMENSION", -37}, {"LWPOLYLINE", -32},
   };
   for (const auto& [type, code] : cases) {
@@ -225,7 +235,8 @@ TEST(DxfReaderResults, TableOrderAndMissingBlocksAreNoErrors) {
   EXPECT_EQ(result, 0);
   EXPECT_EQ(countsOf(*document), (Counts{1, 0, 0, 0, 1, 0, 1}));
   std::string noBlocks = dxfFile(line(0, 0, 1, 1));
-  noBlocks.erase(noBlocks.find("  0\nSECTION\n  2\nBLOCKS"), std::string("  0\nSECTION\n  2\nBLOCKS\n  0\nENDSEC\n").size());
+  noBlocks.erase(noBlocks.find("  0\nSECTION\n  2\nBLOCKS"),
+                 std::string("  0\nSECTION\n  2\nBLOCKS\n  0\nENDSEC\n").size());
   readText(noBlocks, &result);
   EXPECT_EQ(result, 0);
 }
@@ -238,9 +249,10 @@ TEST(DxfReaderResults, ReadingStopsAtTheFirstEntitiesEnd) {
 
 TEST(DxfReaderBadInput, EveryTruncationEndsWithADocumentedCode) {
   const std::string text = dxfFile(
-      line(0, 0, 1, 1) + insert("B", 0, 0) + "  0\nTEXT\n  8\n0\n  1\nx\n  0\nLWPOLYLINE\n  8\n0\n"
-      " 90\n2\n 10\n0\n 20\n0\n 10\n1\n 20\n1\n  0\nDIMENSION\n  2\nB\n"
-      "  0\nELLIPSE\n  8\n0\n 11\n2\n 40\n0.5\n",
+      line(0, 0, 1, 1) + insert("B", 0, 0) +
+          "  0\nTEXT\n  8\n0\n  1\nx\n  0\nLWPOLYLINE\n  8\n0\n"
+          " 90\n2\n 10\n0\n 20\n0\n 10\n1\n 20\n1\n  0\nDIMENSION\n  2\nB\n"
+          "  0\nELLIPSE\n  8\n0\n 11\n2\n 40\n0.5\n",
       block("B", line(0, 0, 1, 1) + "  0\nPOLYLINE\n  8\n0\n  0\nVERTEX\n 10\n1\n  0\nSEQEND\n"),
       layerEntry("0", 7), kExtents);
   // Cuts up to the end of the ENTITIES section's closing line; with that line whole, only
@@ -252,8 +264,8 @@ TEST(DxfReaderBadInput, EveryTruncationEndsWithADocumentedCode) {
   for (std::size_t n = 0; n < complete; ++n) {
     int result = 0;
     readText(text.substr(0, n), &result);
-    const bool documented = result == 0 || (result <= -30 && result >= -39) ||
-                            (result <= -50 && result >= -57);
+    const bool documented =
+        result == 0 || (result <= -30 && result >= -39) || (result <= -50 && result >= -57);
     ASSERT_TRUE(documented) << "cut at " << n << " gives " << result;
     ASSERT_NE(result, 0) << "cut at " << n;
   }
@@ -264,10 +276,11 @@ TEST(DxfReaderBadInput, GarbageNeverCrashes) {
   unsigned state = 12345;
   for (int i = 0; i < 200000; ++i) {
     state = state * 1103515245u + 12345u;
-    const char* pieces[] = {"  0\n", "LINE\n", "INSERT\n", "BLOCK\n", "ENDBLK\n", " 10\n", "x\n",
-                            "\n", "SECTION\n", "ENDSEC\n", "LTYPE\n", "LAYER\n", "ENDTAB\n",
-                            "BLOCKS\n", "ENTITIES\n", " 90\n", "99999999\n", "POLYLINE\n",
-                            "VERTEX\n", "{\n", "MTEXT\n", "  3\n", "\xff\xfe\n"};
+    const char* pieces[] = {"  0\n",   "LINE\n",     "INSERT\n",   "BLOCK\n",   "ENDBLK\n",
+                            " 10\n",   "x\n",        "\n",         "SECTION\n", "ENDSEC\n",
+                            "LTYPE\n", "LAYER\n",    "ENDTAB\n",   "BLOCKS\n",  "ENTITIES\n",
+                            " 90\n",   "99999999\n", "POLYLINE\n", "VERTEX\n",  "{\n",
+                            "MTEXT\n", "  3\n",      "\xff\xfe\n"};
     noise += pieces[(state >> 16) % (sizeof pieces / sizeof *pieces)];
   }
   int result = 1;
@@ -291,10 +304,11 @@ TEST(DxfReaderExtents, MirroredInsertCountsItsMirroredBlock) {
     double sx, sy;
     double minX, maxX, minY, maxY;
   };
-  for (const Case& c : {Case{1, -1, 0, 10, -10, 0}, Case{-1, 1, -10, 0, 0, 10},
-                        Case{-2, -2, -20, 0, -20, 0}}) {
+  for (const Case& c :
+       {Case{1, -1, 0, 10, -10, 0}, Case{-1, 1, -10, 0, 0, 10}, Case{-2, -2, -20, 0, -20, 0}}) {
     std::ostringstream insert;
-    insert << "  0\nINSERT\n  8\n0\n  2\nB\n 10\n0\n 20\n0\n 41\n" << c.sx << "\n 42\n"
+    insert << "  0\nINSERT\n  8\n0\n  2\nB\n 10\n0\n 20\n0\n 41\n"
+           << c.sx << "\n 42\n"
            << c.sy << "\n";
     auto document = readOk(dxfFile(insert.str(), block("B", line(0, 0, 10, 10))));
     SCOPED_TRACE(insert.str());
@@ -311,17 +325,16 @@ TEST(DxfReaderExtents, SentinelsAndInvertedBoxesAreNotUsed) {
   auto document = readOk(dxfFile(line(1, 2, 3, 4), "", layerEntry("0", 7), sentinels));
   EXPECT_DOUBLE_EQ(document->minX(), 1.0);
   EXPECT_DOUBLE_EQ(document->maxY(), 4.0);
-  const std::string inverted =
-      "  9\n$EXTMIN\n 10\n10\n 20\n0\n  9\n$EXTMAX\n 10\n0\n 20\n10\n";
+  const std::string inverted = "  9\n$EXTMIN\n 10\n10\n 20\n0\n  9\n$EXTMAX\n 10\n0\n 20\n10\n";
   auto second = readOk(dxfFile(line(1, 2, 3, 4), "", layerEntry("0", 7), inverted));
   EXPECT_DOUBLE_EQ(second->minX(), 1.0);
   EXPECT_DOUBLE_EQ(second->maxX(), 3.0);
 }
 
 TEST(DxfReaderExtents, TextsAndSolidsCountByTheirPoints) {
-  auto document = readOk(dxfFile(
-      "  0\nTEXT\n  8\n0\n 10\n20\n 20\n30\n  1\nt\n  0\nSOLID\n  8\n0\n 10\n40\n 20\n41\n"
-      " 11\n42\n 21\n43\n 12\n44\n 22\n45\n 13\n46\n 23\n47\n"));
+  auto document = readOk(
+      dxfFile("  0\nTEXT\n  8\n0\n 10\n20\n 20\n30\n  1\nt\n  0\nSOLID\n  8\n0\n 10\n40\n 20\n41\n"
+              " 11\n42\n 21\n43\n 12\n44\n 22\n45\n 13\n46\n 23\n47\n"));
   EXPECT_DOUBLE_EQ(document->minX(), 20.0);
   EXPECT_DOUBLE_EQ(document->minY(), 30.0);
   EXPECT_DOUBLE_EQ(document->maxX(), 46.0);

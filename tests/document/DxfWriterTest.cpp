@@ -39,8 +39,8 @@ TEST(DxfWriterFrame, EmptyDocumentWritesACompleteFile) {
 }
 
 TEST(DxfWriterFrame, TableHeadsCountMinusOne) {
-  auto document = readOk(dxfFile("", "", layerEntry("0", 7) + layerEntry("A", 1) +
-                                             layerEntry("B", 2)));
+  auto document =
+      readOk(dxfFile("", "", layerEntry("0", 7) + layerEntry("A", 1) + layerEntry("B", 2)));
   EXPECT_NE(writtenText(*document).find("  2\nLAYER\n 70\n2\n  0\nLAYER\n"), std::string::npos);
 }
 
@@ -63,10 +63,9 @@ TEST(DxfWriterFrame, LinetypesCarryOnlyTheElementsTheyHold) {
 
 // Drawing objects keep the order they are painted in; tables and blocks turn round.
 TEST(DxfWriterOrder, ReadWriteReadKeepsTheObjectsOrderAndReversesTablesAndBlocks) {
-  auto document = readOk(dxfFile(line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) +
-                                     insert("Y", 0, 0),
-                                 block("X", "") + block("Y", ""),
-                                 layerEntry("0", 7) + layerEntry("L", 1)));
+  auto document =
+      readOk(dxfFile(line(1, 0, 1, 1) + line(2, 0, 2, 2) + insert("X", 0, 0) + insert("Y", 0, 0),
+                     block("X", "") + block("Y", ""), layerEntry("0", 7) + layerEntry("L", 1)));
   auto again = readOk(writtenText(*document));
   ASSERT_EQ(countsOf(*again), countsOf(*document));
   EXPECT_DOUBLE_EQ(static_cast<const Linie&>(*again->entities().at(0)).x1(), 1.0);
@@ -80,7 +79,8 @@ TEST(DxfWriterNumbers, DecimalPointWhateverTheLocale) {
   auto document = readOk(dxfFile(line(1.5, 0, 2.25, 3)));
   testsupport::DecimalCommaLocale comma;
   ASSERT_TRUE(comma.active()) << testsupport::kNoDecimalCommaLocale;
-  const std::locale before = std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
+  const std::locale before =
+      std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
   testsupport::TempDir dir;
   const int result = document->writeDXF(dir.file("out.dxf"));
   const bool commaKept = testsupport::decimalCommaInEffect();

@@ -13,8 +13,12 @@ using namespace documenttesting;
 
 std::string endless(const char* kind, double x, double y, double dx, double dy) {
   std::ostringstream out;
-  out << "  0\n" << kind << "\n100\nAcDbEntity\n  8\n0\n100\nAcDbXline\n 10\n" << x << "\n 20\n"
-      << y << "\n 30\n0\n 11\n" << dx << "\n 21\n" << dy << "\n 31\n0\n";
+  out << "  0\n"
+      << kind << "\n100\nAcDbEntity\n  8\n0\n100\nAcDbXline\n 10\n"
+      << x << "\n 20\n"
+      << y << "\n 30\n0\n 11\n"
+      << dx << "\n 21\n"
+      << dy << "\n 31\n0\n";
   return out.str();
 }
 
@@ -33,11 +37,11 @@ TEST(EndlessLinesTest, DrawnAcrossTheView) {
     std::string expected;
   };
   const Case cases[] = {
-      {"xline", endless("XLINE", 0, 0, 1, 1),
-       "wc_line -200.0000 -200.0000 200.0000 200.0000 "},
+      {"xline", endless("XLINE", 0, 0, 1, 1), "wc_line -200.0000 -200.0000 200.0000 200.0000 "},
       {"ray", endless("RAY", 10, 20, 0, -1), "wc_line 10.0000 20.0000 10.0000 -200.0000 "},
       // The block's ray along +x, turned a quarter by the insert at (5, 0): up from (5, 3).
-      {"ray in a rotated insert", insert("R", 5, 0, 1, 90), "wc_line 5.0000 3.0000 5.0000 200.0000 "},
+      {"ray in a rotated insert", insert("R", 5, 0, 1, 90),
+       "wc_line 5.0000 3.0000 5.0000 200.0000 "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -58,8 +58,8 @@ TEST(ExplodedWidePolylines, KeepTheirCentreSegmentsBesideTheBands) {
   EXPECT_NEAR(arc.cy(), 0.0, 1e-9);
   EXPECT_NEAR(arc.r(), 5.0, 1e-9);
   // Counter-clockwise from start to end angle, half a turn, its middle at (5,-5).
-  const double sweep = std::remainder(arc.endAngle() - arc.startAngle() - std::numbers::pi,
-                                      2 * std::numbers::pi);
+  const double sweep =
+      std::remainder(arc.endAngle() - arc.startAngle() - std::numbers::pi, 2 * std::numbers::pi);
   EXPECT_NEAR(sweep, 0.0, 1e-9);
   const double middle = arc.startAngle() + std::numbers::pi / 2;
   EXPECT_NEAR(arc.cx() + arc.r() * std::cos(middle), 5.0, 1e-9);
@@ -71,8 +71,8 @@ TEST(ExplodedTexts, MiddleTextKeepsItsAnchorThroughAMirroredInsert) {
   // scale -1: its anchor lands at (10 - 2, 10 + 3), and it stays a middle text there.
   const std::string body =
       "  0\nTEXT\n  8\n0\n 10\n2\n 20\n3\n 40\n1\n  1\nM\n 72\n0\n 73\n2\n 11\n2\n 21\n3\n";
-  auto document = readOk(dxfFile(
-      "  0\nINSERT\n  8\n0\n  2\nB\n 10\n10\n 20\n10\n 41\n-1\n 42\n1\n", block("B", body)));
+  auto document = readOk(dxfFile("  0\nINSERT\n  8\n0\n  2\nB\n 10\n10\n 20\n10\n 41\n-1\n 42\n1\n",
+                                 block("B", body)));
   document->explodeAll();
   const auto texts = ofKind(*document, "TEXT");
   ASSERT_EQ(texts.size(), 1u);

@@ -50,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FaceCase{"quadrilateral", 0, false,
                  line(0, 0, 4, 0) + line(4, 0, 4, 3) + line(4, 3, 0, 3) + line(0, 3, 0, 0)},
-        FaceCase{"firstAndThirdHidden",
-                 Face3D::kFirstEdgeHidden | Face3D::kThirdEdgeHidden, false,
+        FaceCase{"firstAndThirdHidden", Face3D::kFirstEdgeHidden | Face3D::kThirdEdgeHidden, false,
                  line(4, 0, 4, 3) + line(0, 3, 0, 0)},
         FaceCase{"allHidden", 15, false, ""},
         // The repeated third corner makes the third edge a point: three lines remain.
@@ -70,8 +69,9 @@ TEST(FaceInBlock, PlacedByATurnedInsertAndExplodedAlike) {
 
 TEST(FaceRecord, WritesItsCornersAndHiddenEdges) {
   Face3D read;
-  auto in = DxfLineReader::fromString(" 8\nF\n 10\n1\n 20\n2\n 11\n3\n 21\n4\n 12\n5\n 22\n6\n"
-                                      " 70\n5\n  0\nEOF\n");
+  auto in = DxfLineReader::fromString(
+      " 8\nF\n 10\n1\n 20\n2\n 11\n3\n 21\n4\n 12\n5\n 22\n6\n"
+      " 70\n5\n  0\nEOF\n");
   ASSERT_EQ(read.readGroups(in), 0);
   EXPECT_DOUBLE_EQ(read.cornerX(3), 5.0);
   EXPECT_DOUBLE_EQ(read.cornerY(3), 6.0);

@@ -22,8 +22,14 @@ constexpr double kPi = 3.141592653589793;
 std::string placedInsert(const std::string& blockName, double x, double y, double scaleX,
                          double scaleY, double rotation, const std::string& grid = "") {
   std::ostringstream out;
-  out << "  0\nINSERT\n  8\n0\n  2\n" << blockName << "\n 10\n" << x << "\n 20\n" << y
-      << "\n 41\n" << scaleX << "\n 42\n" << scaleY << "\n 50\n" << rotation << "\n" << grid;
+  out << "  0\nINSERT\n  8\n0\n  2\n"
+      << blockName << "\n 10\n"
+      << x << "\n 20\n"
+      << y << "\n 41\n"
+      << scaleX << "\n 42\n"
+      << scaleY << "\n 50\n"
+      << rotation << "\n"
+      << grid;
   return out.str();
 }
 
@@ -59,14 +65,15 @@ double onCurve(const EllipseArc& arc, double px, double py) {
 
 std::string lineText(const Linie& line) {
   std::ostringstream out;
-  out << std::fixed << std::setprecision(4) << line.x1() << ' ' << line.y1() << ' '
-      << line.x2() << ' ' << line.y2();
+  out << std::fixed << std::setprecision(4) << line.x1() << ' ' << line.y1() << ' ' << line.x2()
+      << ' ' << line.y2();
   return out.str();
 }
 
 std::vector<std::string> lineTexts(const std::vector<const DXFGeometrie*>& lines) {
   std::vector<std::string> texts;
-  for (const DXFGeometrie* line : lines) texts.push_back(lineText(static_cast<const Linie&>(*line)));
+  for (const DXFGeometrie* line : lines)
+    texts.push_back(lineText(static_cast<const Linie&>(*line)));
   std::sort(texts.begin(), texts.end());
   return texts;
 }
@@ -164,8 +171,9 @@ class TextInStretchedInsert : public testing::TestWithParam<TextStretchCase> {};
 TEST_P(TextInStretchedInsert, HeightWidthAndDirectionFollowBothScales) {
   const TextStretchCase c = GetParam();
   std::ostringstream text;
-  text << "  0\nTEXT\n  8\n0\n 10\n1\n 20\n2\n 40\n1\n 41\n" << c.widthFactor
-       << "\n 50\n" << c.textRotation << "\n  1\nHE\n";
+  text << "  0\nTEXT\n  8\n0\n 10\n1\n 20\n2\n 40\n1\n 41\n"
+       << c.widthFactor << "\n 50\n"
+       << c.textRotation << "\n  1\nHE\n";
   auto document = readOk(dxfFile(placedInsert("B", 5, 5, c.scaleX, c.scaleY, c.insertRotation),
                                  block("B", text.str())));
   auto again = readOk(writtenText(*document));
@@ -186,8 +194,8 @@ TEST_P(TextInStretchedInsert, HeightWidthAndDirectionFollowBothScales) {
   const double height = std::fabs(c.scaleX * c.scaleY) / length;
   EXPECT_NEAR(placed.height(), height, 1e-9);
   EXPECT_NEAR(placed.widthFactor() * placed.height(), c.widthFactor * length, 1e-9);
-  const double turn = std::remainder(placed.rotation() * kPi / 180 - std::atan2(along.y, along.x),
-                                     2 * kPi);
+  const double turn =
+      std::remainder(placed.rotation() * kPi / 180 - std::atan2(along.y, along.x), 2 * kPi);
   EXPECT_NEAR(turn, 0.0, 1e-9);
   const WorldPoint anchor = map(1, 2);
   EXPECT_NEAR(placed.x(), 5 + anchor.x, 1e-9);
@@ -233,8 +241,8 @@ TEST(InsertGrid, EveryCellIsDrawnAndExploded) {
 
 TEST(InsertGrid, MirroredGridIsSavedAlike) {
   const std::string grid = " 70\n2\n 71\n3\n 44\n4\n 45\n-6\n";
-  for (const std::string& insert : {placedInsert("B", 1, 2, -1, 1, 30, grid),
-                                    placedInsert("B", 1, 2, 1, -2, 0, grid)}) {
+  for (const std::string& insert :
+       {placedInsert("B", 1, 2, -1, 1, 30, grid), placedInsert("B", 1, 2, 1, -2, 0, grid)}) {
     auto document = readOk(dxfFile(insert, block("B", line(0, 0, 1, 2))));
     auto again = readOk(writtenText(*document));
     EXPECT_EQ(picture(*again), picture(*document));
@@ -244,8 +252,8 @@ TEST(InsertGrid, MirroredGridIsSavedAlike) {
 
 TEST(InsertGrid, HugeGridOfAnEmptyBlockEnds) {
   const std::string grid = " 70\n32767\n 71\n32767\n 44\n1\n 45\n1\n";
-  auto document = readOk(dxfFile(placedInsert("EMPTY", 0, 0, 1, 1, 0, grid) + line(0, 0, 1, 1),
-                                 block("EMPTY", "")));
+  auto document = readOk(
+      dxfFile(placedInsert("EMPTY", 0, 0, 1, 1, 0, grid) + line(0, 0, 1, 1), block("EMPTY", "")));
   document->explodeAll();
   EXPECT_EQ(document->entities().count(), 1);
 }

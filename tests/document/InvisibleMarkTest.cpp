@@ -35,7 +35,8 @@ TEST_P(InvisibleMark, MarkedEntityIsSavedButNotDrawn) {
   EXPECT_EQ(countsOf(*again).entities, countsOf(*hidden).entities);
   EXPECT_TRUE(picture(*again).empty());
   // Placed through an insert, the copy stays hidden.
-  auto inBlock = readOk(dxfFile(insert("B", 5, 5, 2, 30), block("B", marked(c.record, " 60\n1\n"))));
+  auto inBlock =
+      readOk(dxfFile(insert("B", 5, 5, 2, 30), block("B", marked(c.record, " 60\n1\n"))));
   EXPECT_TRUE(picture(*inBlock).empty());
 }
 

@@ -17,13 +17,12 @@ using namespace documenttesting;
 
 // Style "S": DIMSCALE 1.5, DIMASZ 2, DIMGAP 0.5, text above the hook line (DIMTAD 1); style
 // "DOTTED" leads with the arrow block of record handle 1F, the block "_Dot".
-const std::string kTables =
-    layerEntry("0", 7) +
-    "  0\nENDTAB\n  0\nTABLE\n  2\nBLOCK_RECORD\n"
-    "  0\nBLOCK_RECORD\n  5\n1F\n  2\n_Dot\n"
-    "  0\nENDTAB\n  0\nTABLE\n  2\nDIMSTYLE\n"
-    "  0\nDIMSTYLE\n105\n30\n  2\nS\n 40\n1.5\n 41\n2\n147\n0.5\n 77\n1\n"
-    "  0\nDIMSTYLE\n105\n31\n  2\nDOTTED\n 41\n0.5\n341\n1F\n";
+const std::string kTables = layerEntry("0", 7) +
+                            "  0\nENDTAB\n  0\nTABLE\n  2\nBLOCK_RECORD\n"
+                            "  0\nBLOCK_RECORD\n  5\n1F\n  2\n_Dot\n"
+                            "  0\nENDTAB\n  0\nTABLE\n  2\nDIMSTYLE\n"
+                            "  0\nDIMSTYLE\n105\n30\n  2\nS\n 40\n1.5\n 41\n2\n147\n0.5\n 77\n1\n"
+                            "  0\nDIMSTYLE\n105\n31\n  2\nDOTTED\n 41\n0.5\n341\n1F\n";
 
 const std::string kDotBlock = block("_Dot", line(-0.5, 0, 0.5, 0));
 

@@ -46,8 +46,8 @@ TEST(DocumentLinePatterns, ScaleThatIsNoPositiveNumberDrawsTheTableAsItIs) {
 }
 
 TEST(DocumentLinePatterns, LinetypeAddedForALayerBorrowsNoOtherPattern) {
-  auto document = readOk(withPattern(dxfFile(line(0, 0, 1, 1, "L"), "",
-                                             layerEntry("L", 1, "HIDDEN"))));
+  auto document =
+      readOk(withPattern(dxfFile(line(0, 0, 1, 1, "L"), "", layerEntry("L", 1, "HIDDEN"))));
   ASSERT_STREQ(document->linetypeAt(0)->name(), "DashDot");
   document->applyLayer(document->findLayer("L"), "L");
   const Linientyp* added = document->linetypeAt(document->linetypes().count() - 1);

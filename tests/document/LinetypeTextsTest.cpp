@@ -86,37 +86,73 @@ TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesAndCurves) {
   };
   const std::vector<Case> cases = {
       // The text's place is 12 along each period of 22.
-      {"line along x", "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n10\n 11\n50\n 21\n10\n", 1.0,
-       {onLine(12, 10, 0), onLine(34, 10, 0)}, 4.0},
-      {"line upwards", "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n5\n 20\n0\n 11\n5\n 21\n30\n", 1.0,
-       {onLine(5, 12, 90)}, 4.0},
-      {"line backwards", "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n30\n 20\n0\n 11\n0\n 21\n0\n", 1.0,
-       {onLine(18, 0, 180)}, 4.0},
+      {"line along x",
+       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n10\n 11\n50\n 21\n10\n",
+       1.0,
+       {onLine(12, 10, 0), onLine(34, 10, 0)},
+       4.0},
+      {"line upwards",
+       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n5\n 20\n0\n 11\n5\n 21\n30\n",
+       1.0,
+       {onLine(5, 12, 90)},
+       4.0},
+      {"line backwards",
+       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n30\n 20\n0\n 11\n0\n 21\n0\n",
+       1.0,
+       {onLine(18, 0, 180)},
+       4.0},
       // $LTSCALE 2: a period of 44, the place 24 along, the text 8 high.
-      {"drawing's scale", "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n100\n 21\n0\n", 2.0,
-       {onLine(24, 0, 0, 2.0), onLine(68, 0, 0, 2.0)}, 8.0},
+      {"drawing's scale",
+       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n100\n 21\n0\n",
+       2.0,
+       {onLine(24, 0, 0, 2.0), onLine(68, 0, 0, 2.0)},
+       8.0},
       // The entity's own scale 0.5 multiplies the drawing's 2: as if both were 1.
       {"entity's scale",
-       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 48\n0.5\n 10\n0\n 20\n0\n 11\n40\n 21\n0\n", 2.0,
-       {onLine(12, 0, 0), onLine(34, 0, 0)}, 4.0},
+       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 48\n0.5\n 10\n0\n 20\n0\n 11\n40\n 21\n0\n",
+       2.0,
+       {onLine(12, 0, 0), onLine(34, 0, 0)},
+       4.0},
       // An absolute rotation keeps the text at 30 degrees whatever the line's direction.
-      {"absolute rotation", "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n5\n 20\n0\n 11\n5\n 21\n30\n",
-       1.0, {{onLine(5, 12, 90).x, onLine(5, 12, 90).y, 30.0}}, 4.0, 3},
-      {"arc", "  0\nARC\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n10\n 50\n90\n 51\n270\n", 1.0,
-       {onCircle(10, 90, 12)}, 4.0},
-      {"circle", "  0\nCIRCLE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n10\n", 1.0,
-       {onCircle(10, 0, 12), onCircle(10, 0, 34), onCircle(10, 0, 56)}, 4.0},
+      {"absolute rotation",
+       "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n5\n 20\n0\n 11\n5\n 21\n30\n",
+       1.0,
+       {{onLine(5, 12, 90).x, onLine(5, 12, 90).y, 30.0}},
+       4.0,
+       3},
+      {"arc",
+       "  0\nARC\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n10\n 50\n90\n 51\n270\n",
+       1.0,
+       {onCircle(10, 90, 12)},
+       4.0},
+      {"circle",
+       "  0\nCIRCLE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 40\n10\n",
+       1.0,
+       {onCircle(10, 0, 12), onCircle(10, 0, 34), onCircle(10, 0, 56)},
+       4.0},
       // An ellipse as round as a circle, and a straight spline of degree 1.
-      {"ellipse", "  0\nELLIPSE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n10\n 21\n0\n 40\n1\n"
-                  " 41\n0\n 42\n6.283185307179586\n",
-       1.0, {onCircle(10, 0, 12), onCircle(10, 0, 34), onCircle(10, 0, 56)}, 4.0},
-      {"spline", "  0\nSPLINE\n  8\n0\n  6\nTEXTED\n 70\n8\n 71\n1\n 72\n4\n 73\n2\n"
-                 " 40\n0\n 40\n0\n 40\n1\n 40\n1\n 10\n0\n 20\n10\n 10\n50\n 20\n10\n",
-       1.0, {onLine(12, 10, 0), onLine(34, 10, 0)}, 4.0},
+      {"ellipse",
+       "  0\nELLIPSE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n10\n 21\n0\n 40\n1\n"
+       " 41\n0\n 42\n6.283185307179586\n",
+       1.0,
+       {onCircle(10, 0, 12), onCircle(10, 0, 34), onCircle(10, 0, 56)},
+       4.0},
+      {"spline",
+       "  0\nSPLINE\n  8\n0\n  6\nTEXTED\n 70\n8\n 71\n1\n 72\n4\n 73\n2\n"
+       " 40\n0\n 40\n0\n 40\n1\n 40\n1\n 10\n0\n 20\n10\n 10\n50\n 20\n10\n",
+       1.0,
+       {onLine(12, 10, 0), onLine(34, 10, 0)},
+       4.0},
       {"marked invisible",
-       "  0\nLINE\n  8\n0\n 60\n1\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n50\n 21\n0\n", 1.0, {}, 4.0},
-      {"continuous", "  0\nLINE\n  8\n0\n  6\nCONTINUOUS\n 10\n0\n 20\n0\n 11\n50\n 21\n0\n", 1.0,
-       {}, 4.0},
+       "  0\nLINE\n  8\n0\n 60\n1\n  6\nTEXTED\n 10\n0\n 20\n0\n 11\n50\n 21\n0\n",
+       1.0,
+       {},
+       4.0},
+      {"continuous",
+       "  0\nLINE\n  8\n0\n  6\nCONTINUOUS\n 10\n0\n 20\n0\n 11\n50\n 21\n0\n",
+       1.0,
+       {},
+       4.0},
   };
   for (const Case& c : cases) {
     const auto document = readOk(drawing(c.entity, c.ltscale, c.textFlags));
@@ -127,9 +163,9 @@ TEST(LinetypeTexts, StandWhereThePatternPutsThemAlongLinesAndCurves) {
 }
 
 TEST(LinetypeTexts, EverySegmentOfAPolylineStartsThePatternAfresh) {
-  const auto document = readOk(drawing(
-      "  0\nLWPOLYLINE\n  8\n0\n  6\nTEXTED\n 90\n3\n 70\n0\n"
-      " 10\n0\n 20\n0\n 10\n30\n 20\n0\n 10\n30\n 20\n30\n"));
+  const auto document =
+      readOk(drawing("  0\nLWPOLYLINE\n  8\n0\n  6\nTEXTED\n 90\n3\n 70\n0\n"
+                     " 10\n0\n 20\n0\n 10\n30\n 20\n0\n 10\n30\n 20\n30\n"));
   ASSERT_EQ(document->polylines().count(), 1);
   const LinetypeTexts texts(document->linePatterns());
   expectTexts(texts.along(*document->polylines().at(0)), {onLine(12, 0, 0), onLine(30, 12, 90)},
@@ -137,8 +173,8 @@ TEST(LinetypeTexts, EverySegmentOfAPolylineStartsThePatternAfresh) {
 }
 
 TEST(LinetypeTexts, SavedRelease12FileHoldsTheTextsAndTheDashes) {
-  const auto document = readOk(drawing(
-      "  0\nLINE\n  8\n0\n 62\n1\n  6\nTEXTED\n 10\n0\n 20\n10\n 11\n50\n 21\n10\n"));
+  const auto document = readOk(
+      drawing("  0\nLINE\n  8\n0\n 62\n1\n  6\nTEXTED\n 10\n0\n 20\n10\n 11\n50\n 21\n10\n"));
   const auto saved = readOk(writtenText(*document));
   // The line keeps its linetype, whose dashes remain; each text follows it as a TEXT.
   ASSERT_EQ(saved->entities().count(), 3);

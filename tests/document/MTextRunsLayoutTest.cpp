@@ -38,7 +38,8 @@ std::string mtext(const std::string& value, const std::string& more = "") {
 std::vector<const DXFText*> textsOf(const DXF_Zeichnung& document) {
   std::vector<const DXFText*> texts;
   for (int i = 0; i < document.entities().count(); ++i) {
-    if (const auto* text = dynamic_cast<const DXFText*>(document.entities().at(i))) texts.push_back(text);
+    if (const auto* text = dynamic_cast<const DXFText*>(document.entities().at(i)))
+      texts.push_back(text);
   }
   return texts;
 }
@@ -46,7 +47,8 @@ std::vector<const DXFText*> textsOf(const DXF_Zeichnung& document) {
 std::vector<const Linie*> linesOf(const DXF_Zeichnung& document) {
   std::vector<const Linie*> lines;
   for (int i = 0; i < document.entities().count(); ++i) {
-    if (const auto* line = dynamic_cast<const Linie*>(document.entities().at(i))) lines.push_back(line);
+    if (const auto* line = dynamic_cast<const Linie*>(document.entities().at(i)))
+      lines.push_back(line);
   }
   return lines;
 }
@@ -72,9 +74,9 @@ TEST(MTextRuns, RunsOfOtherHeightsFollowEachOtherOnTheTallestsBaseline) {
     std::vector<double> lifts;
   };
   // "ab" 1 high, "cd" 2 high, "ef" 1 high; lifted by \A to the line's middle or top.
-  for (const Case& c : {Case{"ab{\\H2x;cd}ef", 18.0, {0, 0, 0}},
-                        Case{"{\\A1;ab{\\H2x;cd}ef}", 18.0, {0.5, 0, 0.5}},
-                        Case{"\\A2;ab{\\H2x;cd}ef", 18.0, {1, 0, 1}}}) {
+  for (const Case& c :
+       {Case{"ab{\\H2x;cd}ef", 18.0, {0, 0, 0}}, Case{"{\\A1;ab{\\H2x;cd}ef}", 18.0, {0.5, 0, 0.5}},
+        Case{"\\A2;ab{\\H2x;cd}ef", 18.0, {1, 0, 1}}}) {
     SCOPED_TRACE(c.value);
     auto document = readOk(dxfFile(mtext(c.value)));
     const auto texts = textsOf(*document);
@@ -135,9 +137,9 @@ TEST(MTextRuns, UnderOverAndStrikeThroughLinesSpanTheirRuns) {
     const char* value;
     double lift;  // above the baseline, in heights
   };
-  for (const Case& c : {Case{"\\Lab cd\\l ef", -MTextLines::kStrokeGap},
-                        Case{"\\Kab cd\\k ef", 0.5},
-                        Case{"\\Oab cd\\o ef", 1.0 + MTextLines::kStrokeGap}}) {
+  for (const Case& c :
+       {Case{"\\Lab cd\\l ef", -MTextLines::kStrokeGap}, Case{"\\Kab cd\\k ef", 0.5},
+        Case{"\\Oab cd\\o ef", 1.0 + MTextLines::kStrokeGap}}) {
     SCOPED_TRACE(c.value);
     auto document = readOk(dxfFile(mtext(c.value, " 62\n1\n")));
     const auto lines = linesOf(*document);
@@ -163,13 +165,11 @@ TEST(MTextParagraphs, AlignInTheFrameByTheirCodeOrTheAttachmentPoint) {
   };
   // A frame 20 wide: from the insertion point for a left attachment, around it for a
   // centre one, ending at it for a right one.
-  for (const Case& c : {Case{"ab", 1, 10, DXFText::kHAlignLeft},
-                        Case{"\\pqr;ab", 1, 30, DXFText::kHAlignRight},
-                        Case{"\\pqc;ab", 1, 20, DXFText::kHAlignCentre},
-                        Case{"ab", 2, 10, DXFText::kHAlignCentre},
-                        Case{"ab", 3, 10, DXFText::kHAlignRight},
-                        Case{"\\pql;ab", 3, -10, DXFText::kHAlignLeft},
-                        Case{"\\pqc;ab", 9, 0, DXFText::kHAlignCentre}}) {
+  for (const Case& c :
+       {Case{"ab", 1, 10, DXFText::kHAlignLeft}, Case{"\\pqr;ab", 1, 30, DXFText::kHAlignRight},
+        Case{"\\pqc;ab", 1, 20, DXFText::kHAlignCentre}, Case{"ab", 2, 10, DXFText::kHAlignCentre},
+        Case{"ab", 3, 10, DXFText::kHAlignRight}, Case{"\\pql;ab", 3, -10, DXFText::kHAlignLeft},
+        Case{"\\pqc;ab", 9, 0, DXFText::kHAlignCentre}}) {
     SCOPED_TRACE(c.value + std::string(" ") + std::to_string(c.attachment));
     const std::string groups = " 41\n20\n 71\n" + std::to_string(c.attachment) + "\n";
     auto document = readOk(dxfFile(mtext(c.value, groups)));
@@ -185,9 +185,9 @@ TEST(MTextParagraphs, IndentsMoveTheFirstAndTheFollowingLines) {
   // narrows the room so that every word stands on a line of its own.
   const double room = 1 + widthOf("aaa bbb", 1);
   const std::string groups = " 41\n" + number(room + 0.01) + "\n";
-  for (const auto& [value, count] :
-       {std::pair<std::string, std::size_t>{"\\pi2,l1;aaa bbb ccc", 2}, {"\\pi2,l1,r1;aaa bbb ccc", 3},
-        {"\\pl1;aaa bbb ccc", 2}}) {
+  for (const auto& [value, count] : {std::pair<std::string, std::size_t>{"\\pi2,l1;aaa bbb ccc", 2},
+                                     {"\\pi2,l1,r1;aaa bbb ccc", 3},
+                                     {"\\pl1;aaa bbb ccc", 2}}) {
     SCOPED_TRACE(value);
     auto document = readOk(dxfFile(mtext(value, groups)));
     const auto texts = textsOf(*document);
@@ -294,17 +294,29 @@ TEST(MTextColumnsFlow, LinesFlowIntoTheNextColumnAtTheColumnHeight) {
   const double top = 19.0;
   const double next = 19.0 - kSpacing;
   const ColumnCase cases[] = {
-      {"own groups", " 41\n5\n 75\n2\n 76\n2\n 79\n1\n 49\n1\n 46\n3\n", {10, 10, 16, 16}, {top, next, top, next}},
+      {"own groups",
+       " 41\n5\n 75\n2\n 76\n2\n 79\n1\n 49\n1\n 46\n3\n",
+       {10, 10, 16, 16},
+       {top, next, top, next}},
       {"extended data", " 41\n5\n", {10, 10, 16, 16}, {top, next, top, next}},
       {"embedded object", " 41\n5\n", {10, 10, 16, 16}, {top, next, top, next}},
-      {"no columns", " 41\n5\n", {10, 10, 10, 10}, {top, next, top - 2 * kSpacing, top - 3 * kSpacing}},
+      {"no columns",
+       " 41\n5\n",
+       {10, 10, 10, 10},
+       {top, next, top - 2 * kSpacing, top - 3 * kSpacing}},
       // Heights of their own: the last column takes the rest.
-      {"manual heights", " 41\n5\n 75\n2\n 76\n2\n 49\n1\n 50\n2\n 50\n0\n", {10, 16, 16, 16},
+      {"manual heights",
+       " 41\n5\n 75\n2\n 76\n2\n 49\n1\n 50\n2\n 50\n0\n",
+       {10, 16, 16, 16},
        {top, top, next, top - 2 * kSpacing}},
       // A static text's last column holds all that is left.
-      {"static", " 41\n5\n 75\n1\n 76\n1\n 46\n3\n", {10, 10, 10, 10},
+      {"static",
+       " 41\n5\n 75\n1\n 76\n1\n 46\n3\n",
+       {10, 10, 10, 10},
        {top, next, top - 2 * kSpacing, top - 3 * kSpacing}},
-      {"reversed", " 41\n5\n 75\n2\n 76\n2\n 78\n1\n 49\n1\n 46\n3\n", {16, 16, 10, 10},
+      {"reversed",
+       " 41\n5\n 75\n2\n 76\n2\n 78\n1\n 49\n1\n 46\n3\n",
+       {16, 16, 10, 10},
        {top, next, top, next}},
   };
   for (const ColumnCase& c : cases) {
@@ -338,10 +350,17 @@ TEST(MTextColumnsFlow, GroupFortyEightIsTheColumnWidthAmongTheTextsOwnGroups) {
   const Case cases[] = {
       {"subclass markers",
        "  0\nMTEXT\n100\nAcDbEntity\n  8\n0\n 48\n2.5\n100\nAcDbMText\n" + place + columns + value,
-       2.5, {10, 10, 16, 16}},
-      {"no markers", "  0\nMTEXT\n  8\n0\n 48\n2.5\n" + place + columns + value, 2.5, {10, 10, 16, 16}},
+       2.5,
+       {10, 10, 16, 16}},
+      {"no markers",
+       "  0\nMTEXT\n  8\n0\n 48\n2.5\n" + place + columns + value,
+       2.5,
+       {10, 10, 16, 16}},
       {"no columns", "  0\nMTEXT\n  8\n0\n 48\n2.5\n" + place + value, 2.5, {10, 10, 10, 10}},
-      {"column width only", "  0\nMTEXT\n  8\n0\n" + place + columns + value, 1.0, {10, 10, 16, 16}},
+      {"column width only",
+       "  0\nMTEXT\n  8\n0\n" + place + columns + value,
+       1.0,
+       {10, 10, 16, 16}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -421,9 +440,10 @@ TEST(MTextReading, ChunksLongerThanATextLineAreReadWhole) {
 
 TEST(MTextRunsInInserts, DrawnAsTheirExplodedCopiesAndThroughASave) {
   const std::string body =
-      mtext("{\\H2x;\\C1;Big} \\Lunder\\l {\\c255;\\A1;mid}\\P\\pqc;\\Kcentre\\k^Itab\\Pthird line"
-            "\\P\\pxql,tc3,r6,d9;a^Ib^Ic^I1.5",
-            " 41\n12\n 75\n2\n 76\n2\n 49\n1\n 46\n4\n") +
+      mtext(
+          "{\\H2x;\\C1;Big} \\Lunder\\l {\\c255;\\A1;mid}\\P\\pqc;\\Kcentre\\k^Itab\\Pthird line"
+          "\\P\\pxql,tc3,r6,d9;a^Ib^Ic^I1.5",
+          " 41\n12\n 75\n2\n 76\n2\n 49\n1\n 46\n4\n") +
       mtext("{\\W0.5;narrow}\\P\\Onext", " 71\n5\n210\n0\n220\n0\n230\n-1\n");
   const std::string blocks = block("M", body);
   const std::string placements = insert("M", 20, 10, 2, 30) + insert("M", -40, 0, 1, 0) +

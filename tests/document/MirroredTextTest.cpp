@@ -73,16 +73,15 @@ TEST_P(GenerationFlags, TurnAndMirrorTheLettersAndAreSavedAndExplodedAlike) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GenerationFlags,
-    testing::Values(FlagCase{"none", 0, 30, "", {300, false}},
-                    FlagCase{"backward", DXFText::kBackward, 30, "", {2100, true}},
-                    FlagCase{"upsideDown", DXFText::kUpsideDown, 30, "", {300, true}},
-                    FlagCase{"both", DXFText::kBackward | DXFText::kUpsideDown, 30, "",
-                             {2100, false}},
-                    // In the plane seen from below (extrusion (0, 0, -1), whose x axis is
-                    // the world's -x) the baseline runs left, the letters mirrored.
-                    FlagCase{"extrusionDown", 0, 0, kDownwards, {1800, true}},
-                    FlagCase{"backwardExtrusionDown", DXFText::kBackward, 0, kDownwards,
-                             {0, false}}),
+    testing::Values(
+        FlagCase{"none", 0, 30, "", {300, false}},
+        FlagCase{"backward", DXFText::kBackward, 30, "", {2100, true}},
+        FlagCase{"upsideDown", DXFText::kUpsideDown, 30, "", {300, true}},
+        FlagCase{"both", DXFText::kBackward | DXFText::kUpsideDown, 30, "", {2100, false}},
+        // In the plane seen from below (extrusion (0, 0, -1), whose x axis is
+        // the world's -x) the baseline runs left, the letters mirrored.
+        FlagCase{"extrusionDown", 0, 0, kDownwards, {1800, true}},
+        FlagCase{"backwardExtrusionDown", DXFText::kBackward, 0, kDownwards, {0, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Seen from above, the insertion point (10, 20) of a text in that plane lies at (-10, 20).
@@ -106,8 +105,10 @@ class MirroringInserts : public testing::TestWithParam<InsertCase> {};
 TEST_P(MirroringInserts, MirrorTheLettersAndExplodeAndSaveAlike) {
   const InsertCase& c = GetParam();
   std::ostringstream insert;
-  insert << "  0\nINSERT\n  8\n0\n  2\nT\n 10\n50\n 20\n5\n 41\n" << c.xScale << "\n 42\n"
-         << c.yScale << "\n 50\n" << c.rotation << "\n";
+  insert << "  0\nINSERT\n  8\n0\n  2\nT\n 10\n50\n 20\n5\n 41\n"
+         << c.xScale << "\n 42\n"
+         << c.yScale << "\n 50\n"
+         << c.rotation << "\n";
   auto document = readOk(dxfFile(insert.str(), block("T", text(0))));
   EXPECT_EQ(drawnTexts(*document), std::vector<DrawnText>{c.drawn});
   const auto drawn = picture(*document);
@@ -116,14 +117,13 @@ TEST_P(MirroringInserts, MirrorTheLettersAndExplodeAndSaveAlike) {
   EXPECT_EQ(picture(*readOk(writtenText(*document))), drawn);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MirroringInserts,
-    testing::Values(InsertCase{"plain", 1, 1, 0, {0, false}},
-                    InsertCase{"mirroredInX", -1, 1, 0, {1800, true}},
-                    InsertCase{"mirroredInY", 1, -1, 0, {0, true}},
-                    InsertCase{"mirroredInXTurned", -1, 1, 90, {2700, true}},
-                    InsertCase{"bothMirrors", -1, -1, 0, {1800, false}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, MirroringInserts,
+                         testing::Values(InsertCase{"plain", 1, 1, 0, {0, false}},
+                                         InsertCase{"mirroredInX", -1, 1, 0, {1800, true}},
+                                         InsertCase{"mirroredInY", 1, -1, 0, {0, true}},
+                                         InsertCase{"mirroredInXTurned", -1, 1, 90, {2700, true}},
+                                         InsertCase{"bothMirrors", -1, -1, 0, {1800, false}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A middle-aligned text centres its capitals on the alignment point: upside down they hang
 // below the baseline, which then runs half a height above the point.

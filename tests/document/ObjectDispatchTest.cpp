@@ -33,8 +33,7 @@ ObjectReader::Outcome readOne(const char* typeName, Lists& lists, const LayerLis
 TEST(ObjectDispatch, EveryTypeNameGoesToItsList) {
   const LayerList layers(10);
   Lists lists;
-  for (const char* name : {"LINE", "ARC", "CIRCLE", "POINT", "TEXT", "MTEXT", "SOLID",
-                           "TRACE"}) {
+  for (const char* name : {"LINE", "ARC", "CIRCLE", "POINT", "TEXT", "MTEXT", "SOLID", "TRACE"}) {
     EXPECT_TRUE(readOne(name, lists, layers).recognised) << name;
   }
   for (const char* name : {"POLYLINE", "LWPOLYLINE"}) {
@@ -56,9 +55,9 @@ TEST(ObjectDispatch, EveryTypeNameGoesToItsList) {
 TEST(ObjectDispatch, NearMissesStartNothing) {
   const LayerList layers(10);
   Lists lists;
-  for (const char* name : {"", "LIN", "LINEX", "line", " LINE", "LINE ", "LWPOLYLINEX",
-                           "POLYLINES", "ARCS", "AR", "DIMENSIONS", "MTEXTS", "VERTEX",
-                           "SEQEND", "LWPOLYLINE_LONG", "INSERTION", "CIRCLE\t"}) {
+  for (const char* name :
+       {"", "LIN", "LINEX", "line", " LINE", "LINE ", "LWPOLYLINEX", "POLYLINES", "ARCS", "AR",
+        "DIMENSIONS", "MTEXTS", "VERTEX", "SEQEND", "LWPOLYLINE_LONG", "INSERTION", "CIRCLE\t"}) {
     EXPECT_FALSE(readOne(name, lists, layers).recognised) << '"' << name << '"';
   }
   std::string withNul("LINE\0X", 6);

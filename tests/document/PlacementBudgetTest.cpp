@@ -148,7 +148,8 @@ TEST(PlacementBudget, ACopyWeighsThePiecesItIsDrawnAs) {
   const std::string disc =
       "  0\nHATCH\n  8\n0\n 70\n1\n 91\n1\n 92\n1\n 93\n2\n"
       " 72\n2\n 10\n0\n 20\n0\n 40\n5\n 50\n0\n 51\n180\n 73\n1\n"
-      " 72\n2\n 10\n0\n 20\n0\n 40\n5\n 50\n180\n 51\n360\n 73\n1\n 97\n0\n 75\n0\n 76\n1\n 98\n0\n";
+      " 72\n2\n 10\n0\n 20\n0\n 40\n5\n 50\n180\n 51\n360\n 73\n1\n 97\n0\n 75\n0\n 76\n1\n "
+      "98\n0\n";
   std::string top;
   for (int i = 0; i < 10; ++i) top += insert("DISC", i * 20.0, 0);
   const auto document = readOk(dxfFile(top, block("DISC", disc)));

@@ -30,8 +30,11 @@ std::string polylineText(bool lightweight, const std::string& layer, int flags,
   std::ostringstream out;
   out.precision(17);
   if (lightweight) {
-    out << "  0\nLWPOLYLINE\n  8\n" << layer << "\n" << looks << " 90\n" << vertices.size()
-        << "\n 70\n" << flags << "\n";
+    out << "  0\nLWPOLYLINE\n  8\n"
+        << layer << "\n"
+        << looks << " 90\n"
+        << vertices.size() << "\n 70\n"
+        << flags << "\n";
     for (const Vertex& v : vertices) {
       out << " 10\n" << v.x << "\n 20\n" << v.y << "\n";
       if (v.startWidth != 0.0) out << " 40\n" << v.startWidth << "\n";
@@ -67,8 +70,8 @@ std::string outlineOf(const DXF_Zeichnung& document) {
       const PolylineSegment segment = polyline.segmentAt(k);
       const Punkt start = segment->pointAt(0.0);
       const Punkt end = segment->pointAt(1.0);
-      out << " " << segment->typeName() << "[" << start.x() << " " << start.y() << " - "
-          << end.x() << " " << end.y() << "]";
+      out << " " << segment->typeName() << "[" << start.x() << " " << start.y() << " - " << end.x()
+          << " " << end.y() << "]";
     }
     out << "\n";
   }
@@ -86,17 +89,27 @@ struct ShapeCase {
 
 const std::vector<ShapeCase>& shapeCases() {
   static const std::vector<ShapeCase> cases = {
-      {"open lines", 0, {{0, 0, 0, 0, 0}, {10, 0, 0, 0, 0}, {10, 5, 0, 0, 0}}, {"LINE", "LINE"},
+      {"open lines",
+       0,
+       {{0, 0, 0, 0, 0}, {10, 0, 0, 0, 0}, {10, 5, 0, 0, 0}},
+       {"LINE", "LINE"},
        {{0, 1}, {1, 2}}},
-      {"closed with arcs", 1,
+      {"closed with arcs",
+       1,
        {{0, 0, 0.5, 0, 0}, {10, 0, 0, 0, 0}, {10, 5, -1, 0, 0}, {0, 5, 0, 0, 0}},
-       {"ARC", "LINE", "ARC", "LINE"}, {{0, 1}, {1, 2}, {2, 3}, {3, 0}}},
+       {"ARC", "LINE", "ARC", "LINE"},
+       {{0, 1}, {1, 2}, {2, 3}, {3, 0}}},
       // The bulge of a vertex on top of the next one is lost with its segment.
-      {"coincident vertices left out", 1,
+      {"coincident vertices left out",
+       1,
        {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {3, 4, 0.25, 0, 0}, {3, 4, -0.5, 0, 0}, {6, 0, 0, 0, 0}},
-       {"LINE", "ARC", "LINE"}, {{1, 2}, {3, 4}, {4, 0}}},
-      {"widths on one vertex", 0,
-       {{0, 0, 0, 0, 0}, {10, 0, 0, 2, 4}, {20, 0, 0, 0, 0}}, {"LINE", "LINE"}, {{0, 1}, {1, 2}}},
+       {"LINE", "ARC", "LINE"},
+       {{1, 2}, {3, 4}, {4, 0}}},
+      {"widths on one vertex",
+       0,
+       {{0, 0, 0, 0, 0}, {10, 0, 0, 2, 4}, {20, 0, 0, 0, 0}},
+       {"LINE", "LINE"},
+       {{0, 1}, {1, 2}}},
   };
   return cases;
 }
@@ -169,9 +182,9 @@ TEST(PolylineCompact, OnlyTheSegmentWithWidthsBecomesABand) {
 // changes; a colour of its own stays.
 TEST(PolylineCompact, SegmentsFollowThePolylinesLooks) {
   const std::vector<Vertex> square = {{0, 0, 0, 0, 0}, {1, 0, 0.5, 0, 0}, {1, 1, 0, 0, 0}};
-  auto document = readOk(dxfFile(polylineText(false, "RED", 1, square) +
-                                     polylineText(true, "RED", 0, square, " 62\n5\n"),
-                                 "", layerEntry("RED", 1)));
+  auto document = readOk(dxfFile(
+      polylineText(false, "RED", 1, square) + polylineText(true, "RED", 0, square, " 62\n5\n"), "",
+      layerEntry("RED", 1)));
   ASSERT_EQ(document->polylines().count(), 2);
   const Layer* red = document->findLayer("RED");
   ASSERT_NE(red, nullptr);

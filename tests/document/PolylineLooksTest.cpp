@@ -51,8 +51,9 @@ TEST(PolylineLooks, LightweightGroupsReachVerticesAndSegments) {
 
 TEST(PolylineLooks, TrueColourWinsAndIsWrittenAsNearestIndex) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, "  8\nL\n 62\n5\n420\n16711680\n 90\n2\n 70\n0\n"
-                               " 10\n0\n 20\n0\n 10\n10\n 20\n0\n  0\n"),
+  ASSERT_EQ(readInto(polyline,
+                     "  8\nL\n 62\n5\n420\n16711680\n 90\n2\n 70\n0\n"
+                     " 10\n0\n 20\n0\n 10\n10\n 20\n0\n  0\n"),
             0);
   EXPECT_STREQ(polyline.segmentAt(0)->colour(), "#FF0000");
   EXPECT_NE(written(polyline).find(" 62\n1\n"), std::string::npos);
@@ -62,8 +63,8 @@ TEST(PolylineLooks, WrittenAndReadAgainKeepsLooksAndWidths) {
   Polylinie polyline;
   ASSERT_EQ(readInto(polyline, kLooks), 0);
   const std::string text = written(polyline);
-  for (const char* expected : {"  6\nDASHED\n", " 62\n3\n", " 48\n2", " 40\n0.5000\n",
-                               " 41\n2.5000\n"}) {
+  for (const char* expected :
+       {"  6\nDASHED\n", " 62\n3\n", " 48\n2", " 40\n0.5000\n", " 41\n2.5000\n"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
   Polylinie again;

@@ -44,7 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A negative number hides the edge that starts at its corner.
         PolyfaceCase{"hiddenSecondEdge", {{1, -2, 3, 4}}, 4, {{0, 1}, {2, 3}, {3, 0}}},
         // Two faces sharing the edge 2-3 draw it once.
-        PolyfaceCase{"sharedEdge", {{1, 2, 3, 0}, {3, 2, 4, 0}}, 4,
+        PolyfaceCase{"sharedEdge",
+                     {{1, 2, 3, 0}, {3, 2, 4, 0}},
+                     4,
                      {{0, 1}, {1, 2}, {2, 0}, {1, 3}, {3, 2}}},
         PolyfaceCase{"twoCorners", {{2, 3, 0, 0}}, 3, {{1, 2}}},
         // Numbers beyond the positions are left out; the rest still make a triangle.
@@ -72,18 +74,36 @@ TEST_P(GridEdges, JoinRowsAndColumns) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, GridEdges,
     testing::Values(
-        GridCase{"open2x3", 2, 3, false, false, 6,
+        GridCase{"open2x3",
+                 2,
+                 3,
+                 false,
+                 false,
+                 6,
                  {{0, 1}, {1, 2}, {3, 4}, {4, 5}, {0, 3}, {1, 4}, {2, 5}}},
-        GridCase{"closedInN", 2, 3, false, true, 6,
+        GridCase{"closedInN",
+                 2,
+                 3,
+                 false,
+                 true,
+                 6,
                  {{0, 1}, {1, 2}, {2, 0}, {3, 4}, {4, 5}, {5, 3}, {0, 3}, {1, 4}, {2, 5}}},
-        GridCase{"closedInM3x2", 3, 2, true, false, 6,
+        GridCase{"closedInM3x2",
+                 3,
+                 2,
+                 true,
+                 false,
+                 6,
                  {{0, 1}, {2, 3}, {4, 5}, {0, 2}, {2, 4}, {4, 0}, {1, 3}, {3, 5}, {5, 1}}},
         GridCase{"countMismatch", 2, 3, false, false, 5, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 std::string meshVertex(double x, double y, double z, int flags) {
   std::ostringstream out;
-  out << "  0\nVERTEX\n  8\n0\n 10\n" << x << "\n 20\n" << y << "\n 30\n" << z << "\n 70\n"
+  out << "  0\nVERTEX\n  8\n0\n 10\n"
+      << x << "\n 20\n"
+      << y << "\n 30\n"
+      << z << "\n 70\n"
       << flags << "\n";
   return out.str();
 }
@@ -102,14 +122,14 @@ std::string faceRecord(const std::vector<int>& numbers) {
 // no length seen from above.
 std::string polyface(const std::string& layer = "0") {
   const int position = polylinemesh::kMeshVertex | polylinemesh::kFaceRecord;
-  return "  0\nPOLYLINE\n  8\n" + layer + "\n 62\n3\n 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n64\n"
+  return "  0\nPOLYLINE\n  8\n" + layer +
+         "\n 62\n3\n 66\n1\n 10\n0\n 20\n0\n 30\n0\n 70\n64\n"
          " 71\n8\n 72\n3\n" +
          meshVertex(2, 1, 0, position) + meshVertex(6, 1, 0, position) +
          meshVertex(6, 4, 0, position) + meshVertex(2, 4, 0, position) +
          meshVertex(2, 1, 5, position) + meshVertex(6, 1, 5, position) +
-         meshVertex(6, 4, 5, position) + meshVertex(2, 4, 5, position) +
-         faceRecord({1, 2, 3, 4}) + faceRecord({5, -6, 7, 8}) + faceRecord({1, 2, 6, 5}) +
-         "  0\nSEQEND\n  8\n0\n";
+         meshVertex(6, 4, 5, position) + meshVertex(2, 4, 5, position) + faceRecord({1, 2, 3, 4}) +
+         faceRecord({5, -6, 7, 8}) + faceRecord({1, 2, 6, 5}) + "  0\nSEQEND\n  8\n0\n";
 }
 
 // A 2 x 3 polygon mesh over x = 0, 1, 3 and y = 0, 2, closed in N.

@@ -18,10 +18,9 @@ int readInto(Polylinie& polyline, const std::string& text) {
   return polyline.read(in);
 }
 
-std::string lightweight(const std::string& layer, int flags, const std::string& pairs,
-                        int count) {
-  return "  8\n" + layer + "\n 90\n" + std::to_string(count) + "\n 70\n" +
-         std::to_string(flags) + "\n" + pairs + "  0\n";
+std::string lightweight(const std::string& layer, int flags, const std::string& pairs, int count) {
+  return "  8\n" + layer + "\n 90\n" + std::to_string(count) + "\n 70\n" + std::to_string(flags) +
+         "\n" + pairs + "  0\n";
 }
 
 std::string pair(double x, double y, double bulge = 0.0) {
@@ -67,8 +66,8 @@ TEST(PolylinieStore, ASecondReadAddsToTheFirst) {
 TEST(PolylinieStore, LongPolylinesAndTheNextOneReadWhole) {
   std::string vertices;
   for (int i = 0; i < 6000; ++i) {
-    vertices += "VERTEX\n  8\nL\n 10\n" + std::to_string(i) + "\n 20\n" +
-                std::to_string(i % 2) + "\n  0\n";
+    vertices +=
+        "VERTEX\n  8\nL\n 10\n" + std::to_string(i) + "\n 20\n" + std::to_string(i % 2) + "\n  0\n";
   }
   Polylinie longOne;
   ASSERT_EQ(readInto(longOne, "  8\nL\n 66\n1\n 70\n0\n  0\n" + vertices + "SEQEND\n  0\n"), 0);

@@ -36,9 +36,8 @@ std::string polylineRecord(const std::string& layer, int flags, const std::strin
 
 TEST(PolylinieReading, PolylineVerticesAndBulges) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, polylineRecord("L", 0,
-                                              vertex(0, 0, 1) + vertex(2, 0) + vertex(2, 5))),
-            0);
+  ASSERT_EQ(
+      readInto(polyline, polylineRecord("L", 0, vertex(0, 0, 1) + vertex(2, 0) + vertex(2, 5))), 0);
   ASSERT_EQ(polyline.vertexCount(), 3);
   EXPECT_DOUBLE_EQ(polyline.vertexAt(0).bulge(), 1.0);
   EXPECT_STREQ(polyline.layerName(), "L");
@@ -56,8 +55,7 @@ TEST(PolylinieReading, PolylineVerticesAndBulges) {
 
 TEST(PolylinieReading, CoincidingVerticesGiveNoSegment) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, polylineRecord("L", 0,
-                                              vertex(0, 0) + vertex(0, 0) + vertex(5, 0))),
+  ASSERT_EQ(readInto(polyline, polylineRecord("L", 0, vertex(0, 0) + vertex(0, 0) + vertex(5, 0))),
             0);
   EXPECT_EQ(polyline.segmentCount(), 1);
 }
@@ -65,8 +63,8 @@ TEST(PolylinieReading, CoincidingVerticesGiveNoSegment) {
 // A piece of 0.005 units is 0.13 mm in a drawing made in inches: it is drawn.
 TEST(PolylinieReading, ShortPiecesAreKept) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, polylineRecord("L", 0,
-                                              vertex(0, 0) + vertex(0.003, 0.004) + vertex(5, 0))),
+  ASSERT_EQ(readInto(polyline,
+                     polylineRecord("L", 0, vertex(0, 0) + vertex(0.003, 0.004) + vertex(5, 0))),
             0);
   ASSERT_EQ(polyline.segmentCount(), 2);
   const PolylineSegment pieceSegment = polyline.segmentAt(0);
@@ -138,8 +136,8 @@ TEST(PolylinieLightweight, HugeCountReadsOnlyTheVerticesThere) {
 
 TEST(PolylinieLightweight, CountLimitsTheVertices) {
   Polylinie leader;
-  ASSERT_EQ(readInto(leader, "  8\n0\n 76\n2\n 10\n0\n 20\n0\n 10\n1\n 20\n1\n 10\n9\n 20\n9\n  0\n"),
-            0);
+  ASSERT_EQ(
+      readInto(leader, "  8\n0\n 76\n2\n 10\n0\n 20\n0\n 10\n1\n 20\n1\n 10\n9\n 20\n9\n  0\n"), 0);
   EXPECT_EQ(leader.vertexCount(), 2);
 }
 
@@ -200,8 +198,9 @@ TEST(PolylinieReading, EndOfDataCodes) {
 
 TEST(PolylinieWriting, RoundTripKeepsVerticesBulgesAndFlags) {
   Polylinie original;
-  ASSERT_EQ(readInto(original, "  8\nLW\n 90\n3\n 70\n1\n 10\n0\n 20\n0\n 42\n0.5\n 10\n4\n 20\n0\n"
-                               " 10\n4\n 20\n3\n  0\n"),
+  ASSERT_EQ(readInto(original,
+                     "  8\nLW\n 90\n3\n 70\n1\n 10\n0\n 20\n0\n 42\n0.5\n 10\n4\n 20\n0\n"
+                     " 10\n4\n 20\n3\n  0\n"),
             0);
   std::ostringstream out;
   out << std::fixed << std::setprecision(4);
@@ -258,8 +257,8 @@ TEST(PolylinieLayers, AssignGivesTheSegmentsTheLayer) {
 
 TEST(PolylinieDrawing, SegmentsAreDrawnLastFirst) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, polylineRecord("L", 0, vertex(0, 0) + vertex(10, 0) + vertex(10, 10))),
-            0);
+  ASSERT_EQ(
+      readInto(polyline, polylineRecord("L", 0, vertex(0, 0) + vertex(10, 0) + vertex(10, 10))), 0);
   testsupport::RecordingDrawingArea area;
   polyline.draw(area, 1.0, 0, 0, 0);
   const auto lines = area.log.named("wc_line");

@@ -12,8 +12,7 @@ using namespace documenttesting;
 
 // Every coordinate of the drawing's lines, circles and inserts, and its extents.
 std::vector<double> coordinates(const DXF_Zeichnung& document) {
-  std::vector<double> values{document.minX(), document.minY(), document.maxX(),
-                             document.maxY()};
+  std::vector<double> values{document.minX(), document.minY(), document.maxX(), document.maxY()};
   for (int i = 0; i < document.entities().count(); ++i) {
     const DXFGeometrie* entity = document.entities().at(i);
     if (const auto* line = dynamic_cast<const Linie*>(entity)) {

@@ -64,9 +64,9 @@ TEST(ReaderCodeLines, CodesReadWithAnyBlanksAroundThem) {
 
 TEST(ReaderCodeLines, AValueNeverStartsARecord) {
   // Text values "0" and "LINE", a layer named "0" before a value "SOLID".
-  auto document = readOk(entitiesOnly(
-      "0\nTEXT\n8\n0\n1\n0\n10\n5\n20\n6\n0\nTEXT\n8\nLINE\n1\nLINE\n10\n7\n20\n8\n"
-      "0\nHATCH\n8\n0\n2\nSOLID\n70\n1\n"));
+  auto document = readOk(
+      entitiesOnly("0\nTEXT\n8\n0\n1\n0\n10\n5\n20\n6\n0\nTEXT\n8\nLINE\n1\nLINE\n10\n7\n20\n8\n"
+                   "0\nHATCH\n8\n0\n2\nSOLID\n70\n1\n"));
   ASSERT_EQ(document->entities().count(), 3);
   EXPECT_STREQ(document->entities().at(2)->typeName(), "HATCH");
   const auto& first = static_cast<const DXFText&>(*document->entities().at(0));
@@ -78,7 +78,8 @@ TEST(ReaderCodeLines, AValueNeverStartsARecord) {
 TEST(ReaderCodeLines, HeaderValuesReadFromUnpaddedCodes) {
   auto document = readOk(
       "0\nSECTION\n2\nHEADER\n9\n$EXTMIN\n10\n-1\n20\n-2\n9\n$EXTMAX\n10\n30\n20\n40\n"
-      "9\n$LTSCALE\n40\n2.5\n0\nENDSEC\n" + entitiesOnly(line(0, 0, 10, 10)));
+      "9\n$LTSCALE\n40\n2.5\n0\nENDSEC\n" +
+      entitiesOnly(line(0, 0, 10, 10)));
   EXPECT_DOUBLE_EQ(document->minX(), -1.0);
   EXPECT_DOUBLE_EQ(document->maxY(), 40.0);
   EXPECT_DOUBLE_EQ(document->linetypeScale(), 2.5);
@@ -98,8 +99,8 @@ TEST(ReaderSections, EntitiesOnlyFileGetsLayerZeroAndTheNamedLayers) {
 }
 
 TEST(ReaderSections, SectionsAndTablesInAnyOrder) {
-  const std::string full = dxfFile(line(0, 0, 1, 1, "RED"), block("B", line(0, 0, 2, 2)),
-                                   layerEntry("RED", 1));
+  const std::string full =
+      dxfFile(line(0, 0, 1, 1, "RED"), block("B", line(0, 0, 2, 2)), layerEntry("RED", 1));
   const auto cut = [&](const std::string& from, const std::string& to) {
     const std::size_t start = full.find(from);
     return full.substr(start, full.find(to, start) - start);
@@ -110,8 +111,10 @@ TEST(ReaderSections, SectionsAndTablesInAnyOrder) {
   const std::string blocks = cut("  0\nSECTION\n  2\nBLOCKS", "  0\nSECTION\n  2\nENTITIES");
   const std::string entities = cut("  0\nSECTION\n  2\nENTITIES", "  0\nEOF");
   const std::string tables = "  0\nSECTION\n  2\nTABLES\n" + layer + ltype + "  0\nENDSEC\n";
-  auto document = readOk(entities + "  0\nSECTION\n  2\nOBJECTS\n  0\nDICTIONARY\n  5\nC\n"
-                                    "  0\nENDSEC\n" + blocks + tables + header + "  0\nEOF\n");
+  auto document = readOk(entities +
+                         "  0\nSECTION\n  2\nOBJECTS\n  0\nDICTIONARY\n  5\nC\n"
+                         "  0\nENDSEC\n" +
+                         blocks + tables + header + "  0\nEOF\n");
   EXPECT_EQ(countsOf(*document), (Counts{1, 1, 0, 0, 1, 0, 1}));
   // The table came after the line, which still takes its layer's colour.
   EXPECT_STREQ(lineAt(*document, 0).colour(), "#FF0000");
@@ -207,8 +210,8 @@ TEST(ReaderBinary, OneAndTwoByteGroupCodes) {
 TEST(ReaderBinary, CutBinaryFileIsRefused) {
   const std::string bytes = binaryLine(true);
   int result = 0;
-  for (std::size_t keep : {bytes.size() - 20, BinaryDxf::kSentinel.size(),
-                           BinaryDxf::kSentinel.size() + 3}) {
+  for (std::size_t keep :
+       {bytes.size() - 20, BinaryDxf::kSentinel.size(), BinaryDxf::kSentinel.size() + 3}) {
     readText(bytes.substr(0, keep), &result);
     EXPECT_EQ(result, DxfReader::kUnreadableBinary) << keep;
   }
@@ -217,8 +220,7 @@ TEST(ReaderBinary, CutBinaryFileIsRefused) {
 TEST(ReaderBinary, SampleReadsLikeItsAsciiTwin) {
   DXF_Zeichnung binary;
   ASSERT_EQ(binary.readDXF(testsupport::dataPath("bin_dxf_r12.dxf")), 0);
-  EXPECT_GT(binary.entities().count() + binary.polylines().count() + binary.inserts().count(),
-            0);
+  EXPECT_GT(binary.entities().count() + binary.polylines().count() + binary.inserts().count(), 0);
   EXPECT_GT(binary.layers().count(), 0);
 }
 
@@ -227,8 +229,11 @@ TEST(ReaderBinary, SampleReadsLikeItsAsciiTwin) {
 TEST(ReaderExtents, HeaderExtentsUsedOnlyWhenPlausibleAndHoldingTheDrawing) {
   const auto extents = [](double x1, double y1, double x2, double y2) {
     std::ostringstream out;
-    out << "  9\n$EXTMIN\n 10\n" << x1 << "\n 20\n" << y1 << "\n  9\n$EXTMAX\n 10\n" << x2
-        << "\n 20\n" << y2 << "\n";
+    out << "  9\n$EXTMIN\n 10\n"
+        << x1 << "\n 20\n"
+        << y1 << "\n  9\n$EXTMAX\n 10\n"
+        << x2 << "\n 20\n"
+        << y2 << "\n";
     return out.str();
   };
   struct Case {
@@ -265,9 +270,10 @@ TEST(ReaderBlocks, BasePointLandsOnTheInsertionPoint) {
 }
 
 TEST(ReaderBlocks, LayerZeroAndByblockTakeTheInsertsLayerAndColour) {
-  const std::string body = line(0, 0, 1, 0) +                              // layer 0, BYLAYER
-                           "  0\nLINE\n  8\n0\n 62\n0\n 10\n0\n 20\n1\n 11\n1\n 21\n1\n" +  // BYBLOCK
-                           "  0\nLINE\n  8\nOWN\n 62\n5\n 10\n0\n 20\n2\n 11\n1\n 21\n2\n";
+  const std::string body =
+      line(0, 0, 1, 0) +                                               // layer 0, BYLAYER
+      "  0\nLINE\n  8\n0\n 62\n0\n 10\n0\n 20\n1\n 11\n1\n 21\n1\n" +  // BYBLOCK
+      "  0\nLINE\n  8\nOWN\n 62\n5\n 10\n0\n 20\n2\n 11\n1\n 21\n2\n";
   const std::string redInsert = insert("B", 0, 0, 1, 0, "RED");
   const std::string greenInsert = "  0\nINSERT\n  8\nRED\n 62\n3\n  2\nB\n 10\n5\n 20\n0\n";
   auto document = readOk(dxfFile(redInsert + greenInsert, block("B", body),
@@ -275,7 +281,8 @@ TEST(ReaderBlocks, LayerZeroAndByblockTakeTheInsertsLayerAndColour) {
   const auto red = drawnContent(*document, 0);
   ASSERT_EQ(red.size(), 3u);
   std::vector<std::string> colours;
-  for (const auto& copy : red) colours.push_back(std::string(copy->layerName()) + " " + copy->colour());
+  for (const auto& copy : red)
+    colours.push_back(std::string(copy->layerName()) + " " + copy->colour());
   std::sort(colours.begin(), colours.end());
   EXPECT_EQ(colours, (std::vector<std::string>{"OWN #0000FF", "RED #FF0000", "RED #FF0000"}));
   const auto green = drawnContent(*document, 1);
@@ -321,12 +328,12 @@ TEST(ReaderCoordinateSystems, DownwardExtrusionMirrorsInX) {
 TEST(ReaderCoordinateSystems, TiltedPlaneWithElevationIsSeenFromAbove) {
   // Extrusion along world x: the plane's x axis is world y, its y axis world z, and the
   // elevation lies along world x.
-  auto document = readOk(entitiesOnly(
-      "  0\nLWPOLYLINE\n  8\n0\n 90\n2\n 38\n5\n 10\n1\n 20\n2\n 10\n3\n 20\n4\n"
-      "210\n1\n220\n0\n230\n0\n"
-      "  0\nPOLYLINE\n  8\n0\n 66\n1\n 10\n0\n 20\n0\n 30\n7\n210\n1\n220\n0\n230\n0\n"
-      "  0\nVERTEX\n  8\n0\n 10\n1\n 20\n2\n  0\nVERTEX\n  8\n0\n 10\n3\n 20\n4\n"
-      "  0\nSEQEND\n"));
+  auto document = readOk(
+      entitiesOnly("  0\nLWPOLYLINE\n  8\n0\n 90\n2\n 38\n5\n 10\n1\n 20\n2\n 10\n3\n 20\n4\n"
+                   "210\n1\n220\n0\n230\n0\n"
+                   "  0\nPOLYLINE\n  8\n0\n 66\n1\n 10\n0\n 20\n0\n 30\n7\n210\n1\n220\n0\n230\n0\n"
+                   "  0\nVERTEX\n  8\n0\n 10\n1\n 20\n2\n  0\nVERTEX\n  8\n0\n 10\n3\n 20\n4\n"
+                   "  0\nSEQEND\n"));
   ASSERT_EQ(document->polylines().count(), 2);
   for (int i = 0; i < 2; ++i) {
     const Polylinie& polyline = *document->polylines().at(i);
@@ -339,8 +346,9 @@ TEST(ReaderCoordinateSystems, TiltedPlaneWithElevationIsSeenFromAbove) {
 }
 
 TEST(ReaderCoordinateSystems, MirroredInsertPlacesItsBlockMirrored) {
-  const std::string mirrored = "  0\nINSERT\n  8\n0\n  2\nB\n 10\n10\n 20\n0\n 50\n90\n"
-                               "210\n0\n220\n0\n230\n-1\n";
+  const std::string mirrored =
+      "  0\nINSERT\n  8\n0\n  2\nB\n 10\n10\n 20\n0\n 50\n90\n"
+      "210\n0\n220\n0\n230\n-1\n";
   auto document = readOk(dxfFile(mirrored, block("B", line(0, 0, 2, 0))));
   const auto placed = drawnContent(*document);
   ASSERT_EQ(placed.size(), 1u);
@@ -356,9 +364,9 @@ TEST(ReaderCoordinateSystems, MirroredInsertPlacesItsBlockMirrored) {
 // ---- texts
 
 TEST(ReaderTexts, MTextEmbeddedObjectKeepsTheTextsPlace) {
-  auto document = readOk(entitiesOnly(
-      "  0\nMTEXT\n  8\n0\n100\nAcDbMText\n 10\n12\n 20\n34\n 40\n2.5\n  1\nhello\n"
-      "101\nEmbedded Object\n 70\n1\n 10\n1\n 20\n0\n 11\n99\n 21\n99\n 40\n77\n"));
+  auto document = readOk(
+      entitiesOnly("  0\nMTEXT\n  8\n0\n100\nAcDbMText\n 10\n12\n 20\n34\n 40\n2.5\n  1\nhello\n"
+                   "101\nEmbedded Object\n 70\n1\n 10\n1\n 20\n0\n 11\n99\n 21\n99\n 40\n77\n"));
   ASSERT_EQ(document->entities().count(), 1);
   const auto& text = static_cast<const DXFText&>(*document->entities().at(0));
   // Attached top left: the capitals hang from the insertion point.
@@ -385,12 +393,13 @@ TEST(ReaderTexts, MTextEmbeddedObjectKeepsTheTextsAttachment) {
 }
 
 TEST(ReaderTexts, AttributeEmbeddedObjectDoesNotHideIt) {
-  auto document = readOk(dxfFile(
-      insert("E", 0, 0) + " 66\n1\n"
-      "  0\nATTRIB\n  8\n0\n 10\n1\n 20\n2\n 40\n1\n  1\nshown\n  2\nTAG\n 70\n0\n"
-      "101\nEmbedded Object\n 70\n1\n 10\n1\n 20\n0\n  1\nother\n"
-      "  0\nSEQEND\n  8\n0\n",
-      block("E", "")));
+  auto document = readOk(
+      dxfFile(insert("E", 0, 0) +
+                  " 66\n1\n"
+                  "  0\nATTRIB\n  8\n0\n 10\n1\n 20\n2\n 40\n1\n  1\nshown\n  2\nTAG\n 70\n0\n"
+                  "101\nEmbedded Object\n 70\n1\n 10\n1\n 20\n0\n  1\nother\n"
+                  "  0\nSEQEND\n  8\n0\n",
+              block("E", "")));
   ASSERT_EQ(document->entities().count(), 1);
   EXPECT_EQ(static_cast<const DXFText&>(*document->entities().at(0)).text(), "shown");
 }
@@ -400,9 +409,9 @@ TEST(ReaderTexts, AttributeEmbeddedObjectDoesNotHideIt) {
 TEST(ReaderVisibility, FrozenLayersAndPaperSpaceAreNotDrawn) {
   const std::string frozen = "  0\nLAYER\n  2\nICE\n 70\n1\n 62\n7\n  6\nCONTINUOUS\n";
   const std::string paper = "  0\nLINE\n  8\n0\n 67\n1\n 10\n0\n 20\n0\n 11\n9\n 21\n9\n";
-  auto document = readOk(dxfFile(line(0, 0, 1, 1, "ICE") + paper + line(0, 0, 2, 2) +
-                                     insert("B", 0, 0, 1, 0, "ICE"),
-                                 block("B", line(5, 5, 6, 6)), layerEntry("0", 7) + frozen));
+  auto document = readOk(
+      dxfFile(line(0, 0, 1, 1, "ICE") + paper + line(0, 0, 2, 2) + insert("B", 0, 0, 1, 0, "ICE"),
+              block("B", line(5, 5, 6, 6)), layerEntry("0", 7) + frozen));
   EXPECT_EQ(document->entities().at(0)->visible(), 0);
   EXPECT_EQ(document->entities().at(1)->visible(), 0);
   EXPECT_EQ(document->entities().at(2)->visible(), 1);
@@ -422,8 +431,7 @@ TEST(ReaderSkipped, KindsPassedOverAreCounted) {
                                  block("B", "  0\nREGION\n  8\n0\n" + line(0, 0, 1, 1))));
   using Kinds = std::vector<std::pair<std::string, long>>;
   // The attribute after the insert is drawn as a text.
-  EXPECT_EQ(document->skippedKinds().kinds(),
-            (Kinds{{"REGION", 3}, {"IMAGE", 1}}));
+  EXPECT_EQ(document->skippedKinds().kinds(), (Kinds{{"REGION", 3}, {"IMAGE", 1}}));
   EXPECT_EQ(document->entities().count(), 2);
   EXPECT_EQ(document->blocks().at(0)->entities().count(), 1);
 }
@@ -457,14 +465,13 @@ TEST(WriterKeepsWhatWasRead, ColoursLinetypesAndExtents) {
 }
 
 TEST(WriterKeepsWhatWasRead, BlocksInsertingEachOtherLoseOnlyTheClosingInsert) {
-  auto document = readOk(dxfFile(insert("A", 0, 0),
-                                 block("A", line(0, 0, 1, 0) + insert("B", 5, 0)) +
-                                     block("B", line(0, 0, 0, 1) + insert("A", 0, 5))));
+  auto document =
+      readOk(dxfFile(insert("A", 0, 0), block("A", line(0, 0, 1, 0) + insert("B", 5, 0)) +
+                                            block("B", line(0, 0, 0, 1) + insert("A", 0, 5))));
   EXPECT_EQ(cyclicInserts(document->blocks()).size(), 1u);
   const std::string written = writtenText(*document);
   auto again = readOk(written);
-  EXPECT_EQ(again->blocks().at(0)->inserts().count() + again->blocks().at(1)->inserts().count(),
-            1);
+  EXPECT_EQ(again->blocks().at(0)->inserts().count() + again->blocks().at(1)->inserts().count(), 1);
   EXPECT_TRUE(cyclicInserts(again->blocks()).empty());
   // What the insert shows is unchanged: both blocks' lines, once each.
   EXPECT_EQ(drawnContent(*again).size(), drawnContent(*document).size());

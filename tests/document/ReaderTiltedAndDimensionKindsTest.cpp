@@ -95,10 +95,10 @@ TEST(ReaderTiltedPlanes, WideEllipticalArcKeepsItsBandWhenSaved) {
 }
 
 TEST(ReaderTiltedPlanes, ArcsAndCirclesBecomeEllipsesWithTheirColour) {
-  auto document = readOk(dxfFile(
-      "  0\nARC\n  8\n0\n 62\n1\n 10\n0\n 20\n0\n 40\n2\n 50\n0\n 51\n90\n" + kTilted +
-      "  0\nCIRCLE\n  8\n0\n 10\n5\n 20\n0\n 40\n1\n" + kTilted +
-      "  0\nCIRCLE\n  8\n0\n 10\n5\n 20\n0\n 40\n1\n"));
+  auto document =
+      readOk(dxfFile("  0\nARC\n  8\n0\n 62\n1\n 10\n0\n 20\n0\n 40\n2\n 50\n0\n 51\n90\n" +
+                     kTilted + "  0\nCIRCLE\n  8\n0\n 10\n5\n 20\n0\n 40\n1\n" + kTilted +
+                     "  0\nCIRCLE\n  8\n0\n 10\n5\n 20\n0\n 40\n1\n"));
   ASSERT_EQ(document->entities().count(), 3);
   int ellipses = 0;
   for (int i = 0; i < 3; ++i) {

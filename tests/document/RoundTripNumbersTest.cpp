@@ -34,11 +34,12 @@ TEST_P(RoundTrip, ReadsBackTheSameValueWithinTheLineLimit) {
   EXPECT_EQ(std::signbit(parseReal(text.c_str())), std::signbit(value)) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, RoundTrip,
-    testing::Values(1.5, 0.1, 1.0 / 3.0, -2.25, 0.0, -0.0, 1e120, -1e300, 1e-200, 123456.789012,
-                    std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
-                    std::numeric_limits<double>::denorm_min(), 9007199254740993.0));
+INSTANTIATE_TEST_SUITE_P(Values, RoundTrip,
+                         testing::Values(1.5, 0.1, 1.0 / 3.0, -2.25, 0.0, -0.0, 1e120, -1e300,
+                                         1e-200, 123456.789012, std::numeric_limits<double>::max(),
+                                         std::numeric_limits<double>::min(),
+                                         std::numeric_limits<double>::denorm_min(),
+                                         9007199254740993.0));
 
 TEST(RoundTripNumbers, ValuesThatFourDecimalsHoldKeepTheirFixedForm) {
   EXPECT_EQ(writtenFixed(1.5), "1.5000");
@@ -75,8 +76,8 @@ TEST(RoundTripNumbers, SavedDrawingReadsBackHugeAndTinyCoordinates) {
 }
 
 TEST(RoundTripNumbers, ObjectsWithValuesThatAreNotNumbersAreLeftOutAndCounted) {
-  const std::string entities = line(0, 0, 1, 1) + line(0, 0, std::nan(""), 1) +
-                               line(2, 2, 3, 3) + insert("B", HUGE_VAL, 0);
+  const std::string entities =
+      line(0, 0, 1, 1) + line(0, 0, std::nan(""), 1) + line(2, 2, 3, 3) + insert("B", HUGE_VAL, 0);
   const std::string blocks = block("B", line(0, 0, 1, 1) + line(-HUGE_VAL, 0, 1, 1));
   const auto document = readOk(dxfFile(entities, blocks));
   DxfWriter writer(*document);

@@ -63,7 +63,8 @@ std::string relativeName(const fs::path& path) {
 }
 
 std::string testName(const testing::TestParamInfo<fs::path>& info) {
-  std::string name = info.param.parent_path().filename().string() + "_" + info.param.stem().string();
+  std::string name =
+      info.param.parent_path().filename().string() + "_" + info.param.stem().string();
   for (char& c : name) {
     if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
   }
@@ -101,7 +102,8 @@ Counts savedCounts(const DXF_Zeichnung& document) {
         counts.entities -= 1;
         counts.polylines += 1;
       } else if (type == "HATCH") {
-        counts.entities += static_cast<int>(static_cast<const Hatch&>(entity).explodedPieces().size()) - 1;
+        counts.entities +=
+            static_cast<int>(static_cast<const Hatch&>(entity).explodedPieces().size()) - 1;
       }
     }
   };
@@ -192,8 +194,8 @@ TEST(SampleDrawingsSaved, LoadWithoutAuditErrorsInEzdxf) {
                          "        print('audit error', path, error.message)\n"
                          "    bad += len(auditor.errors)\n"
                          "sys.exit(1 if bad else 0)\n");
-  const std::string command = python + " " + script.string() + " " + dir.path().string() +
-                              " > " + dir.file("audit.log").string() + " 2>&1";
+  const std::string command = python + " " + script.string() + " " + dir.path().string() + " > " +
+                              dir.file("audit.log").string() + " 2>&1";
   const int status = std::system(command.c_str());
   const std::string log = testsupport::readFile(dir.file("audit.log"));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << log;

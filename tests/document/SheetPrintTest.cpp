@@ -110,8 +110,8 @@ struct ScaleBarCase {
   const char* name;
   double width;
   int corner;
-  double start;     // s
-  double end;       // s + d L
+  double start;  // s
+  double end;    // s + d L
   const char* label;
 };
 
@@ -142,18 +142,17 @@ TEST_P(ScaleBarExamples, LengthAndLabelFollowTheDrawingsWidth) {
   EXPECT_DOUBLE_EQ(drawing.printMargin(), 0.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sheet, ScaleBarExamples,
-    ::testing::Values(
-        // 1000 wide: s = 1000 + 1.2 * 50, the bar stays 100 long.
-        ScaleBarCase{"wide", 1000, 2, 1060, 960, "100 mm"},
-        // 150 wide: s = 159, 159 - 100 < 75, so 50.
-        ScaleBarCase{"medium", 150, 2, 159, 109, "50 mm"},
-        // 1 wide: 100, 50, 10, 2, 0.4 - the label truncates to 0.
-        ScaleBarCase{"narrow", 1, 2, 1.06, 0.66, "0 mm"},
-        // Lower left, 1000 wide: s = -60 + 62.5, mid 500: 100 fits.
-        ScaleBarCase{"lowerLeft", 1000, 3, 2.5, 102.5, "100 mm"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sheet, ScaleBarExamples,
+                         ::testing::Values(
+                             // 1000 wide: s = 1000 + 1.2 * 50, the bar stays 100 long.
+                             ScaleBarCase{"wide", 1000, 2, 1060, 960, "100 mm"},
+                             // 150 wide: s = 159, 159 - 100 < 75, so 50.
+                             ScaleBarCase{"medium", 150, 2, 159, 109, "50 mm"},
+                             // 1 wide: 100, 50, 10, 2, 0.4 - the label truncates to 0.
+                             ScaleBarCase{"narrow", 1, 2, 1.06, 0.66, "0 mm"},
+                             // Lower left, 1000 wide: s = -60 + 62.5, mid 500: 100 fits.
+                             ScaleBarCase{"lowerLeft", 1000, 3, 2.5, 102.5, "100 mm"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SheetScaleBar, NoBarForZeroOrEndlessWidthsOrOtherCorners) {
   const double endless = std::numeric_limits<double>::infinity();

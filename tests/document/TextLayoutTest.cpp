@@ -46,17 +46,16 @@ std::string attrib(const std::string& value, double x, double y, int flags = 0,
 }
 
 std::string mtext(const std::string& value, int attachment, const std::string& more = "") {
-  return "  0\nMTEXT\n  8\n0\n 10\n10\n 20\n20\n 40\n2\n 71\n" + std::to_string(attachment) +
-         "\n" + more + "  1\n" + value + "\n";
+  return "  0\nMTEXT\n  8\n0\n 10\n10\n 20\n20\n 40\n2\n 71\n" + std::to_string(attachment) + "\n" +
+         more + "  1\n" + value + "\n";
 }
 
 // ---- attributes
 
 TEST(Attributes, ShownWhereTheyStandUnlessHiddenAndTheirDefinitionsNever) {
   const std::string attdef = "  0\nATTDEF\n  8\n0\n 10\n1\n 20\n1\n 40\n1\n  1\nDEF\n  2\nTAG\n";
-  const std::string withAttributes = insert("B", 100, 0) + " 66\n1\n" +
-                                     attrib("P-12", 40, 50) + attrib("secret", 40, 60, 1) +
-                                     "  0\nSEQEND\n  8\n0\n";
+  const std::string withAttributes = insert("B", 100, 0) + " 66\n1\n" + attrib("P-12", 40, 50) +
+                                     attrib("secret", 40, 60, 1) + "  0\nSEQEND\n  8\n0\n";
   auto document = readOk(dxfFile(withAttributes, block("B", attdef + line(0, 0, 1, 0))));
   ASSERT_EQ(document->entities().count(), 1);
   const DXFText& shown = textAt(*document, 0);
@@ -78,11 +77,11 @@ TEST(Attributes, ShownWhereTheyStandUnlessHiddenAndTheirDefinitionsNever) {
 }
 
 TEST(Attributes, VerticalAlignmentComesFrom74AndFieldLength73IsNoAlignment) {
-  auto document = readOk(dxfFile(
-      insert("B", 0, 0) + " 66\n1\n" +
-          attrib("top", 0, 0, 0, " 72\n1\n 73\n8\n 74\n3\n 11\n5\n 21\n6\n") +
-          attrib("plain", 0, 0, 0, " 73\n2\n") + "  0\nSEQEND\n",
-      block("B", line(0, 0, 1, 0))));
+  auto document =
+      readOk(dxfFile(insert("B", 0, 0) + " 66\n1\n" +
+                         attrib("top", 0, 0, 0, " 72\n1\n 73\n8\n 74\n3\n 11\n5\n 21\n6\n") +
+                         attrib("plain", 0, 0, 0, " 73\n2\n") + "  0\nSEQEND\n",
+                     block("B", line(0, 0, 1, 0))));
   ASSERT_EQ(document->entities().count(), 2);
   EXPECT_EQ(textAt(*document, 0).vAlign(), DXFText::kVAlignTop);
   EXPECT_EQ(textAt(*document, 0).hAlign(), DXFText::kHAlignCentre);
@@ -144,10 +143,8 @@ TEST(MTextLayout, WrapsBetweenWordsAtTheReferenceWidth) {
     double width;
     std::vector<std::string> lines;
   };
-  for (const Case& c : {Case{0.0, {"aaa bbb ccc"}},
-                        Case{6.0, {"aaa bbb", "ccc"}},
-                        Case{4.0, {"aaa", "bbb", "ccc"}},
-                        Case{1.0, {"aaa", "bbb", "ccc"}}}) {
+  for (const Case& c : {Case{0.0, {"aaa bbb ccc"}}, Case{6.0, {"aaa bbb", "ccc"}},
+                        Case{4.0, {"aaa", "bbb", "ccc"}}, Case{1.0, {"aaa", "bbb", "ccc"}}}) {
     SCOPED_TRACE(c.width);
     EXPECT_EQ(MTextLines::wrap("aaa bbb ccc", c.width, 1.0), c.lines);
   }
@@ -163,7 +160,7 @@ TEST(MTextLayout, EscapesCaretCodesAndFractionsBecomeCharacters) {
     std::vector<std::string> lines;
   };
   for (const Case& c : {Case{"\\U+00E4rger \\U+00b0", {"\xE4rger \xB0"}},
-                        Case{"\\U+4E2D", {"\\U+4E2D"}},  // no character of the code page
+                        Case{"\\U+4E2D", {"\\U+4E2D"}},   // no character of the code page
                         Case{"a^Jc ^ d", {"a", "c ^d"}},  // tabs: MTextTabs
                         Case{"\\S1/2; and \\S3^4;", {"1/2 and 3/4"}},
                         Case{"{\\fArial|b1;bold}\\Pnext", {"bold", "next"}}}) {
@@ -255,9 +252,9 @@ TEST(TextsInInserts, DrawnAsTheirExplodedCopiesAndThroughASave) {
 }
 
 TEST(TextsInInserts, HeightAndWidthGrowWithTheInsertsScale) {
-  auto document = readOk(dxfFile(
-      insert("T", 0, 0, 3, 0),
-      block("T", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n2\n 41\n0.5\n  1\nH\n")));
+  auto document =
+      readOk(dxfFile(insert("T", 0, 0, 3, 0),
+                     block("T", "  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n2\n 41\n0.5\n  1\nH\n")));
   RecordingDrawingArea area;
   tenPixelsPerUnit(area);
   document->drawAll(area, 1.0);

@@ -18,8 +18,9 @@ using namespace documenttesting;
 std::string styleEntry(const std::string& name, double oblique, long flags,
                        const std::string& application = "ACAD") {
   std::ostringstream out;
-  out << "  0\nSTYLE\n  2\n" << name << "\n 70\n0\n 40\n0\n 41\n1.5\n 50\n" << oblique
-      << "\n 71\n0\n 42\n2.5\n  3\nfont.ttf\n  4\n\n";
+  out << "  0\nSTYLE\n  2\n"
+      << name << "\n 70\n0\n 40\n0\n 41\n1.5\n 50\n"
+      << oblique << "\n 71\n0\n 42\n2.5\n  3\nfont.ttf\n  4\n\n";
   if (flags >= 0) {
     out << "1001\n" << application << "\n1000\nSome Family\n1071\n" << flags << "\n";
   }
@@ -53,14 +54,13 @@ TEST_P(StyleEntry, GivesFontFlagsAndObliqueAngle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, StyleEntry,
-    testing::Values(
-        StyleCase{"plain", styleEntry("Fancy", 0, -1), false, false, 0},
-        StyleCase{"boldItalic", styleEntry("FANCY", 15, 0x3000012), true, true, 15},
-        StyleCase{"italicOnly", styleEntry("Fancy", -10, 0x1000022), false, true, -10},
-        StyleCase{"boldOnly", styleEntry("Fancy", 0, 0x2000022), true, false, 0},
-        // Another application's flags are not the font's.
-        StyleCase{"otherApplication", styleEntry("Fancy", 0, 0x3000000, "OTHER"), false,
-                  false, 0}),
+    testing::Values(StyleCase{"plain", styleEntry("Fancy", 0, -1), false, false, 0},
+                    StyleCase{"boldItalic", styleEntry("FANCY", 15, 0x3000012), true, true, 15},
+                    StyleCase{"italicOnly", styleEntry("Fancy", -10, 0x1000022), false, true, -10},
+                    StyleCase{"boldOnly", styleEntry("Fancy", 0, 0x2000022), true, false, 0},
+                    // Another application's flags are not the font's.
+                    StyleCase{"otherApplication", styleEntry("Fancy", 0, 0x3000000, "OTHER"), false,
+                              false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StyleTable, LaterEntryOfTheSameNameReplacesTheFirst) {

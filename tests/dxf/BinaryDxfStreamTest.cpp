@@ -115,7 +115,8 @@ TEST(BinaryDxfStream, LargeDrawingFromMemoryAndFile) {
 
   std::FILE* file = std::tmpfile();
   ASSERT_NE(file, nullptr);
-  ASSERT_EQ(std::fwrite(groups.bytes().data(), 1, groups.bytes().size(), file), groups.bytes().size());
+  ASSERT_EQ(std::fwrite(groups.bytes().data(), 1, groups.bytes().size(), file),
+            groups.bytes().size());
   std::rewind(file);
   char sentinel[BinaryDxf::kSentinel.size()];
   ASSERT_EQ(std::fread(sentinel, 1, sizeof sentinel, file), sizeof sentinel);
@@ -145,8 +146,9 @@ TEST(BinaryDxfStream, DamageIsReported) {
     EXPECT_LT(text.size(), groups.text().size()) << cut;
     EXPECT_EQ(groups.text().compare(0, text.size(), text), 0) << cut;
   }
-  for (const std::string& odd : {std::string(BinaryDxf::kSentinel) + "garbage and more",
-                                  std::string(BinaryDxf::kSentinel), std::string("  0\nSECTION\n")}) {
+  for (const std::string& odd :
+       {std::string(BinaryDxf::kSentinel) + "garbage and more", std::string(BinaryDxf::kSentinel),
+        std::string("  0\nSECTION\n")}) {
     BinaryDxfStream stream(odd);
     EXPECT_EQ(textOf(stream), "");
     EXPECT_TRUE(stream.damaged());

@@ -60,8 +60,8 @@ TEST(DxfLineReader, EmptyInputIsAtEndBeforeAnyRead) {
 }
 
 TEST(DxfLineReader, OverlongLinesKeepTheirFirst99CharactersAndSkipTheRest) {
-  auto reader = DxfLineReader::fromString("B" + std::string(150, 'A') + "\nnext\n" +
-                                          std::string(500, 'q'));
+  auto reader =
+      DxfLineReader::fromString("B" + std::string(150, 'A') + "\nnext\n" + std::string(500, 'q'));
   EXPECT_EQ(std::string(reader.readLine()), "B" + std::string(98, 'A'));
   EXPECT_STREQ(reader.readLine(), "next");
   EXPECT_EQ(std::string(reader.readLine()), std::string(99, 'q'));
@@ -84,8 +84,8 @@ TEST(DxfLineReader, TextValueLinesKeep255CharactersOtherLines99) {
     bool asText;
     std::size_t kept;
   } cases[] = {
-      {99, false, 99},   {100, false, 99},  {150, true, 150},
-      {255, true, 255},  {256, true, 255},  {600, true, 255},
+      {99, false, 99},  {100, false, 99}, {150, true, 150},
+      {255, true, 255}, {256, true, 255}, {600, true, 255},
   };
   for (const auto& c : cases) {
     for (const std::string ending : {"\n", "\r\n"}) {

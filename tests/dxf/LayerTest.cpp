@@ -100,9 +100,8 @@ TEST(Layer, LongValuesAreCutToTheirFields) {
   Layer layer;
   const std::string name(80, 'N');
   const std::string linetype(40, 'L');
-  ASSERT_EQ(readLayer(layer, "  2\n" + name + "\n 62\n-12345678901234\n  6\n" + linetype +
-                                 "\n  0\n"),
-            0);
+  ASSERT_EQ(
+      readLayer(layer, "  2\n" + name + "\n 62\n-12345678901234\n  6\n" + linetype + "\n  0\n"), 0);
   EXPECT_EQ(std::string(layer.name()), std::string(49, 'N'));
   EXPECT_EQ(std::string(layer.shownName()), std::string(49, 'N'));
   EXPECT_STREQ(layer.colourNumber(), "123456789");

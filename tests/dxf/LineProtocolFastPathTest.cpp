@@ -53,8 +53,8 @@ double referenceReal(const std::string& text) {
     return ::testing::AssertionSuccess();
   }
   const std::string digitLines = "  1234567890123456789\n98765.4321e5\n 0.5\n";
-  const std::string inputs[] = {std::string(99, '7') + "\n" + text + "\n",
-                                text + "\n" + digitLines, text + "\r\n" + digitLines};
+  const std::string inputs[] = {std::string(99, '7') + "\n" + text + "\n", text + "\n" + digitLines,
+                                text + "\r\n" + digitLines};
   for (const std::string& input : inputs) {
     auto in = DxfLineReader::fromString(input);
     if (&input == &inputs[0]) in.readLine();
@@ -70,21 +70,85 @@ std::string digits(std::mt19937_64& random, int count) {
 }
 
 TEST(RealConversion, OddTextsReadAsStrtodReadsThem) {
-  const char* const texts[] = {
-      "", " ", "+", "-", ".", "-.", "+.", "e5", ".e5", "0x1p3", "0X1P-3", "-0x10", "+0x.8",
-      "0x", "00x10", "inf", "-Infinity", "+inf", "nan", "-nan", "nan(123)", "infx", "1e",
-      "1e+", "1e-", "1E+5x", "1.5.5", "0.0", "-0", "-0.0e10", "-0e999999999999", "1e-400",
-      "4.9e-324", "2.4703282292062327e-324", "2.2250738585072011e-308",
-      "2.2250738585072014e-308", "1.7976931348623157e308", "1.7976931348623159e308",
-      "9007199254740993", "9007199254740992", "9007199254740991.5", "18446744073709551615",
-      "18446744073709551616", "0.1", "0.30000000000000004", "123456789012345678901234567890",
-      "10000000000000000000000000", "0.000000000000000000000000000001", "1e22", "1e23",
-      "9007199254740993e-22", "1234567890123456789e-3", "12345678901234567890e-10",
-      "3.14159265358979323846264338327950288", "\t\n\v\f\r 5", "  +.5", "+-1", "-+1", "--1",
-      "1,5", "1_000", " 1 2", "\xd9\xa1", "\x80\xff", "0e99999999999", "1e99999999999",
-      "1e-99999999999", ".0000000000000000000000001e25", "00000000000000000000000000001.5",
-      "1.50000000000000000000000000", "99999999999999999999e-20", "5e-324", "1e308x",
-      "12345678", "123456789", "1234567.8", "12345678.9", "0.12345678", "-12345678.12345678"};
+  const char* const texts[] = {"",
+                               " ",
+                               "+",
+                               "-",
+                               ".",
+                               "-.",
+                               "+.",
+                               "e5",
+                               ".e5",
+                               "0x1p3",
+                               "0X1P-3",
+                               "-0x10",
+                               "+0x.8",
+                               "0x",
+                               "00x10",
+                               "inf",
+                               "-Infinity",
+                               "+inf",
+                               "nan",
+                               "-nan",
+                               "nan(123)",
+                               "infx",
+                               "1e",
+                               "1e+",
+                               "1e-",
+                               "1E+5x",
+                               "1.5.5",
+                               "0.0",
+                               "-0",
+                               "-0.0e10",
+                               "-0e999999999999",
+                               "1e-400",
+                               "4.9e-324",
+                               "2.4703282292062327e-324",
+                               "2.2250738585072011e-308",
+                               "2.2250738585072014e-308",
+                               "1.7976931348623157e308",
+                               "1.7976931348623159e308",
+                               "9007199254740993",
+                               "9007199254740992",
+                               "9007199254740991.5",
+                               "18446744073709551615",
+                               "18446744073709551616",
+                               "0.1",
+                               "0.30000000000000004",
+                               "123456789012345678901234567890",
+                               "10000000000000000000000000",
+                               "0.000000000000000000000000000001",
+                               "1e22",
+                               "1e23",
+                               "9007199254740993e-22",
+                               "1234567890123456789e-3",
+                               "12345678901234567890e-10",
+                               "3.14159265358979323846264338327950288",
+                               "\t\n\v\f\r 5",
+                               "  +.5",
+                               "+-1",
+                               "-+1",
+                               "--1",
+                               "1,5",
+                               "1_000",
+                               " 1 2",
+                               "\xd9\xa1",
+                               "\x80\xff",
+                               "0e99999999999",
+                               "1e99999999999",
+                               "1e-99999999999",
+                               ".0000000000000000000000001e25",
+                               "00000000000000000000000000001.5",
+                               "1.50000000000000000000000000",
+                               "99999999999999999999e-20",
+                               "5e-324",
+                               "1e308x",
+                               "12345678",
+                               "123456789",
+                               "1234567.8",
+                               "12345678.9",
+                               "0.12345678",
+                               "-12345678.12345678"};
   for (const char* text : texts) EXPECT_TRUE(bothRoadsMatch(text));
 }
 
@@ -179,7 +243,8 @@ int referenceCode(const std::string& line, GroupCodeVariant variant) {
   const std::size_t first = line.find_first_not_of(' ');
   if (first != std::string::npos) {
     const std::size_t afterDigits = line.find_first_not_of("0123456789", first);
-    const std::size_t count = (afterDigits == std::string::npos ? line.size() : afterDigits) - first;
+    const std::size_t count =
+        (afterDigits == std::string::npos ? line.size() : afterDigits) - first;
     const bool blanksAfter = afterDigits == std::string::npos ||
                              line.find_first_not_of(' ', afterDigits) == std::string::npos;
     if (count >= 1 && count <= 9 && blanksAfter) return std::stoi(line.substr(first, count));
@@ -187,7 +252,8 @@ int referenceCode(const std::string& line, GroupCodeVariant variant) {
   const int saved = errno;
   const long long read = std::strtoll(line.c_str(), nullptr, 10);
   errno = saved;
-  const int value = static_cast<int>(std::min<long long>(std::max<long long>(read, INT_MIN), INT_MAX));
+  const int value =
+      static_cast<int>(std::min<long long>(std::max<long long>(read, INT_MIN), INT_MAX));
   if (line.empty() || line[0] != ' ') {
     const bool entityCode = value == 100 || value == 210 || value == 220 || value == 230;
     return variant == GroupCodeVariant::Entity && entityCode ? value : -1;

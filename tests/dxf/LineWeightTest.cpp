@@ -12,9 +12,15 @@ TEST(LineWeight, GroupValuesOutsideTheFormatMeanByLayer) {
   const struct {
     int value;
     int weight;
-  } cases[] = {{-3, LineWeight::kDefault}, {-2, LineWeight::kByBlock}, {-1, LineWeight::kByLayer},
-               {0, 0},   {25, 25},  {211, 211},
-               {-4, LineWeight::kByLayer}, {212, LineWeight::kByLayer}, {32767, LineWeight::kByLayer}};
+  } cases[] = {{-3, LineWeight::kDefault},
+               {-2, LineWeight::kByBlock},
+               {-1, LineWeight::kByLayer},
+               {0, 0},
+               {25, 25},
+               {211, 211},
+               {-4, LineWeight::kByLayer},
+               {212, LineWeight::kByLayer},
+               {32767, LineWeight::kByLayer}};
   for (const auto& c : cases) EXPECT_EQ(LineWeight::fromGroup(c.value), c.weight) << c.value;
 }
 
@@ -30,9 +36,10 @@ TEST(LineWeight, PaperWidthsAreMillimetresAboveTheDefault) {
     int weight;
     int drawingDefault;
     double pixels;
-  } cases[] = {{50, 25, 5.0},   {211, 25, 21.1}, {25, 25, 1.0},
-               {13, 25, 1.0},   {50, 50, 1.0},   {LineWeight::kDefault, 25, 1.0},
-               {30, 0, 3.0},    {LineWeight::kByLayer, 25, 1.0}};
+  } cases[] = {{50, 25, 5.0}, {211, 25, 21.1},
+               {25, 25, 1.0}, {13, 25, 1.0},
+               {50, 50, 1.0}, {LineWeight::kDefault, 25, 1.0},
+               {30, 0, 3.0},  {LineWeight::kByLayer, 25, 1.0}};
   for (const auto& c : cases) {
     EXPECT_DOUBLE_EQ(LineWeight::paperPixels(c.weight, c.drawingDefault, 10.0), c.pixels)
         << c.weight << " over " << c.drawingDefault;

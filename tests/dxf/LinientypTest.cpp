@@ -88,7 +88,8 @@ TEST(Linientyp, AtMostFiftyElementsAreKeptAndWritten) {
   EXPECT_STREQ(linetype.element(49), "49");
   const std::string out = written(linetype);
   int elements = 0;
-  for (std::size_t at = out.find(" 49\n"); at != std::string::npos; at = out.find(" 49\n", at + 1)) {
+  for (std::size_t at = out.find(" 49\n"); at != std::string::npos;
+       at = out.find(" 49\n", at + 1)) {
     ++elements;
   }
   EXPECT_EQ(elements, Linientyp::kMaxElements);

@@ -35,17 +35,14 @@ TEST(MTextRunsFormat, CodesSetTheFormatOfTheCharactersAfterThem) {
     const char* value;
     double height, widthFactor, oblique, tracking;
   };
-  for (const Case& c : {Case{"\\H5;w", 5.0, 1, 0, 1},
-                        Case{"\\H1.5x;w", 3.0, 1, 0, 1},
+  for (const Case& c : {Case{"\\H5;w", 5.0, 1, 0, 1}, Case{"\\H1.5x;w", 3.0, 1, 0, 1},
                         Case{"\\H2x;\\H0.5x;w", 2.0, 1, 0, 1},
                         Case{"\\H-1;\\H0;\\Habc;w", 2.0, 1, 0, 1},  // no height: kept
                         Case{"\\H1e9;w", 2.0, 1, 0, 1},             // absurd: kept
-                        Case{"\\W0.7;w", 2.0, 0.7, 0, 1},
-                        Case{"\\W2;\\W0.5x;w", 2.0, 1.0, 0, 1},
+                        Case{"\\W0.7;w", 2.0, 0.7, 0, 1}, Case{"\\W2;\\W0.5x;w", 2.0, 1.0, 0, 1},
                         Case{"\\Q15;w", 2.0, 1, 15, 1},
                         Case{"\\Q95;w", 2.0, 1, 0, 1},  // beyond a right angle: kept
-                        Case{"\\T1.5;w", 2.0, 1, 0, 1.5},
-                        Case{"\\T2;\\T1.5x;w", 2.0, 1, 0, 3.0},
+                        Case{"\\T1.5;w", 2.0, 1, 0, 1.5}, Case{"\\T2;\\T1.5x;w", 2.0, 1, 0, 3.0},
                         Case{"\\T9;w", 2.0, 1, 0, 4.0},  // clamped to the usual range
                         Case{"\\T0.1;w", 2.0, 1, 0, 0.75}}) {
     SCOPED_TRACE(c.value);
@@ -120,7 +117,8 @@ TEST(MTextRunsFormat, LineSwitchesTurnOnAndOff) {
   ASSERT_EQ(pieces.size(), 4u);
   const struct {
     bool under, over, through;
-  } expected[] = {{true, false, false}, {true, true, true}, {false, false, true}, {false, false, false}};
+  } expected[] = {
+      {true, false, false}, {true, true, true}, {false, false, true}, {false, false, false}};
   for (std::size_t i = 0; i < pieces.size(); ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(pieces[i].format.underline, expected[i].under);
@@ -133,8 +131,9 @@ TEST(MTextRunsPieces, BlanksTabsAndGluedWords) {
   const std::vector<MTextParagraph> paragraphs = parsed("ab\\~c d^Ie\\S1/2;{f}");
   ASSERT_EQ(paragraphs.size(), 1u);
   const std::vector<MTextPiece>& pieces = paragraphs[0].pieces;
-  const std::vector<Kind> kinds = {Kind::kWord, Kind::kNonBreakingSpace, Kind::kWord,
-                                   Kind::kSpace, Kind::kWord, Kind::kTab, Kind::kWord};
+  const std::vector<Kind> kinds = {
+      Kind::kWord, Kind::kNonBreakingSpace, Kind::kWord, Kind::kSpace, Kind::kWord, Kind::kTab,
+      Kind::kWord};
   ASSERT_EQ(pieces.size(), kinds.size());
   for (std::size_t i = 0; i < kinds.size(); ++i) EXPECT_EQ(pieces[i].kind, kinds[i]) << i;
   // A fraction and a word in braces of the same format are glued to the word before.
@@ -163,10 +162,8 @@ TEST(MTextRunsParagraphs, ParagraphCodesSetIndentsAlignmentAndTabs) {
   using A = MTextParagraphAlign;
   for (const Case& c :
        {Case{"\\pxi-3,l4t4;w", -3, 4, 0, A::kDefault, {4}},
-        Case{"\\pi2,l1,r3;w", 2, 1, 3, A::kDefault, {}},
-        Case{"\\pxqr;w", 0, 0, 0, A::kRight, {}},
-        Case{"\\pxqc;w", 0, 0, 0, A::kCentre, {}},
-        Case{"\\pxi0,qj;w", 0, 0, 0, A::kJustified, {}},
+        Case{"\\pi2,l1,r3;w", 2, 1, 3, A::kDefault, {}}, Case{"\\pxqr;w", 0, 0, 0, A::kRight, {}},
+        Case{"\\pxqc;w", 0, 0, 0, A::kCentre, {}}, Case{"\\pxi0,qj;w", 0, 0, 0, A::kJustified, {}},
         Case{"\\pqd;w", 0, 0, 0, A::kJustified, {}},
         Case{"\\pxqr;\\pq*;w", 0, 0, 0, A::kDefault, {}},
         Case{"\\pt4,c8,r12;w", 0, 0, 0, A::kDefault, {4, 8, 12}},
@@ -180,7 +177,8 @@ TEST(MTextRunsParagraphs, ParagraphCodesSetIndentsAlignmentAndTabs) {
     EXPECT_DOUBLE_EQ(format.rightIndent, c.right);
     EXPECT_EQ(format.align, c.align);
     ASSERT_EQ(format.tabs.size(), c.tabs.size());
-    for (std::size_t i = 0; i < c.tabs.size(); ++i) EXPECT_DOUBLE_EQ(format.tabs[i].position, c.tabs[i]);
+    for (std::size_t i = 0; i < c.tabs.size(); ++i)
+      EXPECT_DOUBLE_EQ(format.tabs[i].position, c.tabs[i]);
   }
   const MTextParagraphFormat stops = parsed("\\pxt4,c8,r12,d16.5;w")[0].format;
   ASSERT_EQ(stops.tabs.size(), 4u);

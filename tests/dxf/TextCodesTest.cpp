@@ -23,7 +23,11 @@ std::string shown(std::string_view text) {
 TEST(TextCodesSpecials, EveryOccurrenceIsDecoded) {
   EXPECT_EQ(TextCodes::decodeSpecials("45%%d x 45%%d"), "45\xB0 x 45\xB0");
   EXPECT_EQ(TextCodes::decodeSpecials("%%c12 %%C8 %%p0.1 %%P2 %%D"),
-            "\xD8" "12 \xD8" "8 \xB1" "0.1 \xB1" "2 \xB0");
+            "\xD8"
+            "12 \xD8"
+            "8 \xB1"
+            "0.1 \xB1"
+            "2 \xB0");
   EXPECT_EQ(TextCodes::decodeSpecials("\\U+2205 10 \\U+00B0 \\U+00b1 \\U+00B1"),
             "\xD8 10 \xB0 \xB1 \xB1");
 }
@@ -40,25 +44,36 @@ TEST(TextCodesDrawing, EscapesBeyondTheCodePageBecomeUtf8) {
 }
 
 TEST(TextCodesSpecials, OtherCodesStayAsWritten) {
-  EXPECT_EQ(TextCodes::decodeSpecials("100% %%x %% \\U+03B1 \\U+00B"), "100% %%x %% \\U+03B1 \\U+00B");
+  EXPECT_EQ(TextCodes::decodeSpecials("100% %%x %% \\U+03B1 \\U+00B"),
+            "100% %%x %% \\U+03B1 \\U+00B");
   EXPECT_EQ(TextCodes::decodeSpecials("%%%c"), "%\xD8");
   EXPECT_EQ(TextCodes::decodeSpecials(""), "");
 }
 
 TEST(TextCodesSpecials, EncodingWritesEveryCharacterBack) {
-  EXPECT_EQ(TextCodes::encodeSpecials("\xD8" "12 \xB0 \xB1 \xD8"), "%%c12 %%d %%p %%c");
+  EXPECT_EQ(TextCodes::encodeSpecials("\xD8"
+                                      "12 \xB0 \xB1 \xD8"),
+            "%%c12 %%d %%p %%c");
   const std::string chamfer = "45\xB0 x 45\xB0";
   EXPECT_EQ(TextCodes::decodeSpecials(TextCodes::encodeSpecials(chamfer)), chamfer);
 }
 
 TEST(TextCodesUtf8, CodePageCharactersBecomeTheirByte) {
-  EXPECT_EQ(TextCodes::windows1252FromUtf8("\xC3\x84rger \xC3\x98" "5 \xE2\x82\xAC 10\xC2\xB0"),
-            "\xC4rger \xD8" "5 \x80 10\xB0");
+  EXPECT_EQ(TextCodes::windows1252FromUtf8("\xC3\x84rger \xC3\x98"
+                                           "5 \xE2\x82\xAC 10\xC2\xB0"),
+            "\xC4rger \xD8"
+            "5 \x80 10\xB0");
 }
 
 TEST(TextCodesUtf8, OtherCharactersBecomeEscapes) {
-  EXPECT_EQ(TextCodes::windows1252FromUtf8("\xE2\x88\x85" "4 \xCE\xB1 \xF0\x9F\x98\x80"), "\\U+2205" "4 \\U+03B1 ?");
-  EXPECT_EQ(TextCodes::decodeSpecials(TextCodes::windows1252FromUtf8("\xE2\x88\x85" "4")), "\xD8" "4");
+  EXPECT_EQ(TextCodes::windows1252FromUtf8("\xE2\x88\x85"
+                                           "4 \xCE\xB1 \xF0\x9F\x98\x80"),
+            "\\U+2205"
+            "4 \\U+03B1 ?");
+  EXPECT_EQ(TextCodes::decodeSpecials(TextCodes::windows1252FromUtf8("\xE2\x88\x85"
+                                                                     "4")),
+            "\xD8"
+            "4");
 }
 
 TEST(TextCodesUtf8, BytesThatAreNoUtf8Stay) {
@@ -80,8 +95,7 @@ TEST(TextCodesMText, FormattingCodesDisappear) {
   EXPECT_EQ(shown("{\\fArial|b1|i0|c0|p34;bold} text"), "bold text");
   EXPECT_EQ(shown("\\H2.5;big\\H1x;\\C1;red\\c255;"), "bigred");
   EXPECT_EQ(shown("\\A1;\\W0.8;\\Q15;\\T1.2;\\pxi-3,l3;x"), "x");
-  EXPECT_EQ(shown("\\Lunder\\l \\Oover\\o \\Kstrike\\k"),
-            "under over strike");
+  EXPECT_EQ(shown("\\Lunder\\l \\Oover\\o \\Kstrike\\k"), "under over strike");
 }
 
 TEST(TextCodesMText, EscapedCharactersStay) {

@@ -15,7 +15,8 @@ double distanceToPolyline(WorldPoint p, const std::vector<WorldPoint>& points) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     const double length2 = dx * dx + dy * dy;
-    const double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
+    const double t =
+        length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0.0;
     best = std::min(best, std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y));
   }
   return best;
@@ -29,7 +30,8 @@ BSpline quarterCircle() {
 
 TEST(BSpline, ClampedQuadraticMidpointIsTheBernsteinMix) {
   // Knots 0,0,0,1,1,1 make a Bezier curve: at 1/2 the weights are 1/4, 1/2, 1/4.
-  const auto curve = BSpline::fromControlPoints(2, {0, 0, 0, 1, 1, 1}, {{0, 0}, {1, 2}, {2, 0}}, {});
+  const auto curve =
+      BSpline::fromControlPoints(2, {0, 0, 0, 1, 1, 1}, {{0, 0}, {1, 2}, {2, 0}}, {});
   ASSERT_TRUE(curve);
   const WorldPoint mid = curve->at(0.5);
   EXPECT_NEAR(mid.x, 1.0, 1e-12);
@@ -41,8 +43,8 @@ TEST(BSpline, ClampedQuadraticMidpointIsTheBernsteinMix) {
 TEST(BSpline, InteriorKnotSplitsAClampedCubicAsItsBasisSays) {
   // Clamped cubic with one inner knot at 1/2: there the basis functions 1, 2, 3 are
   // 1/4, 1/2, 1/4 (by the recursion over the knots), the others 0.
-  const auto curve = BSpline::fromControlPoints(
-      3, {0, 0, 0, 0, 0.5, 1, 1, 1, 1}, {{0, 0}, {1, 1}, {2, 4}, {3, 9}, {4, 16}}, {});
+  const auto curve = BSpline::fromControlPoints(3, {0, 0, 0, 0, 0.5, 1, 1, 1, 1},
+                                                {{0, 0}, {1, 1}, {2, 4}, {3, 9}, {4, 16}}, {});
   ASSERT_TRUE(curve);
   EXPECT_NEAR(curve->at(0.5).x, 2.0, 1e-12);
   EXPECT_NEAR(curve->at(0.5).y, 0.25 * 1 + 0.5 * 4 + 0.25 * 9, 1e-12);
@@ -96,8 +98,8 @@ TEST(BSpline, FlatteningStaysWithinItsBudgetAndSkipsWhatIsNotSeen) {
 }
 
 TEST(BSpline, KnotsThatDoNotFitAreReplacedByClampedUniformOnes) {
-  for (const std::vector<double>& knots :
-       {std::vector<double>{}, std::vector<double>{0, 1, 2}, std::vector<double>{1, 1, 1, 0, 0, 0}}) {
+  for (const std::vector<double>& knots : {std::vector<double>{}, std::vector<double>{0, 1, 2},
+                                           std::vector<double>{1, 1, 1, 0, 0, 0}}) {
     const auto curve = BSpline::fromControlPoints(2, knots, {{0, 0}, {1, 2}, {2, 0}}, {0, -1, 1});
     ASSERT_TRUE(curve);
     EXPECT_NEAR(curve->at(curve->startParameter()).x, 0.0, 1e-12);
@@ -124,7 +126,8 @@ TEST(BSpline, CurveThroughFitPointsPassesThroughEachOfThem) {
     }
   }
   // A straight row of points gives the straight line through them.
-  const auto line = BSpline::throughPoints({{0, 0}, {1, 1}, {2, 2}, {5, 5}}, std::nullopt, std::nullopt);
+  const auto line =
+      BSpline::throughPoints({{0, 0}, {1, 1}, {2, 2}, {5, 5}}, std::nullopt, std::nullopt);
   ASSERT_TRUE(line);
   const WorldPoint p = line->at(0.37);
   EXPECT_NEAR(p.x, p.y, 1e-9);

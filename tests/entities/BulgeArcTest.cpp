@@ -41,8 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BulgeCase{"HalfCircleCounterClockwise", {0, 0}, {2, 0}, 1.0, {1, 0}, 1.0, kPi, kPi},
         BulgeCase{"HalfCircleClockwise", {0, 0}, {2, 0}, -1.0, {1, 0}, 1.0, kPi, -kPi},
-        BulgeCase{"QuarterCircle", {1, 0}, {0, 1}, std::tan(kPi / 8), {0, 0}, 1.0, 0.0,
-                  kPi / 2}),
+        BulgeCase{"QuarterCircle", {1, 0}, {0, 1}, std::tan(kPi / 8), {0, 0}, 1.0, 0.0, kPi / 2}),
     [](const testing::TestParamInfo<BulgeCase>& info) { return info.param.name; });
 
 TEST(BulgeArc, NoArcWithoutChordOrBulge) {

@@ -40,7 +40,7 @@ TEST(ColourTable, NumbersToColours) {
   EXPECT_STREQ(readLine("256").colour(), "BYLAYER");
   EXPECT_STREQ(readLine("").colour(), "BYLAYER");
   EXPECT_STREQ(readLine("rot").colour(), "BYBLOCK");  // no number reads as 0
-  EXPECT_EQ(readLine("-3").visible(), 1);            // unlike a layer, not hidden
+  EXPECT_EQ(readLine("-3").visible(), 1);             // unlike a layer, not hidden
 }
 
 TEST(AssignLayer, UncolouredEntityFollowsItsLayer) {
@@ -138,8 +138,7 @@ TEST(AttachLayer, IndexedListUntilNull) {
   EXPECT_EQ(found, 1);
   EXPECT_STREQ(line.colour(), "#00FFFF");
   Linie missing = readLine("", "C");
-  EXPECT_EQ(missing.attachLayerAt([&](int i) -> Layer* { return i < 2 ? list[i] : nullptr; }),
-            0);
+  EXPECT_EQ(missing.attachLayerAt([&](int i) -> Layer* { return i < 2 ? list[i] : nullptr; }), 0);
 }
 
 TEST(ValueConstructors, CopyTheLayerAtOnce) {

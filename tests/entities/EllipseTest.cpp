@@ -66,7 +66,8 @@ TEST(EllipseArcGeometry, ImageOfACircleUnderAStretchHasTheStretchedAxes) {
   EXPECT_NEAR(std::fabs(stretched.major.x), 0.0, 1e-12);
   EXPECT_NEAR(stretched.ratio, 2.0 / 3.0, 1e-12);
   EXPECT_TRUE(stretched.isFull());
-  for (double t = 0; t < 6.3; t += 0.1) EXPECT_NEAR(onCurve(stretched, stretched.pointAt(t)), 1, 1e-9);
+  for (double t = 0; t < 6.3; t += 0.1)
+    EXPECT_NEAR(onCurve(stretched, stretched.pointAt(t)), 1, 1e-9);
   // (2, 0) + centre lies on it: the circle's point (1, 0) mapped.
   EXPECT_NEAR(onCurve(stretched, {7, 7}), 1.0, 1e-12);
 }
@@ -117,8 +118,9 @@ TEST(EllipseArcGeometry, FlatteningKeepsEveryChordWithinTheTolerance) {
 TEST(EllipseFile, PartialEllipseFromItsGroups) {
   Ellipse ellipse;
   // Centre (5, 1), major axis (2, 0), ratio 0.5, the quarter from parameter 0 to pi/2.
-  ASSERT_EQ(readFrom(ellipse, "  8\n0\n 10\n5\n 20\n1\n 30\n0\n 11\n2\n 21\n0\n 31\n0\n"
-                              " 40\n0.5\n 41\n0\n 42\n1.5707963267948966\n 62\n1\n  0\n"),
+  ASSERT_EQ(readFrom(ellipse,
+                     "  8\n0\n 10\n5\n 20\n1\n 30\n0\n 11\n2\n 21\n0\n 31\n0\n"
+                     " 40\n0.5\n 41\n0\n 42\n1.5707963267948966\n 62\n1\n  0\n"),
             0);
   EXPECT_STREQ(ellipse.colour(), "#FF0000");
   expectEnds(ellipse.arc(), {7, 1}, {5, 2});
@@ -132,8 +134,9 @@ TEST(EllipseFile, DownwardNormalPutsTheMinorAxisBelow) {
   // N = (0, 0, -1): the minor axis is ratio * N x A = (0, -1); from A at parameter 0 to
   // the minor axis at pi/2 the arc runs clockwise seen from above.
   Ellipse ellipse;
-  ASSERT_EQ(readFrom(ellipse, " 10\n0\n 20\n0\n 11\n2\n 21\n0\n 40\n0.5\n 41\n0\n"
-                              " 42\n1.5707963267948966\n210\n0\n220\n0\n230\n-1\n  0\n"),
+  ASSERT_EQ(readFrom(ellipse,
+                     " 10\n0\n 20\n0\n 11\n2\n 21\n0\n 40\n0.5\n 41\n0\n"
+                     " 42\n1.5707963267948966\n210\n0\n220\n0\n230\n-1\n  0\n"),
             0);
   expectEnds(ellipse.arc(), {2, 0}, {0, -1});
   expectNear(ellipse.pointAt(0.5), 2 * std::cos(kPi / 4), -std::sin(kPi / 4));
@@ -268,7 +271,8 @@ TEST(EllipseWriting, WrittenAsAPolylineOfPointsOnTheCurve) {
     if (line != "VERTEX") continue;
     WorldPoint p;
     std::string code;
-    while (std::getline(lines, code) && code != " 10") {}
+    while (std::getline(lines, code) && code != " 10") {
+    }
     lines >> p.x;
     std::getline(lines, code);
     std::getline(lines, code);

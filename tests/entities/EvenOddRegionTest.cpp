@@ -25,7 +25,8 @@ bool covered(const std::vector<Triangle>& triangles, WorldPoint p) {
       const WorldPoint b = t[(i + 1) % 3];
       sign[i] = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
     }
-    if ((sign[0] >= 0 && sign[1] >= 0 && sign[2] >= 0) || (sign[0] <= 0 && sign[1] <= 0 && sign[2] <= 0)) {
+    if ((sign[0] >= 0 && sign[1] >= 0 && sign[2] >= 0) ||
+        (sign[0] <= 0 && sign[1] <= 0 && sign[2] <= 0)) {
       return true;
     }
   }
@@ -46,14 +47,30 @@ TEST(EvenOddRegion, AreaAndCoverFollowTheEvenOddRule) {
       {"triangle", {triangle}, 6.0, {{1, 1}}, {{3, 2}}},
       {"square with island", {square(0, 0, 10), square(3, 3, 4)}, 84.0, {{1, 1}, {8, 5}}, {{5, 5}}},
       {"island turned the other way",
-       {square(0, 0, 10), {{3, 3}, {3, 7}, {7, 7}, {7, 3}}}, 84.0, {{1, 9}}, {{4, 4}}},
-      {"island in an island", {square(0, 0, 10), square(2, 2, 6), square(4, 4, 2)}, 100.0 - 36.0 + 4.0,
-       {{1, 1}, {5, 5}}, {{3, 3}}},
-      {"overlapping squares leave their overlap empty", {square(0, 0, 4), square(2, 2, 4)}, 24.0,
-       {{1, 1}, {5, 5}}, {{3, 3}}},
-      {"bow tie crossing itself", {{{0, 0}, {2, 2}, {2, 0}, {0, 2}}}, 2.0, {{0.2, 1}, {1.8, 1}},
+       {square(0, 0, 10), {{3, 3}, {3, 7}, {7, 7}, {7, 3}}},
+       84.0,
+       {{1, 9}},
+       {{4, 4}}},
+      {"island in an island",
+       {square(0, 0, 10), square(2, 2, 6), square(4, 4, 2)},
+       100.0 - 36.0 + 4.0,
+       {{1, 1}, {5, 5}},
+       {{3, 3}}},
+      {"overlapping squares leave their overlap empty",
+       {square(0, 0, 4), square(2, 2, 4)},
+       24.0,
+       {{1, 1}, {5, 5}},
+       {{3, 3}}},
+      {"bow tie crossing itself",
+       {{{0, 0}, {2, 2}, {2, 0}, {0, 2}}},
+       2.0,
+       {{0.2, 1}, {1.8, 1}},
        {{1, 1.8}, {1, 0.2}}},
-      {"concave outline", {{{0, 0}, {6, 0}, {6, 6}, {3, 2}, {0, 6}}}, 36.0 - 12.0, {{1, 1}}, {{3, 4}}},
+      {"concave outline",
+       {{{0, 0}, {6, 0}, {6, 6}, {3, 2}, {0, 6}}},
+       36.0 - 12.0,
+       {{1, 1}},
+       {{3, 4}}},
   };
   for (const RegionCase& c : cases) {
     SCOPED_TRACE(c.name);

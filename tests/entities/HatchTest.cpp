@@ -19,8 +19,11 @@ std::string hatchText(int paths, const std::string& boundary, const std::string&
                       bool solid = true) {
   std::ostringstream out;
   out << "  8\nH\n 10\n0\n 20\n0\n 30\n0\n210\n0\n220\n0\n230\n1\n  2\n"
-      << (solid ? "SOLID" : "USER") << "\n 70\n" << (solid ? 1 : 0) << "\n 71\n0\n 91\n"
-      << paths << "\n" << boundary << " 75\n0\n 76\n1\n" << fill << " 98\n1\n 10\n1\n 20\n1\n  0\n";
+      << (solid ? "SOLID" : "USER") << "\n 70\n"
+      << (solid ? 1 : 0) << "\n 71\n0\n 91\n"
+      << paths << "\n"
+      << boundary << " 75\n0\n 76\n1\n"
+      << fill << " 98\n1\n 10\n1\n 20\n1\n  0\n";
   return out.str();
 }
 
@@ -35,7 +38,8 @@ std::string polylinePath(const std::vector<std::array<double, 3>>& vertices, int
 }
 
 std::string squarePath(double x, double y, double side, int flags = 3) {
-  return polylinePath({{x, y, 0}, {x + side, y, 0}, {x + side, y + side, 0}, {x, y + side, 0}}, flags);
+  return polylinePath({{x, y, 0}, {x + side, y, 0}, {x + side, y + side, 0}, {x, y + side, 0}},
+                      flags);
 }
 
 double filledArea(const Hatch& hatch) {
@@ -94,7 +98,8 @@ TEST(HatchReading, SolidFillAreaOfEveryBoundaryKind) {
 
 TEST(HatchReading, StyleDecidesWhichIslandsStayEmpty) {
   // Outline 10 x 10, island 6 x 6, island in the island 2 x 2.
-  const std::string paths = squarePath(0, 0, 10, 3) + squarePath(2, 2, 6, 18) + squarePath(4, 4, 2, 18);
+  const std::string paths =
+      squarePath(0, 0, 10, 3) + squarePath(2, 2, 6, 18) + squarePath(4, 4, 2, 18);
   for (const auto& [style, area] : {std::pair{0, 100.0 - 36 + 4}, {1, 100.0 - 36}, {2, 100.0}}) {
     std::string text = hatchText(3, paths, "");
     text.replace(text.find(" 75\n0\n"), 7, " 75\n" + std::to_string(style) + "\n");
@@ -108,8 +113,9 @@ TEST(HatchReading, PatternLinesComeFromTheDefinitionTheHatchCarries) {
   // ANSI31-like: 45 degrees, 1 unit apart (offset perpendicular), solid lines.
   const double c = std::sqrt(0.5);
   std::ostringstream pattern;
-  pattern << " 52\n45\n 41\n1\n 77\n0\n 78\n1\n 53\n45\n 43\n0\n 44\n0\n 45\n" << -c
-          << "\n 46\n" << c << "\n 79\n0\n";
+  pattern << " 52\n45\n 41\n1\n 77\n0\n 78\n1\n 53\n45\n 43\n0\n 44\n0\n 45\n"
+          << -c << "\n 46\n"
+          << c << "\n 79\n0\n";
   Hatch hatch;
   ASSERT_EQ(readFrom(hatch, hatchText(2, squarePath(0, 0, 10, 3) + squarePath(3, 3, 4, 18),
                                       pattern.str(), false)),
@@ -126,10 +132,11 @@ TEST(HatchReading, PatternLinesComeFromTheDefinitionTheHatchCarries) {
 
 TEST(HatchReading, TooDensePatternIsFilledAndGradientTakesItsFirstColour) {
   Hatch dense;
-  ASSERT_EQ(readFrom(dense, hatchText(1, squarePath(0, 0, 10),
-                                      " 78\n1\n 53\n0\n 43\n0\n 44\n0\n 45\n0\n 46\n0.0001\n 79\n0\n",
-                                      false)),
-            0);
+  ASSERT_EQ(
+      readFrom(dense,
+               hatchText(1, squarePath(0, 0, 10),
+                         " 78\n1\n 53\n0\n 43\n0\n 44\n0\n 45\n0\n 46\n0.0001\n 79\n0\n", false)),
+      0);
   EXPECT_NEAR(filledArea(dense), 100.0, 1e-9);
 
   Hatch gradient;
@@ -160,7 +167,9 @@ TEST(HatchWriting, SavedAsSolidTrianglesAndPatternLinesOnItsLayer) {
   EXPECT_EQ(written.rfind("SOLID\n  8\nH\n", 0), 0u) << written;
   EXPECT_EQ(written.find("HATCH"), std::string::npos);
   std::size_t solids = 0;
-  for (std::size_t at = written.find("SOLID"); at != std::string::npos; at = written.find("SOLID", at + 1)) ++solids;
+  for (std::size_t at = written.find("SOLID"); at != std::string::npos;
+       at = written.find("SOLID", at + 1))
+    ++solids;
   EXPECT_EQ(solids, hatch.triangles().size());
   // Third and fourth corners coincide: a triangle reads alike in any corner order.
   EXPECT_NE(written.find(" 12\n10.0000\n 22\n10.0000\n 32\n0.0000\n 13\n10.0000\n 23\n10.0000\n"),

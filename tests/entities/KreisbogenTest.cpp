@@ -124,7 +124,7 @@ TEST(KreisbogenBulge, HalfCirclesOfBothSigns) {
 // included angle and bulges to the right of the chord for a positive bulge.
 TEST(KreisbogenBulge, AllDirectionsAndSigns) {
   const double directions[][2] = {{2, 1}, {-2, 1}, {-2, -1}, {2, -1}, {3, 0},
-                                  {0, 3}, {-3, 0}, {0, -3}, {1, 1}, {-1, -1}};
+                                  {0, 3}, {-3, 0}, {0, -3},  {1, 1},  {-1, -1}};
   for (const auto& d : directions) {
     for (double bulge : {0.25, 0.5, 1.0, 2.0, -0.25, -0.5, -1.0, -2.0}) {
       const Punkt p1(10, 20);

@@ -206,8 +206,8 @@ TEST(LinieDevice, FittedAndFlipped) {
 
 TEST(LinieFile, ReadsCoordinatesAndWritesThemBack) {
   Linie line;
-  ASSERT_EQ(readFrom(line, "  5\n2A\n  8\n0\n 10\n0\n 20\n0\n 30\n0\n 11\n10\n 21\n5\n 31\n0\n  0\n"),
-            0);
+  ASSERT_EQ(
+      readFrom(line, "  5\n2A\n  8\n0\n 10\n0\n 20\n0\n 30\n0\n 11\n10\n 21\n5\n 31\n0\n  0\n"), 0);
   EXPECT_EQ(written(line),
             "LINE\n  8\n0\n 10\n0.0000\n 20\n0.0000\n 30\n0.0000\n 11\n10.0000\n 21\n5.0000\n"
             " 31\n0.0000\n  0\n");

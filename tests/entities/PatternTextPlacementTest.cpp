@@ -50,15 +50,27 @@ TEST(PatternTextPlacement, OffsetsAndRotationFollowTheLine) {
   // On the device y grows downwards: a line going up the screen runs at 90 degrees, and
   // the left of a line to the right is up (smaller y).
   const Case cases[] = {
-      {"to the right, moved along and to the left", {{0, 50}, {100, 50}}, textAt(20, 3, 4),
-       {23, 46}, 0.0},
+      {"to the right, moved along and to the left",
+       {{0, 50}, {100, 50}},
+       textAt(20, 3, 4),
+       {23, 46},
+       0.0},
       {"up the screen", {{10, 100}, {10, 0}}, textAt(20, 3, 4), {6, 77}, 90.0},
-      {"to the left, turned by 30 degrees", {{100, 50}, {0, 50}}, textAt(20, 0, 0, 30),
-       {80, 50}, 210.0},
-      {"absolute rotation ignores the line", {{10, 100}, {10, 0}}, textAt(20, 0, 0, 30, true),
-       {10, 80}, 30.0},
-      {"round a corner: on the second leg", {{0, 0}, {10, 0}, {10, 100}}, textAt(25),
-       {10, 15}, -90.0},
+      {"to the left, turned by 30 degrees",
+       {{100, 50}, {0, 50}},
+       textAt(20, 0, 0, 30),
+       {80, 50},
+       210.0},
+      {"absolute rotation ignores the line",
+       {{10, 100}, {10, 0}},
+       textAt(20, 0, 0, 30, true),
+       {10, 80},
+       30.0},
+      {"round a corner: on the second leg",
+       {{0, 0}, {10, 0}, {10, 100}},
+       textAt(25),
+       {10, 15},
+       -90.0},
   };
   for (const Case& c : cases) {
     const std::vector<PatternText> texts{c.text};

@@ -46,8 +46,7 @@ TEST(PunktFile, WritesNeitherColourNorBulge) {
   ASSERT_EQ(readFrom(point, "  8\nL\n 10\n1\n 20\n2\n 30\n3\n 42\n1\n  0\n"), 0);
   point.assignLayer(&blue);
   point.setColour("#FF0000");
-  EXPECT_EQ(written(point),
-            "POINT\n  8\nL\n 10\n1.0000\n 20\n2.0000\n 30\n3.0000\n  0\n");
+  EXPECT_EQ(written(point), "POINT\n  8\nL\n 10\n1.0000\n 20\n2.0000\n 30\n3.0000\n  0\n");
 }
 
 TEST(PunktFile, EndOfFile) {

@@ -17,9 +17,8 @@ TEST(QuarterTurns, WholeQuarterTurnsGiveExactValuesInEitherDirection) {
     double sin;
   };
   const Case cases[] = {
-      {0, 1, 0},     {90, 0, 1},     {180, -1, 0},  {270, 0, -1},   {360, 1, 0},
-      {-90, 0, -1},  {-180, -1, 0},  {-270, 0, 1},  {450, 0, 1},    {-720, 1, 0},
-      {-0.0, 1, 0},  {90000090, 0, 1},
+      {0, 1, 0},     {90, 0, 1},   {180, -1, 0}, {270, 0, -1}, {360, 1, 0},  {-90, 0, -1},
+      {-180, -1, 0}, {-270, 0, 1}, {450, 0, 1},  {-720, 1, 0}, {-0.0, 1, 0}, {90000090, 0, 1},
   };
   for (const Case& c : cases) {
     const CosSin turn = cosSinOfDegrees(c.degrees);

@@ -35,17 +35,15 @@ TEST(SolidDraw, FillsTheZigzagCornersAsAQuadAndRestoresWhite) {
   DXFGeometrie::resetPenCache();
   solid.draw(area, 1, 0, 0, 0);
   EXPECT_EQ(area.log.lines(),
-            (std::vector<std::string>{"set_drawing_foreground #FF0000",
-                                      "set_drawing_background #FF0000",
-                                      "wc_fill_polygon 0 0 10 0 10 10 0 10 0 0",
-                                      "set_drawing_background #FFFFFF"}));
+            (std::vector<std::string>{
+                "set_drawing_foreground #FF0000", "set_drawing_background #FF0000",
+                "wc_fill_polygon 0 0 10 0 10 10 0 10 0 0", "set_drawing_background #FFFFFF"}));
 }
 
 TEST(SolidDraw, CornersAroundTheOutlineInFileOrderFillABowTie) {
   RecordingDrawingArea area;
   square(0, 0, 10, 0, 10, 10, 0, 10).draw(area, 1, 0, 0, 0);
-  EXPECT_EQ(area.log.named("wc_fill_polygon")[0].str(),
-            "wc_fill_polygon 0 0 10 0 0 10 10 10 0 0");
+  EXPECT_EQ(area.log.named("wc_fill_polygon")[0].str(), "wc_fill_polygon 0 0 10 0 0 10 10 10 0 0");
 }
 
 TEST(SolidFile, WithoutFourthCornerATriangle) {
@@ -53,8 +51,7 @@ TEST(SolidFile, WithoutFourthCornerATriangle) {
   ASSERT_EQ(readFrom(solid, " 10\n0\n 20\n0\n 11\n10\n 21\n0\n 12\n0\n 22\n10\n  0\n"), 0);
   RecordingDrawingArea area;
   solid.draw(area, 1, 0, 0, 0);
-  EXPECT_EQ(area.log.named("wc_fill_polygon")[0].str(),
-            "wc_fill_polygon 0 0 10 0 0 10 0 10 0 0");
+  EXPECT_EQ(area.log.named("wc_fill_polygon")[0].str(), "wc_fill_polygon 0 0 10 0 0 10 0 10 0 0");
 }
 
 TEST(SolidDraw, PlacedLikeALineOfTheSameInsert) {
@@ -92,11 +89,10 @@ TEST(SolidDevice, OpaquePolygonThenHollowAgain) {
   dc.height = 100;
   DXFGeometrie::resetPenCache();
   square(0, 0, 10, 0, 10, 10, 0, 10).drawOnDevice(dc, 1, 0, 0, 10, 10, 0, 0, 0);
-  EXPECT_EQ(dc.log().lines(),
-            (std::vector<std::string>{"set_line_style 0", "set_foreground_color BYLAYER",
-                                      "set_background_color BYLAYER", "set_background_mode 2",
-                                      "polygon 0 100 100 100 0 0 100 0 0 100",
-                                      "set_fill_style 7"}));
+  EXPECT_EQ(dc.log().lines(), (std::vector<std::string>{
+                                  "set_line_style 0", "set_foreground_color BYLAYER",
+                                  "set_background_color BYLAYER", "set_background_mode 2",
+                                  "polygon 0 100 100 100 0 0 100 0 0 100", "set_fill_style 7"}));
 }
 
 TEST(SolidFile, DownwardExtrusionMirrorsX) {

@@ -28,7 +28,8 @@ std::string quarterCircleText(double r) {
   const std::string w = number(std::sqrt(0.5));
   const std::string rs = number(r);
   return "  8\nC\n 70\n12\n 71\n2\n 72\n6\n 73\n3\n 40\n0\n 40\n0\n 40\n0\n 40\n1\n 40\n1\n 40\n1\n"
-         " 10\n" + rs + "\n 20\n0\n 30\n0\n 41\n1\n 10\n" + rs + "\n 20\n" + rs + "\n 30\n0\n 41\n" + w +
+         " 10\n" +
+         rs + "\n 20\n0\n 30\n0\n 41\n1\n 10\n" + rs + "\n 20\n" + rs + "\n 30\n0\n 41\n" + w +
          "\n 10\n0\n 20\n" + rs + "\n 30\n0\n 41\n1\n  0\n";
 }
 
@@ -57,8 +58,9 @@ TEST(SplineReading, RationalSplineIsAQuarterCircle) {
 
 TEST(SplineReading, FitPointsWithoutControlPointsGiveTheCurveThroughThem) {
   Spline spline;
-  ASSERT_EQ(readFrom(spline, "  8\n0\n 70\n8\n 71\n3\n 74\n3\n 11\n0\n 21\n0\n 31\n0\n 11\n5\n 21\n5\n"
-                             " 31\n0\n 11\n10\n 21\n0\n 31\n0\n  0\n"),
+  ASSERT_EQ(readFrom(spline,
+                     "  8\n0\n 70\n8\n 71\n3\n 74\n3\n 11\n0\n 21\n0\n 31\n0\n 11\n5\n 21\n5\n"
+                     " 31\n0\n 11\n10\n 21\n0\n 31\n0\n  0\n"),
             0);
   ASSERT_TRUE(spline.curve());
   const auto points = spline.savedPoints();
@@ -152,7 +154,8 @@ TEST(SplineSaving, SmallCurveKeepsItsSavedVerticesFarEnoughApartToReadBack) {
   EXPECT_NEAR(vertices.front().x, 0.05, 1e-9);
   EXPECT_NEAR(vertices.back().y, 0.05, 1e-9);
   for (std::size_t i = 1; i < vertices.size(); ++i) {
-    EXPECT_GE(std::hypot(vertices[i].x - vertices[i - 1].x, vertices[i].y - vertices[i - 1].y), 0.01);
+    EXPECT_GE(std::hypot(vertices[i].x - vertices[i - 1].x, vertices[i].y - vertices[i - 1].y),
+              0.01);
   }
 }
 

@@ -71,9 +71,9 @@ INSTANTIATE_TEST_SUITE_P(Files, CorpusReplay, testing::ValuesIn(corpusFiles()),
 TEST(CorpusReplay, EveryTargetHasCorpusFiles) {
   const std::vector<CorpusFile> files = corpusFiles();
   for (const Target& target : kTargets) {
-    EXPECT_TRUE(std::any_of(files.begin(), files.end(),
-                            [&](const CorpusFile& file) { return file.target == &target; }))
-        << target.folder;
+    EXPECT_TRUE(std::any_of(files.begin(), files.end(), [&](const CorpusFile& file) {
+      return file.target == &target;
+    })) << target.folder;
   }
 }
 

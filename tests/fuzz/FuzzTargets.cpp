@@ -64,16 +64,16 @@ struct Counts {
 };
 
 Counts countsOf(const DXF_Zeichnung& d) {
-  return {d.entities().count(), d.polylines().count(), d.inserts().count(),
-          d.dimensions().count(), d.blocks().count(), d.layers().count(),
-          d.linetypes().count()};
+  return {d.entities().count(), d.polylines().count(), d.inserts().count(),  d.dimensions().count(),
+          d.blocks().count(),   d.layers().count(),    d.linetypes().count()};
 }
 
 std::string describe(const Counts& c) {
   char text[160];
-  std::snprintf(text, sizeof text, "%d entities, %d polylines, %d inserts, %d dimensions, "
-                "%d blocks, %d layers, %d linetypes", c.entities, c.polylines, c.inserts,
-                c.dimensions, c.blocks, c.layers, c.linetypes);
+  std::snprintf(text, sizeof text,
+                "%d entities, %d polylines, %d inserts, %d dimensions, "
+                "%d blocks, %d layers, %d linetypes",
+                c.entities, c.polylines, c.inserts, c.dimensions, c.blocks, c.layers, c.linetypes);
   return text;
 }
 

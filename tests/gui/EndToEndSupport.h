@@ -92,7 +92,8 @@ inline const char* const kSettings =
     "[General]\n"
     "GwLanguage=1\n"
     "WorkPath=.\n"
-    "BmpPath=" DXFV_RESOURCES "\n"
+    "BmpPath=" DXFV_RESOURCES
+    "\n"
     "Logo=dxflogo.svg\n";
 
 // The numbers after "prefix" on the report line that starts with it.

@@ -16,8 +16,8 @@ using testsupport::contains;
 using testsupport::kSettings;
 using testsupport::numbersAfter;
 using testsupport::readFile;
-using testsupport::runViewer;
 using testsupport::RunResult;
+using testsupport::runViewer;
 using testsupport::TempDir;
 using testsupport::writeFile;
 
@@ -38,13 +38,15 @@ TEST_F(EndToEnd, MainWindowStartsWithoutDrawingControlsAndStoresItsGeometryOnClo
   EXPECT_TRUE(contains(run.report, "help tooltip Info\n"));
   EXPECT_TRUE(contains(run.report, "info shown\n"));
   EXPECT_TRUE(contains(run.report, "closing\n"));
-  EXPECT_TRUE(std::filesystem::file_size(std::filesystem::path(DXFV_ARTIFACTS) / "main_window.png") > 0);
+  EXPECT_TRUE(
+      std::filesystem::file_size(std::filesystem::path(DXFV_ARTIFACTS) / "main_window.png") > 0);
 
   // The frame callbacks stored what the window had when it closed.
   int width = 0;
   int height = 0;
   ASSERT_EQ(std::sscanf(run.report.substr(run.report.find("content ")).c_str(), "content %d %d",
-                        &width, &height), 2);
+                        &width, &height),
+            2);
   const std::string settings = readFile(folder.file("orvel.ini"));
   EXPECT_TRUE(contains(settings, "PosX=123\n")) << settings;
   EXPECT_TRUE(contains(settings, "PosY=77\n")) << settings;
@@ -69,8 +71,8 @@ TEST_F(EndToEnd, StartWithoutSettingsFileShowsIniErrorAndLeavesAnEmptySettingsFi
 
 // The counts of what a drawing holds, list by list.
 std::vector<int> counts(const DXF_Zeichnung& drawing) {
-  return {drawing.entities().count(), drawing.polylines().count(), drawing.inserts().count(),
-          drawing.dimensions().count(), drawing.blocks().count(), drawing.layers().count()};
+  return {drawing.entities().count(),   drawing.polylines().count(), drawing.inserts().count(),
+          drawing.dimensions().count(), drawing.blocks().count(),    drawing.layers().count()};
 }
 
 TEST_F(EndToEnd, OpensZoomsMeasuresSavesAndReopensACatalogueDrawing) {
@@ -80,8 +82,8 @@ TEST_F(EndToEnd, OpensZoomsMeasuresSavesAndReopensACatalogueDrawing) {
       testsupport::dataPath("samples/respiraworks/driver_mounting_plate.dxf").string();
   const std::string saved = folder.file("plate copy.dxf").string();
 
-  const RunResult run = runViewer(folder.path(), {},
-                                  {{"DXFV_TestOpen", drawing}, {"DXFV_TestSaveAs", saved}});
+  const RunResult run =
+      runViewer(folder.path(), {}, {{"DXFV_TestOpen", drawing}, {"DXFV_TestSaveAs", saved}});
 
   ASSERT_TRUE(run.exited) << run.report;
   EXPECT_EQ(run.code, 0);
@@ -162,9 +164,9 @@ TEST_F(PrintDialog, PrintToFileThroughTheDialogWritesTheSheetAsPdf) {
   writeFile(folder.file("orvel.ini"), kSettings);
   const std::string pdf = folder.file("sheet.pdf").string();
 
-  const RunResult run =
-      runViewer(folder.path(), {},
-                {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf}, {"ASAN_OPTIONS", kAsanOptions}});
+  const RunResult run = runViewer(
+      folder.path(), {},
+      {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf}, {"ASAN_OPTIONS", kAsanOptions}});
 
   ASSERT_TRUE(run.exited) << run.report;
   EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
@@ -191,8 +193,10 @@ TEST_F(PrintDialog, CancelPrintsNothing) {
   const std::string pdf = folder.file("sheet.pdf").string();
 
   const RunResult run = runViewer(folder.path(), {},
-                                  {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf},
-                                   {"DXFV_TestPrintCancel", "1"}, {"ASAN_OPTIONS", kAsanOptions}});
+                                  {{"DXFV_TestOpen", drawing},
+                                   {"DXFV_TestPrint", pdf},
+                                   {"DXFV_TestPrintCancel", "1"},
+                                   {"ASAN_OPTIONS", kAsanOptions}});
 
   ASSERT_TRUE(run.exited) << run.report;
   EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;

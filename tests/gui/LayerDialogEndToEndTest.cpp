@@ -12,8 +12,8 @@ namespace {
 using testsupport::contains;
 using testsupport::numbersAfter;
 using testsupport::readFile;
-using testsupport::runViewer;
 using testsupport::RunResult;
+using testsupport::runViewer;
 using testsupport::TempDir;
 
 using LayerDialogEndToEnd = testsupport::EndToEndTest;
@@ -40,14 +40,12 @@ TEST_F(LayerDialogEndToEnd, EditedLooksShowAtOnceAreStoredAndComeBackOnTheNextSt
   EXPECT_TRUE(contains(edit.report, "closing\n")) << edit.report;
 
   // The dialog lists the layers in use with their looks, and shows the edits in its rows.
-  for (const char* row : {"row first topography|132|Continuous|yes\n",
-                          "row first nivel|30|Continuous|yes\n",
-                          "row first wall high|5 blue|Continuous|yes\n",
-                          "row first projection|134|DASHED|yes\n",
-                          "row edited topography|1 red|Continuous|yes\n",
-                          "row edited nivel|30|Continuous|no\n",
-                          "row edited Wand hoch|5 blue|Continuous|yes\n",
-                          "row again topography|132|Continuous|yes\n"}) {
+  for (const char* row :
+       {"row first topography|132|Continuous|yes\n", "row first nivel|30|Continuous|yes\n",
+        "row first wall high|5 blue|Continuous|yes\n", "row first projection|134|DASHED|yes\n",
+        "row edited topography|1 red|Continuous|yes\n", "row edited nivel|30|Continuous|no\n",
+        "row edited Wand hoch|5 blue|Continuous|yes\n",
+        "row again topography|132|Continuous|yes\n"}) {
     EXPECT_TRUE(contains(edit.report, row)) << row << edit.report;
   }
   // Return in the name field keeps the dialog; Escape cancels: picture and file unchanged.
@@ -71,11 +69,11 @@ TEST_F(LayerDialogEndToEnd, EditedLooksShowAtOnceAreStoredAndComeBackOnTheNextSt
 
   // Three keys per listed layer, under the names as read; "~" marks the hidden one.
   const std::string settings = readFile(folder.file("orvel.ini"));
-  for (const char* entry : {"Layer_topography=topography\n", "Ltype_topography=Continuous\n",
-                            "Color_topography=1\n", "Layer_nivel=nivel\n", "Color_nivel=30~\n",
-                            "Layer_wall%20high=Wand%20hoch\n", "Ltype_wall%20high=Continuous\n",
-                            "Color_wall%20high=5\n", "Layer_projection=projection\n",
-                            "Ltype_projection=DASHED\n", "Color_projection=134\n"}) {
+  for (const char* entry :
+       {"Layer_topography=topography\n", "Ltype_topography=Continuous\n", "Color_topography=1\n",
+        "Layer_nivel=nivel\n", "Color_nivel=30~\n", "Layer_wall%20high=Wand%20hoch\n",
+        "Ltype_wall%20high=Continuous\n", "Color_wall%20high=5\n", "Layer_projection=projection\n",
+        "Ltype_projection=DASHED\n", "Color_projection=134\n"}) {
     EXPECT_TRUE(contains(settings, entry)) << entry << settings;
   }
 

@@ -11,8 +11,8 @@ namespace {
 
 using testsupport::contains;
 using testsupport::kSettings;
-using testsupport::runViewer;
 using testsupport::RunResult;
+using testsupport::runViewer;
 using testsupport::TempDir;
 using testsupport::writeFile;
 
@@ -26,7 +26,10 @@ void writeLargeDrawing(const std::filesystem::path& path, int count) {
   for (int i = 0; i < count; ++i) {
     const int x = (i % side) * 10;
     const int y = (i / side) * 10;
-    out << "  0\nLINE\n  8\n0\n 10\n" << x << "\n 20\n" << y << "\n 11\n" << x + 7 << "\n 21\n"
+    out << "  0\nLINE\n  8\n0\n 10\n"
+        << x << "\n 20\n"
+        << y << "\n 11\n"
+        << x + 7 << "\n 21\n"
         << y + 5 << "\n";
   }
   out << "  0\nENDSEC\n  0\nEOF\n";
@@ -38,8 +41,8 @@ TEST_F(LoadingEndToEnd, WindowAnswersAKeyPressWhileAMillionEntitiesLoad) {
   const std::string drawing = folder.file("million.dxf").string();
   writeLargeDrawing(drawing, 1000000);
 
-  const RunResult run = runViewer(folder.path(), {}, {{"DXFV_TestLoadKey", drawing}},
-                                  std::chrono::seconds(300));
+  const RunResult run =
+      runViewer(folder.path(), {}, {{"DXFV_TestLoadKey", drawing}}, std::chrono::seconds(300));
 
   ASSERT_TRUE(run.exited) << run.report;
   EXPECT_EQ(run.code, 0);

@@ -11,11 +11,11 @@ namespace testsupport {
 
 // Writes <cgw>texts<interface>body</interface></cgw> into folder and makes gw_def_mgr use
 // it with handlers; returns what use() returned.
-inline bool useResource(const TempDir& folder, const std::string& body,
-                        const GwFuncDesc* handlers, const std::string& texts = {}) {
+inline bool useResource(const TempDir& folder, const std::string& body, const GwFuncDesc* handlers,
+                        const std::string& texts = {}) {
   const auto path = folder.file("test.cgw");
-  writeFile(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<cgw>\n" + texts +
-                      "<interface>\n" + body + "</interface>\n</cgw>\n");
+  writeFile(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<cgw>\n" + texts + "<interface>\n" +
+                      body + "</interface>\n</cgw>\n");
   const bool used = gw_def_mgr.use(path.c_str());
   if (handlers) gw_def_mgr.use_func_desc(handlers);
   return used;

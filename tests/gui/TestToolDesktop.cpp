@@ -27,7 +27,16 @@ using testtool::screenshot;
 namespace {
 
 enum class Step {
-  FindWindow, First, Second, Drop, Dropped, Pointer, PointerPicture, Close, Recent, Done
+  FindWindow,
+  First,
+  Second,
+  Drop,
+  Dropped,
+  Pointer,
+  PointerPicture,
+  Close,
+  Recent,
+  Done
 };
 Step step = Step::FindWindow;
 int ticks = 0;
@@ -211,8 +220,8 @@ void checkPointer(GtkWidget* main) {
                       std::fabs(y - expectedY) <= 1.5 * unitsY + 0.05;
     char line[200];
     std::snprintf(line, sizeof line, "%s %s at %d %d: \"%s\", drawn there %.1f %.1f",
-                  near ? "pointer ok" : "FAIL pointer", share < 0.3 ? "quarter" : "middle", px,
-                  py, shown.c_str(), expectedX, expectedY);
+                  near ? "pointer ok" : "FAIL pointer", share < 0.3 ? "quarter" : "middle", px, py,
+                  shown.c_str(), expectedX, expectedY);
     report(line);
   }
 }
@@ -243,9 +252,7 @@ gboolean desktopTick(gpointer) {
   if (!main) return start.source;
   const bool recent = std::string(std::getenv("DXFV_TestDesktop")) == "recent";
   switch (step) {
-    case Step::FindWindow:
-      next(recent ? Step::Recent : Step::First);
-      break;
+    case Step::FindWindow: next(recent ? Step::Recent : Step::First); break;
     case Step::First: {
       const char* first = std::getenv("DXFV_TestFirst");
       waitForFile(main, first, "first", Step::Second);
@@ -286,8 +293,7 @@ gboolean desktopTick(gpointer) {
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       return G_SOURCE_REMOVE;
-    case Step::Done:
-      return G_SOURCE_REMOVE;
+    case Step::Done: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

@@ -18,8 +18,19 @@ using testtool::screenshot;
 namespace {
 
 enum class Step {
-  FindWindow, Open, Opened, ZoomIn, ZoomedIn, Rectangle, Back, Measure, Measured,
-  SaveAs, Reopen, Close, Done
+  FindWindow,
+  Open,
+  Opened,
+  ZoomIn,
+  ZoomedIn,
+  Rectangle,
+  Back,
+  Measure,
+  Measured,
+  SaveAs,
+  Reopen,
+  Close,
+  Done
 };
 Step step = Step::FindWindow;
 int ticks = 0;
@@ -184,8 +195,7 @@ gboolean drawingTick(gpointer) {
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       return G_SOURCE_REMOVE;
-    case Step::Done:
-      return G_SOURCE_REMOVE;
+    case Step::Done: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

@@ -25,8 +25,19 @@ using testtool::screenshot;
 namespace {
 
 enum class Step {
-  FindWindow, Open, Opened, CancelDialog, CancelEdited, CancelReturned, Cancelled,
-  OkDialog, OkEdited, OkSettled, Applied, Close, Done
+  FindWindow,
+  Open,
+  Opened,
+  CancelDialog,
+  CancelEdited,
+  CancelReturned,
+  Cancelled,
+  OkDialog,
+  OkEdited,
+  OkSettled,
+  Applied,
+  Close,
+  Done
 };
 Step step = Step::FindWindow;
 int ticks = 0;
@@ -291,21 +302,18 @@ gboolean layerTick(gpointer) {
       // The picture of the new looks is painted off the GUI thread once the dialog is gone.
       if (!dialog) next(Step::OkSettled);
       break;
-    case Step::OkSettled:
-      {
-        GdkPixbuf* now = areaPicture(main);
-        if (now) {
-          reportTones(now, "applied");
-          reportChanges(now);
-          g_object_unref(now);
-        }
+    case Step::OkSettled: {
+      GdkPixbuf* now = areaPicture(main);
+      if (now) {
+        reportTones(now, "applied");
+        reportChanges(now);
+        g_object_unref(now);
       }
+    }
       screenshot(main, "layers_applied.png");
       next(Step::Applied);
       break;
-    case Step::Applied:
-      next(Step::Close);
-      break;
+    case Step::Applied: next(Step::Close); break;
     case Step::Close:
       report("closing");
       if (opened) g_object_unref(opened);
@@ -313,8 +321,7 @@ gboolean layerTick(gpointer) {
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       return G_SOURCE_REMOVE;
-    case Step::Done:
-      return G_SOURCE_REMOVE;
+    case Step::Done: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

@@ -123,8 +123,7 @@ gboolean loadingTick(gpointer) {
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       break;
-    case Step::Done:
-      return G_SOURCE_REMOVE;
+    case Step::Done: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

@@ -38,14 +38,14 @@ using testtool::screenshot;
 using testtool::visibleWindow;
 
 // Controls that need a drawing: hidden while none is shown.
-const char* const kHidden[] = {"SB_vert", "SB_hori", "PB_left",  "PB_right",  "PB_top",
-                               "PB_bottom", "PB_back", "PB_front", "PB_all",    "PB_cut",
-                               "PB_acad", "PB_Layer", "PB_mass",  "PB_zoom",   "PB_info",
-                               "MI_zoom", "MI_ACAD",  "DA_zoom",  "PB_Position", "PB_Zurueck",
+const char* const kHidden[] = {"SB_vert",    "SB_hori",  "PB_left",  "PB_right",    "PB_top",
+                               "PB_bottom",  "PB_back",  "PB_front", "PB_all",      "PB_cut",
+                               "PB_acad",    "PB_Layer", "PB_mass",  "PB_zoom",     "PB_info",
+                               "MI_zoom",    "MI_ACAD",  "DA_zoom",  "PB_Position", "PB_Zurueck",
                                "MI_Ansicht", "MI_?"};
 // Controls a start without a drawing shows.
-const char* const kShown[] = {"MB_Menubar", "PB_open", "PB_hilfe", "DA_draw", "EB_status",
-                              "EB_text", "C_cont"};
+const char* const kShown[] = {"MB_Menubar", "PB_open", "PB_hilfe", "DA_draw",
+                              "EB_status",  "EB_text", "C_cont"};
 
 enum class Step { FindWindow, Settle, Check, OpenInfo, CloseInfo, Move, Close, Done };
 Step step = Step::FindWindow;
@@ -54,7 +54,8 @@ int ticks = 0;
 void checkMainWindow(GtkWidget* window) {
   for (const char* name : kHidden) {
     GtkWidget* widget = findByName(window, name);
-    report(std::string(widget && !gtk_widget_get_visible(widget) ? "hidden " : "FAIL hidden ") + name);
+    report(std::string(widget && !gtk_widget_get_visible(widget) ? "hidden " : "FAIL hidden ") +
+           name);
   }
   for (const char* name : kShown) {
     GtkWidget* widget = findByName(window, name);
@@ -141,8 +142,7 @@ gboolean tick(gpointer) {
       gtk_window_close(GTK_WINDOW(main));
       step = Step::Done;
       return G_SOURCE_REMOVE;
-    case Step::Done:
-      return G_SOURCE_REMOVE;
+    case Step::Done: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

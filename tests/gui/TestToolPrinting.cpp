@@ -112,8 +112,7 @@ gboolean printingTick(gpointer) {
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       return G_SOURCE_REMOVE;
-    default:
-      return G_SOURCE_REMOVE;
+    default: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

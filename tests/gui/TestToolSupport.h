@@ -82,7 +82,8 @@ inline void screenshot(GtkWidget* window, const char* file) {
   const std::string path = std::string(folder) + "/" + file;
   report(std::string(gdk_pixbuf_save(picture, path.c_str(), "png", nullptr, nullptr)
                          ? "screenshot "
-                         : "FAIL screenshot ") + file);
+                         : "FAIL screenshot ") +
+         file);
   g_object_unref(picture);
 }
 

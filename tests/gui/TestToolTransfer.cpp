@@ -31,15 +31,15 @@ std::vector<Transfer> plan() {
   return transfers;
 }
 
-const char* const kVersionToggles[] = {
-    "TB_ACAD12",     "TB_ACAD13",     "TB_ACAD14",       "TB_ACAD_2000",
-    "TB_ACAD_2002",  "TB_ACAD_LT",    "TB_ACAD_LT_2",    "TB_ACAD_LT_95",
-    "TB_ACAD_LT_97", "TB_ACAD_LT_2000", "TB_ACAD_LT_2002"};
+const char* const kVersionToggles[] = {"TB_ACAD12",       "TB_ACAD13",      "TB_ACAD14",
+                                       "TB_ACAD_2000",    "TB_ACAD_2002",   "TB_ACAD_LT",
+                                       "TB_ACAD_LT_2",    "TB_ACAD_LT_95",  "TB_ACAD_LT_97",
+                                       "TB_ACAD_LT_2000", "TB_ACAD_LT_2002"};
 
 enum class Step { FindWindow, Open, Opened, OpenDialog, Fill, Inserted, Cancel, Zoom, Close, Done };
 Step step = Step::FindWindow;
 int ticks = 0;
-std::size_t transfer = 0;   // index into the plan
+std::size_t transfer = 0;  // index into the plan
 int messagesSinceInsert = 0;
 gint64 insertedAt = 0;
 
@@ -96,8 +96,8 @@ int sensitive(GtkWidget* dialog, const char* name) {
 }
 
 void reportSensitivity(GtkWidget* dialog, const char* when) {
-  report(std::string("sensitive ") + when + " point=" +
-         std::to_string(sensitive(dialog, "C_DDE_Koordinaten")) +
+  report(std::string("sensitive ") + when +
+         " point=" + std::to_string(sensitive(dialog, "C_DDE_Koordinaten")) +
          " angle=" + std::to_string(sensitive(dialog, "C_DDE_Winkel")));
 }
 
@@ -149,7 +149,8 @@ void fillAndInsert(GtkWidget* dialog, const Transfer& planned) {
 }  // namespace
 
 gboolean transferTick(gpointer) {
-  const testtool::TickStart start = testtool::startTick(ticks, step == Step::FindWindow, answerMessage);
+  const testtool::TickStart start =
+      testtool::startTick(ticks, step == Step::FindWindow, answerMessage);
   if (!start.main) return start.source;
   GtkWidget* main = start.main;
   GtkWidget* dialog = testtool::visibleWindow("AutoCAD_Dialog");
@@ -232,8 +233,7 @@ gboolean transferTick(gpointer) {
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       return G_SOURCE_REMOVE;
-    case Step::Done:
-      return G_SOURCE_REMOVE;
+    case Step::Done: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

@@ -27,8 +27,8 @@ struct ViewColour {
   int r, g, b;
 };
 constexpr ViewColour kColours[] = {
-    {"green", 0x14, 0x9E, 0x0A},  {"magenta", 0xFF, 0x00, 0xFF}, {"cyan", 0x00, 0xFF, 0xFF},
-    {"red", 0xFF, 0x00, 0x00},    {"blue", 0x00, 0x00, 0xFF},    {"orange", 0xFF, 0xBE, 0x00},
+    {"green", 0x14, 0x9E, 0x0A}, {"magenta", 0xFF, 0x00, 0xFF}, {"cyan", 0x00, 0xFF, 0xFF},
+    {"red", 0xFF, 0x00, 0x00},   {"blue", 0x00, 0x00, 0xFF},    {"orange", 0xFF, 0xBE, 0x00},
 };
 constexpr int kColourCount = sizeof kColours / sizeof kColours[0];
 // Lines are smoothed towards the white ground at their edges: a pixel counts as drawn in
@@ -40,8 +40,8 @@ constexpr double kCoverage = 0.3;
 bool drawnIn(const guchar* p, const ViewColour& colour) {
   const double d[] = {colour.r - 255.0, colour.g - 255.0, colour.b - 255.0};
   const double q[] = {p[0] - 255.0, p[1] - 255.0, p[2] - 255.0};
-  const double share = (q[0] * d[0] + q[1] * d[1] + q[2] * d[2]) /
-                       (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+  const double share =
+      (q[0] * d[0] + q[1] * d[1] + q[2] * d[2]) / (d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
   if (share < kCoverage) return false;
   double off = 0.0;
   for (int i = 0; i < 3; ++i) off += (q[i] - share * d[i]) * (q[i] - share * d[i]);
@@ -57,9 +57,8 @@ struct Picture {
   const char* label;
   const char* nextButton;
 };
-constexpr Picture kPictures[] = {{"front", "PB_left"}, {"left", "PB_top"},
-                                 {"top", "PB_back"},   {"back", "PB_front"},
-                                 {"again", "PB_all"},  {"all", nullptr}};
+constexpr Picture kPictures[] = {{"front", "PB_left"}, {"left", "PB_top"},  {"top", "PB_back"},
+                                 {"back", "PB_front"}, {"again", "PB_all"}, {"all", nullptr}};
 std::size_t picture = 0;
 // Checksums of the picture last reported and of the one seen at the tick before.
 unsigned long reported = 0;
@@ -144,8 +143,8 @@ int visible(GtkWidget* main, const char* name) {
 // tick, then presses the button that leads to the picture after it.
 void takePicture(GtkWidget* main) {
   const unsigned long now = checksumOf(main);
-  const bool settled = now != 0 && now != reported && now == seenBefore &&
-                       !testtool::picturePending(main);
+  const bool settled =
+      now != 0 && now != reported && now == seenBefore && !testtool::picturePending(main);
   seenBefore = now;
   if (!settled && ticks < kPatience) return;
   const Picture& taken = kPictures[picture];
@@ -194,16 +193,13 @@ gboolean viewsTick(gpointer) {
       click(main, "PB_front");
       next(Step::Pictures);
       break;
-    case Step::Pictures:
-      takePicture(main);
-      break;
+    case Step::Pictures: takePicture(main); break;
     case Step::Close:
       report("closing");
       gtk_window_close(GTK_WINDOW(main));
       next(Step::Done);
       return G_SOURCE_REMOVE;
-    case Step::Done:
-      return G_SOURCE_REMOVE;
+    case Step::Done: return G_SOURCE_REMOVE;
   }
   return G_SOURCE_CONTINUE;
 }

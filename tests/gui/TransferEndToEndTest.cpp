@@ -17,8 +17,8 @@
 
 namespace {
 
-using testsupport::TempDir;
 using testsupport::contains;
+using testsupport::TempDir;
 
 int occurrences(const std::string& text, const std::string& part) {
   int count = 0;
@@ -45,8 +45,8 @@ std::string zoomWords(const DXF_Zeichnung& drawing) {
 }
 
 std::vector<int> counts(const DXF_Zeichnung& drawing) {
-  return {drawing.entities().count(), drawing.polylines().count(), drawing.inserts().count(),
-          drawing.dimensions().count(), drawing.blocks().count(), drawing.layers().count()};
+  return {drawing.entities().count(),   drawing.polylines().count(), drawing.inserts().count(),
+          drawing.dimensions().count(), drawing.blocks().count(),    drawing.layers().count()};
 }
 
 using TransferEndToEnd = testsupport::EndToEndTest;
@@ -63,10 +63,9 @@ TEST_F(TransferEndToEnd, InsertsIntoThePeerAndReportsEveryFailure) {
   CadPeerProcess stalling("AutoCAD LT.DDE", folder.file("stalling"), "stall", 60);
   ASSERT_TRUE(accepting.waitReady() && dropping.waitReady() && stalling.waitReady());
 
-  const testsupport::RunResult run =
-      testsupport::runViewer(folder.path(), {},
-                           {{"DXFV_TestTransfer", "1"}, {"DXFV_TestOpen", drawing}},
-                           std::chrono::seconds(240));
+  const testsupport::RunResult run = testsupport::runViewer(
+      folder.path(), {}, {{"DXFV_TestTransfer", "1"}, {"DXFV_TestOpen", drawing}},
+      std::chrono::seconds(240));
   const std::string& report = run.report;
 
   ASSERT_TRUE(run.exited) << report;
@@ -109,8 +108,8 @@ TEST_F(TransferEndToEnd, InsertsIntoThePeerAndReportsEveryFailure) {
     ASSERT_EQ(scripts[k].rfind(prefix, 0), 0u) << scripts[k];
     const std::string name = scripts[k].substr(prefix.size(), scripts[k].find('=') - prefix.size());
     EXPECT_TRUE(std::regex_match(name, blockName)) << name;
-    EXPECT_EQ(scripts[k], prefix + name + "=" + file +
-                              "\n_scale 1.0 _rot 0.000000\n10.000000,20.000000\n");
+    EXPECT_EQ(scripts[k],
+              prefix + name + "=" + file + "\n_scale 1.0 _rot 0.000000\n10.000000,20.000000\n");
   }
   EXPECT_EQ(occurrences(accepting.replies(), " true read "), 11) << accepting.replies();
   DXF_Zeichnung sent;
@@ -121,8 +120,8 @@ TEST_F(TransferEndToEnd, InsertsIntoThePeerAndReportsEveryFailure) {
   const std::string noAnswer = "message The CAD program does not answer.\n";
   EXPECT_TRUE(contains(report, "transfer 12 " + noAnswer + "transfer 12 open\n")) << report;
   // The peer of release 13 leaves mid-conversation.
-  EXPECT_TRUE(contains(report, "transfer 13 message Disconnection forced\ntransfer 13 " +
-                                   noAnswer + "transfer 13 open\n"))
+  EXPECT_TRUE(contains(report, "transfer 13 message Disconnection forced\ntransfer 13 " + noAnswer +
+                                   "transfer 13 open\n"))
       << report;
   EXPECT_EQ(dropping.scripts().size(), 1u);
   // The stalled peer: the transfer ends after the time-out with the connect message.

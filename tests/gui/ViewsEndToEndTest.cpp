@@ -12,8 +12,8 @@ namespace {
 using testsupport::contains;
 using testsupport::kSettings;
 using testsupport::numbersAfter;
-using testsupport::runViewer;
 using testsupport::RunResult;
+using testsupport::runViewer;
 using testsupport::TempDir;
 using testsupport::writeFile;
 

@@ -20,9 +20,8 @@ class MessageBoxTest : public ::testing::Test {
 
 TEST_F(MessageBoxTest, HookReceivesTextAndCaption) {
   std::string seen;
-  setMessageBoxHook([&](const std::string& text, const std::string& caption) {
-    seen = caption + ": " + text;
-  });
+  setMessageBoxHook(
+      [&](const std::string& text, const std::string& caption) { seen = caption + ": " + text; });
   messageBox("Ini-File-Error !!", "Error");
   EXPECT_EQ(seen, "Error: Ini-File-Error !!");
 }

@@ -63,7 +63,8 @@ TEST(AT_VectorStorage, RemovingAndAppendingOverAndOverKeepsTheValuesInOrder) {
     }
   }
   ASSERT_EQ(vector.count(), static_cast<int>(expected.size()));
-  for (int i = 0; i < vector.count(); ++i) ASSERT_EQ(vector.cellAt(i).toInt(), expected[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < vector.count(); ++i)
+    ASSERT_EQ(vector.cellAt(i).toInt(), expected[static_cast<std::size_t>(i)]);
 }
 
 TEST(AT_VectorStorage, LongCopiesAreWholeAndIndependent) {

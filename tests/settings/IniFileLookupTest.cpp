@@ -47,13 +47,11 @@ TEST_F(IniFileLookup, FailedLookupsShareOneOverwrittenCell) {
 }
 
 TEST_F(IniFileLookup, ErrorTexts) {
-  const char* const texts[] = {"\nKein Fehler aufgetreten.",
-                               "\nFEHLER: Section existiert nicht.",
-                               "\nFEHLER: Section existiert schon.",
-                               "\nFEHLER: Schluessel nicht gefunden.",
-                               "\nFEHLER: Eintrag existiert schon.",
-                               "\nFEHLER: Keine Section ausgewaehlt.",
-                               "\nFEHLER: Kein Eintrag ausgewaehlt."};
+  const char* const texts[] = {
+      "\nKein Fehler aufgetreten.",         "\nFEHLER: Section existiert nicht.",
+      "\nFEHLER: Section existiert schon.", "\nFEHLER: Schluessel nicht gefunden.",
+      "\nFEHLER: Eintrag existiert schon.", "\nFEHLER: Keine Section ausgewaehlt.",
+      "\nFEHLER: Kein Eintrag ausgewaehlt."};
   for (int code = 0; code < 7; ++code) EXPECT_STREQ(IniFile::errorText(code), texts[code]);
   for (const int code : {-1, 7, 1000}) EXPECT_STREQ(IniFile::errorText(code), "") << code;
 }

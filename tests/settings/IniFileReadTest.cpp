@@ -126,7 +126,7 @@ TEST_F(IniFileRead, BinaryGarbageGivesADefinedResult) {
   for (int i = 0; i < 200000; ++i) {
     state = state * 1103515245U + 12345U;
     // Sprinkle structure so that headers and entries of odd bytes appear too.
-    garbage += (i % 97 == 0)  ? '\n'
+    garbage += (i % 97 == 0)   ? '\n'
                : (i % 89 == 1) ? '['
                : (i % 83 == 2) ? '='
                                : static_cast<char>(state >> 16);

@@ -24,7 +24,10 @@ TEST(IniText, EscapesTheCharactersTheFileGivesAMeaning) {
       {"Zeile\r\nzwei", "Zeile%0D%0Azwei"},
       {"Tab\tVt\vFf\f", "Tab%09Vt%0BFf%0C"},
       {"50%", "50%25"},
-      {"Ma\xDF" "e~;#", "Ma\xDF" "e~;#"},
+      {"Ma\xDF"
+       "e~;#",
+       "Ma\xDF"
+       "e~;#"},
       {"", ""},
   };
   for (const Case& c : cases) {
@@ -52,7 +55,8 @@ TEST(IniText, EveryByteSurvivesTheSettingsFileAsKeyAndValue) {
     for (std::size_t start = 0; start < all.size(); start += 40) {
       const std::string part = all.substr(start, 40);
       ASSERT_EQ(ini.addEntry("DXFViewer", ("K_" + escapeIniText(part)).c_str(),
-                             escapeIniText(part).c_str()), 0);
+                             escapeIniText(part).c_str()),
+                0);
     }
     ASSERT_TRUE(ini.write());
   }

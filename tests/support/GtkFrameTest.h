@@ -25,9 +25,8 @@ inline bool onScreen(GtkWidget* widget) {
 // Shows frame and waits until it, and inner when given, are on the screen.
 inline bool showAndWait(GwFrame& frame, GwCore* inner = nullptr) {
   gtk_widget_show(frame.widget());
-  return waitUntil([&] {
-    return onScreen(frame.widget()) && (inner == nullptr || onScreen(inner->widget()));
-  });
+  return waitUntil(
+      [&] { return onScreen(frame.widget()) && (inner == nullptr || onScreen(inner->widget())); });
 }
 
 class GtkFrameTest : public GtkTest {

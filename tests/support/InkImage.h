@@ -24,7 +24,8 @@ class InkImage {
         mark(area.wc_to_dc(a[0], a[1]));
       } else if (call.name == "wc_fill_polygon") {
         std::vector<DevicePoint> corners;
-        for (std::size_t i = 0; i + 1 < a.size(); i += 2) corners.push_back(area.wc_to_dc(a[i], a[i + 1]));
+        for (std::size_t i = 0; i + 1 < a.size(); i += 2)
+          corners.push_back(area.wc_to_dc(a[i], a[i + 1]));
         fill(corners);
         for (std::size_t i = 1; i < corners.size(); ++i) line(corners[i - 1], corners[i]);
       }
@@ -86,7 +87,8 @@ class InkImage {
       }
       std::sort(xs.begin(), xs.end());
       for (std::size_t i = 0; i + 1 < xs.size(); i += 2) {
-        for (int x = std::max(0, int(std::ceil(xs[i] - 0.5))); x < width_ && x + 0.5 <= xs[i + 1]; ++x) {
+        for (int x = std::max(0, int(std::ceil(xs[i] - 0.5))); x < width_ && x + 0.5 <= xs[i + 1];
+             ++x) {
           ink_[std::size_t(y) * width_ + x] = 1;
         }
       }

@@ -94,9 +94,7 @@ class RecordingDeviceContext : public DeviceContext {
   double y_factor() const override { return yFactor; }
   double x_wc_to_dc(double x) const override { return x * scaleX + offsetX; }
   double y_wc_to_dc(double y) const override { return y * scaleY + offsetY; }
-  DevicePoint wc_to_dc(double x, double y) const override {
-    return {x_wc_to_dc(x), y_wc_to_dc(y)};
-  }
+  DevicePoint wc_to_dc(double x, double y) const override { return {x_wc_to_dc(x), y_wc_to_dc(y)}; }
 
   void set_line_style(int code) override { log_->add("set_line_style", {double(code)}); }
   void set_foreground_color(const char* colour) override {
@@ -105,9 +103,7 @@ class RecordingDeviceContext : public DeviceContext {
   void set_background_color(const char* colour) override {
     log_->add("set_background_color", {}, colour);
   }
-  void set_background_mode(int mode) override {
-    log_->add("set_background_mode", {double(mode)});
-  }
+  void set_background_mode(int mode) override { log_->add("set_background_mode", {double(mode)}); }
   void set_fill_style(int style) override { log_->add("set_fill_style", {double(style)}); }
   void set_orientation(int orientation) override {
     log_->add("set_orientation", {double(orientation)});

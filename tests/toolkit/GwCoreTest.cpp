@@ -13,7 +13,6 @@
 
 namespace {
 
-
 std::vector<std::string> calls;
 std::vector<void*> pointers;
 
@@ -263,7 +262,8 @@ TEST_F(GwCoreTest, SizeRequestIsDroppedAfterTheFirstLayoutSoTheUserMayShrinkTheW
   EXPECT_TRUE(testsupport::waitUntil([&] {
     gtk_widget_get_size_request(entry->widget(), &width, &height);
     return width == -1 && height == -1;
-  })) << width << " x " << height;
+  })) << width
+      << " x " << height;
   // The window keeps the room it made for the asked size.
   EXPECT_GE(frame_->size().width, 400);
   EXPECT_GE(frame_->size().height, 90);

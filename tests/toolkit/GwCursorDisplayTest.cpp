@@ -62,8 +62,8 @@ class DisplayObserver {
     int x = 0;
     int y = 0;
     unsigned int buttons = 0;
-    return XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY,
-                         &x, &y, &buttons) &&
+    return XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &x,
+                         &y, &buttons) &&
            child == window;
   }
   // The serial of the cursor shown under the pointer; each cursor has its own.
@@ -82,7 +82,6 @@ class DisplayObserver {
   bool turnsTo(unsigned long wanted) {
     return within([&](unsigned long shown) { return shown == wanted; });
   }
-
 
  private:
   template <typename Condition>
@@ -114,8 +113,9 @@ class GwCursorDisplayTest : public testsupport::GtkTest {
     GdkWindow* window = gtk_widget_get_window(frame_->widget());
     ASSERT_NE(window, nullptr);
     observer_.pointTo(GDK_WINDOW_XID(window), 50, 50);
-    ASSERT_TRUE(testsupport::waitUntil([&] { return observer_.pointsInto(GDK_WINDOW_XID(window)); }))
-        << "another window covers ours";
+    ASSERT_TRUE(testsupport::waitUntil([&] {
+      return observer_.pointsInto(GDK_WINDOW_XID(window));
+    })) << "another window covers ours";
   }
 
   testsupport::TempDir folder_;

@@ -20,7 +20,6 @@
 
 namespace {
 
-
 int exposeCount = 0;
 std::vector<std::string> mouse;
 
@@ -36,9 +35,9 @@ int paintRed(GwCore* widget, GwEvent*, GwUD) {
 }
 
 int noteMouse(GwCore* widget, GwEvent* event, GwUD) {
-  mouse.push_back(widget->name() + " " + std::to_string(event->x) + "," +
-                  std::to_string(event->y) + " " + std::to_string(event->state & 0x3800) +
-                  " " + std::to_string(event->button));
+  mouse.push_back(widget->name() + " " + std::to_string(event->x) + "," + std::to_string(event->y) +
+                  " " + std::to_string(event->state & 0x3800) + " " +
+                  std::to_string(event->button));
   return 1;
 }
 
@@ -96,8 +95,8 @@ class GwDrawnButtonTest : public testsupport::GtkFrameTest {
     event->button.x = x;
     event->button.y = y;
     event->button.button = static_cast<guint>(button);
-    gdk_event_set_device(event, gdk_seat_get_pointer(gdk_display_get_default_seat(
-                                    gdk_display_get_default())));
+    gdk_event_set_device(
+        event, gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default())));
     gtk_widget_event(area_->widget(), event);
     gdk_event_free(event);
   }
@@ -292,8 +291,8 @@ TEST_F(GwDrawnButtonTest, RubberRectangleIsDrawnOverTheKeptPictureAndGoesAgain) 
   echo->show({120, 70});
   EXPECT_TRUE(echo->visible());
   const CairoSurfacePtr shown = snapshot();
-  EXPECT_EQ(pixel(shown, 22, 20), 0x000000u);   // on the dashed top edge
-  EXPECT_EQ(pixel(shown, 60, 45), 0xFFFFFFu);   // inside stays as painted
+  EXPECT_EQ(pixel(shown, 22, 20), 0x000000u);  // on the dashed top edge
+  EXPECT_EQ(pixel(shown, 60, 45), 0xFFFFFFu);  // inside stays as painted
   echo->hide();
   const CairoSurfacePtr hidden = snapshot();
   EXPECT_EQ(pixel(hidden, 22, 20), 0xFFFFFFu);

@@ -109,8 +109,8 @@ TEST_F(GwFrameTest, ApplicationFrameRunsTheEventLoopWithFrameCallbacksInOrder) {
   closeOnStart = frame.get();
 
   EXPECT_EQ(frame->run(), 1);
-  EXPECT_EQ(events, (std::vector<std::string>{"frame-create", "frame-show", "frame-start",
-                                              "frame-hide"}));
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"frame-create", "frame-show", "frame-start", "frame-hide"}));
   EXPECT_FALSE(frame->running());
   EXPECT_FALSE(frame->is_shown());
 

@@ -12,7 +12,6 @@
 
 namespace {
 
-
 int selections = 0;
 int countSelection(GwCore*, GwEvent*, GwUD) {
   ++selections;

@@ -14,8 +14,8 @@ namespace {
 std::vector<std::string> seen;
 
 int note(GwCore* widget, GwEvent* event, GwUD) {
-  seen.push_back(widget->name() + " " + std::to_string(event->x) + "," +
-                 std::to_string(event->y) + " " + std::to_string(event->button) + " " +
+  seen.push_back(widget->name() + " " + std::to_string(event->x) + "," + std::to_string(event->y) +
+                 " " + std::to_string(event->button) + " " +
                  std::to_string(event->state & GwEVENT_WHEEL) + " " + std::to_string(event->key));
   return 1;
 }
@@ -63,8 +63,8 @@ class GwWheelAndKeyTest : public testsupport::GtkFrameTest {
     event->scroll.y = y;
     event->scroll.direction = direction;
     event->scroll.delta_y = deltaY;
-    gdk_event_set_device(event, gdk_seat_get_pointer(gdk_display_get_default_seat(
-                                    gdk_display_get_default())));
+    gdk_event_set_device(
+        event, gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default())));
     gtk_widget_event(area_->widget(), event);
     gdk_event_free(event);
   }
@@ -76,8 +76,8 @@ class GwWheelAndKeyTest : public testsupport::GtkFrameTest {
 TEST_F(GwWheelAndKeyTest, WheelNotchesGoToTheCanvasOrTheContainerLikeClicks) {
   scroll(30, 15, GDK_SCROLL_UP);
   scroll(150, 80, GDK_SCROLL_DOWN);
-  EXPECT_EQ(seen, (std::vector<std::string>{"DA_draw 10,5 4 16384 0",
-                                            "DA_container 150,80 5 16384 0"}));
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"DA_draw 10,5 4 16384 0", "DA_container 150,80 5 16384 0"}));
 }
 
 TEST_F(GwWheelAndKeyTest, FineGrainedWheelMovementIsSummedIntoWholeNotches) {

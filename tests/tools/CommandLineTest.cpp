@@ -22,8 +22,8 @@ Parsed parse(std::initializer_list<const char*> args) {
   std::vector<const char*> argv{"dxftool"};
   argv.insert(argv.end(), args);
   Parsed parsed;
-  parsed.ok = CommandLine::parse(static_cast<int>(argv.size()), argv.data(), parsed.request,
-                                 parsed.error);
+  parsed.ok =
+      CommandLine::parse(static_cast<int>(argv.size()), argv.data(), parsed.request, parsed.error);
   return parsed;
 }
 
@@ -150,8 +150,8 @@ TEST(CommandLineSubcommands, RenderWindowIsFourNumbersWithAnArea) {
   EXPECT_DOUBLE_EQ((*p.request.window)[2], 30.0);
   EXPECT_DOUBLE_EQ((*p.request.window)[3], 100.0);
   EXPECT_FALSE(parse({"render", "in.dxf", "out.png"}).request.window.has_value());
-  for (const char* bad : {"1,2,3", "0,0,1,1,1", "0,0,0,1", "0,1,1,0", "0,0,inf,1", "a,b,c,d",
-                          "0,0,1,1,"}) {
+  for (const char* bad :
+       {"1,2,3", "0,0,1,1,1", "0,0,0,1", "0,1,1,0", "0,0,inf,1", "a,b,c,d", "0,0,1,1,"}) {
     EXPECT_FALSE(parse({"render", "in.dxf", "out.png", "--window", bad}).ok) << bad;
   }
   EXPECT_FALSE(parse({"convert", "in.dxf", "out.dxf", "--window=0,0,1,1"}).ok);

@@ -46,7 +46,8 @@ TEST(ConvertSamples, OutputReadsBackWithTheSameCounts) {
 
 TEST(ConvertSamples, OutputLoadsInEzdxfRecoverWithoutAuditErrors) {
   TempDir probe;
-  ASSERT_TRUE(tooltest::haveEzdxf(probe)) << "python3-ezdxf is missing: scripts/install-deps installs it";
+  ASSERT_TRUE(tooltest::haveEzdxf(probe))
+      << "python3-ezdxf is missing: scripts/install-deps installs it";
   for (const char* name : kSamples) {
     SCOPED_TRACE(name);
     TempDir dir;
@@ -91,8 +92,7 @@ TEST(ConvertExplode, LeavesOnlyPlainEntitiesLayersAndLinetypes) {
 TEST(ConvertFailures, UnwritableTargetNamesTheWriterCode) {
   TempDir dir;
   const std::string out = dir.file("no-such-folder/out.dxf").string();
-  const auto run =
-      runTool({"convert", testsupport::dataPath("ASCII_R12.dxf").string(), out}, dir);
+  const auto run = runTool({"convert", testsupport::dataPath("ASCII_R12.dxf").string(), out}, dir);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("-50"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find(out), std::string::npos) << run.err;
@@ -122,10 +122,11 @@ TEST(ConvertBinary, BinaryInputIsConvertedToAscii) {
 
 TEST(ConvertFailures, DamagedBinaryInputIsRefusedWithAClearSentence) {
   TempDir dir;
-  testsupport::writeFile(dir.file("cut.dxf"),
-                         testsupport::readFile(testsupport::dataPath("BINARY_wipeout.dxf")).substr(0, 500));
-  const auto run = runTool({"convert", dir.file("cut.dxf").string(), dir.file("out.dxf").string()},
-                           dir);
+  testsupport::writeFile(
+      dir.file("cut.dxf"),
+      testsupport::readFile(testsupport::dataPath("BINARY_wipeout.dxf")).substr(0, 500));
+  const auto run =
+      runTool({"convert", dir.file("cut.dxf").string(), dir.file("out.dxf").string()}, dir);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("binary DXF"), std::string::npos) << run.err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("out.dxf")));

@@ -117,9 +117,12 @@ TEST(InfoFailures, UnreadablePathsAreUsageErrorsWithoutJson) {
 
 TEST(ToolUsage, WrongArgumentsExitWithTwoAndShowUsage) {
   TempDir dir;
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{}, {"info"}, {"frobnicate", "a.dxf"}, {"convert", "a.dxf"},
-        {"render", "a.dxf", "b.gif"}, {"render", "a.dxf", "b.png", "--width", "0"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                               {"info"},
+                                               {"frobnicate", "a.dxf"},
+                                               {"convert", "a.dxf"},
+                                               {"render", "a.dxf", "b.gif"},
+                                               {"render", "a.dxf", "b.png", "--width", "0"}}) {
     const auto run = runTool(args, dir);
     EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
     EXPECT_NE(run.err.find("Usage:"), std::string::npos);

@@ -24,8 +24,8 @@ class RangeReproducer : public testing::TestWithParam<const char*> {};
 TEST_P(RangeReproducer, TheRestOfThePictureIsDrawn) {
   TempDir dir;
   const auto png = dir.file("picture.png");
-  const auto run = runTool({"render", corpusFile(GetParam()), png.string(), "--width", "300",
-                            "--height", "200"}, dir);
+  const auto run = runTool(
+      {"render", corpusFile(GetParam()), png.string(), "--width", "300", "--height", "200"}, dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const tooltest::PngPicture picture = tooltest::examinePng(png);
   ASSERT_TRUE(picture.loaded);
@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Files, RangeReproducer,
 TEST(LeftOutContent, ExplodeBeyondTheNestingLimitSaysSoAndExitsWith3) {
   TempDir dir;
   const auto out = dir.file("flat.dxf");
-  const auto run = runTool({"convert", corpusFile("chain_70_explode.dxf"), out.string(),
-                            "--explode"}, dir);
+  const auto run =
+      runTool({"convert", corpusFile("chain_70_explode.dxf"), out.string(), "--explode"}, dir);
   EXPECT_EQ(run.status, kExitCut);
   EXPECT_NE(run.err.find("1 block nested deeper than 64 levels is left out"), std::string::npos)
       << run.err;
@@ -56,8 +56,9 @@ TEST(LeftOutContent, ExplodeBeyondTheNestingLimitSaysSoAndExitsWith3) {
 TEST(LeftOutContent, RenderOfAFanOutIsCutAndSaysHowMuch) {
   TempDir dir;
   const auto png = dir.file("fan.png");
-  const auto run = runTool({"render", corpusFile("fanout_insert_5kb.dxf"), png.string(),
-                            "--width", "200", "--height", "200"}, dir);
+  const auto run = runTool({"render", corpusFile("fanout_insert_5kb.dxf"), png.string(), "--width",
+                            "200", "--height", "200"},
+                           dir);
   EXPECT_EQ(run.status, kExitCut);
   EXPECT_NE(run.err.find("The drawing was cut: its blocks place 2.11e+07 copies"),
             std::string::npos)

@@ -111,22 +111,24 @@ Picture paint(const DXF_Zeichnung& drawing) {
 std::string drawing(double ltscale, const std::vector<std::string>& pattern,
                     const std::string& entities) {
   std::ostringstream dxf;
-  dxf << "  0\nSECTION\n  2\nHEADER\n  9\n$LTSCALE\n 40\n" << ltscale << "\n  0\nENDSEC\n"
+  dxf << "  0\nSECTION\n  2\nHEADER\n  9\n$LTSCALE\n 40\n"
+      << ltscale << "\n  0\nENDSEC\n"
       << "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n"
-      << "  0\nLTYPE\n  2\nDASHES\n 70\n0\n  3\n\n 72\n65\n 73\n" << pattern.size()
-      << "\n 40\n0.0\n";
+      << "  0\nLTYPE\n  2\nDASHES\n 70\n0\n  3\n\n 72\n65\n 73\n"
+      << pattern.size() << "\n 40\n0.0\n";
   for (const std::string& element : pattern) dxf << " 49\n" << element << '\n';
   dxf << "  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n1\n"
       << "  0\nLAYER\n  2\n0\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n  0\nENDTAB\n  0\nENDSEC\n"
-      << "  0\nSECTION\n  2\nENTITIES\n" << entities << "  0\nENDSEC\n  0\nEOF\n";
+      << "  0\nSECTION\n  2\nENTITIES\n"
+      << entities << "  0\nENDSEC\n  0\nEOF\n";
   return dxf.str();
 }
 
 // A line along world y 10 from x 0 to 100 with the linetype "DASHES" and the entity scale.
 std::string dashedLine(double entityScale) {
   std::ostringstream line;
-  line << "  0\nLINE\n  8\n0\n  6\nDASHES\n 48\n" << entityScale
-       << "\n 10\n0\n 20\n10\n 11\n100\n 21\n10\n";
+  line << "  0\nLINE\n  8\n0\n  6\nDASHES\n 48\n"
+       << entityScale << "\n 10\n0\n 20\n10\n 11\n100\n 21\n10\n";
   return line.str();
 }
 
@@ -178,10 +180,10 @@ TEST(LinetypePicture, DashesAndGapsHaveTheirLengthInPixels) {
 
 TEST(LinetypePicture, PatternsFinerThanTwoPixelsOrBrokenAreSolid) {
   const std::vector<std::vector<std::string>> patterns = {
-      {"0.4", "-0.4"},              // 1.6 pixels a period
-      {"1e-300", "-1e-300"},        // never walked dash by dash
-      {"nan", "-5"},                // no length at all
-      {"0", "0"},                   // dots without gaps
+      {"0.4", "-0.4"},        // 1.6 pixels a period
+      {"1e-300", "-1e-300"},  // never walked dash by dash
+      {"nan", "-5"},          // no length at all
+      {"0", "0"},             // dots without gaps
   };
   for (const auto& pattern : patterns) {
     const auto document = read(drawing(1.0, pattern, dashedLine(1.0)));
@@ -209,15 +211,15 @@ TEST(ColourPicture, IndexAndTrueColoursPaintTheirRgb) {
   };
   const Case cases[] = {
       {" 62\n1\n", 0xFF0000},
-      {" 62\n7\n", 0x000000},         // black on the white background
-      {" 62\n12\n", 0xA50000},        // hue 0, second shade: 165
-      {" 62\n31\n", 0xFFBF7F},        // hue 30 degrees, half saturated
+      {" 62\n7\n", 0x000000},   // black on the white background
+      {" 62\n12\n", 0xA50000},  // hue 0, second shade: 165
+      {" 62\n31\n", 0xFFBF7F},  // hue 30 degrees, half saturated
       {" 62\n250\n", 0x333333},
       {" 62\n1\n420\n1193046\n", 0x123456},  // the true colour wins over the index
   };
   for (const Case& c : cases) {
-    const std::string entity = std::string("  0\nLINE\n  8\n0\n") + c.groups +
-                               " 10\n0\n 20\n10\n 11\n100\n 21\n10\n";
+    const std::string entity =
+        std::string("  0\nLINE\n  8\n0\n") + c.groups + " 10\n0\n 20\n10\n 11\n100\n 21\n10\n";
     const auto document = read(drawing(1.0, {"10", "-5"}, entity));
     const Picture picture = paint(*document);
     EXPECT_EQ(picture.at(kWidth / 2, picture.inkiestRow()), c.rgb) << c.groups;

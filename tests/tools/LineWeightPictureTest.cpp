@@ -44,15 +44,20 @@ int middleColumnInk(const DXF_Zeichnung& drawing, double worldWidth = 100.0) {
 
 // A drawing with the header groups, a layer "W" with the layer groups, the blocks and the
 // entities given as group text. Layer "0" has no weight.
-std::string drawing(const std::string& header, const std::string& layerW,
-                    const std::string& blocks, const std::string& entities) {
-  return "  0\nSECTION\n  2\nHEADER\n" + header + "  0\nENDSEC\n"
+std::string drawing(const std::string& header, const std::string& layerW, const std::string& blocks,
+                    const std::string& entities) {
+  return "  0\nSECTION\n  2\nHEADER\n" + header +
+         "  0\nENDSEC\n"
          "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n 70\n2\n"
          "  0\nLAYER\n  2\n0\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n"
-         "  0\nLAYER\n  2\nW\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n" + layerW +
+         "  0\nLAYER\n  2\nW\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n" +
+         layerW +
          "  0\nENDTAB\n  0\nENDSEC\n"
-         "  0\nSECTION\n  2\nBLOCKS\n" + blocks + "  0\nENDSEC\n"
-         "  0\nSECTION\n  2\nENTITIES\n" + entities + "  0\nENDSEC\n  0\nEOF\n";
+         "  0\nSECTION\n  2\nBLOCKS\n" +
+         blocks +
+         "  0\nENDSEC\n"
+         "  0\nSECTION\n  2\nENTITIES\n" +
+         entities + "  0\nENDSEC\n  0\nEOF\n";
 }
 
 // A line along world y 10 across the picture, on `layer`, with extra groups.
@@ -67,7 +72,9 @@ std::string blocks(const std::string& lineGroups, const std::string& innerInsert
   return "  0\nBLOCK\n  8\n0\n  2\nB\n 70\n0\n 10\n0\n 20\n0\n" + line("0", lineGroups) +
          "  0\nENDBLK\n  8\n0\n"
          "  0\nBLOCK\n  8\n0\n  2\nN\n 70\n0\n 10\n0\n 20\n0\n"
-         "  0\nINSERT\n  8\n0\n  2\nB\n" + innerInsert + " 10\n0\n 20\n0\n"
+         "  0\nINSERT\n  8\n0\n  2\nB\n" +
+         innerInsert +
+         " 10\n0\n 20\n0\n"
          "  0\nENDBLK\n  8\n0\n";
 }
 
@@ -105,9 +112,10 @@ std::vector<WeightCase> weightCases() {
       {"2.00 mm", drawing(none, none, none, line("0", "370\n200\n")), 3},
       {"2.11 mm", drawing(none, none, none, line("0", "370\n211\n")), 3},
       {"a weight no writer produces", drawing(none, none, none, line("0", "370\n999\n")), 1},
-      {"0.50 mm is the file's default", drawing(lwDefault50, none, none, line("0", "370\n50\n")), 1},
-      {"DEFAULT of a wide default", drawing("  9\n$LWDEFAULT\n370\n100\n", none, none,
-                                            line("0", "370\n-3\n")), 1},
+      {"0.50 mm is the file's default", drawing(lwDefault50, none, none, line("0", "370\n50\n")),
+       1},
+      {"DEFAULT of a wide default",
+       drawing("  9\n$LWDEFAULT\n370\n100\n", none, none, line("0", "370\n-3\n")), 1},
       {"BYLAYER", drawing(none, "370\n200\n", none, line("W", none)), 3},
       {"BYLAYER of a layer with DEFAULT", drawing(none, "370\n-3\n", none, line("W", none)), 1},
       {"BYBLOCK outside blocks", drawing(none, none, none, line("0", "370\n-2\n")), 1},
@@ -122,11 +130,13 @@ std::vector<WeightCase> weightCases() {
       {"a light polyline of 2.00 mm",
        drawing(none, none, none,
                "  0\nLWPOLYLINE\n  8\n0\n370\n200\n 90\n2\n 70\n0\n 10\n0\n 20\n10\n"
-               " 10\n100\n 20\n10\n"), 3},
+               " 10\n100\n 20\n10\n"),
+       3},
       {"a polyline of 2.11 mm",
        drawing(none, none, none,
                "  0\nPOLYLINE\n  8\n0\n370\n211\n 66\n1\n  0\nVERTEX\n  8\n0\n 10\n0\n"
-               " 20\n10\n  0\nVERTEX\n  8\n0\n 10\n100\n 20\n10\n  0\nSEQEND\n"), 3},
+               " 20\n10\n  0\nVERTEX\n  8\n0\n 10\n100\n 20\n10\n  0\nSEQEND\n"),
+       3},
       {"the line's own weight inside an insert of 2.00 mm",
        drawing(none, none, blocks("370\n50\n"), insert("B", "0", "370\n200\n")), 2},
   };

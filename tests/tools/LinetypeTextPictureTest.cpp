@@ -35,13 +35,13 @@ const char* const kTextedLinetype =
 
 // A line of 200 units along y 10 with the linetype "TEXTED".
 std::string textedLineFile() {
-  return
-      "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n" + std::string(kTextedLinetype) +
-      "  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n1\n"
-      "  0\nLAYER\n  2\n0\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n  0\nENDTAB\n  0\nENDSEC\n"
-      "  0\nSECTION\n  2\nENTITIES\n"
-      "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n10\n 11\n200\n 21\n10\n"
-      "  0\nENDSEC\n  0\nEOF\n";
+  return "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLTYPE\n 70\n1\n" +
+         std::string(kTextedLinetype) +
+         "  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n1\n"
+         "  0\nLAYER\n  2\n0\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n  0\nENDTAB\n  0\nENDSEC\n"
+         "  0\nSECTION\n  2\nENTITIES\n"
+         "  0\nLINE\n  8\n0\n  6\nTEXTED\n 10\n0\n 20\n10\n 11\n200\n 21\n10\n"
+         "  0\nENDSEC\n  0\nEOF\n";
 }
 
 std::unique_ptr<DXF_Zeichnung> drawingWithTextedLine() {

@@ -38,7 +38,8 @@ class Picture {
     const int column = static_cast<int>(x * kPixelsPerUnit);
     const int row = static_cast<int>((kWorldHeight - y) * kPixelsPerUnit);
     for (int r = row - 1; r <= row + 1; ++r) {
-      if (r >= 0 && r < kHeight && pixels_[static_cast<std::size_t>(r * kWidth + column)] != 0xFFFFFF) {
+      if (r >= 0 && r < kHeight &&
+          pixels_[static_cast<std::size_t>(r * kWidth + column)] != 0xFFFFFF) {
         return true;
       }
     }
@@ -108,8 +109,9 @@ std::string drawing(const std::string& blocks, const std::string& entities) {
          "  0\nSECTION\n  2\nTABLES\n  0\nTABLE\n  2\nLAYER\n 70\n1\n"
          "  0\nLAYER\n  2\n0\n 70\n0\n 62\n7\n  6\nCONTINUOUS\n  0\nENDTAB\n  0\nENDSEC\n"
          "  0\nSECTION\n  2\nBLOCKS\n"
-         "  0\nBLOCK\n  8\n0\n  2\nL\n 70\n0\n 10\n0\n 20\n0\n" + line(0) + "  0\nENDBLK\n  8\n0\n" +
-         blocks + "  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n" + entities + "  0\nENDSEC\n  0\nEOF\n";
+         "  0\nBLOCK\n  8\n0\n  2\nL\n 70\n0\n 10\n0\n 20\n0\n" +
+         line(0) + "  0\nENDBLK\n  8\n0\n" + blocks + "  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n" +
+         entities + "  0\nENDSEC\n  0\nEOF\n";
 }
 
 std::unique_ptr<DXF_Zeichnung> read(const std::string& text) {

@@ -76,7 +76,8 @@ std::map<std::string, Word> wordsOf(const std::string& pdf, const TempDir& dir) 
   std::map<std::string, Word> words;
   for (auto it = std::sregex_iterator(text.begin(), text.end(), word); it != std::sregex_iterator();
        ++it) {
-    words.emplace((*it)[3], Word{std::stod((*it)[1]) * kMmPerPoint, std::stod((*it)[2]) * kMmPerPoint});
+    words.emplace((*it)[3],
+                  Word{std::stod((*it)[1]) * kMmPerPoint, std::stod((*it)[2]) * kMmPerPoint});
   }
   return words;
 }
@@ -84,7 +85,8 @@ std::map<std::string, Word> wordsOf(const std::string& pdf, const TempDir& dir) 
 // The page rasterised at 100 pixels per inch.
 struct Raster {
   static constexpr double kPixelsPerMm = 100.0 / 25.4;
-  explicit Raster(const std::string& png) : surface(cairo_image_surface_create_from_png(png.c_str())) {}
+  explicit Raster(const std::string& png)
+      : surface(cairo_image_surface_create_from_png(png.c_str())) {}
   ~Raster() { cairo_surface_destroy(surface); }
   bool loaded() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
   // Counts the pixels inside the box (mm) whose colour passes `test`.
@@ -95,9 +97,11 @@ struct Raster {
     const int stride = cairo_image_surface_get_stride(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);
     int found = 0;
-    for (int y = std::max(0, int(top * kPixelsPerMm)); y < std::min(height, int(bottom * kPixelsPerMm)); ++y) {
+    for (int y = std::max(0, int(top * kPixelsPerMm));
+         y < std::min(height, int(bottom * kPixelsPerMm)); ++y) {
       const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-      for (int x = std::max(0, int(left * kPixelsPerMm)); x < std::min(width, int(right * kPixelsPerMm)); ++x) {
+      for (int x = std::max(0, int(left * kPixelsPerMm));
+           x < std::min(width, int(right * kPixelsPerMm)); ++x) {
         const int r = (row[x] >> 16) & 0xFF, g = (row[x] >> 8) & 0xFF, b = row[x] & 0xFF;
         if (test(r, g, b)) ++found;
       }
@@ -140,7 +144,8 @@ TEST(PrintCommand, SheetCarriesFrameCaptionScaleBarAndLogoWhereTheLayoutPutsThem
 
   const std::string prefix = dir.file("page").string();
   ASSERT_EQ(runProgram("/usr/bin/pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, prefix}, dir)
-                .status, 0);
+                .status,
+            0);
   const Raster raster(prefix + ".png");
   ASSERT_TRUE(raster.loaded());
   // The frame's left side 1.5m outside the extents; white just inside it.
@@ -150,9 +155,12 @@ TEST(PrintCommand, SheetCarriesFrameCaptionScaleBarAndLogoWhereTheLayoutPutsThem
   EXPECT_EQ(raster.count(frameX + 1, midY - 5, frameX + 4, midY + 5, dark), 0);
   // The scale bar: its outer edge at maxY + m.
   const double barY = page.y(page.maxY + page.m);
-  EXPECT_GT(raster.count(page.x(barStart - 90), barY - 0.5, page.x(barStart - 10), barY + 0.5, dark), 20);
+  EXPECT_GT(
+      raster.count(page.x(barStart - 90), barY - 0.5, page.x(barStart - 10), barY + 0.5, dark), 20);
   // The red diagonal on the layer that is off is not there.
-  EXPECT_EQ(raster.count(page.x(page.minX), page.y(page.maxY), page.x(page.maxX), page.y(page.minY), red), 0);
+  EXPECT_EQ(
+      raster.count(page.x(page.minX), page.y(page.maxY), page.x(page.maxX), page.y(page.minY), red),
+      0);
   // The logo, one margin unit square, in the lower left corner, and nowhere else.
   const double logoLeft = page.x(page.minX - 1.2 * page.m);
   const double logoTop = page.y(page.minY - 0.15 * page.m);

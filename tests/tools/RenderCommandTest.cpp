@@ -11,8 +11,8 @@ using tooltest::runTool;
 TEST(RenderPng, SampleGivesPictureOfTheAskedSizeWithDrawing) {
   TempDir dir;
   const auto out = dir.file("issue42.png");
-  const auto run = runTool({"render", testsupport::dataPath("issue42.dxf").string(),
-                            out.string(), "--width", "320", "--height", "240"},
+  const auto run = runTool({"render", testsupport::dataPath("issue42.dxf").string(), out.string(),
+                            "--width", "320", "--height", "240"},
                            dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const auto picture = tooltest::examinePng(out);
@@ -38,9 +38,8 @@ TEST(RenderPng, LayerSwitchedOffLeavesThePictureWhite) {
   const auto in = dir.file("off.dxf");
   testsupport::writeFile(in, tooltest::frameDrawing("PART", "-7"));
   const auto out = dir.file("off.png");
-  const auto run = runTool({"render", in.string(), out.string(), "--width", "200",
-                            "--height", "150"},
-                           dir);
+  const auto run =
+      runTool({"render", in.string(), out.string(), "--width", "200", "--height", "150"}, dir);
   ASSERT_EQ(run.status, 0) << run.err;
   const auto picture = tooltest::examinePng(out);
   ASSERT_TRUE(picture.loaded);
@@ -55,9 +54,7 @@ TEST(RenderPng, DrawingIsWidenedFittedWithInsetAndCentred) {
   const auto in = dir.file("frame.dxf");
   testsupport::writeFile(in, tooltest::frameDrawing("PART", "7"));
   const auto out = dir.file("frame.png");
-  ASSERT_EQ(runTool({"render", in.string(), out.string(), "--width", "202", "--height",
-                     "202"},
-                    dir)
+  ASSERT_EQ(runTool({"render", in.string(), out.string(), "--width", "202", "--height", "202"}, dir)
                 .status,
             0);
   const auto p = tooltest::examinePng(out);
@@ -87,9 +84,8 @@ TEST(RenderDegenerate, DrawingWithoutExtentsGivesWhitePictureAndANote) {
   const auto in = dir.file("empty.dxf");
   testsupport::writeFile(in, tooltest::frameDrawing("PART", "7", false));
   const auto out = dir.file("empty.png");
-  const auto run = runTool({"render", in.string(), out.string(), "--width", "64", "--height",
-                            "48"},
-                           dir);
+  const auto run =
+      runTool({"render", in.string(), out.string(), "--width", "64", "--height", "48"}, dir);
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.err.find("no extents"), std::string::npos) << run.err;
   const auto picture = tooltest::examinePng(out);
@@ -106,15 +102,14 @@ TEST(RenderFailures, UnwritablePictureAndBadInputExitWithOne) {
   EXPECT_NE(unwritable.err.find("-50"), std::string::npos) << unwritable.err;
 
   testsupport::writeFile(dir.file("not.dxf"), "a letter, not a drawing\n");
-  const auto foreign = runTool({"render", dir.file("not.dxf").string(), dir.file("b.png").string()},
-                               dir);
+  const auto foreign =
+      runTool({"render", dir.file("not.dxf").string(), dir.file("b.png").string()}, dir);
   EXPECT_EQ(foreign.status, 1);
   EXPECT_NE(foreign.err.find("no DXF file"), std::string::npos) << foreign.err;
   EXPECT_FALSE(std::filesystem::exists(dir.file("b.png")));
 
-  const auto missing = runTool({"render", dir.file("gone.dxf").string(),
-                                dir.file("g.png").string()},
-                               dir);
+  const auto missing =
+      runTool({"render", dir.file("gone.dxf").string(), dir.file("g.png").string()}, dir);
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
 }

@@ -28,8 +28,11 @@ std::string textDrawing() {
          "  0\nENDBLK\n  8\n0\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n";
   const double corners[5][2] = {{0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}};
   for (int i = 0; i < 4; ++i) {
-    dxf << "  0\nLINE\n  8\n0\n 10\n" << corners[i][0] << "\n 20\n" << corners[i][1]
-        << "\n 11\n" << corners[i + 1][0] << "\n 21\n" << corners[i + 1][1] << "\n";
+    dxf << "  0\nLINE\n  8\n0\n 10\n"
+        << corners[i][0] << "\n 20\n"
+        << corners[i][1] << "\n 11\n"
+        << corners[i + 1][0] << "\n 21\n"
+        << corners[i + 1][1] << "\n";
   }
   dxf << "  0\nTEXT\n  8\n0\n 10\n10\n 20\n10\n 40\n10\n  1\nH\n"
          "  0\nINSERT\n  8\n0\n 66\n1\n  2\nH5\n 10\n35\n 20\n10\n 41\n2\n 42\n2\n"
@@ -66,8 +69,8 @@ class Picture {
 
   // The ink inside the drawing-unit rectangle (x0, y0) to (x1, y1).
   Box inkIn(double x0, double y0, double x1, double y1) const {
-    return inkBox(int(left_ + x0 * scale_), int(bottom_ - y1 * scale_),
-                  int(left_ + x1 * scale_), int(bottom_ - y0 * scale_));
+    return inkBox(int(left_ + x0 * scale_), int(bottom_ - y1 * scale_), int(left_ + x1 * scale_),
+                  int(bottom_ - y0 * scale_));
   }
   double rowOf(double y) const { return bottom_ - y * scale_; }
   bool inkedAt(double x, double y) const {
@@ -109,10 +112,10 @@ TEST(RenderTexts, CapitalsStandAsHighAsTheirHeightTimesTheInsertsScale) {
   const auto in = dir.file("texts.dxf");
   testsupport::writeFile(in, textDrawing());
   const auto out = dir.file("texts.png");
-  ASSERT_EQ(runTool({"render", in.string(), out.string(), "--width", "1102", "--height", "1102"},
-                    dir)
-                .status,
-            0);
+  ASSERT_EQ(
+      runTool({"render", in.string(), out.string(), "--width", "1102", "--height", "1102"}, dir)
+          .status,
+      0);
   const Picture picture(out);
   ASSERT_TRUE(picture.loaded());
   ASSERT_GT(picture.pixelsPerUnit(), 5.0);
@@ -139,15 +142,14 @@ TEST(RenderSolids, ZigzagCornersFillTheWholeSquare) {
   const auto in = dir.file("texts.dxf");
   testsupport::writeFile(in, textDrawing());
   const auto out = dir.file("solid.png");
-  ASSERT_EQ(runTool({"render", in.string(), out.string(), "--width", "602", "--height", "602"},
-                    dir)
+  ASSERT_EQ(runTool({"render", in.string(), out.string(), "--width", "602", "--height", "602"}, dir)
                 .status,
             0);
   const Picture picture(out);
   ASSERT_TRUE(picture.loaded());
   // A bow-tie would leave the middles of the left and right sides empty.
-  for (const auto& [x, y] : {std::pair{72.0, 20.0}, std::pair{88.0, 20.0},
-                             std::pair{80.0, 12.0}, std::pair{80.0, 28.0}}) {
+  for (const auto& [x, y] : {std::pair{72.0, 20.0}, std::pair{88.0, 20.0}, std::pair{80.0, 12.0},
+                             std::pair{80.0, 28.0}}) {
     EXPECT_TRUE(picture.inkedAt(x, y)) << x << ", " << y;
   }
 }

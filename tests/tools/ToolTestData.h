@@ -32,7 +32,9 @@ inline std::string frameDrawing(const std::string& layerName, const std::string&
          "  0\nLTYPE\n  2\nCONTINUOUS\n 70\n0\n  3\nSolid line\n 72\n65\n 73\n0\n 40\n0.0\n"
          "  0\nENDTAB\n"
          "  0\nTABLE\n  2\nLAYER\n 70\n1\n"
-         "  0\nLAYER\n  2\n" << layerName << "\n 70\n0\n 62\n" << colourNumber
+         "  0\nLAYER\n  2\n"
+      << layerName << "\n 70\n0\n 62\n"
+      << colourNumber
       << "\n  6\nCONTINUOUS\n"
          "  0\nENDTAB\n  0\nENDSEC\n"
          "  0\nSECTION\n  2\nBLOCKS\n  0\nENDSEC\n"
@@ -40,8 +42,11 @@ inline std::string frameDrawing(const std::string& layerName, const std::string&
   if (withExtents) {
     const double corners[5][2] = {{0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}};
     for (int i = 0; i < 4; ++i) {
-      dxf << "  0\nLINE\n  8\n" << layerName << "\n 10\n" << corners[i][0] << "\n 20\n"
-          << corners[i][1] << "\n 30\n0.0\n 11\n" << corners[i + 1][0] << "\n 21\n"
+      dxf << "  0\nLINE\n  8\n"
+          << layerName << "\n 10\n"
+          << corners[i][0] << "\n 20\n"
+          << corners[i][1] << "\n 30\n0.0\n 11\n"
+          << corners[i + 1][0] << "\n 21\n"
           << corners[i + 1][1] << "\n 31\n0.0\n";
     }
     dxf << "  0\nCIRCLE\n  8\n" << layerName << "\n 10\n50.0\n 20\n25.0\n 30\n0.0\n 40\n20.0\n";

@@ -24,8 +24,8 @@ std::map<int, WorldWindow> placedViews(const DXF_Zeichnung& sheet) {
     const DXF_Insert& insert = *views->insertAt(i);
     DXF_Zeichnung alone;
     alone.copyBlockFrom(sheet, insert.blockName());
-    alone.addInsert(insert.blockName(), "0", insert.x(), insert.y(), insert.z(),
-                    insert.rotation(), insert.scale());
+    alone.addInsert(insert.blockName(), "0", insert.x(), insert.y(), insert.z(), insert.rotation(),
+                    insert.scale());
     alone.computeExtents();
     placed[insert.blockName()[6] - '0'] = extentsOf(alone);
   }
@@ -106,8 +106,7 @@ TEST(AllViewsSheet, EveryViewIsTurnedBackAndStaysLoaded) {
   for (int type = kLeftView; type <= kBackView; ++type) {
     const DXF_Zeichnung* view = views.documents.at(type);
     ASSERT_NE(view, nullptr) << type;
-    EXPECT_EQ(extentsOf(*view),
-              extentsOf(*viewFromBlock(opened, ViewDocuments::viewName(type))))
+    EXPECT_EQ(extentsOf(*view), extentsOf(*viewFromBlock(opened, ViewDocuments::viewName(type))))
         << type;
     EXPECT_EQ(view->inserts().at(0)->rotation(), 0.0) << type;
   }

@@ -86,8 +86,11 @@ TEST_F(LayerDialogTest, FillingShowsColourLabelsOrNumbersAndTheVisibilityWord) {
     std::string cell;
     std::string visible;
   };
-  const std::vector<Case> cases = {{5, "5 blue", "yes"}, {12, "12", "yes"}, {-3, "3 green", "no"},
-                                   {9, "9 light grey", "yes"}, {250, "250", "yes"}};
+  const std::vector<Case> cases = {{5, "5 blue", "yes"},
+                                   {12, "12", "yes"},
+                                   {-3, "3 green", "no"},
+                                   {9, "9 light grey", "yes"},
+                                   {250, "250", "yes"}};
   for (const Case& c : cases) {
     auto plan = drawing(layerEntry("A", c.colour), {"A"});
     dialog_.fill(widgets_, plan.get(), nullptr);
@@ -113,8 +116,8 @@ TEST_F(LayerDialogTest, FillingAppliesStoredLooksAtOnce) {
   EXPECT_EQ(onWall->lineStyleCode(), 1);
   EXPECT_EQ(onWall->visible(), 0);
   // Filling changes the drawing only; the file stays as it was.
-  EXPECT_EQ(settingsText(), std::string(kSettingsHead) +
-                                "Layer_WAND=Wand\nLtype_WAND=DASHED\nColor_WAND=3~\n");
+  EXPECT_EQ(settingsText(),
+            std::string(kSettingsHead) + "Layer_WAND=Wand\nLtype_WAND=DASHED\nColor_WAND=3~\n");
 }
 
 TEST_F(LayerDialogTest, FillingShowsAStoredVisibleLayerThatTheFileHides) {
@@ -144,8 +147,7 @@ TEST_F(LayerDialogTest, FillingUsesTheLayersOwnLooksUnlessAllThreeKeysAreStored)
 
 TEST_F(LayerDialogTest, FillingMergesLayersOfOneDisplayNameIntoOneRow) {
   auto plan = drawing(layerEntry("A", 1) + layerEntry("B", 2), {"A", "B"});
-  dialog_.fill(widgets_, plan.get(),
-               &settings("Layer_B=a\nLtype_B=CONTINUOUS\nColor_B=2\n"));
+  dialog_.fill(widgets_, plan.get(), &settings("Layer_B=a\nLtype_B=CONTINUOUS\nColor_B=2\n"));
   EXPECT_EQ(rowNames(widgets_), std::vector<std::string>{"A"});
   EXPECT_EQ(dialog_.workingTable()->rowCount(), 2);
 }
@@ -204,13 +206,29 @@ TEST_F(LayerDialogEditTest, EachEditChangesOnlyItsCellOfTheSelectedRow) {
     std::string expected;
   };
   const std::vector<Case> cases = {
-      {"colour", [](LayerDialog& d, LayerWidgetsDouble& w) { w.colourText = "3 green"; d.colourChosen(w); },
+      {"colour",
+       [](LayerDialog& d, LayerWidgetsDouble& w) {
+         w.colourText = "3 green";
+         d.colourChosen(w);
+       },
        LayerColumn::Colour, "3 green"},
-      {"linetype", [](LayerDialog& d, LayerWidgetsDouble& w) { w.linetypeText = "HIDDEN"; d.linetypeChosen(w); },
+      {"linetype",
+       [](LayerDialog& d, LayerWidgetsDouble& w) {
+         w.linetypeText = "HIDDEN";
+         d.linetypeChosen(w);
+       },
        LayerColumn::Linetype, "HIDDEN"},
-      {"hide", [](LayerDialog& d, LayerWidgetsDouble& w) { w.toggle = false; d.visibilityToggled(w); },
+      {"hide",
+       [](LayerDialog& d, LayerWidgetsDouble& w) {
+         w.toggle = false;
+         d.visibilityToggled(w);
+       },
        LayerColumn::Visible, "no"},
-      {"name", [](LayerDialog& d, LayerWidgetsDouble& w) { w.name = "Neu"; d.nameChanged(w); },
+      {"name",
+       [](LayerDialog& d, LayerWidgetsDouble& w) {
+         w.name = "Neu";
+         d.nameChanged(w);
+       },
        LayerColumn::Name, "Neu"},
   };
   for (const Case& c : cases) {
@@ -255,7 +273,8 @@ TEST_F(LayerDialogEditTest, RenamingLetterByLetterRenamesOnlyItsOwnLayer) {
 // --- Applying ------------------------------------------------------------------------
 
 TEST_F(LayerDialogTest, OkGivesTheLayersAndTheirObjectsTheEditedLooks) {
-  auto plan = drawing(layerEntry("A", 1) + layerEntry("B", 2) + layerEntry("C", 3), {"A", "B", "C"});
+  auto plan =
+      drawing(layerEntry("A", 1) + layerEntry("B", 2) + layerEntry("C", 3), {"A", "B", "C"});
   dialog_.fill(widgets_, plan.get(), nullptr);
   widgets_.rows[0][1] = "5 blue";
   widgets_.rows[1][3] = "no";
@@ -287,8 +306,9 @@ TEST_F(LayerDialogTest, OkGivesBothLayersOfOneDisplayNameTheRowsLooks) {
 
 // A layer without a row keeps its looks, even when a listed layer is called "UNBEKANNT".
 TEST_F(LayerDialogTest, OkLeavesUnlistedLayersAsTheyAre) {
-  auto plan = drawing(layerEntry("SILHOUETTE", 1) + layerEntry("UNBEKANNT", 2) + layerEntry("IDLE", 3),
-                      {"SILHOUETTE", "UNBEKANNT"});
+  auto plan =
+      drawing(layerEntry("SILHOUETTE", 1) + layerEntry("UNBEKANNT", 2) + layerEntry("IDLE", 3),
+              {"SILHOUETTE", "UNBEKANNT"});
   dialog_.fill(widgets_, plan.get(), nullptr);
   widgets_.rows.at(0)[1] = "5 blue";
   dialog_.apply(widgets_, plan.get(), nullptr);
@@ -306,9 +326,10 @@ TEST_F(LayerDialogTest, OkTakesOnlyColoursAndNamesTheDrawingCanHold) {
     const char* name;
   };
   const std::vector<Case> cases = {
-      {"12", "A", "12", "A"},        {"3 GREEN", "A", "3", "A"},   {"12abc", "A", "12", "A"},
-      {"0", "A", "4", "A"},          {"300", "A", "4", "A"},       {"-3", "A", "4", "A"},
-      {"purple", "", "4", "A"},      {"7", "Zwei\nZeilen", "7", "Zwei Zeilen"},
+      {"12", "A", "12", "A"},    {"3 GREEN", "A", "3", "A"},
+      {"12abc", "A", "12", "A"}, {"0", "A", "4", "A"},
+      {"300", "A", "4", "A"},    {"-3", "A", "4", "A"},
+      {"purple", "", "4", "A"},  {"7", "Zwei\nZeilen", "7", "Zwei Zeilen"},
   };
   for (const Case& c : cases) {
     auto plan = drawing(layerEntry("A", 4), {"A"});
@@ -328,7 +349,8 @@ TEST_F(LayerDialogTest, CancelChangesNeitherTheDrawingNorTheSettings) {
   widgets_.rows[0] = {"B", "5 blue", "DASHED", "no"};
   dialog_.cancel();
   EXPECT_EQ(dialog_.workingTable(), nullptr);
-  EXPECT_EQ(dialog_.apply(widgets_, plan.get(), settings_.get()), LayerDialog::Storing::NothingToStore);
+  EXPECT_EQ(dialog_.apply(widgets_, plan.get(), settings_.get()),
+            LayerDialog::Storing::NothingToStore);
   const Layer* layer = plan->findLayer("A");
   ASSERT_NE(layer, nullptr);
   EXPECT_STREQ(layer->colourNumber(), "1");
@@ -343,19 +365,25 @@ TEST_F(LayerDialogTest, OkAddsTheThreeKeysOnceAndReplacesThemLater) {
   dialog_.fill(widgets_, plan.get(), &settings());
   widgets_.rows[0][3] = "no";
   EXPECT_EQ(dialog_.apply(widgets_, plan.get(), settings_.get()), LayerDialog::Storing::Stored);
-  EXPECT_EQ(settingsText(), std::string(kSettingsHead) +
-                                "Layer_WAND=WAND\nLtype_WAND=CONTINUOUS\nColor_WAND=3~\n");
+  EXPECT_EQ(settingsText(),
+            std::string(kSettingsHead) + "Layer_WAND=WAND\nLtype_WAND=CONTINUOUS\nColor_WAND=3~\n");
 
   dialog_.fill(widgets_, plan.get(), settings_.get());
   widgets_.rows[0] = {"Wand", "1 red", "DASHED", "yes"};
   EXPECT_EQ(dialog_.apply(widgets_, plan.get(), settings_.get()), LayerDialog::Storing::Stored);
   // Renamed: still stored under the name as read.
-  EXPECT_EQ(settingsText(), std::string(kSettingsHead) +
-                                "Layer_WAND=Wand\nLtype_WAND=DASHED\nColor_WAND=1\n");
+  EXPECT_EQ(settingsText(),
+            std::string(kSettingsHead) + "Layer_WAND=Wand\nLtype_WAND=DASHED\nColor_WAND=1\n");
 }
 
 TEST_F(LayerDialogTest, NamesWithSettingsFileCharactersReadBackUnchanged) {
-  const std::vector<std::string> names = {"A=B", "[Kopf]", "Teil 1", "50%", "Tab\tEnde", "Stra\xDF" "e"};
+  const std::vector<std::string> names = {"A=B",
+                                          "[Kopf]",
+                                          "Teil 1",
+                                          "50%",
+                                          "Tab\tEnde",
+                                          "Stra\xDF"
+                                          "e"};
   std::string layers;
   for (const std::string& name : names) layers += layerEntry(name, 2);
   auto plan = drawing(layers, names);
@@ -394,8 +422,9 @@ TEST_F(LayerDialogTest, AFailedWriteIsReportedAndTheDrawingKeepsTheChanges) {
 
 TEST_F(LayerDialogTest, StoredLooksAreGivenToEveryLayerWhenADrawingIsShown) {
   auto plan = drawing(layerEntry("A", 1) + layerEntry("SILHOUETTE", 1), {"A", "SILHOUETTE"});
-  IniFile& ini = settings("Layer_A=Aussen\nLtype_A=HIDDEN\nColor_A=5~\n"
-                          "Layer_SILHOUETTE=S\nLtype_SILHOUETTE=HIDDEN\nColor_SILHOUETTE=5~\n");
+  IniFile& ini = settings(
+      "Layer_A=Aussen\nLtype_A=HIDDEN\nColor_A=5~\n"
+      "Layer_SILHOUETTE=S\nLtype_SILHOUETTE=HIDDEN\nColor_SILHOUETTE=5~\n");
   applyStoredLooks(*plan, ini, colourLabelsOf(widgets_));
   const DXFGeometrie* outside = entityOn(*plan, "Aussen");
   ASSERT_NE(outside, nullptr);

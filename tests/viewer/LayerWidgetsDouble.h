@@ -26,7 +26,9 @@ class LayerWidgetsDouble final : public LayerDialogWidgets {
   int selectedRow() const override { return selected; }
 
   void clearChoices(LayerChoice box) override { list(box).clear(); }
-  void appendChoice(LayerChoice box, const std::string& text) override { list(box).push_back(text); }
+  void appendChoice(LayerChoice box, const std::string& text) override {
+    list(box).push_back(text);
+  }
   int choiceCount(LayerChoice box) const override {
     return static_cast<int>(constList(box).size());
   }
@@ -49,7 +51,8 @@ class LayerWidgetsDouble final : public LayerDialogWidgets {
   void setVisibleToggle(bool on) override { toggle = on; }
 
   std::string colourLabel(int number) const override {
-    return number >= 1 && number <= 9 ? labels[static_cast<std::size_t>(number - 1)] : std::string();
+    return number >= 1 && number <= 9 ? labels[static_cast<std::size_t>(number - 1)]
+                                      : std::string();
   }
   std::string yesText() const override { return "yes"; }
   std::string noText() const override { return "no"; }
@@ -67,8 +70,9 @@ class LayerWidgetsDouble final : public LayerDialogWidgets {
   std::string name;
   bool toggle = false;
   int colourContainerClosed = 0;
-  std::vector<std::string> labels = {"1 red",   "2 yellow", "3 green",     "4 cyan",      "5 blue",
-                                     "6 magenta", "7 black", "8 dark grey", "9 light grey"};
+  std::vector<std::string> labels = {"1 red",   "2 yellow",    "3 green",
+                                     "4 cyan",  "5 blue",      "6 magenta",
+                                     "7 black", "8 dark grey", "9 light grey"};
 
  private:
   bool inTable(int row) const { return row >= 0 && row < rowCount(); }

@@ -32,8 +32,8 @@ enum class Road { DrawAll, Index, IndexWithDetailLevels };
 
 // The fitted view, zoomed by `zoom` about the centre.
 ViewPlacement view(const DXF_Zeichnung& document, double zoom) {
-  ViewPlacement placement = fittedView(
-      kView, {document.minX(), document.minY(), document.maxX(), document.maxY()});
+  ViewPlacement placement =
+      fittedView(kView, {document.minX(), document.minY(), document.maxX(), document.maxY()});
   placement.area = {static_cast<int>(zoom * placement.area.width),
                     static_cast<int>(zoom * placement.area.height)};
   placement.position = {(kView.width - placement.area.width) / 2,
@@ -42,7 +42,8 @@ ViewPlacement view(const DXF_Zeichnung& document, double zoom) {
 }
 
 CairoSurfacePtr render(const DXF_Zeichnung& document, const ViewPlacement& placement, Road road) {
-  CairoSurfacePtr picture(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kView.width, kView.height));
+  CairoSurfacePtr picture(
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, kView.width, kView.height));
   const IndexedDrawing scene(document);
   const std::atomic<bool> never{false};
   paintViewPicture(
@@ -89,34 +90,61 @@ std::string generatedDrawing() {
       const int colour = 1 + next(6);
       const int start = next(360);
       switch (k) {
-        case 0: case 1:
-          out << "  0\nLINE\n  8\n0\n 62\n" << colour << "\n 10\n" << x << "\n 20\n" << y
-              << "\n 11\n" << x + 2 + next(9) << "\n 21\n" << y - 4 + next(9) << "\n";
+        case 0:
+        case 1:
+          out << "  0\nLINE\n  8\n0\n 62\n"
+              << colour << "\n 10\n"
+              << x << "\n 20\n"
+              << y << "\n 11\n"
+              << x + 2 + next(9) << "\n 21\n"
+              << y - 4 + next(9) << "\n";
           break;
         case 2:
-          out << "  0\nCIRCLE\n  8\n0\n 62\n" << colour << "\n 10\n" << x << "\n 20\n" << y
-              << "\n 40\n" << 2 + next(5) << "\n";
+          out << "  0\nCIRCLE\n  8\n0\n 62\n"
+              << colour << "\n 10\n"
+              << x << "\n 20\n"
+              << y << "\n 40\n"
+              << 2 + next(5) << "\n";
           break;
         case 3:
-          out << "  0\nARC\n  8\n0\n 62\n" << colour << "\n 10\n" << x << "\n 20\n" << y
-              << "\n 40\n" << 3 + next(5) << "\n 50\n" << start << "\n 51\n" << start + 20 + next(300) << "\n";
+          out << "  0\nARC\n  8\n0\n 62\n"
+              << colour << "\n 10\n"
+              << x << "\n 20\n"
+              << y << "\n 40\n"
+              << 3 + next(5) << "\n 50\n"
+              << start << "\n 51\n"
+              << start + 20 + next(300) << "\n";
           break;
         case 4:
-          out << "  0\nSOLID\n  8\n0\n 62\n" << colour << "\n 10\n" << x << "\n 20\n" << y
-              << "\n 11\n" << x + 3 << "\n 21\n" << y << "\n 12\n" << x << "\n 22\n" << y + 3
-              << "\n 13\n" << x + 3 << "\n 23\n" << y + 3 << "\n";
+          out << "  0\nSOLID\n  8\n0\n 62\n"
+              << colour << "\n 10\n"
+              << x << "\n 20\n"
+              << y << "\n 11\n"
+              << x + 3 << "\n 21\n"
+              << y << "\n 12\n"
+              << x << "\n 22\n"
+              << y + 3 << "\n 13\n"
+              << x + 3 << "\n 23\n"
+              << y + 3 << "\n";
           break;
         case 5:
-          out << "  0\nTEXT\n  8\n0\n 62\n" << colour << "\n 10\n" << x << "\n 20\n" << y
-              << "\n 40\n5\n  1\nM8\n";
+          out << "  0\nTEXT\n  8\n0\n 62\n"
+              << colour << "\n 10\n"
+              << x << "\n 20\n"
+              << y << "\n 40\n5\n  1\nM8\n";
           break;
         case 6:
           out << "  0\nINSERT\n  8\n0\n  2\nBOLT\n 10\n" << x << "\n 20\n" << y << "\n";
           break;
         default:
-          out << "  0\nLWPOLYLINE\n  8\n0\n 62\n" << colour << "\n 90\n3\n 70\n1\n 10\n" << x
-              << "\n 20\n" << y << "\n 10\n" << x + 6 << "\n 20\n" << y << "\n 10\n" << x + 3
-              << "\n 20\n" << y + 5 << "\n";
+          out << "  0\nLWPOLYLINE\n  8\n0\n 62\n"
+              << colour << "\n 90\n3\n 70\n1\n 10\n"
+              << x << "\n 20\n"
+              << y << "\n 10\n"
+              << x + 6 << "\n 20\n"
+              << y << "\n 10\n"
+              << x + 3 << "\n 20\n"
+              << y + 5 << "\n";
       }
     }
   }
@@ -125,17 +153,16 @@ std::string generatedDrawing() {
 }
 
 TEST(ScenePictureTest, IndexPaintsWhatThePlainPaintShowsOnSamples) {
-  for (const char* sample : {"samples/respiraworks/driver_mounting_plate.dxf",
-                             "samples/dxf-js/blocks2.dxf", "samples/dxf-js/arrayed-holes.dxf",
-                             "samples/acadsharp/sample_AC1015_ascii.dxf"}) {
+  for (const char* sample :
+       {"samples/respiraworks/driver_mounting_plate.dxf", "samples/dxf-js/blocks2.dxf",
+        "samples/dxf-js/arrayed-holes.dxf", "samples/acadsharp/sample_AC1015_ascii.dxf"}) {
     DXF_Zeichnung document;
     ASSERT_GE(document.readDXF(testsupport::dataPath(sample)), 0) << sample;
     for (const double zoom : {1.0, 4.0, 16.0}) {
       const ViewPlacement placement = view(document, zoom);
       const CairoSurfacePtr plain = render(document, placement, Road::DrawAll);
       const CairoSurfacePtr indexed = render(document, placement, Road::Index);
-      EXPECT_LE(testsupport::differenceOf(plain.get(), indexed.get()).largest,
-                kAntialiasTolerance)
+      EXPECT_LE(testsupport::differenceOf(plain.get(), indexed.get()).largest, kAntialiasTolerance)
           << sample << " at " << zoom;
     }
   }

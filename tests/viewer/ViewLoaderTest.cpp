@@ -65,9 +65,8 @@ TEST(ViewDrawings, BlocksTheViewInsertsComeAlong) {
 }
 
 TEST(ViewDrawings, ADrawingWithoutTheBlockIsGatheredIntoIt) {
-  const auto drawing = documenttesting::readOk(
-      dxfFile(line(0, 0, 10, 0) + line(0, 0, 0, 20) + insert("B", 10, 20),
-              block("B", line(0, 0, 1, 1))));
+  const auto drawing = documenttesting::readOk(dxfFile(
+      line(0, 0, 10, 0) + line(0, 0, 0, 20) + insert("B", 10, 20), block("B", line(0, 0, 1, 1))));
   const auto view = viewFromDrawing(*drawing, "_VIEW_2");
   const DXF_Block* gathered = view->findBlock("_VIEW_2");
   ASSERT_NE(gathered, nullptr);
@@ -207,7 +206,8 @@ TEST(ViewLoader, AFewThousandStepsLeaveEveryViewExactlyAsRead) {
     turnBackCurrentView(views.workspace());
     const ViewTurn next = navigate(views.state, directions[random() % 5]);
     ASSERT_EQ(loadView(views.workspace(), next.viewType, next.rotation,
-                       ViewDocuments::viewName(next.viewType)), 1);
+                       ViewDocuments::viewName(next.viewType)),
+              1);
   }
   EXPECT_NE(views.state.rotation, 0);  // the walk ended on a turned view
   turnBackCurrentView(views.workspace());

@@ -14,8 +14,7 @@
 
 namespace {
 
-constexpr ViewDirection kDirections[] = {kTurnLeft, kTurnRight, kTurnBottom, kTurnTop,
-                                         kTurnBack};
+constexpr ViewDirection kDirections[] = {kTurnLeft, kTurnRight, kTurnBottom, kTurnTop, kTurnBack};
 constexpr int kRotations[] = {0, 90, 180, 270};
 
 std::vector<ViewTurn> allViews() {
@@ -47,9 +46,8 @@ ViewState stateAt(ViewTurn view, ViewTurn start = {kFrontView, 0}) {
 
 TEST(ViewNavigation, FromTheFrontViewEachButtonShowsThatSideUpright) {
   const std::pair<ViewDirection, ViewTurn> cases[] = {
-      {kTurnLeft, {kLeftView, 0}},     {kTurnRight, {kRightView, 0}},
-      {kTurnBottom, {kBottomView, 0}}, {kTurnTop, {kTopView, 0}},
-      {kTurnBack, {kBackView, 180}},
+      {kTurnLeft, {kLeftView, 0}}, {kTurnRight, {kRightView, 0}}, {kTurnBottom, {kBottomView, 0}},
+      {kTurnTop, {kTopView, 0}},   {kTurnBack, {kBackView, 180}},
   };
   for (const auto& [direction, expected] : cases) {
     ViewState state = stateAt({kFrontView, 0});

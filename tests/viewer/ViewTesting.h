@@ -25,8 +25,8 @@ inline bool operator==(const WorldWindow& a, const WorldWindow& b) {
 }
 
 inline std::ostream& operator<<(std::ostream& out, const WorldWindow& box) {
-  return out << "(" << box.minX << ", " << box.minY << ") to (" << box.maxX << ", "
-             << box.maxY << ")";
+  return out << "(" << box.minX << ", " << box.minY << ") to (" << box.maxX << ", " << box.maxY
+             << ")";
 }
 
 namespace viewtesting {
@@ -46,9 +46,7 @@ inline std::string viewBody(int n) {
 }
 
 // The rectangle of view n.
-inline WorldWindow viewRectangle(int n) {
-  return {1.0 * n, -1.0 * n, 11.0 * n, 4.0 * n + 2.0};
-}
+inline WorldWindow viewRectangle(int n) { return {1.0 * n, -1.0 * n, 11.0 * n, 4.0 * n + 2.0}; }
 
 // A drawing with the blocks "_VIEW_n" of the given views, a layer per view, and a line
 // of its own.
@@ -63,8 +61,8 @@ inline std::string viewsDrawingText(std::initializer_list<int> views = {1, 2, 3,
   return dxfFile(line(0, 0, 1, 1), blocks, layers);
 }
 
-inline std::unique_ptr<DXF_Zeichnung> viewsDrawing(
-    std::initializer_list<int> views = {1, 2, 3, 4, 5, 6}) {
+inline std::unique_ptr<DXF_Zeichnung> viewsDrawing(std::initializer_list<int> views = {1, 2, 3, 4,
+                                                                                       5, 6}) {
   return documenttesting::readOk(viewsDrawingText(views));
 }
 

@@ -27,9 +27,9 @@ TEST(ZoomGeometryFit, FillsTheContainerLessTheInsetAndCentresTheOtherDirection) 
 }
 
 TEST(ZoomGeometryFit, SinglePointOrStraightLineGetsAMinimalWindowInsteadOfDividingByZero) {
-  for (const WorldWindow& extents : {WorldWindow{5.0, 7.0, 5.0, 7.0},
-                                     WorldWindow{0.0, 3.0, 40.0, 3.0},
-                                     WorldWindow{10000.0, 10000.0, 0.0, 0.0}}) {
+  for (const WorldWindow& extents :
+       {WorldWindow{5.0, 7.0, 5.0, 7.0}, WorldWindow{0.0, 3.0, 40.0, 3.0},
+        WorldWindow{10000.0, 10000.0, 0.0, 0.0}}) {
     const AreaLayout layout = ZoomGeometry::fit(602, 402, extents);
     EXPECT_TRUE(std::isfinite(layout.scale));
     EXPECT_GT(layout.scale, 0.0);
@@ -127,17 +127,21 @@ TEST(ZoomGeometryByFactor, FewerThanOneTenThousandthPixelPerDrawingUnitIsTooSmal
 }
 
 RubberRelease drag(double x0, double y0, double x1, double y1) {
-  return {x0, y0, x1, y1, static_cast<int>(std::abs(std::trunc(x1 - x0))),
+  return {x0,
+          y0,
+          x1,
+          y1,
+          static_cast<int>(std::abs(std::trunc(x1 - x0))),
           static_cast<int>(std::abs(std::trunc(y1 - y0)))};
 }
 
 TEST(ZoomGeometryRectangle, ClickWithoutExtentChangesNothing) {
-  EXPECT_EQ(ZoomGeometry::toRectangle(area(0, 0, 600, 400), drag(50, 50, 50, 90), kWideWorld)
-                .verdict,
-            ZoomVerdict::NoArea);
-  EXPECT_EQ(ZoomGeometry::toRectangle(area(0, 0, 600, 400), drag(50, 50, 80, 50), kWideWorld)
-                .verdict,
-            ZoomVerdict::NoArea);
+  EXPECT_EQ(
+      ZoomGeometry::toRectangle(area(0, 0, 600, 400), drag(50, 50, 50, 90), kWideWorld).verdict,
+      ZoomVerdict::NoArea);
+  EXPECT_EQ(
+      ZoomGeometry::toRectangle(area(0, 0, 600, 400), drag(50, 50, 80, 50), kWideWorld).verdict,
+      ZoomVerdict::NoArea);
 }
 
 TEST(ZoomGeometryRectangle, DraggedRectangleFillsTheContainerFromItsTopLeftCorner) {
@@ -165,9 +169,9 @@ TEST(ZoomGeometryRectangle, DraggedEitherWayGivesTheSameZoom) {
 
 TEST(ZoomGeometryRectangle, OnlyTheUpperLimitsApply) {
   // min(600 / 30, 400 / 30) = 13.3 times 2500 pixels passes 32000.
-  EXPECT_EQ(ZoomGeometry::toRectangle(area(0, 0, 2500, 400), drag(0, 0, 30, 30), kWideWorld)
-                .verdict,
-            ZoomVerdict::TooLarge);
+  EXPECT_EQ(
+      ZoomGeometry::toRectangle(area(0, 0, 2500, 400), drag(0, 0, 30, 30), kWideWorld).verdict,
+      ZoomVerdict::TooLarge);
   // A rectangle wider than the container shrinks the area below ten pixels: allowed.
   const ZoomStep shrink =
       ZoomGeometry::toRectangle(area(0, 0, 12, 12), drag(0, 0, 6000, 4000), kWideWorld);

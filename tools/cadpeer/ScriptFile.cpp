@@ -6,7 +6,8 @@ namespace {
 // The input that starts after word: up to the newline, double quotes taken off.
 std::string inputAfter(std::string_view script, std::size_t wordEnd) {
   const std::size_t end = script.find('\n', wordEnd);
-  std::string_view input = script.substr(wordEnd, end == std::string_view::npos ? end : end - wordEnd);
+  std::string_view input =
+      script.substr(wordEnd, end == std::string_view::npos ? end : end - wordEnd);
   if (input.size() >= 2 && input.front() == '"' && input.back() == '"') {
     input = input.substr(1, input.size() - 2);
   }
@@ -22,7 +23,8 @@ std::string scriptFilePath(std::string_view script) {
   }
   std::size_t first = std::string_view::npos;
   std::size_t wordEnd = 0;
-  for (const std::string_view word : {std::string_view("_.-insert "), std::string_view("_.insert ")}) {
+  for (const std::string_view word :
+       {std::string_view("_.-insert "), std::string_view("_.insert ")}) {
     const std::size_t at = script.find(word);
     if (at < first) {
       first = at;

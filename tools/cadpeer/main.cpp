@@ -79,9 +79,8 @@ gboolean replyLate(gpointer data) {
   return G_SOURCE_REMOVE;
 }
 
-void onMethodCall(GDBusConnection*, const gchar*, const gchar*, const gchar*,
-                  const gchar* method, GVariant* parameters, GDBusMethodInvocation* invocation,
-                  gpointer data) {
+void onMethodCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* method,
+                  GVariant* parameters, GDBusMethodInvocation* invocation, gpointer data) {
   auto* peer = static_cast<Peer*>(data);
   if (std::strcmp(method, kExecuteMethod) != 0) return;
   GVariant* block = g_variant_get_child_value(parameters, 0);
@@ -100,12 +99,8 @@ void onMethodCall(GDBusConnection*, const gchar*, const gchar*, const gchar*,
   bool executed = false;
   std::string reason;
   switch (peer->mode) {
-    case Mode::Accept:
-      reason = checkFile(scriptFilePath(script), executed);
-      break;
-    case Mode::Refuse:
-      reason = "refused";
-      break;
+    case Mode::Accept: reason = checkFile(scriptFilePath(script), executed); break;
+    case Mode::Refuse: reason = "refused"; break;
     case Mode::Stall:
       g_timeout_add_seconds(peer->stallSeconds, replyLate, new LateReply{invocation, number, peer});
       return;
@@ -142,11 +137,16 @@ gboolean quit(gpointer loop) {
 }
 
 bool parseMode(const std::string& text, Mode& mode) {
-  if (text == "accept") mode = Mode::Accept;
-  else if (text == "refuse") mode = Mode::Refuse;
-  else if (text == "stall") mode = Mode::Stall;
-  else if (text == "drop") mode = Mode::Drop;
-  else return false;
+  if (text == "accept")
+    mode = Mode::Accept;
+  else if (text == "refuse")
+    mode = Mode::Refuse;
+  else if (text == "stall")
+    mode = Mode::Stall;
+  else if (text == "drop")
+    mode = Mode::Drop;
+  else
+    return false;
   return true;
 }
 
@@ -164,11 +164,16 @@ int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     const std::string value = argv[i + 1];
-    if (option == "--service") peer.service = value;
-    else if (option == "--log") peer.log = value;
-    else if (option == "--mode" && parseMode(value, peer.mode)) continue;
-    else if (option == "--stall") peer.stallSeconds = std::atoi(value.c_str());
-    else return usage();
+    if (option == "--service")
+      peer.service = value;
+    else if (option == "--log")
+      peer.log = value;
+    else if (option == "--mode" && parseMode(value, peer.mode))
+      continue;
+    else if (option == "--stall")
+      peer.stallSeconds = std::atoi(value.c_str());
+    else
+      return usage();
   }
   if (argc % 2 == 0 || peer.service.empty() || peer.log.empty()) return usage();
   const std::string busName = busNameForService(peer.service);
@@ -181,9 +186,9 @@ int main(int argc, char** argv) {
   peer.loop = g_main_loop_new(nullptr, FALSE);
   g_unix_signal_add(SIGTERM, quit, peer.loop);
   g_unix_signal_add(SIGINT, quit, peer.loop);
-  const guint owner = g_bus_own_name(G_BUS_TYPE_SESSION, busName.c_str(),
-                                     G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE, onBusAcquired,
-                                     onNameAcquired, onNameLost, &peer, nullptr);
+  const guint owner =
+      g_bus_own_name(G_BUS_TYPE_SESSION, busName.c_str(), G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE,
+                     onBusAcquired, onNameAcquired, onNameLost, &peer, nullptr);
   g_main_loop_run(peer.loop);
   g_bus_unown_name(owner);
   g_main_loop_unref(peer.loop);

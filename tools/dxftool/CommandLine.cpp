@@ -51,11 +51,16 @@ bool parseWindow(std::string_view text, std::array<double, 4>& window) {
 }
 
 bool subcommandByName(std::string_view name, Subcommand& command) {
-  if (name == "info") command = Subcommand::Info;
-  else if (name == "convert") command = Subcommand::Convert;
-  else if (name == "render") command = Subcommand::Render;
-  else if (name == "print") command = Subcommand::Print;
-  else return false;
+  if (name == "info")
+    command = Subcommand::Info;
+  else if (name == "convert")
+    command = Subcommand::Convert;
+  else if (name == "render")
+    command = Subcommand::Render;
+  else if (name == "print")
+    command = Subcommand::Print;
+  else
+    return false;
   return true;
 }
 

@@ -17,7 +17,7 @@ namespace dxftool {
 namespace {
 
 // Entity kinds always listed, even at zero, in this order; any other kind follows.
-constexpr std::array<std::string_view, 6> kEntityKinds = {"LINE", "ARC",  "CIRCLE",
+constexpr std::array<std::string_view, 6> kEntityKinds = {"LINE",  "ARC",  "CIRCLE",
                                                           "POINT", "TEXT", "SOLID"};
 
 // Entities per type name, the fixed kinds first, others in order of first appearance.
@@ -117,8 +117,8 @@ void writeBlocks(const DXF_Zeichnung& drawing, JsonWriter& json) {
 
 }  // namespace
 
-void InfoCommand::writeSummary(const DXF_Zeichnung& drawing, const std::string& file,
-                               int code, std::ostream& out) {
+void InfoCommand::writeSummary(const DXF_Zeichnung& drawing, const std::string& file, int code,
+                               std::ostream& out) {
   JsonWriter json(out);
   json.beginObject();
   json.key("file");

@@ -30,8 +30,9 @@ std::string InputFile::problem(const std::string& path, InputKind kind) {
     case InputKind::NotAFile: return path + " is not a file.";
     case InputKind::Unreadable: return "The file " + path + " cannot be opened for reading.";
     case InputKind::BinaryDxf:
-      return path + " is a binary DXF file; only ASCII DXF files can be read. "
-                    "Save the drawing as ASCII DXF and try again.";
+      return path +
+             " is a binary DXF file; only ASCII DXF files can be read. "
+             "Save the drawing as ASCII DXF and try again.";
   }
   return {};
 }

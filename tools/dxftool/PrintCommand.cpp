@@ -27,16 +27,16 @@ int PrintCommand::run(const ToolRequest& request, std::ostream& err) {
       ViewFit::widened({drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()});
   drawing.growExtents(wide.minX, wide.minY, wide.maxX, wide.maxY);
 
-  const SheetExtents window = SheetGeometry::printWindow(
-      {drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()});
+  const SheetExtents window =
+      SheetGeometry::printWindow({drawing.minX(), drawing.minY(), drawing.maxX(), drawing.maxY()});
   const double width = window.maxX - window.minX;
   const double height = window.maxY - window.minY;
   PageOrientation orientation = PrintPage::orientationFor(width, height);
   if (request.orientation == "landscape") orientation = PageOrientation::Landscape;
   if (request.orientation == "portrait") orientation = PageOrientation::Portrait;
 
-  const SheetTexts texts{utf8ToCp1252(request.title), utf8ToCp1252(request.input), kCaption,
-                         false, DXFV_RESOURCE_DIR "/dxflogo.png"};
+  const SheetTexts texts{utf8ToCp1252(request.title), utf8ToCp1252(request.input), kCaption, false,
+                         DXFV_RESOURCE_DIR "/dxflogo.png"};
   PrinterContext printer(request.output, *paper, orientation);
   printer.lock(0);
   printer.dialog();

@@ -13,13 +13,13 @@ struct WorldBox {
 
 // Where the drawing area lies in the picture and which world rectangle it shows.
 struct FittedArea {
-  bool empty = true;  // nothing to show: extents inverted (nothing read) or not finite
-  double scale = 0.0; // pixels per drawing unit
-  int width = 0;      // pixel size of the drawing area
+  bool empty = true;   // nothing to show: extents inverted (nothing read) or not finite
+  double scale = 0.0;  // pixels per drawing unit
+  int width = 0;       // pixel size of the drawing area
   int height = 0;
-  int x = 0;          // its top-left corner in the picture, pixels
+  int x = 0;  // its top-left corner in the picture, pixels
   int y = 0;
-  WorldBox world;     // world rectangle mapped onto the drawing area
+  WorldBox world;  // world rectangle mapped onto the drawing area
 };
 
 class ViewFit {

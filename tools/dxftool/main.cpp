@@ -16,17 +16,11 @@ namespace {
 
 int runRequest(const ToolRequest& request) {
   switch (request.command) {
-    case Subcommand::Help:
-      std::cout << CommandLine::usage();
-      return kExitOk;
-    case Subcommand::Info:
-      return InfoCommand::run(request, std::cout, std::cerr);
-    case Subcommand::Convert:
-      return ConvertCommand::run(request, std::cerr);
-    case Subcommand::Render:
-      return RenderCommand::run(request, std::cerr);
-    case Subcommand::Print:
-      return PrintCommand::run(request, std::cerr);
+    case Subcommand::Help: std::cout << CommandLine::usage(); return kExitOk;
+    case Subcommand::Info: return InfoCommand::run(request, std::cout, std::cerr);
+    case Subcommand::Convert: return ConvertCommand::run(request, std::cerr);
+    case Subcommand::Render: return RenderCommand::run(request, std::cerr);
+    case Subcommand::Print: return PrintCommand::run(request, std::cerr);
   }
   return kExitUsage;
 }
@@ -47,8 +41,7 @@ int main(int argc, char** argv) {
   } catch (const std::bad_alloc&) {
     std::cerr << "dxftool: Not enough memory for " << request.input << ".\n";
   } catch (const std::exception& e) {
-    std::cerr << "dxftool: " << request.input << " could not be processed: " << e.what()
-              << ".\n";
+    std::cerr << "dxftool: " << request.input << " could not be processed: " << e.what() << ".\n";
   }
   releasePaintCaches();
   return status;

@@ -59,10 +59,12 @@ bool CairoDeviceContext::outsideClip(std::span<const DevicePoint> points) const 
   double right = 0.0;
   double bottom = 0.0;
   cairo_clip_extents(cr_, &left, &top, &right, &bottom);
-  const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(),
-      [](const DevicePoint& a, const DevicePoint& b) { return a.x < b.x; });
-  const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(),
-      [](const DevicePoint& a, const DevicePoint& b) { return a.y < b.y; });
+  const auto [minX, maxX] =
+      std::minmax_element(points.begin(), points.end(),
+                          [](const DevicePoint& a, const DevicePoint& b) { return a.x < b.x; });
+  const auto [minY, maxY] =
+      std::minmax_element(points.begin(), points.end(),
+                          [](const DevicePoint& a, const DevicePoint& b) { return a.y < b.y; });
   return maxX->x + 1.0 < left || minX->x - 1.0 > right || maxY->y + 1.0 < top ||
          minY->y - 1.0 > bottom;
 }
@@ -119,8 +121,9 @@ void CairoDeviceContext::text_out(double x, double y, const char* text, const Te
 void CairoDeviceContext::drawPolygon(const DevicePoint* points, int count, bool fill) {
   if (!points || count < 2) return;
   const std::span<const DevicePoint> corners(points, static_cast<std::size_t>(count));
-  if (!std::all_of(corners.begin(), corners.end(),
-                   [](const DevicePoint& p) { return finite({p.x, p.y}); })) {
+  if (!std::all_of(corners.begin(), corners.end(), [](const DevicePoint& p) {
+        return finite({p.x, p.y});
+      })) {
     return;
   }
   if (fill && count >= 3) {
@@ -133,8 +136,9 @@ void CairoDeviceContext::drawPolygon(const DevicePoint* points, int count, bool 
       return;
     }
     flush();
-    const std::vector<DevicePoint> area = inside ? std::vector<DevicePoint>(corners.begin(), corners.end())
-                                                 : clip_.clipPolygon(points, count);
+    const std::vector<DevicePoint> area =
+        inside ? std::vector<DevicePoint>(corners.begin(), corners.end())
+               : clip_.clipPolygon(points, count);
     if (area.size() >= 3) {
       cairo_new_path(cr_);
       cairo_move_to(cr_, area[0].x, area[0].y);
@@ -158,8 +162,8 @@ void CairoDeviceContext::dotAt(double x, double y, const PaintColour& colour) {
   batch_.addDot(colour, std::floor(x), std::floor(y));
 }
 
-void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry,
-                                           double t0, double sweep) {
+void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
+                                           double sweep) {
   if (!finite({cx, cy, t0, sweep}) || !PaintRange::drawable(rx) || !PaintRange::drawable(ry) ||
       sweep <= 0.0) {
     return;
@@ -202,12 +206,12 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
   strokePolyline(points.data(), points.size(), false);
 }
 
-void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t count,
-                                        bool closed) {
+void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t count, bool closed) {
   if (count < 2) return;
   const std::span<const DevicePoint> corners(points, count);
-  if (!std::all_of(corners.begin(), corners.end(),
-                   [](const DevicePoint& p) { return finite({p.x, p.y}); })) {
+  if (!std::all_of(corners.begin(), corners.end(), [](const DevicePoint& p) {
+        return finite({p.x, p.y});
+      })) {
     return;
   }
   const bool inside = std::all_of(corners.begin(), corners.end(),
@@ -236,8 +240,8 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
   flush();
   cairo_new_path(cr_);
   const std::size_t segments = closed ? count : count - 1;
-  double walked = 0.0;       // length of the uncut polyline before the current segment
-  double dashOffset = 0.0;   // length cut away before the first piece that is drawn
+  double walked = 0.0;      // length of the uncut polyline before the current segment
+  double dashOffset = 0.0;  // length cut away before the first piece that is drawn
   bool drawing = false;
   DevicePoint last{};
   for (std::size_t i = 0; i < segments; ++i) {
@@ -262,8 +266,8 @@ void CairoDeviceContext::strokePolyline(const DevicePoint* points, std::size_t c
 void CairoDeviceContext::strokeWithPen(double dashOffset, double length) {
   const std::vector<double> ownDashes =
       dashPixels_.empty() ? std::vector<double>() : PenGeometry::cairoDashes(dashPixels_, length);
-  const std::span<const double> dashes =
-      dashPixels_.empty() ? PenGeometry::dashPattern(lineStyle_) : std::span<const double>(ownDashes);
+  const std::span<const double> dashes = dashPixels_.empty() ? PenGeometry::dashPattern(lineStyle_)
+                                                             : std::span<const double>(ownDashes);
   cairo_set_source_rgb(cr_, foreground_.red, foreground_.green, foreground_.blue);
   PenGeometry::setStrokeWidth(cr_, lineWidth_);
   double period = 0.0;
@@ -273,8 +277,8 @@ void CairoDeviceContext::strokeWithPen(double dashOffset, double length) {
   cairo_set_dash(cr_, dashes.data(), static_cast<int>(dashes.size()), phase);
   cairo_set_antialias(cr_, edges());
   // A pattern drawn solid (too fine, or too many dashes) carries no texts either.
-  cairo_path_t* flat = !patternTexts_.empty() && !ownDashes.empty() ? cairo_copy_path_flat(cr_)
-                                                                    : nullptr;
+  cairo_path_t* flat =
+      !patternTexts_.empty() && !ownDashes.empty() ? cairo_copy_path_flat(cr_) : nullptr;
   cairo_stroke(cr_);
   if (flat) {
     if (flat->status == CAIRO_STATUS_SUCCESS) drawPatternTexts(*flat, phase, period);

@@ -21,10 +21,10 @@
 // x, y. Strokes are one pixel wide unless set wider and run through pixel centres, so a
 // horizontal line at integer y covers exactly that pixel row, from its start pixel up to
 // (not including) its end pixel; a wider line of an odd width is centred on that row, one
-// of an even width on the edge below it. Figures and texts are anti-aliased unless setAntialias(false) asks for hard
-// edges. Colours are "#RRGGBB"
-// texts; anything else paints black. Pen state starts as a solid black line, a white
-// background colour, transparent background mode and a solid fill style.
+// of an even width on the edge below it. Figures and texts are anti-aliased unless
+// setAntialias(false) asks for hard edges. Colours are "#RRGGBB" texts; anything else paints black.
+// Pen state starts as a solid black line, a white background colour, transparent background mode
+// and a solid fill style.
 //
 // Figures inside the addressable box are collected in a FigureBatch: consecutive figures
 // with the same pen are painted in one call, in the order drawn; texts and larger fills
@@ -32,8 +32,8 @@
 // flush() before painting on the Cairo context directly or changing its transformation.
 class CairoDeviceContext : public EllipticArcContext {
  public:
-  static constexpr int kHollow = 7;        // fill style that leaves polygons unfilled
-  static constexpr int kOpaqueMode = 2;    // background mode that fills polygons anyway
+  static constexpr int kHollow = 7;      // fill style that leaves polygons unfilled
+  static constexpr int kOpaqueMode = 2;  // background mode that fills polygons anyway
 
   // `cr` is not owned and must outlive this object; width x height is the printable
   // size in device pixels that the resolution queries report.

@@ -34,9 +34,10 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
   // Counter-clockwise on the screen is a negative angle in Cairo's y-down space.
   cairo_rotate(cr_, -style.escapementTenths / 10.0 * std::numbers::pi / 180.0);
   if (style.mirrored) cairo_scale(cr_, 1.0, -1.0);
-  const double slant = std::isfinite(style.obliqueDegrees) && std::fabs(style.obliqueDegrees) < kMaxOblique
-                           ? std::tan(style.obliqueDegrees * std::numbers::pi / 180.0)
-                           : 0.0;
+  const double slant =
+      std::isfinite(style.obliqueDegrees) && std::fabs(style.obliqueDegrees) < kMaxOblique
+          ? std::tan(style.obliqueDegrees * std::numbers::pi / 180.0)
+          : 0.0;
   if (slant != 0.0) {
     // Up is -y here: the letters' tops lean forwards along the baseline.
     cairo_matrix_t shear;
@@ -58,8 +59,8 @@ void CairoTextPainter::draw(double x, double y, const char* text, const TextStyl
   const double width = static_cast<double>(logical.width) / PANGO_SCALE;
   const double baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
   const TextScale scale = scaleFor(style, width);
-  if (!(scale.x > 0.0) || !(scale.y > 0.0) || !std::isfinite(scale.x) ||
-      !std::isfinite(scale.y) || em * std::max(scale.x, scale.y) > kMaxHeight) {
+  if (!(scale.x > 0.0) || !(scale.y > 0.0) || !std::isfinite(scale.x) || !std::isfinite(scale.y) ||
+      em * std::max(scale.x, scale.y) > kMaxHeight) {
     return;
   }
 

@@ -8,8 +8,7 @@
 class EllipticArcContext : public DeviceContext {
  public:
   void circle(double cx, double cy, double r) override;
-  void arc(double cx, double cy, double rx, double ry, double startAngle,
-           double endAngle) override;
+  void arc(double cx, double cy, double rx, double ry, double startAngle, double endAngle) override;
   void native_arc(double left, double top, double right, double bottom, double startX,
                   double startY, double endX, double endY) override;
 

@@ -30,7 +30,8 @@ void FigureBatch::addPolyline(const Pen& pen, const DevicePoint* points, std::si
   std::vector<double>& ops = collect(Kind::Stroke, pen);
   ops.insert(ops.end(), {static_cast<double>(Op::Move), points[0].x + shift, points[0].y + shift});
   for (std::size_t i = 1; i < count; ++i) {
-    ops.insert(ops.end(), {static_cast<double>(Op::Line), points[i].x + shift, points[i].y + shift});
+    ops.insert(ops.end(),
+               {static_cast<double>(Op::Line), points[i].x + shift, points[i].y + shift});
   }
   if (closed) ops.push_back(static_cast<double>(Op::Close));
 }

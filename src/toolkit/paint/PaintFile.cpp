@@ -35,8 +35,7 @@ CairoSurfacePtr createSurface(PaintFormat format, int width, int height, std::FI
       return CairoSurfacePtr(cairo_svg_surface_create_for_stream(writeChunk, file, width, height));
     case PaintFormat::Pdf:
       return CairoSurfacePtr(cairo_pdf_surface_create_for_stream(writeChunk, file, width, height));
-    case PaintFormat::Png:
-      break;
+    case PaintFormat::Png: break;
   }
   return CairoSurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
 }
@@ -53,7 +52,8 @@ int paintInto(std::FILE* file, PaintFormat format, int width, int height,
   }
   if (format == PaintFormat::Png) {
     cairo_surface_flush(surface.get());
-    const cairo_status_t status = cairo_surface_write_to_png_stream(surface.get(), writeChunk, file);
+    const cairo_status_t status =
+        cairo_surface_write_to_png_stream(surface.get(), writeChunk, file);
     if (status == CAIRO_STATUS_WRITE_ERROR) return PaintFile::kCannotWrite;
     if (status != CAIRO_STATUS_SUCCESS) return PaintFile::kPaintFailed;
     return 0;
@@ -83,8 +83,8 @@ std::optional<PaintFormat> PaintFile::formatFor(const std::filesystem::path& pat
   return std::nullopt;
 }
 
-int PaintFile::write(const std::filesystem::path& path, PaintFormat format, int width,
-                     int height, const Painter& painter) {
+int PaintFile::write(const std::filesystem::path& path, PaintFormat format, int width, int height,
+                     const Painter& painter) {
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return kBadSize;
 
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";

@@ -34,8 +34,8 @@ bool finite(std::initializer_list<double> values) {
 // A number as PDF writes it: fixed point, at most three decimals, no exponent.
 void appendNumber(std::string& out, double value) {
   char text[48];
-  const auto [end, error] = std::to_chars(text, text + sizeof text, value,
-                                          std::chars_format::fixed, 3);
+  const auto [end, error] =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3);
   if (error != std::errc()) {
     out += '0';
     return;
@@ -155,9 +155,8 @@ void PdfDeviceContext::strokeColour() {
   // A linetype's pattern where one is set (the viewer of the file walks the dashes),
   // else the line style code's.
   const std::span<const double> code = PenGeometry::dashPattern(lineStyle_);
-  std::vector<double> dashes = dashPixels_.empty()
-                                   ? std::vector<double>(code.begin(), code.end())
-                                   : PenGeometry::cairoDashes(dashPixels_, 0.0);
+  std::vector<double> dashes = dashPixels_.empty() ? std::vector<double>(code.begin(), code.end())
+                                                   : PenGeometry::cairoDashes(dashPixels_, 0.0);
   if (dashes != writtenDashes_) {
     ops_ += '[';
     for (double length : dashes) appendNumbers(ops_, {length});
@@ -207,7 +206,8 @@ void PdfDeviceContext::polyline(const DevicePoint* points, int count) {
   }
   strokeColour();
   point('m', corners[0].x + 0.5, corners[0].y + 0.5);
-  for (std::size_t i = 1; i < corners.size(); ++i) point('l', corners[i].x + 0.5, corners[i].y + 0.5);
+  for (std::size_t i = 1; i < corners.size(); ++i)
+    point('l', corners[i].x + 0.5, corners[i].y + 0.5);
   stroke("S");
   drawPatternTexts(corners);
 }
@@ -230,7 +230,7 @@ void PdfDeviceContext::drawPatternTexts(std::span<const DevicePoint> points) {
 }
 
 void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double ry, double t0,
-                                   double sweep) {
+                                         double sweep) {
   if (!finite({cx, cy, t0, sweep}) || !PaintRange::drawable(rx) || !PaintRange::drawable(ry) ||
       sweep <= 0.0) {
     return;
@@ -262,8 +262,8 @@ void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double
     const double b = a + step;
     const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
     appendNumbers(ops_, {x0 + rx * (ca - handle * sa), y0 + ry * (sa + handle * ca),
-                         x0 + rx * (cb + handle * sb), y0 + ry * (sb - handle * cb),
-                         x0 + rx * cb, y0 + ry * sb});
+                         x0 + rx * (cb + handle * sb), y0 + ry * (sb - handle * cb), x0 + rx * cb,
+                         y0 + ry * sb});
     ops_ += "c\n";
   }
   stroke(sweep >= kTwoPi ? "h S" : "S");
@@ -281,8 +281,9 @@ void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double
 void PdfDeviceContext::polygon(const DevicePoint* points, int count) {
   if (!points || count < 2) return;
   const std::span<const DevicePoint> corners(points, static_cast<std::size_t>(count));
-  if (!std::all_of(corners.begin(), corners.end(),
-                   [](const DevicePoint& p) { return finite({p.x, p.y}); })) {
+  if (!std::all_of(corners.begin(), corners.end(), [](const DevicePoint& p) {
+        return finite({p.x, p.y});
+      })) {
     return;
   }
   const bool inside = std::all_of(corners.begin(), corners.end(),
@@ -373,14 +374,15 @@ void PdfDeviceContext::image(const DeviceRectangle& target, cairo_surface_t* arg
       // Cairo keeps the colour multiplied by alpha.
       for (int shift : {16, 8, 0}) {
         const unsigned channel = (pixel >> shift) & 0xFF;
-        image.rgb.push_back(static_cast<std::uint8_t>(alpha ? std::min(255u, channel * 255 / alpha) : 255));
+        image.rgb.push_back(
+            static_cast<std::uint8_t>(alpha ? std::min(255u, channel * 255 / alpha) : 255));
       }
     }
   }
   const std::string name = pdf_.addImage(std::move(image));
   ops_ += "q ";
-  appendNumbers(ops_, {double(target.width), 0.0, 0.0, -double(target.height),
-                       double(target.left), double(target.top + target.height)});
+  appendNumbers(ops_, {double(target.width), 0.0, 0.0, -double(target.height), double(target.left),
+                       double(target.top + target.height)});
   ops_ += "cm " + name;
   stroke(" Do Q");
 }

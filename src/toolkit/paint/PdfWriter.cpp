@@ -53,8 +53,8 @@ bool PdfWriter::open() {
   }
   offsets_.assign(kObliqueFont, 0);
   write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
-  for (const auto& [number, name] : {std::pair{kFont, "Helvetica-Bold"},
-                                     std::pair{kObliqueFont, "Helvetica-BoldOblique"}}) {
+  for (const auto& [number, name] :
+       {std::pair{kFont, "Helvetica-Bold"}, std::pair{kObliqueFont, "Helvetica-BoldOblique"}}) {
     beginObject(number);
     write(std::string("<< /Type /Font /Subtype /Type1 /BaseFont /") + name +
           " /Encoding /WinAnsiEncoding >>\nendobj\n");

@@ -58,9 +58,7 @@ void setStrokeWidth(cairo_t* cr, double pixels) {
   cairo_set_line_join(cr, thin ? CAIRO_LINE_JOIN_MITER : CAIRO_LINE_JOIN_ROUND);
 }
 
-double pixelShift(double pixels) {
-  return std::fmod(std::round(pixels), 2.0) == 0.0 ? 0.0 : 0.5;
-}
+double pixelShift(double pixels) { return std::fmod(std::round(pixels), 2.0) == 0.0 ? 0.0 : 0.5; }
 
 double positiveSweep(double start, double end) {
   double sweep = end - start;
@@ -72,8 +70,8 @@ double positiveSweep(double start, double end) {
   return sweep;
 }
 
-bool nativeArc(double left, double top, double right, double bottom, double startX,
-               double startY, double endX, double endY, EllipticArc& arc) {
+bool nativeArc(double left, double top, double right, double bottom, double startX, double startY,
+               double endX, double endY, EllipticArc& arc) {
   for (double v : {left, top, right, bottom, startX, startY, endX, endY}) {
     if (!std::isfinite(v)) return false;
   }

@@ -50,7 +50,7 @@ struct EllipticArc {
 // The device-context arc (bounding box, start and end points giving only directions
 // from the centre, counter-clockwise on the screen; equal directions: the whole ellipse).
 // None without finite values or with a flat box.
-bool nativeArc(double left, double top, double right, double bottom, double startX,
-               double startY, double endX, double endY, EllipticArc& arc);
+bool nativeArc(double left, double top, double right, double bottom, double startX, double startY,
+               double endX, double endY, EllipticArc& arc);
 
 }  // namespace PenGeometry

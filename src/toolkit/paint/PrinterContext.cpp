@@ -87,8 +87,8 @@ int PrinterContext::start_page() {
   const double scale = PrintPage::kPointsPerMm / PrintPage::kPixelsPerMm;
   const double margin = PrintPage::kFileMarginMm * PrintPage::kPointsPerMm;
   char setup[160];
-  std::snprintf(setup, sizeof setup, "%.4f 0 0 %.4f %.3f %.3f cm 0 0 %d %d re W n\n", scale,
-                -scale, margin, paper_.height * PrintPage::kPointsPerMm - margin, pageWidth(),
+  std::snprintf(setup, sizeof setup, "%.4f 0 0 %.4f %.3f %.3f cm 0 0 %d %d re W n\n", scale, -scale,
+                margin, paper_.height * PrintPage::kPointsPerMm - margin, pageWidth(),
                 pageHeight());
   pdf_->content(setup);
   pdfPage_ = std::make_unique<PdfDeviceContext>(*pdf_, pageWidth(), pageHeight());
@@ -195,8 +195,8 @@ void PrinterContext::polygon(const DevicePoint* points, int count) {
 void PrinterContext::dot(double x, double y, const char* colour) {
   if (page_) page_->dot(x, y, colour);
 }
-void PrinterContext::native_arc(double left, double top, double right, double bottom,
-                                double startX, double startY, double endX, double endY) {
+void PrinterContext::native_arc(double left, double top, double right, double bottom, double startX,
+                                double startY, double endX, double endY) {
   if (page_) page_->native_arc(left, top, right, bottom, startX, startY, endX, endY);
 }
 void PrinterContext::text_out(double x, double y, const char* text, const TextStyle& style) {

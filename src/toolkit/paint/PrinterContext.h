@@ -71,8 +71,7 @@ class PrinterContext : public DeviceContext {
   void line(double x1, double y1, double x2, double y2) override;
   void polyline(const DevicePoint* points, int count) override;
   void circle(double cx, double cy, double r) override;
-  void arc(double cx, double cy, double rx, double ry, double startAngle,
-           double endAngle) override;
+  void arc(double cx, double cy, double rx, double ry, double startAngle, double endAngle) override;
   void polygon(const DevicePoint* points, int count) override;
   void dot(double x, double y, const char* colour) override;
   void native_arc(double left, double top, double right, double bottom, double startX,

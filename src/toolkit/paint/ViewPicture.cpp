@@ -46,8 +46,8 @@ bool paintRegion(cairo_surface_t* target, const ViewPlacement& view, const Regio
 
 }  // namespace
 
-bool paintViewPicture(cairo_surface_t* target, const ViewPlacement& view,
-                      const ScenePainter& scene, const std::atomic<bool>& cancelled) {
+bool paintViewPicture(cairo_surface_t* target, const ViewPlacement& view, const ScenePainter& scene,
+                      const std::atomic<bool>& cancelled) {
   return paintInBands(target, view.container.width, view.container.height,
                       [&](cairo_t* cr, const PictureBand& band) {
                         cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
@@ -79,12 +79,13 @@ bool scrollViewPicture(cairo_surface_t* target, cairo_surface_t* previous,
   const int height = after.container.height;
   const int dx = after.position.x - before.position.x;
   const int dy = after.position.y - before.position.y;
-  const bool fits = previous && fourBytesPerPixel(target) && fourBytesPerPixel(previous) &&
-                    cairo_image_surface_get_format(target) == cairo_image_surface_get_format(previous) &&
-                    cairo_image_surface_get_width(previous) == width &&
-                    cairo_image_surface_get_height(previous) == height &&
-                    cairo_image_surface_get_width(target) == width &&
-                    cairo_image_surface_get_height(target) == height;
+  const bool fits =
+      previous && fourBytesPerPixel(target) && fourBytesPerPixel(previous) &&
+      cairo_image_surface_get_format(target) == cairo_image_surface_get_format(previous) &&
+      cairo_image_surface_get_width(previous) == width &&
+      cairo_image_surface_get_height(previous) == height &&
+      cairo_image_surface_get_width(target) == width &&
+      cairo_image_surface_get_height(target) == height;
   if (!fits || !isScrollOf(before, after) || std::abs(dx) >= width || std::abs(dy) >= height) {
     return paintViewPicture(target, after, scene, cancelled);
   }
@@ -100,8 +101,8 @@ bool scrollViewPicture(cairo_surface_t* target, cairo_surface_t* previous,
   const Region rows = dy > 0 ? Region{0, 0, width, dy} : Region{0, height + dy, width, -dy};
   const int keptTop = dy > 0 ? dy : 0;
   const int keptRows = height - std::abs(dy);
-  const Region columns = dx > 0 ? Region{0, keptTop, dx, keptRows}
-                                : Region{width + dx, keptTop, -dx, keptRows};
+  const Region columns =
+      dx > 0 ? Region{0, keptTop, dx, keptRows} : Region{width + dx, keptTop, -dx, keptRows};
   const bool painted = paintRegion(target, after, rows, scene, cancelled) &&
                        paintRegion(target, after, columns, scene, cancelled);
   cairo_surface_mark_dirty(target);

@@ -14,7 +14,7 @@ struct ViewPlacement {
   PixelSize area;          // the canvas, up to 32000 pixels a side
   PixelPosition position;  // the canvas corner in the container (negative when scrolled)
   bool hasWorld = false;
-  double worldX1 = 0.0;    // world rectangle, the smaller corner first
+  double worldX1 = 0.0;  // world rectangle, the smaller corner first
   double worldY1 = 0.0;
   double worldX2 = 0.0;
   double worldY2 = 0.0;
@@ -26,8 +26,8 @@ using ScenePainter = std::function<void(DrawingArea& area, const std::atomic<boo
 
 // Paints the desk, the white canvas and the scene into `target`, whose top-left pixel is
 // the container's, in bands on the painting threads. False when Cairo failed.
-bool paintViewPicture(cairo_surface_t* target, const ViewPlacement& view,
-                      const ScenePainter& scene, const std::atomic<bool>& cancelled);
+bool paintViewPicture(cairo_surface_t* target, const ViewPlacement& view, const ScenePainter& scene,
+                      const std::atomic<bool>& cancelled);
 
 // True when `after` shows the same canvas and world as `before`, only scrolled.
 bool isScrollOf(const ViewPlacement& before, const ViewPlacement& after);
@@ -40,4 +40,3 @@ bool isScrollOf(const ViewPlacement& before, const ViewPlacement& after);
 bool scrollViewPicture(cairo_surface_t* target, cairo_surface_t* previous,
                        const ViewPlacement& before, const ViewPlacement& after,
                        const ScenePainter& scene, const std::atomic<bool>& cancelled);
-

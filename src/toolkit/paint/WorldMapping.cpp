@@ -13,8 +13,7 @@ double scaleFor(double span, double pixels) {
 
 }  // namespace
 
-WorldMapping::WorldMapping(double x1, double y1, double x2, double y2, double width,
-                           double height)
+WorldMapping::WorldMapping(double x1, double y1, double x2, double y2, double width, double height)
     : originX_(std::isfinite(x1) ? x1 : 0.0),
       originY_(std::isfinite(y2) ? y2 : 0.0),
       scaleX_(scaleFor(x2 - x1, width)),

@@ -92,7 +92,7 @@ TEST_F(CairoDeviceContextTest, DashPatternsDifferBetweenStyles) {
   const std::vector<int> dashed = runsAlongRow(10, 0, 99);
   const std::vector<int> hidden = runsAlongRow(20, 0, 99);
   const std::vector<int> dashDot = runsAlongRow(30, 0, 99);
-  EXPECT_GT(dashed[0], hidden[0]);  // hidden draws shorter dashes
+  EXPECT_GT(dashed[0], hidden[0]);    // hidden draws shorter dashes
   EXPECT_LT(dashDot[2], dashDot[0]);  // the dot after the first dash is short
 }
 
@@ -102,10 +102,7 @@ TEST_F(CairoDeviceContextTest, EachStyleRepeatsItsDashesAndGapsAtTheirLengths) {
     int code;
     std::vector<int> pattern;  // dash, gap, dash, gap ... in pixels
   };
-  const Style styles[] = {{1, {12, 6}},
-                          {2, {6, 4}},
-                          {3, {12, 4, 2, 4}},
-                          {4, {18, 4, 3, 4, 3, 4}}};
+  const Style styles[] = {{1, {12, 6}}, {2, {6, 4}}, {3, {12, 4, 2, 4}}, {4, {18, 4, 3, 4, 3, 4}}};
   for (const Style& style : styles) {
     const int row = 10 + 20 * (style.code - 1);
     dc.set_line_style(style.code);
@@ -153,7 +150,7 @@ TEST_F(CairoDeviceContextTest, UnknownLineStyleDrawsSolid) {
 }
 
 TEST_F(CairoDeviceContextTest, ArcRunsCounterClockwiseWithYUpOnPaper) {
-  dc.arc(50, 50, 30, 30, 0.0, kPi / 2);  // east to north
+  dc.arc(50, 50, 30, 30, 0.0, kPi / 2);           // east to north
   EXPECT_TRUE(canvas.isInked(50 + 21, 50 - 21));  // upper right
   EXPECT_FALSE(canvas.isInked(50 + 21, 50 + 21));
   EXPECT_FALSE(canvas.isInked(50 - 21, 50 - 21));

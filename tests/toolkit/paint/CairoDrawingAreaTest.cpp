@@ -98,7 +98,7 @@ TEST(CairoDrawingArea, FillPolygonUsesBackgroundInsideAndForegroundAround) {
     const WorldPoint square[5] = {{10, 10}, {60, 10}, {60, 60}, {10, 60}, {10, 10}};
     area.wc_fill_polygon(square, 5);
   }
-  EXPECT_EQ(canvas.at(35, 65), kGreen);  // world (35, 35)
+  EXPECT_EQ(canvas.at(35, 65), kGreen);            // world (35, 35)
   EXPECT_EQ(canvas.at(35, 90), (Rgb{255, 0, 0}));  // world y 10 is pixel row 90
 }
 

@@ -133,7 +133,7 @@ TEST_F(TextOutTest, EscapementTurnsTheBaselineCounterClockwise) {
   EXPECT_GT(box.height(), 2 * box.width());  // runs up the screen
   EXPECT_LE(box.maxY, 301);                  // starting at the anchor
   EXPECT_LT(box.minY, 250);
-  EXPECT_LE(box.maxX, 201);                  // letters stand left of a baseline going up
+  EXPECT_LE(box.maxX, 201);  // letters stand left of a baseline going up
 }
 
 TEST_F(TextOutTest, BoldWeightInksMoreThanNormal) {

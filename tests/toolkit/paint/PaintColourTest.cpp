@@ -28,7 +28,7 @@ TEST(PaintColour, MalformedTextsPaintBlack) {
   EXPECT_EQ(PaintColour::parse("#FFFFF"), kBlack);    // too short
   EXPECT_EQ(PaintColour::parse("#FFFFFF0"), kBlack);  // too long
   EXPECT_EQ(PaintColour::parse("#GGFFFF"), kBlack);
-  EXPECT_EQ(PaintColour::parse("FFFFFF"), kBlack);    // no hash
+  EXPECT_EQ(PaintColour::parse("FFFFFF"), kBlack);  // no hash
 }
 
 }  // namespace

@@ -61,7 +61,8 @@ TEST(PdfWriter, CompleteFileOnlyAfterFinish) {
   EXPECT_EQ(text.substr(text.size() - 6), "%%EOF\n");
   // Nothing but the file itself is left in the folder.
   int files = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+    ++files;
   EXPECT_EQ(files, 1);
 }
 

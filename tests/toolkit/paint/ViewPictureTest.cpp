@@ -76,8 +76,8 @@ CairoSurfacePtr paintedWhole(const ViewPlacement& view) {
 }
 
 TEST(ViewPictureTest, BandsOnAllThreadsPaintWhatOnePiecePaints) {
-  for (const ViewPlacement& view : {placement(1, {0, 0}), placement(3, {-200, -150}),
-                                    placement(2, {40, -30})}) {
+  for (const ViewPlacement& view :
+       {placement(1, {0, 0}), placement(3, {-200, -150}), placement(2, {40, -30})}) {
     const CairoSurfacePtr banded = picture();
     const std::atomic<bool> never{false};
     ASSERT_TRUE(paintViewPicture(banded.get(), view, scene, never));
@@ -94,8 +94,8 @@ TEST(ViewPictureTest, ScrolledPictureMatchesOnePaintedAnew) {
   const ViewPlacement before = placement(3, {-200, -150});
   const CairoSurfacePtr previous = picture();
   ASSERT_TRUE(paintViewPicture(previous.get(), before, scene, never));
-  for (const PixelPosition shift : {PixelPosition{0, -100}, PixelPosition{37, 0},
-                                    PixelPosition{-25, 60}}) {
+  for (const PixelPosition shift :
+       {PixelPosition{0, -100}, PixelPosition{37, 0}, PixelPosition{-25, 60}}) {
     ViewPlacement after = before;
     after.position = {before.position.x + shift.x, before.position.y + shift.y};
     ASSERT_TRUE(isScrollOf(before, after));
