@@ -1,6 +1,8 @@
 // Tests of ellipses: the arc geometry, reading the DXF ELLIPSE, mapping, drawing, writing.
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
+#include <locale>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -148,6 +150,30 @@ TEST(EllipseFile, EqualParametersAndTheDefaultsMeanTheWholeEllipse) {
   EXPECT_TRUE(whole.arc().isFull());
   expectNear(whole.maxCorner(), 1.5, 3);
   expectNear(whole.minCorner(), -1.5, -3);
+}
+
+TEST(EllipseFile, EndBelowStartRunsCounterClockwiseThroughZero) {
+  struct Case {
+    double start;
+    double end;
+    double sweep;  // from start on through parameter 0 to end: end - start + 2 pi
+  };
+  // Half axes 2 along x and 1 along y about the origin. The middle of the arc, half the
+  // sweep after its start, shows which way round it runs.
+  for (const Case& c : {Case{kPi, kPi / 2, 3 * kPi / 2}, Case{3 * kPi / 2, 0, kPi / 2},
+                        Case{5.5, 0.5, 2 * kPi - 5}}) {
+    SCOPED_TRACE(c.start);
+    std::ostringstream groups;
+    groups.imbue(std::locale::classic());
+    groups << std::setprecision(17) << " 10\n0\n 20\n0\n 11\n2\n 21\n0\n 40\n0.5\n 41\n"
+           << c.start << "\n 42\n"
+           << c.end << "\n  0\n";
+    Ellipse ellipse;
+    ASSERT_EQ(readFrom(ellipse, groups.str()), 0);
+    EXPECT_NEAR(ellipse.arc().end - ellipse.arc().start, c.sweep, 1e-9);
+    const double middle = c.start + c.sweep / 2;
+    expectNear(ellipse.pointAt(0.5), 2 * std::cos(middle), std::sin(middle));
+  }
 }
 
 // ---- mapping and drawing
