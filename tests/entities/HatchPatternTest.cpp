@@ -1,6 +1,7 @@
 // Tests of hatch pattern strokes: spacing, dashes and islands from the definition lines.
 #include "entities/HatchPattern.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -34,6 +35,33 @@ TEST(HatchPattern, LinesAt45DegreesLieOneSpacingApart) {
   std::sort(distances.begin(), distances.end());
   for (std::size_t i = 1; i < distances.size(); ++i) {
     EXPECT_NEAR(distances[i] - distances[i - 1], spacing, 1e-9);
+  }
+}
+
+TEST(HatchPattern, OffsetAgainstTheNormalStillFillsTheBoundary) {
+  struct Case {
+    double angle;
+    WorldPoint base;
+    WorldPoint offset;
+    std::size_t lines;  // pattern lines crossing the square
+  };
+  // Each offset points against the lines' normal (-sin a, cos a); the lines it steps to
+  // are the same as those of the opposite offset.
+  const double c = std::sqrt(0.5);
+  for (const Case& k :
+       {Case{0.0, {0, 0.5}, {0, -1}, 10}, Case{0.0, {0, 0.5}, {0.25, -1}, 10},
+        Case{90.0, {0.5, 0}, {1, 0}, 10}, Case{45.0, {0, 0}, {0.5 * c, -0.5 * c}, 29}}) {
+    SCOPED_TRACE(k.angle);
+    const auto strokes =
+        patternStrokes({PatternLine{k.angle, k.base, k.offset, {}}}, {square(0, 0, 10)}, 100000);
+    ASSERT_TRUE(strokes);
+    EXPECT_EQ(strokes->size(), k.lines);
+    for (const PatternStroke& s : *strokes) {
+      for (const WorldPoint& p : {s.from, s.to}) {
+        EXPECT_GE(std::min(p.x, p.y), -1e-9) << p.x << "," << p.y;
+        EXPECT_LE(std::max(p.x, p.y), 10 + 1e-9) << p.x << "," << p.y;
+      }
+    }
   }
 }
 
