@@ -76,6 +76,44 @@ TEST(PlacementBudget, PlainDrawingIsWholeAndSaysNothing) {
   EXPECT_EQ(document->lastCut().sentence(), "");
 }
 
+TEST(PlacementBudget, GrowsWithTheDrawingSoThatPlainInsertsAreWhole) {
+  struct Case {
+    bool explode;
+    long floor;
+  };
+  // Inserts of a block of 63 lines want 64 units each (the block entered and its lines),
+  // as many as each insert adds to the budget; one more insert than the floor pays for.
+  std::string lines;
+  for (int i = 0; i < 63; ++i) lines += line(i, 0, i, 1);
+  for (const Case& c :
+       {Case{false, PlacementBudget::kDrawFloor}, Case{true, PlacementBudget::kExplodeFloor}}) {
+    SCOPED_TRACE(c.explode ? "explode" : "paint");
+    const long inserts = c.floor / 64 + 1;
+    std::string top;
+    for (long i = 0; i < inserts; ++i) top += insert("B", 0, 0);
+    auto document = readOk(dxfFile(top, block("B", lines)));
+    // The inserts, the block and its lines.
+    const long units = 64 * (inserts + 1 + 63);
+    PlacementCut cut;
+    long placed = 0;
+    if (c.explode) {
+      EXPECT_EQ(PlacementBudget::forExplode(*document).units(), units);
+      cut = document->explodeAll();
+      placed = document->entities().count();
+    } else {
+      EXPECT_EQ(PlacementBudget::forDrawing(*document).units(), units);
+      testsupport::RecordingDrawingArea area;
+      area.setWorld(-200, -200, 200, 200, 400, 400);
+      area.containerSize = {400, 400};
+      document->drawAll(area, 1.0);
+      cut = document->lastCut();
+      placed = area.log.count("wc_line");
+    }
+    EXPECT_FALSE(cut.cut()) << cut.sentence();
+    EXPECT_EQ(placed, inserts * 63);
+  }
+}
+
 struct DepthCase {
   int levels;
   int linesAfterExplode;
