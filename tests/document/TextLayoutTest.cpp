@@ -12,6 +12,7 @@
 #include "DocumentTesting.h"
 #include "document/DXFText.h"
 #include "document/MTextLines.h"
+#include "document/TextWidths.h"
 
 namespace {
 
@@ -152,6 +153,24 @@ TEST(MTextLayout, WrapsBetweenWordsAtTheReferenceWidth) {
   ASSERT_EQ(document->entities().count(), 3);
   EXPECT_EQ(textAt(*document, 1).text(), "ccc");
   EXPECT_EQ(textAt(*document, 2).text(), "d");
+}
+
+TEST(MTextLayout, AWordNeedsRoomForTheBlanksBeforeItToo) {
+  struct Case {
+    const char* paragraph;
+    double width;  // in blanks more or less than "aaa bbb" needs
+    std::vector<std::string> lines;
+  };
+  // Half a blank short of the words and the blanks between them, the second word wraps,
+  // though both words alone would fit.
+  const double words = TextWidths::of("aaa bbb", 1.0);
+  const double blank = TextWidths::of(" ", 1.0);
+  for (const Case& c :
+       {Case{"aaa bbb", 0.5, {"aaa bbb"}}, Case{"aaa bbb", -0.5, {"aaa", "bbb"}},
+        Case{"aaa  bbb", 1.5, {"aaa  bbb"}}, Case{"aaa  bbb", 0.5, {"aaa", "bbb"}}}) {
+    SCOPED_TRACE(testing::Message() << c.paragraph << ", " << c.width << " blanks");
+    EXPECT_EQ(MTextLines::wrap(c.paragraph, words + c.width * blank, 1.0), c.lines);
+  }
 }
 
 TEST(MTextLayout, EscapesCaretCodesAndFractionsBecomeCharacters) {
