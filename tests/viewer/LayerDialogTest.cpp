@@ -343,6 +343,18 @@ TEST_F(LayerDialogTest, OkTakesOnlyColoursAndNamesTheDrawingCanHold) {
   }
 }
 
+TEST_F(LayerDialogTest, ColourNumbersOneTo255AreTakenAndTheirNeighboursRefused) {
+  struct Case {
+    const char* text;
+    int number;  // 0: no colour a layer can have
+  };
+  // 0 and 256 stand for "by block" and "by layer" in the file, which no layer can be.
+  const ColourLabels labels = colourLabelsOf(widgets_);
+  for (const Case& c : {Case{"1", 1}, Case{"255", 255}, Case{"0", 0}, Case{"256", 0}}) {
+    EXPECT_EQ(colourNumberOfText(c.text, labels), c.number) << c.text;
+  }
+}
+
 TEST_F(LayerDialogTest, CancelChangesNeitherTheDrawingNorTheSettings) {
   auto plan = drawing(layerEntry("A", 1), {"A"});
   dialog_.fill(widgets_, plan.get(), &settings());
