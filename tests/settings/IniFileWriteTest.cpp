@@ -123,6 +123,24 @@ TEST(IniFileWrite, FolderInTheWayOrMissingFolderFailsAndChangesNothing) {
   EXPECT_TRUE(strayFiles(dir, "orvel.ini").empty());
 }
 
+TEST(IniFileWrite, WriteProtectedFileFailsAndStaysAsItWas) {
+  // No write permission for anyone: refused even where the system would let the user (root)
+  // write it or the folder would let it be replaced.
+  for (const int mode : {0400, 0444, 0550}) {
+    SCOPED_TRACE(testing::Message() << std::oct << mode);
+    TempDir dir;
+    const std::string old = "[Old]\nk=v\n";
+    writeFile(dir.file("orvel.ini"), old);
+    std::filesystem::permissions(dir.file("orvel.ini"), std::filesystem::perms(mode));
+    IniFile ini(dir.file("orvel.ini").c_str());
+    ini.addSection("New");
+    EXPECT_FALSE(ini.write());
+    std::filesystem::permissions(dir.file("orvel.ini"), std::filesystem::perms::owner_all);
+    EXPECT_EQ(readFile(dir.file("orvel.ini")), old);
+    EXPECT_TRUE(strayFiles(dir, "orvel.ini").empty());
+  }
+}
+
 TEST(IniFileWrite, ShortWriteLeavesTheOldFileUntouched) {
   TempDir dir;
   const std::string old = "[Old]\nk=v\n";
