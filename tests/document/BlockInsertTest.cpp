@@ -1,10 +1,12 @@
 // Tests of blocks and inserts: reading, placement, drawing, explode, nesting and cycles.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "DocumentTesting.h"
+#include "document/PlacedContent.h"
 #include "entities/Linie.h"
 
 namespace {
@@ -132,6 +134,35 @@ TEST(InsertExplode, MissingBlockContributesNothing) {
   document->explodeAll();
   EXPECT_EQ(document->entities().count(), 1);
   EXPECT_EQ(document->inserts().count(), 0);
+}
+
+TEST(InsertLineWeight, ByBlockTakesTheWeightOfTheInsertsAroundIt) {
+  struct Case {
+    const char* name;
+    const char* topBlock;  // B itself, or N, which inserts B
+    std::string top;       // the drawing's insert, with its weight
+    std::string inner;     // N's insert of B, with its weight
+    int weight;            // drawn by B's BYBLOCK line
+  };
+  // A BYBLOCK insert passes on the weight it takes itself; outside every insert BYBLOCK
+  // is the drawing's default.
+  const std::string byBlock = "370\n-2\n";
+  const Case cases[] = {
+      {"insert of 2.00 mm", "B", "370\n200\n", byBlock, 200},
+      {"BYBLOCK insert in one of 2.00 mm", "N", "370\n200\n", byBlock, 200},
+      {"insert of 0.50 mm in one of 2.00 mm", "N", "370\n200\n", "370\n50\n", 50},
+      {"BYBLOCK insert in a BYBLOCK insert", "N", byBlock, byBlock, LineWeight::kDefault},
+  };
+  for (const Case& c : cases) {
+    const auto document = readOk(
+        dxfFile(insert(c.topBlock, 0, 0) + c.top,
+                block("B", line(0, 0, 1, 0) + byBlock) + block("N", insert("B", 0, 0) + c.inner)));
+    std::vector<int> weights;
+    PlacedContent(document->blocks(), PlacedContent::Purpose::Draw)
+        .ofInsert(*document->inserts().at(0),
+                  [&](auto placed) { weights.push_back(placed->drawnLineWeight()); });
+    EXPECT_EQ(weights, std::vector<int>{c.weight}) << c.name;
+  }
 }
 
 TEST(BlockNesting, BlocksThatInsertEachOtherEndEverything) {
