@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,19 +18,17 @@ inline std::filesystem::path dataPath(const std::string& name) {
   return std::filesystem::path(DXFV_TEST_DATA) / name;
 }
 
-// A fresh folder under the system's temporary folder, removed when the object dies.
+// A fresh folder of its own under the system's temporary folder (TMPDIR), removed when the
+// object dies. Its name is random and short, so no test depends on the process id or on the
+// length of its own name.
 class TempDir {
  public:
   TempDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string stem = info ? std::string(info->test_suite_name()) + "_" + info->name() : "test";
-    for (char& c : stem) {
-      if (c == '/') c = '_';
+    std::string pattern = (std::filesystem::temp_directory_path() / "dxfv-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      ADD_FAILURE() << "cannot create a folder under " << std::filesystem::temp_directory_path();
     }
-    path_ = std::filesystem::temp_directory_path() /
-            ("dxfv_" + stem + "_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    path_ = pattern;
   }
   ~TempDir() {
     std::error_code ec;

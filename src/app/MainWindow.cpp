@@ -36,8 +36,8 @@ void forEachChild(GwCore* frame, std::initializer_list<const char*> names,
   }
 }
 
-void hideWidget(GwCore* widget) { widget->hide(); }
-void makeInsensitive(GwCore* widget) { widget->make_insensitive(); }
+void hideChild(GwCore* widget) { widget->hide(); }
+void disableChild(GwCore* widget) { widget->make_insensitive(); }
 
 // A setting of [General] as a path: folder + separator + name (or name alone).
 std::string generalPath(IniFile* settings, const char* folderKey, const std::string& name) {
@@ -144,9 +144,9 @@ int CB_create_frame(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
       frame,
       {"SB_vert", "SB_hori", "PB_left", "PB_right", "PB_top", "PB_bottom", "PB_back", "PB_front",
        "PB_all", "PB_cut", "PB_acad", "PB_Layer", "PB_mass", "PB_zoom", "PB_info", "PB_hilfe"},
-      hideWidget);
-  forEachChild(frame, {"PB_Zurueck", "PB_zoom"}, makeInsensitive);
-  forEachChild(frame, {"MI_zoom", "MI_zoom_sep", "MI_ACAD", "MI_ACAD_sep", "DA_zoom"}, hideWidget);
+      hideChild);
+  forEachChild(frame, {"PB_Zurueck", "PB_zoom"}, disableChild);
+  forEachChild(frame, {"MI_zoom", "MI_zoom_sep", "MI_ACAD", "MI_ACAD_sep", "DA_zoom"}, hideChild);
   statusClear(*session);
   busyEnd(*session);
   frame->set_cursor(GwCURSOR_ARROW);
@@ -165,7 +165,7 @@ int CB_show_frame(GwCore* frame, GwEvent* event, GwUD userData) {
   if (const DXF_Interface* viewer = window.viewerInterface) {
     sizeAndPlace(*frame, viewer->frameGeometry);
   }
-  forEachChild(frame, {"MI_?", "MI_info", "MI_hilfe", "MI_zoom", "MI_zoom_sep"}, hideWidget);
+  forEachChild(frame, {"MI_?", "MI_info", "MI_hilfe", "MI_zoom", "MI_zoom_sep"}, hideChild);
 
   const GwStringType stringType = GwString::string_type();
   GwString::set_string_type(GwSTRING_TWO_DECIMALS);
@@ -201,14 +201,14 @@ int CB_start(GwCore* frame, GwEvent* event, GwUD userData) {
   session->view.fitted = 0;
   session->window.openedFile = "";
   session->window.frameTitle = frame->text();
-  forEachChild(frame, {"PB_Position"}, hideWidget);
+  forEachChild(frame, {"PB_Position"}, hideChild);
   if (GwCore* help = frame->frame_child("PB_hilfe")) {
     init_picture(help, event, GwUDStr("dxfinfo", session));
     help->set_text("Info");
     help->set_help_text("Info");
     help->show();
   }
-  forEachChild(frame, {"PB_Zurueck"}, hideWidget);
+  forEachChild(frame, {"PB_Zurueck"}, hideChild);
   if (GwCore* area = frame->frame_child("DA_draw")) {
     area->add_callback(GwCB_EXPOSE, redrawHandler, 0, session->userData());
     area->add_callback(GwCB_RESIZE, resizeHandler, 0, session->userData());

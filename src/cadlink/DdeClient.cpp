@@ -145,7 +145,7 @@ bool DdeClient::execute(const std::string& script) {
   const Reply reply(g_dbus_connection_call_sync(
       instance_, partner_.c_str(), topicHandle_.c_str(), kExecuteInterface, kExecuteMethod,
       g_variant_new("(@ay)", data), G_VARIANT_TYPE("(b)"), G_DBUS_CALL_FLAGS_NO_AUTO_START,
-      kExecuteTimeoutMs, nullptr, nullptr));
+      executeTimeoutMs, nullptr, nullptr));
   gboolean executed = FALSE;
   if (reply.get()) g_variant_get(reply.get(), "(b)", &executed);
   return executed;

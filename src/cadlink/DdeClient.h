@@ -48,7 +48,8 @@ class DdeClient {
   int explode = 0;       // 1: the block is inserted exploded
   double insertX = 0.0;  // insertion point, drawing units
   double insertY = 0.0;
-  double insertAngle = 0.0;  // rotation, degrees
+  double insertAngle = 0.0;                  // rotation, degrees
+  int executeTimeoutMs = kExecuteTimeoutMs;  // how long one execute call may take
 
  private:
   // Runs one script: connect to the owner of the service name, execute, disconnect.

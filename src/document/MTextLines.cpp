@@ -15,7 +15,7 @@ namespace {
 using Kind = MTextPiece::Kind;
 
 // Positions closer than this count as touching.
-constexpr double kSlack = 1e-9;
+constexpr double kLineSlack = 1e-9;
 // The linetype of under-, over- and strike-through lines, whatever the text's.
 constexpr const char* kStrokeLinetype = "Continuous";
 
@@ -57,7 +57,7 @@ std::vector<Run> runsOf(const MTextLine& line) {
     const std::string text = piece.kind == Kind::kWord ? piece.text : std::string(1, ' ');
     Run* last = runs.empty() ? nullptr : &runs.back();
     if (open && last && sameLetters(*last->format, piece.format) &&
-        std::fabs(last->x + last->width - item.x) < kSlack) {
+        std::fabs(last->x + last->width - item.x) < kLineSlack) {
       last->text += text;
       last->width += item.width;
     } else {
@@ -134,7 +134,7 @@ class Layout {
     double depth = 0.0;
     for (const MTextLine& line : lines_) {
       const double limit = columns.heightOf(column);
-      if (linesInColumn > 0 && limit > 0.0 && depth + line.height > limit + kSlack) {
+      if (linesInColumn > 0 && limit > 0.0 && depth + line.height > limit + kLineSlack) {
         ++column;
         depth = 0.0;
         linesInColumn = 0;
@@ -223,7 +223,7 @@ class Layout {
           continue;
         }
         const double itemY = baseline + runLift(format, line.height) + stroke.lift * format.height;
-        if (start && (std::fabs(itemY - y) > kSlack || std::fabs(item.x - end) > kSlack ||
+        if (start && (std::fabs(itemY - y) > kLineSlack || std::fabs(item.x - end) > kLineSlack ||
                       !sameLetters(start->piece->format, format))) {
           finish();
         }

@@ -23,7 +23,7 @@ constexpr long kBackgroundRgb = 0xFFFFFF;
 // What stands between the frames of a tolerance line.
 constexpr const char* kFrameGap = "   ";
 
-double real(const std::string& value) { return parseReal(value.c_str()); }
+double realOf(const std::string& value) { return parseReal(value.c_str()); }
 long count(const std::string& value) { return std::max(0, parseInt(value.c_str())); }
 
 // The pairs after the common entity part (its proxy graphics' group 92 would mean a count
@@ -58,11 +58,11 @@ void addTablePieces(const RecordPairs& record, const PieceSink& pieces) {
     if (code == 100 && value == "AcDbTable") break;
     switch (code) {
       case 2: name = value; break;
-      case 10: at.x = real(value); break;
-      case 20: at.y = real(value); break;
-      case 41: xScale = real(value); break;
-      case 42: yScale = real(value); break;
-      case 50: rotation = real(value); break;
+      case 10: at.x = realOf(value); break;
+      case 20: at.y = realOf(value); break;
+      case 41: xScale = realOf(value); break;
+      case 42: yScale = realOf(value); break;
+      case 50: rotation = realOf(value); break;
       default: break;
     }
   }
@@ -83,10 +83,10 @@ void addMeshPieces(const RecordPairs& record, const PieceSink& pieces) {
     if (code == 92) {
       verticesLeft = count(value);
     } else if (code == 10 && verticesLeft > 0) {
-      vertices.push_back({real(value), 0.0});
+      vertices.push_back({realOf(value), 0.0});
       --verticesLeft;
     } else if (code == 20 && !vertices.empty()) {
-      vertices.back().y = real(value);
+      vertices.back().y = realOf(value);
     } else if (code == 93) {
       faceValuesLeft = count(value);
     } else if (code == 90 && faceValuesLeft > 0) {
@@ -132,24 +132,24 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
   for (auto pair = ownGroups(record); pair != end; ++pair) {
     const auto& [code, value] = *pair;
     switch (code) {
-      case 40: scale = real(value); break;
+      case 40: scale = realOf(value); break;
       case 70: justification = parseInt(value.c_str()); break;
       case 71: flags = parseInt(value.c_str()); break;
-      case 11: vertices.emplace_back().at.x = real(value); break;
+      case 11: vertices.emplace_back().at.x = realOf(value); break;
       case 21:
-        if (!vertices.empty()) vertices.back().at.y = real(value);
+        if (!vertices.empty()) vertices.back().at.y = realOf(value);
         break;
       case 12:
-        if (!vertices.empty()) vertices.back().direction.x = real(value);
+        if (!vertices.empty()) vertices.back().direction.x = realOf(value);
         break;
       case 22:
-        if (!vertices.empty()) vertices.back().direction.y = real(value);
+        if (!vertices.empty()) vertices.back().direction.y = realOf(value);
         break;
       case 13:
-        if (!vertices.empty()) vertices.back().miter.x = real(value);
+        if (!vertices.empty()) vertices.back().miter.x = realOf(value);
         break;
       case 23:
-        if (!vertices.empty()) vertices.back().miter.y = real(value);
+        if (!vertices.empty()) vertices.back().miter.y = realOf(value);
         break;
       case 74:
         parametersLeft = count(value);
@@ -159,7 +159,7 @@ void addMLinePieces(const RecordPairs& record, const PieceSink& pieces) {
         break;
       case 41:
         if (parametersLeft > 0 && !vertices.empty()) {
-          if (firstParameter) vertices.back().offsets.push_back(real(value));
+          if (firstParameter) vertices.back().offsets.push_back(realOf(value));
           firstParameter = false;
           --parametersLeft;
         }
@@ -207,18 +207,18 @@ void addWipeoutPieces(const RecordPairs& record, const PieceSink& pieces) {
   for (auto pair = ownGroups(record); pair != end; ++pair) {
     const auto& [code, value] = *pair;
     switch (code) {
-      case 10: at.x = real(value); break;
-      case 20: at.y = real(value); break;
-      case 11: u.x = real(value); break;
-      case 21: u.y = real(value); break;
-      case 12: v.x = real(value); break;
-      case 22: v.y = real(value); break;
-      case 13: size.x = real(value); break;
-      case 23: size.y = real(value); break;
+      case 10: at.x = realOf(value); break;
+      case 20: at.y = realOf(value); break;
+      case 11: u.x = realOf(value); break;
+      case 21: u.y = realOf(value); break;
+      case 12: v.x = realOf(value); break;
+      case 22: v.y = realOf(value); break;
+      case 13: size.x = realOf(value); break;
+      case 23: size.y = realOf(value); break;
       case 71: boundaryKind = parseInt(value.c_str()); break;
-      case 14: boundary.push_back({real(value), 0.0}); break;
+      case 14: boundary.push_back({realOf(value), 0.0}); break;
       case 24:
-        if (!boundary.empty()) boundary.back().y = real(value);
+        if (!boundary.empty()) boundary.back().y = realOf(value);
         break;
       default: break;
     }
@@ -260,10 +260,10 @@ void addTolerancePieces(const RecordPairs& record, const LeaderStyle& style,
   for (auto pair = ownGroups(record); pair != end; ++pair) {
     const auto& [code, value] = *pair;
     switch (code) {
-      case 10: at.x = real(value); break;
-      case 20: at.y = real(value); break;
-      case 11: direction.x = real(value); break;
-      case 21: direction.y = real(value); break;
+      case 10: at.x = realOf(value); break;
+      case 20: at.y = realOf(value); break;
+      case 11: direction.x = realOf(value); break;
+      case 21: direction.y = realOf(value); break;
       case 1: text = value; break;
       default: break;
     }

@@ -8,17 +8,16 @@
 #include "entities/Kreis.h"
 #include "entities/Kreisbogen.h"
 #include "entities/QuarterTurns.h"
+#include "entities/Angles.h"
 
 namespace {
-
-constexpr double kTwoPi = EllipseArc::kFullTurn;
 
 // The sweep from start to end within one turn; none (equal parameters) is a whole turn,
 // as the DXF format has it.
 double sweepOf(double start, double end) {
-  double sweep = std::fmod(end - start, kTwoPi);
-  if (sweep < 0.0) sweep += kTwoPi;
-  return sweep == 0.0 ? kTwoPi : sweep;
+  double sweep = std::fmod(end - start, kFullTurn);
+  if (sweep < 0.0) sweep += kFullTurn;
+  return sweep == 0.0 ? kFullTurn : sweep;
 }
 
 // The groups of an ELLIPSE as the file holds them.
@@ -28,7 +27,7 @@ struct FileEllipse {
   double normal[3] = {0.0, 0.0, 1.0};
   double ratio = 1.0;
   double start = 0.0;
-  double end = kTwoPi;
+  double end = kFullTurn;
 
   // True when `code` is one of the ELLIPSE's own groups; its value is then read.
   bool take(int code, DxfLineReader& in) {
@@ -73,9 +72,9 @@ double length(WorldPoint p) { return std::hypot(p.x, p.y); }
 
 // The arc's curve; an arc that ends a whole turn after its start is a circle.
 EllipseArc circularArc(const Kreisbogen& arc) {
-  double sweep = std::fmod(arc.endAngle() - arc.startAngle(), kTwoPi);
-  if (sweep < 0.0) sweep += kTwoPi;
-  if (sweep == 0.0 && arc.endAngle() != arc.startAngle()) sweep = kTwoPi;
+  double sweep = std::fmod(arc.endAngle() - arc.startAngle(), kFullTurn);
+  if (sweep < 0.0) sweep += kFullTurn;
+  if (sweep == 0.0 && arc.endAngle() != arc.startAngle()) sweep = kFullTurn;
   return {{arc.cx(), arc.cy()}, {arc.r(), 0.0}, 1.0, arc.startAngle(), arc.startAngle() + sweep};
 }
 
@@ -114,7 +113,7 @@ void Ellipse::extremes(int axis, double& low, double& high) const {
   high = std::max(valueAt(arc_.start), valueAt(arc_.end));
   // The value along the axis is extreme where its derivative vanishes: tan t = across/along.
   const double turning = std::atan2(across, along);
-  for (double t = turning - 2.0 * kTwoPi; t <= arc_.end; t += kTwoPi / 2.0) {
+  for (double t = turning - 2.0 * kFullTurn; t <= arc_.end; t += kFullTurn / 2.0) {
     if (t < arc_.start) continue;
     low = std::min(low, valueAt(t));
     high = std::max(high, valueAt(t));
@@ -255,7 +254,7 @@ double Ellipse::parameterOf(const Punkt& point, const void* marker) const {
   const double px = point.x() - arc_.centre.x;
   const double py = point.y() - arc_.centre.y;
   double t = std::atan2((px * b.x + py * b.y) / bb, (px * a.x + py * a.y) / aa);
-  while (t < arc_.start) t += kTwoPi;
+  while (t < arc_.start) t += kFullTurn;
   const double value = (t - arc_.start) / (arc_.end - arc_.start);
   return value <= 1.0 ? value : fallback;
 }

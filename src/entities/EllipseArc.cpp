@@ -6,11 +6,9 @@
 
 namespace {
 
-constexpr double kTwoPi = EllipseArc::kFullTurn;
-
 double dot(WorldPoint a, WorldPoint b) { return a.x * b.x + a.y * b.y; }
 double cross(WorldPoint a, WorldPoint b) { return a.x * b.y - a.y * b.x; }
-double length(WorldPoint a) { return std::hypot(a.x, a.y); }
+double lengthOf(WorldPoint a) { return std::hypot(a.x, a.y); }
 
 // u cos t + v sin t.
 WorldPoint combined(WorldPoint u, WorldPoint v, double t) {
@@ -26,25 +24,25 @@ WorldPoint EllipseArc::pointAt(double parameter) const {
   return {centre.x + offset.x, centre.y + offset.y};
 }
 
-bool EllipseArc::isFull() const { return end - start >= kTwoPi * (1.0 - 1e-12); }
+bool EllipseArc::isFull() const { return end - start >= kFullTurn * (1.0 - 1e-12); }
 
 EllipseArc EllipseArc::fromConjugate(WorldPoint centre, WorldPoint u, WorldPoint v, double t0,
                                      double t1) {
   // The parameter shift s at which u cos s + v sin s is longest: tan 2s = 2 u.v / (u.u - v.v).
   const double shift = 0.5 * std::atan2(2.0 * dot(u, v), dot(u, u) - dot(v, v));
   WorldPoint a = combined(u, v, shift);
-  WorldPoint b = combined(u, v, shift + kTwoPi / 4.0);
+  WorldPoint b = combined(u, v, shift + kFullTurn / 4.0);
   double offset = shift;
-  if (length(b) > length(a)) {
+  if (lengthOf(b) > lengthOf(a)) {
     std::swap(a, b);
-    offset += kTwoPi / 4.0;
+    offset += kFullTurn / 4.0;
     b = {-b.x, -b.y};  // the old major axis, now a quarter turn back
   }
   EllipseArc arc;
   arc.centre = centre;
   arc.major = a;
-  const double majorLength = length(a);
-  arc.ratio = majorLength > 0.0 ? std::min(1.0, length(b) / majorLength) : 1.0;
+  const double majorLength = lengthOf(a);
+  arc.ratio = majorLength > 0.0 ? std::min(1.0, lengthOf(b) / majorLength) : 1.0;
   // In the new parameter s = t - offset the arc is c + a cos s + b sin s. A b on the
   // clockwise side of a (a mirroring map) runs the arc the other way: s becomes -s.
   const bool clockwise = cross(a, b) < 0.0;
@@ -56,10 +54,10 @@ EllipseArc EllipseArc::fromConjugate(WorldPoint centre, WorldPoint u, WorldPoint
   }
   if (to < from) std::swap(from, to);
   const double sweep = to - from;
-  from = std::fmod(from, kTwoPi);
-  if (from < 0.0) from += kTwoPi;
+  from = std::fmod(from, kFullTurn);
+  if (from < 0.0) from += kFullTurn;
   arc.start = from;
-  arc.end = from + (sweep >= kTwoPi * (1.0 - 1e-12) ? kTwoPi : sweep);
+  arc.end = from + (sweep >= kFullTurn * (1.0 - 1e-12) ? kFullTurn : sweep);
   return arc;
 }
 
@@ -77,14 +75,15 @@ int chordsWithin(const EllipseArc& arc, double majorLength, double tolerance, in
   // A chord over the parameter step h lies at most about a h^2 / 8 off the curve.
   // No tolerance is met by no number of chords; a curve within it of its centre by any.
   if (!(tolerance > 0.0)) return kMaxEllipseChords;
-  const double step = majorLength > tolerance ? std::sqrt(8.0 * tolerance / majorLength) : kTwoPi;
+  const double step =
+      majorLength > tolerance ? std::sqrt(8.0 * tolerance / majorLength) : kFullTurn;
   const double count = std::ceil(sweep / step);
   if (!(count < kMaxEllipseChords)) return kMaxEllipseChords;
   return std::max(minimum, static_cast<int>(count));
 }
 
 std::vector<WorldPoint> flattenedEllipse(const EllipseArc& arc, double tolerance) {
-  const int n = chordsWithin(arc, length(arc.major), tolerance);
+  const int n = chordsWithin(arc, lengthOf(arc.major), tolerance);
   std::vector<WorldPoint> points;
   points.reserve(n + 1);
   for (int i = 0; i <= n; ++i) {

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "entities/Angles.h"
 #include "entities/DrawingArea.h"
 
 // An elliptical arc in the drawing's x-y plane: centre c, major axis A (from the centre to
@@ -12,7 +13,7 @@
 // so the arc runs counter-clockwise from start to end, start <= end <= start + 2 pi.
 // This is the DXF ELLIPSE seen from above (extrusion (0, 0, 1)).
 struct EllipseArc {
-  static constexpr double kFullTurn = 6.283185307179586476925286766559;
+  static constexpr double kFullTurn = ::kFullTurn;
 
   WorldPoint centre;
   WorldPoint major{1.0, 0.0};

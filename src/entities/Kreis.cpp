@@ -8,10 +8,9 @@
 
 #include "entities/Kreisbogen.h"
 #include "entities/Linie.h"
+#include "entities/Angles.h"
 
 namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 bool strictlyInside(double t) { return 0.0 < t && t < 1.0; }
 
@@ -144,7 +143,7 @@ int Kreis::writeGroups(std::ostream& out) const {
 Punkt Kreis::pointAt(double t) const {
   if (t > 1.0) t = 1.0;
   if (t < 0.0) t = 0.0;
-  const double angle = t * kTwoPi;
+  const double angle = t * kFullTurn;
   return Punkt(cx_ + r_ * std::cos(angle), cy_ + r_ * std::sin(angle));
 }
 
@@ -153,8 +152,8 @@ double Kreis::parameterOf(const Punkt& point, const void*) const {
   // Points off the circle are taken to its nearest angle instead of giving NaN.
   const double x = std::clamp((point.x() - cx_) / r_, -1.0, 1.0);
   double angle = std::acos(x);
-  if (point.y() - cy_ < 0) angle = kTwoPi - angle;
-  return angle / kTwoPi;
+  if (point.y() - cy_ < 0) angle = kFullTurn - angle;
+  return angle / kFullTurn;
 }
 
 Punkt Kreis::maxCorner() const { return Punkt(cx_ + r_, cy_ + r_); }

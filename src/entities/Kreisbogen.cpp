@@ -9,11 +9,11 @@
 
 #include "entities/Kreis.h"
 #include "entities/Linie.h"
+#include "entities/Angles.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * kPi;
 // Pixel bound of the native arc on the screen, and of the device arc when printing.
 constexpr double kNativeLimit = 2500.0;
 constexpr double kDeviceLimit = 8000.0;
@@ -26,7 +26,7 @@ constexpr double kShortArc = 3.0;
 // The margin of the arc's own line intersections, on both parameters.
 constexpr double kEdge = 0.000005;
 
-bool strictlyInside(double t) { return 0.0 < t && t < 1.0; }
+bool insideTheArcSpan(double t) { return 0.0 < t && t < 1.0; }
 
 double radians(double degrees) { return degrees / 180.0 * kPi; }
 double degrees(double radians) { return radians * 180.0 / kPi; }
@@ -96,7 +96,7 @@ Kreisbogen::Kreisbogen(double bulge, const Punkt& start, const Punkt& end, const
   const Punkt& to = bulge >= 0 ? end : start;
   startAngle_ = angleOf(from.x(), from.y());
   endAngle_ = angleOf(to.x(), to.y());
-  if (endAngle_ < startAngle_) endAngle_ += kTwoPi;
+  if (endAngle_ < startAngle_) endAngle_ += kFullTurn;
 }
 
 Kreisbogen::Kreisbogen(const Kreisbogen& other)
@@ -111,7 +111,7 @@ Kreisbogen::Kreisbogen(const Kreisbogen& other)
 double Kreisbogen::angleOf(double x, double y) const {
   if (r_ == 0.0) return 0.0;
   double angle = std::acos(std::clamp((x - cx_) / r_, -1.0, 1.0));
-  if (y - cy_ < 0) angle = kTwoPi - angle;
+  if (y - cy_ < 0) angle = kFullTurn - angle;
   return angle;
 }
 
@@ -169,7 +169,7 @@ bool Kreisbogen::fitThrough(const Punkt& start, const Punkt& middle, const Punkt
   const bool counterClockwise = cross > 0;
   startAngle_ = counterClockwise ? from : to;
   endAngle_ = counterClockwise ? to : from;
-  if (endAngle_ < startAngle_) endAngle_ += kTwoPi;
+  if (endAngle_ < startAngle_) endAngle_ += kFullTurn;
   return true;
 }
 
@@ -181,10 +181,10 @@ void Kreisbogen::transform(double s, double a, double dx, double dy, double) {
   if (s < 0) {
     // Mirrored top to bottom after the rotation, as the centre and every line end are:
     // the arc turns round, and the rotation reaches its angles mirrored too.
-    double start = kTwoPi - endAngle_;
-    double end = kTwoPi - startAngle_;
-    if (start > kTwoPi) start -= kTwoPi;
-    if (end > kTwoPi) end -= kTwoPi;
+    double start = kFullTurn - endAngle_;
+    double end = kFullTurn - startAngle_;
+    if (start > kFullTurn) start -= kFullTurn;
+    if (end > kFullTurn) end -= kFullTurn;
     startAngle_ = start - rotation;
     endAngle_ = end - rotation;
     r_ *= -s;
@@ -334,7 +334,7 @@ int Kreisbogen::writeGroups(std::ostream& out) const {
   // The file holds the angles in degrees, the end angle within one turn.
   Kreisbogen asWritten(*this);
   asWritten.startAngle_ = degrees(startAngle_);
-  asWritten.endAngle_ = degrees(endAngle_ > kTwoPi ? endAngle_ - kTwoPi : endAngle_);
+  asWritten.endAngle_ = degrees(endAngle_ > kFullTurn ? endAngle_ - kFullTurn : endAngle_);
   writeHead(out, true);
   writeListedGroups(out, groupTable(std::as_const(asWritten)));
   writeEnd(out);
@@ -342,7 +342,7 @@ int Kreisbogen::writeGroups(std::ostream& out) const {
 }
 
 Punkt Kreisbogen::pointAt(double t) const {
-  const double end = endAngle_ < startAngle_ ? endAngle_ + kTwoPi : endAngle_;
+  const double end = endAngle_ < startAngle_ ? endAngle_ + kFullTurn : endAngle_;
   const double angle = startAngle_ + t * (end - startAngle_);
   return Punkt(cx_ + r_ * std::cos(angle), cy_ + r_ * std::sin(angle));
 }
@@ -353,9 +353,9 @@ double Kreisbogen::parameterOf(const Punkt& point, const void* marker) const {
   const double x = (point.x() - cx_) / r_;
   if (!(x >= -1.0 && x <= 1.0)) return fallback;
   double alpha = std::acos(x);
-  if (point.y() - cy_ < 0) alpha = kTwoPi - alpha;
+  if (point.y() - cy_ < 0) alpha = kFullTurn - alpha;
   if (endAngle_ == startAngle_) return fallback;
-  if (alpha < startAngle_) alpha += kTwoPi;
+  if (alpha < startAngle_) alpha += kFullTurn;
   const double value = (alpha - startAngle_) / (endAngle_ - startAngle_);
   return value >= 0.0 && value <= 1.0 ? value : fallback;
 }
@@ -399,18 +399,18 @@ int Kreisbogen::intersectCircle(const Kreis& circle, Punkt& first, Punkt& second
   if (!Kreis::crossings(cx_, cy_, r_, circle.cx(), circle.cy(), circle.r(), first, second)) {
     return 0;
   }
-  const bool firstCounts = strictlyInside(parameterOf(first, nullptr));
-  const bool secondCounts = strictlyInside(parameterOf(second, nullptr));
+  const bool firstCounts = insideTheArcSpan(parameterOf(first, nullptr));
+  const bool secondCounts = insideTheArcSpan(parameterOf(second, nullptr));
   if (secondCounts && !firstCounts) first = second;
   return int(firstCounts) + int(secondCounts);
 }
 
 int Kreisbogen::intersectArc(const Kreisbogen& arc, Punkt& first, Punkt& second) const {
   if (!Kreis::crossings(cx_, cy_, r_, arc.cx_, arc.cy_, arc.r_, first, second)) return 0;
-  const bool firstCounts = strictlyInside(arc.parameterOf(first, nullptr)) &&
-                           strictlyInside(parameterOf(first, nullptr));
-  const bool secondCounts = strictlyInside(arc.parameterOf(second, nullptr)) &&
-                            strictlyInside(parameterOf(second, nullptr));
+  const bool firstCounts = insideTheArcSpan(arc.parameterOf(first, nullptr)) &&
+                           insideTheArcSpan(parameterOf(first, nullptr));
+  const bool secondCounts = insideTheArcSpan(arc.parameterOf(second, nullptr)) &&
+                            insideTheArcSpan(parameterOf(second, nullptr));
   if (secondCounts && !firstCounts) first = second;
   return int(firstCounts) + int(secondCounts);
 }

@@ -13,7 +13,7 @@ namespace {
 // Below this a coordinate difference counts as zero (vertical or horizontal lines).
 constexpr double kTolerance = 0.0001;
 
-bool strictlyInside(double t) { return 0.0 < t && t < 1.0; }
+bool insideTheLine(double t) { return 0.0 < t && t < 1.0; }
 
 // Both container pixel x (or y) values lie beyond the same edge 0..limit.
 bool bothOutside(double a, double b, double limit) {
@@ -173,18 +173,18 @@ bool Linie::circleCandidates(double cx, double cy, double r, Punkt& first, Punkt
 
 int Linie::intersectCircle(const Kreis& circle, Punkt& first, Punkt& second) const {
   if (!circleCandidates(circle.cx(), circle.cy(), circle.r(), first, second)) return 0;
-  const bool firstCounts = strictlyInside(parameterOf(first, nullptr));
-  const bool secondCounts = strictlyInside(parameterOf(second, nullptr));
+  const bool firstCounts = insideTheLine(parameterOf(first, nullptr));
+  const bool secondCounts = insideTheLine(parameterOf(second, nullptr));
   if (secondCounts && !firstCounts) first = second;
   return int(firstCounts) + int(secondCounts);
 }
 
 int Linie::intersectArc(const Kreisbogen& arc, Punkt& first, Punkt& second) const {
   if (!circleCandidates(arc.cx(), arc.cy(), arc.r(), first, second)) return 0;
-  const bool firstCounts = strictlyInside(arc.parameterOf(first, nullptr)) &&
-                           strictlyInside(parameterOf(first, nullptr));
-  const bool secondCounts = strictlyInside(arc.parameterOf(second, nullptr)) &&
-                            strictlyInside(parameterOf(second, nullptr));
+  const bool firstCounts =
+      insideTheLine(arc.parameterOf(first, nullptr)) && insideTheLine(parameterOf(first, nullptr));
+  const bool secondCounts = insideTheLine(arc.parameterOf(second, nullptr)) &&
+                            insideTheLine(parameterOf(second, nullptr));
   if (secondCounts && !firstCounts) first = second;
   return int(firstCounts) + int(secondCounts);
 }
@@ -200,9 +200,9 @@ int Linie::intersectLine(const Linie& line, Punkt& first, Punkt& second) const {
                                   std::fabs(y1_ - line.y1_) < kTolerance;
   if (verticalTogether || horizontalTogether) {
     first = Punkt(line.x1_, line.y1_);
-    const bool firstCounts = strictlyInside(parameterOf(first, nullptr));
+    const bool firstCounts = insideTheLine(parameterOf(first, nullptr));
     second = Punkt(line.x2_, line.y2_);
-    const bool secondCounts = strictlyInside(parameterOf(second, nullptr));
+    const bool secondCounts = insideTheLine(parameterOf(second, nullptr));
     if (secondCounts && !firstCounts) first = second;
     return int(firstCounts) + int(secondCounts);
   }
@@ -218,7 +218,7 @@ int Linie::intersectLine(const Linie& line, Punkt& first, Punkt& second) const {
   if (denominator == 0.0 || otherDenominator == 0.0) return 0;
   const double t = (oc - (oa * x1_ + ob * y1_)) / denominator;
   const double otherT = (c - (a * line.x1_ + b * line.y1_)) / otherDenominator;
-  if (!strictlyInside(t) || !strictlyInside(otherT)) return 0;
+  if (!insideTheLine(t) || !insideTheLine(otherT)) return 0;
   first = Punkt(x1_ + t * dx, y1_ + t * dy);
   return 1;
 }

@@ -33,14 +33,13 @@ std::string randomSuffix() {
   return suffix;
 }
 
-// The permissions a new file gets from the process's umask.
+}  // namespace
+
 mode_t newFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
 }
-
-}  // namespace
 
 ReplacingFile::ReplacingFile(const std::filesystem::path& target) : target_(target) {}
 

@@ -1,11 +1,17 @@
 // A file written whole beside its target and then put in its place.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The permissions a new file gets from the process's umask: a temporary file is created
+// private to its owner and gets these before it takes its target's place.
+mode_t newFileMode();
 
 // Bytes go to a temporary file created exclusively in the target's folder (a new name, never
 // an existing file or a link planted there); commit() brings it onto the disk and renames it

@@ -7,6 +7,7 @@
 
 #include "CommandFrameTestSupport.h"
 #include "document/DXF_Zeichnung.h"
+#include "dxf/Cp1252.h"
 #include "toolkit/GwDrawnButton.h"
 #include "app/MouseMode.h"
 #include "app/ShellCallbacks.h"
@@ -50,7 +51,7 @@ TEST_F(FileCommandsTest, DrawingWithTheSilLayerIsShownWithItsCommandsAndFitted) 
   EXPECT_GT(view.scale, 0.0);
 
   EXPECT_EQ(session_.window.openedFile, path);
-  EXPECT_EQ(child("EB_text")->text(), path);
+  EXPECT_EQ(child("EB_text")->text(), utf8ToCp1252(path));  // widgets hold Windows-1252
   EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
   EXPECT_EQ(session_.window.viewerPath, (folder_.path() / "").string());
 }
@@ -212,7 +213,7 @@ TEST_F(FileCommandsTest, SaveAsProposesTheTitleWithUnderscoresAndWritesTheDrawin
   EXPECT_EQ(requests[0].title, "Save drawing as");
   EXPECT_TRUE(messages.keys.empty());
   EXPECT_EQ(session_.window.openedFile, target);
-  EXPECT_EQ(child("EB_text")->text(), target);
+  EXPECT_EQ(child("EB_text")->text(), utf8ToCp1252(target));
   EXPECT_EQ(frame_->text(), "copy.dxf - DXF Viewer");
   EXPECT_EQ(session_.window.viewerPath, (folder_.path() / "out/").string());
   DXF_Zeichnung copy;
@@ -247,7 +248,7 @@ TEST_F(FileCommandsTest, FailedSaveShowsTheMessageAndKeepsTheFileOpenedBefore) {
   CB_saveas(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Fehler_beim_Speichern"});
   EXPECT_EQ(session_.window.openedFile, path);
-  EXPECT_EQ(child("EB_text")->text(), path);
+  EXPECT_EQ(child("EB_text")->text(), utf8ToCp1252(path));  // widgets hold Windows-1252
   EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
   EXPECT_FALSE(std::filesystem::exists(target));
 }

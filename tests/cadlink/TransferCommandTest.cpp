@@ -17,6 +17,11 @@
 
 namespace {
 
+// An input of the CAD command line: in double quotes when the path in it holds a blank.
+std::string quotedWithBlank(const std::string& input, const std::string& path) {
+  return path.find(' ') == std::string::npos ? input : "\"" + input + "\"";
+}
+
 namespace fs = std::filesystem;
 using testsupport::drawingText;
 using testsupport::lineRecord;
@@ -107,7 +112,9 @@ TEST_F(TransferCommand, OpenedFileIsCopiedAndNamedInTheScript) {
   ASSERT_EQ(scripts.size(), 1u);
   // The DXFIN road; the empty block name field gives the base name "DUMMY".
   EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.zoom _w ", 0), 0u) << scripts[0];
-  EXPECT_NE(scripts[0].find("_.dxfin " + copy + "\n_filedia 1 "), std::string::npos);
+  EXPECT_NE(scripts[0].find("_.dxfin " + quotedWithBlank(copy, copy) + "\n_filedia 1 "),
+            std::string::npos)
+      << scripts[0];
   EXPECT_NE(scripts[0].find("_.block DUMMY_"), std::string::npos) << scripts[0];
   EXPECT_EQ(session_.window.openedFile.str(), opened);
   EXPECT_EQ(session_.window.transferFileCounter, 1);
@@ -142,8 +149,12 @@ TEST_F(TransferCommand, DrawingFileOfTheCadProgramIsInsertedDirectly) {
   insert();
   const std::vector<std::string> scripts = peer.scripts();
   ASSERT_EQ(scripts.size(), 1u);
-  EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.insert BRACKET_", 0), 0u) << scripts[0];
-  EXPECT_NE(scripts[0].find("=" + opened + "\n"), std::string::npos) << scripts[0];
+  // One input, "BRACKET_<time>=<path>", quoted as a whole when the path holds a blank.
+  const std::string quote = quotedWithBlank("", opened);
+  EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.insert " + quote.substr(0, 1) + "BRACKET_", 0), 0u)
+      << scripts[0];
+  EXPECT_NE(scripts[0].find("=" + opened + quote.substr(1) + "\n"), std::string::npos)
+      << scripts[0];
   EXPECT_FALSE(fs::exists(folder_.file("dde_0.dxf")));
   EXPECT_EQ(session_.window.transferFileCounter, 0);
 }

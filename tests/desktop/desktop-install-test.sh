@@ -25,7 +25,7 @@ done
 
 # Desktop entry and metainfo, as the desktop tools see them.
 desktop-file-validate "$share/applications/$app.desktop" || fail "desktop entry is not valid"
-grep -qx "Exec=$prefix/bin/dxfviewer-open %F" "$share/applications/$app.desktop" ||
+grep -qx "Exec=\"$prefix/bin/dxfviewer-open\" %F" "$share/applications/$app.desktop" ||
   fail "desktop entry does not start the installed launcher"
 appstreamcli validate --no-net --no-color "$share/metainfo/$app.metainfo.xml" ||
   fail "metainfo is not valid"
@@ -54,7 +54,11 @@ CASES
 thumbnailer="$share/thumbnailers/dxfviewer.thumbnailer"
 grep -qx "MimeType=image/vnd.dxf;" "$thumbnailer" || fail "thumbnailer is not for DXF"
 exec_line=$(sed -n 's/^Exec=//p' "$thumbnailer")
-read -ra words <<< "$exec_line"
+# Split as the desktop splits Exec lines: quoted words may hold blanks.
+mapfile -t words < <(/usr/bin/python3 -c '
+import sys
+from gi.repository import GLib
+print("\n".join(GLib.shell_parse_argv(sys.argv[1])[1]))' "$exec_line")
 for size in 128 256; do
   out="$tmp/thumb-$size.png"
   command=()

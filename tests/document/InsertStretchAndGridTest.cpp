@@ -1,6 +1,7 @@
 // Tests of inserts that scale x and y differently and of MINSERT grids: placement, drawing,
 // explode, extents and saving.
 #include <algorithm>
+#include <numbers>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -15,8 +16,6 @@
 namespace {
 
 using namespace documenttesting;
-
-constexpr double kPi = 3.141592653589793;
 
 // An INSERT record with every placement group given.
 std::string placedInsert(const std::string& blockName, double x, double y, double scaleX,
@@ -91,8 +90,8 @@ TEST_P(InsertStretch, BlockPointsLandWhereTheFileSays) {
   const StretchCase c = GetParam();
   auto document = readOk(dxfFile(placedInsert("B", 10, 0, c.scaleX, c.scaleY, c.rotation),
                                  block("B", line(0, 0, 1, 1) + circle(1, 0, 1) + quarterArc())));
-  const double cosine = std::cos(c.rotation * kPi / 180);
-  const double sine = std::sin(c.rotation * kPi / 180);
+  const double cosine = std::cos(c.rotation * std::numbers::pi / 180);
+  const double sine = std::sin(c.rotation * std::numbers::pi / 180);
   const auto place = [&](double x, double y) {
     const double sx = x * c.scaleX;
     const double sy = y * c.scaleY;
@@ -115,7 +114,7 @@ TEST_P(InsertStretch, BlockPointsLandWhereTheFileSays) {
     const EllipseArc& arc = static_cast<const Ellipse&>(*entity).arc();
     const bool whole = arc.isFull();
     wholes += whole;
-    for (double angle = 0; angle <= kPi / 2; angle += kPi / 8) {
+    for (double angle = 0; angle <= std::numbers::pi / 2; angle += std::numbers::pi / 8) {
       const WorldPoint p = whole ? place(1 + std::cos(angle), std::sin(angle))
                                  : place(std::cos(angle), std::sin(angle));
       EXPECT_NEAR(onCurve(arc, p.x, p.y), 1.0, 1e-9) << c.name;
@@ -130,7 +129,8 @@ TEST_P(InsertStretch, BlockPointsLandWhereTheFileSays) {
       const bool backwards = std::hypot(first.x() - ends[1].x, first.y() - ends[1].y) < 1e-9 &&
                              std::hypot(last.x() - ends[0].x, last.y() - ends[0].y) < 1e-9;
       EXPECT_TRUE(forwards || backwards) << c.name;
-      const WorldPoint middle = place(std::cos(kPi / 4), std::sin(kPi / 4));
+      const WorldPoint middle =
+          place(std::cos(std::numbers::pi / 4), std::sin(std::numbers::pi / 4));
       EXPECT_NEAR(entity->pointAt(0.5).x(), middle.x, 1e-9) << c.name;
       EXPECT_NEAR(entity->pointAt(0.5).y(), middle.y, 1e-9) << c.name;
     }
@@ -183,8 +183,8 @@ TEST_P(TextInStretchedInsert, HeightWidthAndDirectionFollowBothScales) {
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(picture(*document), drawn);
   const auto& placed = static_cast<const DXFText&>(*texts[0]);
-  const double a = c.insertRotation * kPi / 180;
-  const double t = c.textRotation * kPi / 180;
+  const double a = c.insertRotation * std::numbers::pi / 180;
+  const double t = c.textRotation * std::numbers::pi / 180;
   const auto map = [&](double x, double y) {
     return WorldPoint{std::cos(a) * c.scaleX * x - std::sin(a) * c.scaleY * y,
                       std::sin(a) * c.scaleX * x + std::cos(a) * c.scaleY * y};
@@ -195,7 +195,8 @@ TEST_P(TextInStretchedInsert, HeightWidthAndDirectionFollowBothScales) {
   EXPECT_NEAR(placed.height(), height, 1e-9);
   EXPECT_NEAR(placed.widthFactor() * placed.height(), c.widthFactor * length, 1e-9);
   const double turn =
-      std::remainder(placed.rotation() * kPi / 180 - std::atan2(along.y, along.x), 2 * kPi);
+      std::remainder(placed.rotation() * std::numbers::pi / 180 - std::atan2(along.y, along.x),
+                     2 * std::numbers::pi);
   EXPECT_NEAR(turn, 0.0, 1e-9);
   const WorldPoint anchor = map(1, 2);
   EXPECT_NEAR(placed.x(), 5 + anchor.x, 1e-9);

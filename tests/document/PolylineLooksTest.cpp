@@ -12,7 +12,7 @@
 
 namespace {
 
-int readInto(Polylinie& polyline, const std::string& text) {
+int readLooks(Polylinie& polyline, const std::string& text) {
   auto in = DxfLineReader::fromString(text);
   return polyline.read(in);
 }
@@ -34,7 +34,7 @@ const char* const kLooks =
 
 TEST(PolylineLooks, LightweightGroupsReachVerticesAndSegments) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, kLooks), 0);
+  ASSERT_EQ(readLooks(polyline, kLooks), 0);
   ASSERT_EQ(polyline.vertexCount(), 3);
   EXPECT_DOUBLE_EQ(polyline.vertexAt(0).startWidth(), 1.5);  // the constant width
   EXPECT_DOUBLE_EQ(polyline.vertexAt(0).endWidth(), 1.5);
@@ -51,9 +51,9 @@ TEST(PolylineLooks, LightweightGroupsReachVerticesAndSegments) {
 
 TEST(PolylineLooks, TrueColourWinsAndIsWrittenAsNearestIndex) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline,
-                     "  8\nL\n 62\n5\n420\n16711680\n 90\n2\n 70\n0\n"
-                     " 10\n0\n 20\n0\n 10\n10\n 20\n0\n  0\n"),
+  ASSERT_EQ(readLooks(polyline,
+                      "  8\nL\n 62\n5\n420\n16711680\n 90\n2\n 70\n0\n"
+                      " 10\n0\n 20\n0\n 10\n10\n 20\n0\n  0\n"),
             0);
   EXPECT_STREQ(polyline.segmentAt(0)->colour(), "#FF0000");
   EXPECT_NE(written(polyline).find(" 62\n1\n"), std::string::npos);
@@ -61,14 +61,14 @@ TEST(PolylineLooks, TrueColourWinsAndIsWrittenAsNearestIndex) {
 
 TEST(PolylineLooks, WrittenAndReadAgainKeepsLooksAndWidths) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, kLooks), 0);
+  ASSERT_EQ(readLooks(polyline, kLooks), 0);
   const std::string text = written(polyline);
   for (const char* expected :
        {"  6\nDASHED\n", " 62\n3\n", " 48\n2", " 40\n0.5000\n", " 41\n2.5000\n"}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected;
   }
   Polylinie again;
-  ASSERT_EQ(readInto(again, text.substr(text.find('\n') + 1)), 0);
+  ASSERT_EQ(readLooks(again, text.substr(text.find('\n') + 1)), 0);
   ASSERT_EQ(again.vertexCount(), polyline.vertexCount());
   for (int i = 0; i < polyline.vertexCount(); ++i) {
     EXPECT_DOUBLE_EQ(again.vertexAt(i).startWidth(), polyline.vertexAt(i).startWidth()) << i;

@@ -13,7 +13,7 @@
 
 namespace {
 
-int readInto(Polylinie& polyline, const std::string& text) {
+int readStored(Polylinie& polyline, const std::string& text) {
   auto in = DxfLineReader::fromString(text);
   return polyline.read(in);
 }
@@ -33,7 +33,7 @@ std::string pair(double x, double y, double bulge = 0.0) {
 
 TEST(PolylinieStore, CopiesOutliveAndIgnoreTheirOriginal) {
   auto original = std::make_unique<Polylinie>();
-  ASSERT_EQ(readInto(*original, lightweight("L", 1, pair(0, 0, 1) + pair(4, 0) + pair(4, 3), 3)),
+  ASSERT_EQ(readStored(*original, lightweight("L", 1, pair(0, 0, 1) + pair(4, 0) + pair(4, 3), 3)),
             0);
   const Polylinie copy(*original);
   original->transform(2.0, 90.0, 10.0, 10.0, 0.0);
@@ -49,9 +49,9 @@ TEST(PolylinieStore, CopiesOutliveAndIgnoreTheirOriginal) {
 
 TEST(PolylinieStore, ASecondReadAddsToTheFirst) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(0, 0) + pair(1, 0), 2)), 0);
+  ASSERT_EQ(readStored(polyline, lightweight("L", 0, pair(0, 0) + pair(1, 0), 2)), 0);
   const Punkt firstVertex = polyline.vertexAt(0);
-  ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(1, 5) + pair(2, 5), 2)), 0);
+  ASSERT_EQ(readStored(polyline, lightweight("L", 0, pair(1, 5) + pair(2, 5), 2)), 0);
   ASSERT_EQ(polyline.vertexCount(), 4);
   EXPECT_DOUBLE_EQ(polyline.vertexAt(0).x(), 0.0);
   EXPECT_DOUBLE_EQ(polyline.vertexAt(3).x(), 2.0);
@@ -70,14 +70,14 @@ TEST(PolylinieStore, LongPolylinesAndTheNextOneReadWhole) {
         "VERTEX\n  8\nL\n 10\n" + std::to_string(i) + "\n 20\n" + std::to_string(i % 2) + "\n  0\n";
   }
   Polylinie longOne;
-  ASSERT_EQ(readInto(longOne, "  8\nL\n 66\n1\n 70\n0\n  0\n" + vertices + "SEQEND\n  0\n"), 0);
+  ASSERT_EQ(readStored(longOne, "  8\nL\n 66\n1\n 70\n0\n  0\n" + vertices + "SEQEND\n  0\n"), 0);
   ASSERT_EQ(longOne.vertexCount(), 6000);
   EXPECT_EQ(longOne.segmentCount(), 5999);
   EXPECT_DOUBLE_EQ(longOne.vertexAt(5999).x(), 5999.0);
   EXPECT_DOUBLE_EQ(longOne.segmentAt(5998)->pointAt(0.0).x(), 5998.0);
 
   Polylinie shortOne;
-  ASSERT_EQ(readInto(shortOne, lightweight("S", 0, pair(7, 7) + pair(8, 8), 2)), 0);
+  ASSERT_EQ(readStored(shortOne, lightweight("S", 0, pair(7, 7) + pair(8, 8), 2)), 0);
   ASSERT_EQ(shortOne.vertexCount(), 2);
   EXPECT_DOUBLE_EQ(shortOne.vertexAt(0).x(), 7.0);
   EXPECT_EQ(longOne.vertexCount(), 6000);
@@ -85,8 +85,8 @@ TEST(PolylinieStore, LongPolylinesAndTheNextOneReadWhole) {
 
 TEST(PolylinieStore, FailedReadLeavesThePolylineAsItWas) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(0, 0) + pair(1, 0), 2)), 0);
-  EXPECT_EQ(readInto(polyline, "  8\nL\n 90\n3\n 10\n5\n 20\n5\n 10\n6\n"),
+  ASSERT_EQ(readStored(polyline, lightweight("L", 0, pair(0, 0) + pair(1, 0), 2)), 0);
+  EXPECT_EQ(readStored(polyline, "  8\nL\n 90\n3\n 10\n5\n 20\n5\n 10\n6\n"),
             Polylinie::kEndOfFileVertex);
   EXPECT_EQ(polyline.vertexCount(), 2);
   EXPECT_EQ(polyline.segmentCount(), 1);
@@ -94,7 +94,7 @@ TEST(PolylinieStore, FailedReadLeavesThePolylineAsItWas) {
 
 TEST(PolylinieStore, ClosedPolylineOfOneVertexGetsItsClosingSegment) {
   Polylinie polyline;
-  ASSERT_EQ(readInto(polyline, lightweight("L", 1, pair(3, 3), 1)), 0);
+  ASSERT_EQ(readStored(polyline, lightweight("L", 1, pair(3, 3), 1)), 0);
   EXPECT_EQ(polyline.segmentCount(), 1);
 }
 
@@ -114,7 +114,7 @@ TEST(PolylinieStore, SegmentLimitFollowsHypotToTheLastBit) {
     const double x1 = x0 + distance * std::cos(angle);
     const double y1 = y0 + distance * std::sin(angle);
     Polylinie polyline;
-    ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(x0, y0) + pair(x1, y1), 2)), 0);
+    ASSERT_EQ(readStored(polyline, lightweight("L", 0, pair(x0, y0) + pair(x1, y1), 2)), 0);
     ASSERT_EQ(polyline.vertexCount(), 2);
     const double dx = polyline.vertexAt(1).x() - polyline.vertexAt(0).x();
     const double dy = polyline.vertexAt(1).y() - polyline.vertexAt(0).y();
@@ -123,7 +123,7 @@ TEST(PolylinieStore, SegmentLimitFollowsHypotToTheLastBit) {
   }
   for (const double extreme : {1e200, 1e-200, 1e300}) {
     Polylinie polyline;
-    ASSERT_EQ(readInto(polyline, lightweight("L", 0, pair(0, 0) + pair(extreme, extreme), 2)), 0);
+    ASSERT_EQ(readStored(polyline, lightweight("L", 0, pair(0, 0) + pair(extreme, extreme), 2)), 0);
     EXPECT_EQ(polyline.segmentCount(), extreme > 1 ? 1 : 0) << extreme;
   }
 }

@@ -1,5 +1,6 @@
 // Tests of polylines: reading the three record kinds, building segments, closing, writing.
 #include <cmath>
+#include <numbers>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -13,8 +14,6 @@
 #include "support/RecordingCanvas.h"
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 int readInto(Polylinie& polyline, const std::string& text) {
   auto in = DxfLineReader::fromString(text);
@@ -239,7 +238,7 @@ TEST(PolylinieTransform, MirrorTurnsTheBulges) {
   // The half circle below the chord now lies above it: its middle is at y = 1.
   EXPECT_NEAR(arc.pointAt(0.5).y(), 1.0, 1e-9);
   EXPECT_NEAR(arc.startAngle(), 0.0, 1e-9);
-  EXPECT_NEAR(arc.endAngle(), kPi, 1e-9);
+  EXPECT_NEAR(arc.endAngle(), std::numbers::pi, 1e-9);
 }
 
 TEST(PolylinieLayers, AssignGivesTheSegmentsTheLayer) {

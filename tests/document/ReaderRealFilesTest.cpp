@@ -2,6 +2,7 @@
 // or missing, binary files, stale extents, block base points, object coordinate systems,
 // MTEXT tails, frozen layers, paper space, layer 0 and BYBLOCK in blocks, skipped kinds.
 #include <algorithm>
+#include <numbers>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -25,8 +26,6 @@
 namespace {
 
 using namespace documenttesting;
-
-constexpr double kPi = 3.141592653589793;
 
 const Linie& lineAt(const DXF_Zeichnung& document, int i) {
   return static_cast<const Linie&>(*document.entities().at(i));
@@ -307,8 +306,8 @@ TEST(ReaderCoordinateSystems, DownwardExtrusionMirrorsInX) {
   EXPECT_NEAR(arc.cx(), -5.0, 1e-12);
   EXPECT_NEAR(arc.cy(), 1.0, 1e-12);
   // The quarter from 0 to 90 degrees seen from below runs from 90 to 180 degrees.
-  EXPECT_NEAR(arc.startAngle(), kPi / 2, 1e-12);
-  EXPECT_NEAR(arc.endAngle(), kPi, 1e-12);
+  EXPECT_NEAR(arc.startAngle(), std::numbers::pi / 2, 1e-12);
+  EXPECT_NEAR(arc.endAngle(), std::numbers::pi, 1e-12);
   const auto& circle = static_cast<const Kreis&>(*document->entities().at(1));
   EXPECT_NEAR(circle.cx(), -7.0, 1e-12);
   const auto& text = static_cast<const DXFText&>(*document->entities().at(2));

@@ -21,6 +21,7 @@
 #include "document/Polylinie.h"
 #include "entities/Hatch.h"
 #include "TestSupport.h"
+#include "support/ProgramRun.h"
 
 namespace {
 
@@ -157,18 +158,12 @@ TEST_P(SampleDrawing, ReadsWithItsPinnedCodeWritesAndReadsBackAlike) {
 INSTANTIATE_TEST_SUITE_P(All, SampleDrawing, testing::ValuesIn(samplePaths()), testName);
 
 // A Python with the ezdxf package, or "" when there is none.
-std::string pythonWithEzdxf() {
-  for (const char* python : {"python3", "/usr/bin/python3"}) {
-    const std::string probe = std::string(python) + " -c 'import ezdxf' >/dev/null 2>&1";
-    if (std::system(probe.c_str()) == 0) return python;
-  }
-  return "";
-}
-
 TEST(SampleDrawingsSaved, LoadWithoutAuditErrorsInEzdxf) {
-  const std::string python = pythonWithEzdxf();
-  ASSERT_FALSE(python.empty()) << "no python3 with ezdxf: scripts/install-deps installs it";
   testsupport::TempDir dir;
+  // Debian's interpreter, which has ezdxf; started without a shell, so paths need no quoting.
+  const std::string python = "/usr/bin/python3";
+  ASSERT_EQ(testsupport::runProgram(python, {"-c", "import ezdxf"}, dir).status, 0)
+      << "no python3 with ezdxf: scripts/install-deps installs it";
   int index = 0;
   for (const fs::path& path : samplePaths()) {
     DXF_Zeichnung document;
@@ -194,11 +189,10 @@ TEST(SampleDrawingsSaved, LoadWithoutAuditErrorsInEzdxf) {
                          "        print('audit error', path, error.message)\n"
                          "    bad += len(auditor.errors)\n"
                          "sys.exit(1 if bad else 0)\n");
-  const std::string command = python + " " + script.string() + " " + dir.path().string() + " > " +
-                              dir.file("audit.log").string() + " 2>&1";
-  const int status = std::system(command.c_str());
-  const std::string log = testsupport::readFile(dir.file("audit.log"));
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << log;
+  const testsupport::ProgramRun run =
+      testsupport::runProgram(python, {script.string(), dir.path().string()}, dir);
+  const std::string log = run.out + run.err;
+  EXPECT_EQ(run.status, 0) << log;
   EXPECT_NE(log.find("loaded " + std::to_string(index) + "\n"), std::string::npos) << log;
 }
 

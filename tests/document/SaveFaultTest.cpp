@@ -18,7 +18,7 @@ using testsupport::FailingFileCalls;
 using testsupport::SavePoint;
 namespace fs = std::filesystem;
 
-constexpr const char* kOld = "the file as it was\n";
+constexpr const char* kOldContent = "the file as it was\n";
 
 int filesIn(const fs::path& folder) {
   int files = 0;
@@ -27,7 +27,7 @@ int filesIn(const fs::path& folder) {
 }
 
 // A drawing large enough to take many writes.
-const DXF_Zeichnung& largeDrawing() {
+const DXF_Zeichnung& manyLinesDrawing() {
   static const auto drawing = [] {
     std::string lines;
     for (int i = 0; i < 300; ++i) lines += line(i, 0, i, 1);
@@ -42,7 +42,7 @@ using Save = bool (*)(const fs::path& target, std::string& reason);
 
 bool saveDrawing(const fs::path& target, std::string& reason) {
   WriteReport report;
-  const bool ok = largeDrawing().writeDXF(target, &report) == 0;
+  const bool ok = manyLinesDrawing().writeDXF(target, &report) == 0;
   reason = report.reason;
   return ok;
 }
@@ -71,7 +71,7 @@ TEST_P(SaveFault, OldFileStaysAndNoTemporaryIsLeft) {
   const FaultCase& fault = GetParam();
   testsupport::TempDir dir;
   const fs::path target = dir.file("saved");
-  testsupport::writeFile(target, kOld);
+  testsupport::writeFile(target, kOldContent);
   std::string reason;
   {
     FailingFileCalls calls(fault.point, fault.nth);
@@ -82,7 +82,7 @@ TEST_P(SaveFault, OldFileStaysAndNoTemporaryIsLeft) {
   if (fault.save == saveDrawing) {
     EXPECT_EQ(reason, std::strerror(ENOSPC));
   }
-  EXPECT_EQ(testsupport::readFile(target), kOld);
+  EXPECT_EQ(testsupport::readFile(target), kOldContent);
   EXPECT_EQ(filesIn(dir.path()), 1);
 }
 
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(EveryPoint, SaveFault, testing::ValuesIn(kFaults),
 TEST(SaveFaultEveryWrite, EachFailingWriteKeepsTheOldFile) {
   testsupport::TempDir dir;
   const fs::path target = dir.file("saved.dxf");
-  testsupport::writeFile(target, kOld);
+  testsupport::writeFile(target, kOldContent);
   int writes = 0;
   {
     FailingFileCalls count(SavePoint::Write, 0);

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 struct BulgeCase {
   const char* name;
   WorldPoint from;
@@ -36,13 +34,34 @@ TEST_P(BulgeArcCases, CentreRadiusStartAndSweep) {
 }
 
 // A bulge of 1 is a half circle over the chord; tan(pi/8) a quarter circle.
-INSTANTIATE_TEST_SUITE_P(
-    Bulges, BulgeArcCases,
-    testing::Values(
-        BulgeCase{"HalfCircleCounterClockwise", {0, 0}, {2, 0}, 1.0, {1, 0}, 1.0, kPi, kPi},
-        BulgeCase{"HalfCircleClockwise", {0, 0}, {2, 0}, -1.0, {1, 0}, 1.0, kPi, -kPi},
-        BulgeCase{"QuarterCircle", {1, 0}, {0, 1}, std::tan(kPi / 8), {0, 0}, 1.0, 0.0, kPi / 2}),
-    [](const testing::TestParamInfo<BulgeCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Bulges, BulgeArcCases,
+                         testing::Values(BulgeCase{"HalfCircleCounterClockwise",
+                                                   {0, 0},
+                                                   {2, 0},
+                                                   1.0,
+                                                   {1, 0},
+                                                   1.0,
+                                                   std::numbers::pi,
+                                                   std::numbers::pi},
+                                         BulgeCase{"HalfCircleClockwise",
+                                                   {0, 0},
+                                                   {2, 0},
+                                                   -1.0,
+                                                   {1, 0},
+                                                   1.0,
+                                                   std::numbers::pi,
+                                                   -std::numbers::pi},
+                                         BulgeCase{"QuarterCircle",
+                                                   {1, 0},
+                                                   {0, 1},
+                                                   std::tan(std::numbers::pi / 8),
+                                                   {0, 0},
+                                                   1.0,
+                                                   0.0,
+                                                   std::numbers::pi / 2}),
+                         [](const testing::TestParamInfo<BulgeCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST(BulgeArc, NoArcWithoutChordOrBulge) {
   EXPECT_FALSE(bulgeArc({1, 1}, {1, 1}, 0.5).has_value());

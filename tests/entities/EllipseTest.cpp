@@ -1,5 +1,6 @@
 // Tests of ellipses: the arc geometry, reading the DXF ELLIPSE, mapping, drawing, writing.
 #include <algorithm>
+#include <numbers>
 #include <cmath>
 #include <iomanip>
 #include <locale>
@@ -22,8 +23,6 @@ using entitytesting::readFrom;
 using entitytesting::written;
 using testsupport::RecordingDeviceContext;
 using testsupport::RecordingDrawingArea;
-
-constexpr double kPi = 3.141592653589793;
 
 void expectNear(WorldPoint p, double x, double y, double tolerance = 1e-9) {
   EXPECT_NEAR(p.x, x, tolerance);
@@ -80,13 +79,13 @@ TEST(EllipseArcGeometry, MirroredArcKeepsItsPointsAndRunsCounterClockwise) {
   quarter.major = {2, 0};
   quarter.ratio = 0.5;
   quarter.start = 0;
-  quarter.end = kPi / 2;
+  quarter.end = std::numbers::pi / 2;
   const EllipseArc mirrored = quarter.mapped(-1, 0, 0, 1, 0, 0);
   expectEnds(mirrored, {-2, 0}, {0, 1});
-  EXPECT_NEAR(mirrored.end - mirrored.start, kPi / 2, 1e-12);
+  EXPECT_NEAR(mirrored.end - mirrored.start, std::numbers::pi / 2, 1e-12);
   // The middle of the mirrored arc is the mirrored middle.
   const WorldPoint middle = mirrored.pointAt((mirrored.start + mirrored.end) / 2);
-  expectNear(middle, -2 * std::cos(kPi / 4), std::sin(kPi / 4));
+  expectNear(middle, -2 * std::cos(std::numbers::pi / 4), std::sin(std::numbers::pi / 4));
   EXPECT_GE(mirrored.ratio, 0.0);
   EXPECT_LE(mirrored.ratio, 1.0);
 }
@@ -126,7 +125,8 @@ TEST(EllipseFile, PartialEllipseFromItsGroups) {
             0);
   EXPECT_STREQ(ellipse.colour(), "#FF0000");
   expectEnds(ellipse.arc(), {7, 1}, {5, 2});
-  expectNear(ellipse.pointAt(0.5), 5 + 2 * std::cos(kPi / 4), 1 + std::sin(kPi / 4));
+  expectNear(ellipse.pointAt(0.5), 5 + 2 * std::cos(std::numbers::pi / 4),
+             1 + std::sin(std::numbers::pi / 4));
   expectNear(ellipse.maxCorner(), 7, 2);
   expectNear(ellipse.minCorner(), 5, 1);
   EXPECT_EQ(readFrom(ellipse, " 10\n5\n 20\n"), Ellipse::kEndOfFile);
@@ -141,7 +141,8 @@ TEST(EllipseFile, DownwardNormalPutsTheMinorAxisBelow) {
                      " 42\n1.5707963267948966\n210\n0\n220\n0\n230\n-1\n  0\n"),
             0);
   expectEnds(ellipse.arc(), {2, 0}, {0, -1});
-  expectNear(ellipse.pointAt(0.5), 2 * std::cos(kPi / 4), -std::sin(kPi / 4));
+  expectNear(ellipse.pointAt(0.5), 2 * std::cos(std::numbers::pi / 4),
+             -std::sin(std::numbers::pi / 4));
 }
 
 TEST(EllipseFile, EqualParametersAndTheDefaultsMeanTheWholeEllipse) {
@@ -160,8 +161,9 @@ TEST(EllipseFile, EndBelowStartRunsCounterClockwiseThroughZero) {
   };
   // Half axes 2 along x and 1 along y about the origin. The middle of the arc, half the
   // sweep after its start, shows which way round it runs.
-  for (const Case& c : {Case{kPi, kPi / 2, 3 * kPi / 2}, Case{3 * kPi / 2, 0, kPi / 2},
-                        Case{5.5, 0.5, 2 * kPi - 5}}) {
+  for (const Case& c : {Case{std::numbers::pi, std::numbers::pi / 2, 3 * std::numbers::pi / 2},
+                        Case{3 * std::numbers::pi / 2, 0, std::numbers::pi / 2},
+                        Case{5.5, 0.5, 2 * std::numbers::pi - 5}}) {
     SCOPED_TRACE(c.start);
     std::ostringstream groups;
     groups.imbue(std::locale::classic());
@@ -231,7 +233,7 @@ TEST(EllipseDrawing, PrinterGetsTheFittedCurve) {
   EllipseArc arc;
   arc.major = {10, 0};
   arc.ratio = 0.5;
-  arc.end = kPi;  // the upper half
+  arc.end = std::numbers::pi;  // the upper half
   const Ellipse ellipse(arc);
   RecordingDeviceContext dc;
   dc.width = 200;
@@ -283,7 +285,7 @@ TEST(EllipseWriting, WrittenAsAPolylineOfPointsOnTheCurve) {
   arc.major = {0, 5};
   arc.ratio = 0.2;
   arc.start = 0;
-  arc.end = kPi;
+  arc.end = std::numbers::pi;
   Ellipse half(arc);
   const std::string text = written(half);
   ASSERT_EQ(text.rfind("POLYLINE\n  8\n0\n", 0), 0u) << text;

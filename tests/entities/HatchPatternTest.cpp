@@ -8,7 +8,7 @@
 
 namespace {
 
-Ring square(double x, double y, double side) {
+Ring squareRing(double x, double y, double side) {
   return {{x, y}, {x + side, y}, {x + side, y + side}, {x, y + side}};
 }
 
@@ -17,9 +17,9 @@ TEST(HatchPattern, LinesAt45DegreesLieOneSpacingApart) {
   const double c = std::sqrt(0.5);
   // The step to the next line is perpendicular to the 45-degree direction.
   const PatternLine line{45.0, {0, 0}, {-spacing * c, spacing * c}, {}};
-  const auto strokes = patternStrokes({line}, {square(0, 0, 10)}, 100000);
+  const auto strokes = patternStrokes({line}, {squareRing(0, 0, 10)}, 100000);
   ASSERT_TRUE(strokes);
-  // Lines y - x = k * spacing * sqrt(2) for k from -14 to 14 cross the square.
+  // Lines y - x = k * spacing * sqrt(2) for k from -14 to 14 cross the squareRing.
   EXPECT_EQ(strokes->size(), 29u);
   std::vector<double> distances;
   for (const PatternStroke& s : *strokes) {
@@ -43,7 +43,7 @@ TEST(HatchPattern, OffsetAgainstTheNormalStillFillsTheBoundary) {
     double angle;
     WorldPoint base;
     WorldPoint offset;
-    std::size_t lines;  // pattern lines crossing the square
+    std::size_t lines;  // pattern lines crossing the squareRing
   };
   // Each offset points against the lines' normal (-sin a, cos a); the lines it steps to
   // are the same as those of the opposite offset.
@@ -52,8 +52,8 @@ TEST(HatchPattern, OffsetAgainstTheNormalStillFillsTheBoundary) {
        {Case{0.0, {0, 0.5}, {0, -1}, 10}, Case{0.0, {0, 0.5}, {0.25, -1}, 10},
         Case{90.0, {0.5, 0}, {1, 0}, 10}, Case{45.0, {0, 0}, {0.5 * c, -0.5 * c}, 29}}) {
     SCOPED_TRACE(k.angle);
-    const auto strokes =
-        patternStrokes({PatternLine{k.angle, k.base, k.offset, {}}}, {square(0, 0, 10)}, 100000);
+    const auto strokes = patternStrokes({PatternLine{k.angle, k.base, k.offset, {}}},
+                                        {squareRing(0, 0, 10)}, 100000);
     ASSERT_TRUE(strokes);
     EXPECT_EQ(strokes->size(), k.lines);
     for (const PatternStroke& s : *strokes) {
@@ -68,7 +68,7 @@ TEST(HatchPattern, OffsetAgainstTheNormalStillFillsTheBoundary) {
 TEST(HatchPattern, DashesRepeatFromTheLinesBasePoint) {
   // Horizontal lines one unit apart, dash 2, gap 1, dot, gap 1: period 4 from x = 0.
   const PatternLine line{0.0, {0, 0.5}, {0, 1}, {2, -1, 0, -1}};
-  const auto strokes = patternStrokes({line}, {square(0, 0, 10)}, 100000);
+  const auto strokes = patternStrokes({line}, {squareRing(0, 0, 10)}, 100000);
   ASSERT_TRUE(strokes);
   int dashes = 0;
   int dots = 0;
@@ -90,7 +90,7 @@ TEST(HatchPattern, DashesRepeatFromTheLinesBasePoint) {
 
 TEST(HatchPattern, IslandsStayFreeOfStrokes) {
   const PatternLine line{0.0, {0, 0.25}, {0, 0.5}, {}};
-  const auto strokes = patternStrokes({line}, {square(0, 0, 10), square(3, 3, 4)}, 100000);
+  const auto strokes = patternStrokes({line}, {squareRing(0, 0, 10), squareRing(3, 3, 4)}, 100000);
   ASSERT_TRUE(strokes);
   for (const PatternStroke& s : *strokes) {
     const double mx = 0.5 * (s.from.x + s.to.x);
@@ -102,17 +102,17 @@ TEST(HatchPattern, IslandsStayFreeOfStrokes) {
 
 TEST(HatchPattern, TooManyStrokesGiveNoneAndDegenerateLinesAreSkipped) {
   const PatternLine dense{0.0, {0, 0}, {0, 1e-4}, {}};
-  EXPECT_FALSE(patternStrokes({dense}, {square(0, 0, 10)}, 20000));
+  EXPECT_FALSE(patternStrokes({dense}, {squareRing(0, 0, 10)}, 20000));
   const PatternLine dashy{0.0, {0, 0.5}, {0, 1}, {1e-3, -1e-3}};
-  EXPECT_FALSE(patternStrokes({dashy}, {square(0, 0, 10)}, 20000));
-  EXPECT_EQ(patternStrokes({dashy}, {square(0, 0, 10)}, 20000, false)->size(), 10u);
+  EXPECT_FALSE(patternStrokes({dashy}, {squareRing(0, 0, 10)}, 20000));
+  EXPECT_EQ(patternStrokes({dashy}, {squareRing(0, 0, 10)}, 20000, false)->size(), 10u);
   // Far from the pattern's base, steps below the numbers' precision still end.
   const PatternLine far{0.0, {0, -1e17}, {0, 1}, {1e-12, -1e-12}};
-  EXPECT_FALSE(patternStrokes({far}, {square(0, 0, 10)}, 20000));
+  EXPECT_FALSE(patternStrokes({far}, {squareRing(0, 0, 10)}, 20000));
   const PatternLine farDashes{0.0, {-1e15, 0.5}, {0, 1}, {1e-9, -1e-9}};
-  EXPECT_FALSE(patternStrokes({farDashes}, {square(0, 0, 10)}, 20000));
+  EXPECT_FALSE(patternStrokes({farDashes}, {squareRing(0, 0, 10)}, 20000));
   const PatternLine along{0.0, {0, 0}, {3, 0}, {}};
-  EXPECT_TRUE(patternStrokes({along}, {square(0, 0, 10)}, 20000)->empty());
+  EXPECT_TRUE(patternStrokes({along}, {squareRing(0, 0, 10)}, 20000)->empty());
 }
 
 }  // namespace

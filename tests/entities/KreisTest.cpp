@@ -1,5 +1,6 @@
 // Tests of circles: queries, intersections, transforms, culling, native circle or chords.
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -16,8 +17,6 @@ using entitytesting::readFrom;
 using entitytesting::written;
 using testsupport::RecordingDeviceContext;
 using testsupport::RecordingDrawingArea;
-
-constexpr double kPi = 3.141592653589793;
 
 TEST(KreisGeometry, PointsParametersAndCorners) {
   const Kreis circle(0, 0, 1);
@@ -94,10 +93,10 @@ TEST(KreisIntersect, TouchingSeparateContainedAndConcentricGiveNothing) {
 TEST(KreisIntersect, ArcCountsOnlyPointsStrictlyOnIt) {
   Punkt first;
   Punkt second;
-  const Kreisbogen upper(1, 0, 1, 0, kPi);
+  const Kreisbogen upper(1, 0, 1, 0, std::numbers::pi);
   ASSERT_EQ(Kreis(0, 0, 1).intersectArc(upper, first, second), 1);
   EXPECT_NEAR(first.y(), std::sqrt(0.75), 1e-12);
-  const Kreisbogen lower(1, 0, 1, kPi, 2 * kPi);
+  const Kreisbogen lower(1, 0, 1, std::numbers::pi, 2 * std::numbers::pi);
   ASSERT_EQ(Kreis(0, 0, 1).intersectArc(lower, first, second), 1);
   EXPECT_NEAR(first.y(), -std::sqrt(0.75), 1e-12);
 }

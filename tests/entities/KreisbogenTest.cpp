@@ -1,5 +1,6 @@
 // Tests of arcs: angles, bulge arcs, extents, refits, transforms, drawing, reading, writing.
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -17,9 +18,7 @@ using entitytesting::written;
 using testsupport::RecordingDeviceContext;
 using testsupport::RecordingDrawingArea;
 
-constexpr double kPi = 3.141592653589793;
-
-double deg(double degrees) { return degrees / 180.0 * kPi; }
+double deg(double degrees) { return degrees / 180.0 * std::numbers::pi; }
 
 void expectNear(const Punkt& p, double x, double y, double tolerance = 1e-9) {
   EXPECT_NEAR(p.x(), x, tolerance);
@@ -111,11 +110,11 @@ TEST(KreisbogenBulge, HalfCirclesOfBothSigns) {
   EXPECT_NEAR(below.cx(), 1.0, 1e-12);
   EXPECT_NEAR(below.cy(), 0.0, 1e-12);
   EXPECT_NEAR(below.r(), 1.0, 1e-12);
-  EXPECT_NEAR(below.startAngle(), kPi, 1e-12);
-  EXPECT_NEAR(below.endAngle(), 2 * kPi, 1e-12);
+  EXPECT_NEAR(below.startAngle(), std::numbers::pi, 1e-12);
+  EXPECT_NEAR(below.endAngle(), 2 * std::numbers::pi, 1e-12);
   const Kreisbogen above(-1, Punkt(0, 0), Punkt(2, 0));
   EXPECT_NEAR(above.startAngle(), 0.0, 1e-12);
-  EXPECT_NEAR(above.endAngle(), kPi, 1e-12);
+  EXPECT_NEAR(above.endAngle(), std::numbers::pi, 1e-12);
   expectNear(above.pointAt(0), 2, 0);
   expectNear(above.pointAt(1), 0, 0);
 }
@@ -193,7 +192,7 @@ TEST(KreisbogenTransform, ScaleXYIsAnUnrotatedTransform) {
 }
 
 TEST(KreisbogenRefit, ScaleXPassesThroughTheMappedPoints) {
-  Kreisbogen arc(0, 0, 1, 0, kPi);
+  Kreisbogen arc(0, 0, 1, 0, std::numbers::pi);
   arc.scaleX(2, 0);
   expectNear(arc.pointAt(0), 2, 0);
   expectNear(arc.pointAt(1), -2, 0);
@@ -214,11 +213,11 @@ TEST(KreisbogenRefit, MirroringScaleTurnsTheArcRound) {
 }
 
 TEST(KreisbogenRefit, CollinearPointsLeaveTheArcUnchanged) {
-  Kreisbogen arc(0, 0, 1, 0, kPi);
+  Kreisbogen arc(0, 0, 1, 0, std::numbers::pi);
   arc.scaleY(0, 3);
   EXPECT_DOUBLE_EQ(arc.r(), 1.0);
   EXPECT_DOUBLE_EQ(arc.cy(), 0.0);
-  EXPECT_DOUBLE_EQ(arc.endAngle(), kPi);
+  EXPECT_DOUBLE_EQ(arc.endAngle(), std::numbers::pi);
   Kreisbogen flat(0, 0, 0, 0, 1);
   flat.scaleX(2, 1);
   EXPECT_DOUBLE_EQ(flat.cx(), 0.0);
@@ -227,13 +226,13 @@ TEST(KreisbogenRefit, CollinearPointsLeaveTheArcUnchanged) {
 TEST(KreisbogenIntersect, CircleArcAndLine) {
   Punkt first;
   Punkt second;
-  const Kreisbogen upper(0, 0, 1, 0, kPi);
+  const Kreisbogen upper(0, 0, 1, 0, std::numbers::pi);
   ASSERT_EQ(upper.intersectCircle(Kreis(1, 0, 1), first, second), 1);
   EXPECT_GT(first.y(), 0.0);
-  const Kreisbogen otherUpper(1, 0, 1, 0, kPi);
+  const Kreisbogen otherUpper(1, 0, 1, 0, std::numbers::pi);
   ASSERT_EQ(upper.intersectArc(otherUpper, first, second), 1);
   EXPECT_NEAR(first.x(), 0.5, 1e-12);
-  const Kreisbogen otherLower(1, 0, 1, kPi, 2 * kPi);
+  const Kreisbogen otherLower(1, 0, 1, std::numbers::pi, 2 * std::numbers::pi);
   EXPECT_EQ(upper.intersectArc(otherLower, first, second), 0);
   ASSERT_EQ(upper.intersectLine(Linie(-2, 0.5, 2, 0.5), first, second), 2);
   EXPECT_NEAR(first.y(), 0.5, 1e-12);
@@ -305,7 +304,7 @@ TEST(KreisbogenDraw, FarZoomBeyondTheLimitGivesChords) {
 TEST(KreisbogenDraw, ShortArcBecomesAStroke) {
   RecordingDrawingArea area;
   DXFGeometrie::resetPenCache();
-  Kreisbogen(50, 50, 10, 0, 2 * kPi - 0.01).draw(area, 1, 0, 0, 0);
+  Kreisbogen(50, 50, 10, 0, 2 * std::numbers::pi - 0.01).draw(area, 1, 0, 0, 0);
   EXPECT_EQ(area.log.count("native_arc"), 0);
   EXPECT_EQ(area.log.count("wc_line"), 1);
 }
@@ -342,7 +341,7 @@ TEST(KreisbogenDevice, NegativeScaleKeepsTheRadiusPositive) {
   ASSERT_EQ(arcs.size(), 1u);
   EXPECT_NEAR(arcs[0].args[0], 50.0, 1e-9);
   EXPECT_NEAR(arcs[0].args[2], 10.0, 1e-9);
-  EXPECT_NEAR(arcs[0].args[4], kPi, 1e-12);  // turned half round
+  EXPECT_NEAR(arcs[0].args[4], std::numbers::pi, 1e-12);  // turned half round
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Tests of lines: geometry queries, intersections, transforms, drawing, reading, writing.
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -17,8 +18,6 @@ using entitytesting::readFrom;
 using entitytesting::written;
 using testsupport::RecordingDeviceContext;
 using testsupport::RecordingDrawingArea;
-
-constexpr double kPi = 3.141592653589793;
 
 TEST(LinieGeometry, StretchClampsOnlyInX) {
   Linie line(15, 15, 5, 30);
@@ -134,7 +133,7 @@ TEST(LinieIntersectCircle, TangentAndMissGiveNothing) {
 TEST(LinieIntersectArc, OnlyPointsStrictlyInsideTheArc) {
   Punkt first;
   Punkt second;
-  const Kreisbogen upper(0, 0, 2, 0, kPi);
+  const Kreisbogen upper(0, 0, 2, 0, std::numbers::pi);
   ASSERT_EQ(Linie(0, -5, 0, 5).intersectArc(upper, first, second), 1);
   EXPECT_NEAR(first.y(), 2.0, 1e-12);
   // A horizontal line through the arc's ends meets it only at the ends.

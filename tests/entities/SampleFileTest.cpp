@@ -1,5 +1,6 @@
 // Reads the lines and arcs of a real drawing and writes them back.
 #include <memory>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,6 @@
 #include "TestSupport.h"
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // Every LINE and ARC of the file, read by the entities themselves.
 std::vector<std::unique_ptr<DXFGeometrie>> readEntities(DxfLineReader& in) {
@@ -44,8 +43,8 @@ TEST(SampleFile, LinesAndArcsSurviveARoundTrip) {
   ASSERT_NE(arc, nullptr);
   EXPECT_DOUBLE_EQ(arc->cx(), 2.0);
   EXPECT_DOUBLE_EQ(arc->r(), 0.5);
-  EXPECT_NEAR(arc->startAngle(), 1.5 * kPi, 1e-12);
-  EXPECT_NEAR(arc->endAngle(), 2 * kPi, 1e-12);
+  EXPECT_NEAR(arc->startAngle(), 1.5 * std::numbers::pi, 1e-12);
+  EXPECT_NEAR(arc->endAngle(), 2 * std::numbers::pi, 1e-12);
   EXPECT_STREQ(arc->colour(), "#0000FF");
 
   std::string text;

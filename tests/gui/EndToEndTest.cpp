@@ -9,6 +9,7 @@
 
 #include "document/DXF_Zeichnung.h"
 #include "gui/EndToEndSupport.h"
+#include "support/ProgramRun.h"
 
 namespace {
 
@@ -69,8 +70,8 @@ TEST_F(EndToEnd, StartWithoutSettingsFileShowsIniErrorAndLeavesAnEmptySettingsFi
   EXPECT_EQ(readFile(folder.file("orvel.ini")), "[]\n");
 }
 
-// The counts of what a drawing holds, list by list.
-std::vector<int> counts(const DXF_Zeichnung& drawing) {
+// The listCounts of what a drawing holds, list by list.
+std::vector<int> listCounts(const DXF_Zeichnung& drawing) {
   return {drawing.entities().count(),   drawing.polylines().count(), drawing.inserts().count(),
           drawing.dimensions().count(), drawing.blocks().count(),    drawing.layers().count()};
 }
@@ -142,7 +143,7 @@ TEST_F(EndToEnd, OpensZoomsMeasuresSavesAndReopensACatalogueDrawing) {
   EXPECT_TRUE(contains(run.report, "reopened " + saved + "\n")) << run.report;
   DXF_Zeichnung copy;
   ASSERT_EQ(copy.readDXF(saved), 0);
-  EXPECT_EQ(counts(copy), counts(original));
+  EXPECT_EQ(listCounts(copy), listCounts(original));
 }
 
 // Printing needs a display as much as the rest: without one the test fails.
@@ -178,10 +179,10 @@ TEST_F(PrintDialog, PrintToFileThroughTheDialogWritesTheSheetAsPdf) {
   EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
   // The sheet's texts: the caption, the file as title (no drawing title when the viewer
   // runs on its own) and the drawing's own dimension texts.
-  const std::string text = folder.file("sheet.txt").string();
-  const std::string command = "/usr/bin/pdftotext '" + pdf + "' '" + text + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0);
-  const std::string words = readFile(text);
+  const testsupport::ProgramRun text =
+      testsupport::runProgram("/usr/bin/pdftotext", {pdf, "-"}, folder);
+  ASSERT_EQ(text.status, 0) << text.err;
+  const std::string& words = text.out;
   EXPECT_TRUE(contains(words, "For information only")) << words;
   EXPECT_TRUE(contains(words, "driver_mounting_plate.dxf")) << words;
   EXPECT_TRUE(contains(words, "83.5")) << words;

@@ -22,9 +22,9 @@ int record(GwCore* widget, GwEvent* event, GwUD userData) {
   return 7;
 }
 
-const GwFuncDesc kHandlers[] = {{"record", record}, {nullptr, nullptr}};
+const GwFuncDesc kCoreHandlers[] = {{"record", record}, {nullptr, nullptr}};
 
-const char* const kBody = R"(
+const char* const kCoreBody = R"(
   <object class="GtkAdjustment" id="SB_adjustment">
     <property name="upper">110</property>
     <property name="page-size">10</property>
@@ -108,7 +108,7 @@ class GwCoreTest : public testsupport::GtkFrameTest {
     calls.clear();
     pointers.clear();
     gw_def_mgr.set_language(1);
-    loadFrame(kBody, "Frame", kHandlers,
+    loadFrame(kCoreBody, "Frame", kCoreHandlers,
               "<texts language=\"0\"><text en=\"Go\">Los</text></texts>");
   }
 };

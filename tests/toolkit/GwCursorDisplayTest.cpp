@@ -17,7 +17,7 @@
 
 namespace {
 
-const char* const kBody = R"(
+const char* const kCursorDisplayBody = R"(
   <object class="GwFrameWindow" id="Window">
     <property name="frame-class">application</property>
     <property name="default-width">300</property>
@@ -103,7 +103,7 @@ class GwCursorDisplayTest : public testsupport::GtkTest {
   void SetUp() override {
     GtkTest::SetUp();
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(testsupport::useResource(folder_, kBody, nullptr));
+    ASSERT_TRUE(testsupport::useResource(folder_, kCursorDisplayBody, nullptr));
     frame_.reset(gw_def_mgr.load("Window", nullptr, 1));
     ASSERT_NE(frame_, nullptr);
     // Away from the corner where other tests' windows appear: the pointer must stay on ours.

@@ -41,7 +41,7 @@ int noteMouse(GwCore* widget, GwEvent* event, GwUD) {
   return 1;
 }
 
-const char* const kBody = R"(
+const char* const kDrawnButtonBody = R"(
   <object class="GwFrameWindow" id="Frame">
     <child>
       <object class="GtkBox" id="DA_container">
@@ -65,7 +65,7 @@ class GwDrawnButtonTest : public testsupport::GtkFrameTest {
     if (HasFatalFailure()) return;
     exposeCount = 0;
     mouse.clear();
-    loadFrame(kBody, "Frame");
+    loadFrame(kDrawnButtonBody, "Frame");
     if (HasFatalFailure()) return;
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");

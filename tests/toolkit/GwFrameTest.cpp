@@ -35,12 +35,12 @@ int startAndClose(GwCore* frame, GwEvent* event, GwUD userData) {
   return 1;
 }
 
-const GwFuncDesc kHandlers[] = {{"note", note},
-                                {"startAndClose", startAndClose},
-                                {"interpreter", interpreter},
-                                {nullptr, nullptr}};
+const GwFuncDesc kFrameHandlers[] = {{"note", note},
+                                     {"startAndClose", startAndClose},
+                                     {"interpreter", interpreter},
+                                     {nullptr, nullptr}};
 
-const char* const kBody = R"(
+const char* const kFrameBody = R"(
   <object class="GwFrameWindow" id="Application">
     <property name="frame-class">application</property>
     <signal name="frame-hide" handler="note"/>
@@ -96,7 +96,7 @@ class GwFrameTest : public testsupport::GtkTest {
     if (HasFatalFailure()) return;
     events.clear();
     closeOnStart = nullptr;
-    ASSERT_TRUE(testsupport::useResource(folder_, kBody, kHandlers));
+    ASSERT_TRUE(testsupport::useResource(folder_, kFrameBody, kFrameHandlers));
   }
 
   TempDir folder_;

@@ -18,9 +18,10 @@ int countSelection(GwCore*, GwEvent*, GwUD) {
   return 1;
 }
 
-const GwFuncDesc kHandlers[] = {{"countSelection", countSelection}, {nullptr, nullptr}};
+const GwFuncDesc kSelectionTableHandlers[] = {{"countSelection", countSelection},
+                                              {nullptr, nullptr}};
 
-const char* const kBody = R"(
+const char* const kSelectionTableBody = R"(
   <object class="GwFrameWindow" id="Dialog">
     <child>
       <object class="GtkBox">
@@ -61,7 +62,7 @@ class ListWidgetsTest : public testsupport::GtkFrameTest {
     GtkTest::SetUp();
     if (HasFatalFailure()) return;
     selections = 0;
-    loadFrame(kBody, "Dialog", kHandlers);
+    loadFrame(kSelectionTableBody, "Dialog", kSelectionTableHandlers);
     if (HasFatalFailure()) return;
     table_ = dynamic_cast<GwSelectionTable*>(frame_->frame_child("ST_table"));
     combo_ = dynamic_cast<GwComboBox*>(frame_->frame_child("CB_colour"));

@@ -20,7 +20,7 @@ int note(GwCore* widget, GwEvent* event, GwUD) {
   return 1;
 }
 
-const char* const kBody = R"(
+const char* const kWheelAndKeyBody = R"(
   <object class="GwFrameWindow" id="Frame">
     <child>
       <object class="GtkBox" id="DA_container">
@@ -43,7 +43,7 @@ class GwWheelAndKeyTest : public testsupport::GtkFrameTest {
     GtkTest::SetUp();
     if (HasFatalFailure()) return;
     seen.clear();
-    loadFrame(kBody, "Frame");
+    loadFrame(kWheelAndKeyBody, "Frame");
     if (HasFatalFailure()) return;
     area_ = dynamic_cast<GwDrawnButton*>(frame_->frame_child("DA_draw"));
     container_ = frame_->frame_child("DA_container");

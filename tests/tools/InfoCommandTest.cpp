@@ -10,15 +10,15 @@ using tooltest::runTool;
 
 namespace {
 
-const char* const kSamples[] = {"ASCII_R12.dxf", "POLI-ALL210_12.DXF", "issue42.dxf",
-                                "frozen-off.dxf"};
+const char* const kInfoSamples[] = {"ASCII_R12.dxf", "POLI-ALL210_12.DXF", "issue42.dxf",
+                                    "frozen-off.dxf"};
 
 std::string boolText(bool flag) { return flag ? "true" : "false"; }
 
 }  // namespace
 
 TEST(InfoOnSamples, JsonParsesAndMatchesTheDocumentReadHere) {
-  for (const char* name : kSamples) {
+  for (const char* name : kInfoSamples) {
     SCOPED_TRACE(name);
     TempDir dir;
     const std::string path = testsupport::dataPath(name).string();

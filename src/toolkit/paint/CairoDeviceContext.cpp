@@ -12,10 +12,10 @@
 #include "entities/PatternTextPlacement.h"
 #include "toolkit/paint/PaintRange.h"
 #include "toolkit/paint/PenGeometry.h"
+#include "entities/Angles.h"
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 // Largest distance between a flattened curve and the true one, in pixels.
 constexpr double kFlatness = 0.25;
 // Filled polygons with up to this many corners are collected; larger ones (which may
@@ -176,7 +176,8 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
     // Solid figures of one pen are stroked together; a dashed one alone, its dashes
     // fitted to its own length.
     if (dashPixels_.empty()) {
-      batch_.addArc(pen(), cx + centre(), cy + centre(), rx, ry, t0, t0 + sweep, sweep >= kTwoPi);
+      batch_.addArc(pen(), cx + centre(), cy + centre(), rx, ry, t0, t0 + sweep,
+                    sweep >= kFullTurn);
       return;
     }
     flush();
@@ -186,7 +187,7 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
     cairo_translate(cr_, cx + centre(), cy + centre());
     cairo_scale(cr_, rx, ry);
     cairo_arc(cr_, 0.0, 0.0, 1.0, t0, t0 + sweep);
-    if (sweep >= kTwoPi) cairo_close_path(cr_);
+    if (sweep >= kFullTurn) cairo_close_path(cr_);
     // The path keeps its shape; the pen goes back to device pixels for the stroke.
     cairo_set_matrix(cr_, &saved);
     strokeWithPen(0.0, std::max(ax, ay) * sweep);
@@ -195,7 +196,7 @@ void CairoDeviceContext::strokeEllipticArc(double cx, double cy, double rx, doub
 
   // Too far out for Cairo's fixed-point path: flatten, then cut the chords to the box.
   const double radius = std::max(ax, ay);
-  const double step = radius > kFlatness ? 2.0 * std::acos(1.0 - kFlatness / radius) : kTwoPi;
+  const double step = radius > kFlatness ? 2.0 * std::acos(1.0 - kFlatness / radius) : kFullTurn;
   const double wanted = std::ceil(sweep / step);
   const std::size_t chords = static_cast<std::size_t>(std::clamp(wanted, 8.0, 65536.0));
   std::vector<DevicePoint> points(chords + 1);

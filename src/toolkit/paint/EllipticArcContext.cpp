@@ -5,17 +5,16 @@
 #include <numbers>
 
 #include "toolkit/paint/PenGeometry.h"
+#include "entities/Angles.h"
 
-namespace {
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-}
+namespace {}
 
 void EllipticArcContext::circle(double cx, double cy, double r) { ellipse(cx, cy, r, r); }
 
 void EllipticArcContext::ellipse(double cx, double cy, double rx, double ry) {
   // Counter-clockwise as seen from angle 0, like a circle of the drawing: its dashes and the
   // texts of its linetype run that way round.
-  strokeEllipticArc(cx, cy, std::abs(rx), -std::abs(ry), 0.0, kTwoPi);
+  strokeEllipticArc(cx, cy, std::abs(rx), -std::abs(ry), 0.0, kFullTurn);
 }
 
 void EllipticArcContext::arc(double cx, double cy, double rx, double ry, double startAngle,

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/ReplacingFile.h"
 #include "toolkit/paint/PaintHandle.h"
 
 namespace {
@@ -62,13 +63,6 @@ int paintInto(std::FILE* file, PaintFormat format, int width, int height,
   const cairo_status_t status = cairo_surface_status(surface.get());
   if (status == CAIRO_STATUS_WRITE_ERROR) return PaintFile::kCannotWrite;
   return status == CAIRO_STATUS_SUCCESS ? 0 : PaintFile::kPaintFailed;
-}
-
-// Permissions a newly created file would get (mkstemp makes it private to the owner).
-mode_t newFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace

@@ -18,10 +18,10 @@
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PaintRange.h"
 #include "toolkit/paint/PenGeometry.h"
+#include "entities/Angles.h"
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 constexpr double kQuarter = std::numbers::pi / 2.0;
 constexpr int kMaxTextHeight = 32767;
 // Texts are measured at this size and scaled.
@@ -266,7 +266,7 @@ void PdfDeviceContext::strokeEllipticArc(double cx, double cy, double rx, double
                          y0 + ry * sb});
     ops_ += "c\n";
   }
-  stroke(sweep >= kTwoPi ? "h S" : "S");
+  stroke(sweep >= kFullTurn ? "h S" : "S");
   if (patternTexts_.empty()) return;
   // The texts stand along chords of at most a twentieth of a radian.
   const int chords = std::clamp(static_cast<int>(std::ceil(sweep / 0.05)), 8, 4096);

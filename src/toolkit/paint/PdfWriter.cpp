@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "settings/ReplacingFile.h"
+
 namespace {
 
 constexpr int kCatalog = 1;
@@ -22,13 +24,6 @@ std::string number(double value) {
   char text[64];
   const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
   return result.ec == std::errc() ? std::string(text, result.ptr) : std::string("0.00");
-}
-
-// The permissions a newly created file would get (mkstemp makes it private).
-mode_t newFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace

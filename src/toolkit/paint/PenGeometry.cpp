@@ -1,5 +1,6 @@
 // What the device painters share about pens and arcs: dash patterns and arc sweeps.
 #include "toolkit/paint/PenGeometry.h"
+#include "entities/Angles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,9 +8,7 @@
 
 namespace PenGeometry {
 
-namespace {
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-}
+namespace {}
 
 std::span<const double> dashPattern(int code) {
   static constexpr double kDashed[] = {12.0, 6.0};
@@ -63,9 +62,9 @@ double pixelShift(double pixels) { return std::fmod(std::round(pixels), 2.0) == 
 double positiveSweep(double start, double end) {
   double sweep = end - start;
   if (sweep == 0.0) return 0.0;
-  if (sweep > kTwoPi) return kTwoPi;
+  if (sweep > kFullTurn) return kFullTurn;
   if (sweep < 0.0) {
-    sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
+    sweep = std::fmod(sweep, kFullTurn) + kFullTurn;
   }
   return sweep;
 }
@@ -84,7 +83,7 @@ bool nativeArc(double left, double top, double right, double bottom, double star
   // screen is increasing u.
   const double u0 = std::atan2(-(startY - cy) / ry, (startX - cx) / rx);
   const double u1 = std::atan2(-(endY - cy) / ry, (endX - cx) / rx);
-  arc = {cx, cy, rx, -ry, u0, u1 == u0 ? kTwoPi : positiveSweep(u0, u1)};
+  arc = {cx, cy, rx, -ry, u0, u1 == u0 ? kFullTurn : positiveSweep(u0, u1)};
   return true;
 }
 

@@ -12,11 +12,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-const Rgb kRed{255, 0, 0};
-const Rgb kGreen{0, 255, 0};
-const Rgb kBlack{0, 0, 0};
-
 class CairoDeviceContextTest : public ::testing::Test {
  protected:
   PixelCanvas canvas{100, 100};
@@ -150,15 +145,16 @@ TEST_F(CairoDeviceContextTest, UnknownLineStyleDrawsSolid) {
 }
 
 TEST_F(CairoDeviceContextTest, ArcRunsCounterClockwiseWithYUpOnPaper) {
-  dc.arc(50, 50, 30, 30, 0.0, kPi / 2);           // east to north
-  EXPECT_TRUE(canvas.isInked(50 + 21, 50 - 21));  // upper right
+  dc.arc(50, 50, 30, 30, 0.0, std::numbers::pi / 2);  // east to north
+  EXPECT_TRUE(canvas.isInked(50 + 21, 50 - 21));      // upper right
   EXPECT_FALSE(canvas.isInked(50 + 21, 50 + 21));
   EXPECT_FALSE(canvas.isInked(50 - 21, 50 - 21));
   EXPECT_FALSE(canvas.isInked(50 - 21, 50 + 21));
 }
 
 TEST_F(CairoDeviceContextTest, ArcWhoseEndIsBelowItsStartGoesOnThroughZero) {
-  dc.arc(50, 50, 30, 30, 3 * kPi / 2, kPi / 2);  // south through east to north
+  dc.arc(50, 50, 30, 30, 3 * std::numbers::pi / 2,
+         std::numbers::pi / 2);  // south through east to north
   EXPECT_TRUE(canvas.isInked(80, 50));
   EXPECT_FALSE(canvas.isInked(20, 50));
 }

@@ -7,9 +7,6 @@
 
 namespace {
 
-const Rgb kGreen{0, 255, 0};
-const Rgb kBlue{0, 0, 255};
-
 TEST(CairoDrawingArea, MapsWorldPointsOntoTheAreaPixels) {
   PixelCanvas canvas(10, 10);
   CairoDrawingArea area(canvas.cr(), {10, 10}, {1000, 500}, {0, 0});

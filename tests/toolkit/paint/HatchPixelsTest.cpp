@@ -10,8 +10,6 @@
 
 namespace {
 
-const Rgb kWhite{255, 255, 255};
-
 std::string squarePath(int x, int y, int side, int flags) {
   const auto n = [](int v) { return std::to_string(v); };
   return " 92\n" + n(flags) + "\n 72\n0\n 73\n1\n 93\n4\n 10\n" + n(x) + "\n 20\n" + n(y) +

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr PaintColour kBlack{0.0, 0.0, 0.0};
+constexpr PaintColour kBlackColour{0.0, 0.0, 0.0};
 
 TEST(PaintColour, ReadsHexChannelsOfEitherCase) {
   EXPECT_EQ(PaintColour::parse("#FF0000"), (PaintColour{1.0, 0.0, 0.0}));
@@ -17,18 +17,18 @@ TEST(PaintColour, ReadsHexChannelsOfEitherCase) {
 }
 
 TEST(PaintColour, EntityPlaceholdersPaintBlack) {
-  EXPECT_EQ(PaintColour::parse("BYLAYER"), kBlack);
-  EXPECT_EQ(PaintColour::parse("BYBLOCK"), kBlack);
+  EXPECT_EQ(PaintColour::parse("BYLAYER"), kBlackColour);
+  EXPECT_EQ(PaintColour::parse("BYBLOCK"), kBlackColour);
 }
 
 TEST(PaintColour, MalformedTextsPaintBlack) {
-  EXPECT_EQ(PaintColour::parse(nullptr), kBlack);
-  EXPECT_EQ(PaintColour::parse(""), kBlack);
-  EXPECT_EQ(PaintColour::parse("#"), kBlack);
-  EXPECT_EQ(PaintColour::parse("#FFFFF"), kBlack);    // too short
-  EXPECT_EQ(PaintColour::parse("#FFFFFF0"), kBlack);  // too long
-  EXPECT_EQ(PaintColour::parse("#GGFFFF"), kBlack);
-  EXPECT_EQ(PaintColour::parse("FFFFFF"), kBlack);  // no hash
+  EXPECT_EQ(PaintColour::parse(nullptr), kBlackColour);
+  EXPECT_EQ(PaintColour::parse(""), kBlackColour);
+  EXPECT_EQ(PaintColour::parse("#"), kBlackColour);
+  EXPECT_EQ(PaintColour::parse("#FFFFF"), kBlackColour);    // too short
+  EXPECT_EQ(PaintColour::parse("#FFFFFF0"), kBlackColour);  // too long
+  EXPECT_EQ(PaintColour::parse("#GGFFFF"), kBlackColour);
+  EXPECT_EQ(PaintColour::parse("FFFFFF"), kBlackColour);  // no hash
 }
 
 }  // namespace
