@@ -127,6 +127,10 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   void cancelPicture();
   // Cancels the job, waits for the picture thread and stops watching.
   void forgetPicture();
+  // Keeps a job this button no longer needs until the picture thread has let go of it.
+  void retire(std::shared_ptr<PictureJob> job);
+  // Deletes the retired jobs the picture thread has let go of; true when none is left.
+  bool releaseRetired();
   static gboolean pollPicture(gpointer self);
   static std::vector<GwDrawnButton*>& livePainters();
   ViewPlacement placement(PixelSize viewport) const;
@@ -153,8 +157,11 @@ class GwDrawnButton : public GwCore, public DrawingArea {
   std::optional<ViewPlacement> keptView_;  // what kept_ shows, when painted as a scene
   std::uint64_t keptScene_ = 0;            // the scene key of kept_
   std::shared_ptr<PictureJob> job_;        // the picture being painted off the GUI thread
-  bool pictureStarted_ = false;            // the current expose handed its scene to a job
-  guint pollSource_ = 0;                   // watches the job from the GUI thread
+  // Jobs done or abandoned that the picture thread may still hold: their pictures are
+  // surfaces of the display, which only the GUI thread may free.
+  std::vector<std::shared_ptr<PictureJob>> retired_;
+  bool pictureStarted_ = false;  // the current expose handed its scene to a job
+  guint pollSource_ = 0;         // watches the job from the GUI thread
   PixelSize keptSize_;
   bool keptValid_ = false;
   std::vector<GwEcho*> echoes_;

@@ -59,6 +59,7 @@ void GwDrawnButton::startPicture(const ScenePainter& scene, std::uint64_t sceneK
     job->scene = nullptr;
     job->done = true;
   });
+  retire(std::move(job_));
   job_ = std::move(job);
   g_object_set_data(G_OBJECT(widget_), kPendingKey, GINT_TO_POINTER(1));
   pictureStarted_ = true;
@@ -71,9 +72,11 @@ void GwDrawnButton::cancelPicture() {
 
 gboolean GwDrawnButton::pollPicture(gpointer data) {
   auto* self = static_cast<GwDrawnButton*>(data);
-  if (self->job_ && !self->job_->done) return G_SOURCE_CONTINUE;
-  self->pollSource_ = 0;
-  const std::shared_ptr<PictureJob> job = std::move(self->job_);
+  if (self->job_ && !self->job_->done) {
+    self->releaseRetired();
+    return G_SOURCE_CONTINUE;
+  }
+  std::shared_ptr<PictureJob> job = std::move(self->job_);
   g_object_set_data(G_OBJECT(self->widget_), kPendingKey, nullptr);
   // Cancelled only ever on this thread, so a picture abandoned here is never shown.
   if (job && !job->cancelled) {
@@ -83,13 +86,33 @@ gboolean GwDrawnButton::pollPicture(gpointer data) {
     gtk_widget_queue_draw(self->widget_);
     if (job->shown) job->shown();
   }
-  return G_SOURCE_REMOVE;
+  self->retire(std::move(job));
+  // Watched on until the picture thread has let go of every job (and `shown` may have
+  // started the next one).
+  if (self->releaseRetired() && !self->job_) {
+    self->pollSource_ = 0;
+    return G_SOURCE_REMOVE;
+  }
+  return G_SOURCE_CONTINUE;
+}
+
+void GwDrawnButton::retire(std::shared_ptr<PictureJob> job) {
+  if (job) retired_.push_back(std::move(job));
+}
+
+bool GwDrawnButton::releaseRetired() {
+  // The picture thread lets go of a job when the job has run, or when a newer one took
+  // its place before it started; then this one holds the last reference.
+  std::erase_if(retired_,
+                [](const std::shared_ptr<PictureJob>& job) { return job.use_count() == 1; });
+  return retired_.empty();
 }
 
 void GwDrawnButton::forgetPicture() {
   cancelPicture();
-  if (job_) PictureThread::shared().waitIdle();
+  if (job_ || !retired_.empty()) PictureThread::shared().waitIdle();
   job_.reset();
+  retired_.clear();
   if (pollSource_ != 0) g_source_remove(pollSource_);
   pollSource_ = 0;
   std::vector<GwDrawnButton*>& painters = livePainters();
@@ -99,7 +122,7 @@ void GwDrawnButton::forgetPicture() {
 void GwDrawnButton::settle_paints() {
   bool waiting = false;
   for (GwDrawnButton* painter : livePainters()) {
-    if (!painter->job_) continue;
+    if (!painter->job_ && painter->retired_.empty()) continue;
     waiting = true;
     painter->clear_window();
   }

@@ -1,8 +1,11 @@
 // Painting the current view document into the drawing area.
 #include "viewer/Redraw.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include "document/DXF_Zeichnung.h"
 #include "document/IndexedDrawing.h"
@@ -39,14 +42,43 @@ struct SharedBudget {
   PlacementBudget budget;
 };
 
-// The document whose picture may be painting off the GUI thread.
-std::atomic<const DXF_Zeichnung*> paintedDocument{nullptr};
+// The documents whose pictures may still be painting off the GUI thread: all painted since
+// the paints last settled, not only the last one, since an abandoned picture goes on until it
+// notices. Guarded, because the change hook also runs on the loading thread for the drawing
+// it reads, which is never among them.
+class PaintedDocuments {
+ public:
+  void add(const DXF_Zeichnung& document) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (std::find(documents_.begin(), documents_.end(), &document) == documents_.end()) {
+      documents_.push_back(&document);
+    }
+  }
+  bool contains(const DXF_Zeichnung& document) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return std::find(documents_.begin(), documents_.end(), &document) != documents_.end();
+  }
+  void clear() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    documents_.clear();
+  }
 
-// Before that document changes or goes away, the picture of it stops.
+ private:
+  std::mutex mutex_;
+  std::vector<const DXF_Zeichnung*> documents_;
+};
+
+// Never destroyed: a document may still go after the program's statics have.
+PaintedDocuments& paintedDocuments() {
+  static auto* const documents = new PaintedDocuments;
+  return *documents;
+}
+
+// Before one of those documents changes or goes away, every picture stops.
 void settleBeforeChange(const DXF_Zeichnung& document) {
-  if (&document != paintedDocument.load()) return;
-  paintedDocument = nullptr;
+  if (!paintedDocuments().contains(document)) return;
   GwDrawnButton::settle_paints();
+  paintedDocuments().clear();
 }
 
 void paintScene(GwDrawnButton& area, ViewerSession& session, const DXF_Zeichnung& document) {
@@ -56,7 +88,7 @@ void paintScene(GwDrawnButton& area, ViewerSession& session, const DXF_Zeichnung
   }();
   (void)hooked;
   std::shared_ptr<const IndexedDrawing> scene = session.scenes.of(document);
-  paintedDocument = &document;
+  paintedDocuments().add(document);
   // The picture's budget: what its bands left out is said once it shows.
   auto budget = std::make_shared<SharedBudget>(document);
   area.paint_scene(

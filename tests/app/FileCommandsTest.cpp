@@ -10,6 +10,7 @@
 #include "dxf/Cp1252.h"
 #include "toolkit/GwDrawnButton.h"
 #include "app/MouseMode.h"
+#include "app/OpenRequest.h"
 #include "app/ShellCallbacks.h"
 
 namespace {
@@ -275,6 +276,40 @@ TEST_F(FileCommandsTest, OpeningInMeasuringModeReturnsToZoomMode) {
   EXPECT_FALSE(child("PB_zoom")->is_sensitive());
   EXPECT_TRUE(child("PB_mass")->is_sensitive());
   EXPECT_EQ(child("MI_zoom")->toggle_state(), 1);
+}
+
+// A launcher's request opens on the request timer; the drawing is read on the loading thread
+// while the one shown before is painted again and again off the GUI thread.
+TEST_F(FileCommandsTest, LauncherRequestLoadsWhileTheShownDrawingIsRepainted) {
+  openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
+  std::string lines;
+  // Large enough that reading it outlasts a few turns of the repaint timer.
+  for (int i = 0; i < 100000; ++i) {
+    lines += lineRecord("0", i % 300, i / 300, i % 300 + 1, i / 300);
+  }
+  const std::string large = folder_.file("large.dxf").string();
+  testsupport::writeFile(large, drawingText({"0"}, lines));
+  struct Repainter {
+    const ViewerSession& session;
+    GwDrawnButton* area;
+    int whileLoading = 0;
+    static gboolean tick(gpointer data) {
+      auto* self = static_cast<Repainter*>(data);
+      if (self->session.window.loading) {
+        self->area->clear_window();
+        ++self->whileLoading;
+      }
+      return G_SOURCE_CONTINUE;
+    }
+  } repainter{session_, dynamic_cast<GwDrawnButton*>(child("DA_draw"))};
+  const guint timer = g_timeout_add(2, Repainter::tick, &repainter);
+  testsupport::writeFile(folder_.file(kOpenRequestFile), large + "\n");
+  EXPECT_TRUE(testsupport::waitUntil([&] { return session_.window.openedFile == large; },
+                                     std::chrono::seconds(60)));
+  g_source_remove(timer);
+  EXPECT_GT(repainter.whileLoading, 0);
+  EXPECT_EQ(session_.view.drawingShown, 1);
+  EXPECT_EQ(session_.documents.at(0)->entities().count(), 100000);
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 #include "viewer/Redraw.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "viewer/MouseHandlers.h"
 #include "ViewerTestFrame.h"
 #include "support/RecordingCanvas.h"
+#include "toolkit/paint/PaintHandle.h"
 
 namespace {
 
@@ -84,6 +87,29 @@ TEST_F(RedrawTest, RealRepaintOfTheWindowRunsTheRedraw) {
   session_.view.fitted = 1;
   EXPECT_TRUE(testsupport::waitUntil([&] { return session_.view.fitted == 0; }));
   EXPECT_TRUE(area_->has_callback(GwCB_BUTTON));
+}
+
+// A picture abandoned for another document's is still painted for a while: the document it
+// shows must not change or go until it has ended, whichever document was painted last.
+TEST_F(RedrawTest, DocumentOfAnAbandonedPictureOutlivesItsPainting) {
+  auto large = std::make_unique<DXF_Zeichnung>();
+  for (int i = 0; i < 20000; ++i) {
+    large->entities().append(std::make_unique<Linie>(i % 200, i / 200, i % 200 + 5.0, i / 200));
+  }
+  session_.documents.replace(0, std::move(large));
+  session_.documents.replace(1, oneLineDocument());
+  area_->set_wc_coords(0.0, 0.0, 200.0, 100.0);
+  area_->add_callback(GwCB_EXPOSE, redrawHandler, 0, session_.userData());
+  const CairoSurfacePtr screen(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 200, 100));
+  const CairoPtr cr(cairo_create(screen.get()));
+  gtk_widget_draw(area_->widget(), cr.get());
+  ASSERT_TRUE(area_->picture_pending());
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the large one is painting
+  session_.view.viewType = 1;
+  area_->clear_window();
+  gtk_widget_draw(area_->widget(), cr.get());
+  session_.documents.replace(0, nullptr);
+  EXPECT_TRUE(testsupport::waitUntil([&] { return !area_->picture_pending(); }));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <sstream>
 #include <string>
 
@@ -50,6 +51,9 @@ CairoSurfacePtr render(const DXF_Zeichnung& document, const ViewPlacement& place
       picture.get(), placement,
       [&](DrawingArea& area, const std::atomic<bool>&) {
         if (road == Road::DrawAll) {
+          // drawAll notes in the document what it left out: one band at a time.
+          static std::mutex plainPaint;
+          const std::lock_guard<std::mutex> lock(plainPaint);
           document.drawAll(area, 1.0);
           return;
         }
