@@ -22,29 +22,29 @@
 
 namespace {
 
-constexpr PixelSize kView{640, 480};
+constexpr PixelSize kSceneView{640, 480};
 // Largest difference of one colour channel that anti-aliasing explains: edge pixels of
 // figures cut at another place (a band, a scrolled strip) may take other coverage levels
 // of the fast anti-aliasing (steps of 16), while a missing or misplaced figure differs by
 // far more.
-constexpr int kAntialiasTolerance = 80;
+constexpr int kSceneAntialiasTolerance = 80;
 
 enum class Road { DrawAll, Index, IndexWithDetailLevels };
 
 // The fitted view, zoomed by `zoom` about the centre.
 ViewPlacement view(const DXF_Zeichnung& document, double zoom) {
   ViewPlacement placement =
-      fittedView(kView, {document.minX(), document.minY(), document.maxX(), document.maxY()});
+      fittedView(kSceneView, {document.minX(), document.minY(), document.maxX(), document.maxY()});
   placement.area = {static_cast<int>(zoom * placement.area.width),
                     static_cast<int>(zoom * placement.area.height)};
-  placement.position = {(kView.width - placement.area.width) / 2,
-                        (kView.height - placement.area.height) / 2};
+  placement.position = {(kSceneView.width - placement.area.width) / 2,
+                        (kSceneView.height - placement.area.height) / 2};
   return placement;
 }
 
 CairoSurfacePtr render(const DXF_Zeichnung& document, const ViewPlacement& placement, Road road) {
   CairoSurfacePtr picture(
-      cairo_image_surface_create(CAIRO_FORMAT_RGB24, kView.width, kView.height));
+      cairo_image_surface_create(CAIRO_FORMAT_RGB24, kSceneView.width, kSceneView.height));
   const IndexedDrawing scene(document);
   const std::atomic<bool> never{false};
   paintViewPicture(
@@ -166,7 +166,8 @@ TEST(ScenePictureTest, IndexPaintsWhatThePlainPaintShowsOnSamples) {
       const ViewPlacement placement = view(document, zoom);
       const CairoSurfacePtr plain = render(document, placement, Road::DrawAll);
       const CairoSurfacePtr indexed = render(document, placement, Road::Index);
-      EXPECT_LE(testsupport::differenceOf(plain.get(), indexed.get()).largest, kAntialiasTolerance)
+      EXPECT_LE(testsupport::differenceOf(plain.get(), indexed.get()).largest,
+                kSceneAntialiasTolerance)
           << sample << " at " << zoom;
     }
   }
@@ -181,7 +182,7 @@ TEST(ScenePictureTest, DetailLevelsChangeNothingWhereObjectsAreLargerThanAPixel)
     const testsupport::PictureDifference difference =
         testsupport::differenceOf(plain.get(), detailed.get());
     EXPECT_GT(difference.inked, 2000) << zoom;
-    EXPECT_LE(difference.largest, kAntialiasTolerance) << "at " << zoom;
+    EXPECT_LE(difference.largest, kSceneAntialiasTolerance) << "at " << zoom;
   }
 }
 
