@@ -1,6 +1,10 @@
 // The start-up paths of runViewer: missing or broken settings, and a normal run.
 #include "app/ViewerStartup.h"
 
+#include <filesystem>
+#include <optional>
+
+#include "dxf/Cp1252.h"
 #include "settings/IniFile.h"
 #include "MainWindowTestSupport.h"
 
@@ -11,25 +15,26 @@ using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::writeFile;
 
-TEST(ViewerStartup, WithoutSettingsFileOnlyTheIniErrorIsShownAndAnEmptyFileWritten) {
-  TempDir folder;
-  InFolder in(folder);
-  EXPECT_EQ(runViewer(), 0);
-  EXPECT_EQ(in.messages, "Error: Ini-File-Error !!\n");
-  EXPECT_EQ(readFile(folder.file("orvel.ini")), "[]\n");
-}
-
-TEST(ViewerStartup, MissingGeometryKeyStopsBeforeTheWindowAndRewritesTheFile) {
-  TempDir folder;
-  writeFile(folder.file("orvel.ini"),
-            "; comment\n[DXFViewer]\nState=0\nDimH=480\nDimW=640\nPosX=10\nSilLayer=0\n"
-            "\n[General]\nGwLanguage=1\n");
-  InFolder in(folder);
-  EXPECT_EQ(runViewer(), 0);
-  EXPECT_EQ(in.messages, "Error: Ini-File-Error !!\n");
-  EXPECT_EQ(readFile(folder.file("orvel.ini")),
-            "[DXFViewer]\nState=0\nDimH=480\nDimW=640\nPosX=10\nSilLayer=0\n"
-            "\n[General]\nGwLanguage=1\n");
+// Missing, empty or lacking a window key: the message names the file, which stays as it was.
+TEST(ViewerStartup, UnusableSettingsFileIsNamedAndLeftAsItWas) {
+  const std::optional<std::string> files[] = {
+      std::nullopt, "",
+      "; comment\n[DXFViewer]\nState=0\nDimH=480\nDimW=640\nPosX=10\nSilLayer=0\n"};
+  for (const auto& text : files) {
+    TempDir folder;
+    const auto path = folder.file("orvel.ini");
+    if (text) writeFile(path, *text);
+    InFolder in(folder);
+    EXPECT_EQ(runViewer(), 0);
+    const std::string named = (std::filesystem::current_path() / "orvel.ini").string();
+    EXPECT_EQ(in.messages.rfind("Error: Ini-File-Error !!\n\n" + utf8ToCp1252(named) + " could", 0),
+              0u)
+        << in.messages;
+    EXPECT_EQ(std::filesystem::exists(path), text.has_value());
+    if (text) {
+      EXPECT_EQ(readFile(path), *text);
+    }
+  }
 }
 
 class ViewerStartupWindow : public testsupport::GtkTest {};
