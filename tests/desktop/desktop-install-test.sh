@@ -94,7 +94,6 @@ VIEWER_SECONDS=60 "$fake/bin/dxfviewer-open" ASCII_R12.dxf missing.dxf 2> "$tmp/
 background=$!
 for _ in $(seq 100); do [[ -s $VIEWER_STARTS ]] && break; sleep 0.1; done
 [[ $(cat "$VIEWER_STARTS") == "$work" ]] || fail "viewer did not start in $work"
-grep -q "missing.dxf" "$tmp/first.err" || fail "a missing file is not reported"
 while IFS='=' read -r key value; do
   grep -qx "$key=$value" "$work/orvel.ini" || fail "orvel.ini lacks $key=$value"
 done <<SETTINGS
@@ -107,9 +106,32 @@ SETTINGS
 "$fake/bin/dxfviewer-open" "$data/AC1003_LINE_Example.dxf" 2> /dev/null ||
   fail "second launch failed"
 [[ $(wc -l < "$VIEWER_STARTS") == 1 ]] || fail "second launch started another viewer"
-printf '%s\n' "$data/ASCII_R12.dxf" "$data/AC1003_LINE_Example.dxf" > "$tmp/expected-request"
+printf '%s\n' "$data/ASCII_R12.dxf" "$data/missing.dxf" "$data/AC1003_LINE_Example.dxf" \
+  > "$tmp/expected-request"
 cmp -s "$tmp/expected-request" "$work/open-request" ||
   fail "request file: $(cat "$work/open-request")"
+
+# A settings file the viewer could not start with is kept aside, and the defaults take its
+# place; one it can start with stays.
+geometry="[DXFViewer]\nState=0\nDimW=9\nDimH=9\nPos X = 1\n"
+while IFS='|' read -r name text kept; do
+  export XDG_CONFIG_HOME="$tmp/$name"
+  mkdir -p "$XDG_CONFIG_HOME/dxfviewer"
+  printf "$text" > "$tmp/$name.ini"
+  cp "$tmp/$name.ini" "$XDG_CONFIG_HOME/dxfviewer/orvel.ini"
+  "$fake/bin/dxfviewer-open" 2> /dev/null || fail "$name: launch failed"
+  damaged=("$XDG_CONFIG_HOME"/dxfviewer/orvel.ini.damaged-*)
+  if [[ $kept == yes ]]; then
+    cmp -s "$tmp/$name.ini" "$XDG_CONFIG_HOME/dxfviewer/orvel.ini" || fail "$name: replaced"
+  else
+    cmp -s "$tmp/$name.ini" "${damaged[0]}" || fail "$name: not kept aside"
+    grep -qx "DimW=960" "$XDG_CONFIG_HOME/dxfviewer/orvel.ini" || fail "$name: no defaults"
+  fi
+done <<CASES
+empty||no
+without-posy|$geometry|no
+blanks|${geometry}PosY=2\n|yes
+CASES
 
 ((failures == 0)) || exit 1
 echo "desktop install: all checks passed"
