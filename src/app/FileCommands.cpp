@@ -16,6 +16,7 @@
 #include "toolkit/GwPath.h"
 #include "settings/IniFile.h"
 #include "platform/BackgroundWork.h"
+#include "platform/FreedMemory.h"
 #include "app/MouseMode.h"
 #include "app/OpenAdmission.h"
 #include "app/RecentMenu.h"
@@ -28,7 +29,8 @@
 
 namespace {
 
-constexpr const char* kCannotShow = "MsgBox_Kann_nicht_anzeigen";
+constexpr const char* kCannotRead = "MsgBox_Kann_nicht_anzeigen";
+constexpr const char* kLayerMissing = "MsgBox_Layer_fehlt";
 constexpr const char* kCannotSave = "MsgBox_Fehler_beim_Speichern";
 constexpr const char* kLeftOut = "MsgBox_Zeichnung_gekuerzt";
 
@@ -69,7 +71,7 @@ void cannotShow(ViewerSession& session) {
   forEach(session, kZoomControls, makeInsensitive);
   forEach(session, {"MI_Ansicht"}, hideWidget);
   statusClear(session);
-  showMessage(session, kCannotShow);
+  showMessage(session, kLayerMissing);
 }
 
 void showCommands(ViewerSession& session) {
@@ -121,12 +123,15 @@ bool openChosen(ViewerSession& session, const std::string& path) {
       },
       [&session] { statusProgress(session); });
   window.loading = false;
+  // Closed meanwhile: the drawing is neither shown nor remembered.
+  if (window.frame && !window.frame->is_shown()) return true;
   if (code < 0) {
+    statusClear(session);
     std::string reason = readResultMeaning(code);
     reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
     // The system's words come in the locale's encoding, UTF-8.
     if (!read->readProblem().empty()) reason += ": " + utf8ToCp1252(read->readProblem());
-    showMessage(session, kCannotShow, "This drawing cannot be shown. " + reason + ".");
+    showMessage(session, kCannotRead, "This drawing cannot be shown. " + reason + ".");
     return false;
   }
   // Off the screen while loading: a repaint must not show a half-read drawing.
@@ -171,26 +176,30 @@ bool openChosen(ViewerSession& session, const std::string& path) {
 
 // The open road shared by the open command, the launcher's requests, dropped files and the
 // recent files: the mouse handlers go, the file is read and shown when admitted. An empty
-// path (the file selector was cancelled) reads nothing: the drawing stays on the screen,
-// without mouse handlers until the next open.
+// path (the file selector was cancelled) reads nothing, and a drawing shown before is
+// shown as it was, like after a failed read.
 template <typename ChoosePath>
 void openDrawing(ViewerSession& session, ChoosePath choosePath) {
-  // The window answers while a drawing loads; a second open waits until the first is done.
-  if (session.window.loading) return;
+  // The window answers while a drawing loads; a second open must wait until it is shown.
+  // The progress marks follow the note.
+  if (session.window.loading) {
+    statusSet(session, labelText(session, "LB_Translate_Laedt").c_str());
+    return;
+  }
   detachMouseHandlers(session);
   ViewState& view = session.view;
   const int wasShown = view.drawingShown;
   view.drawingShown = 0;
   view.fitted = 0;
   const std::string path = choosePath();
-  if (!path.empty()) {
-    rememberFolder(session, path);
-    if (!openChosen(session, path) && wasShown) {
-      // The drawing shown before is shown again, fitted, with its mouse handlers.
-      view.drawingShown = 1;
-      view.fitted = 1;
-    }
+  if (!path.empty()) rememberFolder(session, path);
+  if ((path.empty() || !openChosen(session, path)) && wasShown) {
+    // The drawing shown before is shown again, fitted, with its mouse handlers.
+    view.drawingShown = 1;
+    view.fitted = 1;
   }
+  // Whatever the open read or replaced is freed by now.
+  if (!path.empty()) giveBackFreedMemory();
   busyEnd(session);
   showFileCommands(session);
   if (auto* area = dynamic_cast<GwDrawnButton*>(session.child("DA_draw"))) area->clear_window();

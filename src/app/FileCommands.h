@@ -9,8 +9,8 @@
 // Asks for a "*.dxf" file, reads it into a new document in the view slot of the opened drawing
 // ("NO_VIEW") and shows it when one of its layers admits it: the extents are widened by 5 % on each
 // side and become the world window, the view is fitted, and the commands the admission allows are
-// shown. A file that cannot be read, or a drawing without an admitting layer, is answered with
-// "MsgBox_Kann_nicht_anzeigen". Returns 1.
+// shown. A file that cannot be read is answered with "MsgBox_Kann_nicht_anzeigen"
+// and the reason, a drawing without an admitting layer with "MsgBox_Layer_fehlt". Returns 1.
 int CB_open(GwCore* frame, GwEvent* event, GwUD userData);
 
 struct ViewerSession;

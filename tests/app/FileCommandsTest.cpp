@@ -72,7 +72,9 @@ TEST_F(FileCommandsTest, AlternativeLayerAloneAdmitsWithoutTheCommands) {
 
 TEST_F(FileCommandsTest, DrawingWithoutAnAdmittingLayerIsRefusedButKept) {
   openDrawing("foreign.dxf", drawingText({"KONTUR"}, lineRecord("KONTUR", 0, 0, 10, 10)));
-  EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Kann_nicht_anzeigen"});
+  EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Layer_fehlt"});
+  EXPECT_EQ(messages.details,
+            std::vector<std::string>{"It lacks the layer that admits drawings to this viewer."});
   EXPECT_EQ(session_.view.drawingShown, 0);
   EXPECT_NE(session_.documents.at(0), nullptr);
   EXPECT_FALSE(shown("DA_draw"));
@@ -118,8 +120,10 @@ TEST_F(FileCommandsTest, RefusedFileSaysWhyAndKeepsTheDrawingOpenBefore) {
   for (const auto& file : files) {
     messages.keys.clear();
     messages.texts.clear();
+    messages.details.clear();
     openDrawing(file.name, file.text);
     ASSERT_EQ(messages.texts.size(), 1u) << file.name;
+    EXPECT_EQ(messages.details, std::vector<std::string>{"The file could not be read."});
     EXPECT_NE(messages.texts[0].find(file.reason), std::string::npos) << messages.texts[0];
     EXPECT_EQ(session_.documents.at(0), before) << file.name;
     EXPECT_EQ(session_.window.openedFile, path);
@@ -156,17 +160,20 @@ TEST_F(FileCommandsTest, SaveAfterAFailedOpenDoesNothing) {
   EXPECT_FALSE(std::filesystem::exists(folder_.file("out.dxf")));
 }
 
-TEST_F(FileCommandsTest, CancelledOpenKeepsTheDrawingButTakesTheMouseOff) {
+TEST_F(FileCommandsTest, CancelledOpenLeavesTheDrawingAsItWas) {
   openDrawing("plate.dxf", drawingText({"0"}, lineRecord("0", 0, 0, 100, 50)));
   const DXF_Zeichnung* before = session_.documents.at(0);
   ASSERT_TRUE(testsupport::waitUntil([&] { return child("DA_draw")->has_callback(GwCB_BUTTON); }));
   choose("");
   CB_open(frame_.get(), nullptr, session_.userData());
   EXPECT_EQ(session_.documents.at(0), before);
-  EXPECT_EQ(session_.view.drawingShown, 0);
-  EXPECT_EQ(session_.view.fitted, 0);
-  EXPECT_FALSE(child("DA_draw")->has_callback(GwCB_BUTTON));
-  EXPECT_FALSE(child("DA_container")->has_callback(GwCB_MOUSEMOVE));
+  EXPECT_EQ(session_.view.drawingShown, 1);
+  EXPECT_TRUE(child("PB_print")->is_sensitive());
+  // The repaint the open asks for gives the mouse handlers back.
+  EXPECT_TRUE(testsupport::waitUntil([&] {
+    return child("DA_draw")->has_callback(GwCB_BUTTON) &&
+           child("DA_container")->has_callback(GwCB_MOUSEMOVE);
+  }));
 }
 
 TEST_F(FileCommandsTest, SinglePointDrawingOpensWithAMinimalWorldWindow) {

@@ -72,9 +72,10 @@ TEST(GwResourceFile, ShippedFileHasTheFramesTheProgramLoads) {
   ASSERT_TRUE(file.read(std::string(DXFV_RESOURCES) + "/geo.cgw")) << file.error();
   for (const char* frame :
        {"Anwendungsfenster", "DXFViewer_Dialog", "Layerdefinition_Dialog", "AutoCAD_Dialog",
-        "DF_Info", "MsgBox_Kann_nicht_anzeigen", "MsgBox_Fehler_beim_Speichern",
-        "MsgBox_Zoom_zu_groß", "MsgBox_Zoom_zu_klein", "MsgBox_Ausschnitt_zu_klein",
-        "MsgBox_DDE_initialize", "MsgBox_DDE_connect", "MsgBox_Nicht_verfuegbar"}) {
+        "DF_Info", "MsgBox_Kann_nicht_anzeigen", "MsgBox_Layer_fehlt",
+        "MsgBox_Fehler_beim_Speichern", "MsgBox_Zoom_zu_groß", "MsgBox_Zoom_zu_klein",
+        "MsgBox_Ausschnitt_zu_klein", "MsgBox_DDE_initialize", "MsgBox_DDE_connect",
+        "MsgBox_Nicht_verfuegbar"}) {
     EXPECT_TRUE(file.frameIds().count(frame)) << frame;
   }
 }
