@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string>
 
+#include "cadlink/CadScripts.h"
 #include "cadlink/CadVersions.h"
 #include "cadlink/DdeClient.h"
 #include "cadlink/TransferDialog.h"
@@ -20,6 +21,8 @@ namespace {
 constexpr const char* kCannotPrepare = "MsgBox_DDE_initialize";
 constexpr const char* kNoAnswer = "MsgBox_DDE_connect";
 constexpr const char* kDrawingCut = "MsgBox_Zeichnung_gekuerzt";
+constexpr const char* kUnusableName = "MsgBox_DDE_Blockname";
+constexpr const char* kUnusablePath = "MsgBox_DDE_Pfad";
 constexpr const char* kDefaultBaseName = "DUMMY";
 
 std::string fieldText(GwCore* dialog, const char* name) {
@@ -55,14 +58,18 @@ bool failWith(ViewerSession& session, const char* message) {
 bool transferCurrentDrawing(ViewerSession& session, DdeClient& dde, int versionCode) {
   const DXF_Zeichnung* current = session.currentDocument();
   if (!current) return true;
+  // What the command line could not read is refused before any file is written.
+  if (!isCadBlockName(dde.blockName.str())) return failWith(session, kUnusableName);
   MainWindowState& window = session.window;
   const std::string opened = window.openedFile.str();
   if (isOwnFormat(opened)) {
+    if (!isQuotablePath(opened)) return failWith(session, kUnusablePath);
     return dde.sendDirectInsertScript(opened.c_str()) ? true : failWith(session, kNoAnswer);
   }
   const DXF_Interface* viewer = window.viewerInterface;
   const auto folder = transferFolder(viewer ? std::string(viewer->workPath) : "");
   if (!folder) return failWith(session, kCannotPrepare);
+  if (!isQuotablePath(*folder)) return failWith(session, kUnusablePath);
   const std::string file =
       transferFilePath(*folder, nextTransferNumber(window.transferFileCounter));
   PlacementCut cut;

@@ -43,7 +43,7 @@ class DdeClientBus : public ::testing::Test {
     options.insertX = 10.0;
     options.insertY = 20.0;
     options.mouseInsert = false;
-    return insertScript(options, file, WorldWindow{0, 0, 100, 50}, versionCode);
+    return insertScript(options, file, WorldWindow{0, 0, 100, 50}, versionCode).value_or("");
   }
 
   int sendDrawing(const std::string& file, int versionCode = 2000) {

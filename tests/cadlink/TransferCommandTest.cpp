@@ -17,11 +17,6 @@
 
 namespace {
 
-// An input of the CAD command line: in double quotes when the path in it holds a blank.
-std::string quotedWithBlank(const std::string& input, const std::string& path) {
-  return path.find(' ') == std::string::npos ? input : "\"" + input + "\"";
-}
-
 namespace fs = std::filesystem;
 using testsupport::drawingText;
 using testsupport::lineRecord;
@@ -112,10 +107,9 @@ TEST_F(TransferCommand, OpenedFileIsCopiedAndNamedInTheScript) {
   ASSERT_EQ(scripts.size(), 1u);
   // The DXFIN road; the empty block name field gives the base name "DUMMY".
   EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.zoom _w ", 0), 0u) << scripts[0];
-  EXPECT_NE(scripts[0].find("_.dxfin " + quotedWithBlank(copy, copy) + "\n_filedia 1 "),
-            std::string::npos)
+  EXPECT_NE(scripts[0].find("_.dxfin \"" + copy + "\"\n_filedia 1 "), std::string::npos)
       << scripts[0];
-  EXPECT_NE(scripts[0].find("_.block DUMMY_"), std::string::npos) << scripts[0];
+  EXPECT_NE(scripts[0].find("_.block \"DUMMY_"), std::string::npos) << scripts[0];
   EXPECT_EQ(session_.window.openedFile.str(), opened);
   EXPECT_EQ(session_.window.transferFileCounter, 1);
 }
@@ -149,14 +143,49 @@ TEST_F(TransferCommand, DrawingFileOfTheCadProgramIsInsertedDirectly) {
   insert();
   const std::vector<std::string> scripts = peer.scripts();
   ASSERT_EQ(scripts.size(), 1u);
-  // One input, "BRACKET_<time>=<path>", quoted as a whole when the path holds a blank.
-  const std::string quote = quotedWithBlank("", opened);
-  EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.insert " + quote.substr(0, 1) + "BRACKET_", 0), 0u)
-      << scripts[0];
-  EXPECT_NE(scripts[0].find("=" + opened + quote.substr(1) + "\n"), std::string::npos)
-      << scripts[0];
+  // One input, "BRACKET_<time>=<path>", quoted as a whole.
+  EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.insert \"BRACKET_", 0), 0u) << scripts[0];
+  EXPECT_NE(scripts[0].find("=" + opened + "\"\n"), std::string::npos) << scripts[0];
   EXPECT_FALSE(fs::exists(folder_.file("dde_0.dxf")));
   EXPECT_EQ(session_.window.transferFileCounter, 0);
+}
+
+TEST_F(TransferCommand, NamesAndPathsReachThePeerWholeOrAreRefused) {
+  CadPeerProcess dxfin("AutoCAD.r14.DDE", folder_.file("dxfin"));
+  CadPeerProcess direct("AutoCAD.r15.DDE", folder_.file("direct"));
+  ASSERT_TRUE(dxfin.waitReady() && direct.waitReady());
+  openDrawing("plate.dxf", plainDrawing());
+  const struct {
+    const char* baseName;
+    const char* workFolder;
+    const char* refusal;  // the message, or none when the peer runs the script
+  } cases[] = {
+      {"Odd Block", "work dir", nullptr},
+      {"Odd:Block", "work", "MsgBox_DDE_Blockname"},
+      {"B", "a\n_.erase _all \nb", "MsgBox_DDE_Pfad"},
+      {"B", "q\"uote dir", "MsgBox_DDE_Pfad"},
+  };
+  for (const auto& c : cases) {
+    fs::create_directories(folder_.file(c.workFolder));
+    viewer.workPath = folder_.file(c.workFolder).string().c_str();
+    for (const char* toggle : {"TB_ACAD14", "TB_ACAD_2000"}) {
+      messages.keys.clear();
+      openDialog(toggle);
+      dialog->frame_child("EB_DDE_Blockname")->set_text(c.baseName);
+      insert();
+      EXPECT_EQ(messages.keys,
+                c.refusal ? std::vector<std::string>{c.refusal} : std::vector<std::string>{})
+          << c.baseName << c.workFolder << toggle;
+      if (c.refusal) {
+        EXPECT_TRUE(fs::is_empty(folder_.file(c.workFolder))) << c.workFolder;
+      }
+    }
+  }
+  // Only the first case was sent, once on each road, and ran there.
+  EXPECT_EQ(dxfin.scripts().size(), 1u);
+  EXPECT_EQ(direct.scripts().size(), 1u);
+  EXPECT_EQ(dxfin.replies().find(" false "), std::string::npos) << dxfin.replies();
+  EXPECT_EQ(direct.replies().find(" false "), std::string::npos) << direct.replies();
 }
 
 TEST_F(TransferCommand, FailedCopyIsReportedAndNothingIsSent) {

@@ -5,7 +5,8 @@
 // Owns the bus name of the service name NAME (the viewer's rule) and serves Execute on
 // the topic object. Every script received is written to FOLDER/script-NNN.txt with its
 // exact bytes, and a line "NNN true|false reason" is added to FOLDER/replies.txt. Modes:
-//   accept  answers true when the file the script names exists and reads as DXF (default)
+//   accept  answers true when the CAD command line could run the script (ScriptReading.h)
+//           and the file it names exists and reads as DXF (default)
 //   refuse  answers false
 //   stall   answers false only after SECONDS (default 15), past the viewer's time-out
 //   drop    leaves the bus without answering
@@ -22,7 +23,7 @@
 #include <string>
 #include <system_error>
 
-#include "ScriptFile.h"
+#include "ScriptReading.h"
 #include "cadlink/BusNames.h"
 #include "document/DXF_Zeichnung.h"
 
@@ -52,9 +53,13 @@ void appendLine(const std::filesystem::path& file, const std::string& line) {
   out << line << '\n';
 }
 
-// Whether the CAD program could bring the file in: it exists and reads as DXF.
-std::string checkFile(const std::string& path, bool& readable) {
+// Whether the CAD program could run the script and bring its file in: the script reads
+// as the command line reads it, and the file exists and reads as DXF.
+std::string checkScript(const std::string& script, bool& readable) {
   readable = false;
+  const ScriptReading reading = readScript(script);
+  if (!reading.fault.empty()) return "broken " + reading.fault;
+  const std::string& path = reading.file;
   if (path.empty()) return "no file named";
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return "missing " + path;
@@ -99,7 +104,7 @@ void onMethodCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, co
   bool executed = false;
   std::string reason;
   switch (peer->mode) {
-    case Mode::Accept: reason = checkFile(scriptFilePath(script), executed); break;
+    case Mode::Accept: reason = checkScript(script, executed); break;
     case Mode::Refuse: reason = "refused"; break;
     case Mode::Stall:
       g_timeout_add_seconds(peer->stallSeconds, replyLate, new LateReply{invocation, number, peer});
