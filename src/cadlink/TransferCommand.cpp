@@ -1,8 +1,11 @@
 // The insert command of the transfer dialog: the drawing on screen goes to a temporary
 // DXF file (or stays the opened file in the CAD program's own format) and a script over
 // the session bus brings it into the CAD program.
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "cadlink/CadScripts.h"
@@ -45,8 +48,13 @@ std::string baseName(const ViewerSession& session, GwCore* dialog) {
   return kDefaultBaseName;
 }
 
+// A drawing in the CAD program's own format: told by the file's extension alone, in any
+// case, since folders and the rest of the name may hold ".dwg" too.
 bool isOwnFormat(const std::string& path) {
-  return path.find(".dwg") != std::string::npos || path.find(".DWG") != std::string::npos;
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".dwg";
 }
 
 bool failWith(ViewerSession& session, const char* message) {

@@ -134,20 +134,35 @@ TEST_F(TransferCommand, ViewBlockIsWrittenAloneAndExploded) {
   EXPECT_EQ(session_.window.openedFile.str(), opened);
 }
 
-TEST_F(TransferCommand, DrawingFileOfTheCadProgramIsInsertedDirectly) {
+TEST_F(TransferCommand, OnlyTheExtensionSendsADrawingFileOfTheCadProgramDirectly) {
   CadPeerProcess peer("AutoCAD.r14.DDE", folder_.file("peer"));
   ASSERT_TRUE(peer.waitReady());
-  const std::string opened = openDrawing("part.DWG.dxf", plainDrawing());
-  openDialog();
-  dialog->frame_child("EB_DDE_Blockname")->set_text("BRACKET");
-  insert();
-  const std::vector<std::string> scripts = peer.scripts();
-  ASSERT_EQ(scripts.size(), 1u);
-  // One input, "BRACKET_<time>=<path>", quoted as a whole.
-  EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.insert \"BRACKET_", 0), 0u) << scripts[0];
-  EXPECT_NE(scripts[0].find("=" + opened + "\"\n"), std::string::npos) << scripts[0];
-  EXPECT_FALSE(fs::exists(folder_.file("dde_0.dxf")));
-  EXPECT_EQ(session_.window.transferFileCounter, 0);
+  fs::create_directories(folder_.file("old.dwg files"));
+  const struct {
+    const char* name;
+    bool direct;
+  } cases[] = {{"part.DWG", true},
+               {"part.dwg", true},
+               {"old.dwg files/part.dxf", false},
+               {"part.DWG.dxf", false}};
+  for (std::size_t k = 0; k < std::size(cases); ++k) {
+    const std::string opened = openDrawing(cases[k].name, plainDrawing());
+    openDialog();
+    dialog->frame_child("EB_DDE_Blockname")->set_text("BRACKET");
+    const int counter = session_.window.transferFileCounter;
+    insert();
+    const std::vector<std::string> scripts = peer.scripts();
+    ASSERT_EQ(scripts.size(), k + 1) << cases[k].name;
+    // The direct insert names the opened file in one input, "BRACKET_<time>=<path>"; the
+    // DXFIN road a transfer file.
+    const std::string expected =
+        cases[k].direct ? "_.filedia 0 _.insert \"BRACKET_" : "_.filedia 0 _.zoom _w ";
+    EXPECT_EQ(scripts[k].rfind(expected, 0), 0u) << scripts[k];
+    EXPECT_EQ(scripts[k].find("=" + opened + "\"\n") != std::string::npos, cases[k].direct)
+        << scripts[k];
+    EXPECT_EQ(session_.window.transferFileCounter, counter + (cases[k].direct ? 0 : 1));
+  }
+  EXPECT_EQ(peer.replies().find(" false "), std::string::npos) << peer.replies();
 }
 
 TEST_F(TransferCommand, NamesAndPathsReachThePeerWholeOrAreRefused) {
