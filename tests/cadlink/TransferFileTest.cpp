@@ -44,8 +44,7 @@ TEST(TransferFile, ViewBlockBecomesAnExplodedDrawingOfItsOwn) {
   EXPECT_EQ(countsOf(copy), counts);
 }
 
-// The view on screen is its block's insert turned with the whole drawing; the CAD program
-// gets it as it is shown.
+// A turned view is its block's insert turned with the whole drawing.
 TEST(TransferFile, TurnedViewIsSentAsShown) {
   for (const double degrees : {0.0, 90.0, 180.0, 270.0}) {
     const auto current = readOk(
