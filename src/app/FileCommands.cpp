@@ -154,6 +154,7 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   const Admission admission =
       admitDrawing(drawing, setting(session, "SilLayer").c_str(),
                    setting(session, "MassblLayer").c_str(), window.alternativeLayer != 0);
+  window.withoutCommands = admission == Admission::WithoutCommands;
   if (admission == Admission::Refused) {
     cannotShow(session);
     return true;

@@ -1,7 +1,10 @@
 // Command scripts for the CAD program's command line. Every word is sent with its own
 // spaces, since a blank or a newline ends one input there; numbers always carry a point.
+// An input holding the block name or a path is always in double quotes, so that a blank
+// in it is read as part of it whatever the name or path.
 #include "cadlink/CadScripts.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "dxf/CNumericLocale.h"
@@ -18,16 +21,14 @@ std::string number(double value) {
 
 std::string point(double x, double y) { return number(x) + "," + number(y); }
 
-// One input of the command line that holds a file path: in double quotes when the path
-// holds a blank, which would otherwise end the input early.
-std::string pathInput(std::string_view text, std::string_view path) {
-  if (path.find(' ') == std::string_view::npos) return std::string(text);
-  return "\"" + std::string(text) + "\"";
-}
+bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }
+
+// One input of the command line, read whole up to its closing quote.
+std::string quoted(std::string_view input) { return "\"" + std::string(input) + "\""; }
 
 // The block reference: "*" before the name inserts it exploded.
 std::string blockReference(const ScriptOptions& options) {
-  return (options.explode ? "*" : "") + std::string(options.blockName);
+  return quoted((options.explode ? "*" : "") + std::string(options.blockName));
 }
 
 std::string scaleAndRotation(const std::string& angle) { return "_scale 1.0 _rot " + angle + "\n"; }
@@ -53,8 +54,20 @@ bool insertsDxfDirectly(int versionCode) {
   return versionCode == 15 || versionCode == 16 || versionCode == 2000 || versionCode == 2002;
 }
 
-std::string insertScript(const ScriptOptions& options, std::string_view file,
-                         const WorldWindow& zoomWindow, int versionCode) {
+bool isCadBlockName(std::string_view name) {
+  constexpr std::string_view kReserved = "<>/\\\":;?*|,=`";
+  return !name.empty() && std::none_of(name.begin(), name.end(), [&](char c) {
+    return isControl(c) || kReserved.find(c) != std::string_view::npos;
+  });
+}
+
+bool isQuotablePath(std::string_view path) {
+  return std::none_of(path.begin(), path.end(), [](char c) { return isControl(c) || c == '"'; });
+}
+
+std::optional<std::string> insertScript(const ScriptOptions& options, std::string_view file,
+                                        const WorldWindow& zoomWindow, int versionCode) {
+  if (!isCadBlockName(options.blockName) || !isQuotablePath(file)) return std::nullopt;
   CNumericLocale numbersWithPoint;
   const std::string angle = number(options.insertAngle);
   const std::string pointText = point(options.insertX, options.insertY);
@@ -63,7 +76,7 @@ std::string insertScript(const ScriptOptions& options, std::string_view file,
   if (insertsDxfDirectly(versionCode)) {
     script += zoomTo(zoomWindow);
     if (options.explode) script += "_.select _all  ";
-    script += "_.-insert " + pathInput(block + "=" + std::string(file), file) + "\n";
+    script += "_.-insert " + quoted(block + "=" + std::string(file)) + "\n";
     script += scaleAndRotation(angle);
     if (options.explode) {
       // The block came in whole; replace it by an exploded insert of itself.
@@ -74,22 +87,23 @@ std::string insertScript(const ScriptOptions& options, std::string_view file,
     script += "_.filedia 0 ";
     script += zoomTo(zoomWindow);
     script += "_.select _all  ";
-    script += "_.dxfin " + pathInput(file, file) + "\n_filedia 1 ";
+    script += "_.dxfin " + quoted(file) + "\n_filedia 1 ";
     script += "_.select _all _rem _prev  ";
-    script += "_.block " + block + " _y 0.0,0.0 _prev  ";
+    script += "_.block " + quoted(block) + " _y 0.0,0.0 _prev  ";
     script += "_.zoom _prev _.insert " + blockReference(options) + "\n";
     if (!options.explode) script += scaleAndRotation(angle);
   }
   return script + placement(options, pointText, angle);
 }
 
-std::string directInsertScript(const ScriptOptions& options, std::string_view file) {
+std::optional<std::string> directInsertScript(const ScriptOptions& options, std::string_view file) {
+  if (!isCadBlockName(options.blockName) || !isQuotablePath(file)) return std::nullopt;
   CNumericLocale numbersWithPoint;
   const std::string angle = number(options.insertAngle);
   const std::string fileText(file);
   const std::string block =
       options.explode ? "*" + fileText : std::string(options.blockName) + "=" + fileText;
-  std::string script = "_.filedia 0 _.insert " + pathInput(block, file) + "\n";
+  std::string script = "_.filedia 0 _.insert " + quoted(block) + "\n";
   if (!options.explode) script += scaleAndRotation(angle);
   return script + placement(options, point(options.insertX, options.insertY), angle);
 }

@@ -3,6 +3,7 @@
 // rotation and point, exploded or not.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,10 +23,21 @@ struct ScriptOptions {
 // it with DXFIN and make the block themselves.
 bool insertsDxfDirectly(int versionCode);
 
-// The script for a DXF file: zoom to zoomWindow, bring the file in as the block and insert
-// it, by the road the version code takes.
-std::string insertScript(const ScriptOptions& options, std::string_view file,
-                         const WorldWindow& zoomWindow, int versionCode);
+// Whether the CAD program takes the text as a block name: not empty, no character it keeps
+// for its own use (< > / \ " : ; ? * | , = `) and no control character.
+bool isCadBlockName(std::string_view name);
 
-// The script that inserts a drawing file in the CAD program's own format.
-std::string directInsertScript(const ScriptOptions& options, std::string_view file);
+// Whether the command line reads the path whole inside double quotes: it holds no double
+// quote, which would end the quoting, and no control character (a line break would end
+// the input and start a command line of its own).
+bool isQuotablePath(std::string_view path);
+
+// The script for a DXF file: zoom to zoomWindow, bring the file in as the block and insert
+// it, by the road the version code takes. Every input holding the block name or the path
+// is in double quotes. None when the block name or the path cannot be quoted.
+std::optional<std::string> insertScript(const ScriptOptions& options, std::string_view file,
+                                        const WorldWindow& zoomWindow, int versionCode);
+
+// The script that inserts a drawing file in the CAD program's own format; quoted and
+// refused the same way.
+std::optional<std::string> directInsertScript(const ScriptOptions& options, std::string_view file);

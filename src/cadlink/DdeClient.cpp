@@ -104,11 +104,11 @@ int DdeClient::sendDirectInsertScript(const char* file) {
   return send(directInsertScript(optionsOf(*this), file ? file : ""));
 }
 
-int DdeClient::send(const std::string& script) {
+int DdeClient::send(const std::optional<std::string>& script) {
   // The block must keep its terminating zero byte.
-  if (script.size() >= kScriptBlockSize) return 0;
+  if (!script || script->size() >= kScriptBlockSize) return 0;
   if (!connect()) return 0;
-  const bool executed = execute(script);
+  const bool executed = execute(*script);
   disconnect();
   return executed ? 1 : 0;
 }

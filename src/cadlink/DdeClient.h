@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "settings/FixedText.h"
@@ -32,9 +33,9 @@ class DdeClient {
   int release();
 
   // Sends the insert script for the DXF file (zoom corners (x1, y1) and (x2, y2), version
-  // code of the CAD program); 1 when the CAD program executed it. 0 when the script does
-  // not fit the block, nobody owns the service name, or the call failed or timed out;
-  // then nothing or nothing more is sent.
+  // code of the CAD program); 1 when the CAD program executed it. 0 when the block name or
+  // the path cannot be quoted, the script does not fit the block, nobody owns the service
+  // name, or the call failed or timed out; then nothing or nothing more is sent.
   int sendInsertScript(const char* file, double x1, double y1, double x2, double y2,
                        int versionCode);
   // The same with the direct-insert script for a drawing in the CAD program's own format.
@@ -53,7 +54,7 @@ class DdeClient {
 
  private:
   // Runs one script: connect to the owner of the service name, execute, disconnect.
-  int send(const std::string& script);
+  int send(const std::optional<std::string>& script);
   // Watches the service name and asks the bus for its owner; false when it has none.
   bool connect();
   // Ends the watch; a notice that the owner left during the conversation is shown first.

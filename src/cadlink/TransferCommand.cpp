@@ -1,10 +1,14 @@
 // The insert command of the transfer dialog: the drawing on screen goes to a temporary
 // DXF file (or stays the opened file in the CAD program's own format) and a script over
 // the session bus brings it into the CAD program.
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
+#include "cadlink/CadScripts.h"
 #include "cadlink/CadVersions.h"
 #include "cadlink/DdeClient.h"
 #include "cadlink/TransferDialog.h"
@@ -20,6 +24,8 @@ namespace {
 constexpr const char* kCannotPrepare = "MsgBox_DDE_initialize";
 constexpr const char* kNoAnswer = "MsgBox_DDE_connect";
 constexpr const char* kDrawingCut = "MsgBox_Zeichnung_gekuerzt";
+constexpr const char* kUnusableName = "MsgBox_DDE_Blockname";
+constexpr const char* kUnusablePath = "MsgBox_DDE_Pfad";
 constexpr const char* kDefaultBaseName = "DUMMY";
 
 std::string fieldText(GwCore* dialog, const char* name) {
@@ -42,8 +48,13 @@ std::string baseName(const ViewerSession& session, GwCore* dialog) {
   return kDefaultBaseName;
 }
 
+// A drawing in the CAD program's own format: told by the file's extension alone, in any
+// case, since folders and the rest of the name may hold ".dwg" too.
 bool isOwnFormat(const std::string& path) {
-  return path.find(".dwg") != std::string::npos || path.find(".DWG") != std::string::npos;
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".dwg";
 }
 
 bool failWith(ViewerSession& session, const char* message) {
@@ -55,14 +66,18 @@ bool failWith(ViewerSession& session, const char* message) {
 bool transferCurrentDrawing(ViewerSession& session, DdeClient& dde, int versionCode) {
   const DXF_Zeichnung* current = session.currentDocument();
   if (!current) return true;
+  // What the command line could not read is refused before any file is written.
+  if (!isCadBlockName(dde.blockName.str())) return failWith(session, kUnusableName);
   MainWindowState& window = session.window;
   const std::string opened = window.openedFile.str();
   if (isOwnFormat(opened)) {
+    if (!isQuotablePath(opened)) return failWith(session, kUnusablePath);
     return dde.sendDirectInsertScript(opened.c_str()) ? true : failWith(session, kNoAnswer);
   }
   const DXF_Interface* viewer = window.viewerInterface;
   const auto folder = transferFolder(viewer ? std::string(viewer->workPath) : "");
   if (!folder) return failWith(session, kCannotPrepare);
+  if (!isQuotablePath(*folder)) return failWith(session, kUnusablePath);
   const std::string file =
       transferFilePath(*folder, nextTransferNumber(window.transferFileCounter));
   PlacementCut cut;

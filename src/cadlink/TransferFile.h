@@ -7,9 +7,10 @@
 
 #include "document/DXF_Zeichnung.h"
 
-// A drawing of the block named viewName of current, inserted once at the origin on layer
-// "0" and exploded, with current's layers, linetypes and extents; null when current has no
-// such block. What the explode had to leave out goes to `cut` when given.
+// A drawing of the block named viewName of current, inserted once on layer "0" where and
+// as turned as current's last insert of it places it (at the origin when none does) and
+// exploded, with current's layers, linetypes and extents; null when current has no such
+// block. What the explode had to leave out goes to `cut` when given.
 std::unique_ptr<DXF_Zeichnung> transferDocument(const DXF_Zeichnung& current, const char* viewName,
                                                 PlacementCut* cut = nullptr);
 

@@ -19,6 +19,7 @@ struct MainWindowState {
   FixedText<100> drawingTitle;               // status line, save-as name, printed sheet
   FixedText<264> logoPath;                   // [General] BmpPath + separator + Logo
   int alternativeLayer = 0;                  // 1: "MassblLayer" also admits a drawing
+  bool withoutCommands = false;              // shown through "MassblLayer": no CAD commands
   int hasComponentName = 0;                  // the interface has a component name
   std::unique_ptr<GwFrame> layerDialog;      // "Layerdefinition_Dialog", from frame show on
   FixedText<260> openedFile;                 // path of the drawing last opened or saved

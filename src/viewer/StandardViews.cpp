@@ -24,7 +24,9 @@ void show(const ViewerSession& session, std::initializer_list<const char*> names
   }
 }
 
+// A drawing shown through the alternative layer never offers the transfer.
 void showTransferCommands(const ViewerSession& session) {
+  if (session.window.withoutCommands) return;
   show(session, {"MI_ACAD", "MI_ACAD_sep", "PB_acad"});
 }
 

@@ -203,6 +203,16 @@ TEST_F(StandardViewsCommandsTest, AnUnreadableRegisteredViewIsToldAndTheViewStay
   EXPECT_EQ(messages.keys[0], "MsgBox_Kann_nicht_anzeigen");
 }
 
+TEST_F(StandardViewsCommandsTest, ViewsOfADrawingShownWithoutCommandsOfferNoTransfer) {
+  // "0" admits the views sample as the alternative layer too: shown without the commands.
+  settings_->setValue("DXFViewer", "MassblLayer", "0");
+  CB_open(frame_.get(), nullptr, session_.userData());
+  for (auto* command : {CB_ViewFront, CB_ViewLeft, CB_ViewTop}) {
+    run(command);
+    for (const char* name : kTransfer) EXPECT_FALSE(shown(name)) << name;
+  }
+}
+
 TEST_F(StandardViewsCommandsTest, CutViewDoesNothing) {
   run(CB_ViewFront);
   run(CB_ViewTop);

@@ -1,5 +1,6 @@
 // The transfer scripts, byte for byte, on every road and with every option.
 #include <clocale>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,14 +35,15 @@ struct ScriptCase {
   std::string expected;
 };
 
-const std::string kInsertLine = std::string("_.-insert ") + kBlock + "=" + kFile + "\n";
+const std::string kInsertLine = std::string("_.-insert \"") + kBlock + "=" + kFile + "\"\n";
 const std::string kScale = "_scale 1.0 _rot 0.000000\n";
 const std::string kPoint = "10.000000,20.000000\n";
 const std::string kExplodedAgain =
-    kPoint + "_.select _all _rem _prev  _.erase _prev  _.-insert *" + kBlock + "\n";
-const std::string kDxfinHead = "_.filedia 0 " + kZoomText + "_.select _all  _.dxfin " + kFile +
-                               "\n_filedia 1 _.select _all _rem _prev  _.block " + kBlock +
-                               " _y 0.0,0.0 _prev  _.zoom _prev _.insert ";
+    kPoint + "_.select _all _rem _prev  _.erase _prev  _.-insert \"*" + kBlock + "\"\n";
+const std::string kDxfinHead = "_.filedia 0 " + kZoomText + "_.select _all  _.dxfin \"" + kFile +
+                               "\"\n_filedia 1 _.select _all _rem _prev  _.block \"" + kBlock +
+                               "\" _y 0.0,0.0 _prev  _.zoom _prev _.insert ";
+const std::string kQuotedBlock = std::string("\"") + kBlock + "\"";
 
 const std::vector<ScriptCase> kInsertCases = {
     // The three lines: zoom and insert, scale and rotation, the point.
@@ -58,11 +60,11 @@ const std::vector<ScriptCase> kInsertCases = {
     {"LT 2000", 2000, false, true, kZoomText + kInsertLine + kScale},
     {"LT 2002", 2002, false, false, kZoomText + kInsertLine + kScale + kPoint},
     // Older versions read the file with DXFIN and make the block themselves.
-    {"DXFIN typed", 14, false, false, kDxfinHead + kBlock + "\n" + kScale + kPoint},
-    {"DXFIN picked", 12, false, true, kDxfinHead + kBlock + "\n" + kScale},
+    {"DXFIN typed", 14, false, false, kDxfinHead + kQuotedBlock + "\n" + kScale + kPoint},
+    {"DXFIN picked", 12, false, true, kDxfinHead + kQuotedBlock + "\n" + kScale},
     {"DXFIN exploded, typed", 1, true, false,
-     kDxfinHead + "*" + kBlock + "\n" + kPoint + "1.0 0.000000\n"},
-    {"DXFIN exploded, picked", 97, true, true, kDxfinHead + "*" + kBlock + "\n"},
+     kDxfinHead + "\"*" + kBlock + "\"\n" + kPoint + "1.0 0.000000\n"},
+    {"DXFIN exploded, picked", 97, true, true, kDxfinHead + "\"*" + kBlock + "\"\n"},
 };
 
 TEST(CadScripts, InsertScriptsByteForByte) {
@@ -80,10 +82,10 @@ TEST(CadScripts, DirectInsertScriptsByteForByte) {
     bool mouse;
     std::string expected;
   } cases[] = {
-      {false, false, head + kBlock + "=" + file + "\n" + kScale + kPoint},
-      {false, true, head + kBlock + "=" + file + "\n" + kScale},
-      {true, false, head + "*" + file + "\n" + kPoint + "1.0 0.000000\n"},
-      {true, true, head + "*" + file + "\n"},
+      {false, false, head + "\"" + kBlock + "=" + file + "\"\n" + kScale + kPoint},
+      {false, true, head + "\"" + kBlock + "=" + file + "\"\n" + kScale},
+      {true, false, head + "\"*" + file + "\"\n" + kPoint + "1.0 0.000000\n"},
+      {true, true, head + "\"*" + file + "\"\n"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(directInsertScript(options(c.explode, c.mouse), file), c.expected)
@@ -100,23 +102,23 @@ TEST(CadScripts, NumbersKeepSixDecimalsAndTheirSign) {
   ScriptOptions chosen = options(false, false, -22.5);
   chosen.insertX = -1.25;
   chosen.insertY = 1234567.125;
-  const std::string script =
-      insertScript(chosen, "/w/a.dxf", WorldWindow{-5.5, -0.25, 1e6, 3.0}, 15);
-  EXPECT_EQ(script, "_.zoom _w -5.500000,-0.250000 1000000.000000,3.000000 _.-insert " +
+  const auto script = insertScript(chosen, "/w/a.dxf", WorldWindow{-5.5, -0.25, 1e6, 3.0}, 15);
+  EXPECT_EQ(script, "_.zoom _w -5.500000,-0.250000 1000000.000000,3.000000 _.-insert \"" +
                         std::string(kBlock) +
-                        "=/w/a.dxf\n_scale 1.0 _rot -22.500000\n"
+                        "=/w/a.dxf\"\n_scale 1.0 _rot -22.500000\n"
                         "-1.250000,1234567.125000\n");
 }
 
-TEST(CadScripts, PathsWithBlanksAreQuotedAsOneInput) {
-  const std::string file = "/home/me/my work/dde_0.dxf";
-  EXPECT_EQ(insertScript(options(false, true), file, kZoom, 15),
-            kZoomText + "_.-insert \"" + kBlock + "=" + file + "\"\n" + kScale);
-  EXPECT_NE(insertScript(options(false, true), file, kZoom, 14)
-                .find("_.dxfin \"" + file + "\"\n_filedia 1 "),
-            std::string::npos);
-  EXPECT_EQ(directInsertScript(options(true, true), "/a b.dwg"),
-            "_.filedia 0 _.insert \"*/a b.dwg\"\n");
+// What the command line cannot read even in double quotes gives no script at all.
+TEST(CadScripts, UnquotableNamesAndPathsGiveNoScript) {
+  for (const auto& [block, file] : {std::pair{"B", "/w/a\n_.erase _all \n/dde_0.dxf"},
+                                    {"B", "/w/q\"uote dir/dde_0.dxf"},
+                                    {"Odd:Block", "/w/a.dxf"}}) {
+    ScriptOptions chosen = options(false, true);
+    chosen.blockName = block;
+    EXPECT_EQ(insertScript(chosen, file, kZoom, 14), std::nullopt) << block << file;
+    EXPECT_EQ(directInsertScript(chosen, file), std::nullopt) << block << file;
+  }
 }
 
 TEST(CadScripts, DecimalCommaLocaleStillWritesPointsAndIsRestored) {
@@ -127,8 +129,8 @@ TEST(CadScripts, DecimalCommaLocaleStillWritesPointsAndIsRestored) {
   EXPECT_EQ(insertScript(chosen, kFile, kZoom, 15),
             kZoomText + kInsertLine + "_scale 1.0 _rot 12.500000\n0.500000,20.000000\n");
   EXPECT_EQ(directInsertScript(chosen, "/d.dwg"),
-            std::string("_.filedia 0 _.insert ") + kBlock +
-                "=/d.dwg\n_scale 1.0 _rot 12.500000\n0.500000,20.000000\n");
+            std::string("_.filedia 0 _.insert \"") + kBlock +
+                "=/d.dwg\"\n_scale 1.0 _rot 12.500000\n0.500000,20.000000\n");
   EXPECT_EQ(std::localeconv()->decimal_point[0], ',');
 }
 

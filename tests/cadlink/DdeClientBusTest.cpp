@@ -43,7 +43,7 @@ class DdeClientBus : public ::testing::Test {
     options.insertX = 10.0;
     options.insertY = 20.0;
     options.mouseInsert = false;
-    return insertScript(options, file, WorldWindow{0, 0, 100, 50}, versionCode);
+    return insertScript(options, file, WorldWindow{0, 0, 100, 50}, versionCode).value_or("");
   }
 
   int sendDrawing(const std::string& file, int versionCode = 2000) {
@@ -70,6 +70,19 @@ TEST_F(DdeClientBus, PeerReceivesTheExactScriptAndReadsTheFile) {
   EXPECT_EQ(scripts[1], expectedScript(file, 14));
   EXPECT_EQ(peer.replies(), "001 true read " + file + "\n002 true read " + file + "\n");
   EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DdeClientBus, RestartedPeerNumbersOnAfterTheScriptsInItsLog) {
+  const std::string file = dataPath(kDrawing).string();
+  ASSERT_EQ(client.initialize(kService), 1);
+  std::vector<std::string> sent;
+  for (const int versionCode : {14, 15}) {
+    CadPeerProcess peer(kService, folder.file("log"));
+    ASSERT_TRUE(peer.waitReady());
+    EXPECT_EQ(sendDrawing(file, versionCode), 1);
+    sent.push_back(expectedScript(file, versionCode));
+    EXPECT_EQ(peer.scripts(), sent);
+  }
 }
 
 TEST_F(DdeClientBus, PeerAnswersFalseForAMissingOrUnreadableFile) {

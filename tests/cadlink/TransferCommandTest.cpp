@@ -17,11 +17,6 @@
 
 namespace {
 
-// An input of the CAD command line: in double quotes when the path in it holds a blank.
-std::string quotedWithBlank(const std::string& input, const std::string& path) {
-  return path.find(' ') == std::string::npos ? input : "\"" + input + "\"";
-}
-
 namespace fs = std::filesystem;
 using testsupport::drawingText;
 using testsupport::lineRecord;
@@ -112,10 +107,9 @@ TEST_F(TransferCommand, OpenedFileIsCopiedAndNamedInTheScript) {
   ASSERT_EQ(scripts.size(), 1u);
   // The DXFIN road; the empty block name field gives the base name "DUMMY".
   EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.zoom _w ", 0), 0u) << scripts[0];
-  EXPECT_NE(scripts[0].find("_.dxfin " + quotedWithBlank(copy, copy) + "\n_filedia 1 "),
-            std::string::npos)
+  EXPECT_NE(scripts[0].find("_.dxfin \"" + copy + "\"\n_filedia 1 "), std::string::npos)
       << scripts[0];
-  EXPECT_NE(scripts[0].find("_.block DUMMY_"), std::string::npos) << scripts[0];
+  EXPECT_NE(scripts[0].find("_.block \"DUMMY_"), std::string::npos) << scripts[0];
   EXPECT_EQ(session_.window.openedFile.str(), opened);
   EXPECT_EQ(session_.window.transferFileCounter, 1);
 }
@@ -140,23 +134,60 @@ TEST_F(TransferCommand, ViewBlockIsWrittenAloneAndExploded) {
   EXPECT_EQ(session_.window.openedFile.str(), opened);
 }
 
-TEST_F(TransferCommand, DrawingFileOfTheCadProgramIsInsertedDirectly) {
+TEST_F(TransferCommand, OnlyTheExtensionSendsADrawingFileOfTheCadProgramDirectly) {
   CadPeerProcess peer("AutoCAD.r14.DDE", folder_.file("peer"));
   ASSERT_TRUE(peer.waitReady());
-  const std::string opened = openDrawing("part.DWG.dxf", plainDrawing());
-  openDialog();
-  dialog->frame_child("EB_DDE_Blockname")->set_text("BRACKET");
-  insert();
-  const std::vector<std::string> scripts = peer.scripts();
-  ASSERT_EQ(scripts.size(), 1u);
-  // One input, "BRACKET_<time>=<path>", quoted as a whole when the path holds a blank.
-  const std::string quote = quotedWithBlank("", opened);
-  EXPECT_EQ(scripts[0].rfind("_.filedia 0 _.insert " + quote.substr(0, 1) + "BRACKET_", 0), 0u)
-      << scripts[0];
-  EXPECT_NE(scripts[0].find("=" + opened + quote.substr(1) + "\n"), std::string::npos)
-      << scripts[0];
-  EXPECT_FALSE(fs::exists(folder_.file("dde_0.dxf")));
-  EXPECT_EQ(session_.window.transferFileCounter, 0);
+  fs::create_directories(folder_.file("old.dwg files"));
+  const struct {
+    const char* name;
+    bool direct;
+  } cases[] = {{"part.DWG", true}, {"old.dwg files/part.dxf", false}, {"part.DWG.dxf", false}};
+  for (std::size_t k = 0; k < std::size(cases); ++k) {
+    const std::string opened = openDrawing(cases[k].name, plainDrawing());
+    openDialog();
+    dialog->frame_child("EB_DDE_Blockname")->set_text("BRACKET");
+    insert();
+    const std::vector<std::string> scripts = peer.scripts();
+    ASSERT_EQ(scripts.size(), k + 1) << cases[k].name;
+    // The direct insert names the opened file in one input, "BRACKET_<time>=<path>".
+    const std::string expected =
+        cases[k].direct ? "_.filedia 0 _.insert \"BRACKET_" : "_.filedia 0 _.zoom _w ";
+    EXPECT_EQ(scripts[k].rfind(expected, 0), 0u) << scripts[k];
+    EXPECT_EQ(scripts[k].find("=" + opened + "\"\n") != std::string::npos, cases[k].direct)
+        << scripts[k];
+  }
+  EXPECT_EQ(peer.replies().find(" false "), std::string::npos) << peer.replies();
+}
+
+TEST_F(TransferCommand, NamesAndPathsReachThePeerWholeOrAreRefused) {
+  CadPeerProcess peer("AutoCAD.r14.DDE", folder_.file("peer"));
+  ASSERT_TRUE(peer.waitReady());
+  openDrawing("plate.dxf", plainDrawing());
+  const struct {
+    const char* baseName;
+    const char* workFolder;
+    const char* refusal;  // the message, or none when the peer runs the script
+  } cases[] = {
+      {"Odd Block", "work dir", nullptr},
+      {"Odd:Block", "work", "MsgBox_DDE_Blockname"},
+      {"B", "a\n_.erase _all \nb", "MsgBox_DDE_Pfad"},
+      {"B", "q\"uote dir", "MsgBox_DDE_Pfad"},
+  };
+  for (const auto& c : cases) {
+    fs::create_directories(folder_.file(c.workFolder));
+    viewer.workPath = folder_.file(c.workFolder).string().c_str();
+    messages.keys.clear();
+    openDialog();
+    dialog->frame_child("EB_DDE_Blockname")->set_text(c.baseName);
+    insert();
+    EXPECT_EQ(messages.keys,
+              c.refusal ? std::vector<std::string>{c.refusal} : std::vector<std::string>{})
+        << c.baseName << c.workFolder;
+    EXPECT_EQ(fs::is_empty(folder_.file(c.workFolder)), c.refusal != nullptr) << c.workFolder;
+  }
+  // Only the first case was sent, and it ran.
+  EXPECT_EQ(peer.replies().substr(0, 9), "001 true ") << peer.replies();
+  EXPECT_EQ(peer.scripts().size(), 1u);
 }
 
 TEST_F(TransferCommand, FailedCopyIsReportedAndNothingIsSent) {

@@ -44,6 +44,18 @@ TEST(TransferFile, ViewBlockBecomesAnExplodedDrawingOfItsOwn) {
   EXPECT_EQ(countsOf(copy), counts);
 }
 
+// A turned view is its block's insert turned with the whole drawing.
+TEST(TransferFile, TurnedViewIsSentAsShown) {
+  for (const double degrees : {0.0, 90.0, 180.0, 270.0}) {
+    const auto current = readOk(
+        dxfFile(insert("NO_VIEW", 3, 4), block("NO_VIEW", line(0, 0, 10, 0) + line(0, 0, 0, 5))));
+    current->rotateAll(1.0, degrees, 0.0, 0.0, 0.0);
+    const auto document = transferDocument(*current, "NO_VIEW");
+    ASSERT_NE(document, nullptr);
+    expectAlike(picture(*document), picture(*current));
+  }
+}
+
 TEST(TransferFile, NoDocumentWithoutTheViewBlock) {
   const auto current = readOk(viewDrawing());
   EXPECT_EQ(transferDocument(*current, "_VIEW_1"), nullptr);

@@ -104,14 +104,13 @@ TEST_F(TransferEndToEnd, InsertsIntoThePeerAndReportsEveryFailure) {
   const std::regex blockName("PLATE_[A-Z][a-z]{2}_[0-9]{2}_[0-9]{2}-[0-9]{2}-[0-9]{2}");
   for (std::size_t k = 0; k < scripts.size(); ++k) {
     const std::string file = folder.file("dde_" + std::to_string(k % 10) + ".dxf").string();
-    // The input "name=path" is quoted as a whole when the path holds a blank.
-    const std::string quote = file.find(' ') == std::string::npos ? "" : "\"";
-    const std::string prefix = zoomWords(original) + "_.-insert " + quote;
+    // The input "name=path" is quoted as a whole.
+    const std::string prefix = zoomWords(original) + "_.-insert \"";
     ASSERT_EQ(scripts[k].rfind(prefix, 0), 0u) << scripts[k];
     const std::string name = scripts[k].substr(prefix.size(), scripts[k].find('=') - prefix.size());
     EXPECT_TRUE(std::regex_match(name, blockName)) << name;
-    EXPECT_EQ(scripts[k], prefix + name + "=" + file + quote +
-                              "\n_scale 1.0 _rot 0.000000\n10.000000,20.000000\n");
+    EXPECT_EQ(scripts[k],
+              prefix + name + "=" + file + "\"\n_scale 1.0 _rot 0.000000\n10.000000,20.000000\n");
   }
   EXPECT_EQ(occurrences(accepting.replies(), " true read "), 11) << accepting.replies();
   DXF_Zeichnung sent;

@@ -21,6 +21,8 @@ class CadPeerProcess {
                  const std::string& mode = "accept", int stallSeconds = 15)
       : log_(std::move(log)) {
     std::filesystem::create_directories(log_);
+    // Left by an earlier peer on the same folder; the new one writes it once it is ready.
+    std::filesystem::remove(log_ / "ready");
     const std::string stall = std::to_string(stallSeconds);
     pid_ = fork();
     if (pid_ == 0) {

@@ -75,7 +75,7 @@ TEST(GwResourceFile, ShippedFileHasTheFramesTheProgramLoads) {
         "DF_Info", "MsgBox_Kann_nicht_anzeigen", "MsgBox_Layer_fehlt",
         "MsgBox_Fehler_beim_Speichern", "MsgBox_Zoom_zu_groß", "MsgBox_Zoom_zu_klein",
         "MsgBox_Ausschnitt_zu_klein", "MsgBox_DDE_initialize", "MsgBox_DDE_connect",
-        "MsgBox_Nicht_verfuegbar"}) {
+        "MsgBox_DDE_Blockname", "MsgBox_DDE_Pfad", "MsgBox_Nicht_verfuegbar"}) {
     EXPECT_TRUE(file.frameIds().count(frame)) << frame;
   }
 }

@@ -4,16 +4,19 @@
 //
 // Owns the bus name of the service name NAME (the viewer's rule) and serves Execute on
 // the topic object. Every script received is written to FOLDER/script-NNN.txt with its
-// exact bytes, and a line "NNN true|false reason" is added to FOLDER/replies.txt. Modes:
-//   accept  answers true when the file the script names exists and reads as DXF (default)
+// exact bytes, and a line "NNN true|false reason" is added to FOLDER/replies.txt; a peer
+// started again on the same folder numbers on after the scripts already there. Modes:
+//   accept  answers true when the CAD command line could run the script (ScriptReading.h)
+//           and the file it names exists and reads as DXF (default)
 //   refuse  answers false
 //   stall   answers false only after SECONDS (default 15), past the viewer's time-out
 //   drop    leaves the bus without answering
-// FOLDER/ready appears once the name is owned. SIGTERM or SIGINT end the program.
+// FOLDER/ready appears once this run owns the name. SIGTERM or SIGINT end the program.
 #include <gio/gio.h>
 #include <glib-unix.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,7 +25,7 @@
 #include <string>
 #include <system_error>
 
-#include "ScriptFile.h"
+#include "ScriptReading.h"
 #include "cadlink/BusNames.h"
 #include "document/DXF_Zeichnung.h"
 
@@ -47,14 +50,30 @@ std::string introspection() {
          "<arg type='b' name='executed' direction='out'/></method></interface></node>";
 }
 
+// The highest number of the scripts in the folder, 0 for none.
+int lastScriptNumber(const std::filesystem::path& log) {
+  int last = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(log)) {
+    int number = 0;
+    if (std::sscanf(entry.path().filename().c_str(), "script-%d.txt", &number) == 1) {
+      last = std::max(last, number);
+    }
+  }
+  return last;
+}
+
 void appendLine(const std::filesystem::path& file, const std::string& line) {
   std::ofstream out(file, std::ios::app);
   out << line << '\n';
 }
 
-// Whether the CAD program could bring the file in: it exists and reads as DXF.
-std::string checkFile(const std::string& path, bool& readable) {
+// Whether the CAD program could run the script and bring its file in: the script reads
+// as the command line reads it, and the file exists and reads as DXF.
+std::string checkScript(const std::string& script, bool& readable) {
   readable = false;
+  const ScriptReading reading = readScript(script);
+  if (!reading.fault.empty()) return "broken " + reading.fault;
+  const std::string& path = reading.file;
   if (path.empty()) return "no file named";
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return "missing " + path;
@@ -99,7 +118,7 @@ void onMethodCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, co
   bool executed = false;
   std::string reason;
   switch (peer->mode) {
-    case Mode::Accept: reason = checkFile(scriptFilePath(script), executed); break;
+    case Mode::Accept: reason = checkScript(script, executed); break;
     case Mode::Refuse: reason = "refused"; break;
     case Mode::Stall:
       g_timeout_add_seconds(peer->stallSeconds, replyLate, new LateReply{invocation, number, peer});
@@ -182,6 +201,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::filesystem::create_directories(peer.log);
+  std::filesystem::remove(peer.log / "ready");
+  peer.scripts = lastScriptNumber(peer.log);
 
   peer.loop = g_main_loop_new(nullptr, FALSE);
   g_unix_signal_add(SIGTERM, quit, peer.loop);
