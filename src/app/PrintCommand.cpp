@@ -6,6 +6,7 @@
 #include "dxf/Cp1252.h"
 #include "interface/DXF_Interface.h"
 #include "toolkit/GwPrinterDC.h"
+#include "toolkit/paint/PrintPage.h"
 #include "viewer/MainWindowState.h"
 #include "viewer/ViewDocuments.h"
 #include "viewer/ViewState.h"
@@ -34,18 +35,23 @@ SheetTexts sheetTexts(const ViewerSession& session) {
 int CB_print(GwCore* frame, GwEvent* /*event*/, GwUD userData) {
   ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
+  DXF_Zeichnung* drawing = session->currentDocument();
+  const SheetExtents window = drawing
+                                  ? SheetGeometry::printWindow({drawing->minX(), drawing->minY(),
+                                                                drawing->maxX(), drawing->maxY()})
+                                  : SheetExtents{};
+  const double width = window.maxX - window.minX;
+  const double height = window.maxY - window.minY;
   GwPrinterDC printer;
   printer.lock(0);
+  printer.propose_orientation(PrintPage::orientationFor(width, height));
   if (session->view.drawingShown && printer.dialog(frame)) {
     busyBegin(*session);
     int printed = 1;
-    if (DXF_Zeichnung* drawing = session->currentDocument()) {
-      const SheetExtents window = SheetGeometry::printWindow(
-          {drawing->minX(), drawing->minY(), drawing->maxX(), drawing->maxY()});
+    if (drawing) {
       const SheetTexts texts = sheetTexts(*session);
-      printed =
-          printer.print_one_page("Screen", window.maxX - window.minX, window.maxY - window.minY,
-                                 [&](DeviceContext& dc) { printSheet(*drawing, dc, texts); });
+      printed = printer.print_one_page("Screen", width, height,
+                                       [&](DeviceContext& dc) { printSheet(*drawing, dc, texts); });
     }
     busyEnd(*session);
     if (!printed) showMessage(*session, kCannotPrint);

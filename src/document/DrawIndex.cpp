@@ -23,7 +23,7 @@ float up(double value) {
 }
 
 DrawingExtents::Box entityBox(const DXFGeometrie& entity) {
-  return DrawingExtents::ofEntity(entity, DrawingExtents::TextReach::Letters);
+  return DrawingExtents::ofEntity(entity, DrawingExtents::EndlessReach::Everywhere);
 }
 
 DrawBox centreless(const DrawingExtents::Box& box) {
@@ -73,15 +73,14 @@ void DrawIndex::collect(const DXF_Zeichnung& document) {
   auto add = [this](const DrawingExtents::Box& box, DrawKind kind, int object, int part) {
     if (!box.empty) items_.push_back({centreless(box), kind, object, part});
   };
-  DrawingExtents extents(document, DrawingExtents::TextReach::Letters);
+  DrawingExtents extents(document, DrawingExtents::EndlessReach::Everywhere);
   forEachInDrawOrder(
       document.drawOrder(), document.entities(), document.polylines(), document.inserts(),
       document.dimensions(),
       [&](const DXFGeometrie& entity, int i) { add(entityBox(entity), DrawKind::Entity, i, 0); },
       [&](const Polylinie& polyline, int i) {
         if (polyline.isWide() || !polyline.continuousPath().empty()) {
-          add(DrawingExtents::ofPolyline(polyline, DrawingExtents::TextReach::Letters),
-              DrawKind::WholePolyline, i, 0);
+          add(DrawingExtents::ofPolyline(polyline), DrawKind::WholePolyline, i, 0);
           return;
         }
         // The segments in the order the polyline draws them.

@@ -62,15 +62,15 @@ void DrawingExtents::Box::add(const Box& other) {
   add(other.maxX, other.maxY);
 }
 
-DrawingExtents::DrawingExtents(const DXF_Zeichnung& document, TextReach reach)
-    : document_(document), reach_(reach) {}
+DrawingExtents::DrawingExtents(const DXF_Zeichnung& document, EndlessReach endless)
+    : document_(document), endless_(endless) {}
 
 DrawingExtents::Box DrawingExtents::compute() {
   return ofObjects(document_.entities(), document_.polylines(), document_.inserts(),
                    document_.dimensions(), 0);
 }
 
-DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity) {
+DrawingExtents::Box DrawingExtents::cornersOf(const DXFGeometrie& entity) {
   Box box;
   if (!entity.visible()) return box;
   const char* type = entity.typeName();
@@ -90,17 +90,15 @@ DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity) {
   return box;
 }
 
-DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, TextReach reach) {
-  Box box = ofEntity(entity);
-  // A line without an end may cross any part of the view; the extents hold its base point.
-  if (reach == TextReach::Letters && !box.empty && isEndless(entity)) {
+DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, EndlessReach endless) {
+  Box box = cornersOf(entity);
+  // A line without an end may cross any part of the view.
+  if (endless == EndlessReach::Everywhere && !box.empty && isEndless(entity)) {
     box.add(-kEndlessReach, -kEndlessReach);
     box.add(kEndlessReach, kEndlessReach);
     return box;
   }
-  if (reach == TextReach::Anchors || box.empty || std::strcmp(entity.typeName(), "TEXT") != 0) {
-    return box;
-  }
+  if (box.empty || std::strcmp(entity.typeName(), "TEXT") != 0) return box;
   // Without measuring the font here, every letter is taken as wide as the text is high,
   // which no font exceeds much, and the line may run either way from the anchor, reaching
   // a height below and above.
@@ -130,13 +128,13 @@ DrawingExtents::Box DrawingExtents::ofEntity(const DXFGeometrie& entity, TextRea
   return box;
 }
 
-DrawingExtents::Box DrawingExtents::ofPolyline(const Polylinie& polyline, TextReach reach) {
+DrawingExtents::Box DrawingExtents::ofPolyline(const Polylinie& polyline) {
   Box box;
-  if (reach == TextReach::Letters && polyline.isWide()) {
-    polyline.forEachPiece([&box](const DXFGeometrie& piece) { box.add(ofEntity(piece)); });
+  if (polyline.isWide()) {
+    polyline.forEachPiece([&box](const DXFGeometrie& piece) { box.add(cornersOf(piece)); });
     return box;
   }
-  for (int k = 0; k < polyline.segmentCount(); ++k) box.add(ofEntity(*polyline.segmentAt(k)));
+  for (int k = 0; k < polyline.segmentCount(); ++k) box.add(cornersOf(*polyline.segmentAt(k)));
   return box;
 }
 
@@ -145,8 +143,8 @@ DrawingExtents::Box DrawingExtents::ofObjects(const EntityList& entities,
                                               const InsertList& inserts,
                                               const DimensionList& dimensions, int depth) {
   Box box;
-  for (int i = 0; i < entities.count(); ++i) box.add(ofEntity(*entities.at(i), reach_));
-  for (int i = 0; i < polylines.count(); ++i) box.add(ofPolyline(*polylines.at(i), reach_));
+  for (int i = 0; i < entities.count(); ++i) box.add(ofEntity(*entities.at(i), endless_));
+  for (int i = 0; i < polylines.count(); ++i) box.add(ofPolyline(*polylines.at(i)));
   for (int i = 0; i < inserts.count(); ++i) box.add(ofInsert(*inserts.at(i), depth));
   for (int i = 0; i < dimensions.count(); ++i) box.add(ofDimension(*dimensions.at(i), depth));
   return box;

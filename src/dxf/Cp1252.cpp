@@ -94,17 +94,42 @@ std::string cp1252ToUtf8(std::string_view text) {
   return out;
 }
 
-std::string utf8ToCp1252(std::string_view text) {
-  std::string out;
+namespace {
+
+// UTF-8 to Windows-1252; each character the code page cannot hold, and each malformed
+// sequence (for its first byte, decoding going on at the next), is left to `missing`,
+// which may append a stand-in and returns false to give up.
+template <class Missing>
+bool convertToCp1252(std::string_view text, std::string& out, Missing missing) {
   out.reserve(text.size());
   std::size_t pos = 0;
   while (pos < text.size()) {
-    // A malformed sequence gives one '?' for its first byte; decoding goes on at the next.
     const std::optional<Utf8Character> character = decodeUtf8At(text, pos);
     const std::optional<unsigned char> byte =
         character ? cp1252ByteOf(character->codePoint) : std::nullopt;
-    out += byte ? static_cast<char>(*byte) : '?';
+    if (byte) {
+      out += static_cast<char>(*byte);
+    } else if (!missing()) {
+      return false;
+    }
     pos += character ? character->length : 1;
   }
+  return true;
+}
+
+}  // namespace
+
+std::string utf8ToCp1252(std::string_view text) {
+  std::string out;
+  convertToCp1252(text, out, [&out] {
+    out += '?';
+    return true;
+  });
+  return out;
+}
+
+std::optional<std::string> utf8ToCp1252Exactly(std::string_view text) {
+  std::string out;
+  if (!convertToCp1252(text, out, [] { return false; })) return std::nullopt;
   return out;
 }

@@ -20,6 +20,8 @@ void appendUtf8(std::string& out, char32_t codePoint);
 // UTF-8 back to Windows-1252 (texts typed into the user interface). Characters the code
 // page cannot hold, and malformed UTF-8 sequences, become '?'.
 std::string utf8ToCp1252(std::string_view text);
+// The same, but nothing when any character is lost that way.
+std::optional<std::string> utf8ToCp1252Exactly(std::string_view text);
 
 // The character of a code page byte; an undefined byte gives the control character of the
 // same number.

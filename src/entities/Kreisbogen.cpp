@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 #include <ostream>
+#include <tuple>
 #include <utility>
 
 #include "entities/Kreis.h"
@@ -106,7 +107,17 @@ Kreisbogen::Kreisbogen(const Kreisbogen& other)
       cz_(other.cz_),
       r_(other.r_),
       startAngle_(other.startAngle_),
-      endAngle_(other.endAngle_) {}
+      endAngle_(other.endAngle_),
+      degreesRead_(other.degreesRead_) {}
+
+Kreisbogen::Degrees Kreisbogen::Degrees::ofRadians(double start, double end) {
+  return {degrees(start), degrees(end > kFullTurn ? end - kFullTurn : end)};
+}
+
+std::pair<double, double> Kreisbogen::Degrees::inRadians() const {
+  // An arc across 0 degrees ends above 360.
+  return {radians(start), radians(end < start ? end + 360.0 : end)};
+}
 
 double Kreisbogen::angleOf(double x, double y) const {
   if (r_ == 0.0) return 0.0;
@@ -322,19 +333,20 @@ int Kreisbogen::readGroups(DxfLineReader& in, std::optional<EllipseArc>& tiltedO
     startAngle_ = extrusion.mirrors() ? end : start;
     endAngle_ = extrusion.mirrors() ? start : end;
   }
-  // Angles are read in degrees; an arc across 0 degrees ends above 360.
-  if (endAngle_ - startAngle_ < 0) endAngle_ += 360.0;
-  startAngle_ = radians(startAngle_);
-  endAngle_ = radians(endAngle_);
+  degreesRead_ = {startAngle_, endAngle_};
+  std::tie(startAngle_, endAngle_) = degreesRead_.inRadians();
   deriveColour();
   return 0;
 }
 
 int Kreisbogen::writeGroups(std::ostream& out) const {
-  // The file holds the angles in degrees, the end angle within one turn.
+  // The file holds the angles in degrees, the end angle within one turn. Angles still as
+  // read are written as read: turned to radians and back they would gain digits.
+  const bool asRead = degreesRead_.inRadians() == std::pair(startAngle_, endAngle_);
+  const Degrees angles = asRead ? degreesRead_ : Degrees::ofRadians(startAngle_, endAngle_);
   Kreisbogen asWritten(*this);
-  asWritten.startAngle_ = degrees(startAngle_);
-  asWritten.endAngle_ = degrees(endAngle_ > kFullTurn ? endAngle_ - kFullTurn : endAngle_);
+  asWritten.startAngle_ = angles.start;
+  asWritten.endAngle_ = angles.end;
   writeHead(out, true);
   writeListedGroups(out, groupTable(std::as_const(asWritten)));
   writeEnd(out);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "entities/DXFGeometrie.h"
 #include "entities/Punkt.h"
@@ -78,6 +79,16 @@ class Kreisbogen : public DXFGeometrie {
   int intersectLine(const Linie& line, Punkt& first, Punkt& second) const override;
 
  private:
+  // Start and end angle in degrees, the end within one turn, as the file holds them.
+  struct Degrees {
+    double start = 0.0;
+    double end = 0.0;
+
+    static Degrees ofRadians(double start, double end);
+    // Radians, the end at or above the start.
+    std::pair<double, double> inRadians() const;
+  };
+
   // The group table, in the order written: centre 10, 20, 30, radius 40, start and end
   // angle 50, 51 (in the file in degrees, here in radians: see readGroups, writeGroups).
   template <class Self>
@@ -94,4 +105,6 @@ class Kreisbogen : public DXFGeometrie {
   double r_ = 0.0;
   double startAngle_ = 0.0;
   double endAngle_ = 0.0;
+  // The angles the file gave, written back while the arc still has them.
+  Degrees degreesRead_;
 };

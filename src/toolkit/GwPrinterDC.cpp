@@ -1,6 +1,8 @@
 // The printer context on the GTK print dialog and GtkPrintOperation.
 #include "toolkit/GwPrinterDC.h"
 
+#include <cairo-pdf.h>
+
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -74,7 +76,13 @@ int GwPrinterDC::dialog(GwCore* owner) {
                  GTK_PRINT_CAPABILITY_GENERATE_PDF | GTK_PRINT_CAPABILITY_GENERATE_PS |
                  GTK_PRINT_CAPABILITY_PREVIEW));
   if (lastSettings()) gtk_print_unix_dialog_set_settings(print, lastSettings());
-  if (lastPageSetup()) gtk_print_unix_dialog_set_page_setup(print, lastPageSetup());
+  GtkPageSetup* proposal =
+      lastPageSetup() ? gtk_page_setup_copy(lastPageSetup()) : gtk_page_setup_new();
+  gtk_page_setup_set_orientation(proposal, proposed_ == PageOrientation::Landscape
+                                               ? GTK_PAGE_ORIENTATION_LANDSCAPE
+                                               : GTK_PAGE_ORIENTATION_PORTRAIT);
+  gtk_print_unix_dialog_set_page_setup(print, proposal);
+  g_object_unref(proposal);
   const gint response = gtk_dialog_run(GTK_DIALOG(dialog));
   if (response == GTK_RESPONSE_OK || response == GTK_RESPONSE_APPLY) {
     GtkPrintSettings* settings = gtk_print_unix_dialog_get_settings(print);
@@ -158,6 +166,35 @@ void GwPrinterDC::paintPage(cairo_t* cr, std::size_t index) const {
   cairo_restore(cr);
 }
 
+void GwPrinterDC::orientJobPage(cairo_surface_t* surface, cairo_t* cr) const {
+  if (cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_PDF) {
+    // The paper's size as it is turned.
+    cairo_pdf_surface_set_size(surface, gtk_page_setup_get_paper_width(pageSetup_, GTK_UNIT_POINTS),
+                               gtk_page_setup_get_paper_height(pageSetup_, GTK_UNIT_POINTS));
+    return;
+  }
+  // The paper stays upright: the page is turned on it, as GTK's print operation turns it.
+  GtkPaperSize* paper = gtk_page_setup_get_paper_size(pageSetup_);
+  const double width = gtk_paper_size_get_width(paper, GTK_UNIT_POINTS);
+  const double height = gtk_paper_size_get_height(paper, GTK_UNIT_POINTS);
+  constexpr double kQuarterTurn = G_PI / 2.0;
+  switch (gtk_page_setup_get_orientation(pageSetup_)) {
+    case GTK_PAGE_ORIENTATION_PORTRAIT: break;
+    case GTK_PAGE_ORIENTATION_LANDSCAPE:
+      cairo_translate(cr, 0.0, height);
+      cairo_rotate(cr, -kQuarterTurn);
+      break;
+    case GTK_PAGE_ORIENTATION_REVERSE_PORTRAIT:
+      cairo_translate(cr, width, height);
+      cairo_rotate(cr, 2.0 * kQuarterTurn);
+      break;
+    case GTK_PAGE_ORIENTATION_REVERSE_LANDSCAPE:
+      cairo_translate(cr, width, 0.0);
+      cairo_rotate(cr, kQuarterTurn);
+      break;
+  }
+}
+
 namespace {
 
 // The end of a sent job, awaited in a loop of its own.
@@ -188,7 +225,10 @@ bool GwPrinterDC::runJob() {
   }
   cairo_t* cr = cairo_create(surface);
   for (std::size_t page = 0; page < recorded_.size(); ++page) {
+    cairo_save(cr);
+    orientJobPage(surface, cr);
     paintPage(cr, page);
+    cairo_restore(cr);
     cairo_show_page(cr);
   }
   cairo_destroy(cr);

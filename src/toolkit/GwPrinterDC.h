@@ -16,14 +16,17 @@ class GwCore;
 // The job and page calls of PrinterContext, with the desktop's print dialog in front:
 // dialog() lets the user choose a printer or "Print to File", the paper and its
 // orientation, or a preview. The pages are recorded as they are drawn; at end_job they are
-// painted onto the Cairo surface of a print job for the chosen printer, or, for the
-// preview, handed to a GtkPrintOperation. The dialog's choices are kept for the next
-// print of the run; without a dialog nothing is printed.
+// painted, in the orientation chosen, onto the Cairo surface of a print job for the chosen
+// printer, or, for the preview, handed to a GtkPrintOperation. The dialog's choices but the
+// orientation, which each print proposes anew, are kept for the next print of the run;
+// without a dialog nothing is printed.
 class GwPrinterDC : public PrinterContext {
  public:
   GwPrinterDC();
   ~GwPrinterDC() override;
 
+  // The orientation the dialog proposes (portrait unless told).
+  void propose_orientation(PageOrientation orientation) { proposed_ = orientation; }
   // The print dialog over `owner`'s window (may be null); 1 when the user chose to print
   // or to preview, 0 when cancelled.
   int dialog() override { return dialog(nullptr); }
@@ -42,14 +45,19 @@ class GwPrinterDC : public PrinterContext {
   // The printable area of the chosen paper in device pixels.
   int pageWidth() const;
   int pageHeight() const;
-  // Paints a recorded page onto `cr` whose user space is the paper in points.
+  // Paints a recorded page onto `cr` whose user space is the page in points, turned as the
+  // page setup says.
   void paintPage(cairo_t* cr, std::size_t index) const;
+  // Makes the job's next page of `surface` the chosen page, turned as the page setup says:
+  // a PDF page takes the turned size, other surfaces keep the paper and turn `cr`.
+  void orientJobPage(cairo_surface_t* surface, cairo_t* cr) const;
   bool runJob();
   bool runPreview();
   static void drawPage(GtkPrintOperation* operation, GtkPrintContext* context, gint page,
                        gpointer self);
 
   Choice choice_ = Choice::None;
+  PageOrientation proposed_ = PageOrientation::Portrait;
   GtkWindow* owner_ = nullptr;
   GtkPrintSettings* settings_ = nullptr;
   GtkPageSetup* pageSetup_ = nullptr;

@@ -331,14 +331,15 @@ TEST(DxfReaderExtents, SentinelsAndInvertedBoxesAreNotUsed) {
   EXPECT_DOUBLE_EQ(second->maxX(), 3.0);
 }
 
-TEST(DxfReaderExtents, TextsAndSolidsCountByTheirPoints) {
+// A text of height 10 at (0, 0) over a line at y = -50: its letters stand above the line.
+TEST(DxfReaderExtents, TextsCountByTheirLettersAndSolidsByTheirCorners) {
   auto document = readOk(
-      dxfFile("  0\nTEXT\n  8\n0\n 10\n20\n 20\n30\n  1\nt\n  0\nSOLID\n  8\n0\n 10\n40\n 20\n41\n"
-              " 11\n42\n 21\n43\n 12\n44\n 22\n45\n 13\n46\n 23\n47\n"));
-  EXPECT_DOUBLE_EQ(document->minX(), 20.0);
-  EXPECT_DOUBLE_EQ(document->minY(), 30.0);
-  EXPECT_DOUBLE_EQ(document->maxX(), 46.0);
-  EXPECT_DOUBLE_EQ(document->maxY(), 47.0);
+      dxfFile("  0\nTEXT\n  8\n0\n 10\n0\n 20\n0\n 40\n10\n  1\nt\n" + line(0, -50, 100, -50) +
+              "  0\nSOLID\n  8\n0\n 10\n140\n 20\n-41\n 11\n142\n 21\n-43\n 12\n144\n 22\n-45\n"
+              " 13\n146\n 23\n-47\n"));
+  EXPECT_GE(document->maxY(), 10.0);
+  EXPECT_DOUBLE_EQ(document->minY(), -50.0);
+  EXPECT_DOUBLE_EQ(document->maxX(), 146.0);
 }
 
 TEST(DxfReaderExtents, NothingDrawnKeepsTheEmptyBox) {

@@ -8,6 +8,7 @@
 
 #include "entities/DXFGeometrie.h"
 #include "dxf/GroupLines.h"
+#include "dxf/RoundTripNumbers.h"
 
 namespace entitytesting {
 
@@ -17,9 +18,11 @@ inline int readFrom(DXFGeometrie& entity, const std::string& text) {
   return entity.readGroups(reader);
 }
 
-// The entity as the file writer writes it: fixed notation, four decimals.
+// The entity as the file writer writes it: fixed notation, four decimals where they give the
+// value back, more where they do not.
 inline std::string written(const DXFGeometrie& entity) {
   std::ostringstream out;
+  out.imbue(withRoundTripNumbers(std::locale::classic()));
   out << std::fixed << std::setprecision(4);
   EXPECT_EQ(entity.writeGroups(out), 0);
   return out.str();

@@ -160,32 +160,43 @@ class PrintDialog : public ::testing::Test {
   static constexpr const char* kAsanOptions = "detect_leaks=0:abort_on_error=1";
 };
 
+// The dialog proposes landscape for the drawing, wider than high; the page comes out in the
+// orientation the dialog ends with.
 TEST_F(PrintDialog, PrintToFileThroughTheDialogWritesTheSheetAsPdf) {
-  TempDir folder;
-  writeFile(folder.file("orvel.ini"), kSettings);
-  const std::string pdf = folder.file("sheet.pdf").string();
+  for (const std::string orientation : {"", "portrait"}) {
+    SCOPED_TRACE(orientation);
+    TempDir folder;
+    writeFile(folder.file("orvel.ini"), kSettings);
+    const std::string pdf = folder.file("sheet.pdf").string();
 
-  const RunResult run = runViewer(
-      folder.path(), {},
-      {{"DXFV_TestOpen", drawing}, {"DXFV_TestPrint", pdf}, {"ASAN_OPTIONS", kAsanOptions}});
+    const RunResult run = runViewer(folder.path(), {},
+                                    {{"DXFV_TestOpen", drawing},
+                                     {"DXFV_TestPrint", pdf},
+                                     {"DXFV_TestPrintOrientation", orientation},
+                                     {"ASAN_OPTIONS", kAsanOptions}});
 
-  ASSERT_TRUE(run.exited) << run.report;
-  EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
-  EXPECT_FALSE(contains(run.report, "message ")) << run.report;
-  EXPECT_TRUE(contains(run.report, "print dialog shown\n")) << run.report;
-  EXPECT_TRUE(contains(run.report, "printer Print to File\n")) << run.report;
-  EXPECT_TRUE(contains(run.report, "print done\n")) << run.report;
-  ASSERT_TRUE(std::filesystem::exists(pdf)) << run.report;
-  EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
-  // The sheet's texts: the caption, the file as title (no drawing title when the viewer
-  // runs on its own) and the drawing's own dimension texts.
-  const testsupport::ProgramRun text =
-      testsupport::runProgram("/usr/bin/pdftotext", {pdf, "-"}, folder);
-  ASSERT_EQ(text.status, 0) << text.err;
-  const std::string& words = text.out;
-  EXPECT_TRUE(contains(words, "For information only")) << words;
-  EXPECT_TRUE(contains(words, "driver_mounting_plate.dxf")) << words;
-  EXPECT_TRUE(contains(words, "83.5")) << words;
+    ASSERT_TRUE(run.exited) << run.report;
+    EXPECT_FALSE(contains(run.report, "FAIL")) << run.report;
+    EXPECT_FALSE(contains(run.report, "message ")) << run.report;
+    EXPECT_TRUE(contains(run.report, "print dialog shown\nproposed landscape\n")) << run.report;
+    EXPECT_TRUE(contains(run.report, "printer Print to File\n")) << run.report;
+    EXPECT_TRUE(contains(run.report, "print done\n")) << run.report;
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << run.report;
+    EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
+    const testsupport::ProgramRun info = testsupport::runProgram("/usr/bin/pdfinfo", {pdf}, folder);
+    const std::vector<long> size = numbersAfter(info.out, "Page size:");
+    ASSERT_GE(size.size(), 3U) << info.out;
+    EXPECT_EQ(size[0] > size[2], orientation.empty()) << info.out;
+    // The sheet's texts: the caption, the file as title (no drawing title when the viewer
+    // runs on its own) and the drawing's own dimension texts.
+    const testsupport::ProgramRun text =
+        testsupport::runProgram("/usr/bin/pdftotext", {pdf, "-"}, folder);
+    ASSERT_EQ(text.status, 0) << text.err;
+    const std::string& words = text.out;
+    EXPECT_TRUE(contains(words, "For information only")) << words;
+    EXPECT_TRUE(contains(words, "driver_mounting_plate.dxf")) << words;
+    EXPECT_TRUE(contains(words, "83.5")) << words;
+  }
 }
 
 TEST_F(PrintDialog, CancelPrintsNothing) {

@@ -1,6 +1,8 @@
 // The printing scenario of the TestTool module: opens DXFV_TestOpen, clicks the print
-// button and answers the GTK print dialog - with "Print to File" into DXFV_TestPrint, or
-// with cancel when DXFV_TestPrintCancel is set - then closes the window.
+// button, reports the orientation the GTK print dialog proposes and answers it - with
+// "Print to File" into DXFV_TestPrint (turned to the orientation DXFV_TestPrintOrientation
+// names, "portrait" or "landscape", when set), or with cancel when DXFV_TestPrintCancel is
+// set - then closes the window.
 #include <gtk/gtk.h>
 #include <gtk/gtkunixprint.h>
 
@@ -52,6 +54,25 @@ void chooseFile(GtkWidget* dialog) {
   g_object_unref(settings);
 }
 
+// The page setup's orientation, as the dialog's Page Setup offers it.
+void reportOrientation(GtkWidget* dialog) {
+  GtkPageSetup* setup = gtk_print_unix_dialog_get_page_setup(GTK_PRINT_UNIX_DIALOG(dialog));
+  const bool landscape = gtk_page_setup_get_orientation(setup) == GTK_PAGE_ORIENTATION_LANDSCAPE;
+  report(landscape ? "proposed landscape" : "proposed portrait");
+}
+
+// The orientation DXFV_TestPrintOrientation names, chosen in the dialog's Page Setup.
+void chooseOrientation(GtkWidget* dialog) {
+  const std::string wanted = env("DXFV_TestPrintOrientation");
+  if (wanted.empty()) return;
+  auto* print = GTK_PRINT_UNIX_DIALOG(dialog);
+  GtkPageSetup* setup = gtk_page_setup_copy(gtk_print_unix_dialog_get_page_setup(print));
+  gtk_page_setup_set_orientation(setup, wanted == "landscape" ? GTK_PAGE_ORIENTATION_LANDSCAPE
+                                                              : GTK_PAGE_ORIENTATION_PORTRAIT);
+  gtk_print_unix_dialog_set_page_setup(print, setup);
+  g_object_unref(setup);
+}
+
 bool fileChosen(GtkWidget* dialog) {
   GtkPrinter* printer = gtk_print_unix_dialog_get_selected_printer(GTK_PRINT_UNIX_DIALOG(dialog));
   return printer && std::string(gtk_printer_get_name(printer)) == "Print to File";
@@ -79,12 +100,14 @@ gboolean printingTick(gpointer) {
     case Step::Print:
       if (GtkWidget* dialog = printDialog()) {
         report("print dialog shown");
+        reportOrientation(dialog);
         testtool::screenshot(dialog, "print_dialog.png");
         if (!env("DXFV_TestPrintCancel").empty()) {
           gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_CANCEL);
           next(Step::Printed);
         } else {
           chooseFile(dialog);
+          chooseOrientation(dialog);
           next(Step::Dialog);
         }
       } else if (ticks > 100) {

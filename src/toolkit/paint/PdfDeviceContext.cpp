@@ -12,20 +12,20 @@
 #include <vector>
 
 #include "dxf/Cp1252.h"
+#include "dxf/TextCodes.h"
 #include "entities/PatternTextPlacement.h"
 #include "toolkit/paint/CairoTextPainter.h"
 #include "toolkit/paint/FontProportions.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PaintRange.h"
 #include "toolkit/paint/PenGeometry.h"
+#include "toolkit/paint/PrintedFace.h"
 #include "entities/Angles.h"
 
 namespace {
 
 constexpr double kQuarter = std::numbers::pi / 2.0;
 constexpr int kMaxTextHeight = 32767;
-// Texts are measured at this size and scaled.
-constexpr double kMeasureSize = 1000.0;
 
 bool finite(std::initializer_list<double> values) {
   return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -75,32 +75,6 @@ void appendString(std::string& out, const char* text) {
     }
   }
   out += ')';
-}
-
-// One layout in the printed face at the measuring size, kept for the whole run.
-PangoLayout* measuringLayout() {
-  static const PangoLayoutPtr layout = [] {
-    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
-    PangoLayoutPtr made(pango_layout_new(context));
-    g_object_unref(context);  // the layout keeps its own reference
-    const FontDescriptionPtr font(pango_font_description_new());
-    pango_font_description_set_family(font.get(), "Arial");
-    pango_font_description_set_weight(font.get(), PANGO_WEIGHT_BOLD);
-    pango_font_description_set_absolute_size(font.get(), kMeasureSize * PANGO_SCALE);
-    pango_layout_set_font_description(made.get(), font.get());
-    return made;
-  }();
-  return layout.get();
-}
-
-// The width of a text in the printed face per unit of font size.
-double textWidth(const char* text) {
-  PangoLayout* layout = measuringLayout();
-  const std::string utf8 = cp1252ToUtf8(text);
-  pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-  PangoRectangle logical;
-  pango_layout_get_extents(layout, nullptr, &logical);
-  return logical.width / (kMeasureSize * PANGO_SCALE);
 }
 
 // How far letters slanted by `degrees` lean forwards per unit of height; upright for
@@ -311,9 +285,11 @@ void PdfDeviceContext::dot(double x, double y, const char* colour) {
 void PdfDeviceContext::text_out(double x, double y, const char* text, const TextStyle& style) {
   if (!text || !*text || !(style.pixelHeight >= 1.0) || style.pixelHeight > kMaxTextHeight) return;
   if (!finite({x, y}) || !clip_.contains({x, y})) return;
+  // Decoded as the screen decodes it.
+  const std::string utf8 = TextCodes::utf8ForDrawing(text);
   const FontProportions proportions = FontProportions::of("Arial", 700);
   const double size = style.pixelHeight / proportions.capital;
-  const double naturalWidth = textWidth(text) * size;
+  const double naturalWidth = PrintedFace::width(utf8) * size;
   double scaleX = style.widthScale;
   double scaleY = 1.0;
   if (style.fit != TextFit::None && naturalWidth > 0.0 && style.fitWidth > 0.0) {
@@ -346,14 +322,39 @@ void PdfDeviceContext::text_out(double x, double y, const char* text, const Text
   const double upX = slant * scaleY * c - mirror * scaleY * s;
   const double upY = -slant * scaleY * s - mirror * scaleY * c;
   fillColour(foreground_);
-  // The italic face of the printed font is as wide, letter for letter, as the upright one.
-  ops_ += style.italic ? "BT /F2 " : "BT /F1 ";
-  appendNumbers(ops_, {size});
-  ops_ += "Tf ";
-  appendNumbers(ops_, {c * scaleX, -s * scaleX, upX, upY, originX, originY});
-  ops_ += "Tm ";
-  appendString(ops_, text);
-  stroke(" Tj ET");
+  const double matrix[] = {c * scaleX, -s * scaleX, upX, upY, originX, originY};
+  if (const std::optional<std::string> codePage = utf8ToCp1252Exactly(utf8)) {
+    // The italic face of the printed font is as wide, letter for letter, as the upright one.
+    ops_ += style.italic ? "BT /F2 " : "BT /F1 ";
+    appendNumbers(ops_, {size});
+    ops_ += "Tf ";
+    appendNumbers(ops_, {matrix[0], matrix[1], matrix[2], matrix[3], matrix[4], matrix[5]});
+    ops_ += "Tm ";
+    appendString(ops_, codePage->c_str());
+    stroke(" Tj ET");
+    return;
+  }
+  // The base fonts hold the code page only: other letters are filled as their outlines.
+  const auto place = [&](const PrintedFace::FacePoint& p) {
+    return DevicePoint{matrix[4] + size * (p.x * matrix[0] + p.y * matrix[2]),
+                       matrix[5] + size * (p.x * matrix[1] + p.y * matrix[3])};
+  };
+  const std::vector<PrintedFace::OutlineStep> outline = PrintedFace::outline(utf8, style.italic);
+  if (outline.empty()) return;
+  using Kind = PrintedFace::OutlineStep::Kind;
+  for (const PrintedFace::OutlineStep& step : outline) {
+    if (step.kind == Kind::Close) {
+      ops_ += "h\n";
+      continue;
+    }
+    const int points = step.kind == Kind::Curve ? 3 : 1;
+    for (int k = 0; k < points; ++k) {
+      const DevicePoint p = place(step.points[k]);
+      appendNumbers(ops_, {p.x, p.y});
+    }
+    ops_ += step.kind == Kind::Move ? "m\n" : step.kind == Kind::Line ? "l\n" : "c\n";
+  }
+  stroke("f");
 }
 
 void PdfDeviceContext::image(const DeviceRectangle& target, cairo_surface_t* argb) {

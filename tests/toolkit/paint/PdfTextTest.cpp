@@ -1,5 +1,6 @@
 // Printed texts lean as their style says: the slant of a tall "I" on the PDF page, read
-// back through poppler's pdftoppm, for upright, oblique, italic and mirrored letters.
+// back through poppler's pdftoppm, for upright, oblique, italic and mirrored letters; and
+// they print the letters the screen shows.
 #include <cairo.h>
 
 #include <cmath>
@@ -9,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "PixelCanvas.h"
 #include "TestSupport.h"
 #include "support/ProgramRun.h"
+#include "toolkit/paint/CairoDeviceContext.h"
 #include "toolkit/paint/PaintHandle.h"
 #include "toolkit/paint/PdfDeviceContext.h"
 #include "toolkit/paint/PdfWriter.h"
@@ -27,10 +30,10 @@ constexpr double kAnchorX = 150.0;
 constexpr double kBaselineUpright = 300.0;
 constexpr double kBaselineMirrored = 100.0;
 
-// The picture of one text "I" printed through a PDF page.
+// The picture of one text ("I" unless told) printed through a PDF page.
 class PrintedLetter {
  public:
-  PrintedLetter(const TextStyle& style, double baselineY) {
+  PrintedLetter(const TextStyle& style, double baselineY, const char* text = "I") {
     const std::string pdfPath = dir_.file("letter.pdf").string();
     PdfWriter pdf(pdfPath);
     EXPECT_TRUE(pdf.open());
@@ -40,7 +43,7 @@ class PrintedLetter {
     {
       PdfDeviceContext page(pdf, kSide, kSide);
       page.set_foreground_color("#000000");
-      page.text_out(kAnchorX, baselineY, "I", style);
+      page.text_out(kAnchorX, baselineY, text, style);
     }
     pdf.endPage();
     EXPECT_TRUE(pdf.finish());
@@ -73,6 +76,14 @@ class PrintedLetter {
     }
     if (count == 0) return std::nullopt;
     return sum / count;
+  }
+
+  // The page as a canvas.
+  PixelCanvas canvas() const {
+    PixelCanvas page(kSide, kSide);
+    cairo_set_source_surface(page.cr(), image_.get(), 0, 0);
+    cairo_paint(page.cr());
+    return page;
   }
 
   // How far the stroke moves along the baseline per pixel up the letter, between rows a
@@ -142,6 +153,28 @@ TEST(PdfText, ASlantedLetterPivotsAboutItsBaselineStart) {
   const auto leaningFoot = leaning.middleOfRow(foot);
   ASSERT_TRUE(straightFoot && leaningFoot);
   EXPECT_NEAR(*leaningFoot, *straightFoot + 2.0 * std::tan(30.0 * std::numbers::pi / 180.0), 1.5);
+}
+
+// Escapes of characters print as those characters, where the screen shows them: those of
+// the code page in the base font, others (beyond it) as their outlines.
+TEST(PdfText, EscapedCharactersPrintWhereTheScreenShowsThem) {
+  for (const char* text : {"A\\U+00C4", "\\U+03B1\\U+03B2\\U+03B3"}) {
+    SCOPED_TRACE(text);
+    TextStyle style;
+    style.pixelHeight = 60.0;
+    style.weight = 700;
+    const PrintedLetter printed(style, kBaselineUpright, text);
+    ASSERT_TRUE(printed.loaded());
+    PixelCanvas screen(kSide, kSide);
+    CairoDeviceContext(screen.cr(), kSide, kSide).text_out(kAnchorX, kBaselineUpright, text, style);
+    const InkBox onPaper = printed.canvas().inkBox();
+    const InkBox onScreen = screen.inkBox();
+    ASSERT_FALSE(onPaper.empty());
+    EXPECT_NEAR(onPaper.minX, onScreen.minX, 3);
+    EXPECT_NEAR(onPaper.maxX, onScreen.maxX, 3);
+    EXPECT_NEAR(onPaper.minY, onScreen.minY, 3);
+    EXPECT_NEAR(onPaper.maxY, onScreen.maxY, 3);
+  }
 }
 
 }  // namespace
