@@ -147,9 +147,22 @@ TEST_F(LayerDialogTest, FillingUsesTheLayersOwnLooksUnlessAllThreeKeysAreStored)
 
 TEST_F(LayerDialogTest, FillingMergesLayersOfOneDisplayNameIntoOneRow) {
   auto plan = drawing(layerEntry("A", 1) + layerEntry("B", 2), {"A", "B"});
-  dialog_.fill(widgets_, plan.get(), &settings("Layer_B=a\nLtype_B=CONTINUOUS\nColor_B=2\n"));
+  dialog_.fill(widgets_, plan.get(), &settings("Layer_B=A\nLtype_B=CONTINUOUS\nColor_B=2\n"));
   EXPECT_EQ(rowNames(widgets_), std::vector<std::string>{"A"});
   EXPECT_EQ(dialog_.workingTable()->rowCount(), 2);
+}
+
+TEST_F(LayerDialogTest, LayersDifferingInCaseKeepRowsAndLooksOfTheirOwn) {
+  auto plan = drawing(layerEntry("WALL", 5) + layerEntry("Wall", 1), {"WALL", "Wall"});
+  dialog_.fill(widgets_, plan.get(), nullptr);
+  EXPECT_EQ(rowNames(widgets_), (std::vector<std::string>{"WALL", "Wall"}));
+  dialog_.apply(widgets_, plan.get(), nullptr);
+  EXPECT_STREQ(plan->findLayerByShownName("WALL")->name(), "WALL");
+  EXPECT_STREQ(plan->findLayerByShownName("WALL")->colourNumber(), "5");
+  ASSERT_NE(entityOn(*plan, "WALL"), nullptr);
+  ASSERT_NE(entityOn(*plan, "Wall"), nullptr);
+  EXPECT_STREQ(entityOn(*plan, "WALL")->colour(), "#0000FF");
+  EXPECT_STREQ(entityOn(*plan, "Wall")->colour(), "#FF0000");
 }
 
 TEST_F(LayerDialogTest, FillingOffersEachUsedLinetypeOnceAndTheDrawingsOwn) {
