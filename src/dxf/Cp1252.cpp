@@ -108,3 +108,12 @@ std::string utf8ToCp1252(std::string_view text) {
   }
   return out;
 }
+
+bool isUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::optional<Utf8Character> character = decodeUtf8At(text, i);
+    if (!character) return false;
+    i += character->length;
+  }
+  return true;
+}

@@ -434,6 +434,18 @@ TEST_F(LayerDialogTest, NamesWithSettingsFileCharactersReadBackUnchanged) {
   }
 }
 
+TEST_F(LayerDialogTest, LooksOfAnOlderCodePageAreFoundAndStoredAsUtf8) {
+  auto plan = drawing(layerEntry("M\xFCller", 2), {"M\xFCller"});
+  dialog_.fill(
+      widgets_, plan.get(),
+      &settings("Layer_M\xFCller=Gr\xFCn\nLtype_M\xFCller=CONTINUOUS\nColor_M\xFCller=3\n"));
+  EXPECT_EQ(widgets_.rows.at(0)[0], "Gr\xFCn");
+  dialog_.apply(widgets_, plan.get(), settings_.get());
+  EXPECT_EQ(settingsText(), std::string(kSettingsHead) +
+                                "Layer_M\xC3\xBCller=Gr\xC3\xBCn\nLtype_M\xC3\xBCller=CONTINUOUS\n"
+                                "Color_M\xC3\xBCller=3\n");
+}
+
 TEST_F(LayerDialogTest, AFailedWriteIsReportedAndTheDrawingKeepsTheChanges) {
   auto plan = drawing(layerEntry("A", 1), {"A"});
   IniFile unwritable((folder_.path() / "missing" / "orvel.ini").c_str(), true);
