@@ -61,10 +61,11 @@ void rememberFolder(ViewerSession& session, const std::string& path) {
   session.window.viewerPath = drive + folder;
 }
 
-std::string setting(const ViewerSession& session, const char* key) {
+// A layer name from the settings file, in the drawing's code page.
+std::string layerSetting(const ViewerSession& session, const char* key) {
   IniFile* settings = session.window.frameSettings;
   const char* value = settings ? settings->getString("DXFViewer", key) : nullptr;
-  return value ? value : "";
+  return value ? utf8ToCp1252(value) : "";
 }
 
 void cannotShow(ViewerSession& session) {
@@ -152,8 +153,8 @@ bool openChosen(ViewerSession& session, const std::string& path) {
   showZoomMode(session);
 
   const Admission admission =
-      admitDrawing(drawing, setting(session, "SilLayer").c_str(),
-                   setting(session, "MassblLayer").c_str(), window.alternativeLayer != 0);
+      admitDrawing(drawing, layerSetting(session, "SilLayer").c_str(),
+                   layerSetting(session, "MassblLayer").c_str(), window.alternativeLayer != 0);
   window.withoutCommands = admission == Admission::WithoutCommands;
   if (admission == Admission::Refused) {
     cannotShow(session);

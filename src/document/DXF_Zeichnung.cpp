@@ -26,6 +26,15 @@
 
 namespace {
 
+// Whether an object on the layer `current`, named `objectName`, follows `layer` given to
+// the name `name` (see applyLayer).
+bool followsAppliedLayer(const Layer* current, const char* objectName, const Layer* layer,
+                         const char* name) {
+  if (!sameNameIgnoringCase(objectName, name)) return false;
+  return current == nullptr || current == layer || std::strcmp(objectName, name) == 0 ||
+         std::strcmp(objectName, layer->name()) == 0;
+}
+
 // A linetype named `name` with the description and flags of `linetype` but no pattern: it
 // completes the table for a written file and draws as the name's line style code, never
 // with another linetype's dashes. Linientyp offers no setters, so it is read from groups.
@@ -327,14 +336,14 @@ int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
   int changed = 0;
   for (int i = entities_.count() - 1; i >= 0; --i) {
     DXFGeometrie& entity = *entities_.at(i);
-    if (sameNameIgnoringCase(entity.layerName(), name)) {
+    if (followsAppliedLayer(entity.layer(), entity.layerName(), layer, name)) {
       entity.assignLayer(layer);
       changed = 1;
     }
   }
   for (int i = polylines_.count() - 1; i >= 0; --i) {
     Polylinie& polyline = *polylines_.at(i);
-    if (sameNameIgnoringCase(polyline.layerName(), name)) {
+    if (followsAppliedLayer(polyline.looks().layer(), polyline.layerName(), layer, name)) {
       polyline.assignLayer(layer);
       changed = 1;
     }
@@ -344,7 +353,7 @@ int DXF_Zeichnung::applyLayer(const Layer* layer, const char* name) {
   }
   for (int i = dimensions_.count() - 1; i >= 0; --i) {
     DXF_Bemassung& dimension = *dimensions_.at(i);
-    if (sameNameIgnoringCase(dimension.layerName(), name) &&
+    if (followsAppliedLayer(dimension.layer(), dimension.layerName(), layer, name) &&
         dimension.applyLayer(blocks_, *layer) > 0) {
       changed = 1;
     }

@@ -103,8 +103,10 @@ class DXF_Zeichnung {
   // The same on a device onto which the window (minX, minY) to (maxX, maxY) is fitted.
   int drawAllOnDevice(DeviceContext& dc, double factor, double minX, double minY, double maxX,
                       double maxY) const;
-  // Gives `layer` to every object on the layer `name` (without regard to case); 1 when
-  // anything changed, else 0. Adds the layer's linetype when it is missing.
+  // Gives `layer` to every object on the layer `name`; 1 when anything changed, else 0.
+  // Adds the layer's linetype when it is missing. A name differing only in case reaches
+  // objects without a layer or on this one, never those on another layer of a name of
+  // their own ("WALL" and "Wall" are two layers).
   int applyLayer(const Layer* layer, const char* name);
   // Turns the drawing by `angle` degrees (scale and offsets as the entities' transform).
   // Dimensions keep their place.

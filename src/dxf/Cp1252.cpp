@@ -133,3 +133,12 @@ std::optional<std::string> utf8ToCp1252Exactly(std::string_view text) {
   if (!convertToCp1252(text, out, [] { return false; })) return std::nullopt;
   return out;
 }
+
+bool isUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::optional<Utf8Character> character = decodeUtf8At(text, i);
+    if (!character) return false;
+    i += character->length;
+  }
+  return true;
+}

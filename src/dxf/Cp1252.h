@@ -44,3 +44,6 @@ struct Utf8Character {
 // well-formed UTF-8 (a stray or missing continuation byte, a sequence cut off by the end
 // of the text, an overlong form, a surrogate half, a value beyond U+10FFFF).
 std::optional<Utf8Character> decodeUtf8At(std::string_view text, std::size_t pos);
+
+// True when the whole text is well-formed UTF-8 (plain ASCII is).
+bool isUtf8(std::string_view text);

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "dxf/Cp1252.h"
 #include "settings/ReplacingFile.h"
 
 namespace {
@@ -51,6 +52,20 @@ bool readLine(ByteSource& source, std::string& line) {
   const std::size_t nul = line.find('\0');
   if (nul != std::string::npos) line.resize(nul);
   return true;
+}
+
+// Older files hold the drawings' Windows-1252 bytes in layer keys and values: a line that
+// is no UTF-8 is such a line. Its UTF-8 form stays within the line limit, cut between
+// characters.
+void readAsUtf8(std::string& line) {
+  if (isUtf8(line)) return;
+  line = cp1252ToUtf8(line);
+  if (line.size() <= IniFile::maxLineLength) return;
+  std::size_t end = IniFile::maxLineLength;
+  constexpr unsigned char kContinuationMask = 0xC0;
+  constexpr unsigned char kContinuation = 0x80;
+  while ((static_cast<unsigned char>(line[end]) & kContinuationMask) == kContinuation) --end;
+  line.resize(end);
 }
 
 // White space of the C locale, without depending on the current locale.
@@ -126,6 +141,7 @@ int IniFile::read(bool stripBlanks) {
   std::string line;
   ByteSource source(file);
   while (readLine(source, line)) {
+    readAsUtf8(line);
     if (stripBlanks) stripBlanksBeforeEquals(line);
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {

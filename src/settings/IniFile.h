@@ -16,7 +16,8 @@
 /// process-wide sticky code shared by all IniFile objects: a failure sets it, a success never
 /// resets it, `clearError` does. Callers clear it before a series of lookups and test it after.
 ///
-/// Texts are Windows-1252 bytes; nothing is converted.
+/// Texts are UTF-8, in memory and in the file. A line of an older file that is no UTF-8
+/// was written in the drawings' Windows-1252 and is read as such.
 class IniFile final {
  public:
   enum Error : int {

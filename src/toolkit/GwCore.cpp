@@ -19,6 +19,11 @@ namespace {
 
 constexpr const char* kCoreKey = "gw-core";
 constexpr int kPictureSize = 24;  // button pictures, pixels
+// Scroll bar values run from 0 to this; the thumb's page lies on top of that range.
+constexpr double kScrollRange = 100.0;
+// The thumb stays large enough to grip and never fills the whole trough.
+constexpr double kSmallestThumb = 0.02;
+constexpr double kLargestThumb = 0.95;
 
 void deleteCore(gpointer core) { delete static_cast<GwCore*>(core); }
 
@@ -328,14 +333,29 @@ void GwCore::set_toggle_state(int state) {
 
 double GwCore::scroll_value() const {
   if (!GTK_IS_RANGE(widget_)) return 0.0;
-  return std::clamp(gtk_range_get_value(GTK_RANGE(widget_)), 0.0, 100.0);
+  return std::clamp(gtk_range_get_value(GTK_RANGE(widget_)), 0.0, kScrollRange);
 }
 
 void GwCore::set_scroll_value(double value) {
   if (!GTK_IS_RANGE(widget_)) return;
   ++notifyBlocked_;
   gtk_range_set_value(GTK_RANGE(widget_),
-                      std::isfinite(value) ? std::clamp(value, 0.0, 100.0) : 0.0);
+                      std::isfinite(value) ? std::clamp(value, 0.0, kScrollRange) : 0.0);
+  --notifyBlocked_;
+}
+
+void GwCore::set_scroll_thumb(double visibleShare) {
+  if (!GTK_IS_RANGE(widget_)) return;
+  const double share = std::isfinite(visibleShare)
+                           ? std::clamp(visibleShare, kSmallestThumb, kLargestThumb)
+                           : kLargestThumb;
+  // page / (range + page) is the thumb's share of the trough.
+  const double page = kScrollRange * share / (1.0 - share);
+  GtkAdjustment* adjustment = gtk_range_get_adjustment(GTK_RANGE(widget_));
+  ++notifyBlocked_;
+  gtk_adjustment_configure(adjustment, gtk_adjustment_get_value(adjustment), 0.0,
+                           kScrollRange + page, gtk_adjustment_get_step_increment(adjustment),
+                           gtk_adjustment_get_page_increment(adjustment), page);
   --notifyBlocked_;
 }
 

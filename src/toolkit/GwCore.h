@@ -89,6 +89,9 @@ class GwCore {
   // Scroll bars: 0 to 100. Setting notifies no handler.
   double scroll_value() const;
   void set_scroll_value(double value);
+  // Scroll bars: the thumb covers this share (0 to 1) of the trough, as the view shows
+  // that share of what there is to scroll; the values stay 0 to 100.
+  void set_scroll_thumb(double visibleShare);
 
   // Buttons: what they show (GwPictureMode). The picture is a file path; a path without
   // extension finds "path.svg" or "path.png". False if none was found.

@@ -14,21 +14,27 @@ namespace {
 // File names are the file system's UTF-8 bytes; the widgets take Windows-1252 text.
 std::string shown(const std::string& path) { return utf8ToCp1252(path); }
 
+// The line cuts a long text at its start; its tooltip shows the whole of it.
+void showInLine(const ViewerSession& session, const std::string& text) {
+  GwCore* line = session.child("EB_text");
+  if (!line) return;
+  line->set_text(text.c_str());
+  line->set_help_text(text.c_str());
+}
+
 }  // namespace
 
 int CB_move(GwCore* /*widget*/, GwEvent* /*event*/, GwUD userData) {
   const ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
-  GwCore* line = session->child("EB_text");
-  if (line) line->set_text(shown(session->window.openedFile.str()).c_str());
+  showInLine(*session, shown(session->window.openedFile.str()));
   return 1;
 }
 
 int CB_move_out(GwCore* widget, GwEvent* /*event*/, GwUD userData) {
   const ViewerSession* session = ViewerSession::of(userData);
   if (!session) return 1;
-  GwCore* line = session->child("EB_text");
-  if (line && widget) line->set_text(widget->text().c_str());
+  if (widget) showInLine(*session, widget->text());
   return 1;
 }
 

@@ -8,6 +8,8 @@
 
 struct ViewerSession;
 
+// The line shows its text cut at the start when long, so that a path keeps its file name
+// in sight, and the whole text as its tooltip.
 // Shows the path of the opened drawing ("" before the first open). Returns 1.
 int CB_move(GwCore* widget, GwEvent* event, GwUD userData);
 // Shows the text of the widget that fired. Returns 1.

@@ -72,10 +72,11 @@ std::optional<LayerLooks> storedLooks(IniFile* settings, const Layer& layer) {
   return settings ? readLayerLooks(*settings, layer.shownName()) : std::nullopt;
 }
 
+// Layers share a row only under the very same name: "WALL" and "Wall" are two layers,
+// and sharing a row would give one the other's looks on OK.
 int rowNamed(const LayerDialogWidgets& widgets, const std::string& name) {
   for (int row = 0; row < widgets.rowCount(); ++row) {
-    if (sameNameIgnoringCase(widgets.cell(row, LayerColumn::Name).c_str(), name.c_str()))
-      return row;
+    if (widgets.cell(row, LayerColumn::Name) == name) return row;
   }
   return -1;
 }

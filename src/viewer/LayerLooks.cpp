@@ -1,6 +1,9 @@
 // Reading and storing the three settings keys of a layer's looks.
 #include "viewer/LayerLooks.h"
 
+#include <string_view>
+
+#include "dxf/Cp1252.h"
 #include "settings/IniFile.h"
 #include "settings/IniText.h"
 
@@ -15,8 +18,17 @@ struct LooksKeys {
   std::string colour;
 };
 
+// Layer names and linetypes are the drawing's Windows-1252; the settings file is UTF-8.
+std::string storedText(std::string_view drawingText) {
+  return escapeIniText(cp1252ToUtf8(drawingText));
+}
+
+std::string drawingText(std::string_view storedText) {
+  return utf8ToCp1252(unescapeIniText(storedText));
+}
+
 LooksKeys keysOf(const char* layerKey) {
-  const std::string escaped = escapeIniText(layerKey ? layerKey : "");
+  const std::string escaped = storedText(layerKey ? layerKey : "");
   return {"Layer_" + escaped, "Ltype_" + escaped, "Color_" + escaped};
 }
 
@@ -43,18 +55,18 @@ std::optional<LayerLooks> readLayerLooks(IniFile& settings, const char* layerKey
   LayerLooks looks;
   looks.hidden = !colour.empty() && colour.back() == kHiddenMark;
   if (looks.hidden) colour.pop_back();
-  looks.name = unescapeIniText(name);
-  looks.linetype = unescapeIniText(linetype);
-  looks.colour = unescapeIniText(colour);
+  looks.name = drawingText(name);
+  looks.linetype = drawingText(linetype);
+  looks.colour = drawingText(colour);
   return looks;
 }
 
 void storeLayerLooks(IniFile& settings, const char* layerKey, const LayerLooks& looks) {
   const LooksKeys keys = keysOf(layerKey);
-  std::string colour = escapeIniText(looks.colour);
+  std::string colour = storedText(looks.colour);
   if (looks.hidden) colour += kHiddenMark;
-  setOrAdd(settings, keys.name, escapeIniText(looks.name));
-  setOrAdd(settings, keys.linetype, escapeIniText(looks.linetype));
+  setOrAdd(settings, keys.name, storedText(looks.name));
+  setOrAdd(settings, keys.linetype, storedText(looks.linetype));
   setOrAdd(settings, keys.colour, colour);
   IniFile::clearError();
 }

@@ -9,8 +9,8 @@ class IniFile;
 // Display name, linetype, colour and visibility of a layer, stored in [DXFViewer] under
 // "Layer_K", "Ltype_K" and "Color_K", K being the layer's name as read from the drawing.
 // The colour value is the colour number (or a colour label text) followed by "~" when the
-// layer is hidden. K and the values are escaped with escapeIniText, so any name reads
-// back unchanged.
+// layer is hidden. The drawing's Windows-1252 texts are stored as UTF-8 and escaped with
+// escapeIniText, so any name reads back unchanged.
 struct LayerLooks {
   std::string name;
   std::string linetype;

@@ -11,6 +11,7 @@ ScrollBarState ScrollGeometry::bar(int containerSide, int position, double testS
   if (state.shown) {
     const double range = containerSide - valueSize;
     state.value = range != 0.0 ? position * 100.0 / range : 0.0;
+    state.visibleShare = valueSize > containerSide ? containerSide / valueSize : 1.0;
   }
   return state;
 }

@@ -76,17 +76,72 @@ void endCommand(ViewerSession& session, bool loaded, int viewType) {
   if (!loaded && isStandardView(viewType)) showMessage(session, kCannotShow);
 }
 
-int turnNeighbour(const GwUD& userData, ViewDirection direction) {
+// Runs a view command on the session, unless one runs already: a click let through by
+// its status progress would turn documents the running command has turned back already.
+template <class Command>
+int runViewCommand(const GwUD& userData, Command command) {
   ViewerSession* session = ViewerSession::of(userData);
-  if (!session) return 1;
-  busyBegin(*session);
-  showTransferCommands(*session);
-  statusClear(*session);
-  const Turned turned =
-      turnTo(*session, [direction](ViewState& state) { return navigate(state, direction); });
-  showCurrentView(*session);
-  endCommand(*session, turned.loaded, turned.target.viewType);
+  if (!session || session->view.viewCommandRunning) return 1;
+  session->view.viewCommandRunning = true;
+  command(*session);
+  session->view.viewCommandRunning = false;
   return 1;
+}
+
+void turnToNeighbour(ViewerSession& session, ViewDirection direction) {
+  busyBegin(session);
+  showTransferCommands(session);
+  statusClear(session);
+  const Turned turned =
+      turnTo(session, [direction](ViewState& state) { return navigate(state, direction); });
+  showCurrentView(session);
+  endCommand(session, turned.loaded, turned.target.viewType);
+}
+
+int turnNeighbour(const GwUD& userData, ViewDirection direction) {
+  return runViewCommand(
+      userData, [direction](ViewerSession& session) { turnToNeighbour(session, direction); });
+}
+
+void showFrontView(ViewerSession& session) {
+  busyBegin(session);
+  showTransferCommands(session);
+  statusClear(session);
+  const ViewTurn start{session.view.startViewType, session.view.startRotation};
+  const Turned turned = turnTo(session, [start](ViewState&) { return start; });
+  if (turned.loaded) {
+    show(session, {"PB_left", "PB_right", "PB_top", "PB_bottom", "PB_front", "PB_back", "PB_all"});
+    session.view.drawingShown = 1;
+  }
+  showCurrentView(session);
+  if (GwCore* back = session.child("PB_Zurueck")) back->make_sensitive();
+  endCommand(session, turned.loaded, start.viewType);
+}
+
+void showAllViews(ViewerSession& session) {
+  busyBegin(session);
+  statusClear(session);
+  const bool lowMemory = lowMemoryMode();
+  const ViewWorkspace views = workspace(session);
+  const ViewTurn before = currentView(session);
+  turnBackCurrentView(views);
+  bool built = true;
+  if (!views.documents.at(kAllViews)) {
+    statusProgress(session);
+    built = buildAllViewsSheet(views, lowMemory);
+    statusProgress(session);
+  }
+  if (built) {
+    views.state.viewType = kAllViews;
+    views.state.rotation = 0;
+    if (GwCore* fileName = session.child("EB_text")) fileName->set_text("");
+    showCurrentView(session);
+  } else {
+    returnToView(views, before);
+    statusTitle(session);
+    showTransferCommands(session);
+  }
+  endCommand(session, built, views.state.startViewType);
 }
 
 }  // namespace
@@ -98,51 +153,10 @@ int CB_ViewTop(GwCore*, GwEvent*, GwUD userData) { return turnNeighbour(userData
 int CB_ViewBack(GwCore*, GwEvent*, GwUD userData) { return turnNeighbour(userData, kTurnBack); }
 
 int CB_ViewFront(GwCore*, GwEvent*, GwUD userData) {
-  ViewerSession* session = ViewerSession::of(userData);
-  if (!session) return 1;
-  busyBegin(*session);
-  showTransferCommands(*session);
-  statusClear(*session);
-  const ViewTurn start{session->view.startViewType, session->view.startRotation};
-  const Turned turned = turnTo(*session, [start](ViewState&) { return start; });
-  if (turned.loaded) {
-    show(*session, {"PB_left", "PB_right", "PB_top", "PB_bottom", "PB_front", "PB_back", "PB_all"});
-    session->view.drawingShown = 1;
-  }
-  showCurrentView(*session);
-  if (GwCore* back = session->child("PB_Zurueck")) back->make_sensitive();
-  endCommand(*session, turned.loaded, start.viewType);
-  return 1;
+  return runViewCommand(userData, showFrontView);
 }
 
-int CB_ViewAll(GwCore*, GwEvent*, GwUD userData) {
-  ViewerSession* session = ViewerSession::of(userData);
-  if (!session) return 1;
-  busyBegin(*session);
-  statusClear(*session);
-  const bool lowMemory = lowMemoryMode();
-  const ViewWorkspace views = workspace(*session);
-  const ViewTurn before = currentView(*session);
-  turnBackCurrentView(views);
-  bool built = true;
-  if (!views.documents.at(kAllViews)) {
-    statusProgress(*session);
-    built = buildAllViewsSheet(views, lowMemory);
-    statusProgress(*session);
-  }
-  if (built) {
-    views.state.viewType = kAllViews;
-    views.state.rotation = 0;
-    if (GwCore* fileName = session->child("EB_text")) fileName->set_text("");
-    showCurrentView(*session);
-  } else {
-    returnToView(views, before);
-    statusTitle(*session);
-    showTransferCommands(*session);
-  }
-  endCommand(*session, built, views.state.startViewType);
-  return 1;
-}
+int CB_ViewAll(GwCore*, GwEvent*, GwUD userData) { return runViewCommand(userData, showAllViews); }
 
 int CB_ViewCut(GwCore*, GwEvent*, GwUD) { return 1; }
 

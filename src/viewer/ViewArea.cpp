@@ -9,6 +9,7 @@ namespace {
 void showBar(GwCore* bar, const ScrollBarState& state) {
   if (!bar) return;
   if (state.shown) {
+    bar->set_scroll_thumb(state.visibleShare);
     bar->set_scroll_value(state.value);
     bar->show();
   } else {

@@ -35,8 +35,11 @@ struct ViewState {
   int startViewType = 0;  // start view of the viewer interface
   int startRotation = 0;
   std::unique_ptr<GwWaitObject> busy;  // the busy cursor in force, if any
-  int panning = 0;                     // 1 while the middle button drags the drawing area
-  double panStartX = 0.0;              // press point of that drag, container pixels
+  // True while a view command runs: the events it lets through (status progress) must not
+  // start another one while the view state and the documents disagree.
+  bool viewCommandRunning = false;
+  int panning = 0;         // 1 while the middle button drags the drawing area
+  double panStartX = 0.0;  // press point of that drag, container pixels
   double panStartY = 0.0;
   int panStartAreaX = 0;  // position of the drawing area at that press
   int panStartAreaY = 0;

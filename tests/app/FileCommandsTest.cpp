@@ -53,6 +53,10 @@ TEST_F(FileCommandsTest, DrawingWithTheSilLayerIsShownWithItsCommandsAndFitted) 
 
   EXPECT_EQ(session_.window.openedFile, path);
   EXPECT_EQ(child("EB_text")->text(), utf8ToCp1252(path));  // widgets hold Windows-1252
+  // A long path loses its start, so that the file name stays in sight.
+  GtkWidget* line = child("EB_text")->widget();
+  ASSERT_TRUE(GTK_IS_LABEL(line));
+  EXPECT_EQ(gtk_label_get_ellipsize(GTK_LABEL(line)), PANGO_ELLIPSIZE_START);
   EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
   EXPECT_EQ(session_.window.viewerPath, (folder_.path() / "").string());
 }
@@ -257,6 +261,10 @@ TEST_F(FileCommandsTest, FailedSaveShowsTheMessageAndKeepsTheFileOpenedBefore) {
   EXPECT_EQ(messages.keys, std::vector<std::string>{"MsgBox_Fehler_beim_Speichern"});
   EXPECT_EQ(session_.window.openedFile, path);
   EXPECT_EQ(child("EB_text")->text(), utf8ToCp1252(path));  // widgets hold Windows-1252
+  // A long path loses its start, so that the file name stays in sight.
+  GtkWidget* line = child("EB_text")->widget();
+  ASSERT_TRUE(GTK_IS_LABEL(line));
+  EXPECT_EQ(gtk_label_get_ellipsize(GTK_LABEL(line)), PANGO_ELLIPSIZE_START);
   EXPECT_EQ(frame_->text(), "plate.dxf - DXF Viewer");
   EXPECT_FALSE(std::filesystem::exists(target));
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "CommandFrameTestSupport.h"
 #include "dxf/Layer.h"
@@ -99,6 +100,28 @@ TEST_F(LayerCommandsTest, EachRunShowsTheDrawingOnScreenAndDropsEditsNotConfirme
     click(dialog, "PB_Layer_cancel");
   });
   EXPECT_EQ(seen, "B|1 red|CONTINUOUS|yes rows 1 name B");
+}
+
+TEST_F(LayerCommandsTest, ALongLayerNameNeitherHidesColumnsNorWidensLaterTables) {
+  // Per run: the columns' widths, then the room the table has for them.
+  std::vector<std::vector<int>> widths;
+  for (const std::string& name : {std::string("A"), std::string(49, 'W'), std::string("A")}) {
+    openDrawing("plate.dxf", drawingText({"0", name}, lineRecord(name, 0, 0, 10, 10)));
+    runLayerCommand([&](GwFrame& dialog, LayerDialogFrame&) {
+      GtkWidget* table = dialog.frame_child("ST_Layer")->widget();
+      while (gtk_events_pending()) gtk_main_iteration();
+      widths.emplace_back();
+      for (int i = 0; auto* column = gtk_tree_view_get_column(GTK_TREE_VIEW(table), i); ++i) {
+        widths.back().push_back(gtk_tree_view_column_get_width(column));
+      }
+      widths.back().push_back(gtk_widget_get_allocated_width(gtk_widget_get_parent(table)));
+      click(dialog, "PB_Layer_cancel");
+    });
+  }
+  ASSERT_EQ(widths.size(), 3u);
+  EXPECT_LE(widths[1][0] + widths[1][1] + widths[1][2] + widths[1][3], widths[1][4]);
+  EXPECT_EQ(widths[1][3], widths[0][3]);
+  EXPECT_EQ(widths[2], widths[0]);
 }
 
 TEST_F(LayerCommandsTest, OkAppliesAndStoresTheLooks) {

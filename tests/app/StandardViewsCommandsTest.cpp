@@ -5,10 +5,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
+
+#include <glib.h>
 
 #include "CommandFrameTestSupport.h"
 #include "document/DXF_Zeichnung.h"
 #include "interface/DXF_Interface.h"
+#include "platform/MessagePump.h"
 #include "viewer/LowMemory.h"
 #include "viewer/ViewTypes.h"
 #include "viewer/WorldWindow.h"
@@ -155,6 +159,27 @@ TEST_F(StandardViewsCommandsTest, AllViewsSheetIsBuiltOnceAndTheButtonsTurnFromT
   EXPECT_EQ(session_.documents.at(kAllViews), sheet);
   EXPECT_EQ(sheet->findBlock("_VIEW_7")->inserts().count(), 6);
   EXPECT_EQ(current(), (ViewTurn{kAllViews, 0}));
+}
+
+TEST_F(StandardViewsCommandsTest, ViewClicksQueuedWhileTheSheetIsBuiltDoNotTurnTheViews) {
+  const auto turnToTop = [this] {
+    for (auto command : {CB_ViewFront, CB_ViewLeft, CB_ViewTop}) run(command);
+    return std::make_pair(current(), currentExtents().minX);
+  };
+  const auto top = turnToTop();
+  // Clicks waiting while the sheet's status progress lets events through.
+  GwUD userData = session_.userData();
+  g_idle_add(
+      [](gpointer data) {
+        for (auto command : {CB_ViewLeft, CB_ViewAll})
+          command(nullptr, nullptr, *static_cast<GwUD*>(data));
+        return G_SOURCE_REMOVE;
+      },
+      &userData);
+  run(CB_ViewAll);
+  pumpMessages();
+  EXPECT_EQ(current(), (ViewTurn{kAllViews, 0}));
+  EXPECT_EQ(turnToTop(), top);
 }
 
 TEST_F(StandardViewsCommandsTest, InLowMemoryTheSheetKeepsOnlyTheStartView) {

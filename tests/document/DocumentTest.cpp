@@ -102,23 +102,29 @@ TEST(DocumentMerging, CopyBlockFromTakesNestedBlocksOnce) {
   EXPECT_EQ(target.blocks().count(), 3);
 }
 
-TEST(DocumentLayers, ApplyLayerIgnoresCaseAndReachesBlocks) {
-  auto document = readOk(dxfFile(
-      line(0, 0, 1, 1, "A") + line(0, 0, 1, 1, "a") + line(0, 0, 1, 1, "B") + insert("BL", 0, 0),
-      block("BL", line(0, 0, 1, 1, "a") + line(0, 0, 1, 1, "A")),
-      layerEntry("A", 1) + layerEntry("a", 2) + layerEntry("B", 3)));
+TEST(DocumentLayers, ApplyLayerReachesBlocksAndLayerlessNamesakesOfAnyCase) {
+  auto document =
+      readOk(dxfFile(line(0, 0, 1, 1, "A") + line(0, 0, 1, 1, "a") + line(0, 0, 1, 1, "B") +
+                         line(0, 0, 1, 1, "b") + insert("BL", 0, 0),
+                     block("BL", line(0, 0, 1, 1, "a") + line(0, 0, 1, 1, "A")),
+                     layerEntry("A", 1) + layerEntry("a", 2) + layerEntry("B", 3)));
   Layer* a = document->findLayer("a");
   a->setColourNumber("5");
   a->deriveColourAndStyle();
   EXPECT_EQ(document->applyLayer(a, "a"), 1);
-  ASSERT_GT(document->entities().count(), 2);
-  EXPECT_STREQ(document->entities().at(0)->colour(), "#0000FF");
+  ASSERT_EQ(document->entities().count(), 4);
+  // "A" is a layer of its own and keeps its objects.
+  EXPECT_STREQ(document->entities().at(0)->colour(), "#FF0000");
   EXPECT_STREQ(document->entities().at(1)->colour(), "#0000FF");
   EXPECT_STREQ(document->entities().at(2)->colour(), "#149E0A");
   const DXF_Block& blockBl = *document->findBlock("BL");
   EXPECT_STREQ(blockBl.entityAt(0)->colour(), "#0000FF");
   EXPECT_STREQ(blockBl.entityAt(1)->colour(), "#FF0000");
   EXPECT_EQ(document->applyLayer(a, "nothing"), 0);
+  // "b" has no layer of its own table entry: "B" takes it.
+  EXPECT_EQ(document->applyLayer(document->findLayer("B"), "B"), 1);
+  EXPECT_STREQ(document->entities().at(3)->layerName(), "B");
+  EXPECT_STREQ(document->entities().at(3)->colour(), "#149E0A");
 }
 
 TEST(DocumentLayers, ApplyLayerAddsAMissingLinetypeOnlyWhenThereAreSome) {

@@ -20,6 +20,7 @@
 
 #include "TestToolSupport.h"
 
+using testtool::fieldText;
 using testtool::findByName;
 using testtool::report;
 using testtool::screenshot;
@@ -52,11 +53,6 @@ void next(Step following) {
   ticks = 0;
 }
 
-std::string text(GtkWidget* main, const char* name) {
-  GtkWidget* entry = findByName(main, name);
-  return entry && GTK_IS_ENTRY(entry) ? gtk_entry_get_text(GTK_ENTRY(entry)) : "";
-}
-
 // The number of pixels of the drawing area that are not the white ground.
 long drawnPixels(GtkWidget* main) {
   GdkPixbuf* picture = testtool::pictureOf(findByName(main, "DA_draw"));
@@ -77,7 +73,7 @@ long drawnPixels(GtkWidget* main) {
 
 // Waits for the file-name line to show a path ending in `file`, then reports it.
 void waitForFile(GtkWidget* main, const char* file, const char* label, Step following) {
-  const std::string shown = text(main, "EB_text");
+  const std::string shown = fieldText(main, "EB_text");
   const std::string wanted = file ? file : "";
   if (!wanted.empty() && shown.size() >= wanted.size() &&
       shown.compare(shown.size() - wanted.size(), wanted.size(), wanted) == 0) {
@@ -209,7 +205,7 @@ void checkPointer(GtkWidget* main) {
     const int px = box.left + static_cast<int>((box.right - box.left) * share);
     const int py = box.top + static_cast<int>((box.bottom - box.top) * share);
     testtool::mouse(area, GDK_MOTION_NOTIFY, px, py, 0);
-    const std::string shown = text(main, "EB_position");
+    const std::string shown = fieldText(main, "EB_position");
     double x = NAN;
     double y = NAN;
     const bool read = std::sscanf(shown.c_str(), "x %lf y %lf mm", &x, &y) == 2 &&

@@ -11,6 +11,7 @@
 #include "TestToolSupport.h"
 
 using testtool::click;
+using testtool::fieldText;
 using testtool::findByName;
 using testtool::report;
 using testtool::screenshot;
@@ -48,11 +49,6 @@ void answerFileSelector() {
     chosen = request.mode == GwFILE_OPEN ? openPath : env("DXFV_TestSaveAs");
     return !chosen.empty();
   });
-}
-
-std::string entryText(GtkWidget* main, const char* name) {
-  GtkWidget* entry = findByName(main, name);
-  return entry && GTK_IS_ENTRY(entry) ? gtk_entry_get_text(GTK_ENTRY(entry)) : "";
 }
 
 int visible(GtkWidget* main, const char* name) {
@@ -111,9 +107,9 @@ void measure(GtkWidget* main) {
   testtool::mouse(area, GDK_BUTTON_PRESS, x, y, 1);
   testtool::mouse(area, GDK_MOTION_NOTIFY, x + 60, y + 4, 1);
   testtool::mouse(area, GDK_MOTION_NOTIFY, x + 100, y + 7, 1);
-  report("measure live " + entryText(main, "EB_status"));
+  report("measure live " + fieldText(main, "EB_status"));
   testtool::mouse(area, GDK_BUTTON_RELEASE, x + 100, y + 7, 1);
-  report("measure final " + entryText(main, "EB_status"));
+  report("measure final " + fieldText(main, "EB_status"));
 }
 
 }  // namespace
@@ -133,7 +129,7 @@ gboolean drawingTick(gpointer) {
       next(Step::Opened);
       break;
     case Step::Opened:
-      report("opened " + entryText(main, "EB_text"));
+      report("opened " + fieldText(main, "EB_text"));
       report(std::string("title ") + gtk_window_get_title(GTK_WINDOW(main)));
       reportColours(main, "opened");
       reportBars(main, "opened");
@@ -179,13 +175,13 @@ gboolean drawingTick(gpointer) {
       next(Step::SaveAs);
       break;
     case Step::SaveAs:
-      report("saved " + entryText(main, "EB_text"));
+      report("saved " + fieldText(main, "EB_text"));
       openPath = env("DXFV_TestSaveAs");
       click(main, "PB_open");
       next(Step::Reopen);
       break;
     case Step::Reopen:
-      report("reopened " + entryText(main, "EB_text"));
+      report("reopened " + fieldText(main, "EB_text"));
       reportColours(main, "reopened");
       screenshot(main, "drawing_reopened.png");
       next(Step::Close);

@@ -11,6 +11,7 @@
 #include "toolkit/GwFileSelector.h"
 #include "TestToolSupport.h"
 
+using testtool::fieldText;
 using testtool::findByName;
 using testtool::report;
 
@@ -22,10 +23,7 @@ int ticks = 0;
 std::string drawing;
 GtkWidget* mainWindow = nullptr;
 
-std::string entryText(const char* name) {
-  GtkWidget* entry = mainWindow ? findByName(mainWindow, name) : nullptr;
-  return entry && GTK_IS_ENTRY(entry) ? gtk_entry_get_text(GTK_ENTRY(entry)) : "";
-}
+std::string entryText(const char* name) { return mainWindow ? fieldText(mainWindow, name) : ""; }
 
 // The status line grows bullets ("•") while a drawing is read.
 bool loading() { return entryText("EB_status").find("\u2022") != std::string::npos; }

@@ -47,6 +47,14 @@ inline GtkWidget* findByName(GtkWidget* root, const char* name) {
   return search.second;
 }
 
+// The text of the entry or label with that id below root; "" when there is none.
+inline std::string fieldText(GtkWidget* root, const char* name) {
+  GtkWidget* field = findByName(root, name);
+  if (field && GTK_IS_ENTRY(field)) return gtk_entry_get_text(GTK_ENTRY(field));
+  if (field && GTK_IS_LABEL(field)) return gtk_label_get_text(GTK_LABEL(field));
+  return "";
+}
+
 // The first visible toplevel whose id is name, or (messageDialog) any visible message box.
 inline GtkWidget* visibleWindow(const char* name, bool messageDialog = false) {
   GList* windows = gtk_window_list_toplevels();

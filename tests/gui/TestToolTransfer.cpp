@@ -13,6 +13,7 @@
 #include "TestToolSupport.h"
 
 using testtool::click;
+using testtool::fieldText;
 using testtool::findByName;
 using testtool::report;
 
@@ -169,8 +170,7 @@ gboolean transferTick(gpointer) {
       next(Step::Opened);
       break;
     case Step::Opened: {
-      GtkWidget* line = findByName(main, "EB_text");
-      report(std::string("opened ") + (line ? gtk_entry_get_text(GTK_ENTRY(line)) : ""));
+      report("opened " + fieldText(main, "EB_text"));
       next(Step::OpenDialog);
       break;
     }

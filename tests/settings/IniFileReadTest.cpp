@@ -135,6 +135,12 @@ TEST_F(IniFileRead, BinaryGarbageGivesADefinedResult) {
   EXPECT_GT(ini_->sectionCount(), 0);
 }
 
+TEST_F(IniFileRead, LinesOfAnOlderCodePageAreReadAsUtf8) {
+  EXPECT_EQ(rewritten("[A]\nLayer_M\xFCller=\x80\nRecent1=/home/j\xC3\xBCrgen\n"),
+            "[A]\nLayer_M\xC3\xBCller=\xE2\x82\xAC\nRecent1=/home/j\xC3\xBCrgen\n");
+  expectSaneOutput(rewritten("[A]\nk=" + std::string(9000, '\xE4')));
+}
+
 TEST_F(IniFileRead, TenMegabyteLines) {
   const std::string huge = "[A]\nbig=" + std::string(10 * 1024 * 1024, 'x') + "\nsmall=1";
   expectSaneOutput(rewritten(huge));

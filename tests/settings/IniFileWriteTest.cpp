@@ -17,7 +17,8 @@ using testsupport::readFile;
 using testsupport::TempDir;
 using testsupport::writeFile;
 
-// The fixture as the program writes it back: comments gone, one blank line between sections.
+// The fixture as the program writes it back: comments gone, one blank line between sections,
+// the older file's Windows-1252 in UTF-8.
 const std::string realisticWritten =
     "[DXFViewer]\n"
     "State=0\n"
@@ -31,7 +32,7 @@ const std::string realisticWritten =
     "Layer_0=Grundlayer\n"
     "Ltype_0=CONTINUOUS\n"
     "Color_0=7\n"
-    "Layer_MASS=Ma\xDF"
+    "Layer_MASS=Ma\xC3\x9F"
     "e\n"
     "Color_MASS=3\n"
     "\n"

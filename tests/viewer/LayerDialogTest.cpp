@@ -147,9 +147,22 @@ TEST_F(LayerDialogTest, FillingUsesTheLayersOwnLooksUnlessAllThreeKeysAreStored)
 
 TEST_F(LayerDialogTest, FillingMergesLayersOfOneDisplayNameIntoOneRow) {
   auto plan = drawing(layerEntry("A", 1) + layerEntry("B", 2), {"A", "B"});
-  dialog_.fill(widgets_, plan.get(), &settings("Layer_B=a\nLtype_B=CONTINUOUS\nColor_B=2\n"));
+  dialog_.fill(widgets_, plan.get(), &settings("Layer_B=A\nLtype_B=CONTINUOUS\nColor_B=2\n"));
   EXPECT_EQ(rowNames(widgets_), std::vector<std::string>{"A"});
   EXPECT_EQ(dialog_.workingTable()->rowCount(), 2);
+}
+
+TEST_F(LayerDialogTest, LayersDifferingInCaseKeepRowsAndLooksOfTheirOwn) {
+  auto plan = drawing(layerEntry("WALL", 5) + layerEntry("Wall", 1), {"WALL", "Wall"});
+  dialog_.fill(widgets_, plan.get(), nullptr);
+  EXPECT_EQ(rowNames(widgets_), (std::vector<std::string>{"WALL", "Wall"}));
+  dialog_.apply(widgets_, plan.get(), nullptr);
+  EXPECT_STREQ(plan->findLayerByShownName("WALL")->name(), "WALL");
+  EXPECT_STREQ(plan->findLayerByShownName("WALL")->colourNumber(), "5");
+  ASSERT_NE(entityOn(*plan, "WALL"), nullptr);
+  ASSERT_NE(entityOn(*plan, "Wall"), nullptr);
+  EXPECT_STREQ(entityOn(*plan, "WALL")->colour(), "#0000FF");
+  EXPECT_STREQ(entityOn(*plan, "Wall")->colour(), "#FF0000");
 }
 
 TEST_F(LayerDialogTest, FillingOffersEachUsedLinetypeOnceAndTheDrawingsOwn) {
@@ -419,6 +432,18 @@ TEST_F(LayerDialogTest, NamesWithSettingsFileCharactersReadBackUnchanged) {
     EXPECT_STREQ(again->findLayerByShownName(names[i].c_str())->colourNumber(),
                  std::to_string(i + 1).c_str());
   }
+}
+
+TEST_F(LayerDialogTest, LooksOfAnOlderCodePageAreFoundAndStoredAsUtf8) {
+  auto plan = drawing(layerEntry("M\xFCller", 2), {"M\xFCller"});
+  dialog_.fill(
+      widgets_, plan.get(),
+      &settings("Layer_M\xFCller=Gr\xFCn\nLtype_M\xFCller=CONTINUOUS\nColor_M\xFCller=3\n"));
+  EXPECT_EQ(widgets_.rows.at(0)[0], "Gr\xFCn");
+  dialog_.apply(widgets_, plan.get(), settings_.get());
+  EXPECT_EQ(settingsText(), std::string(kSettingsHead) +
+                                "Layer_M\xC3\xBCller=Gr\xC3\xBCn\nLtype_M\xC3\xBCller=CONTINUOUS\n"
+                                "Color_M\xC3\xBCller=3\n");
 }
 
 TEST_F(LayerDialogTest, AFailedWriteIsReportedAndTheDrawingKeepsTheChanges) {

@@ -16,11 +16,13 @@ TEST(ScrollGeometryBar, ShownWhenLargerOrReachingBeyondWithItsShareOfTheRange) {
   const ScrollBarState left = ScrollGeometry::bar(600, 0, 1200, 1200);
   EXPECT_TRUE(left.shown);
   EXPECT_DOUBLE_EQ(left.value, 0.0);
+  EXPECT_DOUBLE_EQ(left.visibleShare, 0.5);
   EXPECT_DOUBLE_EQ(ScrollGeometry::bar(600, -600, 1200, 1200).value, 100.0);
   EXPECT_DOUBLE_EQ(ScrollGeometry::bar(600, -300, 1200, 1200).value, 50.0);
   // Smaller but pushed past an edge.
   EXPECT_TRUE(ScrollGeometry::bar(600, -10, 300, 300).shown);
   EXPECT_TRUE(ScrollGeometry::bar(600, 400, 300, 300).shown);
+  EXPECT_DOUBLE_EQ(ScrollGeometry::bar(600, 400, 300, 300).visibleShare, 1.0);
 }
 
 TEST(ScrollGeometryBar, IntegerSizeDecidesTheExactSizeGivesTheValue) {

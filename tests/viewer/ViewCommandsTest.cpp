@@ -96,6 +96,10 @@ TEST_F(ViewCommandsTest, ZoomInDoublesTheAreaKeepsTheCentreAndShowsTheScrollBars
   ASSERT_TRUE(bar("SB_vert")->is_shown());
   EXPECT_GT(bar("SB_vert")->scroll_value(), 0.0);
   EXPECT_LT(bar("SB_vert")->scroll_value(), 100.0);
+  // The thumb is as large a share of the trough as the container shows of the area.
+  GtkAdjustment* vertical = gtk_range_get_adjustment(GTK_RANGE(bar("SB_vert")->widget()));
+  EXPECT_NEAR(gtk_adjustment_get_page_size(vertical) / gtk_adjustment_get_upper(vertical),
+              static_cast<double>(container.height) / area_->size().height, 0.01);
   CB_zoomm(nullptr, nullptr, session_.userData());
   EXPECT_EQ(area_->size().width, before.width);
   EXPECT_DOUBLE_EQ(session_.view.scale, scale);
