@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwRcMgr.h"
 #include "viewer/ViewerSession.h"

@@ -8,7 +8,7 @@
 #include "document/DXF_Zeichnung.h"
 #include "document/IndexedDrawing.h"
 #include "document/ReadResult.h"
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "viewer/FileNameLine.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFileSelector.h"

@@ -3,7 +3,7 @@
 
 #include "document/PrintSheet.h"
 #include "document/SheetGeometry.h"
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "interface/DXF_Interface.h"
 #include "toolkit/GwPrinterDC.h"
 #include "toolkit/paint/PrintPage.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "platform/CurrentDirectory.h"
 #include "interface/DXF_Interface.h"
 #include "toolkit/GwRcMgr.h"

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "dxf/GroupLines.h"
 #include "dxf/MTextRuns.h"
 

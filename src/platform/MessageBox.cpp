@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "settings/ReplacingFile.h"
 
 namespace {

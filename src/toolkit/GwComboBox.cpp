@@ -1,7 +1,7 @@
 // Combo boxes on GtkComboBoxText.
 #include "toolkit/GwComboBox.h"
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GObjectHandle.h"
 
 void GwComboBox::clear() {

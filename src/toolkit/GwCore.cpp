@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GwComboBox.h"
 #include "toolkit/GwDrawnButton.h"
 #include "toolkit/GwFrame.h"

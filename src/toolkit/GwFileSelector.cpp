@@ -5,7 +5,7 @@
 
 #include <cctype>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GObjectHandle.h"
 #include "toolkit/GwCore.h"
 

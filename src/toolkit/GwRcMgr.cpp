@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwFrameWindow.h"
 #include "toolkit/GObjectHandle.h"

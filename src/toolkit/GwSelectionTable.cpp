@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GObjectHandle.h"
 
 GwSelectionTable::GwSelectionTable(GtkWidget* treeView) : GwCore(treeView) {

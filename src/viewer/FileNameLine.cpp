@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GwCore.h"
 #include "toolkit/GwFrame.h"
 #include "toolkit/GwPath.h"

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "settings/IniFile.h"
 #include "settings/IniText.h"
 

@@ -10,7 +10,7 @@
 #include "CommandFrameTestSupport.h"
 #include "app/FileCommands.h"
 #include "document/DXF_Zeichnung.h"
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GwDrawnButton.h"
 #include "viewer/Redraw.h"
 #include "support/RecordingCanvas.h"

@@ -7,7 +7,7 @@
 
 #include "CommandFrameTestSupport.h"
 #include "document/DXF_Zeichnung.h"
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "toolkit/GwDrawnButton.h"
 #include "app/MouseMode.h"
 #include "app/OpenRequest.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "settings/IniFile.h"
 #include "MainWindowTestSupport.h"
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "settings/IniFile.h"
 #include "TestSupport.h"
 

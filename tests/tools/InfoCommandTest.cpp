@@ -1,7 +1,7 @@
 // dxftool info on real and written drawings: JSON that parses and matches the document.
 #include <gtest/gtest.h>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "ToolTestData.h"
 
 using testsupport::TempDir;

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "document/DXF_Zeichnung.h"
 #include "dxftool/DrawingLoader.h"
 #include "dxftool/JsonWriter.h"

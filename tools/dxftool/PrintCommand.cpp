@@ -4,7 +4,7 @@
 #include "document/DXF_Zeichnung.h"
 #include "document/PrintSheet.h"
 #include "document/SheetGeometry.h"
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "dxftool/DrawingLoader.h"
 #include "dxftool/ViewFit.h"
 #include "toolkit/paint/PrinterContext.h"

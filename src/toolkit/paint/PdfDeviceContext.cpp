@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 #include "dxf/TextCodes.h"
 #include "entities/PatternTextPlacement.h"
 #include "toolkit/paint/CairoTextPainter.h"

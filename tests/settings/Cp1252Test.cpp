@@ -1,5 +1,5 @@
 // Tests of the Windows-1252 <-> UTF-8 conversion used at the GTK and Pango boundary.
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The Windows-1252 table, the UTF-8 decoder and the conversions between the two.
-#include "dxf/Cp1252.h"
+#include "settings/Cp1252.h"
 
 #include <array>
 
