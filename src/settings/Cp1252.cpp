@@ -142,3 +142,14 @@ bool isUtf8(std::string_view text) {
   }
   return true;
 }
+
+std::size_t utf8CutAt(std::string_view text, std::size_t limit) {
+  if (text.size() <= limit) return text.size();
+  constexpr unsigned char kContinuationMask = 0xC0;
+  constexpr unsigned char kContinuation = 0x80;
+  std::size_t end = limit;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & kContinuationMask) == kContinuation) {
+    --end;
+  }
+  return end;
+}

@@ -47,3 +47,5 @@ std::optional<Utf8Character> decodeUtf8At(std::string_view text, std::size_t pos
 
 // True when the whole text is well-formed UTF-8 (plain ASCII is).
 bool isUtf8(std::string_view text);
+// The longest start of UTF-8 `text` of at most `limit` bytes that ends between characters.
+std::size_t utf8CutAt(std::string_view text, std::size_t limit);

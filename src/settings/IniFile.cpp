@@ -60,12 +60,7 @@ bool readLine(ByteSource& source, std::string& line) {
 void readAsUtf8(std::string& line) {
   if (isUtf8(line)) return;
   line = cp1252ToUtf8(line);
-  if (line.size() <= IniFile::maxLineLength) return;
-  std::size_t end = IniFile::maxLineLength;
-  constexpr unsigned char kContinuationMask = 0xC0;
-  constexpr unsigned char kContinuation = 0x80;
-  while ((static_cast<unsigned char>(line[end]) & kContinuationMask) == kContinuation) --end;
-  line.resize(end);
+  line.resize(utf8CutAt(line, IniFile::maxLineLength));
 }
 
 // White space of the C locale, without depending on the current locale.
@@ -145,8 +140,10 @@ int IniFile::read(bool stripBlanks) {
     if (stripBlanks) stripBlanksBeforeEquals(line);
     if (line.empty() || line[0] == ';') continue;
     if (line[0] == '[') {
-      // The closing bracket is assumed, not checked: the last character goes whatever it is.
-      sectionName = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string();
+      // The closing bracket is assumed, not checked: the last character goes whatever it is,
+      // never only a part of it.
+      const std::size_t last = utf8CutAt(line, line.size() - 1);
+      sectionName = line.size() >= 2 ? line.substr(1, last - 1) : std::string();
       status = addSection(sectionName.c_str());
       continue;
     }

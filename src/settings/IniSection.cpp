@@ -1,8 +1,10 @@
 // IniSection: name clipping and entry creation.
 #include "settings/IniSection.h"
 
+#include "settings/Cp1252.h"
+
 std::string_view IniSection::clipName(std::string_view name) {
-  return name.substr(0, std::min(name.size(), maxNameLength));
+  return name.substr(0, utf8CutAt(name, maxNameLength));
 }
 
 IniSection::IniSection(std::string_view name) : name_(clipName(name)) {}
